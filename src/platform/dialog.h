@@ -1,0 +1,69 @@
+#ifndef ZORVANEL_PLATFORM_DIALOG_H_
+#define ZORVANEL_PLATFORM_DIALOG_H_
+
+#include <string>
+
+#include "platform/window.h"
+
+namespace zorvanel {
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// The two labelled keys of the bar along the bottom of the screen.
+struct SoftKeys {
+  std::string left_text;
+  int left_command = 0;
+  std::string right_text;
+  int right_command = 0;
+};
+
+// A full-screen modal dialog. RunModal() pushes it on the shell's modal
+// stack, places it over the dialog area, runs OnInitDialog(), then pumps
+// events in a nested loop until EndDialog(result). Handlers may run further
+// dialogs modally from inside: the nested loop is the design.
+class Dialog : public Window {
+ public:
+  Dialog();
+  ~Dialog() override;
+
+  // 1 (OK) or 2 (cancel), or what EndDialog was given.
+  int RunModal();
+  void EndDialog(int result);
+  bool ended() const { return ended_; }
+  bool running() const { return running_; }
+
+  // The soft-key bar the shell shows while this dialog is on top.
+  void SetSoftKeyBar(const SoftKeys& keys);
+  const SoftKeys& soft_keys() const { return soft_keys_; }
+
+  // For the dump: the class name and the title shown.
+  virtual std::string ClassName() const { return "Dialog"; }
+  virtual std::string Title() const { return std::string(); }
+  // Whether Escape on the keyboard cancels this dialog.
+  virtual bool EscapeCancels() const { return true; }
+  // The desktop window's close request reached this dialog at the bottom of
+  // the modal stack (the ones above it were cancelled). Default: cancel.
+  virtual void OnCloseRequest() { OnCancel(); }
+
+  std::string Kind() const override { return "dialog"; }
+  void OnPaint(Canvas& canvas) override;  // black background
+
+  // Commands 1 and 2 go to OnOK and OnCancel.
+  void OnCommand(int command_id) override;
+
+ protected:
+  virtual bool OnInitDialog() { return true; }
+  virtual void OnOK() { EndDialog(kIdOk); }
+  virtual void OnCancel() { EndDialog(kIdCancel); }
+
+ private:
+  bool ended_ = false;
+  bool running_ = false;
+  int result_ = kIdCancel;
+  SoftKeys soft_keys_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_DIALOG_H_

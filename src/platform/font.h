@@ -1,0 +1,64 @@
+#ifndef ZORVANEL_PLATFORM_FONT_H_
+#define ZORVANEL_PLATFORM_FONT_H_
+
+#include <string>
+
+typedef struct _PangoFontDescription PangoFontDescription;
+
+namespace zorvanel {
+
+// A font request in the pocket computer's terms. `height` follows its sign
+// rule: negative = character (em) height in pixels, positive = cell height
+// (ascent + descent) in pixels, 0 = a default size. `width` is the average
+// character width in pixels (0 = natural); a width narrows or widens the
+// face horizontally.
+struct FontSpec {
+  int height = 0;
+  int width = 0;
+  int escapement = 0;
+  int orientation = 0;
+  int weight = 400;
+  bool italic = false;
+  bool underline = false;
+  bool strikeout = false;
+  int charset = 0;
+  int quality = 0;
+  std::string face = "Tahoma";
+};
+
+// The pixel height of a font given in points on the 480 x 640 design screen
+// (which has 192 dots per inch), scaled by the display scale in percent.
+// Returned as a negative (character) height for FontSpec::height.
+int PointsToHeight(int points, int scale);
+
+// A font made from a FontSpec through Pango and fontconfig. Face names of the
+// original device are mapped to installed faces ("Tahoma" and "Arial" become
+// DejaVu Sans); any other name goes to fontconfig as it is, which falls back
+// to a face that has the glyphs.
+class Font {
+ public:
+  explicit Font(const FontSpec& spec);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+
+  const FontSpec& spec() const { return spec_; }
+  const PangoFontDescription* description() const { return description_; }
+  // Horizontal stretch to apply when drawing (1.0 = natural width).
+  double x_scale() const { return x_scale_; }
+  // Height of one line of text in pixels.
+  int line_height() const { return line_height_; }
+
+  // The installed face a requested face name resolves to.
+  static std::string ResolveFace(const std::string& face);
+
+ private:
+  FontSpec spec_;
+  PangoFontDescription* description_;
+  double x_scale_ = 1.0;
+  int line_height_ = 0;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_FONT_H_

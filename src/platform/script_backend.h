@@ -1,0 +1,66 @@
+#ifndef ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_
+#define ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_
+
+#include <deque>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "platform/backend.h"
+
+namespace zorvanel {
+
+// The script ran out before the program ended: the process ends as if its
+// power were cut (nothing saved). Thrown out of WaitEvent; the driver
+// catches it.
+struct ScriptFinished {};
+
+// A line of the script could not be read; the driver reports it and exits 2.
+struct ScriptError {
+  int line_number;
+  std::string line;
+  std::string reason;
+};
+
+// Headless backend: a virtual clock, events from a script, frames kept in
+// memory. Time moves only through "wait", the 16 ms between the steps of a
+// drag, and repaint chains (one frame per 16 ms). Before each script line
+// the program settles: pending paints, and the work they trigger, run first.
+class ScriptBackend : public Backend {
+ public:
+  ScriptBackend(Size screen, std::istream& script, std::ostream& out);
+
+  void Attach(Shell* shell) override { shell_ = shell; }
+  Size ScreenSize() const override { return screen_; }
+  uint32_t Now() override { return now_; }
+  bool WaitEvent(int timeout_ms, InputEvent* event) override;
+  void Present(const Image& frame) override {}
+  void SetTextInput(bool on) override { text_input_ = on; }
+
+  bool text_input() const { return text_input_; }
+  int line_number() const { return line_number_; }
+
+ private:
+  // Reads lines until one yields events; false at the end of the script.
+  bool ReadNextLine();
+  void ExecuteLine(const std::string& line);
+
+  Size screen_;
+  std::istream& script_;
+  std::ostream& out_;
+  Shell* shell_ = nullptr;
+  uint32_t now_ = 0;
+  bool text_input_ = false;
+  int line_number_ = 0;
+  int wait_budget_ms_ = 0;  // time still to pass for a "wait"
+  struct Queued {
+    int delay_ms;  // virtual time to pass before the event
+    InputEvent event;
+  };
+  std::deque<Queued> queue_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_

@@ -1,0 +1,36 @@
+#ifndef ZORVANEL_PLATFORM_SDL_BACKEND_H_
+#define ZORVANEL_PLATFORM_SDL_BACKEND_H_
+
+#include <memory>
+#include <string>
+
+#include "platform/backend.h"
+
+namespace zorvanel {
+
+// A real window through SDL2; its client area is the screen, fixed at start.
+class SdlBackend : public Backend {
+ public:
+  // Null (with a reason) when there is no display or SDL cannot start.
+  static std::unique_ptr<SdlBackend> Create(Size screen, std::string* error);
+  // The largest of 480x640 times 1, 1.25, 1.5, 2 that fits in 90 % of the
+  // usable display; 480x640 when nothing is known.
+  static Size PickScreenSize();
+  ~SdlBackend() override;
+
+  Size ScreenSize() const override { return screen_; }
+  uint32_t Now() override;
+  bool WaitEvent(int timeout_ms, InputEvent* event) override;
+  void Present(const Image& frame) override;
+  void SetTextInput(bool on) override;
+
+ private:
+  struct Impl;
+  explicit SdlBackend(Size screen);
+  Size screen_;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_SDL_BACKEND_H_

@@ -1,0 +1,130 @@
+#ifndef ZORVANEL_PLATFORM_SHELL_H_
+#define ZORVANEL_PLATFORM_SHELL_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/backend.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "platform/image.h"
+
+namespace zorvanel {
+
+class Dialog;
+class Window;
+
+// The one process-wide platform object: screen, modal stack, soft-key bar,
+// timers, clock, capture, focus, on-screen keyboard, painting. Exactly one
+// exists at a time; windows reach it through Shell::Get().
+class Shell {
+ public:
+  explicit Shell(std::unique_ptr<Backend> backend);
+  ~Shell();
+  Shell(const Shell&) = delete;
+  Shell& operator=(const Shell&) = delete;
+
+  static Shell& Get();
+  static bool Exists();
+
+  Backend& backend() { return *backend_; }
+  Size screen_size() const { return screen_; }
+  // Display scale in percent, computed once from the screen size.
+  int scale() const { return scale_; }
+  // 52 * S / 100 pixels along the bottom of the screen.
+  int soft_key_bar_height() const;
+  // The screen above the soft-key bar: where every dialog lives.
+  Rect DialogArea() const;
+  uint32_t Now() { return backend_->Now(); }
+
+  const std::string& program_folder() const { return program_folder_; }
+  void set_program_folder(const std::string& folder) {
+    program_folder_ = folder;
+  }
+
+  // Modal stack. RunModal is called by Dialog::RunModal.
+  int RunModal(Dialog* dialog);
+  Dialog* TopDialog() const;
+  const std::vector<Dialog*>& modal_stack() const { return stack_; }
+
+  // Services behind the Window methods of the same names.
+  void Invalidate(Window* window);
+  void SetTimer(Window* window, int timer_id, int ms);
+  void KillTimer(Window* window, int timer_id);
+  void SetCapture(Window* window);
+  void ReleaseCapture(Window* window);
+  Window* capture() const { return capture_; }
+  void SetFocus(Window* window);
+  Window* focus() const { return focus_; }
+  void ShowKeyboard(bool show);
+  bool keyboard_shown() const { return keyboard_shown_; }
+  // A window is going away: drop every reference to it.
+  void Forget(Window* window);
+
+  // Input, in screen coordinates. Public so tests and the driver can feed
+  // events without a backend.
+  void Dispatch(const InputEvent& event);
+  void PressSoftKey(int side);  // 0 left, 1 right
+  // The desktop window's close request: every dialog above the bottom one
+  // ends with cancel, the bottom one gets OnCloseRequest.
+  void RequestClose();
+  bool closing() const { return closing_; }
+
+  // The deepest visible window of the top dialog under a screen point.
+  Window* WindowAt(Point screen) const;
+  // First visible descendant of the top dialog with that id.
+  Window* FindControl(int id) const;
+
+  // Painting: one frame for the top dialog and the bar, presented once.
+  bool paint_pending() const { return paint_pending_; }
+  void PaintFrame();
+  const Image& frame() const { return *frame_; }
+
+  // Runs due timers and a pending paint once, without waiting: one step of
+  // the modal loop. Tests call it to let the program settle.
+  void RunPendingWork();
+
+  // The driver's dump of the top dialog (see the README's driver section).
+  nlohmann::json DumpTopDialog() const;
+
+ private:
+  struct Timer {
+    Window* window;
+    int id;
+    int interval_ms;
+    uint32_t due;
+  };
+
+  void PumpOnce();
+  int MillisecondsToNextWork();
+  void RunDueTimers();
+  void DispatchPointer(const InputEvent& event);
+  void DispatchKey(Key key);
+  void PaintWindow(Window* window, Canvas& canvas);
+  void PaintSoftKeyBar(Canvas& canvas);
+
+  std::unique_ptr<Backend> backend_;
+  Size screen_;
+  int scale_;
+  std::string program_folder_;
+  std::vector<Dialog*> stack_;
+  std::vector<Timer> timers_;
+  Window* capture_ = nullptr;
+  bool implicit_capture_ = false;
+  Window* focus_ = nullptr;
+  bool keyboard_shown_ = false;
+  bool paint_pending_ = true;
+  bool closing_ = false;
+  uint32_t last_frame_time_ = 0;
+  int soft_key_pressed_ = -1;
+  std::unique_ptr<Image> frame_;
+  std::unique_ptr<Font> bar_font_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_SHELL_H_

@@ -1,0 +1,129 @@
+#ifndef ZORVANEL_PLATFORM_WINDOW_H_
+#define ZORVANEL_PLATFORM_WINDOW_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+class Canvas;
+
+enum class Key { kLeft, kRight, kUp, kDown, kBackspace, kDelete, kEnter,
+                 kEscape, kF1, kF2 };
+
+// The notification a list sends its parent when its selection changes.
+inline constexpr int kNotifySelectionChanged = 0x401;
+
+// A node of the window tree. Rectangles are in the parent's client
+// coordinates; every handler gets points in the window's own client
+// coordinates. Windows do not own each other: a dialog owns its controls as
+// members and the tree holds plain pointers. Destroying a window detaches it
+// from its parent and children and makes the shell forget it (timers,
+// capture, focus).
+class Window {
+ public:
+  Window();
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Places the window under `parent` (null for a top-level dialog).
+  void Create(Window* parent, int id, const Rect& rect);
+
+  int id() const { return id_; }
+  void set_id(int id) { id_ = id; }
+  Window* parent() const { return parent_; }
+  const std::vector<Window*>& children() const { return children_; }
+  Window* GetChild(int id) const;  // direct child with that id
+
+  const Rect& rect() const { return rect_; }
+  void SetRect(const Rect& r);
+  int width() const { return rect_.Width(); }
+  int height() const { return rect_.Height(); }
+  Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
+  Rect ScreenRect() const;  // rectangle in screen pixels
+  Point ToClient(Point screen) const;
+
+  bool visible() const { return visible_; }
+  void Show(bool show);
+  bool enabled() const { return enabled_; }
+  void Enable(bool enable);
+  // Visible and enabled along the whole chain of parents.
+  bool IsReallyVisible() const;
+
+  const std::string& text() const { return text_; }
+  void SetText(const std::string& text);  // repaints on a change
+
+  // Services of the shell on behalf of this window.
+  void Invalidate(bool erase = true);
+  void SetTimer(int timer_id, int ms);
+  void KillTimer(int timer_id);
+  void SetCapture();
+  void ReleaseCapture();
+  void SetFocus();
+  bool HasFocus() const;
+
+  // Sends a command to the parent, as a button does when tapped.
+  void SendCommandToParent(int command_id);
+  void SendDoubleTapCommandToParent(int command_id);
+  int SendNotifyToParent(int code, int a, int b);
+
+  // Self-description for the driver's dump: the kind of control ("window",
+  // "button", "edit", "label", "list", ...).
+  virtual std::string Kind() const { return "window"; }
+  // Fills {"id", "kind", "rect", "visible", "enabled", "focused", "text"};
+  // subclasses may add fields.
+  virtual void Describe(nlohmann::json& out) const;
+  // Lets a window add top-level entries to the dump of its dialog
+  // ("rows" for a list, "main" for the main screen).
+  virtual void AddToDump(nlohmann::json& dump) const {}
+  // For the driver's "row I": scrolls row `index` into view and returns its
+  // centre in client coordinates; windows that are not lists return nothing.
+  virtual std::optional<Point> RevealRow(int index) { return std::nullopt; }
+
+  // Command a button sends: public so a dialog can be driven directly.
+  virtual void OnCommand(int command_id) {}
+
+ protected:
+  friend class Shell;
+
+  // Hooks. Protected virtuals with empty defaults; the shell is the one
+  // dispatcher that calls them.
+  virtual void OnPaint(Canvas& canvas) {}
+  virtual void OnPointerDown(Point p) {}
+  virtual void OnPointerMove(Point p) {}
+  virtual void OnPointerUp(Point p) {}
+  // The second press of a double tap, in place of OnPointerDown. The default
+  // treats it as a press.
+  virtual void OnDoubleTap(Point p) { OnPointerDown(p); }
+  virtual void OnChar(char32_t ch) {}
+  // True when the key was used.
+  virtual bool OnKeyDown(Key key) { return false; }
+  virtual void OnTimer(int timer_id) {}
+  virtual void OnFocus() {}
+  virtual void OnBlur() {}
+  // A child button was double tapped (after the click of its first tap).
+  virtual void OnDoubleTapCommand(int command_id) {}
+  virtual int OnNotify(int code, int a, int b) { return 0; }
+
+ private:
+  void AddChild(Window* child);
+  void RemoveChild(Window* child);
+
+  int id_ = 0;
+  Window* parent_ = nullptr;
+  std::vector<Window*> children_;
+  Rect rect_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string text_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_WINDOW_H_
