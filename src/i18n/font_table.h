@@ -1,0 +1,70 @@
+#ifndef ZORVANEL_I18N_FONT_TABLE_H_
+#define ZORVANEL_I18N_FONT_TABLE_H_
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "i18n/translated_string.h"
+#include "platform/font.h"
+
+namespace zorvanel {
+
+// Named font definitions, scaled to the screen and adapted per language by
+// the language file (face, character set, character width).
+class FontTable {
+ public:
+  struct FontDef {
+    int height = 0;  // already scaled; negative = character height
+    int width = 0;   // already scaled; 0 = from the width ratio or natural
+    int escapement = 0;
+    int orientation = 0;
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+    TranslatedString face;         // key: the face name given
+    TranslatedString width_ratio;  // key: "__<name>CharWidthRatio__"
+  };
+
+  FontTable();
+  ~FontTable();
+
+  // Display scale in percent used by DefineFont (default 100).
+  void set_scale(int scale) { scale_ = scale; }
+  int scale() const { return scale_; }
+
+  // Returns 1 when the definition was added, 0 when the name existed (the
+  // first definition wins).
+  int DefineFont(const std::string& name, int height, int width,
+                 int escapement, int orientation, int weight, bool italic,
+                 bool underline, bool strikeout, const std::string& face);
+  // The font for the definition in the current language, or null when the
+  // name is not defined. Owned by the table.
+  const Font* GetFont(const std::string& name);
+  // The cache key: face, charset, height, width, weight, italic, underline,
+  // strikeout, escapement, orientation joined by '-'. Empty when undefined.
+  std::string FontDescription(const std::string& name) const;
+  // Character-set value of the current language (0 when unknown).
+  int CurrentCharset() const;
+  const FontDef* Find(const std::string& name) const;
+  // Forgets every definition and font (tests).
+  void Clear();
+
+ private:
+  int WidthOf(const FontDef& def) const;
+  FontSpec SpecOf(const FontDef& def) const;
+
+  int scale_ = 100;
+  std::map<std::string, std::unique_ptr<FontDef>> definitions_;
+  std::map<std::string, int> charsets_;
+  TranslatedString charset_key_;
+  std::map<std::string, std::unique_ptr<Font>> cache_;
+};
+
+// The process-wide table.
+FontTable& GetFontTable();
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_I18N_FONT_TABLE_H_

@@ -1,0 +1,35 @@
+#ifndef ZORVANEL_SKINS_BITMAP_BACKGROUND_H_
+#define ZORVANEL_SKINS_BITMAP_BACKGROUND_H_
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/image.h"
+
+namespace zorvanel {
+
+// A background of any size built from a small picture by nine-slice scaling
+// (corners 40 %, edges and centre 20 % of the source, stretched). Built at
+// the design size (pixels * 100 / scale) and stretched to the real size, so
+// the corners keep their design size at every scale.
+class CBitmapBackground {
+ public:
+  explicit CBitmapBackground(int source_id = 0) : source_id_(source_id) {}
+
+  void SetSourceId(int id);
+  int source_id() const { return source_id_; }
+  // Draws the background over (0, 0, w, h) of the canvas.
+  void Draw(Canvas& target, int w, int h);
+  // The built background at the design size (null before the first Draw).
+  const Image* built() const { return built_.get(); }
+
+ private:
+  void Build(int w, int h);
+
+  int source_id_;
+  std::unique_ptr<Image> built_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_SKINS_BITMAP_BACKGROUND_H_
