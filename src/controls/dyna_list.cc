@@ -1,0 +1,559 @@
+#include "controls/dyna_list.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <utility>
+
+#include "platform/shell.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr Colour kHeaderFill = Rgb(230, 230, 230);
+constexpr Colour kHeaderText = Rgb(0, 0, 0);
+constexpr Colour kSelectedFill = Rgb(100, 100, 255);
+constexpr Colour kSelectedText = Rgb(255, 255, 255);
+constexpr Colour kEvenFill = Rgb(255, 255, 255);
+constexpr Colour kOddFill = Rgb(230, 230, 255);
+// Room left beside the widest text of a column.
+constexpr int kColumnTextMargin = 5;
+constexpr int kDefaultItemFontHeight = 13;
+constexpr int kDefaultBufferRows = 15;
+constexpr const char* kListFace = "Arial";
+
+const std::string& EmptyText() {
+  static const std::string* const kEmpty = new std::string();
+  return *kEmpty;
+}
+
+// Insertion place shared by columns and items: before `index`, or at the end
+// when index names no element.
+template <typename T>
+int InsertAt(std::vector<std::unique_ptr<T>>& list, std::unique_ptr<T> element,
+             int index) {
+  const int count = static_cast<int>(list.size());
+  if (index < 0 || index > count - 1) {
+    list.push_back(std::move(element));
+    return count;
+  }
+  list.insert(list.begin() + index, std::move(element));
+  return index;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- CSubItem
+
+bool CDynaList::CSubItem::IsGreater(const CSubItem& other) const {
+  return text_.compare(other.text_) > 0;
+}
+
+// ------------------------------------------------------------------- CItem
+
+CDynaList::CItem::CItem(int sub_item_count) {
+  for (int i = 0; i < sub_item_count; ++i) {
+    sub_items_.push_back(std::make_unique<CSubItem>());
+  }
+}
+
+CDynaList::CItem::~CItem() = default;
+
+const CDynaList::CSubItem* CDynaList::CItem::SubItem(int column) const {
+  if (column < 0 || column >= sub_item_count()) return nullptr;
+  return sub_items_[column].get();
+}
+
+bool CDynaList::CItem::Compare(const CItem& other, int column) const {
+  const CSubItem* mine = SubItem(column);
+  const CSubItem* theirs = other.SubItem(column);
+  if (mine == nullptr || theirs == nullptr) return false;
+  return mine->IsGreater(*theirs);
+}
+
+const std::string& CDynaList::CItem::GetText(int column) const {
+  const CSubItem* sub_item = SubItem(column);
+  return sub_item == nullptr ? EmptyText() : sub_item->text();
+}
+
+bool CDynaList::CItem::SetText(int column, const std::string& text) {
+  if (SubItem(column) == nullptr) return false;
+  sub_items_[column]->set_text(text);
+  return true;
+}
+
+Colour CDynaList::CItem::GetColour(int column) const {
+  const CSubItem* sub_item = SubItem(column);
+  return sub_item == nullptr ? Colour{} : sub_item->colour();
+}
+
+bool CDynaList::CItem::SetColour(int column, Colour colour) {
+  if (SubItem(column) == nullptr) return false;
+  sub_items_[column]->set_colour(colour);
+  return true;
+}
+
+// ----------------------------------------------------------------- CColumn
+
+CDynaList::CColumn::CColumn(int width, const std::string& title, int alignment)
+    : width_(width), title_(title), alignment_(alignment) {}
+
+int CDynaList::CColumn::TextFormat() const {
+  switch (alignment_) {
+    case kAlignCentre:
+      return kTextCentre | kTextVCentre;
+    case kAlignRight:
+      return kTextRight | kTextVCentre;
+    default:
+      return kTextLeft | kTextVCentre;
+  }
+}
+
+// --------------------------------------------------------------- CDynaList
+
+CDynaList::CDynaList() = default;
+
+// The canvases go before the images they draw into (member order); the
+// columns and items are owned and end with the list.
+CDynaList::~CDynaList() = default;
+
+uint32_t CDynaList::Now() { return Shell::Exists() ? Shell::Get().Now() : 0; }
+
+void CDynaList::RequestRepaint() {
+  if (Shell::Exists()) Invalidate(false);
+}
+
+void CDynaList::Init(int header_height, int item_height, int header_font_height,
+                     int item_font_height, int buffer_rows) {
+  header_height_ = std::max(header_height, 0);
+  item_height_ = std::max(item_height, 1);
+  buffer_rows_ = std::max(buffer_rows, 1);
+
+  const int w = width();
+  const int h = height();
+  viewport_ = Rect{1, header_height_ + 1, w - 1, h - 1};
+  if (viewport_.IsEmpty()) viewport_ = Rect{};
+
+  page_canvas_.reset();
+  header_canvas_.reset();
+  page_.reset();
+  header_.reset();
+  EnsurePageSize();
+  if (header_height_ > 0 && viewport_.Width() > 0) {
+    header_ = std::make_unique<Image>(viewport_.Width(), header_height_);
+    header_canvas_ = std::make_unique<Canvas>(*header_);
+  }
+
+  FontSpec item_spec;
+  item_spec.face = kListFace;
+  item_spec.weight = 400;
+  item_spec.height = item_font_height >= 0 ? item_font_height : item_height_;
+  item_font_ = std::make_unique<Font>(item_spec);
+  FontSpec header_spec;
+  header_spec.face = kListFace;
+  header_spec.weight = 700;
+  header_spec.height =
+      header_font_height >= 0 ? header_font_height : header_height_ - 2;
+  header_font_ = std::make_unique<Font>(header_spec);
+  if (page_canvas_) page_canvas_->SetFont(item_font_.get());
+  if (header_canvas_) header_canvas_->SetFont(header_font_.get());
+
+  // Everything inserted so far is measured with the new font at the next
+  // redraw.
+  measure_all_pending_ = true;
+  ContentChanged();
+}
+
+void CDynaList::InitSingleColumn(int header_height, int item_height) {
+  Init(header_height, item_height, -1, kDefaultItemFontHeight,
+       kDefaultBufferRows);
+  item_fill_ = Rgb(0, 0, 0);
+  // The title is never shown: the program's lists have no header.
+  InsertColumn(
+      std::make_unique<CColumn>(width() - 2, "Description", kAlignLeft), -1);
+}
+
+// ----------------------------------------------------------------- columns
+
+int CDynaList::InsertColumn(std::unique_ptr<CColumn> column, int index) {
+  if (!column) return -1;
+  const int at = InsertAt(columns_, std::move(column), index);
+  RecomputeColumnStarts();
+  ContentChanged();
+  return at;
+}
+
+void CDynaList::DeleteAllColumns() {
+  columns_.clear();
+  RecomputeColumnStarts();
+  ContentChanged();
+}
+
+const CDynaList::CColumn* CDynaList::GetColumn(int index) const {
+  if (index < 0 || index >= column_count()) return nullptr;
+  return columns_[index].get();
+}
+
+void CDynaList::RecomputeColumnStarts() {
+  int start = 0;
+  for (auto& column : columns_) {
+    column->start_ = start;
+    start += column->width_;
+  }
+  content_.width = start;
+  UpdateScrollerGeometry();
+}
+
+int CDynaList::ColumnAt(int content_x) const {
+  for (int j = 0; j < column_count(); ++j) {
+    const CColumn& column = *columns_[j];
+    if (column.start_ <= content_x && content_x < column.start_ + column.width_)
+      return j;
+  }
+  return -1;
+}
+
+// ------------------------------------------------------------------- items
+
+int CDynaList::InsertItem(std::unique_ptr<CItem> item, int index) {
+  if (!item) return -1;
+  // Columns only ever grow, so measuring the newcomer is enough; before
+  // Init there is no font to measure with and Init measures them all.
+  if (auto_size_columns_ && page_canvas_ && FitColumnsTo(*item)) {
+    RecomputeColumnStarts();
+  }
+  const int at = InsertAt(items_, std::move(item), index);
+  ContentChanged();
+  return at;
+}
+
+void CDynaList::DeleteItem(int index) {
+  if (GetItem(index) == nullptr) return;
+  items_.erase(items_.begin() + index);
+  ContentChanged();
+}
+
+void CDynaList::DeleteAllItems() {
+  items_.clear();
+  ContentChanged();
+}
+
+bool CDynaList::SwapItems(int a, int b) {
+  if (a == b || GetItem(a) == nullptr || GetItem(b) == nullptr) return false;
+  std::swap(items_[a], items_[b]);
+  ContentChanged();
+  return true;
+}
+
+CDynaList::CItem* CDynaList::GetItem(int index) const {
+  if (index < 0 || index >= item_count()) return nullptr;
+  return items_[index].get();
+}
+
+bool CDynaList::SelectItem(int index) {
+  if (GetItem(index) == nullptr || !CanSelect(index)) return false;
+  const int previous = selected_;
+  selected_ = index;
+  if (buffer_valid_) {
+    DrawRowIntoBuffer(previous);
+    DrawRowIntoBuffer(index);
+  }
+  RequestRepaint();
+  OnSelectionChanged(index);
+  return true;
+}
+
+void CDynaList::ContentChanged() {
+  buffer_valid_ = false;
+  content_.height = item_height_ * item_count();
+  UpdateScrollerGeometry();
+  RequestRepaint();
+}
+
+void CDynaList::UpdateScrollerGeometry() {
+  scroller_.SetViewportSize(viewport_.GetSize());
+  scroller_.SetContentSize(content_);
+  scroller_.SetItemHeight(item_height_);
+  std::vector<DynaListScroller::Span> spans;
+  spans.reserve(columns_.size());
+  for (const auto& column : columns_) {
+    spans.push_back({column->start_, column->width_});
+  }
+  scroller_.SetColumns(std::move(spans));
+}
+
+bool CDynaList::FitColumnsTo(const CItem& item) {
+  bool grew = false;
+  for (int j = 0; j < column_count(); ++j) {
+    const std::string& text = item.GetText(j);
+    if (text.empty()) continue;
+    CColumn& column = *columns_[j];
+    const int needed =
+        page_canvas_->MeasureText(text, *item_font_).width + kColumnTextMargin;
+    if (needed > column.width_) {
+      column.width_ = needed;
+      grew = true;
+    }
+  }
+  return grew;
+}
+
+void CDynaList::FitColumnsToRows(int first, int last) {
+  bool grew = false;
+  for (int i = first; i < last; ++i) grew |= FitColumnsTo(*items_[i]);
+  if (grew) RecomputeColumnStarts();
+}
+
+// ------------------------------------------------------------- hit testing
+
+int CDynaList::HitTest(Point p) const {
+  if (!viewport_.Contains(p)) return -1;
+  const int row = (p.y + scroller_.scroll().y - viewport_.top) / item_height_;
+  return row < item_count() ? row : -1;
+}
+
+// ---------------------------------------------------------------- pointer
+
+void CDynaList::OnPointerDown(Point p) { scroller_.Press(p, Now()); }
+
+void CDynaList::OnPointerMove(Point p) {
+  if (scroller_.Move(p, Now())) RequestRepaint();
+}
+
+void CDynaList::OnPointerUp(Point p) {
+  if (scroller_.Release(p, Now())) {
+    OnTap(p);
+  } else {
+    RequestRepaint();  // the first frame of the fling
+  }
+}
+
+void CDynaList::OnTap(Point p) {
+  SelectItem(HitTest(p));
+  RequestRepaint();
+}
+
+// ------------------------------------------------------------ page buffer
+
+void CDynaList::EnsurePageSize() {
+  const int vw = viewport_.Width();
+  const int vh = viewport_.Height();
+  if (vw <= 0 || vh <= 0) return;
+  // The buffer must hold the viewport with room to run ahead of a fling
+  // (a quarter of the buffer stays behind it): a list taller than its
+  // buffer rows gets two viewports' worth, and content wider than the
+  // viewport gets a buffer twice as wide.
+  const int bw = content_.width > vw ? 2 * vw : vw;
+  const int bh = std::max(buffer_rows_ * item_height_, 2 * vh);
+  if (page_ && page_->width() == bw && page_->height() == bh) return;
+  page_canvas_.reset();
+  page_ = std::make_unique<Image>(bw, bh);
+  page_canvas_ = std::make_unique<Canvas>(*page_);
+  page_canvas_->SetFont(item_font_.get());
+  buffer_valid_ = false;
+}
+
+bool CDynaList::BufferCoversViewport() const {
+  if (!page_) return false;
+  const Point scroll = scroller_.scroll();
+  return scroll.x >= buffer_origin_.x && scroll.y >= buffer_origin_.y &&
+         buffer_origin_.x + page_->width() >= scroll.x + viewport_.Width() &&
+         buffer_origin_.y + page_->height() >= scroll.y + viewport_.Height();
+}
+
+void CDynaList::EnsureBuffer() {
+  if (viewport_.IsEmpty()) return;
+  EnsurePageSize();
+  if (buffer_valid_ && BufferCoversViewport()) return;
+  RedrawBuffer();
+}
+
+void CDynaList::ChooseBufferOrigin() {
+  const Point scroll = scroller_.scroll();
+  const int vw = viewport_.Width();
+  const int vh = viewport_.Height();
+  const int bw = page_->width();
+  const int bh = page_->height();
+  // A buffer that runs ahead of the motion keeps a quarter of its size
+  // behind the viewport.
+  auto ahead = [](int position, int view, int buffer, double velocity) {
+    return velocity > 0 ? position - buffer / 4
+                        : position + view - buffer + buffer / 4;
+  };
+  auto centred = [](int position, int view, int buffer) {
+    return position + view / 2 - buffer / 2;
+  };
+  // The axis not in motion keeps its origin while it still holds the view.
+  auto holds = [](int origin, int position, int view, int buffer) {
+    return position >= origin && origin + buffer >= position + view;
+  };
+  Point origin = buffer_origin_;
+  if (!scroller_.moving()) {
+    origin.x = centred(scroll.x, vw, bw);
+    origin.y = centred(scroll.y, vh, bh);
+  } else if (scroller_.vertical()) {
+    origin.y = ahead(scroll.y, vh, bh, scroller_.velocity());
+    if (!holds(origin.x, scroll.x, vw, bw))
+      origin.x = centred(scroll.x, vw, bw);
+  } else {
+    origin.x = ahead(scroll.x, vw, bw, scroller_.velocity());
+    if (!holds(origin.y, scroll.y, vh, bh))
+      origin.y = centred(scroll.y, vh, bh);
+  }
+  auto clamp = [](int o, int buffer, int content) {
+    if (o < 0) return 0;
+    if (o + buffer > content && o > 0) return std::max(0, content - buffer);
+    return o;
+  };
+  buffer_origin_.x = clamp(origin.x, bw, content_.width);
+  buffer_origin_.y = clamp(origin.y, bh, content_.height);
+}
+
+void CDynaList::RedrawBuffer() {
+  if (auto_size_columns_ && measure_all_pending_) {
+    FitColumnsToRows(0, item_count());
+    measure_all_pending_ = false;
+  }
+  ChooseBufferOrigin();
+  // Texts may have been changed in place since their rows were inserted;
+  // the rows about to be drawn are measured again.
+  const int bh = page_->height();
+  const int first = std::max(buffer_origin_.y / item_height_, 0);
+  const int last = std::min(
+      (buffer_origin_.y + bh + item_height_ - 1) / item_height_, item_count());
+  if (auto_size_columns_) FitColumnsToRows(first, last);
+
+  RedrawHeader();
+  page_canvas_->FillRect(Rect{0, 0, page_->width(), bh}, item_fill_);
+  for (int i = first; i < last; ++i) DrawRowIntoBuffer(i);
+  buffer_valid_ = true;
+  ++buffer_redraws_;
+}
+
+void CDynaList::RedrawHeader() {
+  if (!header_canvas_) return;
+  header_canvas_->FillRect(Rect{0, 0, header_->width(), header_height_},
+                           kHeaderFill);
+  for (int j = 0; j < column_count(); ++j) {
+    const CColumn& column = *columns_[j];
+    const Rect cell{column.start_ - buffer_origin_.x, 0,
+                    column.start_ + column.width_ - buffer_origin_.x,
+                    header_height_};
+    if (cell.left >= header_->width() || cell.right <= 0) continue;
+    Canvas::ScopedState state(*header_canvas_);
+    DrawHeaderCell(*header_canvas_, cell, j, 0, kCellAll);
+  }
+}
+
+void CDynaList::DrawRowIntoBuffer(int index) {
+  if (GetItem(index) == nullptr || !page_canvas_) return;
+  const int bw = page_->width();
+  const int bh = page_->height();
+  const int top = index * item_height_ - buffer_origin_.y;
+  const int bottom = top + item_height_;
+  if (top >= bh || bottom <= 0) return;
+  for (int j = 0; j < column_count(); ++j) {
+    const CColumn& column = *columns_[j];
+    const Rect cell{column.start_ - buffer_origin_.x, top,
+                    column.start_ + column.width_ - buffer_origin_.x, bottom};
+    if (cell.left >= bw || cell.right <= 0) continue;
+    Canvas::ScopedState state(*page_canvas_);
+    DrawCell(*page_canvas_, cell, index, j, index == selected_, kCellAll);
+  }
+}
+
+// ---------------------------------------------------------------- drawing
+
+void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
+                               int state, int flags) {
+  if ((flags & kCellDrawText) == 0 || header_font_ == nullptr) return;
+  const CColumn& col = *columns_[column];
+  canvas.ClipTo(cell);
+  canvas.DrawText(col.title(), cell, col.TextFormat(), *header_font_,
+                  kHeaderText);
+}
+
+void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
+                         bool selected, int flags) {
+  const CItem& row = *items_[item];
+  if (flags & kCellFillBackground) {
+    const Colour fill =
+        selected ? kSelectedFill : (item % 2 == 0 ? kEvenFill : kOddFill);
+    canvas.FillRect(cell, fill);
+  }
+  if ((flags & kCellDrawText) && item_font_) {
+    const Colour text = selected ? kSelectedText : row.GetColour(column);
+    canvas.ClipTo(cell);
+    canvas.DrawText(row.GetText(column), cell, columns_[column]->TextFormat(),
+                    *item_font_, text);
+  }
+}
+
+void CDynaList::CopyBuffersTo(Canvas& canvas) {
+  const Point scroll = scroller_.scroll();
+  const int vw = viewport_.Width();
+  const int vh = viewport_.Height();
+  // Drawn last, the rows cover whatever the background left inside.
+  if (header_ && header_height_ > 2) {
+    canvas.Blit(
+        *header_,
+        Rect::FromXYWH(scroll.x - buffer_origin_.x, 0, vw, header_height_ - 2),
+        Point{viewport_.left, 1});
+  }
+  canvas.Blit(*page_,
+              Rect::FromXYWH(scroll.x - buffer_origin_.x,
+                             scroll.y - buffer_origin_.y, vw, vh),
+              Point{viewport_.left, viewport_.top});
+}
+
+void CDynaList::OnPaint(Canvas& canvas) {
+  OnEraseBackground(canvas);
+  if (!page_ || viewport_.IsEmpty()) return;
+  // One frame of the fling: the position first, then the buffer that must
+  // hold it, then the copy. A frame that moved asks for the next one.
+  bool another_frame = scroller_.Clamp();
+  another_frame |= scroller_.Advance(Now());
+  EnsureBuffer();
+  CopyBuffersTo(canvas);
+  if (another_frame) RequestRepaint();
+}
+
+// ------------------------------------------------------------------ driver
+
+void CDynaList::DescribeRow(int index, nlohmann::json& row) const {
+  row["text"] = items_[index]->GetText(0);
+  row["selected"] = index == selected_;
+}
+
+void CDynaList::AddToDump(nlohmann::json& dump) const {
+  nlohmann::json rows = nlohmann::json::array();
+  for (int i = 0; i < item_count(); ++i) {
+    nlohmann::json row = nlohmann::json::object();
+    DescribeRow(i, row);
+    rows.push_back(std::move(row));
+  }
+  dump["rows"] = std::move(rows);
+}
+
+std::optional<Point> CDynaList::RevealRow(int index) {
+  if (GetItem(index) == nullptr || viewport_.IsEmpty()) return std::nullopt;
+  const int vh = viewport_.Height();
+  const int top = index * item_height_;
+  const int bottom = top + item_height_;
+  Point scroll = scroller_.scroll();
+  if (top < scroll.y) {
+    scroll.y = top;
+  } else if (bottom > scroll.y + vh) {
+    scroll.y = bottom - vh;
+  }
+  scroller_.ScrollTo(scroll);
+  RequestRepaint();
+  scroll = scroller_.scroll();
+  // The centre of the row's visible part, so a tap there hits the row.
+  const int visible_top = std::max(top, scroll.y);
+  const int visible_bottom = std::min(bottom, scroll.y + vh);
+  const int y = viewport_.top + (visible_top + visible_bottom) / 2 - scroll.y;
+  const int x = viewport_.left + viewport_.Width() / 2;
+  return Point{x, y};
+}
+
+}  // namespace zorvanel

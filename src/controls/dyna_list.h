@@ -1,0 +1,240 @@
+#ifndef ZORVANEL_CONTROLS_DYNA_LIST_H_
+#define ZORVANEL_CONTROLS_DYNA_LIST_H_
+
+#include <cstdint>
+#include <memory>
+#include <nlohmann/json_fwd.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/dyna_list_scroller.h"
+#include "platform/canvas.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "platform/image.h"
+#include "platform/window.h"
+
+namespace zorvanel {
+
+// The touch list: rows of items in columns under an optional header, that
+// scroll when dragged, keep going with inertia, settle on a row boundary and
+// select the row that is tapped.
+//
+// Rows are drawn into a page buffer a few screens tall, and each paint only
+// copies the visible part of it; the buffer is redrawn when the view leaves
+// it or the content changes. The fling runs as a chain of repaints on the
+// shell's clock.
+class CDynaList : public Window {
+ public:
+  // Flags of the cell drawing operations.
+  static constexpr int kCellFillBackground = 1;
+  static constexpr int kCellDrawText = 4;
+  static constexpr int kCellAll = 255;
+
+  // One cell's text and text colour.
+  class CSubItem {
+   public:
+    virtual ~CSubItem() = default;
+
+    // True when this text sorts after the other's.
+    virtual bool IsGreater(const CSubItem& other) const;
+
+    const std::string& text() const { return text_; }
+    void set_text(const std::string& text) { text_ = text; }
+    Colour colour() const { return colour_; }
+    void set_colour(Colour colour) { colour_ = colour; }
+
+   private:
+    std::string text_;
+    Colour colour_;
+  };
+
+  // One row: a sub-item per column. Column arguments outside
+  // [0, sub-item count) are refused: getters answer empty, setters false.
+  class CItem {
+   public:
+    explicit CItem(int sub_item_count);
+    virtual ~CItem();
+    CItem(const CItem&) = delete;
+    CItem& operator=(const CItem&) = delete;
+
+    // True when this item's text in `column` sorts after the other's.
+    bool Compare(const CItem& other, int column) const;
+    const std::string& GetText(int column) const;
+    bool SetText(int column, const std::string& text);
+    Colour GetColour(int column) const;
+    bool SetColour(int column, Colour colour);
+    int sub_item_count() const { return static_cast<int>(sub_items_.size()); }
+
+   private:
+    const CSubItem* SubItem(int column) const;
+
+    std::vector<std::unique_ptr<CSubItem>> sub_items_;
+  };
+
+  // Alignment of a column's texts.
+  enum Alignment { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };
+
+  class CColumn {
+   public:
+    // Alignment 0 left, 1 centred, 2 right; any other value counts as left.
+    CColumn(int width, const std::string& title, int alignment);
+    virtual ~CColumn() = default;
+
+    int width() const { return width_; }
+    void set_width(int width) { width_ = width; }
+    const std::string& title() const { return title_; }
+    // Left edge in content coordinates, kept by the list.
+    int start() const { return start_; }
+    int alignment() const { return alignment_; }
+    // The alignment as text format flags, vertically centred.
+    int TextFormat() const;
+
+   private:
+    friend class CDynaList;
+    int width_;
+    std::string title_;
+    int start_ = 0;
+    int alignment_;
+  };
+
+  CDynaList();
+  ~CDynaList() override;
+
+  std::string Kind() const override { return "list"; }
+
+  // Sets up the buffers and fonts for the window's current size. Font
+  // heights are pixels (not scaled): a negative header font height means
+  // header_height - 2, a negative item font height means item_height.
+  void Init(int header_height, int item_height, int header_font_height,
+            int item_font_height, int buffer_rows);
+  // The form every list of the program uses: no extra header font, 13-pixel
+  // item font, 15 buffer rows, black page, one left-aligned column as wide
+  // as the list's inside.
+  void InitSingleColumn(int header_height, int item_height);
+
+  // Inserts before `index`, or appends when index is outside the columns.
+  // Returns the column's index.
+  int InsertColumn(std::unique_ptr<CColumn> column, int index);
+  void DeleteAllColumns();
+  int column_count() const { return static_cast<int>(columns_.size()); }
+  const CColumn* GetColumn(int index) const;
+
+  // Inserts before `index`, or appends when index is outside the rows.
+  // Returns the row's index. The selected index is left as it is.
+  int InsertItem(std::unique_ptr<CItem> item, int index);
+  // Nothing happens for an index without a row. The selected index is left
+  // as it is.
+  void DeleteItem(int index);
+  void DeleteAllItems();
+  // False when a == b or either row is missing. The selected index stays on
+  // its position, which now shows the other item.
+  bool SwapItems(int a, int b);
+  // Null when index is outside [0, count).
+  CItem* GetItem(int index) const;
+  // False when the index has no row or cannot be selected. Selecting the
+  // selected row again still reports the change.
+  bool SelectItem(int index);
+
+  int selected_index() const { return selected_; }
+  int item_count() const { return static_cast<int>(items_.size()); }
+  int item_height() const { return item_height_; }
+  int header_height() const { return header_height_; }
+  const Rect& viewport() const { return viewport_; }
+  Size content_size() const { return content_; }
+
+  // Row under a client point, or -1 outside the viewport or below the rows.
+  int HitTest(Point p) const;
+  // Column under a content x, or -1.
+  int ColumnAt(int content_x) const;
+
+  void set_auto_size_columns(bool on) { auto_size_columns_ = on; }
+  void set_item_fill_colour(Colour colour) { item_fill_ = colour; }
+  Colour item_fill_colour() const { return item_fill_; }
+
+  // The touch state: position, velocity, snapping.
+  const DynaListScroller& scroller() const { return scroller_; }
+  // How many times the page buffer was redrawn in full.
+  int buffer_redraw_count() const { return buffer_redraws_; }
+
+  // Adds "rows" (one entry per row, see DescribeRow) to the dump.
+  void AddToDump(nlohmann::json& dump) const override;
+  // Scrolls row `index` into view without any fling and returns the centre
+  // of its visible part in client coordinates.
+  std::optional<Point> RevealRow(int index) override;
+
+ protected:
+  void OnPaint(Canvas& canvas) override;
+  void OnPointerDown(Point p) override;
+  void OnPointerMove(Point p) override;
+  void OnPointerUp(Point p) override;
+
+  // Draws a header cell; `state` is always 0 and `flags` kCellAll.
+  virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
+                              int state, int flags);
+  // Draws a data cell into the page buffer; `flags` is always kCellAll.
+  virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
+                        bool selected, int flags);
+  // A tap: selects the row under the point and repaints.
+  virtual void OnTap(Point p);
+  // Paints the control's background before the rows; true when it did.
+  virtual bool OnEraseBackground(Canvas& canvas) { return false; }
+  virtual bool CanSelect(int index) { return true; }
+  // Called after every successful SelectItem.
+  virtual void OnSelectionChanged(int index) {}
+  // One row of the dump: {"text", "selected"} by default.
+  virtual void DescribeRow(int index, nlohmann::json& row) const;
+
+  const Font* item_font() const { return item_font_.get(); }
+  const Font* header_font() const { return header_font_.get(); }
+
+ private:
+  void ContentChanged();
+  void RecomputeColumnStarts();
+  void UpdateScrollerGeometry();
+  // Grows the columns to fit the texts of one item; true when one grew.
+  bool FitColumnsTo(const CItem& item);
+  void FitColumnsToRows(int first, int last);
+
+  bool BufferCoversViewport() const;
+  void EnsureBuffer();
+  void EnsurePageSize();
+  void ChooseBufferOrigin();
+  void RedrawBuffer();
+  void RedrawHeader();
+  void DrawRowIntoBuffer(int index);
+  void CopyBuffersTo(Canvas& canvas);
+  void RequestRepaint();
+  static uint32_t Now();
+
+  std::vector<std::unique_ptr<CColumn>> columns_;
+  std::vector<std::unique_ptr<CItem>> items_;
+
+  std::unique_ptr<Image> page_;
+  std::unique_ptr<Image> header_;
+  // Declared after the images they draw into, so they end first.
+  std::unique_ptr<Canvas> page_canvas_;
+  std::unique_ptr<Canvas> header_canvas_;
+  std::unique_ptr<Font> item_font_;
+  std::unique_ptr<Font> header_font_;
+
+  bool buffer_valid_ = false;
+  Point buffer_origin_;
+  Rect viewport_;
+  int buffer_rows_ = 15;
+  Size content_;
+  int item_height_ = 50;
+  int header_height_ = 0;
+  int selected_ = -1;
+  bool auto_size_columns_ = true;
+  // Items inserted before Init could not be measured yet.
+  bool measure_all_pending_ = false;
+  Colour item_fill_ = Rgb(255, 255, 255);
+  DynaListScroller scroller_;
+  int buffer_redraws_ = 0;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_CONTROLS_DYNA_LIST_H_
