@@ -1,0 +1,70 @@
+#include "controls/custom_static.h"
+
+#include "i18n/font_table.h"
+#include "platform/canvas.h"
+#include "platform/image.h"
+
+namespace zorvanel {
+
+namespace {
+
+constexpr Colour kBackground = Rgb(0, 0, 0);
+constexpr Colour kTextColour = Rgb(255, 255, 255);
+
+}  // namespace
+
+void CCustomStatic::set_style(int style) {
+  if (style == style_) return;
+  style_ = style;
+  Invalidate(true);
+}
+
+const char* CCustomStatic::StyleFontName(int style) {
+  switch (style) {
+    case kStyleTitle:
+      return "Title";
+    case kStyleItalic:
+      return "Italic";
+    default:
+      return "Normal";
+  }
+}
+
+void CCustomStatic::DefineLabelFonts() {
+  FontTable& table = GetFontTable();
+  table.DefineFont("Title", -38, 0, 0, 0, 400, false, false, false, "Tahoma");
+  // The only cell height (positive) among the program's fonts.
+  table.DefineFont("Italic", 30, 0, 0, 0, 400, true, false, false, "Tahoma");
+  table.DefineFont("Normal", -20, 0, 0, 0, 400, false, false, false, "Tahoma");
+}
+
+const Font* CCustomStatic::StyleFont() const {
+  DefineLabelFonts();
+  return GetFontTable().GetFont(StyleFontName(style_));
+}
+
+Size CCustomStatic::MeasureText(Canvas* canvas, const std::string& text) const {
+  const Font* font = StyleFont();
+  if (font == nullptr) return Size{};
+  if (canvas != nullptr) return canvas->MeasureText(text, *font);
+  Image scratch(1, 1);
+  Canvas measure(scratch);
+  return measure.MeasureText(text, *font);
+}
+
+Size CCustomStatic::MeasureText(Canvas* canvas) const {
+  return MeasureText(canvas, text());
+}
+
+void CCustomStatic::OnPaint(Canvas& canvas) {
+  const int w = width();
+  const int h = height();
+  canvas.FillRect(ClientRect(), kBackground);
+  const Font* font = StyleFont();
+  if (font == nullptr || text().empty()) return;
+  const int th = canvas.MeasureText(text(), *font).height;
+  canvas.DrawText(text(), Rect{0, (h - th) / 2, w, (h + th) / 2}, kTextCentre,
+                  *font, kTextColour);
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,193 @@
+#include "controls/edit_state.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace zorvanel {
+
+namespace {
+
+bool StartsCharacter(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
+int CountChars(const std::string& text) {
+  return static_cast<int>(
+      std::count_if(text.begin(), text.end(), StartsCharacter));
+}
+
+// The first `count` characters of `text`.
+std::string FirstChars(const std::string& text, int count) {
+  int seen = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (StartsCharacter(text[i]) && seen++ == count) return text.substr(0, i);
+  }
+  return text;
+}
+
+}  // namespace
+
+void EditState::SetFieldSize(Size size) {
+  field_ = size;
+  RecomputeCaretRect();
+}
+
+void EditState::set_text(const std::string& text) {
+  text_ = text;
+  const int length = Length();
+  caret_ = std::clamp(caret_, 0, length);
+  selection_start_ = std::clamp(selection_start_, 0, length);
+  selection_end_ = std::clamp(selection_end_, 0, length);
+  if (selection_start_ >= selection_end_) has_selection_ = false;
+  RecomputeCaretRect();
+}
+
+int EditState::Length() const { return CountChars(text_); }
+
+size_t EditState::ByteOffset(int index) const {
+  int seen = 0;
+  for (size_t i = 0; i < text_.size(); ++i) {
+    if (StartsCharacter(text_[i]) && seen++ == index) return i;
+  }
+  return text_.size();
+}
+
+void EditState::GetSelection(int* start, int* end) const {
+  *start = has_selection_ ? selection_start_ : caret_;
+  *end = has_selection_ ? selection_end_ : caret_;
+}
+
+bool EditState::SetSelection(int a, int b) {
+  if (a > b) std::swap(a, b);
+  const int length = Length();
+  a = std::clamp(a, 0, length);
+  b = std::clamp(b, 0, length);
+  if (a == b) {
+    if (!has_selection_ && caret_ == a) return false;
+    caret_ = a;
+    has_selection_ = false;
+  } else {
+    if (has_selection_ && selection_start_ == a && selection_end_ == b) {
+      return false;
+    }
+    selection_start_ = a;
+    selection_end_ = b;
+    has_selection_ = true;
+  }
+  RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::SetCaret(int position) {
+  position = std::clamp(position, 0, Length());
+  if (position == caret_) return false;
+  caret_ = position;
+  RecomputeCaretRect();
+  return true;
+}
+
+Size EditState::MeasureText(const std::string& text) const {
+  if (!measure_) return Size{};
+  return measure_(text);
+}
+
+int EditState::BoundaryX(int index) const {
+  const int text_width = text_.empty() ? 0 : MeasureText(text_).width;
+  const int prefix_width =
+      index <= 0 ? 0 : MeasureText(FirstChars(text_, index)).width;
+  return (field_.width - text_width) / 2 + prefix_width;
+}
+
+int EditState::CaretIndexAt(int x) const {
+  if (text_.empty()) return 0;
+  const int length = Length();
+  int best = field_.width;
+  int index = 0;
+  for (int i = 0; i <= length; ++i) {
+    const int distance = std::abs(BoundaryX(i) - x);
+    if (distance >= best) break;
+    index = i;
+    best = distance;
+  }
+  return index;
+}
+
+void EditState::RecomputeCaretRect() {
+  // An empty field still shows a caret as tall as a line of text.
+  const int text_height = MeasureText(text_.empty() ? " " : text_).height;
+  const int first = has_selection_ ? selection_start_ : caret_;
+  caret_rect_.left = BoundaryX(first);
+  caret_rect_.top = (field_.height - text_height) / 2;
+  caret_rect_.right =
+      has_selection_ ? BoundaryX(selection_end_) : caret_rect_.left + 1;
+  caret_rect_.bottom = caret_rect_.top + text_height;
+}
+
+void EditState::EraseChars(int from, int to) {
+  const size_t begin = ByteOffset(from);
+  text_.erase(begin, ByteOffset(to) - begin);
+}
+
+bool EditState::DeleteSelection() {
+  if (!has_selection_) return false;
+  EraseChars(selection_start_, selection_end_);
+  caret_ = selection_start_;
+  has_selection_ = false;
+  RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::TypeChar(char32_t ch) {
+  if (ch < 0x20 || ch > 0x7E) return false;
+  const bool deleted = DeleteSelection();
+  if (Length() >= kMaxLength) return deleted;
+  text_.insert(ByteOffset(caret_), 1, static_cast<char>(ch));
+  if (!SetCaret(caret_ + 1)) RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::Backspace() {
+  if (DeleteSelection()) return true;
+  if (caret_ < 1) return false;
+  EraseChars(caret_ - 1, caret_);
+  if (!SetCaret(caret_ - 1)) RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::DeleteForward() {
+  if (DeleteSelection()) return true;
+  if (caret_ >= Length()) return false;
+  EraseChars(caret_, caret_ + 1);
+  RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::KeyLeft() {
+  if (!has_selection_) return false;
+  has_selection_ = false;
+  caret_ = selection_start_;
+  RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::KeyRight() {
+  if (!has_selection_) return false;
+  has_selection_ = false;
+  caret_ = selection_end_;
+  RecomputeCaretRect();
+  return true;
+}
+
+bool EditState::ReplaceSelection(const std::string& text) {
+  const bool deleted = DeleteSelection();
+  const std::string inserted =
+      FirstChars(text, std::max(kMaxLength - Length(), 0));
+  if (inserted.empty()) return deleted;
+  text_.insert(ByteOffset(caret_), inserted);
+  caret_ += CountChars(inserted);
+  RecomputeCaretRect();
+  return true;
+}
+
+}  // namespace zorvanel

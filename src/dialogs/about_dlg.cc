@@ -1,0 +1,95 @@
+#include "dialogs/about_dlg.h"
+
+#include "platform/canvas.h"
+#include "skins/bitmap_cache.h"
+
+namespace zorvanel {
+
+namespace {
+
+// Every "%1" of `text` replaced by `value`.
+std::string ReplacePlaceholder(std::string text, const std::string& value) {
+  static constexpr char kPlaceholder[] = "%1";
+  size_t at = 0;
+  while ((at = text.find(kPlaceholder, at)) != std::string::npos) {
+    text.replace(at, 2, value);
+    at += value.size();
+  }
+  return text;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg()
+    : title_text_(UiText("Zorvanel")),
+      version_text_(UiText("Version: %1")),
+      licence_text_(UiText("__licence__")),
+      ok_text_(UiText("Ok")) {}
+
+CAboutDlg::~CAboutDlg() = default;
+
+AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
+                              int title_width) {
+  const int w = client.width;
+  const int h = client.height;
+  const int logo_w = Scaled(scale, logo.width);
+  const int logo_h = Scaled(scale, logo.height);
+  const int m = Scaled(scale, 10);
+  const int th = Scaled(scale, 50);
+  const int vh = Scaled(scale, 20);
+  const int bh = Scaled(scale, 70);
+  const int bw = Scaled(scale, 150);
+  AboutLayout layout;
+  layout.margin = m;
+  const int logo_x = (w - title_width - m - logo_w) / 2;
+  layout.logo = Rect::FromXYWH(logo_x, m, logo_w, logo_h);
+  const int title_x = logo_x + m + logo_w;
+  const int title_y = (2 * m + logo_h - vh - th) / 2;
+  layout.title = Rect::FromXYWH(title_x, title_y, title_width, th);
+  layout.version = Rect::FromXYWH(title_x, title_y + th, title_width, vh);
+  const int licence_h = h - 4 * m - bh - logo_h;
+  layout.licence = Rect::FromXYWH(0, logo_h + 2 * m, w, licence_h);
+  layout.ok_button =
+      Rect::FromXYWH((w - bw) / 2, logo_h + 3 * m + licence_h, bw, bh);
+  return layout;
+}
+
+bool CAboutDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_text_.text());
+  const int title_width = title_label_.MeasureText().width;
+
+  const Bitmap* logo = GetBitmap(kLogoBitmap);
+  const Size logo_size = logo != nullptr && logo->loaded()
+                             ? Size{logo->width(), logo->height()}
+                             : kLogoSize;
+  const AboutLayout layout =
+      Layout(ClientRect().GetSize(), Scale(), logo_size, title_width);
+  logo_rect_ = layout.logo;
+
+  title_label_.Create(this, kIdTitle, layout.title);
+  version_label_.set_style(CCustomStatic::kStyleNormal);
+  version_label_.SetText(ReplacePlaceholder(version_text_.text(), kVersion));
+  version_label_.Create(this, kIdVersion, layout.version);
+  licence_label_.set_style(CCustomStatic::kStyleItalic);
+  licence_label_.SetText(licence_text_.text());
+  licence_label_.Create(this, kIdLicence, layout.licence);
+  ok_button_.SetText(ok_text_.text());
+  ok_button_.Create(this, kIdOk, layout.ok_button);
+  return true;
+}
+
+void CAboutDlg::OnPaint(Canvas& canvas) {
+  CBaseDlg::OnPaint(canvas);
+  const Bitmap* logo = GetBitmap(kLogoBitmap);
+  if (logo == nullptr || !logo->loaded()) return;
+  const Rect source = Rect::FromXYWH(0, 0, logo->width(), logo->height());
+  if (logo_rect_.GetSize() == source.GetSize()) {
+    canvas.Blit(logo->image(), source, Point{logo_rect_.left, logo_rect_.top});
+  } else {
+    canvas.Stretch(logo->image(), source, logo_rect_);
+  }
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,67 @@
+#ifndef ZORVANEL_DIALOGS_ABOUT_DLG_H_
+#define ZORVANEL_DIALOGS_ABOUT_DLG_H_
+
+#include <string>
+
+#include "controls/custom_button.h"
+#include "controls/custom_static.h"
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Where the parts of the about box go, from its client size, the scale, the
+// logo's design size and the natural width of the title text.
+struct AboutLayout {
+  int margin = 0;
+  Rect logo;
+  Rect title;
+  Rect version;
+  Rect licence;
+  Rect ok_button;
+};
+
+// The about box: the logo with the product name and version beside it, the
+// licence text below, and an Ok button at the bottom.
+class CAboutDlg : public CBaseDlg {
+ public:
+  static constexpr int kLogoBitmap = 189;
+  // The logo's design size, used for the layout even when the picture is
+  // missing (the space then stays black).
+  static constexpr Size kLogoSize{100, 100};
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdVersion = 1039;
+  static constexpr int kIdLicence = 1040;
+  static constexpr const char* kVersion = "1.6";
+
+  CAboutDlg();
+  ~CAboutDlg() override;
+
+  std::string ClassName() const override { return "CAboutDlg"; }
+  std::string Title() const override { return title_text_.text(); }
+
+  // The logo, a gap and the title form one centred row; the title and the
+  // version line are centred vertically against the logo.
+  static AboutLayout Layout(Size client, int scale, Size logo, int title_width);
+
+  void OnPaint(Canvas& canvas) override;
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  TranslatedString title_text_;
+  TranslatedString version_text_;
+  TranslatedString licence_text_;
+  TranslatedString ok_text_;
+  CCustomStatic title_label_;
+  CCustomStatic version_label_;
+  CCustomStatic licence_label_;
+  CCustomButton ok_button_;
+  Rect logo_rect_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_ABOUT_DLG_H_

@@ -1,0 +1,62 @@
+#include "dialogs/base_dlg.h"
+
+#include "platform/shell.h"
+
+namespace zorvanel {
+
+CBaseDlg::CBaseDlg() = default;
+CBaseDlg::~CBaseDlg() = default;
+
+void CBaseDlg::SetSoftKeys(const std::string& left, const std::string& right,
+                           int left_command, int right_command) {
+  left_text_.SetKey(left);
+  right_text_.SetKey(right);
+  left_command_ = left_command;
+  right_command_ = right_command;
+  RebuildSoftKeyBar();
+}
+
+void CBaseDlg::RebuildSoftKeyBar() {
+  SoftKeys keys;
+  keys.left_text = left_text_.text();
+  keys.left_command = left_command_;
+  keys.right_text = right_text_.text();
+  keys.right_command = right_command_;
+  SetSoftKeyBar(keys);
+}
+
+void CBaseDlg::SetSoftKeyMode(int mode) {
+  if (mode == soft_key_mode_) return;
+  switch (mode) {
+    case 0:
+      SetSoftKeys("", "", kIdLeftSoftKey, kIdRightSoftKey);
+      break;
+    case 1:
+      SetSoftKeys(UiText("Select"), UiText("Back"), kIdOk, kIdCancel);
+      break;
+    case 2:
+      SetSoftKeys("", UiText("Back"), kIdLeftSoftKey, kIdCancel);
+      break;
+    default:
+      break;
+  }
+  soft_key_mode_ = mode;
+}
+
+int CBaseDlg::Scale() const { return Shell::Get().scale(); }
+
+void CBaseDlg::OnCommand(int command_id) {
+  switch (command_id) {
+    case kIdLeftSoftKey:
+      OnLeftSoftKey();
+      break;
+    case kIdRightSoftKey:
+      OnRightSoftKey();
+      break;
+    default:
+      Dialog::OnCommand(command_id);
+      break;
+  }
+}
+
+}  // namespace zorvanel

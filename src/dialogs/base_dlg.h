@@ -1,0 +1,57 @@
+#ifndef ZORVANEL_DIALOGS_BASE_DLG_H_
+#define ZORVANEL_DIALOGS_BASE_DLG_H_
+
+#include <string>
+
+#include "i18n/translated_string.h"
+#include "platform/dialog.h"
+
+namespace zorvanel {
+
+// The base of every dialog of the program: a black background and a soft-key
+// bar of two translated labels, each sending a command id. The two
+// placeholder commands kIdLeftSoftKey and kIdRightSoftKey do nothing, so a
+// key labelled "" is harmless.
+class CBaseDlg : public Dialog {
+ public:
+  static constexpr int kIdLeftSoftKey = 32778;
+  static constexpr int kIdRightSoftKey = 32779;
+
+  CBaseDlg();
+  ~CBaseDlg() override;
+
+  std::string ClassName() const override { return "CBaseDlg"; }
+
+  // English source texts of the two keys and their commands; shows them.
+  void SetSoftKeys(const std::string& left, const std::string& right,
+                   int left_command, int right_command);
+  // Shows the keys' current translations; call it after a language change.
+  void RebuildSoftKeyBar();
+  // 0: no labels, placeholder commands; 1: "Select" (OK) / "Back" (cancel);
+  // 2: no left label / "Back" (cancel). The same mode again changes nothing;
+  // an unknown mode leaves the bar alone but is stored all the same.
+  void SetSoftKeyMode(int mode);
+  int soft_key_mode() const { return soft_key_mode_; }
+
+  // The screen scale in percent.
+  int Scale() const;
+
+  // kIdLeftSoftKey and kIdRightSoftKey go to their handlers; 1 and 2 to
+  // OnOK and OnCancel.
+  void OnCommand(int command_id) override;
+
+ protected:
+  virtual void OnLeftSoftKey() {}
+  virtual void OnRightSoftKey() {}
+
+ private:
+  TranslatedString left_text_;
+  TranslatedString right_text_;
+  int left_command_ = kIdLeftSoftKey;
+  int right_command_ = kIdRightSoftKey;
+  int soft_key_mode_ = 0;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_BASE_DLG_H_

@@ -1,0 +1,73 @@
+#include "dialogs/message_box.h"
+
+#include <algorithm>
+
+namespace zorvanel {
+
+CMessageBox::CMessageBox(int kind, const std::string& title,
+                         const std::string& message)
+    : kind_(kind), title_(title), message_(message) {}
+
+CMessageBox::~CMessageBox() = default;
+
+MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
+                                     int kind) {
+  const int w = client.width;
+  const int h = client.height;
+  MessageBoxLayout layout;
+  const int m = Scaled(scale, 10);
+  const int th = Scaled(scale, 50);
+  const int bh = Scaled(scale, 70);
+  const int bw = w / 3;
+  layout.margin = m;
+  layout.title_height = th;
+  layout.button_height = bh;
+  layout.button_width = bw;
+  layout.title = Rect::FromXYWH(0, 0, w, th);
+  layout.message = Rect::FromXYWH(0, th + m, w, message_height);
+  const int lowest = h - m - bh;
+  const int y = std::min(th + m + message_height + m, lowest);
+  if (kind == kOk) {
+    layout.first_button = Rect::FromXYWH((w - bw) / 2, y, bw, bh);
+    layout.second_button_visible = false;
+  } else {
+    // Two buttons with equal gaps; a kind the box does not know gets this
+    // arrangement with "Ok" and "Cancel", so it can always be closed.
+    const int gap = (w - 2 * bw) / 3;
+    layout.first_button = Rect::FromXYWH(gap, y, bw, bh);
+    layout.second_button = Rect::FromXYWH(bw + 2 * gap, y, bw, bh);
+  }
+  return layout;
+}
+
+bool CMessageBox::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  const Size client = ClientRect().GetSize();
+
+  message_label_.set_style(CCustomStatic::kStyleItalic);
+  message_label_.SetText(message_.text());
+  const int message_height = message_label_.MeasureText().height;
+  const MessageBoxLayout layout =
+      Layout(client, Scale(), message_height, kind_);
+
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+  message_label_.Create(this, kIdMessage, layout.message);
+
+  if (kind_ == kYesNo) {
+    first_text_.SetKey(UiText("Yes"));
+    second_text_.SetKey(UiText("No"));
+  } else {
+    first_text_.SetKey(UiText("Ok"));
+    second_text_.SetKey(UiText("Cancel"));
+  }
+  first_button_.SetText(first_text_.text());
+  first_button_.Create(this, kIdOk, layout.first_button);
+  second_button_.SetText(second_text_.text());
+  second_button_.Create(this, kIdCancel, layout.second_button);
+  second_button_.Show(layout.second_button_visible);
+  return true;
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,70 @@
+#ifndef ZORVANEL_DIALOGS_MESSAGE_BOX_H_
+#define ZORVANEL_DIALOGS_MESSAGE_BOX_H_
+
+#include <string>
+
+#include "controls/custom_button.h"
+#include "controls/custom_static.h"
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Where the parts of a message box go, from its client size, the screen
+// scale and the height of the message text.
+struct MessageBoxLayout {
+  int margin = 0;
+  int title_height = 0;
+  int button_height = 0;
+  int button_width = 0;
+  Rect title;
+  Rect message;
+  Rect first_button;
+  Rect second_button;
+  bool second_button_visible = true;
+};
+
+// The program's message box: a title, a message and one or two buttons. It
+// answers 1 for the first button ("Ok", "Yes") and 2 for the second
+// ("Cancel", "No") or a cancel. It has no soft keys of its own.
+class CMessageBox : public CBaseDlg {
+ public:
+  enum Kind : int { kOk = 0, kOkCancel = 1, kYesNo = 2 };
+
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdMessage = 1022;
+
+  // `title` and `message` are English source texts, shown translated; a text
+  // with values already put in shows as it is.
+  CMessageBox(int kind, const std::string& title, const std::string& message);
+  ~CMessageBox() override;
+
+  std::string ClassName() const override { return "CMessageBox"; }
+  std::string Title() const override { return title_.text(); }
+
+  int kind() const { return kind_; }
+
+  // Buttons go below the message, but never lower than the bottom margin
+  // allows: a long message disappears under them rather than them off-screen.
+  static MessageBoxLayout Layout(Size client, int scale, int message_height,
+                                 int kind);
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  int kind_;
+  TranslatedString title_;
+  TranslatedString message_;
+  TranslatedString first_text_;
+  TranslatedString second_text_;
+  CCustomStatic title_label_;
+  CCustomStatic message_label_;
+  CCustomButton first_button_;
+  CCustomButton second_button_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_MESSAGE_BOX_H_

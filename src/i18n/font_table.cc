@@ -1,0 +1,180 @@
+#include "i18n/font_table.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+namespace zorvanel {
+
+namespace {
+
+// The platform's standard character-set values, by the names a language
+// file may give for "ANSI_CHARSET".
+constexpr std::pair<const char*, int> kCharsets[] = {
+    {"ANSI_CHARSET", 0},          {"BALTIC_CHARSET", 186},
+    {"CHINESEBIG5_CHARSET", 136}, {"DEFAULT_CHARSET", 1},
+    {"EASTEUROPE_CHARSET", 238},  {"GB2312_CHARSET", 134},
+    {"GREEK_CHARSET", 161},       {"HANGUL_CHARSET", 129},
+    {"MAC_CHARSET", 77},          {"OEM_CHARSET", 255},
+    {"RUSSIAN_CHARSET", 204},     {"SHIFTJIS_CHARSET", 128},
+    {"SYMBOL_CHARSET", 2},        {"TURKISH_CHARSET", 162},
+    {"VIETNAMESE_CHARSET", 163},
+};
+
+// The platform takes face names of at most this many characters.
+constexpr size_t kMaxFaceChars = 31;
+
+// Below this absolute height fonts are asked for with antialiasing.
+constexpr int kSmallFontHeight = 10;
+constexpr int kAntialiasedQuality = 4;
+
+// Width ratios are percentages; anything beyond this is a typo in the
+// language file, and clamping keeps the arithmetic below from overflowing.
+constexpr long kMaxWidthRatio = 10000;
+
+// The whole number at the start of `text`, read like a decimal integer
+// (leading blanks, an optional sign, digits); 0 when there are no digits.
+long LeadingInteger(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > kMaxWidthRatio) value = kMaxWidthRatio;
+  }
+  return negative ? -value : value;
+}
+
+// The first kMaxFaceChars characters of a UTF-8 face name, never cutting a
+// character in half.
+std::string TruncatedFace(const std::string& face) {
+  size_t chars = 0;
+  for (size_t i = 0; i < face.size(); ++i) {
+    const bool starts_char =
+        (static_cast<unsigned char>(face[i]) & 0xC0) != 0x80;
+    if (starts_char && ++chars > kMaxFaceChars) return face.substr(0, i);
+  }
+  return face;
+}
+
+int ScaledDesignValue(int value, int scale) {
+  const int64_t scaled = static_cast<int64_t>(value) * scale / 100;
+  if (scaled > std::numeric_limits<int>::max()) {
+    return std::numeric_limits<int>::max();
+  }
+  if (scaled < std::numeric_limits<int>::min()) {
+    return std::numeric_limits<int>::min();
+  }
+  return static_cast<int>(scaled);
+}
+
+}  // namespace
+
+FontTable::FontTable() : charset_key_("ANSI_CHARSET") {
+  for (const auto& [name, value] : kCharsets) charsets_[name] = value;
+}
+
+FontTable::~FontTable() = default;
+
+int FontTable::DefineFont(const std::string& name, int height, int width,
+                          int escapement, int orientation, int weight,
+                          bool italic, bool underline, bool strikeout,
+                          const std::string& face) {
+  if (definitions_.contains(name)) return 0;
+  auto def = std::make_unique<FontDef>();
+  def->height = ScaledDesignValue(height, scale_);
+  def->width = ScaledDesignValue(width, scale_);
+  def->escapement = escapement;
+  def->orientation = orientation;
+  def->weight = weight;
+  def->italic = italic;
+  def->underline = underline;
+  def->strikeout = strikeout;
+  def->face.SetKey(face);
+  def->width_ratio.SetKey("__" + name + "CharWidthRatio__");
+  definitions_.emplace(name, std::move(def));
+  return 1;
+}
+
+const FontTable::FontDef* FontTable::Find(const std::string& name) const {
+  auto it = definitions_.find(name);
+  return it == definitions_.end() ? nullptr : it->second.get();
+}
+
+int FontTable::CurrentCharset() const {
+  auto it = charsets_.find(charset_key_.text());
+  return it == charsets_.end() ? 0 : it->second;
+}
+
+int FontTable::WidthOf(const FontDef& def) const {
+  if (def.width != 0) return def.width;
+  if (!def.width_ratio.HasTranslation()) return 0;
+  // ratio x height / 100, with a negative height giving a negative width.
+  const int ratio = static_cast<int>(LeadingInteger(def.width_ratio.text()));
+  return ScaledDesignValue(def.height, ratio);
+}
+
+FontSpec FontTable::SpecOf(const FontDef& def) const {
+  FontSpec spec;
+  spec.height = def.height;
+  spec.width = WidthOf(def);
+  spec.escapement = def.escapement;
+  spec.orientation = def.orientation;
+  spec.weight = def.weight;
+  spec.italic = def.italic;
+  spec.underline = def.underline;
+  spec.strikeout = def.strikeout;
+  spec.charset = CurrentCharset();
+  spec.quality = std::abs(static_cast<int64_t>(def.height)) < kSmallFontHeight
+                     ? kAntialiasedQuality
+                     : 0;
+  spec.face = TruncatedFace(def.face.text());
+  return spec;
+}
+
+std::string FontTable::FontDescription(const std::string& name) const {
+  const FontDef* def = Find(name);
+  if (def == nullptr) return std::string();
+  // The face is cut as the platform cuts it, so that two definitions that
+  // would make the same font share one cache entry.
+  const FontSpec spec = SpecOf(*def);
+  // A face of at most 31 characters (4 bytes each) and ten numbers fit.
+  char description[256];
+  std::snprintf(description, sizeof(description),
+                "%s-%d-%d-%d-%d-%d-%d-%d-%d-%d", spec.face.c_str(),
+                spec.charset, spec.height, spec.width, spec.weight,
+                spec.italic ? 1 : 0, spec.underline ? 1 : 0,
+                spec.strikeout ? 1 : 0, spec.escapement, spec.orientation);
+  return description;
+}
+
+const Font* FontTable::GetFont(const std::string& name) {
+  const FontDef* def = Find(name);
+  if (def == nullptr) return nullptr;
+  std::string description = FontDescription(name);
+  auto it = cache_.find(description);
+  if (it != cache_.end()) return it->second.get();
+  auto font = std::make_unique<Font>(SpecOf(*def));
+  const Font* result = font.get();
+  cache_.emplace(std::move(description), std::move(font));
+  return result;
+}
+
+void FontTable::Clear() {
+  cache_.clear();
+  definitions_.clear();
+}
+
+FontTable& GetFontTable() {
+  static FontTable table;
+  return table;
+}
+
+}  // namespace zorvanel
