@@ -189,8 +189,10 @@ class CDynaList : public Window {
   const Font* item_font() const { return item_font_.get(); }
   const Font* header_font() const { return header_font_.get(); }
 
- private:
+  // The rows' content changed: the page buffer is redrawn at the next paint.
   void ContentChanged();
+
+ private:
   void RecomputeColumnStarts();
   void UpdateScrollerGeometry();
   // Grows the columns to fit the texts of one item; true when one grew.

@@ -1,0 +1,190 @@
+#include "controls/camera_dyna_list.h"
+
+#include <nlohmann/json.hpp>
+#include <utility>
+
+#include "controls/list_rows.h"
+#include "data/names.h"
+#include "i18n/font_table.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+namespace {
+
+// Space between a row's texts and its edges.
+constexpr int kTextInset = 5;
+// Multipliers up to this count as none.
+constexpr double kMinMultiplier = 0.01;
+
+}  // namespace
+
+// -------------------------------------------------------------- row kinds
+
+CameraDynaList::CBaseItem::CBaseItem(const std::string& title,
+                                     const std::string& left_note,
+                                     const std::string& right_note)
+    : CItem(1), title_(title), left_note_(left_note), right_note_(right_note) {}
+
+CameraDynaList::CBaseItem::~CBaseItem() = default;
+
+void CameraDynaList::CBaseItem::SetTexts(const std::string& title,
+                                         const std::string& left_note,
+                                         const std::string& right_note) {
+  title_ = title;
+  left_note_ = left_note;
+  right_note_ = right_note;
+}
+
+CameraDynaList::CCameraItem::CCameraItem(Camera* camera)
+    : CBaseItem("", "", ""), camera_(camera) {
+  RefreshTexts();
+}
+
+CameraDynaList::CCameraItem::CCameraItem(std::unique_ptr<Camera> camera)
+    : CBaseItem("", "", ""), owned_(std::move(camera)), camera_(owned_.get()) {
+  RefreshTexts();
+}
+
+CameraDynaList::CCameraItem::~CCameraItem() = default;
+
+void CameraDynaList::CCameraItem::RefreshTexts() {
+  if (camera_ == nullptr) return;
+  std::string title, left, right;
+  CameraTexts(*camera_, &title, &left, &right);
+  SetTexts(title, left, right);
+}
+
+CameraDynaList::CLensItem::CLensItem(Lens* lens)
+    : CBaseItem("", "", ""), accessor_(lens) {
+  RefreshTexts();
+}
+
+CameraDynaList::CLensItem::~CLensItem() = default;
+
+void CameraDynaList::CLensItem::RefreshTexts() {
+  if (accessor_.lens() == nullptr) return;
+  std::string title, left, right;
+  LensTexts(accessor_, &title, &left, &right);
+  SetTexts(title, left, right);
+}
+
+void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
+                                 std::string* left_note,
+                                 std::string* right_note) {
+  *title = DisplayName(camera, NameSeparator::kSpace);
+  *left_note = FormatFixed(camera.circle_of_confusion(), 3) + " mm";
+  const double displayed = camera.displayed_focal();
+  const double multiplier = camera.focal_multiplier();
+  const double real =
+      multiplier > kMinMultiplier ? displayed / multiplier : displayed;
+  *right_note =
+      FocalValue(real).Format() + " -> " + FocalValue(displayed).Format();
+}
+
+void CameraDynaList::LensTexts(const LensAccessor& lens, std::string* title,
+                               std::string* left_note,
+                               std::string* right_note) {
+  *title = DisplayName(*lens.lens(), NameSeparator::kSpace);
+  *left_note = lens.FocalRangeLabel();
+  *right_note = lens.ApertureRangeLabel();
+}
+
+// ------------------------------------------------------------------- list
+
+CameraDynaList::CameraDynaList() = default;
+CameraDynaList::~CameraDynaList() = default;
+
+int CameraDynaList::AddTextRow(const std::string& title,
+                               const std::string& left_note,
+                               const std::string& right_note, int index) {
+  return InsertItem(std::make_unique<CBaseItem>(title, left_note, right_note),
+                    index);
+}
+
+int CameraDynaList::AddCameraRow(Camera* camera, int index) {
+  return InsertItem(std::make_unique<CCameraItem>(camera), index);
+}
+
+int CameraDynaList::AddLensRow(Lens* lens, int index) {
+  return InsertItem(std::make_unique<CLensItem>(lens), index);
+}
+
+void CameraDynaList::RefreshTexts(int index) {
+  CBaseItem* row = GetRow(index);
+  if (row == nullptr) return;
+  row->RefreshTexts();
+  ContentChanged();
+}
+
+CameraDynaList::CBaseItem* CameraDynaList::GetRow(int index) const {
+  return dynamic_cast<CBaseItem*>(GetItem(index));
+}
+
+CameraDynaList::CCameraItem* CameraDynaList::GetCameraRow(int index) const {
+  return dynamic_cast<CCameraItem*>(GetItem(index));
+}
+
+CameraDynaList::CLensItem* CameraDynaList::GetLensRow(int index) const {
+  return dynamic_cast<CLensItem*>(GetItem(index));
+}
+
+Camera* CameraDynaList::GetCamera(int index) const {
+  const CCameraItem* row = GetCameraRow(index);
+  return row == nullptr ? nullptr : row->camera();
+}
+
+Lens* CameraDynaList::GetLens(int index) const {
+  const CLensItem* row = GetLensRow(index);
+  return row == nullptr ? nullptr : row->lens();
+}
+
+void CameraDynaList::DefineRowFonts() {
+  FontTable& fonts = GetFontTable();
+  fonts.DefineFont(kTitleFont, -33, 0, 0, 0, 400, false, false, false,
+                   "Tahoma");
+  fonts.DefineFont(kNoteFont, -15, 0, 0, 0, 400, false, false, false, "Tahoma");
+}
+
+void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
+                              int column, bool selected, int flags) {
+  const Colour text = FillDarkRow(canvas, cell, item, selected);
+  const CBaseItem* row = GetRow(item);
+  if (row == nullptr) return;
+  DefineRowFonts();
+  FontTable& fonts = GetFontTable();
+  const Font* title_font = fonts.GetFont(kTitleFont);
+  const Font* note_font = fonts.GetFont(kNoteFont);
+  // Long names are cut at the row's edges rather than drawn over the
+  // neighbouring rows.
+  canvas.ClipTo(cell);
+  Rect r = cell.Deflate(kTextInset, 0);
+  if (title_font != nullptr) {
+    canvas.DrawText(row->title(), r, kTextLeft, *title_font, text);
+  }
+  r = r.Deflate(0, kTextInset);
+  if (note_font != nullptr) {
+    canvas.DrawText(row->left_note(), r, kTextLeft | kTextBottom, *note_font,
+                    text);
+    canvas.DrawText(row->right_note(), r, kTextRight | kTextBottom, *note_font,
+                    text);
+  }
+}
+
+bool CameraDynaList::OnEraseBackground(Canvas& canvas) {
+  EraseFramedListBackground(canvas, ClientRect().GetSize());
+  return true;
+}
+
+void CameraDynaList::OnSelectionChanged(int index) {
+  SendNotifyToParent(kNotifySelectionChanged, index, 0);
+}
+
+void CameraDynaList::DescribeRow(int index, nlohmann::json& row) const {
+  const CBaseItem* item = GetRow(index);
+  row["title"] = item != nullptr ? item->title() : std::string();
+  row["left"] = item != nullptr ? item->left_note() : std::string();
+  row["right"] = item != nullptr ? item->right_note() : std::string();
+  row["selected"] = index == selected_index();
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,27 @@
+#ifndef ZORVANEL_CONTROLS_LIST_ROWS_H_
+#define ZORVANEL_CONTROLS_LIST_ROWS_H_
+
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// The look shared by the camera, lens and value lists: light text on
+// alternating black and near-black rows, the selected row inverted, the
+// whole list framed in grey.
+
+// Fills a row's cell and returns the colour its text is drawn in.
+Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected);
+
+// Black over the whole control with a grey outline two pixels wide.
+void EraseFramedListBackground(Canvas& canvas, Size size);
+
+// x with exactly `decimals` digits after a '.', whatever the locale:
+// FormatFixed(2.8284, 3) == "2.828".
+std::string FormatFixed(double x, int decimals);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_CONTROLS_LIST_ROWS_H_

@@ -1,0 +1,111 @@
+#include "controls/value_dyna_list.h"
+
+#include <nlohmann/json.hpp>
+
+#include "controls/list_rows.h"
+#include "optics/value.h"
+#include "platform/shell.h"
+
+namespace zorvanel {
+namespace {
+
+// Space between a row's texts and its edges.
+constexpr int kTextInset = 5;
+
+std::unique_ptr<Font> PointFont(int points) {
+  FontSpec spec;
+  spec.face = "Tahoma";
+  spec.height =
+      PointsToHeight(points, Shell::Exists() ? Shell::Get().scale() : 100);
+  return std::make_unique<Font>(spec);
+}
+
+}  // namespace
+
+CValueDynaList::CValueItem::CValueItem(const std::string& text, double value,
+                                       double real_value,
+                                       const std::string& note)
+    : CItem(1), value_(value), real_value_(real_value), note_(note) {
+  SetText(0, text);
+}
+
+CValueDynaList::CValueItem::~CValueItem() = default;
+
+CValueDynaList::CValueDynaList() = default;
+CValueDynaList::~CValueDynaList() = default;
+
+int CValueDynaList::AddFocalRow(double millimetres, int index) {
+  return InsertItem(std::make_unique<CValueItem>(
+                        FocalValue(millimetres).Format(), millimetres, 0.0, ""),
+                    index);
+}
+
+int CValueDynaList::AddApertureRow(double f_number, int index) {
+  const ApertureValue aperture(
+      static_cast<double>(static_cast<float>(f_number)));
+  const double real = aperture.GetValue();
+  return InsertItem(
+      std::make_unique<CValueItem>(aperture.Format(), f_number, real,
+                                   "(f/" + FormatFixed(real, 3) + ")"),
+      index);
+}
+
+int CValueDynaList::AddDistanceRow(double metres, int index) {
+  return InsertItem(std::make_unique<CValueItem>(DistanceValue(metres).Format(),
+                                                 metres, 0.0, ""),
+                    index);
+}
+
+CValueDynaList::CValueItem* CValueDynaList::GetValueRow(int index) const {
+  return dynamic_cast<CValueItem*>(GetItem(index));
+}
+
+double CValueDynaList::GetStoredValue(int index) const {
+  const CValueItem* row = GetValueRow(index);
+  return row == nullptr ? 0.0 : row->value();
+}
+
+double CValueDynaList::GetEffectiveValue(int index) const {
+  const CValueItem* row = GetValueRow(index);
+  if (row == nullptr) return 0.0;
+  return row->real_value() != 0.0 ? row->real_value() : row->value();
+}
+
+void CValueDynaList::EnsureFonts() {
+  if (!text_font_) text_font_ = PointFont(kTextPoints);
+  if (!note_font_) note_font_ = PointFont(kNotePoints);
+}
+
+void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
+                              int column, bool selected, int flags) {
+  const Colour text = FillDarkRow(canvas, cell, item, selected);
+  const CValueItem* row = GetValueRow(item);
+  if (row == nullptr) return;
+  EnsureFonts();
+  canvas.ClipTo(cell);
+  Rect r = cell.Deflate(kTextInset, 0);
+  canvas.DrawText(row->text(), r, kTextLeft, *text_font_, text);
+  if (!row->note().empty()) {
+    r = r.Deflate(0, kTextInset);
+    canvas.DrawText(row->note(), r, kTextRight | kTextBottom, *note_font_,
+                    text);
+  }
+}
+
+bool CValueDynaList::OnEraseBackground(Canvas& canvas) {
+  EraseFramedListBackground(canvas, ClientRect().GetSize());
+  return true;
+}
+
+void CValueDynaList::OnSelectionChanged(int index) {
+  SendNotifyToParent(kNotifySelectionChanged, index, 0);
+}
+
+void CValueDynaList::DescribeRow(int index, nlohmann::json& row) const {
+  const CValueItem* item = GetValueRow(index);
+  row["text"] = item != nullptr ? item->text() : std::string();
+  row["note"] = item != nullptr ? item->note() : std::string();
+  row["selected"] = index == selected_index();
+}
+
+}  // namespace zorvanel

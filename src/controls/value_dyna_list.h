@@ -1,0 +1,79 @@
+#ifndef ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
+#define ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
+
+#include <memory>
+#include <string>
+
+#include "controls/dyna_list.h"
+#include "platform/font.h"
+
+namespace zorvanel {
+
+// The list of one lens list's values: a focal length, an aperture or a focus
+// distance per row, formatted as the main screen shows them. An aperture row
+// also shows its real f-number as a small note. The parent hears of every
+// selection through kNotifySelectionChanged with the row's index.
+class CValueDynaList : public CDynaList {
+ public:
+  class CValueItem : public CItem {
+   public:
+    CValueItem(const std::string& text, double value, double real_value,
+               const std::string& note);
+    ~CValueItem() override;
+
+    // The number as stored in the lens.
+    double value() const { return value_; }
+    // The real f-number of an aperture row; 0.0 for the other kinds.
+    double real_value() const { return real_value_; }
+    // "(f/2.828)" for an aperture row, else empty.
+    const std::string& note() const { return note_; }
+    const std::string& text() const { return GetText(0); }
+
+   private:
+    double value_;
+    double real_value_;
+    std::string note_;
+  };
+
+  // Point sizes of the row text and the note, on the design screen.
+  static constexpr int kTextPoints = 15;
+  static constexpr int kNotePoints = 6;
+
+  CValueDynaList();
+  ~CValueDynaList() override;
+
+  // Each inserts a row before `index` (-1 appends) and returns its index.
+  int AddFocalRow(double millimetres, int index);
+  // The f-number is narrowed to single precision before its real f-number
+  // is looked up, as the wheels do; the row keeps the number as given.
+  int AddApertureRow(double f_number, int index);
+  // Formatted in the unit system in force now; the row keeps that text.
+  int AddDistanceRow(double metres, int index);
+
+  // The row, or null.
+  CValueItem* GetValueRow(int index) const;
+  // The stored number, 0.0 without a row.
+  double GetStoredValue(int index) const;
+  // The real f-number of an aperture row, else the stored number (0.0
+  // without a row).
+  double GetEffectiveValue(int index) const;
+  double GetSelectedValue() const { return GetStoredValue(selected_index()); }
+
+ protected:
+  void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
+                bool selected, int flags) override;
+  bool OnEraseBackground(Canvas& canvas) override;
+  void OnSelectionChanged(int index) override;
+  // {"text", "note", "selected"}
+  void DescribeRow(int index, nlohmann::json& row) const override;
+
+ private:
+  void EnsureFonts();
+
+  std::unique_ptr<Font> text_font_;
+  std::unique_ptr<Font> note_font_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
