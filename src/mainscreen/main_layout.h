@@ -1,0 +1,83 @@
+#ifndef ZORVANEL_MAINSCREEN_MAIN_LAYOUT_H_
+#define ZORVANEL_MAINSCREEN_MAIN_LAYOUT_H_
+
+#include <array>
+
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// The wheels of the main screen, top to bottom.
+inline constexpr int kWheelCount = 3;
+inline constexpr int kFocalWheel = 0;
+inline constexpr int kApertureWheel = 1;
+inline constexpr int kDistanceWheel = 2;
+
+// One tick mark on a wheel: a polyline of two segments.
+using TickMark = std::array<Point, 3>;
+
+// Where one of the four reference values of a wheel goes: its rectangle, its
+// alignment and the wheel percentage whose value it shows.
+struct ReferenceSlot {
+  Rect rect;
+  int format = 0;
+  float percent = 0.0f;
+};
+
+// Geometry of the main screen for a client area of width x height pixels at
+// a display scale in percent. A pure function of those three numbers,
+// computed once per screen; all divisions truncate toward zero.
+struct MainLayout {
+  int width = 0;   // W, also the largest wheel position
+  int height = 0;  // H
+  int scale = 0;   // k
+
+  int margin = 0;        // m
+  int row_unit = 0;      // u
+  int text_height = 0;   // th
+  int text_inset = 0;    // ti
+  int left_margin = 0;   // L
+  int value_left = 0;    // VL
+  int wheel_height = 0;  // wh
+  int gap = 0;           // g
+  int panel_left = 0;    // px
+  int panel_tap_split = 0;
+  // Usable travel of a marker: W - 2 * S(15); may be 0 or less on a screen
+  // narrower than the wheel's end caps.
+  int marker_travel = 0;
+
+  Rect panel;
+  Rect large_label;
+  Rect large_value;
+  Rect min_label;
+  Rect max_label;
+  Rect fourth_label;
+  Rect near_value;
+  Rect far_value;
+  Rect fourth_value;
+  Rect camera_line;
+
+  std::array<Rect, kWheelCount> caption_rects;
+  std::array<Rect, kWheelCount> value_rects;
+  std::array<int, kWheelCount> wheel_tops{};
+
+  // Per wheel: the four tick marks and the four reference values, at the
+  // left end, a quarter, three quarters and the right end of the ring.
+  std::array<std::array<TickMark, 4>, kWheelCount> ticks;
+  std::array<std::array<ReferenceSlot, 4>, kWheelCount> reference_slots;
+
+  // The rectangle the wheel bitmap covers for wheel i.
+  Rect WheelRect(int wheel) const;
+  // The red marker of a wheel at `position` (0 .. width) whose top is
+  // `wheel_top`, drawn as if on a cylinder: widest in the middle.
+  Rect MarkerRect(int position, int wheel_top) const;
+  // The wheel whose band holds y: t - h < y < t + 2h, first match wins;
+  // -1 for none.
+  int WheelAt(int y) const;
+};
+
+MainLayout ComputeMainLayout(int width, int height, int scale);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_MAINSCREEN_MAIN_LAYOUT_H_

@@ -1,0 +1,246 @@
+// Writes the crafted data files the end-to-end scripts start from, and prints
+// a saved data file back so a script can check what the program stored.
+//
+//   make_data FIXTURE FOLDER   writes FOLDER/ZorvanelData.ptb (none for
+//                              "empty"; FOLDER is created when missing)
+//   make_data --print FILE     prints FILE as readable lines
+//   make_data --list           the fixture names
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "data/zorvanel.pb.h"
+
+namespace {
+
+using zorvanel::Camera;
+using zorvanel::Equipment;
+using zorvanel::Lens;
+using zorvanel::Zorvanel;
+
+void AddAll(google::protobuf::RepeatedField<double>* list,
+            std::initializer_list<double> values) {
+  for (double v : values) list->Add(v);
+}
+
+// Pairs camera i with lens j both ways and selects them.
+void PairAndSelect(Equipment* e, int camera, int lens) {
+  e->mutable_cameras(camera)->set_lens_index(lens);
+  e->mutable_lenses(lens)->set_camera_index(camera);
+  e->set_current_camera(camera);
+  e->set_current_lens(lens);
+}
+
+// A camera with a 0.03 mm circle of confusion and a 50 mm f/2.8 lens that
+// focuses at 3 m or 40 m: the worked example of the depth of field.
+void Fifty(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Test");
+  camera->set_model("Body");
+  camera->set_circle_of_confusion(0.03);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Test");
+  lens->set_model("Fifty");
+  lens->add_focals(50.0);
+  lens->add_apertures(2.8);
+  AddAll(lens->mutable_distances(), {3.0, 40.0});
+  lens->set_min_focal(50.0);
+  lens->set_max_focal(50.0);
+  PairAndSelect(e, 0, 0);
+}
+
+void FiftyImperial(Zorvanel* data) {
+  Fifty(data);
+  data->mutable_options()->set_units(1);
+}
+
+// Wheels half way (aperture), a quarter (distance) and the depth of field on
+// the large line, as a previous run would have left them.
+void FiftyStored(Zorvanel* data) {
+  Fifty(data);
+  zorvanel::Options* options = data->mutable_options();
+  options->set_focal_wheel(33.3);
+  options->set_aperture_wheel(50.0);
+  options->set_distance_wheel(25.0);
+  options->set_show_hyperfocal(false);
+}
+
+// A compact camera whose built-in lens has the camera's model.
+void Compact(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Acme");
+  camera->set_model("Z100");
+  camera->set_circle_of_confusion(0.006);
+  camera->set_focal_multiplier(4.7);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Acme");
+  lens->set_model("Z100");
+  AddAll(lens->mutable_focals(), {6.0, 12.0, 18.0, 24.0});
+  AddAll(lens->mutable_apertures(), {2.8, 4.0, 5.6, 8.0});
+  AddAll(lens->mutable_distances(), {0.5, 1.0, 2.0, 5.0});
+  PairAndSelect(e, 0, 0);
+}
+
+// A kit zoom on an APS-C body with full lists: what a user typically has.
+void Zoom(Zorvanel* data) {
+  zorvanel::Options* options = data->mutable_options();
+  options->set_focal_wheel(50.0);
+  options->set_aperture_wheel(30.0);
+  options->set_distance_wheel(40.0);
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Canon");
+  camera->set_model("EOS 600D");
+  camera->set_circle_of_confusion(0.018);
+  camera->set_focal_multiplier(1.6);
+  camera->set_displayed_focal(56.0);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Canon");
+  lens->set_model("EF-S 18-55mm");
+  AddAll(lens->mutable_focals(), {18.125, 21.875, 26.25, 30.625, 34.375, 38.75,
+                                  42.5, 46.875, 50.625, 55.0});
+  AddAll(lens->mutable_apertures(),
+         {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0, 10.0, 11.0,
+          13.0, 14.0, 16.0, 18.0, 20.0, 22.0});
+  AddAll(lens->mutable_distances(),
+         {0.1,  0.12, 0.15, 0.2,  0.25, 0.3,  0.4,  0.5,  0.6,  0.8,  1.0,
+          1.2,  1.5,  2.0,  2.5,  3.0,  4.0,  5.0,  6.0,  8.0,  10.0, 12.0,
+          15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0});
+  lens->set_min_focal(18.0);
+  lens->set_max_focal(55.0);
+  PairAndSelect(e, 0, 0);
+}
+
+// A lens whose lists are all empty: nothing can be picked.
+void EmptyLens(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_model("Body");
+  camera->set_circle_of_confusion(0.03);
+  e->add_lenses()->set_model("Bare");
+  PairAndSelect(e, 0, 0);
+}
+
+// Settings from an earlier run but no equipment at all.
+void OptionsOnly(Zorvanel* data) {
+  zorvanel::Options* options = data->mutable_options();
+  options->set_focal_wheel(50.0);
+  options->set_units(1);
+  options->set_show_hyperfocal(false);
+}
+
+const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
+  static const auto* fixtures =
+      new std::map<std::string, std::function<void(Zorvanel*)>>{
+          {"empty", nullptr},
+          {"fifty", Fifty},
+          {"fifty_imperial", FiftyImperial},
+          {"fifty_stored", FiftyStored},
+          {"compact", Compact},
+          {"zoom", Zoom},
+          {"empty_lens", EmptyLens},
+          {"options_only", OptionsOnly},
+      };
+  return *fixtures;
+}
+
+std::string Number(double v) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.10g", v);
+  return buffer;
+}
+
+std::string List(const google::protobuf::RepeatedField<double>& values) {
+  std::string out = "[";
+  for (int i = 0; i < values.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += Number(values.Get(i));
+  }
+  return out + "]";
+}
+
+int Print(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cout << "no data file\n";
+    return 0;
+  }
+  const std::string bytes((std::istreambuf_iterator<char>(in)),
+                          std::istreambuf_iterator<char>());
+  Zorvanel data;
+  const bool complete = data.ParseFromString(bytes);
+  std::cout << "data complete=" << complete << " options=" << data.has_options()
+            << " equipment=" << data.has_equipment() << "\n";
+  const zorvanel::Options& o = data.options();
+  std::cout << "options focal_wheel=" << Number(o.focal_wheel())
+            << " aperture_wheel=" << Number(o.aperture_wheel())
+            << " distance_wheel=" << Number(o.distance_wheel())
+            << " language=" << o.language() << " units=" << o.units()
+            << " show_hyperfocal=" << o.show_hyperfocal() << "\n";
+  const Equipment& e = data.equipment();
+  std::cout << "equipment cameras=" << e.cameras_size()
+            << " lenses=" << e.lenses_size()
+            << " current_camera=" << e.current_camera()
+            << " current_lens=" << e.current_lens() << "\n";
+  for (int i = 0; i < e.cameras_size(); ++i) {
+    const Camera& c = e.cameras(i);
+    std::cout << "camera " << i << " maker=\"" << c.maker() << "\" model=\""
+              << c.model() << "\" coc=" << Number(c.circle_of_confusion())
+              << " lens_index=" << c.lens_index() << "\n";
+  }
+  for (int i = 0; i < e.lenses_size(); ++i) {
+    const Lens& l = e.lenses(i);
+    std::cout << "lens " << i << " maker=\"" << l.maker() << "\" model=\""
+              << l.model() << "\" focals=" << List(l.focals())
+              << " apertures=" << List(l.apertures())
+              << " distances=" << List(l.distances())
+              << " camera_index=" << l.camera_index() << "\n";
+  }
+  return 0;
+}
+
+int Write(const std::string& name, const std::string& folder) {
+  const auto found = Fixtures().find(name);
+  if (found == Fixtures().end()) {
+    std::cerr << "make_data: no fixture named " << name << "\n";
+    return 2;
+  }
+  std::filesystem::create_directories(folder);
+  if (!found->second) return 0;
+  Zorvanel data;
+  found->second(&data);
+  std::ofstream out(folder + "/ZorvanelData.ptb", std::ios::binary);
+  out << data.SerializeAsString();
+  out.close();
+  if (!out) {
+    std::cerr << "make_data: could not write into " << folder << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--list") {
+    for (const auto& [name, unused] : Fixtures()) std::cout << name << "\n";
+    return 0;
+  }
+  if (argc != 3) {
+    std::cerr << "usage: make_data FIXTURE FOLDER | --print FILE | --list\n";
+    return 2;
+  }
+  if (std::string(argv[1]) == "--print") return Print(argv[2]);
+  return Write(argv[1], argv[2]);
+}
