@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_I18N_TRANSLATED_STRING_H_
 #define ZORVANEL_I18N_TRANSLATED_STRING_H_
 
+#include <cstddef>
 #include <string>
 
 namespace zorvanel {
@@ -36,6 +37,9 @@ class TranslatedString {
   std::string text_;
   std::string key_;
 };
+
+// Number of live TranslatedString objects in the registry (for tests).
+size_t TranslatedStringCount();
 
 }  // namespace zorvanel
 

@@ -1,0 +1,48 @@
+#ifndef ZORVANEL_DATA_EQUIPMENT_H_
+#define ZORVANEL_DATA_EQUIPMENT_H_
+
+#include "data/zorvanel.pb.h"
+
+namespace zorvanel {
+
+// The selected camera and lens. A stale selection index is brought back into
+// range and stored; an empty list first receives one default element. So the
+// result is never null. It stays valid until the list changes.
+Camera* CurrentCamera(Equipment* equipment);
+Lens* CurrentLens(Equipment* equipment);
+
+// Exchange two neighbours in the list; the pairing links of their partners and
+// the selection follow them. Nothing happens unless both indices are valid and
+// different.
+void SwapCameras(Equipment* equipment, int i, int j);
+void SwapLenses(Equipment* equipment, int i, int j);
+
+// Remove one element (nothing happens for an invalid index). Its pairing is
+// broken, the partner itself stays; a removed selection becomes -1 and a
+// selection behind it keeps pointing at the same element.
+void RemoveCamera(Equipment* equipment, int index);
+void RemoveLens(Equipment* equipment, int index);
+
+// Appends a copy of `tmpl`. With `tmpl_lens` a copy of that lens is appended
+// too, paired with the new camera, and its wheel lists are regenerated
+// (focals from its min/max focal with the camera's multiplier when that is
+// set, apertures f/2.8 to f/22, distances 0.1 m to 100 m in the current unit
+// system). Without it the camera comes unpaired. Returns the new camera.
+Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
+                  const Lens* tmpl_lens);
+
+// Appends an unpaired copy of `tmpl` and returns it.
+Lens* AddLens(Equipment* equipment, const Lens& tmpl);
+
+// True when every pairing link that names an existing element is answered by
+// a link back (camera i -> lens j implies lens j -> camera i, and conversely).
+bool PairingIsConsistent(const Equipment& equipment);
+
+// Breaks every in-range link that is not answered by a link back (sets it to
+// -1), so that a damaged file cannot make later operations move the wrong
+// partner. Symmetric pairs are left alone.
+void RepairPairing(Equipment* equipment);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DATA_EQUIPMENT_H_

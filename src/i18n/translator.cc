@@ -1,0 +1,113 @@
+#include "i18n/translator.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "i18n/language_file.h"
+
+namespace zorvanel {
+
+bool Translator::Load(const std::string& path) {
+  Clear();
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  const std::string bytes((std::istreambuf_iterator<char>(file)),
+                          std::istreambuf_iterator<char>());
+  if (file.bad()) return false;
+  LoadFromBytes(bytes);
+  return true;
+}
+
+void Translator::LoadFromBytes(std::string_view bytes) {
+  Clear();
+  std::map<int, std::string>* entry = nullptr;
+  for (const LanguageFileLine& line : ReadLanguageLines(bytes)) {
+    if (line.kind == LanguageFileLine::Kind::kKey) {
+      entry = &entries_[line.key];
+      continue;
+    }
+    // Translation lines before the first key belong to nothing: skipped,
+    // without giving their language a number.
+    if (entry == nullptr) continue;
+    (*entry)[NumberOf(line.language)] = line.text;
+  }
+}
+
+void Translator::Clear() {
+  names_.clear();
+  numbers_.clear();
+  entries_.clear();
+  language_ = 0;
+}
+
+std::string Translator::Translate(const std::string& key) const {
+  const auto entry = entries_.find(key);
+  if (entry == entries_.end()) return key;
+  const auto text = entry->second.find(language_);
+  if (text == entry->second.end()) return key;
+  return text->second;
+}
+
+bool Translator::HasText(const std::string& key, int language) const {
+  const auto entry = entries_.find(key);
+  return entry != entries_.end() && entry->second.count(language) > 0;
+}
+
+std::string Translator::LanguageName(int language) const {
+  const auto name = names_.find(language);
+  return name == names_.end() ? std::string() : name->second;
+}
+
+bool Translator::SelectLanguage(int language) {
+  const int previous = language_;
+  language_ = names_.count(language) > 0 ? language : 0;
+  return language_ != previous;
+}
+
+int Translator::NumberOf(const std::string& name) {
+  const auto known = numbers_.find(name);
+  if (known != numbers_.end()) return known->second;
+  const int number = static_cast<int>(names_.size());
+  numbers_[name] = number;
+  names_[number] = name;
+  return number;
+}
+
+Translator& GetTranslator() {
+  static Translator translator;
+  return translator;
+}
+
+bool LoadTranslations(const std::string& path) {
+  return GetTranslator().Load(path);
+}
+
+std::string Translate(const std::string& key) {
+  return GetTranslator().Translate(key);
+}
+
+int GetLanguage() { return GetTranslator().language(); }
+
+int GetLanguageCount() { return GetTranslator().language_count(); }
+
+std::string LanguageName(int language) {
+  return GetTranslator().LanguageName(language);
+}
+
+void SetLanguage(int language) {
+  if (GetTranslator().SelectLanguage(language)) RetranslateAll();
+}
+
+std::string ReplacePlaceholder(std::string text, const char* placeholder,
+                               const std::string& value) {
+  const std::string_view mark(placeholder);
+  if (mark.empty()) return text;
+  size_t at = 0;
+  while ((at = text.find(mark, at)) != std::string::npos) {
+    text.replace(at, mark.size(), value);
+    at += value.size();
+  }
+  return text;
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,71 @@
+#ifndef ZORVANEL_I18N_TRANSLATOR_H_
+#define ZORVANEL_I18N_TRANSLATOR_H_
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace zorvanel {
+
+// The translation table read from the language file: languages numbered in
+// the order their names first appear, and for each English key its text per
+// language. Keys and names compare exactly (case included).
+class Translator {
+ public:
+  Translator() = default;
+  Translator(const Translator&) = delete;
+  Translator& operator=(const Translator&) = delete;
+
+  // Replaces the tables by the content of the file; the current language
+  // becomes 0. A file that cannot be read leaves the tables empty and returns
+  // false.
+  bool Load(const std::string& path);
+  // Same from the file's bytes.
+  void LoadFromBytes(std::string_view bytes);
+  // Empty tables, language 0.
+  void Clear();
+
+  // The key's text in the current language, or the key itself.
+  std::string Translate(const std::string& key) const;
+  bool HasText(const std::string& key, int language) const;
+
+  int language() const { return language_; }
+  int language_count() const { return static_cast<int>(names_.size()); }
+  // The name of a language as written in the file; empty when unknown.
+  std::string LanguageName(int language) const;
+  // Selects the language, or language 0 when no such language was read.
+  // Returns true when the current language changed.
+  bool SelectLanguage(int language);
+
+ private:
+  int NumberOf(const std::string& name);
+
+  std::map<int, std::string> names_;
+  std::map<std::string, int> numbers_;
+  std::map<std::string, std::map<int, std::string>> entries_;
+  int language_ = 0;
+};
+
+// The process-wide table.
+Translator& GetTranslator();
+
+// Shorthands on GetTranslator() used across the program.
+bool LoadTranslations(const std::string& path);
+std::string Translate(const std::string& key);
+int GetLanguage();
+int GetLanguageCount();
+std::string LanguageName(int language);
+// Selects the language (0 when unknown) and re-translates every
+// TranslatedString when the selection changed.
+void SetLanguage(int language);
+// Every live TranslatedString takes the text of its key in the current
+// language again.
+void RetranslateAll();
+
+// Replaces every `placeholder` ("%1", "%2") in an already translated text.
+std::string ReplacePlaceholder(std::string text, const char* placeholder,
+                               const std::string& value);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_I18N_TRANSLATOR_H_

@@ -1,0 +1,90 @@
+#include "optics/depth_of_field.h"
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "optics/lens_accessor.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr int kDesignTravel = 480;
+// Far limits from here on are shown as infinity.
+constexpr double kInfiniteFarLimit = 5000.0;
+constexpr double kMinimumMultiplier = 0.001;
+
+struct Results {
+  double hyperfocal, near_limit, far_limit, depth_of_field;
+};
+
+void SetIfChanged(std::string* stored, std::string text) {
+  if (*stored != text) *stored = std::move(text);
+}
+
+// f in millimetres, n the real f-number, c the circle of confusion in
+// millimetres, s the focus distance in metres. The order of the operations is
+// fixed so that every platform prints the same digits.
+Results Compute(double f, double n, double c, double s) {
+  const double h = f * f / (n * c) + f;
+  const double s_mm = s * 1000.0;
+  const double near_mm = s_mm * (h - f) / (h + s_mm - 2.0 * f);
+  const double far_mm = s_mm * (h - f) / (h - s_mm);
+  Results r;
+  r.hyperfocal = h * 0.001;
+  r.near_limit = near_mm * 0.001;
+  r.far_limit = far_mm * 0.001;
+  if (r.far_limit >= kInfiniteFarLimit) r.far_limit = -1.0;
+  r.depth_of_field = r.far_limit - r.near_limit;
+  return r;
+}
+
+double DisplayedFocal(double f, const Camera& camera) {
+  const double multiplier = camera.focal_multiplier();
+  return multiplier > kMinimumMultiplier ? f * multiplier : f;
+}
+
+}  // namespace
+
+float PositionToPercent(int position, int scale) {
+  const int64_t travel = static_cast<int64_t>(scale) * kDesignTravel / 100;
+  if (travel <= 0) return 0.0f;
+  return static_cast<float>(static_cast<int64_t>(position) * 100) /
+         static_cast<float>(travel);
+}
+
+void ComputeResults(const Lens& lens, const Camera& camera,
+                    const std::array<int, 3>& positions, int scale,
+                    DofState* state) {
+  const std::optional<FocalValue> focal =
+      FocalAt(lens, PositionToPercent(positions[0], scale));
+  const std::optional<ApertureValue> aperture =
+      ApertureAt(lens, PositionToPercent(positions[1], scale));
+  const std::optional<DistanceValue> distance =
+      DistanceAt(lens, PositionToPercent(positions[2], scale));
+
+  SetIfChanged(
+      &state->focal_text,
+      focal ? FocalValue(DisplayedFocal(focal->GetValue(), camera)).Format()
+            : kNoValueText);
+  SetIfChanged(&state->aperture_text,
+               aperture ? aperture->Format() : kNoValueText);
+  SetIfChanged(&state->distance_text,
+               distance ? distance->Format() : kNoValueText);
+
+  if (!focal || !aperture || !distance) {
+    state->hyperfocal.SetValue(kNoValue);
+    state->near_limit.SetValue(kNoValue);
+    state->far_limit.SetValue(kNoValue);
+    state->depth_of_field.SetValue(kNoValue);
+    return;
+  }
+  const Results r = Compute(focal->GetValue(), aperture->GetValue(),
+                            camera.circle_of_confusion(), distance->GetValue());
+  state->hyperfocal.SetValue(r.hyperfocal);
+  state->near_limit.SetValue(r.near_limit);
+  state->far_limit.SetValue(r.far_limit);
+  state->depth_of_field.SetValue(r.depth_of_field);
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,42 @@
+#ifndef ZORVANEL_OPTICS_DEPTH_OF_FIELD_H_
+#define ZORVANEL_OPTICS_DEPTH_OF_FIELD_H_
+
+#include <array>
+#include <string>
+
+#include "data/zorvanel.pb.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+
+// A wheel position in pixels as a percentage of the 480-pixel design travel
+// scaled by `scale` percent, in single precision. A scale that leaves no
+// travel gives 0.
+float PositionToPercent(int position, int scale);
+
+// What the main screen shows: the three picked values as text and the four
+// results in metres. A far limit at infinity is negative (-1.0, or any
+// negative number when focused beyond the hyperfocal distance), and so is
+// the depth of field then. Results hold kNoValue until computed and whenever
+// a lens list is empty.
+struct DofState {
+  std::string focal_text, aperture_text, distance_text;
+  DistanceValue hyperfocal{kNoValue};
+  DistanceValue near_limit{kNoValue};
+  DistanceValue far_limit{kNoValue};
+  DistanceValue depth_of_field{kNoValue};
+};
+
+// Picks focal length, aperture and distance from the lens lists at the wheel
+// `positions` (pixels: focal, aperture, distance) and computes the results
+// with the camera's circle of confusion. The focal text shows the focal
+// length times the camera's multiplier (when above 0.001); the optics always
+// use the real focal length. A text is only assigned when it changed. An
+// empty list gives that text kNoValueText and no results.
+void ComputeResults(const Lens& lens, const Camera& camera,
+                    const std::array<int, 3>& positions, int scale,
+                    DofState* state);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_OPTICS_DEPTH_OF_FIELD_H_

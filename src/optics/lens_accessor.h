@@ -1,0 +1,67 @@
+#ifndef ZORVANEL_OPTICS_LENS_ACCESSOR_H_
+#define ZORVANEL_OPTICS_LENS_ACCESSOR_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "data/zorvanel.pb.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+
+// The list index that a wheel at `percent` (0 to 100) picks among `count`
+// entries: each entry owns an equal share of the travel, the first and the
+// last half a share; out-of-range positions pick the nearest end. -1 when
+// the list is empty.
+int WheelIndex(int count, float percent);
+
+// The entry of a lens list at a wheel position; std::nullopt when the list is
+// empty. An aperture is rebuilt from its stored f-number narrowed to single
+// precision, so its real f-number comes from the nominal one every time.
+std::optional<FocalValue> FocalAt(const Lens& lens, float percent);
+std::optional<ApertureValue> ApertureAt(const Lens& lens, float percent);
+std::optional<DistanceValue> DistanceAt(const Lens& lens, float percent);
+
+// A handle on one lens: either a lens of the user's data (not owned), or a
+// lens the handle created itself (owned, freed with the handle). Operations
+// on a handle without a lens do nothing and pick no value.
+class LensAccessor {
+ public:
+  LensAccessor() = default;
+  explicit LensAccessor(Lens* lens) : lens_(lens) {}
+  LensAccessor(const LensAccessor&) = delete;
+  LensAccessor& operator=(const LensAccessor&) = delete;
+  ~LensAccessor();
+
+  // Creates a fresh default lens owned by the handle (replacing any lens the
+  // handle owned before) and returns it.
+  Lens* CreateLens();
+  Lens* lens() const { return lens_; }
+
+  std::optional<FocalValue> FocalAt(float percent) const;
+  std::optional<ApertureValue> ApertureAt(float percent) const;
+  std::optional<DistanceValue> DistanceAt(float percent) const;
+
+  // Replace one list of the lens: apertures by the nominal f-numbers of the
+  // standard series from min to max; distances by the metres of the series
+  // of the current unit system; focals by a generated range.
+  void SetApertureRange(double min, double max);
+  void SetDistanceRange(double min_metres, double max_metres);
+  void SetFocalRange(double min, double max, double multiplier);
+  // SetFocalRange over the lens's own min_focal..max_focal.
+  void RegenerateFocals(double multiplier);
+
+  // "18 mm - 55 mm" ("18 mm" alone while max_focal is not above 0).
+  std::string FocalRangeLabel() const;
+  // "f/2.8 - f/22": first and last aperture; empty for an empty list.
+  std::string ApertureRangeLabel() const;
+
+ private:
+  Lens* lens_ = nullptr;
+  std::unique_ptr<Lens> owned_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_OPTICS_LENS_ACCESSOR_H_

@@ -1,0 +1,24 @@
+#ifndef ZORVANEL_OPTICS_NUMERIC_H_
+#define ZORVANEL_OPTICS_NUMERIC_H_
+
+#include <string>
+
+namespace zorvanel {
+
+// Truncation toward zero that is defined for every double. The display
+// rounding works on whole numbers beyond 32 bits too, so huge values keep
+// their digits; NaN and infinities pass through unchanged.
+double TruncateTowardZero(double x);
+
+// Truncation to a 32-bit index: toward zero, saturating at the int range;
+// NaN gives 0.
+int TruncateToInt32(double x);
+
+// x printed as "%.2f" ('.' whatever the locale, every digit of huge values),
+// then trailing '0', '.' and ',' removed in that order: 2.80 -> "2.8",
+// 10.00 -> "10", 0.00 -> "0". Not for NaN or infinities.
+std::string FixedTwoTrimmed(double x);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_OPTICS_NUMERIC_H_

@@ -1,0 +1,30 @@
+#include "optics/units.h"
+
+#include "optics/value.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr double kFeetPerMetre = 3.2808;
+constexpr double kMetresPerFoot = 0.30480370641307;
+
+int g_unit_system = kMetric;
+
+}  // namespace
+
+int GetUnitSystem() { return g_unit_system; }
+
+void SetUnitSystem(int units) {
+  g_unit_system = units == kImperial ? kImperial : kMetric;
+}
+
+double ConvertLength(double x, bool to_feet) {
+  return to_feet ? x * kFeetPerMetre : x * kMetresPerFoot;
+}
+
+double DisplayLength(const Value& value) {
+  return GetUnitSystem() == kImperial ? value.GetValue() * kFeetPerMetre
+                                      : value.GetValue();
+}
+
+}  // namespace zorvanel

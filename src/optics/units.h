@@ -1,0 +1,27 @@
+#ifndef ZORVANEL_OPTICS_UNITS_H_
+#define ZORVANEL_OPTICS_UNITS_H_
+
+namespace zorvanel {
+
+class Value;
+
+// How distances are shown and entered. Distances are always stored in metres.
+enum UnitSystem { kMetric = 0, kImperial = 1 };
+
+// The process-wide unit setting (kMetric at start).
+int GetUnitSystem();
+// Any number other than kImperial selects kMetric: a damaged setting must not
+// print metres labelled as feet.
+void SetUnitSystem(int units);
+
+// Metres to feet (x * 3.2808) or feet to metres (x * 0.30480370641307, the
+// reciprocal to 14 digits). Every conversion between the two goes through
+// here so that a value converted there and back prints as it was entered.
+double ConvertLength(double x, bool to_feet);
+
+// The value's number in the unit shown: feet under kImperial, else as stored.
+double DisplayLength(const Value& value);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_OPTICS_UNITS_H_
