@@ -1,0 +1,62 @@
+#include "dialogs/select_list_dlg.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kTitleHeight = 50;
+constexpr int kCommentHeight = 30;
+constexpr int kMargin = 10;
+constexpr int kItemHeight = 65;
+
+}  // namespace
+
+CSelectListDlg::CSelectListDlg() = default;
+CSelectListDlg::~CSelectListDlg() = default;
+
+SelectListLayout CSelectListDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int h = client.height;
+  const int th = Scaled(scale, kTitleHeight);
+  const int ch = Scaled(scale, kCommentHeight);
+  const int m = Scaled(scale, kMargin);
+  const int top = th + ch + m;
+  SelectListLayout layout;
+  layout.item_height = Scaled(scale, kItemHeight);
+  layout.title = Rect::FromXYWH(0, 0, w, th);
+  layout.comment = Rect::FromXYWH(0, th, w, ch);
+  layout.list = Rect::FromXYWH(m, top, w - 2 * m, h - top - m);
+  return layout;
+}
+
+bool CSelectListDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
+  const SelectListLayout layout = Layout(ClientRect().GetSize(), Scale());
+
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+
+  comment_label_.set_style(CCustomStatic::kStyleItalic);
+  comment_label_.SetText(comment_.text());
+  comment_label_.Create(this, kIdComment, layout.comment);
+
+  list_.Create(this, kIdList, layout.list);
+  list_.InitSingleColumn(0, layout.item_height);
+  return true;
+}
+
+int CSelectListDlg::OnNotify(int code, int a, int b) {
+  if (code == kNotifySelectionChanged) {
+    SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
+  }
+  return 0;
+}
+
+void CSelectListDlg::OnOK() {
+  if (list_.GetSelectedRow() == nullptr) return;
+  CBaseDlg::OnOK();
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,69 @@
+#ifndef ZORVANEL_DIALOGS_SELECT_LIST_DLG_H_
+#define ZORVANEL_DIALOGS_SELECT_LIST_DLG_H_
+
+#include <string>
+
+#include "controls/camera_dyna_list.h"
+#include "controls/custom_static.h"
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Where the parts of the selection dialog go: title, comment line, list.
+struct SelectListLayout {
+  int item_height = 0;
+  Rect title;
+  Rect comment;
+  Rect list;
+};
+
+// Picks one entry of a list its caller fills beforehand: a title, a comment
+// line and the list, with the soft keys "Select" and "Cancel". "Select"
+// appears with the first selection, so the result 1 always comes with a
+// selected row (list().GetSelectedRow()); 2 means no choice.
+//
+//   CSelectListDlg dlg;
+//   dlg.SetTitle(english_title);
+//   dlg.list().AddTextRow("Acme", "", "", -1);
+//   if (dlg.RunModal() == kIdOk) { ... dlg.list().GetSelectedRow() ... }
+class CSelectListDlg : public CBaseDlg {
+ public:
+  static constexpr int kIdList = 1000;
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdComment = 1014;
+
+  CSelectListDlg();
+  ~CSelectListDlg() override;
+
+  std::string ClassName() const override { return "CSelectListDlg"; }
+  std::string Title() const override { return title_.text(); }
+
+  // English texts, shown translated.
+  void SetTitle(const std::string& english) { title_.SetKey(english); }
+  void SetComment(const std::string& english) { comment_.SetKey(english); }
+
+  CameraDynaList& list() { return list_; }
+  const CameraDynaList& list() const { return list_; }
+
+  static SelectListLayout Layout(Size client, int scale);
+
+ protected:
+  bool OnInitDialog() override;
+  int OnNotify(int code, int a, int b) override;
+  // Accepts only with a row selected (Enter can send OK before "Select" is
+  // offered).
+  void OnOK() override;
+
+ private:
+  TranslatedString title_;
+  TranslatedString comment_;
+  CCustomStatic title_label_;
+  CCustomStatic comment_label_;
+  CameraDynaList list_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_SELECT_LIST_DLG_H_
