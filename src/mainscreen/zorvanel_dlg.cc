@@ -1,0 +1,400 @@
+#include "mainscreen/zorvanel_dlg.h"
+
+#include <algorithm>
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <utility>
+
+#include "data/data_root.h"
+#include "data/equipment.h"
+#include "data/names.h"
+#include "i18n/font_table.h"
+#include "i18n/translator.h"
+#include "mainscreen/equipment_screen.h"
+#include "optics/lens_accessor.h"
+#include "optics/value.h"
+#include "platform/canvas.h"
+#include "platform/shell.h"
+#include "skins/bitmap_cache.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr unsigned kWheelBitmap = 134;
+constexpr unsigned kPanelBitmap = 135;
+constexpr int kPanelDesignWidth = 480;
+constexpr int kPanelDesignHeight = 163;
+constexpr int kWheelDesignWidth = 480;
+constexpr int kWheelDesignHeight = 40;
+
+constexpr Colour kWhite = Rgb(255, 255, 255);
+constexpr Colour kPanelText = Rgb(70, 70, 70);
+constexpr Colour kMarkerRed = Rgb(230, 0, 0);
+constexpr Colour kBackground = Rgb(0, 0, 0);
+
+// Wheel position (pixels) from a stored percentage: k * trunc(percent * 4.8)
+// / 100. A damaged or foreign file may hold any double; it is kept inside
+// what the truncation can represent.
+int PositionFromPercent(double percent, int scale) {
+  if (!std::isfinite(percent)) return 0;
+  const double travel = std::clamp(percent * 4.8, -1.0e6, 1.0e6);
+  return scale * static_cast<int>(travel) / 100;
+}
+
+double PercentFromPosition(int position, int scale) {
+  if (scale <= 0) return 0.0;
+  return static_cast<double>(position) * 100 /
+         (static_cast<double>(scale) * 4.8);
+}
+
+std::string CameraLineFor(const Camera& camera, const Lens& lens) {
+  // A compact's built-in lens carries the camera's model: show the camera's
+  // full name once instead of the model twice.
+  if (camera.model() == lens.model()) {
+    return DisplayName(camera, NameSeparator::kSpace);
+  }
+  return camera.model() + " + " + lens.model();
+}
+
+// The reference values print like the values they stand for; a list
+// without entries has nothing to show.
+std::string FocalReference(const Lens& lens, float percent, double multiplier) {
+  const std::optional<FocalValue> focal = FocalAt(lens, percent);
+  if (!focal) return kNoValueText;
+  if (multiplier < 0.001) multiplier = 1.0;
+  return FocalValue(focal->GetValue() * multiplier).Format();
+}
+
+std::string ApertureReference(const Lens& lens, float percent) {
+  const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
+  return aperture ? aperture->Format() : kNoValueText;
+}
+
+std::string DistanceReference(const Lens& lens, float percent) {
+  const std::optional<DistanceValue> distance = DistanceAt(lens, percent);
+  return distance ? distance->Format() : kNoValueText;
+}
+
+}  // namespace
+
+CZorvanelDlg::CZorvanelDlg() : equipment_screen_(RunEquipmentScreen) {}
+
+CZorvanelDlg::~CZorvanelDlg() = default;
+
+bool CZorvanelDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  SetSoftKeys(UiText("Options..."), UiText("Exit"), kIdOptions, kIdOk);
+  DefineFonts();
+  focal_label_.SetKey(UiText("Focal:"));
+  aperture_label_.SetKey(UiText("Aperture:"));
+  distance_label_.SetKey(UiText("Distance:"));
+  hyperfocal_label_.SetKey(UiText("Hyperfocal"));
+  hyp_label_.SetKey(UiText("Hyp:"));
+  min_label_.SetKey(UiText("Min:"));
+  max_label_.SetKey(UiText("Max:"));
+  dof_label_.SetKey(UiText("DOF:"));
+  show_hyperfocal_ = GetData()->options().show_hyperfocal();
+  RestoreWheelPositions();
+  // First run: nothing to compute with until a camera and a lens exist. If
+  // the user leaves the equipment screen without them, the program ends.
+  if (EquipmentUnselected()) {
+    equipment_screen_(this);
+    if (EquipmentUnselected()) OnOK();
+  }
+  return true;
+}
+
+void CZorvanelDlg::DefineFonts() {
+  FontTable& fonts = GetFontTable();
+  const std::pair<const char*, int> kFonts[] = {{"Main", -25},
+                                                {"Wheel", -14},
+                                                {"Screen", -25},
+                                                {"BigScreen", -65},
+                                                {"CameraScreen", -18}};
+  for (const auto& [name, height] : kFonts) {
+    fonts.DefineFont(name, height, 0, 0, 0, 400, false, false, false, "Tahoma");
+  }
+}
+
+void CZorvanelDlg::RestoreWheelPositions() {
+  const Options& options = GetData()->options();
+  const double percents[kWheelCount] = {options.focal_wheel(),
+                                        options.aperture_wheel(),
+                                        options.distance_wheel()};
+  // Positions never leave 0 .. client width, whatever the file said.
+  const int largest = std::max(0, width());
+  for (int i = 0; i < kWheelCount; ++i) {
+    wheel_positions_[i] =
+        std::clamp(PositionFromPercent(percents[i], Scale()), 0, largest);
+  }
+}
+
+bool CZorvanelDlg::EquipmentUnselected() {
+  const Equipment& equipment = *GetData()->mutable_equipment();
+  return equipment.current_camera() < 0 || equipment.current_lens() < 0;
+}
+
+void CZorvanelDlg::ComputeResults() {
+  Equipment* equipment = GetData()->mutable_equipment();
+  const Lens& lens = *CurrentLens(equipment);
+  const Camera& camera = *CurrentCamera(equipment);
+  zorvanel::ComputeResults(lens, camera, wheel_positions_, Scale(), &results_);
+  ++compute_count_;
+}
+
+void CZorvanelDlg::RefreshEquipmentTexts() {
+  Equipment* equipment = GetData()->mutable_equipment();
+  const Lens& lens = *CurrentLens(equipment);
+  const Camera& camera = *CurrentCamera(equipment);
+  camera_line_ = CameraLineFor(camera, lens);
+  for (int i = 0; i < kWheelCount; ++i) {
+    for (int slot = 0; slot < 4; ++slot) {
+      const float percent = layout_.reference_slots[i][slot].percent;
+      std::string& text = reference_texts_[i][slot];
+      switch (i) {
+        case kFocalWheel:
+          text = FocalReference(lens, percent, camera.focal_multiplier());
+          break;
+        case kApertureWheel:
+          text = ApertureReference(lens, percent);
+          break;
+        default:
+          text = DistanceReference(lens, percent);
+          break;
+      }
+    }
+  }
+}
+
+void CZorvanelDlg::DoLayout() {
+  ComputeResults();
+  layout_ = ComputeMainLayout(width(), height(), Scale());
+  RefreshEquipmentTexts();
+  layout_done_ = true;
+}
+
+const CZorvanelDlg::Fonts& CZorvanelDlg::CurrentFonts() {
+  const int language = GetLanguage();
+  if (fonts_.language != language || fonts_.main == nullptr) {
+    FontTable& table = GetFontTable();
+    fonts_.language = language;
+    fonts_.main = table.GetFont("Main");
+    fonts_.wheel = table.GetFont("Wheel");
+    fonts_.screen = table.GetFont("Screen");
+    fonts_.big_screen = table.GetFont("BigScreen");
+    fonts_.camera_screen = table.GetFont("CameraScreen");
+  }
+  return fonts_;
+}
+
+// ---------------------------------------------------------------------------
+// Input
+
+void CZorvanelDlg::OnPointerDown(Point p) {
+  const int wheel = layout_done_ ? layout_.WheelAt(p.y) : -1;
+  dragging_ = wheel >= 0;
+  if (dragging_) {
+    dragged_wheel_ = wheel;
+    last_point_ = p;
+  }
+  CBaseDlg::OnPointerDown(p);
+}
+
+void CZorvanelDlg::OnPointerMove(Point p) {
+  if (dragging_) {
+    int& position = wheel_positions_[dragged_wheel_];
+    const int moved =
+        std::clamp(position + (p.x - last_point_.x), 0, layout_.width);
+    if (moved != position) {
+      position = moved;
+      ComputeResults();
+      Invalidate(false);
+    }
+    last_point_ = p;
+  }
+  CBaseDlg::OnPointerMove(p);
+}
+
+void CZorvanelDlg::OnPointerUp(Point p) {
+  // A press that began on a wheel is never a tap, even without movement.
+  const bool tap = !dragging_;
+  dragging_ = false;
+  if (tap && layout_done_ && p.y < layout_.panel.bottom) {
+    if (p.x < layout_.panel_tap_split) {
+      show_hyperfocal_ = !show_hyperfocal_;
+      Invalidate(true);
+    } else {
+      OpenOptions();
+    }
+  }
+  CBaseDlg::OnPointerUp(p);
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void CZorvanelDlg::OnCommand(int command_id) {
+  if (command_id == kIdOptions) {
+    OpenOptions();
+    return;
+  }
+  CBaseDlg::OnCommand(command_id);
+}
+
+void CZorvanelDlg::OpenOptions() {
+  if (equipment_screen_(this) != kIdOk) {
+    OnOK();
+    return;
+  }
+  const int language = GetLanguage();
+  if (language != applied_language_) {
+    RebuildSoftKeyBar();
+    applied_language_ = language;
+  }
+  ComputeResults();
+  if (layout_done_) RefreshEquipmentTexts();
+  Invalidate(false);
+}
+
+void CZorvanelDlg::OnOK() {
+  Options* options = GetData()->mutable_options();
+  const int scale = Scale();
+  options->set_focal_wheel(PercentFromPosition(wheel_positions_[0], scale));
+  options->set_aperture_wheel(PercentFromPosition(wheel_positions_[1], scale));
+  options->set_distance_wheel(PercentFromPosition(wheel_positions_[2], scale));
+  options->set_show_hyperfocal(show_hyperfocal_);
+  EndDialog(kIdOk);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+const std::string& CZorvanelDlg::LargeLabel() const {
+  return show_hyperfocal_ ? hyperfocal_label_.text() : dof_label_.text();
+}
+
+std::string CZorvanelDlg::LargeValue() const {
+  return show_hyperfocal_ ? results_.hyperfocal.Format()
+                          : results_.depth_of_field.Format();
+}
+
+const std::string& CZorvanelDlg::FourthLabel() const {
+  return show_hyperfocal_ ? dof_label_.text() : hyp_label_.text();
+}
+
+std::string CZorvanelDlg::FourthValue() const {
+  return show_hyperfocal_ ? results_.depth_of_field.Format()
+                          : results_.hyperfocal.Format();
+}
+
+void CZorvanelDlg::OnPaint(Canvas& canvas) {
+  if (!layout_done_) DoLayout();
+  const Fonts& fonts = CurrentFonts();
+  canvas.FillRect(ClientRect(), kBackground);
+  PaintPanel(canvas, fonts);
+  PaintRows(canvas, fonts);
+  PaintWheels(canvas, fonts);
+}
+
+void CZorvanelDlg::PaintPanel(Canvas& canvas, const Fonts& fonts) {
+  const MainLayout& l = layout_;
+  if (const Bitmap* panel = GetBitmap(kPanelBitmap)) {
+    const Rect source{0, 0, kPanelDesignWidth, kPanelDesignHeight};
+    if (l.panel.GetSize() == source.GetSize()) {
+      canvas.Blit(panel->image(), source, Point{l.panel.left, 0});
+    } else {
+      canvas.Stretch(panel->image(), source, l.panel);
+    }
+  }
+  if (fonts.screen != nullptr) {
+    const Font& font = *fonts.screen;
+    canvas.DrawText(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
+    canvas.DrawText(min_label_.text(), l.min_label, kTextRight, font,
+                    kPanelText);
+    canvas.DrawText(results_.near_limit.Format(), l.near_value, kTextLeft, font,
+                    kPanelText);
+    canvas.DrawText(max_label_.text(), l.max_label, kTextRight, font,
+                    kPanelText);
+    canvas.DrawText(results_.far_limit.Format(), l.far_value, kTextLeft, font,
+                    kPanelText);
+    canvas.DrawText(FourthLabel(), l.fourth_label, kTextRight, font,
+                    kPanelText);
+    canvas.DrawText(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
+  }
+  if (fonts.big_screen != nullptr) {
+    canvas.DrawText(LargeValue(), l.large_value, kTextCentre, *fonts.big_screen,
+                    kPanelText);
+  }
+  if (fonts.camera_screen != nullptr) {
+    canvas.DrawText(camera_line_, l.camera_line, kTextCentre,
+                    *fonts.camera_screen, kWhite);
+  }
+}
+
+void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
+  if (fonts.main == nullptr) return;
+  const TranslatedString* captions[kWheelCount] = {
+      &focal_label_, &aperture_label_, &distance_label_};
+  const std::string* values[kWheelCount] = {
+      &results_.focal_text, &results_.aperture_text, &results_.distance_text};
+  for (int i = 0; i < kWheelCount; ++i) {
+    canvas.DrawText(captions[i]->text(), layout_.caption_rects[i],
+                    kTextRight | kTextVCentre, *fonts.main, kWhite);
+    canvas.DrawText(*values[i], layout_.value_rects[i],
+                    kTextLeft | kTextVCentre, *fonts.main, kWhite);
+  }
+}
+
+void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
+  const MainLayout& l = layout_;
+  const Rect source{0, 0, kWheelDesignWidth, kWheelDesignHeight};
+  const Bitmap* wheel = GetBitmap(kWheelBitmap);
+  for (int i = 0; i < kWheelCount; ++i) {
+    if (wheel == nullptr) break;
+    const Rect dest = l.WheelRect(i);
+    if (dest.GetSize() == source.GetSize()) {
+      canvas.Blit(wheel->image(), source, Point{dest.left, dest.top});
+    } else {
+      canvas.Stretch(wheel->image(), source, dest);
+    }
+  }
+  for (int i = 0; i < kWheelCount; ++i) {
+    for (const TickMark& tick : l.ticks[i]) {
+      canvas.Polyline({tick.begin(), tick.end()}, kWhite, 1);
+    }
+    if (fonts.wheel != nullptr) {
+      for (int slot = 0; slot < 4; ++slot) {
+        const ReferenceSlot& s = l.reference_slots[i][slot];
+        canvas.DrawText(reference_texts_[i][slot], s.rect, s.format,
+                        *fonts.wheel, kWhite);
+      }
+    }
+  }
+  for (int i = 0; i < kWheelCount; ++i) {
+    canvas.FillRect(l.MarkerRect(wheel_positions_[i], l.wheel_tops[i]),
+                    kMarkerRed);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Dump
+
+void CZorvanelDlg::AddToDump(nlohmann::json& dump) const {
+  dump["main"] = {
+      {"focal", results_.focal_text},
+      {"aperture", results_.aperture_text},
+      {"distance", results_.distance_text},
+      {"large_label", LargeLabel()},
+      {"large", LargeValue()},
+      {"min", results_.near_limit.Format()},
+      {"max", results_.far_limit.Format()},
+      {"fourth_label", FourthLabel()},
+      {"fourth", FourthValue()},
+      {"camera", camera_line_},
+      {"wheels",
+       {wheel_positions_[0], wheel_positions_[1], wheel_positions_[2]}},
+  };
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,142 @@
+#ifndef ZORVANEL_MAINSCREEN_ZORVANEL_DLG_H_
+#define ZORVANEL_MAINSCREEN_ZORVANEL_DLG_H_
+
+#include <array>
+#include <functional>
+#include <nlohmann/json_fwd.hpp>
+#include <string>
+
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "mainscreen/main_layout.h"
+#include "optics/depth_of_field.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+class Font;
+
+// The main screen: the result panel on top and the three wheels (focal
+// length, aperture, focus distance) below it. Dragging a wheel picks values
+// of the current lens and recomputes the depth of field; a tap on the left
+// of the panel switches its large line between hyperfocal distance and depth
+// of field, a tap on its right part (or "Options...") opens the equipment
+// screen. "Exit", and closing the window, end the program with the data
+// saved.
+class CZorvanelDlg : public CBaseDlg {
+ public:
+  // The left soft key's command.
+  static constexpr int kIdOptions = 32774;
+
+  // Runs the equipment screen modally over `parent` and returns its result.
+  using EquipmentScreen = std::function<int(Window* parent)>;
+
+  CZorvanelDlg();
+  ~CZorvanelDlg() override;
+
+  // Replaces the equipment screen (tests drive the main screen without it).
+  void set_equipment_screen(EquipmentScreen screen) {
+    equipment_screen_ = std::move(screen);
+  }
+
+  std::string ClassName() const override { return "CZorvanelDlg"; }
+  // A stray Escape must not end the program without saving.
+  bool EscapeCancels() const override { return false; }
+  // Closing the window ends the program as "Exit" does: with the data saved.
+  void OnCloseRequest() override { OnOK(); }
+  void OnCommand(int command_id) override;
+  void AddToDump(nlohmann::json& dump) const override;
+
+  // Runs the equipment screen; on its OK the results follow the new
+  // equipment, language and units; otherwise the program ends (OnOK).
+  void OpenOptions();
+  // Stores the wheel positions (percent) and the panel choice in the options
+  // and ends the dialog with OK, so that the data file is written.
+  void OnOK() override;
+
+  // State, for tests and the benchmark.
+  const std::array<int, kWheelCount>& wheel_positions() const {
+    return wheel_positions_;
+  }
+  bool show_hyperfocal() const { return show_hyperfocal_; }
+  bool dragging() const { return dragging_; }
+  int dragged_wheel() const { return dragged_wheel_; }
+  bool layout_done() const { return layout_done_; }
+  const MainLayout& layout() const { return layout_; }
+  const DofState& results() const { return results_; }
+  // How many times the results have been computed.
+  int compute_count() const { return compute_count_; }
+  // The white line at the top of the panel: the camera and lens models.
+  const std::string& camera_line() const { return camera_line_; }
+  // The four reference values under the tick marks of a wheel.
+  const std::array<std::string, 4>& reference_texts(int wheel) const {
+    return reference_texts_[wheel];
+  }
+
+ protected:
+  bool OnInitDialog() override;
+  void OnPaint(Canvas& canvas) override;
+  void OnPointerDown(Point p) override;
+  void OnPointerMove(Point p) override;
+  void OnPointerUp(Point p) override;
+
+ private:
+  // The five fonts of the screen in the current language, fetched once per
+  // language instead of once per text.
+  struct Fonts {
+    int language = -1;
+    const Font* main = nullptr;
+    const Font* wheel = nullptr;
+    const Font* screen = nullptr;
+    const Font* big_screen = nullptr;
+    const Font* camera_screen = nullptr;
+  };
+
+  void DefineFonts();
+  void RestoreWheelPositions();
+  bool EquipmentUnselected();
+  void ComputeResults();
+  // The camera line and the reference values: they follow the equipment,
+  // the units and the language, not the wheel positions.
+  void RefreshEquipmentTexts();
+  void DoLayout();
+  const Fonts& CurrentFonts();
+
+  void PaintPanel(Canvas& canvas, const Fonts& fonts);
+  void PaintRows(Canvas& canvas, const Fonts& fonts);
+  void PaintWheels(Canvas& canvas, const Fonts& fonts);
+
+  // The texts of the panel, as shown.
+  const std::string& LargeLabel() const;
+  std::string LargeValue() const;
+  const std::string& FourthLabel() const;
+  std::string FourthValue() const;
+
+  EquipmentScreen equipment_screen_;
+  int applied_language_ = -1;
+  bool dragging_ = false;
+  int dragged_wheel_ = -1;
+  std::array<int, kWheelCount> wheel_positions_{};
+  Point last_point_;
+  DofState results_;
+  bool layout_done_ = false;
+  MainLayout layout_;
+  bool show_hyperfocal_ = true;
+  int compute_count_ = 0;
+  std::string camera_line_;
+  std::array<std::array<std::string, 4>, kWheelCount> reference_texts_;
+  Fonts fonts_;
+
+  TranslatedString focal_label_;
+  TranslatedString aperture_label_;
+  TranslatedString distance_label_;
+  TranslatedString hyperfocal_label_;
+  TranslatedString hyp_label_;
+  TranslatedString min_label_;
+  TranslatedString max_label_;
+  TranslatedString dof_label_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_MAINSCREEN_ZORVANEL_DLG_H_
