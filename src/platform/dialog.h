@@ -32,6 +32,8 @@ class Dialog : public Window {
   void EndDialog(int result);
   bool ended() const { return ended_; }
   bool running() const { return running_; }
+  // What EndDialog was given last (cancel until then).
+  int result() const { return result_; }
 
   // The soft-key bar the shell shows while this dialog is on top.
   void SetSoftKeyBar(const SoftKeys& keys);
@@ -53,6 +55,8 @@ class Dialog : public Window {
   void OnCommand(int command_id) override;
 
  protected:
+  friend class Shell;
+
   virtual bool OnInitDialog() { return true; }
   virtual void OnOK() { EndDialog(kIdOk); }
   virtual void OnCancel() { EndDialog(kIdCancel); }

@@ -4,6 +4,7 @@
 #include <string>
 
 typedef struct _PangoFontDescription PangoFontDescription;
+typedef struct _PangoAttrList PangoAttrList;
 
 namespace zorvanel {
 
@@ -48,6 +49,10 @@ class Font {
   double x_scale() const { return x_scale_; }
   // Height of one line of text in pixels.
   int line_height() const { return line_height_; }
+  // Distance from the top of a line to its baseline, in pixels.
+  int ascent() const { return ascent_; }
+  // Underline and strike-out as Pango attributes; null when neither is on.
+  PangoAttrList* attributes() const { return attributes_; }
 
   // The installed face a requested face name resolves to.
   static std::string ResolveFace(const std::string& face);
@@ -57,6 +62,8 @@ class Font {
   PangoFontDescription* description_;
   double x_scale_ = 1.0;
   int line_height_ = 0;
+  int ascent_ = 0;
+  PangoAttrList* attributes_ = nullptr;
 };
 
 }  // namespace zorvanel

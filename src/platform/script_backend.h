@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 
@@ -40,11 +41,24 @@ class ScriptBackend : public Backend {
 
   bool text_input() const { return text_input_; }
   int line_number() const { return line_number_; }
+  // A repaint chain longer than this many frames before the next line is a
+  // runaway: the script stops with an error.
+  void set_settle_frame_limit(int frames) { settle_frame_limit_ = frames; }
 
  private:
   // Reads lines until one yields events; false at the end of the script.
   bool ReadNextLine();
   void ExecuteLine(const std::string& line);
+  [[noreturn]] void Fail(const std::string& reason) const;
+  void QueuePointer(InputEvent::Type type, Point p, int delay_ms = 0);
+  void QueueTap(Point p);
+  void QueueDrag(const std::vector<int>& args);
+  void QueueText(const std::string& text);
+  void QueueKey(const std::string& name);
+  Point ControlCentre(int id) const;
+  Point RevealedRow(int index) const;
+  void SaveShot(const std::string& path);
+  void PrintDump();
 
   Size screen_;
   std::istream& script_;
@@ -54,6 +68,9 @@ class ScriptBackend : public Backend {
   bool text_input_ = false;
   int line_number_ = 0;
   int wait_budget_ms_ = 0;  // time still to pass for a "wait"
+  int settle_frames_ = 0;   // frames painted since the last line was read
+  int settle_frame_limit_ = 100000;
+  std::string current_line_;
   struct Queued {
     int delay_ms;  // virtual time to pass before the event
     InputEvent event;

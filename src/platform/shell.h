@@ -3,10 +3,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/backend.h"
 #include "platform/font.h"
@@ -98,7 +97,19 @@ class Shell {
     int interval_ms;
     uint32_t due;
   };
+  // One running RunModal: lets the loop notice its dialog being destroyed
+  // and gives the focus back to where it was when the dialog leaves.
+  struct ModalFrame {
+    Dialog* dialog;
+    Window* saved_focus;
+    bool destroyed;
+  };
 
+  void EndModal(ModalFrame* frame);
+  void DeliverCloseRequest();
+  // The focused window when it belongs to the top dialog and is enabled.
+  Window* KeyboardTarget() const;
+  bool InSoftKeyBar(Point screen) const;
   void PumpOnce();
   int MillisecondsToNextWork();
   void RunDueTimers();
@@ -119,6 +130,8 @@ class Shell {
   bool keyboard_shown_ = false;
   bool paint_pending_ = true;
   bool closing_ = false;
+  bool close_pending_ = false;  // the bottom dialog still has to hear it
+  std::vector<ModalFrame*> frames_;
   uint32_t last_frame_time_ = 0;
   int soft_key_pressed_ = -1;
   std::unique_ptr<Image> frame_;

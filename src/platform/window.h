@@ -1,11 +1,10 @@
 #ifndef ZORVANEL_PLATFORM_WINDOW_H_
 #define ZORVANEL_PLATFORM_WINDOW_H_
 
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json_fwd.hpp>
 
 #include "platform/geometry.h"
 
@@ -13,8 +12,18 @@ namespace zorvanel {
 
 class Canvas;
 
-enum class Key { kLeft, kRight, kUp, kDown, kBackspace, kDelete, kEnter,
-                 kEscape, kF1, kF2 };
+enum class Key {
+  kLeft,
+  kRight,
+  kUp,
+  kDown,
+  kBackspace,
+  kDelete,
+  kEnter,
+  kEscape,
+  kF1,
+  kF2
+};
 
 // The notification a list sends its parent when its selection changes.
 inline constexpr int kNotifySelectionChanged = 0x401;

@@ -1,0 +1,46 @@
+#include "platform/dialog.h"
+
+#include "platform/canvas.h"
+#include "platform/shell.h"
+
+namespace zorvanel {
+
+Dialog::Dialog() = default;
+Dialog::~Dialog() = default;
+
+int Dialog::RunModal() {
+  ended_ = false;
+  result_ = kIdCancel;
+  running_ = true;
+  struct RunningReset {
+    bool& running;
+    ~RunningReset() { running = false; }
+  } reset{running_};
+  return Shell::Get().RunModal(this);
+}
+
+void Dialog::EndDialog(int result) {
+  ended_ = true;
+  result_ = result;
+  // The dialog below shows again once this one leaves the stack.
+  Invalidate();
+}
+
+void Dialog::SetSoftKeyBar(const SoftKeys& keys) {
+  soft_keys_ = keys;
+  Invalidate();
+}
+
+void Dialog::OnPaint(Canvas& canvas) {
+  canvas.FillRect(ClientRect(), Rgb(0, 0, 0));
+}
+
+void Dialog::OnCommand(int command_id) {
+  if (command_id == kIdOk) {
+    OnOK();
+  } else if (command_id == kIdCancel) {
+    OnCancel();
+  }
+}
+
+}  // namespace zorvanel

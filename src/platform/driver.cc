@@ -1,0 +1,129 @@
+#include "platform/driver.h"
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string_view>
+
+#include "platform/script_backend.h"
+#include "platform/shell.h"
+
+namespace zorvanel {
+
+namespace {
+
+// Large enough for any real screen, small enough that a frame always fits
+// in memory.
+constexpr int kMaxScreenSide = 8192;
+constexpr int kMinScreenSide = 48;
+
+bool ParseScreen(std::string_view text, Size* screen) {
+  const size_t x = text.find('x');
+  if (x == std::string_view::npos) return false;
+  int width = 0, height = 0;
+  const std::string_view w = text.substr(0, x);
+  const std::string_view h = text.substr(x + 1);
+  auto parse = [](std::string_view s, int* value) {
+    const auto [ptr, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), *value);
+    return !s.empty() && ec == std::errc() && ptr == s.data() + s.size();
+  };
+  if (!parse(w, &width) || !parse(h, &height)) return false;
+  if (width < kMinScreenSide || height < kMinScreenSide ||
+      width > kMaxScreenSide || height > kMaxScreenSide) {
+    return false;
+  }
+  *screen = Size{width, height};
+  return true;
+}
+
+std::string OwnFolder(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path exe =
+      std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error && exe.has_parent_path()) return exe.parent_path().string();
+  if (argv0 != nullptr) {
+    const std::filesystem::path path = std::filesystem::absolute(argv0, error);
+    if (!error && path.has_parent_path()) return path.parent_path().string();
+  }
+  return ".";
+}
+
+}  // namespace
+
+std::string DriverUsage() {
+  return "usage: zorvanel-drive [--screen WxH] [--folder DIR] [SCRIPT]";
+}
+
+bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
+                     std::string* error) {
+  *options = DriverOptions{};
+  bool folder_given = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    auto value = [&](std::string_view name) -> const char* {
+      if (i + 1 >= argc) {
+        *error = std::string(name) + " needs a value";
+        return nullptr;
+      }
+      return argv[++i];
+    };
+    if (arg == "--screen") {
+      const char* text = value(arg);
+      if (text == nullptr) return false;
+      if (!ParseScreen(text, &options->screen)) {
+        *error = "--screen wants WIDTHxHEIGHT, each 48 to 8192 pixels";
+        return false;
+      }
+    } else if (arg == "--folder") {
+      const char* text = value(arg);
+      if (text == nullptr) return false;
+      options->folder = text;
+      folder_given = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      *error = "unknown option " + std::string(arg);
+      return false;
+    } else if (!options->script_path.empty()) {
+      *error = "only one script may be given";
+      return false;
+    } else {
+      options->script_path = std::string(arg);
+    }
+  }
+  if (!folder_given) options->folder = OwnFolder(argc > 0 ? argv[0] : nullptr);
+  return true;
+}
+
+int RunDriver(const DriverOptions& options,
+              const std::function<int()>& program) {
+  if (options.script_path.empty()) {
+    return RunDriver(options, std::cin, std::cout, std::cerr, program);
+  }
+  std::ifstream script(options.script_path);
+  if (!script) {
+    std::cerr << "cannot read the script " << options.script_path << '\n';
+    return 2;
+  }
+  return RunDriver(options, script, std::cout, std::cerr, program);
+}
+
+int RunDriver(const DriverOptions& options, std::istream& script,
+              std::ostream& out, std::ostream& err,
+              const std::function<int()>& program) {
+  Shell shell(std::make_unique<ScriptBackend>(options.screen, script, out));
+  shell.set_program_folder(options.folder);
+  try {
+    return program();
+  } catch (const ScriptFinished&) {
+    return 0;
+  } catch (const ScriptError& e) {
+    out.flush();
+    err << "line " << e.line_number << ": " << e.reason << ": " << e.line
+        << '\n';
+    return 2;
+  }
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,45 @@
+#ifndef ZORVANEL_PLATFORM_DRIVER_H_
+#define ZORVANEL_PLATFORM_DRIVER_H_
+
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// What the command line of zorvanel-drive asks for.
+struct DriverOptions {
+  Size screen{480, 640};
+  std::string folder;       // the program folder
+  std::string script_path;  // empty: the script comes from stdin
+};
+
+// zorvanel-drive [--screen WxH] [--folder DIR] [SCRIPT]. The folder defaults
+// to the folder of the running executable. False with a message on a bad
+// command line.
+bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
+                     std::string* error);
+
+// The usage line printed with a command line error.
+std::string DriverUsage();
+
+// Builds the script backend and the shell (program folder set), runs
+// `program` and returns its status. The script running out first returns 0
+// (the program is cut off, nothing saved); a bad script line prints
+// "line N: <reason>: <line>" on stderr and returns 2; a script file that
+// cannot be opened returns 2 as well.
+int RunDriver(const DriverOptions& options,
+              const std::function<int()>& program);
+
+// The same with the script, the output (dumps) and the error messages given
+// as streams; options.script_path is not used.
+int RunDriver(const DriverOptions& options, std::istream& script,
+              std::ostream& out, std::ostream& err,
+              const std::function<int()>& program);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_DRIVER_H_

@@ -1,0 +1,114 @@
+#include "platform/font.h"
+
+#include <pango/pangocairo.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/text_context.h"
+
+namespace zorvanel {
+
+namespace {
+
+// Character height used when a request leaves the size open (height 0):
+// about 9 points on the 192-dot-per-inch design screen.
+constexpr int kDefaultEmPixels = 24;
+// Size at which a face's proportions are measured to turn a cell height
+// into a character height.
+constexpr int kReferenceEmPixels = 1000;
+
+struct FaceMetrics {
+  double ascent = 0;  // pixels
+  double descent = 0;
+  double average_char_width = 0;
+};
+
+FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
+  pango_font_description_set_absolute_size(description,
+                                           em_pixels * PANGO_SCALE);
+  FaceMetrics result;
+  PangoFont* font = pango_context_load_font(SharedTextContext(), description);
+  if (font == nullptr) return result;
+  PangoFontMetrics* metrics = pango_font_get_metrics(font, nullptr);
+  result.ascent =
+      pango_font_metrics_get_ascent(metrics) / static_cast<double>(PANGO_SCALE);
+  result.descent = pango_font_metrics_get_descent(metrics) /
+                   static_cast<double>(PANGO_SCALE);
+  result.average_char_width =
+      pango_font_metrics_get_approximate_char_width(metrics) /
+      static_cast<double>(PANGO_SCALE);
+  pango_font_metrics_unref(metrics);
+  g_object_unref(font);
+  return result;
+}
+
+// The character (em) height in pixels a request asks for.
+double EmPixelsFor(const FontSpec& spec, PangoFontDescription* description) {
+  if (spec.height < 0) return -static_cast<double>(spec.height);
+  if (spec.height == 0) return kDefaultEmPixels;
+  // A cell height: scale the face's ascent + descent to it.
+  const FaceMetrics reference = MetricsAt(description, kReferenceEmPixels);
+  const double cell = reference.ascent + reference.descent;
+  if (cell <= 0) return spec.height;
+  return spec.height * kReferenceEmPixels / cell;
+}
+
+PangoAttrList* DecorationAttributes(const FontSpec& spec) {
+  if (!spec.underline && !spec.strikeout) return nullptr;
+  PangoAttrList* list = pango_attr_list_new();
+  if (spec.underline) {
+    pango_attr_list_insert(list,
+                           pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  }
+  if (spec.strikeout) {
+    pango_attr_list_insert(list, pango_attr_strikethrough_new(TRUE));
+  }
+  return list;
+}
+
+}  // namespace
+
+int PointsToHeight(int points, int scale) {
+  // points * 192 / 72 * scale / 100, rounded to the nearest pixel.
+  const double pixels = points * 192.0 / 72.0 * scale / 100.0;
+  return -static_cast<int>(std::lround(pixels));
+}
+
+std::string Font::ResolveFace(const std::string& face) {
+  if (face.empty() || strcasecmp(face.c_str(), "Tahoma") == 0 ||
+      strcasecmp(face.c_str(), "Arial") == 0) {
+    return "DejaVu Sans";
+  }
+  return face;
+}
+
+Font::Font(const FontSpec& spec)
+    : spec_(spec), description_(pango_font_description_new()) {
+  pango_font_description_set_family(description_,
+                                    ResolveFace(spec.face).c_str());
+  const int weight =
+      spec.weight <= 0 ? 400 : std::clamp(spec.weight, 100, 1000);
+  pango_font_description_set_weight(description_,
+                                    static_cast<PangoWeight>(weight));
+  pango_font_description_set_style(
+      description_, spec.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+
+  const double em = EmPixelsFor(spec, description_);
+  const FaceMetrics metrics = MetricsAt(description_, em);
+  ascent_ = static_cast<int>(std::lround(metrics.ascent));
+  line_height_ = ascent_ + static_cast<int>(std::lround(metrics.descent));
+  if (spec.width != 0 && metrics.average_char_width > 0) {
+    x_scale_ = std::abs(spec.width) / metrics.average_char_width;
+  }
+  attributes_ = DecorationAttributes(spec);
+}
+
+Font::~Font() {
+  pango_font_description_free(description_);
+  if (attributes_ != nullptr) pango_attr_list_unref(attributes_);
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,250 @@
+#include "platform/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <deque>
+
+#include "platform/image.h"
+
+namespace zorvanel {
+
+namespace {
+
+constexpr int kDesignWidth = 480;
+constexpr int kDesignHeight = 640;
+
+bool TranslateKey(SDL_Keycode sym, Key* key) {
+  switch (sym) {
+    case SDLK_LEFT:
+      *key = Key::kLeft;
+      return true;
+    case SDLK_RIGHT:
+      *key = Key::kRight;
+      return true;
+    case SDLK_UP:
+      *key = Key::kUp;
+      return true;
+    case SDLK_DOWN:
+      *key = Key::kDown;
+      return true;
+    case SDLK_BACKSPACE:
+      *key = Key::kBackspace;
+      return true;
+    case SDLK_DELETE:
+      *key = Key::kDelete;
+      return true;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      *key = Key::kEnter;
+      return true;
+    case SDLK_ESCAPE:
+      *key = Key::kEscape;
+      return true;
+    case SDLK_F1:
+      *key = Key::kF1;
+      return true;
+    case SDLK_F2:
+      *key = Key::kF2;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Decodes UTF-8 text into code points; a bad byte becomes U+FFFD.
+void DecodeUtf8(const char* text, std::deque<char32_t>* out) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p != 0) {
+    char32_t ch = 0xFFFD;
+    int length = 1;
+    if (*p < 0x80) {
+      ch = *p;
+    } else if ((*p & 0xE0) == 0xC0) {
+      ch = *p & 0x1F;
+      length = 2;
+    } else if ((*p & 0xF0) == 0xE0) {
+      ch = *p & 0x0F;
+      length = 3;
+    } else if ((*p & 0xF8) == 0xF0) {
+      ch = *p & 0x07;
+      length = 4;
+    } else {
+      length = 0;  // a stray continuation byte
+    }
+    bool valid = length > 0;
+    for (int i = 1; valid && i < length; ++i) {
+      if ((p[i] & 0xC0) != 0x80) {
+        valid = false;
+        length = i;
+      } else {
+        ch = (ch << 6) | (p[i] & 0x3F);
+      }
+    }
+    out->push_back(valid ? ch : 0xFFFD);
+    p += std::max(length, 1);
+  }
+}
+
+}  // namespace
+
+struct SdlBackend::Impl {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  std::deque<char32_t> typed;  // characters of a text event not yet handed out
+
+  ~Impl() {
+    if (texture != nullptr) SDL_DestroyTexture(texture);
+    if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+    if (window != nullptr) SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+
+  void ShowTexture() {
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+  }
+
+  // Turns one SDL event into ours; false for events the program ignores.
+  bool Translate(const SDL_Event& e, InputEvent* event) {
+    switch (e.type) {
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        event->type = e.button.clicks == 2 ? InputEvent::Type::kDoubleTap
+                                           : InputEvent::Type::kPointerDown;
+        event->point = Point{e.button.x, e.button.y};
+        return true;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        event->type = InputEvent::Type::kPointerUp;
+        event->point = Point{e.button.x, e.button.y};
+        return true;
+      case SDL_MOUSEMOTION:
+        // Only drags matter: a finger cannot hover.
+        if ((e.motion.state & SDL_BUTTON_LMASK) == 0) return false;
+        event->type = InputEvent::Type::kPointerMove;
+        event->point = Point{e.motion.x, e.motion.y};
+        return true;
+      case SDL_KEYDOWN:
+        if (!TranslateKey(e.key.keysym.sym, &event->key)) return false;
+        event->type = InputEvent::Type::kKey;
+        return true;
+      case SDL_TEXTINPUT:
+        DecodeUtf8(e.text.text, &typed);
+        return TakeTyped(event);
+      case SDL_QUIT:
+        event->type = InputEvent::Type::kClose;
+        return true;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) ShowTexture();
+        return false;
+      default:
+        return false;
+    }
+  }
+
+  bool TakeTyped(InputEvent* event) {
+    if (typed.empty()) return false;
+    event->type = InputEvent::Type::kChar;
+    event->ch = typed.front();
+    typed.pop_front();
+    return true;
+  }
+};
+
+std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
+                                               std::string* error) {
+  // Touch screens reach us as the mouse events SDL makes from them (with
+  // their click counts); the raw finger events would only repeat them.
+  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+  SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (error != nullptr) *error = SDL_GetError();
+    return nullptr;
+  }
+  std::unique_ptr<SdlBackend> backend(new SdlBackend(screen));
+  backend->impl_ = std::make_unique<Impl>();
+  Impl& impl = *backend->impl_;
+  impl.window = SDL_CreateWindow("Zorvanel", SDL_WINDOWPOS_CENTERED,
+                                 SDL_WINDOWPOS_CENTERED, screen.width,
+                                 screen.height, SDL_WINDOW_SHOWN);
+  if (impl.window != nullptr) {
+    impl.renderer = SDL_CreateRenderer(impl.window, -1, 0);
+  }
+  if (impl.renderer != nullptr) {
+    impl.texture = SDL_CreateTexture(impl.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, screen.width,
+                                     screen.height);
+  }
+  if (impl.texture == nullptr) {
+    if (error != nullptr) *error = SDL_GetError();
+    return nullptr;  // Impl's destructor undoes what was made
+  }
+  SDL_StopTextInput();  // on only while a text field has the focus
+  return backend;
+}
+
+Size SdlBackend::PickScreenSize() {
+  Size best{kDesignWidth, kDesignHeight};
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return best;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    // Quarter steps: 1, 1.25, 1.5, then 2.
+    for (int quarters : {4, 5, 6, 8}) {
+      const Size candidate{kDesignWidth * quarters / 4,
+                           kDesignHeight * quarters / 4};
+      if (candidate.width * 10 <= usable.w * 9 &&
+          candidate.height * 10 <= usable.h * 9) {
+        best = candidate;
+      }
+    }
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return best;
+}
+
+SdlBackend::SdlBackend(Size screen) : screen_(screen) {}
+
+SdlBackend::~SdlBackend() = default;
+
+uint32_t SdlBackend::Now() { return SDL_GetTicks(); }
+
+bool SdlBackend::WaitEvent(int timeout_ms, InputEvent* event) {
+  if (impl_->TakeTyped(event)) return true;
+  const uint32_t start = SDL_GetTicks();
+  while (true) {
+    int remaining = -1;
+    if (timeout_ms >= 0) {
+      remaining = timeout_ms - static_cast<int>(SDL_GetTicks() - start);
+      if (remaining < 0) remaining = 0;
+    }
+    SDL_Event e;
+    const int got =
+        remaining < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, remaining);
+    // Zero: timed out, or an error that waiting again would only repeat.
+    if (got == 0) return false;
+    if (impl_->Translate(e, event)) return true;
+    if (remaining == 0) return false;
+  }
+}
+
+void SdlBackend::Present(const Image& frame) {
+  if (frame.width() != screen_.width || frame.height() != screen_.height) {
+    return;
+  }
+  SDL_UpdateTexture(impl_->texture, nullptr, frame.data(),
+                    frame.stride_words() * 4);
+  impl_->ShowTexture();
+}
+
+void SdlBackend::SetTextInput(bool on) {
+  if (on) {
+    SDL_StartTextInput();
+  } else {
+    SDL_StopTextInput();
+  }
+}
+
+}  // namespace zorvanel

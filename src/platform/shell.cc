@@ -1,0 +1,556 @@
+#include "platform/shell.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/canvas.h"
+#include "platform/dialog.h"
+#include "platform/window.h"
+
+namespace zorvanel {
+
+namespace {
+
+Shell* g_shell = nullptr;
+
+// A repaint chain (a fling, a glide) advances one frame per interval.
+constexpr int kFrameIntervalMs = 16;
+// Like the pocket computer's window timers, nothing fires more often.
+constexpr int kMinTimerIntervalMs = 10;
+constexpr int kSoftKeyBarDesignHeight = 52;
+constexpr int kSoftKeyFontDesignHeight = 24;
+
+// Signed distance between two readings of a wrapping millisecond clock.
+int32_t Elapsed(uint32_t later, uint32_t earlier) {
+  return static_cast<int32_t>(later - earlier);
+}
+
+bool IsWithin(const Window* window, const Window* ancestor) {
+  for (const Window* w = window; w != nullptr; w = w->parent()) {
+    if (w == ancestor) return true;
+  }
+  return false;
+}
+
+bool EnabledAlongChain(const Window* window) {
+  for (const Window* w = window; w != nullptr; w = w->parent()) {
+    if (!w->enabled()) return false;
+  }
+  return true;
+}
+
+const Window* RootOf(const Window* window) {
+  while (window->parent() != nullptr) window = window->parent();
+  return window;
+}
+
+void CollectDescendants(const Window* window, std::vector<const Window*>* out) {
+  for (const Window* child : window->children()) {
+    out->push_back(child);
+    CollectDescendants(child, out);
+  }
+}
+
+Window* FindVisibleDescendant(Window* window, int id) {
+  for (Window* child : window->children()) {
+    if (!child->visible()) continue;
+    if (child->id() == id) return child;
+    if (Window* found = FindVisibleDescendant(child, id)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Shell::Shell(std::unique_ptr<Backend> backend)
+    : backend_(std::move(backend)),
+      screen_(backend_->ScreenSize()),
+      scale_(DisplayScaleFor(screen_)) {
+  frame_ = std::make_unique<Image>(screen_.width, screen_.height);
+  FontSpec bar_spec;
+  bar_spec.height = -std::max(1, Scaled(scale_, kSoftKeyFontDesignHeight));
+  bar_font_ = std::make_unique<Font>(bar_spec);
+  g_shell = this;
+  backend_->Attach(this);
+  last_frame_time_ = backend_->Now();
+}
+
+Shell::~Shell() {
+  if (g_shell == this) g_shell = nullptr;
+}
+
+Shell& Shell::Get() {
+  if (g_shell == nullptr) {
+    std::fputs("zorvanel: the shell is used before it exists\n", stderr);
+    std::abort();
+  }
+  return *g_shell;
+}
+
+bool Shell::Exists() { return g_shell != nullptr; }
+
+int Shell::soft_key_bar_height() const {
+  return Scaled(scale_, kSoftKeyBarDesignHeight);
+}
+
+Rect Shell::DialogArea() const {
+  return Rect{0, 0, screen_.width,
+              std::max(0, screen_.height - soft_key_bar_height())};
+}
+
+// ---------------------------------------------------------------------------
+// The modal stack
+
+int Shell::RunModal(Dialog* dialog) {
+  if (closing_) return kIdCancel;
+  ModalFrame frame{dialog, focus_, false};
+  // The dialog underneath keeps its focus for when this one leaves; nothing
+  // of it takes keys or a pointer press meanwhile.
+  SetFocus(nullptr);
+  capture_ = nullptr;
+  implicit_capture_ = false;
+  soft_key_pressed_ = -1;
+  stack_.push_back(dialog);
+  frames_.push_back(&frame);
+  struct Leave {
+    Shell* shell;
+    ModalFrame* frame;
+    ~Leave() { shell->EndModal(frame); }
+  } leave{this, &frame};
+
+  dialog->SetRect(DialogArea());
+  paint_pending_ = true;
+  dialog->OnInitDialog();
+  // Re-checked after every step: a handler or a timer may end the dialog,
+  // or even destroy it, at any point.
+  while (!frame.destroyed && !dialog->ended()) {
+    if (close_pending_ && stack_.size() == 1 && stack_.front() == dialog) {
+      DeliverCloseRequest();
+      continue;
+    }
+    PumpOnce();
+  }
+  return frame.destroyed ? kIdCancel : dialog->result();
+}
+
+void Shell::EndModal(ModalFrame* frame) {
+  frames_.erase(std::remove(frames_.begin(), frames_.end(), frame),
+                frames_.end());
+  if (!frame->destroyed) {
+    stack_.erase(std::remove(stack_.begin(), stack_.end(), frame->dialog),
+                 stack_.end());
+    if (capture_ != nullptr && IsWithin(capture_, frame->dialog)) {
+      capture_ = nullptr;
+      implicit_capture_ = false;
+    }
+    if (focus_ == nullptr || IsWithin(focus_, frame->dialog)) {
+      SetFocus(frame->saved_focus);
+    }
+  } else if (focus_ == nullptr) {
+    SetFocus(frame->saved_focus);
+  }
+  soft_key_pressed_ = -1;
+  paint_pending_ = true;
+  if (stack_.empty()) {
+    closing_ = false;
+    close_pending_ = false;
+  }
+}
+
+Dialog* Shell::TopDialog() const {
+  return stack_.empty() ? nullptr : stack_.back();
+}
+
+void Shell::RequestClose() {
+  if (stack_.empty()) return;
+  closing_ = true;
+  for (size_t i = 1; i < stack_.size(); ++i) stack_[i]->EndDialog(kIdCancel);
+  if (stack_.size() == 1) {
+    DeliverCloseRequest();
+  } else {
+    // The bottom dialog hears it once the ones above have unwound.
+    close_pending_ = true;
+  }
+}
+
+void Shell::DeliverCloseRequest() {
+  close_pending_ = false;
+  Dialog* bottom = stack_.front();
+  bottom->OnCloseRequest();
+  // A bottom dialog that stays open keeps the program running normally.
+  if (!bottom->ended()) closing_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// The loop
+
+void Shell::PumpOnce() {
+  if (paint_pending_) PaintFrame();
+  InputEvent event;
+  if (backend_->WaitEvent(MillisecondsToNextWork(), &event)) Dispatch(event);
+  RunDueTimers();
+}
+
+void Shell::RunPendingWork() {
+  RunDueTimers();
+  if (paint_pending_) PaintFrame();
+}
+
+int Shell::MillisecondsToNextWork() {
+  const uint32_t now = Now();
+  int wait = -1;
+  auto consider = [&wait](int ms) {
+    ms = std::max(ms, 0);
+    wait = wait < 0 ? ms : std::min(wait, ms);
+  };
+  for (const Timer& timer : timers_) consider(Elapsed(timer.due, now));
+  if (paint_pending_) {
+    consider(kFrameIntervalMs - Elapsed(now, last_frame_time_));
+  }
+  return wait;
+}
+
+void Shell::RunDueTimers() {
+  const uint32_t now = Now();
+  std::vector<std::pair<Window*, int>> due;
+  for (const Timer& timer : timers_) {
+    if (Elapsed(now, timer.due) >= 0) due.emplace_back(timer.window, timer.id);
+  }
+  for (const auto& [window, id] : due) {
+    // An earlier handler may have killed, restarted or destroyed it.
+    auto it = std::find_if(timers_.begin(), timers_.end(), [&](const Timer& t) {
+      return t.window == window && t.id == id;
+    });
+    if (it == timers_.end() || Elapsed(Now(), it->due) < 0) continue;
+    // Repeats until killed, counted from when it fired.
+    it->due = Now() + static_cast<uint32_t>(it->interval_ms);
+    window->OnTimer(id);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Window services
+
+void Shell::Invalidate(Window* window) {
+  // Only the top dialog is on screen.
+  const Dialog* top = TopDialog();
+  if (top != nullptr && window != nullptr && RootOf(window) == top) {
+    paint_pending_ = true;
+  }
+}
+
+void Shell::SetTimer(Window* window, int timer_id, int ms) {
+  const int interval = std::max(ms, kMinTimerIntervalMs);
+  const uint32_t due = Now() + static_cast<uint32_t>(interval);
+  for (Timer& timer : timers_) {
+    if (timer.window == window && timer.id == timer_id) {
+      timer.interval_ms = interval;
+      timer.due = due;
+      return;
+    }
+  }
+  timers_.push_back(Timer{window, timer_id, interval, due});
+}
+
+void Shell::KillTimer(Window* window, int timer_id) {
+  std::erase_if(timers_, [&](const Timer& t) {
+    return t.window == window && t.id == timer_id;
+  });
+}
+
+void Shell::SetCapture(Window* window) {
+  capture_ = window;
+  implicit_capture_ = false;
+}
+
+void Shell::ReleaseCapture(Window* window) {
+  if (capture_ != window) return;
+  capture_ = nullptr;
+  implicit_capture_ = false;
+}
+
+void Shell::SetFocus(Window* window) {
+  if (focus_ == window) return;
+  Window* old = focus_;
+  focus_ = window;
+  if (old != nullptr) old->OnBlur();
+  if (window != nullptr && focus_ == window) window->OnFocus();
+}
+
+void Shell::ShowKeyboard(bool show) {
+  keyboard_shown_ = show;
+  backend_->SetTextInput(show);
+}
+
+void Shell::Forget(Window* window) {
+  std::erase_if(timers_, [&](const Timer& t) { return t.window == window; });
+  if (capture_ == window) {
+    capture_ = nullptr;
+    implicit_capture_ = false;
+  }
+  if (focus_ == window) {
+    // It cannot hear OnBlur any more; the keyboard it asked for goes too.
+    focus_ = nullptr;
+    if (keyboard_shown_) ShowKeyboard(false);
+  }
+  for (ModalFrame* frame : frames_) {
+    if (frame->saved_focus == window) frame->saved_focus = nullptr;
+    if (frame->dialog == window && !frame->destroyed) {
+      frame->destroyed = true;
+      stack_.erase(std::remove(stack_.begin(), stack_.end(), frame->dialog),
+                   stack_.end());
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Input
+
+void Shell::Dispatch(const InputEvent& event) {
+  switch (event.type) {
+    case InputEvent::Type::kPointerDown:
+    case InputEvent::Type::kPointerMove:
+    case InputEvent::Type::kPointerUp:
+    case InputEvent::Type::kDoubleTap:
+      DispatchPointer(event);
+      break;
+    case InputEvent::Type::kChar:
+      if (Window* target = KeyboardTarget()) target->OnChar(event.ch);
+      break;
+    case InputEvent::Type::kKey:
+      DispatchKey(event.key);
+      break;
+    case InputEvent::Type::kSoftKey:
+      PressSoftKey(event.soft_key);
+      break;
+    case InputEvent::Type::kClose:
+      RequestClose();
+      break;
+  }
+}
+
+bool Shell::InSoftKeyBar(Point p) const {
+  return p.x >= 0 && p.x < screen_.width && p.y >= DialogArea().bottom &&
+         p.y < screen_.height;
+}
+
+void Shell::DispatchPointer(const InputEvent& event) {
+  const Point p = event.point;
+  switch (event.type) {
+    case InputEvent::Type::kPointerDown:
+    case InputEvent::Type::kDoubleTap: {
+      if (InSoftKeyBar(p)) {
+        soft_key_pressed_ = p.x < screen_.width / 2 ? 0 : 1;
+        paint_pending_ = true;
+        return;
+      }
+      const bool explicit_capture = capture_ != nullptr && !implicit_capture_;
+      Window* target = explicit_capture ? capture_ : WindowAt(p);
+      if (target == nullptr || !EnabledAlongChain(target)) return;
+      if (!explicit_capture) {
+        capture_ = target;
+        implicit_capture_ = true;
+      }
+      const Point client = target->ToClient(p);
+      if (event.type == InputEvent::Type::kDoubleTap) {
+        target->OnDoubleTap(client);
+      } else {
+        target->OnPointerDown(client);
+      }
+      return;
+    }
+    case InputEvent::Type::kPointerMove:
+      if (capture_ != nullptr) capture_->OnPointerMove(capture_->ToClient(p));
+      return;
+    case InputEvent::Type::kPointerUp: {
+      if (soft_key_pressed_ >= 0) {
+        // The key counts when the finger leaves it where it went down.
+        const int side = soft_key_pressed_;
+        soft_key_pressed_ = -1;
+        paint_pending_ = true;
+        if (InSoftKeyBar(p) && (p.x < screen_.width / 2 ? 0 : 1) == side) {
+          PressSoftKey(side);
+        }
+        return;
+      }
+      Window* target = capture_;
+      if (target == nullptr) return;
+      if (implicit_capture_) {
+        capture_ = nullptr;
+        implicit_capture_ = false;
+      }
+      target->OnPointerUp(target->ToClient(p));
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+Window* Shell::KeyboardTarget() const {
+  const Dialog* top = TopDialog();
+  if (top == nullptr || focus_ == nullptr || !IsWithin(focus_, top) ||
+      !EnabledAlongChain(focus_)) {
+    return nullptr;
+  }
+  return focus_;
+}
+
+void Shell::DispatchKey(Key key) {
+  Dialog* top = TopDialog();
+  if (top == nullptr) return;
+  switch (key) {
+    case Key::kF1:
+      PressSoftKey(0);
+      return;
+    case Key::kF2:
+      PressSoftKey(1);
+      return;
+    case Key::kEnter:
+      top->OnCommand(kIdOk);
+      return;
+    case Key::kEscape:
+      if (top->EscapeCancels()) top->OnCommand(kIdCancel);
+      return;
+    case Key::kBackspace:
+      if (Window* target = KeyboardTarget()) {
+        if (!target->OnKeyDown(key)) target->OnChar(U'\b');
+      }
+      return;
+    default:
+      if (Window* target = KeyboardTarget()) target->OnKeyDown(key);
+      return;
+  }
+}
+
+void Shell::PressSoftKey(int side) {
+  Dialog* top = TopDialog();
+  if (top == nullptr) return;
+  const SoftKeys& keys = top->soft_keys();
+  const int command = side == 0 ? keys.left_command : keys.right_command;
+  if (command != 0) top->OnCommand(command);
+}
+
+Window* Shell::WindowAt(Point screen) const {
+  Dialog* top = TopDialog();
+  if (top == nullptr || !top->visible() || !top->rect().Contains(screen)) {
+    return nullptr;
+  }
+  Window* window = top;
+  Point local{screen.x - top->rect().left, screen.y - top->rect().top};
+  while (true) {
+    Window* hit = nullptr;
+    const std::vector<Window*>& children = window->children();
+    // Later children are painted over earlier ones, so they win.
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+      if ((*it)->visible() && (*it)->rect().Contains(local)) {
+        hit = *it;
+        break;
+      }
+    }
+    if (hit == nullptr) return window;
+    local = Point{local.x - hit->rect().left, local.y - hit->rect().top};
+    window = hit;
+  }
+}
+
+Window* Shell::FindControl(int id) const {
+  Dialog* top = TopDialog();
+  if (top == nullptr || !top->visible()) return nullptr;
+  return FindVisibleDescendant(top, id);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void Shell::PaintFrame() {
+  paint_pending_ = false;
+  last_frame_time_ = Now();
+  Canvas canvas(*frame_);
+  Dialog* top = TopDialog();
+  const Rect area = DialogArea();
+  if (top == nullptr || !top->visible() ||
+      top->rect().Intersect(area) != area) {
+    canvas.FillRect(area, Rgb(0, 0, 0));
+  }
+  if (top != nullptr) {
+    Canvas::ScopedState state(canvas);
+    canvas.ClipTo(area);
+    PaintWindow(top, canvas);
+  }
+  PaintSoftKeyBar(canvas);
+  backend_->Present(*frame_);
+}
+
+void Shell::PaintWindow(Window* window, Canvas& canvas) {
+  if (!window->visible()) return;
+  Canvas::ScopedState state(canvas);
+  canvas.Translate(window->rect().left, window->rect().top);
+  canvas.ClipTo(window->ClientRect());
+  if (canvas.clip().IsEmpty()) return;
+  window->OnPaint(canvas);
+  // By index: a paint handler may add or remove children.
+  for (size_t i = 0; i < window->children().size(); ++i) {
+    PaintWindow(window->children()[i], canvas);
+  }
+}
+
+void Shell::PaintSoftKeyBar(Canvas& canvas) {
+  const int height = soft_key_bar_height();
+  if (height <= 0) return;
+  const int top = screen_.height - height;
+  // A dark bar, a shade lighter at the top, with a thin highlight line.
+  for (int row = 0; row < height; ++row) {
+    const int shade = 48 - 32 * row / height;
+    canvas.FillRect(Rect{0, top + row, screen_.width, top + row + 1},
+                    Rgb(shade, shade, shade));
+  }
+  canvas.FillRect(Rect{0, top, screen_.width, top + 1}, Rgb(96, 96, 96));
+  const int middle = screen_.width / 2;
+  const Rect halves[2] = {Rect{0, top + 1, middle, screen_.height},
+                          Rect{middle, top + 1, screen_.width, screen_.height}};
+  if (soft_key_pressed_ == 0 || soft_key_pressed_ == 1) {
+    canvas.FillRect(halves[soft_key_pressed_], Rgb(72, 72, 88));
+  }
+  const Dialog* dialog = TopDialog();
+  if (dialog == nullptr) return;
+  const SoftKeys& keys = dialog->soft_keys();
+  canvas.DrawText(keys.left_text, halves[0], kTextCentre | kTextVCentre,
+                  *bar_font_, Rgb(255, 255, 255));
+  canvas.DrawText(keys.right_text, halves[1], kTextCentre | kTextVCentre,
+                  *bar_font_, Rgb(255, 255, 255));
+}
+
+// ---------------------------------------------------------------------------
+// The driver's dump
+
+nlohmann::json Shell::DumpTopDialog() const {
+  nlohmann::json dump = nlohmann::json::object();
+  const Dialog* top = TopDialog();
+  if (top == nullptr) {
+    dump["dialog"] = nullptr;
+    dump["title"] = "";
+    dump["softkeys"] = {"", ""};
+    dump["controls"] = nlohmann::json::array();
+    return dump;
+  }
+  dump["dialog"] = top->ClassName();
+  dump["title"] = top->Title();
+  dump["softkeys"] = {top->soft_keys().left_text, top->soft_keys().right_text};
+  std::vector<const Window*> descendants;
+  CollectDescendants(top, &descendants);
+  nlohmann::json controls = nlohmann::json::array();
+  for (const Window* window : descendants) {
+    nlohmann::json control = nlohmann::json::object();
+    window->Describe(control);
+    controls.push_back(std::move(control));
+  }
+  dump["controls"] = std::move(controls);
+  for (const Window* window : descendants) window->AddToDump(dump);
+  top->AddToDump(dump);
+  return dump;
+}
+
+}  // namespace zorvanel

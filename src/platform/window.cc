@@ -1,0 +1,144 @@
+#include "platform/window.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "platform/shell.h"
+
+namespace zorvanel {
+
+Window::Window() = default;
+
+Window::~Window() {
+  if (parent_ != nullptr) parent_->RemoveChild(this);
+  for (Window* child : children_) child->parent_ = nullptr;
+  children_.clear();
+  if (Shell::Exists()) Shell::Get().Forget(this);
+}
+
+void Window::Create(Window* parent, int id, const Rect& rect) {
+  if (parent_ != nullptr) parent_->RemoveChild(this);
+  id_ = id;
+  rect_ = rect;
+  if (parent != nullptr) parent->AddChild(this);
+  Invalidate();
+}
+
+Window* Window::GetChild(int id) const {
+  for (Window* child : children_) {
+    if (child->id_ == id) return child;
+  }
+  return nullptr;
+}
+
+void Window::SetRect(const Rect& r) {
+  if (rect_ == r) return;
+  rect_ = r;
+  Invalidate();
+}
+
+Rect Window::ScreenRect() const {
+  Rect r = rect_;
+  for (const Window* p = parent_; p != nullptr; p = p->parent_) {
+    r = r.Offset(p->rect_.left, p->rect_.top);
+  }
+  return r;
+}
+
+Point Window::ToClient(Point screen) const {
+  const Rect r = ScreenRect();
+  return Point{screen.x - r.left, screen.y - r.top};
+}
+
+void Window::Show(bool show) {
+  if (visible_ == show) return;
+  visible_ = show;
+  Invalidate();
+}
+
+void Window::Enable(bool enable) {
+  if (enabled_ == enable) return;
+  enabled_ = enable;
+  Invalidate();
+}
+
+bool Window::IsReallyVisible() const {
+  for (const Window* w = this; w != nullptr; w = w->parent_) {
+    if (!w->visible_ || !w->enabled_) return false;
+  }
+  return true;
+}
+
+void Window::SetText(const std::string& text) {
+  if (text_ == text) return;
+  text_ = text;
+  Invalidate();
+}
+
+void Window::Invalidate(bool erase) {
+  if (Shell::Exists()) Shell::Get().Invalidate(this);
+}
+
+void Window::SetTimer(int timer_id, int ms) {
+  if (Shell::Exists()) Shell::Get().SetTimer(this, timer_id, ms);
+}
+
+void Window::KillTimer(int timer_id) {
+  if (Shell::Exists()) Shell::Get().KillTimer(this, timer_id);
+}
+
+void Window::SetCapture() {
+  if (Shell::Exists()) Shell::Get().SetCapture(this);
+}
+
+void Window::ReleaseCapture() {
+  if (Shell::Exists()) Shell::Get().ReleaseCapture(this);
+}
+
+void Window::SetFocus() {
+  if (Shell::Exists()) Shell::Get().SetFocus(this);
+}
+
+bool Window::HasFocus() const {
+  return Shell::Exists() && Shell::Get().focus() == this;
+}
+
+void Window::SendCommandToParent(int command_id) {
+  if (parent_ != nullptr) parent_->OnCommand(command_id);
+}
+
+void Window::SendDoubleTapCommandToParent(int command_id) {
+  if (parent_ != nullptr) parent_->OnDoubleTapCommand(command_id);
+}
+
+int Window::SendNotifyToParent(int code, int a, int b) {
+  return parent_ != nullptr ? parent_->OnNotify(code, a, b) : 0;
+}
+
+void Window::Describe(nlohmann::json& out) const {
+  const Rect r = ScreenRect();
+  bool shown = true;
+  for (const Window* w = this; w != nullptr; w = w->parent_) {
+    shown = shown && w->visible_;
+  }
+  out["id"] = id_;
+  out["kind"] = Kind();
+  out["rect"] = {r.left, r.top, r.Width(), r.Height()};
+  out["visible"] = shown;
+  out["enabled"] = enabled_;
+  out["focused"] = HasFocus();
+  out["text"] = text_;
+}
+
+void Window::AddChild(Window* child) {
+  child->parent_ = this;
+  children_.push_back(child);
+}
+
+void Window::RemoveChild(Window* child) {
+  children_.erase(std::remove(children_.begin(), children_.end(), child),
+                  children_.end());
+  child->parent_ = nullptr;
+}
+
+}  // namespace zorvanel
