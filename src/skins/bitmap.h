@@ -8,6 +8,8 @@
 
 namespace zorvanel {
 
+struct SkinRecord;
+
 // A picture from the program's embedded resources, loaded once and held
 // ready for copying. 32-bit pictures are premultiplied on load.
 class Bitmap {
@@ -17,6 +19,9 @@ class Bitmap {
 
   // False when already loaded or when no resource has that id.
   bool Load(unsigned id);
+  // Loads a picture given directly (one that is not in the program's own
+  // resources, such as a test picture); false when already loaded.
+  bool LoadRecord(const SkinRecord& record);
   bool loaded() const { return image_ != nullptr; }
   int width() const { return width_; }
   int height() const { return height_; }

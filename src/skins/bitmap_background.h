@@ -16,6 +16,7 @@ class CBitmapBackground {
  public:
   explicit CBitmapBackground(int source_id = 0) : source_id_(source_id) {}
 
+  // A new source takes effect at the next Draw.
   void SetSourceId(int id);
   int source_id() const { return source_id_; }
   // Draws the background over (0, 0, w, h) of the canvas.
@@ -29,6 +30,12 @@ class CBitmapBackground {
   int source_id_;
   std::unique_ptr<Image> built_;
 };
+
+// The display scale in percent that backgrounds build for: the shell's, or
+// 100 while no shell exists. SetSkinScaleOverride fixes it for tests and
+// tools; 0 lifts the override.
+int SkinScale();
+void SetSkinScaleOverride(int scale);
 
 }  // namespace zorvanel
 

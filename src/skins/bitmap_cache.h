@@ -15,10 +15,18 @@ class BitmapCache {
   // The cached picture, or null when the resource cannot be loaded (a later
   // request tries again).
   Bitmap* GetBitmap(unsigned id);
+  // Puts a loaded picture under `id` in place of the resource of that id
+  // (tests and tools); returns it, or null when `bitmap` is not loaded.
+  Bitmap* Adopt(unsigned id, std::unique_ptr<Bitmap> bitmap);
+  // Forgets the picture held under `id`; pointers to it become invalid.
+  void Drop(unsigned id) { bitmaps_.erase(id); }
   size_t size() const { return bitmaps_.size(); }
+  // How many times a picture was loaded (or tried) from the resources.
+  int load_count() const { return load_count_; }
 
  private:
   std::map<unsigned, std::unique_ptr<Bitmap>> bitmaps_;
+  int load_count_ = 0;
 };
 
 // The process-wide cache.
