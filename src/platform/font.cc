@@ -20,11 +20,18 @@ constexpr int kDefaultEmPixels = 24;
 // into a character height.
 constexpr int kReferenceEmPixels = 1000;
 
+constexpr double kCellFitStep = 0.25;
+constexpr int kMaxCellFitSteps = 16;
+
 struct FaceMetrics {
   double ascent = 0;  // pixels
   double descent = 0;
   double average_char_width = 0;
 };
+
+int CellPixels(const FaceMetrics& m) {
+  return static_cast<int>(std::lround(m.ascent) + std::lround(m.descent));
+}
 
 FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
   pango_font_description_set_absolute_size(description,
@@ -96,10 +103,18 @@ Font::Font(const FontSpec& spec)
   pango_font_description_set_style(
       description_, spec.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
 
-  const double em = EmPixelsFor(spec, description_);
-  const FaceMetrics metrics = MetricsAt(description_, em);
+  double em = EmPixelsFor(spec, description_);
+  FaceMetrics metrics = MetricsAt(description_, em);
+  // Whole-pixel metrics round ascent and descent up on their own, which
+  // can make a cell a pixel taller than asked: shrink until it fits.
+  for (int i = 0; i < kMaxCellFitSteps && spec.height > 0 &&
+                  CellPixels(metrics) > spec.height && em > 1;
+       ++i) {
+    em -= kCellFitStep;
+    metrics = MetricsAt(description_, em);
+  }
   ascent_ = static_cast<int>(std::lround(metrics.ascent));
-  line_height_ = ascent_ + static_cast<int>(std::lround(metrics.descent));
+  line_height_ = CellPixels(metrics);
   if (spec.width != 0 && metrics.average_char_width > 0) {
     x_scale_ = std::abs(spec.width) / metrics.average_char_width;
   }

@@ -1,0 +1,471 @@
+#include "platform/shell.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "test_support.h"
+
+namespace zorvanel {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeBackend;
+using testing::LogWindow;
+using testing::TestDialog;
+
+class ShellTest : public ::testing::Test {
+ protected:
+  explicit ShellTest(Size screen = Size{480, 640}) {
+    auto backend = std::make_unique<FakeBackend>(screen);
+    backend_ = backend.get();
+    shell_ = std::make_unique<Shell>(std::move(backend));
+  }
+
+  // Runs `dialog` with `body` called once it is on screen; the body ends
+  // the dialog when it is done (or the test's events do).
+  int RunWith(TestDialog& dialog, std::function<void(TestDialog&)> body) {
+    dialog.on_init = std::move(body);
+    return dialog.RunModal();
+  }
+
+  FakeBackend* backend_;
+  std::unique_ptr<Shell> shell_;
+  std::vector<std::string> log_;
+};
+
+// --- The modal loop ---------------------------------------------------------
+
+TEST_F(ShellTest, NestedDialogsReturnTheirResultsInTurn) {
+  TestDialog outer, inner;
+  std::vector<size_t> depths;
+  int inner_result = 0;
+  inner.on_init = [&](TestDialog& d) {
+    depths.push_back(shell_->modal_stack().size());
+    d.SetTimer(1, 50);
+    d.on_timer = [](TestDialog& d, int) { d.EndDialog(kIdOk); };
+  };
+  outer.on_init = [&](TestDialog& d) {
+    depths.push_back(shell_->modal_stack().size());
+    inner_result = inner.RunModal();
+    depths.push_back(shell_->modal_stack().size());
+    EXPECT_EQ(shell_->TopDialog(), &outer);
+    d.EndDialog(7);
+  };
+  EXPECT_EQ(outer.RunModal(), 7);
+  EXPECT_EQ(inner_result, kIdOk);
+  EXPECT_THAT(depths, ElementsAre(1, 2, 1));
+  EXPECT_TRUE(shell_->modal_stack().empty());
+  EXPECT_FALSE(outer.running());
+  // The dialog fills the screen above the soft-key bar.
+  EXPECT_EQ(outer.rect(), (Rect{0, 0, 480, 588}));
+}
+
+TEST_F(ShellTest, DialogEndedDuringInitialisationNeverWaits) {
+  TestDialog dialog;
+  EXPECT_EQ(RunWith(dialog, [](TestDialog& d) { d.EndDialog(kIdCancel); }),
+            kIdCancel);
+  EXPECT_EQ(backend_->waits_, 0);
+}
+
+TEST_F(ShellTest, DialogEndedFromATimerStopsAtThatTime) {
+  TestDialog dialog;
+  dialog.on_timer = [&](TestDialog& d, int id) {
+    EXPECT_EQ(id, 3);
+    EXPECT_EQ(shell_->Now(), 250u);
+    d.EndDialog(kIdOk);
+  };
+  EXPECT_EQ(RunWith(dialog, [](TestDialog& d) { d.SetTimer(3, 250); }), kIdOk);
+  EXPECT_EQ(backend_->now_, 250u);
+}
+
+TEST_F(ShellTest, DialogEndedByItsOwnButtonHandler) {
+  TestDialog dialog;
+  LogWindow button("button", &log_);
+  // An OK command from a child, as a button sends it when tapped.
+  EXPECT_EQ(RunWith(dialog,
+                    [&](TestDialog& d) {
+                      button.Create(&d, 1, Rect{0, 0, 10, 10});
+                      button.SendCommandToParent(kIdOk);
+                    }),
+            kIdOk);
+  EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
+}
+
+// --- Timers on the clock -----------------------------------------------------
+
+TEST_F(ShellTest, TimersRepeatUntilKilledAndDieWithTheirWindow) {
+  TestDialog dialog;
+  auto window = std::make_unique<LogWindow>("w", &log_);
+  std::vector<uint32_t> fired;
+  dialog.on_timer = [&](TestDialog& d, int id) {
+    fired.push_back(shell_->Now());
+    if (fired.size() == 3) {
+      d.KillTimer(id);
+      window.reset();  // its own timer goes with it
+      d.SetTimer(9, 1000);
+    }
+    if (id == 9) d.EndDialog(kIdOk);
+  };
+  RunWith(dialog, [&](TestDialog& d) {
+    window->Create(&d, 5, Rect{0, 0, 10, 10});
+    window->SetTimer(1, 120);
+    d.SetTimer(1, 100);
+  });
+  EXPECT_THAT(fired, ElementsAre(100, 200, 300, 1300));
+  // The window's timer fired at 120 and 240 only.
+  EXPECT_THAT(log_, ElementsAre("w timer 1", "w timer 1"));
+}
+
+TEST_F(ShellTest, SettingATimerAgainRestartsIt) {
+  TestDialog dialog;
+  std::vector<std::string> fired;
+  dialog.on_timer = [&](TestDialog& d, int id) {
+    fired.push_back(std::to_string(id) + "@" + std::to_string(shell_->Now()));
+    if (id == 2) {
+      d.KillTimer(2);
+      d.SetTimer(1, 1000);  // due at 1600 now, not 1000
+    } else {
+      d.EndDialog(kIdOk);
+    }
+  };
+  RunWith(dialog, [](TestDialog& d) {
+    d.SetTimer(1, 1000);
+    d.SetTimer(2, 600);
+  });
+  EXPECT_THAT(fired, ElementsAre("2@600", "1@1600"));
+}
+
+// --- Pointer input -----------------------------------------------------------
+
+class PointerTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    // panel (10,10)-(210,210) holds a at (0,0)-(100,100) with a child
+    // deep at (10,10)-(30,30), and b at (50,50)-(150,150) over part of a.
+    panel_.Create(&dialog_, 10, Rect{10, 10, 210, 210});
+    a_.Create(&panel_, 11, Rect{0, 0, 100, 100});
+    deep_.Create(&a_, 12, Rect{10, 10, 30, 30});
+    b_.Create(&panel_, 13, Rect{50, 50, 150, 150});
+  }
+
+  // Runs the dialog's loop, with `setup` done once it is on screen, until
+  // the queued events are used up.
+  void Feed(std::function<void()> setup = {}) {
+    dialog_.on_init = [&](TestDialog&) {
+      if (setup) setup();
+    };
+    try {
+      dialog_.RunModal();
+    } catch (const testing::Stalled&) {
+    }
+  }
+
+  void Tap(Point p) {
+    backend_->Push(InputEvent::Type::kPointerDown, p);
+    backend_->Push(InputEvent::Type::kPointerUp, p);
+  }
+
+  TestDialog dialog_;
+  LogWindow panel_{"panel", &log_};
+  LogWindow a_{"a", &log_};
+  LogWindow deep_{"deep", &log_};
+  LogWindow b_{"b", &log_};
+};
+
+TEST_F(PointerTest, PressGoesToTheDeepestTopmostVisibleWindow) {
+  Tap(Point{25, 25});    // deep, in its own coordinates (5, 5)
+  Tap(Point{70, 70});    // a and b overlap: b was added later, b wins
+  Tap(Point{200, 200});  // only the panel
+  Feed([&] {
+    EXPECT_EQ(shell_->WindowAt(Point{5, 5}), &dialog_);
+    EXPECT_EQ(shell_->WindowAt(Point{5, 600}), nullptr);  // soft-key bar
+  });
+  EXPECT_THAT(log_, ElementsAre("deep down 5,5", "deep up 5,5", "b down 10,10",
+                                "b up 10,10", "panel down 190,190",
+                                "panel up 190,190"));
+}
+
+TEST_F(PointerTest, HiddenWindowsAreSkippedAndDisabledOnesDropThePress) {
+  b_.Show(false);
+  Tap(Point{70, 70});  // b hidden: a gets it
+  Feed();
+  EXPECT_THAT(log_, ElementsAre("a down 60,60", "a up 60,60"));
+
+  log_.clear();
+  a_.Enable(false);
+  Tap(Point{70, 70});  // a disabled: nobody
+  Tap(Point{25, 25});  // deep is enabled but its parent is not
+  Feed();
+  EXPECT_TRUE(log_.empty());
+}
+
+TEST_F(PointerTest, TheWindowPressedKeepsThePointerUntilRelease) {
+  backend_->Push(InputEvent::Type::kPointerDown, Point{25, 25});
+  backend_->Push(InputEvent::Type::kPointerMove, Point{300, 25});
+  backend_->Push(InputEvent::Type::kPointerUp, Point{300, 400});
+  backend_->Push(InputEvent::Type::kPointerMove, Point{25, 25});  // no one
+  Feed();
+  EXPECT_THAT(
+      log_, ElementsAre("deep down 5,5", "deep move 280,5", "deep up 280,380"));
+  EXPECT_EQ(shell_->capture(), nullptr);
+}
+
+TEST_F(PointerTest, ExplicitCaptureTakesEveryPointerEvent) {
+  Tap(Point{200, 200});
+  backend_->Push(InputEvent::Type::kDoubleTap, Point{200, 200});
+  Feed([&] { a_.SetCapture(); });
+  EXPECT_THAT(log_,
+              ElementsAre("a down 190,190", "a up 190,190", "a dbl 190,190"));
+  // The dialog has gone, and its capture with it.
+  EXPECT_EQ(shell_->capture(), nullptr);
+}
+
+TEST_F(PointerTest, DoubleTapActsAsAPressByDefault) {
+  struct Plain : Window {
+    std::vector<Point> presses;
+    void OnPointerDown(Point p) override { presses.push_back(p); }
+  } plain;
+  plain.Create(&dialog_, 20, Rect{300, 300, 350, 350});
+  backend_->Push(InputEvent::Type::kDoubleTap, Point{310, 320});
+  Feed();
+  EXPECT_THAT(plain.presses, ElementsAre(Point{10, 20}));
+}
+
+// --- Focus and keys ----------------------------------------------------------
+
+TEST_F(PointerTest, FocusMovesWithBlurFirstAndDiesWithItsWindow) {
+  a_.SetFocus();
+  b_.SetFocus();
+  EXPECT_TRUE(b_.HasFocus());
+  EXPECT_THAT(log_, ElementsAre("a focus", "a blur", "b focus"));
+  {
+    LogWindow temporary("t", &log_);
+    temporary.Create(&dialog_, 30, Rect{0, 0, 1, 1});
+    temporary.SetFocus();
+  }
+  EXPECT_EQ(shell_->focus(), nullptr);
+}
+
+TEST_F(PointerTest, KeysGoToTheFocusOrTheDialog) {
+  backend_->PushKey(Key::kLeft);
+  backend_->PushKey(Key::kDelete);
+  backend_->PushKey(Key::kBackspace);  // not used as a key: a char 8 follows
+  backend_->PushChar(U'é');
+  backend_->PushKey(Key::kEnter);
+  Feed([&] { a_.SetFocus(); });
+  EXPECT_THAT(log_, ElementsAre("a focus", "a key 0", "a key 5", "a key 4",
+                                "a char 8", "a char 233", "a blur"));
+  EXPECT_THAT(dialog_.commands, ElementsAre(kIdOk));
+}
+
+TEST_F(PointerTest, BackspaceUsedAsAKeySendsNoCharacter) {
+  a_.use_keys = true;
+  backend_->PushKey(Key::kBackspace);
+  Feed([&] { a_.SetFocus(); });
+  EXPECT_THAT(log_, ElementsAre("a focus", "a key 4", "a blur"));
+}
+
+TEST_F(PointerTest, DisabledFocusHearsNoKeys) {
+  backend_->PushKey(Key::kLeft);
+  backend_->PushChar(U'x');
+  Feed([&] {
+    a_.SetFocus();
+    panel_.Enable(false);
+  });
+  EXPECT_THAT(log_, ElementsAre("a focus", "a blur"));
+}
+
+TEST_F(ShellTest, EscapeCancelsUnlessTheDialogRefuses) {
+  TestDialog dialog;
+  dialog.escape_cancels = false;
+  backend_->PushKey(Key::kEscape);
+  backend_->PushKey(Key::kF2);  // then the right soft key ends it
+  RunWith(dialog, [](TestDialog& d) {
+    d.SetSoftKeyBar(SoftKeys{"Options...", 40, "Exit", kIdOk});
+  });
+  EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
+
+  TestDialog other;
+  backend_->PushKey(Key::kEscape);
+  EXPECT_EQ(RunWith(other, [](TestDialog&) {}), kIdCancel);
+}
+
+TEST_F(ShellTest, ModalDialogTakesTheFocusAwayAndGivesItBack) {
+  TestDialog outer, inner;
+  LogWindow field("field", &log_);
+  outer.on_init = [&](TestDialog& d) {
+    field.Create(&d, 1, Rect{0, 0, 10, 10});
+    field.SetFocus();
+    inner.on_init = [&](TestDialog& i) {
+      EXPECT_EQ(shell_->focus(), nullptr);
+      i.EndDialog(kIdOk);
+    };
+    inner.RunModal();
+    d.EndDialog(kIdOk);
+  };
+  outer.RunModal();
+  // Back to the field when the inner one leaves, and away from it with its
+  // own dialog (nothing had the focus before).
+  EXPECT_THAT(log_, ElementsAre("field focus", "field blur", "field focus",
+                                "field blur"));
+}
+
+// --- The soft-key bar and the close request ---------------------------------
+
+TEST_F(ShellTest, SoftKeyBarSendsTheKeysCommandOnRelease) {
+  EXPECT_EQ(shell_->soft_key_bar_height(), 52);
+  EXPECT_EQ(shell_->DialogArea(), (Rect{0, 0, 480, 588}));
+  TestDialog dialog;
+  backend_->Push(InputEvent::Type::kPointerDown, Point{10, 600});
+  backend_->Push(InputEvent::Type::kPointerUp, Point{10, 630});  // left
+  backend_->Push(InputEvent::Type::kPointerDown, Point{100, 600});
+  backend_->Push(InputEvent::Type::kPointerUp, Point{400, 600});  // moved off
+  backend_->Push(InputEvent::Type::kPointerDown, Point{479, 639});
+  backend_->Push(InputEvent::Type::kPointerUp, Point{479, 639});  // right
+  RunWith(dialog, [](TestDialog& d) {
+    d.SetSoftKeyBar(SoftKeys{"Options...", 32778, "Exit", kIdOk});
+  });
+  EXPECT_THAT(dialog.commands, ElementsAre(32778, kIdOk));
+}
+
+TEST_F(ShellTest, KeyWithoutACommandDoesNothing) {
+  TestDialog dialog;
+  backend_->PushKey(Key::kF1);
+  backend_->PushKey(Key::kEnter);
+  RunWith(dialog, [](TestDialog&) {});
+  EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
+}
+
+TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {
+  TestDialog bottom, middle, top;
+  int middle_result = 0, top_result = 0, late_result = 0;
+  top.on_init = [&](TestDialog&) {
+    InputEvent close;
+    close.type = InputEvent::Type::kClose;
+    shell_->Dispatch(close);
+    // The bottom dialog hears nothing until the ones above are gone.
+    EXPECT_EQ(bottom.close_requests, 0);
+  };
+  middle.on_init = [&](TestDialog&) {
+    top_result = top.RunModal();
+    TestDialog late;
+    late_result = late.RunModal();  // refused while closing
+  };
+  bottom.on_init = [&](TestDialog&) { middle_result = middle.RunModal(); };
+  EXPECT_EQ(bottom.RunModal(), kIdCancel);  // the default: cancel
+  EXPECT_EQ(top_result, kIdCancel);
+  EXPECT_EQ(middle_result, kIdCancel);
+  EXPECT_EQ(late_result, kIdCancel);
+  EXPECT_EQ(bottom.close_requests, 1);
+  EXPECT_FALSE(shell_->closing());
+}
+
+TEST_F(ShellTest, BottomDialogMayRefuseToClose) {
+  struct Stubborn : TestDialog {
+    void OnCloseRequest() override { ++close_requests; }
+  } dialog;
+  backend_->Push(InputEvent::Type::kClose);
+  backend_->PushKey(Key::kEnter);
+  EXPECT_EQ(RunWith(dialog, [&](TestDialog&) {}), kIdOk);
+  EXPECT_EQ(dialog.close_requests, 1);
+}
+
+// --- Painting and the dump
+// ----------------------------------------------------
+
+TEST_F(ShellTest, FramePaintsChildrenOverParentsClippedAndThenTheBar) {
+  TestDialog dialog;
+  LogWindow box("box", &log_);
+  LogWindow inner("inner", &log_);
+  box.paint = [&](Canvas& c) {
+    log_.push_back("paint box");
+    c.FillRect(Rect{-50, -50, 500, 500}, Rgb(255, 0, 0));  // clipped
+  };
+  inner.paint = [&](Canvas& c) {
+    log_.push_back("paint inner");
+    c.FillRect(Rect{0, 0, 5, 5}, Rgb(0, 255, 0));
+  };
+  dialog.on_init = [&](TestDialog& d) {
+    box.Create(&d, 1, Rect{100, 100, 200, 150});
+    inner.Create(&box, 2, Rect{10, 10, 40, 40});
+    d.SetSoftKeyBar(SoftKeys{"Left", 5, "Right", 6});
+    shell_->RunPendingWork();
+    d.EndDialog(kIdOk);
+  };
+  dialog.RunModal();
+  EXPECT_THAT(log_, ElementsAre("paint box", "paint inner"));
+  EXPECT_EQ(backend_->presents_, 1);
+  const Image& frame = shell_->frame();
+  EXPECT_EQ(frame.ColourAt(100, 100), Rgb(255, 0, 0));
+  EXPECT_EQ(frame.ColourAt(199, 149), Rgb(255, 0, 0));
+  EXPECT_EQ(frame.ColourAt(200, 150), Rgb(0, 0, 0));
+  EXPECT_EQ(frame.ColourAt(99, 100), Rgb(0, 0, 0));
+  EXPECT_EQ(frame.ColourAt(110, 110), Rgb(0, 255, 0));  // inner's origin
+  EXPECT_EQ(frame.ColourAt(115, 115), Rgb(255, 0, 0));
+  // The bar: dark, not black, and with the labels' white ink somewhere.
+  const Colour bar = frame.ColourAt(2, 635);
+  EXPECT_GT(bar.r, 0);
+  EXPECT_LT(bar.r, 80);
+  int white = 0;
+  for (int y = 588; y < 640; ++y) {
+    for (int x = 0; x < 480; ++x) white += frame.ColourAt(x, y).r > 200;
+  }
+  EXPECT_GT(white, 50);
+}
+
+class DumpWindow : public LogWindow {
+ public:
+  using LogWindow::LogWindow;
+  void AddToDump(nlohmann::json& dump) const override {
+    dump["rows"].push_back(text());
+  }
+};
+
+TEST_F(ShellTest, DumpDescribesTheTopDialogInScreenPixels) {
+  TestDialog dialog;
+  DumpWindow panel("panel", &log_);
+  LogWindow label("label", &log_);
+  nlohmann::json dump;
+  dialog.on_init = [&](TestDialog& d) {
+    panel.Create(&d, 1000, Rect{10, 20, 110, 220});
+    panel.kind = "list";
+    panel.SetText("row text");
+    label.Create(&panel, 1007, Rect{5, 5, 55, 25});
+    label.SetText("Ünïcode");
+    label.Enable(false);
+    label.SetFocus();
+    d.SetSoftKeyBar(SoftKeys{"Select", 1, "Back", 2});
+    dump = shell_->DumpTopDialog();
+    d.EndDialog(kIdOk);
+  };
+  dialog.RunModal();
+  const nlohmann::json expected = nlohmann::json::parse(R"({
+    "dialog": "TestDialog", "title": "Test title",
+    "softkeys": ["Select", "Back"],
+    "controls": [
+      {"id": 1000, "kind": "list", "rect": [10, 20, 100, 200],
+       "visible": true, "enabled": true, "focused": false,
+       "text": "row text"},
+      {"id": 1007, "kind": "window", "rect": [15, 25, 50, 20],
+       "visible": true, "enabled": false, "focused": true,
+       "text": "Ünïcode"}],
+    "rows": ["row text"]})");
+  EXPECT_EQ(dump, expected) << dump.dump();
+}
+
+class SmallScreenTest : public ShellTest {
+ protected:
+  SmallScreenTest() : ShellTest(Size{240, 320}) {}
+};
+
+TEST_F(SmallScreenTest, BarAndDialogAreaFollowTheScale) {
+  EXPECT_EQ(shell_->scale(), 50);
+  EXPECT_EQ(shell_->soft_key_bar_height(), 26);
+  EXPECT_EQ(shell_->DialogArea(), (Rect{0, 0, 240, 294}));
+}
+
+}  // namespace
+}  // namespace zorvanel

@@ -1,0 +1,151 @@
+#ifndef ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
+#define ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/canvas.h"
+#include "platform/dialog.h"
+#include "platform/image.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+
+namespace zorvanel::testing {
+
+// Thrown when the loop would wait forever for input that never comes.
+struct Stalled : std::runtime_error {
+  Stalled() : std::runtime_error("the loop waited with nothing to come") {}
+};
+
+// A backend with a hand-driven clock: queued events come out at once;
+// otherwise the clock jumps to the end of the wait.
+class FakeBackend : public Backend {
+ public:
+  explicit FakeBackend(Size screen = Size{480, 640}) : screen_(screen) {}
+
+  Size ScreenSize() const override { return screen_; }
+  uint32_t Now() override { return now_; }
+  bool WaitEvent(int timeout_ms, InputEvent* event) override {
+    ++waits_;
+    if (!events_.empty()) {
+      *event = events_.front();
+      events_.pop_front();
+      return true;
+    }
+    if (timeout_ms < 0) throw Stalled();
+    now_ += timeout_ms;
+    return false;
+  }
+  void Present(const Image&) override { ++presents_; }
+  void SetTextInput(bool on) override { text_input_ = on; }
+
+  void Push(InputEvent::Type type, Point p = {}) {
+    InputEvent e;
+    e.type = type;
+    e.point = p;
+    events_.push_back(e);
+  }
+  void PushKey(Key key) {
+    InputEvent e;
+    e.type = InputEvent::Type::kKey;
+    e.key = key;
+    events_.push_back(e);
+  }
+  void PushChar(char32_t ch) {
+    InputEvent e;
+    e.type = InputEvent::Type::kChar;
+    e.ch = ch;
+    events_.push_back(e);
+  }
+
+  uint32_t now_ = 0;
+  int waits_ = 0;
+  int presents_ = 0;
+  bool text_input_ = false;
+
+ private:
+  Size screen_;
+  std::deque<InputEvent> events_;
+};
+
+// A window that writes every hook call into a shared log, e.g.
+// "btn down 3,4".
+class LogWindow : public Window {
+ public:
+  LogWindow(std::string name, std::vector<std::string>* log)
+      : name_(std::move(name)), log_(log) {}
+
+  std::function<void(Canvas&)> paint;
+  bool use_keys = false;
+  std::string kind = "window";
+
+  std::string Kind() const override { return kind; }
+  void OnCommand(int id) override { Log("command " + std::to_string(id)); }
+
+ protected:
+  void OnPaint(Canvas& canvas) override {
+    if (paint) paint(canvas);
+  }
+  void OnPointerDown(Point p) override { Log("down", p); }
+  void OnPointerMove(Point p) override { Log("move", p); }
+  void OnPointerUp(Point p) override { Log("up", p); }
+  void OnDoubleTap(Point p) override { Log("dbl", p); }
+  void OnChar(char32_t ch) override {
+    Log("char " + std::to_string(static_cast<uint32_t>(ch)));
+  }
+  bool OnKeyDown(Key key) override {
+    Log("key " + std::to_string(static_cast<int>(key)));
+    return use_keys;
+  }
+  void OnTimer(int id) override { Log("timer " + std::to_string(id)); }
+  void OnFocus() override { Log("focus"); }
+  void OnBlur() override { Log("blur"); }
+
+ private:
+  void Log(const std::string& what) { log_->push_back(name_ + " " + what); }
+  void Log(const std::string& what, Point p) {
+    Log(what + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+  }
+
+  std::string name_;
+  std::vector<std::string>* log_;
+};
+
+// A dialog whose initialisation, commands and timers are set by the test.
+class TestDialog : public Dialog {
+ public:
+  std::function<void(TestDialog&)> on_init;
+  std::function<void(TestDialog&, int)> on_timer;
+  std::vector<int> commands;
+  int close_requests = 0;
+  bool escape_cancels = true;
+
+  std::string ClassName() const override { return "TestDialog"; }
+  std::string Title() const override { return "Test title"; }
+  bool EscapeCancels() const override { return escape_cancels; }
+  void OnCommand(int id) override {
+    commands.push_back(id);
+    Dialog::OnCommand(id);
+  }
+  void OnCloseRequest() override {
+    ++close_requests;
+    Dialog::OnCloseRequest();
+  }
+
+ protected:
+  bool OnInitDialog() override {
+    if (on_init) on_init(*this);
+    return true;
+  }
+  void OnTimer(int id) override {
+    if (on_timer) on_timer(*this, id);
+  }
+};
+
+}  // namespace zorvanel::testing
+
+#endif  // ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
