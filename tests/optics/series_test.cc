@@ -1,0 +1,165 @@
+#include "optics/series.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "optics/units.h"
+
+namespace zorvanel {
+namespace {
+
+using ::testing::DoubleNear;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::Pointwise;
+
+constexpr double kFoot = 0.30480370641307;
+
+std::vector<double> Nominals(double min, double max) {
+  std::vector<ApertureValue> range;
+  SelectApertureRange(min, max, &range);
+  std::vector<double> out;
+  for (const ApertureValue& v : range) out.push_back(v.GetNominal());
+  return out;
+}
+
+std::vector<double> Distances(double min, double max) {
+  std::vector<DistanceValue> range;
+  SelectDistanceRange(min, max, &range);
+  std::vector<double> out;
+  for (const DistanceValue& v : range) out.push_back(v.GetValue());
+  return out;
+}
+
+std::vector<double> Focals(double a, double b, double multiplier = 1.0) {
+  std::vector<FocalValue> range;
+  GenerateFocalRange(a, b, &range, multiplier);
+  std::vector<double> out;
+  for (const FocalValue& v : range) out.push_back(v.GetValue());
+  return out;
+}
+
+class SeriesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetUnitSystem(kMetric); }
+  void TearDown() override { SetUnitSystem(kMetric); }
+};
+
+TEST_F(SeriesTest, SeriesSizesAndEnds) {
+  ASSERT_EQ(ApertureSeries().size(), 33u);
+  EXPECT_EQ(ApertureSeries().front().GetNominal(), 1.0);
+  EXPECT_EQ(ApertureSeries()[30].GetNominal(), 32);
+  EXPECT_EQ(ApertureSeries()[31].GetNominal(), 45);
+  EXPECT_EQ(ApertureSeries().back().GetNominal(), 64);
+  EXPECT_EQ(ApertureSeries().back().GetValue(), 64.0);
+
+  ASSERT_EQ(MetricDistanceSeries().size(), 51u);
+  EXPECT_EQ(MetricDistanceSeries()[1].GetValue(), 0.12);
+  EXPECT_EQ(MetricDistanceSeries()[10].GetValue(), 1.0);
+  EXPECT_EQ(MetricDistanceSeries().back().GetValue(), 10000);
+
+  ASSERT_EQ(ImperialDistanceSeries().size(), 52u);
+  EXPECT_THAT(ImperialDistanceSeries().front().GetValue(),
+              DoubleNear(kFoot / 12, 1e-15));
+  EXPECT_THAT(ImperialDistanceSeries()[11].GetValue(),
+              DoubleNear(kFoot, 1e-15));
+  EXPECT_THAT(ImperialDistanceSeries().back().GetValue(),
+              DoubleNear(10000 * kFoot, 1e-9));
+}
+
+TEST_F(SeriesTest, ApertureSelectionRunsNearestToNearest) {
+  EXPECT_THAT(Nominals(2.8, 22),
+              ElementsAre(2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0,
+                          10, 11, 13, 14, 16, 18, 20, 22));
+  EXPECT_THAT(Nominals(3.5, 5.6), ElementsAre(3.5, 4.0, 4.5, 5.0, 5.6));
+  // 30 lies as far from 28 as from 32: the smaller wins.
+  EXPECT_THAT(Nominals(30, 40), ElementsAre(28, 32, 45));
+  EXPECT_THAT(Nominals(8, 4), ElementsAre(8));
+  EXPECT_THAT(Nominals(5.6, 5.6), ElementsAre(5.6));
+  EXPECT_EQ(Nominals(0.5, 100).size(), 33u);
+}
+
+TEST_F(SeriesTest, MetricDistanceSelection) {
+  const std::vector<double> near_to_far = Distances(0.1, 100);
+  ASSERT_EQ(near_to_far.size(), 31u);
+  EXPECT_EQ(near_to_far.front(), 0.1);
+  EXPECT_EQ(near_to_far.back(), 100);
+  EXPECT_THAT(Distances(0.3, 0.3), ElementsAre(0.3));
+  EXPECT_THAT(Distances(1000, 10000),
+              ElementsAre(1000, 1200, 1500, 2000, 2500, 3000, 4000, 5000, 6000,
+                          8000, 10000));
+}
+
+TEST_F(SeriesTest, ImperialDistanceSelectionUsesTheFeetLadder) {
+  SetUnitSystem(kImperial);
+  const std::vector<double> near_to_far = Distances(0.1, 100);
+  ASSERT_EQ(near_to_far.size(), 31u);
+  // 1/3 ft (0.1016 m) is nearest to 0.1 m; 300 ft (91.44 m) to 100 m.
+  EXPECT_THAT(near_to_far.front(), DoubleNear(0.10160123547102332, 1e-15));
+  EXPECT_THAT(near_to_far.back(), DoubleNear(91.441111923921, 1e-11));
+
+  // The unit setting in force at each call picks the series.
+  SetUnitSystem(kMetric);
+  EXPECT_THAT(Distances(1, 1), ElementsAre(1.0));
+  SetUnitSystem(kImperial);
+  EXPECT_THAT(Distances(1, 1), Pointwise(DoubleNear(1e-12), {3 * kFoot}));
+}
+
+TEST_F(SeriesTest, SelectionWithoutNumbersStillGivesOneElement) {
+  EXPECT_THAT(Nominals(NAN, NAN), ElementsAre(1.0));
+  EXPECT_THAT(Distances(NAN, NAN), ElementsAre(0.1));
+  EXPECT_EQ(Distances(NAN, 5).back(), 5);
+}
+
+TEST_F(SeriesTest, FocalRangesOfWholeBoundsComeOutWhole) {
+  EXPECT_THAT(Focals(18, 55),
+              ElementsAre(18, 22, 26, 30, 34, 39, 43, 47, 51, 55));
+  std::vector<double> tens;
+  for (int v = 70; v <= 200; v += 10) tens.push_back(v);
+  EXPECT_THAT(Focals(70, 200), ElementsAreArray(tens));
+  EXPECT_THAT(Focals(12, 24),
+              ElementsAre(12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24));
+  std::vector<double> fifteens;
+  for (int v = 100; v <= 400; v += 15) fifteens.push_back(v);
+  EXPECT_THAT(Focals(100, 400), ElementsAreArray(fifteens));
+}
+
+TEST_F(SeriesTest, FocalRangeOfFractionalBoundsIsNotSnapped) {
+  const std::vector<double> range = Focals(17.5, 35);
+  ASSERT_EQ(range.size(), 18u);
+  EXPECT_EQ(range.front(), 17.5);
+  EXPECT_THAT(range[1], DoubleNear(18.5294117647, 1e-9));  // 17.5 + 17.5/17
+  EXPECT_THAT(range.back(), DoubleNear(35, 1e-12));
+
+  const std::vector<double> narrow = Focals(10, 10.5);
+  ASSERT_EQ(narrow.size(), 21u);
+  for (size_t i = 0; i < narrow.size(); ++i) {
+    EXPECT_THAT(narrow[i], DoubleNear(10 + 0.025 * i, 1e-12));
+  }
+}
+
+TEST_F(SeriesTest, FocalRangeWithMultiplierSnapsTheDisplayedLength) {
+  // Displayed 27, 33, 39, 46, 52, 58, 64, 70, 76, 83 mm.
+  const std::vector<double> expected = {
+      18,        22,        26,        92 / 3.0,  104 / 3.0,
+      116 / 3.0, 128 / 3.0, 140 / 3.0, 152 / 3.0, 166 / 3.0};
+  EXPECT_THAT(Focals(18, 55, 1.5), Pointwise(DoubleNear(1e-12), expected));
+}
+
+TEST_F(SeriesTest, FocalRangeEdges) {
+  EXPECT_THAT(Focals(50, 50), ElementsAre(50));
+  EXPECT_THAT(Focals(50, 20), ElementsAre(50));
+  // A multiplier that the main screen would not apply is not applied here
+  // either (it would divide by zero or collapse every value to 0).
+  EXPECT_EQ(Focals(18, 55, 0.0), Focals(18, 55));
+  EXPECT_EQ(Focals(18, 55, -2.0), Focals(18, 55));
+  EXPECT_EQ(Focals(18, 55, 0.001), Focals(18, 55));
+  // A range far beyond 32 bits: ten values, nothing undefined.
+  EXPECT_EQ(Focals(1, 1e12).size(), 10u);
+}
+
+}  // namespace
+}  // namespace zorvanel
