@@ -1,0 +1,40 @@
+// The desktop program: Zorvanel in a window of its own.
+//
+//   zorvanel [--screen WxH] [--folder DIR]
+//
+// --screen fixes the window's client size (default: the largest multiple of
+// the 480 x 640 design that fits the display); --folder is where the data
+// files live (default: the program's own folder).
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/paths.h"
+#include "app/program_args.h"
+#include "app/zorvanel_app.h"
+#include "platform/sdl_backend.h"
+#include "platform/shell.h"
+
+int main(int argc, char** argv) {
+  using namespace zorvanel;
+  ProgramArgs args;
+  std::string error;
+  if (!ParseProgramArgs(argc, argv, &args, &error)) {
+    std::cerr << "zorvanel: " << error << "\n"
+              << "usage: zorvanel [--screen WxH] [--folder DIR]\n";
+    return 2;
+  }
+  const Size screen = args.screen ? *args.screen : SdlBackend::PickScreenSize();
+  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(screen, &error);
+  if (!backend) {
+    std::cerr << "zorvanel: no display available; run the program headless "
+                 "with zorvanel-drive\n";
+    return 1;
+  }
+  Shell shell(std::move(backend));
+  shell.set_program_folder(args.folder.empty() ? ExecutableFolder()
+                                               : args.folder);
+  CZorvanelApp app;
+  return app.Run();
+}

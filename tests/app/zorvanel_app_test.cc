@@ -1,0 +1,297 @@
+#include "app/zorvanel_app.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "data/data_root.h"
+#include "i18n/font_table.h"
+#include "i18n/translator.h"
+#include "optics/units.h"
+#include "platform/script_backend.h"
+#include "platform/shell.h"
+
+namespace zorvanel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)),
+                     std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+Zorvanel ParseFile(const fs::path& path, bool* complete) {
+  Zorvanel data;
+  *complete = data.ParseFromString(ReadFile(path));
+  return data;
+}
+
+// A language file (UTF-16LE, CR LF) from ASCII lines.
+std::string LanguageFile(const std::string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : text) {
+    if (c == '\n') {
+      bytes += std::string("\r\0\n\0", 4);
+    } else {
+      bytes += c;
+      bytes += '\0';
+    }
+  }
+  return bytes;
+}
+
+Zorvanel FiftyMillimetreData() {
+  Zorvanel data;
+  data.mutable_options();
+  Equipment* e = data.mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_model("Body");
+  camera->set_circle_of_confusion(0.03);
+  Lens* lens = e->add_lenses();
+  lens->set_model("Fifty");
+  lens->add_focals(50.0);
+  lens->add_apertures(2.8);
+  lens->add_distances(3.0);
+  e->set_current_camera(0);
+  e->set_current_lens(0);
+  return data;
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetData();
+    GetTranslator().Clear();
+    SetUnitSystem(kMetric);
+    char pattern[] = "/tmp/zorvanel-app-test.XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    shell_.reset();
+    fs::remove_all(folder_);
+    GetTranslator().Clear();
+  }
+
+  fs::path data_path() const { return folder_ / "ZorvanelData.ptb"; }
+
+  // Runs the application on a headless screen; the equipment screen is
+  // replaced by `equipment` (counted in equipment_calls_).
+  int RunApp(const std::string& script, std::function<int()> equipment,
+             Size screen = Size{480, 640}) {
+    script_.str(script);
+    script_.clear();
+    shell_ = std::make_unique<Shell>(
+        std::make_unique<ScriptBackend>(screen, script_, out_));
+    shell_->set_program_folder(folder_.string());
+    GetFontTable().Clear();
+    CZorvanelApp app;
+    app.set_equipment_screen([this, equipment](Window*) {
+      ++equipment_calls_;
+      return equipment();
+    });
+    return app.Run();
+  }
+
+  fs::path folder_;
+  std::istringstream script_;
+  std::ostringstream out_;
+  std::unique_ptr<Shell> shell_;
+  int equipment_calls_ = 0;
+};
+
+int LeaveEquipmentScreen() { return kIdCancel; }
+
+TEST_F(AppTest, FirstRunInAnEmptyFolderCreatesTheDataFile) {
+  bool data_was_empty = false;
+  const int status = RunApp("", [&] {
+    data_was_empty =
+        GetData()->equipment().cameras_size() == 0 && !GetData()->has_options();
+    return LeaveEquipmentScreen();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(equipment_calls_, 1);
+  EXPECT_TRUE(data_was_empty);
+  bool complete = false;
+  const Zorvanel saved = ParseFile(data_path(), &complete);
+  EXPECT_TRUE(complete);  // options and equipment both written
+  EXPECT_TRUE(saved.options().show_hyperfocal());
+  EXPECT_EQ(saved.options().focal_wheel(), 0.0);
+  EXPECT_EQ(saved.equipment().current_camera(), -1);
+}
+
+TEST_F(AppTest, DataFileWithOnlyOptionsKeepsTheSettings) {
+  Zorvanel stored;
+  stored.mutable_options()->set_units(kImperial);
+  stored.mutable_options()->set_focal_wheel(50.0);
+  stored.mutable_options()->set_show_hyperfocal(false);
+  WriteFile(data_path(), stored.SerializePartialAsString());
+
+  int units_seen = -1;
+  EXPECT_EQ(RunApp("",
+                   [&] {
+                     units_seen = GetUnitSystem();
+                     return LeaveEquipmentScreen();
+                   }),
+            0);
+  EXPECT_EQ(equipment_calls_, 1);  // no equipment: the first-run screen
+  EXPECT_EQ(units_seen, kImperial);
+  bool complete = false;
+  const Zorvanel saved = ParseFile(data_path(), &complete);
+  EXPECT_TRUE(complete);
+  EXPECT_DOUBLE_EQ(saved.options().focal_wheel(), 50.0);  // 240 px and back
+  EXPECT_FALSE(saved.options().show_hyperfocal());
+  EXPECT_EQ(saved.options().units(), kImperial);
+}
+
+TEST_F(AppTest, CorruptDataFileKeepsWhatWasReadAndIsRewritten) {
+  // A valid root followed by an equipment block cut short.
+  std::string bytes = FiftyMillimetreData().SerializeAsString();
+  bytes += std::string("\x12\x05\x20\x01", 4);
+  WriteFile(data_path(), bytes);
+
+  EXPECT_EQ(RunApp("dump\nsoft right\n", LeaveEquipmentScreen), 0);
+  EXPECT_EQ(equipment_calls_, 0);  // the camera and lens were read
+  EXPECT_NE(out_.str().find("\"camera\":\"Body + Fifty\""), std::string::npos);
+  bool complete = false;
+  const Zorvanel saved = ParseFile(data_path(), &complete);
+  EXPECT_TRUE(complete);
+  ASSERT_EQ(saved.equipment().cameras_size(), 1);
+  EXPECT_EQ(saved.equipment().cameras(0).model(), "Body");
+}
+
+TEST_F(AppTest, PowerCutBeforeExitWritesNothing) {
+  const std::string old_bytes = FiftyMillimetreData().SerializeAsString();
+  WriteFile(data_path(), old_bytes);
+  EXPECT_THROW(RunApp("drag 100 240 300 240\n", LeaveEquipmentScreen),
+               ScriptFinished);
+  EXPECT_EQ(ReadFile(data_path()), old_bytes);
+}
+
+TEST_F(AppTest, StoredLanguageAndUnitsApplyAtStart) {
+  WriteFile(folder_ / "Translation.lang",
+            LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"
+                         "[Hyperfocal]\nFrench;Hyperfocale\n"));
+  Zorvanel stored = FiftyMillimetreData();
+  stored.mutable_options()->set_language(1);
+  stored.mutable_options()->set_units(kImperial);
+  WriteFile(data_path(), stored.SerializeAsString());
+
+  EXPECT_EQ(RunApp("dump\nsoft right\n", LeaveEquipmentScreen), 0);
+  const std::string dump = out_.str();
+  EXPECT_NE(dump.find("\"softkeys\":[\"Options...\",\"Quitter\"]"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(dump.find("\"large_label\":\"Hyperfocale\""), std::string::npos);
+  EXPECT_NE(dump.find("\"distance\":\"9.84 ft.\""), std::string::npos);
+}
+
+TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
+  WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+  int scale = 0;
+  script_.str("");
+  for (const auto& [screen, expected] :
+       {std::pair{Size{240, 320}, 50}, std::pair{Size{480, 640}, 100},
+        std::pair{Size{480, 800}, 100}, std::pair{Size{640, 480}, 75}}) {
+    shell_.reset();
+    shell_ = std::make_unique<Shell>(
+        std::make_unique<ScriptBackend>(screen, script_, out_));
+    CZorvanelApp app;
+    scale = app.GetDisplayScale();
+    EXPECT_EQ(scale, expected) << screen.width << "x" << screen.height;
+  }
+  RunApp("soft right\n", LeaveEquipmentScreen, Size{240, 320});
+  ASSERT_NE(GetFontTable().Find("BigScreen"), nullptr);
+  EXPECT_EQ(GetFontTable().Find("BigScreen")->height, -32);  // -65 * 50 / 100
+  EXPECT_EQ(GetFontTable().Find("Wheel")->height, -7);
+}
+
+// Makes every file write beyond `bytes` fail (EFBIG instead of a signal)
+// while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_handler_)(int);
+};
+
+// Collects what is written to stderr while it lives (through a pipe, which
+// no file size limit touches).
+class StderrCapture {
+ public:
+  StderrCapture() {
+    if (pipe(fds_) != 0) std::abort();
+    saved_ = dup(2);
+    dup2(fds_[1], 2);
+  }
+  std::string Finish() {
+    dup2(saved_, 2);
+    close(saved_);
+    close(fds_[1]);
+    std::string text;
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(fds_[0], buffer, sizeof buffer)) > 0)
+      text.append(buffer, n);
+    close(fds_[0]);
+    return text;
+  }
+
+ private:
+  int fds_[2];
+  int saved_;
+};
+
+TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
+  const std::string old_bytes = FiftyMillimetreData().SerializeAsString();
+  WriteFile(data_path(), old_bytes);
+  int status = 0;
+  std::string message;
+  {
+    // The saved data grows by the wheel positions, so it cannot fit.
+    FileSizeLimit limit(old_bytes.size());
+    StderrCapture capture;
+    status = RunApp("drag 100 240 200 240\nsoft right\n", LeaveEquipmentScreen);
+    message = capture.Finish();
+  }
+  EXPECT_NE(status, 0);
+  EXPECT_EQ(message.rfind(
+                "zorvanel: could not save " + data_path().string() + ": ", 0),
+            0u)
+      << message;
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+  EXPECT_EQ(ReadFile(data_path()), old_bytes);
+  for (const auto& entry : fs::directory_iterator(folder_)) {
+    EXPECT_EQ(entry.path().filename(), "ZorvanelData.ptb");  // no leftovers
+  }
+}
+
+}  // namespace
+}  // namespace zorvanel

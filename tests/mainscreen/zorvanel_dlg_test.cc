@@ -1,0 +1,387 @@
+#include "mainscreen/zorvanel_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/data_root.h"
+#include "i18n/font_table.h"
+#include "i18n/translator.h"
+#include "optics/units.h"
+#include "platform/script_backend.h"
+#include "platform/shell.h"
+
+namespace zorvanel {
+namespace {
+
+using nlohmann::json;
+
+// Screen points of the 480 x 640 main screen (the dialog fills the screen
+// above the soft-key bar, so client and screen coordinates agree).
+constexpr int kFocalY = 240;     // wheel 0 band: 191 .. 309
+constexpr int kApertureY = 360;  // wheel 1 band: 307 .. 425
+constexpr int kDistanceY = 470;  // wheel 2 band: 423 .. 541
+constexpr int kPanelLeftX = 50;  // left of the split at x = 290
+constexpr int kPanelRightX = 400;
+constexpr int kPanelY = 100;
+
+// A camera with c = 0.03 mm and a 50 mm f/2.8 lens focusing at 3 m or 40 m.
+void StoreFiftyMillimetre(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Test");
+  camera->set_model("Body");
+  camera->set_circle_of_confusion(0.03);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Test");
+  lens->set_model("Fifty");
+  lens->add_focals(50.0);
+  lens->add_apertures(2.8);
+  lens->add_distances(3.0);
+  lens->add_distances(40.0);
+  e->set_current_camera(0);
+  e->set_current_lens(0);
+}
+
+class MainScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetData();
+    GetTranslator().Clear();
+    SetUnitSystem(kMetric);
+  }
+
+  void TearDown() override {
+    dialog_.reset();
+    shell_.reset();
+  }
+
+  // Runs a fresh main screen on `screen` through the driver script. Returns
+  // the dialog's result, or 0 when the script ended first.
+  int Run(const std::string& script, Size screen = Size{480, 640}) {
+    dialog_.reset();
+    shell_.reset();
+    script_.str(script);
+    script_.clear();
+    out_.str("");
+    shell_ = std::make_unique<Shell>(
+        std::make_unique<ScriptBackend>(screen, script_, out_));
+    GetFontTable().Clear();
+    GetFontTable().set_scale(shell_->scale());
+    dialog_ = std::make_unique<CZorvanelDlg>();
+    dialog_->set_equipment_screen([this](Window* parent) {
+      ++equipment_calls_;
+      return equipment_screen_ ? equipment_screen_() : kIdCancel;
+    });
+    try {
+      return dialog_->RunModal();
+    } catch (const ScriptFinished&) {
+      return 0;
+    }
+  }
+
+  // The "main" part of every dump the script printed.
+  std::vector<json> Dumps() const {
+    std::vector<json> dumps;
+    std::istringstream lines(out_.str());
+    std::string line;
+    while (std::getline(lines, line)) dumps.push_back(json::parse(line));
+    return dumps;
+  }
+  json MainDump(size_t index) const { return Dumps().at(index)["main"]; }
+
+  const Options& options() const { return GetData()->options(); }
+
+  std::istringstream script_;
+  std::ostringstream out_;
+  std::unique_ptr<Shell> shell_;
+  std::unique_ptr<CZorvanelDlg> dialog_;
+  int equipment_calls_ = 0;
+  std::function<int()> equipment_screen_;
+};
+
+// ---------------------------------------------------------------------------
+// Start
+
+TEST_F(MainScreenTest, FirstRunWithoutEquipmentEndsAndStoresDefaults) {
+  EXPECT_EQ(Run(""), kIdOk);
+  EXPECT_EQ(equipment_calls_, 1);
+  EXPECT_TRUE(GetData()->has_options());
+  EXPECT_TRUE(GetData()->has_equipment());
+  EXPECT_EQ(options().focal_wheel(), 0.0);
+  EXPECT_EQ(options().aperture_wheel(), 0.0);
+  EXPECT_EQ(options().distance_wheel(), 0.0);
+  EXPECT_TRUE(options().show_hyperfocal());
+  EXPECT_FALSE(dialog_->layout_done());
+}
+
+TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
+  equipment_screen_ = [] {
+    StoreFiftyMillimetre(GetData());
+    return kIdOk;
+  };
+  EXPECT_EQ(Run("dump\nsoft right\n"), kIdOk);
+  EXPECT_EQ(equipment_calls_, 1);
+  EXPECT_EQ(MainDump(0)["camera"], "Body + Fifty");
+  EXPECT_EQ(Dumps()[0]["softkeys"], json({"Options...", "Exit"}));
+}
+
+TEST_F(MainScreenTest, SelectedEquipmentSkipsTheEquipmentScreen) {
+  StoreFiftyMillimetre(GetData());
+  Run("dump\n");
+  EXPECT_EQ(equipment_calls_, 0);
+  EXPECT_EQ(Dumps()[0]["dialog"], "CZorvanelDlg");
+}
+
+// ---------------------------------------------------------------------------
+// Results on screen (hand-worked: f = 50 mm, N = 2^(18/12), c = 0.03 mm,
+// H = 29512.8 mm; at 3 m near 2.72696 m, far 3.33380 m, DOF 0.60684 m; at
+// 40 m near 16.978 m and the far limit beyond the hyperfocal distance).
+
+TEST_F(MainScreenTest, ShowsTheDepthOfFieldAtThreeAndFortyMetres) {
+  StoreFiftyMillimetre(GetData());
+  // 300 pixels right: 62.5 % of the distance wheel picks the second entry.
+  Run("dump\ndrag 100 470 400 470\ndump\n");
+  const json at3 = MainDump(0);
+  EXPECT_EQ(at3["focal"], "50 mm");
+  EXPECT_EQ(at3["aperture"], "f/2.8");
+  EXPECT_EQ(at3["distance"], "3 m");
+  EXPECT_EQ(at3["large_label"], "Hyperfocal");
+  EXPECT_EQ(at3["large"], "29.5 m");
+  EXPECT_EQ(at3["min"], "2.73 m");
+  EXPECT_EQ(at3["max"], "3.33 m");
+  EXPECT_EQ(at3["fourth_label"], "DOF:");
+  EXPECT_EQ(at3["fourth"], "60.7 cm");
+
+  const json at40 = MainDump(1);
+  EXPECT_EQ(at40["distance"], "40 m");
+  EXPECT_EQ(at40["large"], "29.5 m");
+  EXPECT_EQ(at40["min"], "17 m");
+  EXPECT_EQ(at40["max"], "Infinity");
+  EXPECT_EQ(at40["fourth"], "Infinity");
+  EXPECT_EQ(at40["wheels"], json({0, 0, 300}));
+}
+
+TEST_F(MainScreenTest, ImperialUnitsConvertEveryDistance) {
+  StoreFiftyMillimetre(GetData());
+  SetUnitSystem(kImperial);
+  Run("dump\n");
+  const json main = MainDump(0);
+  // 3 m = 9.8424 ft; H = 96.826 ft; near 8.9465 ft; far 10.9375 ft;
+  // DOF 1.99092 ft.
+  EXPECT_EQ(main["distance"], "9.84 ft.");
+  EXPECT_EQ(main["large"], "96.8 ft.");
+  EXPECT_EQ(main["min"], "8.95 ft.");
+  EXPECT_EQ(main["max"], "10.9 ft.");
+  EXPECT_EQ(main["fourth"], "1.99 ft.");
+  EXPECT_EQ(main["focal"], "50 mm");
+}
+
+TEST_F(MainScreenTest, EmptyLensListsShowDashes) {
+  StoreFiftyMillimetre(GetData());
+  Lens* lens = GetData()->mutable_equipment()->mutable_lenses(0);
+  lens->clear_focals();
+  lens->clear_apertures();
+  lens->clear_distances();
+  Run("dump\ndrag 100 240 300 240\ndrag 100 470 50 470\ndump\n");
+  for (const json& main : {MainDump(0), MainDump(1)}) {
+    for (const char* key :
+         {"focal", "aperture", "distance", "large", "min", "max", "fourth"}) {
+      EXPECT_EQ(main[key], "\u2014") << key;
+    }
+  }
+  for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+    for (const std::string& text : dialog_->reference_texts(wheel)) {
+      EXPECT_EQ(text, "\u2014");
+    }
+  }
+}
+
+TEST_F(MainScreenTest, CameraLineJoinsModelsOrNamesACompactOnce) {
+  StoreFiftyMillimetre(GetData());
+  Equipment* e = GetData()->mutable_equipment();
+  e->mutable_lenses(0)->set_model("Body");  // a built-in lens
+  Run("dump\n");
+  EXPECT_EQ(MainDump(0)["camera"], "Test Body");
+
+  ResetData();
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_equipment()->mutable_lenses(0)->set_model("body");
+  Run("dump\n");
+  EXPECT_EQ(MainDump(0)["camera"], "Body + body");  // exact comparison
+}
+
+TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
+  StoreFiftyMillimetre(GetData());
+  Equipment* e = GetData()->mutable_equipment();
+  Lens* lens = e->mutable_lenses(0);
+  lens->clear_focals();
+  for (double f : {18.0, 24.0, 35.0, 55.0}) lens->add_focals(f);
+  e->mutable_cameras(0)->set_focal_multiplier(1.5);
+  Run("dump\n");
+  // 24.89 % of 4 entries: trunc(3 * 0.2489 + 0.5) = 1; 75.11 %: 2.
+  EXPECT_EQ(
+      dialog_->reference_texts(kFocalWheel),
+      (std::array<std::string, 4>{"27 mm", "36 mm", "52.5 mm", "82.5 mm"}));
+  EXPECT_EQ(MainDump(0)["focal"], "27 mm");
+}
+
+// ---------------------------------------------------------------------------
+// Wheels
+
+TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_options()->set_focal_wheel(50.0);
+  GetData()->mutable_options()->set_aperture_wheel(33.3);
+  EXPECT_EQ(Run("dump\ndrag 100 240 130 240\ndump\nsoft right\n"), kIdOk);
+  EXPECT_EQ(MainDump(0)["wheels"], json({240, 159, 0}));
+  EXPECT_EQ(MainDump(1)["wheels"], json({270, 159, 0}));
+  EXPECT_DOUBLE_EQ(options().focal_wheel(), 56.25);      // 270 / 4.8
+  EXPECT_DOUBLE_EQ(options().aperture_wheel(), 33.125);  // 159 / 4.8
+  EXPECT_DOUBLE_EQ(options().distance_wheel(), 0.0);
+}
+
+TEST_F(MainScreenTest, HalfScaleRebuildsPositionsFromTheTruncatedTravel) {
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_options()->set_focal_wheel(50.0);
+  GetData()->mutable_options()->set_aperture_wheel(33.3);
+  // 50 * trunc(240.0) / 100 = 120; 50 * trunc(159.84) / 100 = 79.
+  Run("dump\nsoft right\n", Size{240, 320});
+  EXPECT_EQ(MainDump(0)["wheels"], json({120, 79, 0}));
+  EXPECT_DOUBLE_EQ(options().focal_wheel(), 50.0);  // 120 * 100 / 240
+}
+
+TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_options()->set_distance_wheel(100.0);
+  Run("dump\n"
+      "drag 300 240 100 240\n"  // focal wheel, already at 0
+      "drag 100 470 400 470\n"  // distance wheel, already at 480
+      "dump\n");
+  EXPECT_EQ(dialog_->compute_count(), 1);  // the first painting only
+  EXPECT_EQ(MainDump(1)["wheels"], json({0, 0, 480}));
+}
+
+TEST_F(MainScreenTest, TravelPastTheEndIsNotOwedBack) {
+  StoreFiftyMillimetre(GetData());
+  // Left past 0, then 50 pixels back right: the wheel follows at once.
+  Run("press 200 240\nmove 100 240\nmove 150 240\nrelease 150 240\ndump\n");
+  EXPECT_EQ(MainDump(0)["wheels"], json({50, 0, 0}));
+  EXPECT_EQ(dialog_->compute_count(), 2);
+}
+
+TEST_F(MainScreenTest, EveryWheelTakesItsOwnBand) {
+  StoreFiftyMillimetre(GetData());
+  Run("drag 10 240 20 240\ndrag 10 360 30 360\ndrag 10 470 40 470\n"
+      "drag 10 190 90 190\n"  // above wheel 0's band: nothing moves
+      "dump\n");
+  EXPECT_EQ(MainDump(0)["wheels"], json({10, 20, 30}));
+}
+
+// ---------------------------------------------------------------------------
+// Panel taps and commands
+
+TEST_F(MainScreenTest, PanelTapTogglesTheLargeLineAndTheChoiceIsStored) {
+  StoreFiftyMillimetre(GetData());
+  Run("tap 50 100\ndump\nsoft right\n");
+  const json main = MainDump(0);
+  EXPECT_EQ(main["large_label"], "DOF:");
+  EXPECT_EQ(main["large"], "60.7 cm");
+  EXPECT_EQ(main["fourth_label"], "Hyp:");
+  EXPECT_EQ(main["fourth"], "29.5 m");
+  EXPECT_FALSE(options().show_hyperfocal());
+
+  // The next start comes back with the depth of field on the large line.
+  Run("dump\n");
+  EXPECT_EQ(MainDump(0)["large_label"], "DOF:");
+  EXPECT_EQ(equipment_calls_, 0);
+}
+
+TEST_F(MainScreenTest, APressOnAWheelNeverToggles) {
+  StoreFiftyMillimetre(GetData());
+  Run("tap 50 240\n"
+      "press 50 240\nrelease 50 100\n"  // released over the panel
+      "dump\n");
+  EXPECT_EQ(MainDump(0)["large_label"], "Hyperfocal");
+  EXPECT_EQ(equipment_calls_, 0);
+}
+
+TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
+  StoreFiftyMillimetre(GetData());
+  equipment_screen_ = [] {
+    // The user switched to feet there.
+    GetData()->mutable_options()->set_units(kImperial);
+    SetUnitSystem(kImperial);
+    return kIdOk;
+  };
+  Run("tap 289 100\ndump\ntap 290 100\ndump\nsoft left\ndump\n");
+  EXPECT_EQ(MainDump(0)["large_label"], "DOF:");  // 289: still the toggle
+  EXPECT_EQ(MainDump(1)["distance"], "9.84 ft.");
+  EXPECT_EQ(equipment_calls_, 2);
+  EXPECT_EQ(Dumps()[2]["softkeys"], json({"Options...", "Exit"}));
+}
+
+TEST_F(MainScreenTest, LeavingTheEquipmentScreenWithExitEndsTheProgram) {
+  StoreFiftyMillimetre(GetData());
+  equipment_screen_ = [] { return kIdCancel; };
+  EXPECT_EQ(Run("drag 100 240 150 240\nsoft left\ndump\n"), kIdOk);
+  EXPECT_EQ(equipment_calls_, 1);
+  EXPECT_TRUE(out_.str().empty());  // the dump line never ran
+  EXPECT_DOUBLE_EQ(options().focal_wheel(), 50 * 100 / 480.0);
+}
+
+TEST_F(MainScreenTest, EscapeIsIgnoredAndClosingTheWindowSaves) {
+  StoreFiftyMillimetre(GetData());
+  EXPECT_EQ(Run("tap 50 100\nkey escape\ndump\nclose\n"), kIdOk);
+  EXPECT_EQ(Dumps().size(), 1u);
+  EXPECT_FALSE(options().show_hyperfocal());
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+TEST_F(MainScreenTest, MarkersAndTicksAreDrawnWhereTheLayoutSays) {
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_options()->set_focal_wheel(50.0);
+  Run("drag 100 470 200 470\ndump\n");
+  const Image& frame = shell_->frame();
+  const Colour red = Rgb(230, 0, 0);
+  // Focal marker in the middle of wheel 0 (top 230): 235 .. 245, 244 .. 262.
+  EXPECT_EQ(frame.ColourAt(240, 250), red);
+  EXPECT_NE(frame.ColourAt(250, 250), red);
+  // Distance wheel at 100: x = 15 + 100 * 450 / 480 = 108.
+  EXPECT_EQ(frame.ColourAt(108, 462 + 20), red);
+  EXPECT_NE(frame.ColourAt(108, 230 + 20), red);
+  // The left tick of wheel 1 rises at x = 15 from its top + 5 to its top.
+  EXPECT_EQ(frame.ColourAt(15, 346 + 2), Rgb(255, 255, 255));
+}
+
+TEST_F(MainScreenTest, HalfScaleDrawsTicksAtHalfPositions) {
+  StoreFiftyMillimetre(GetData());
+  Run("dump\n", Size{240, 320});
+  const MainLayout& l = dialog_->layout();
+  const Image& frame = shell_->frame();
+  for (int x : {7, 63, 176, 232}) {
+    EXPECT_EQ(frame.ColourAt(x, l.wheel_tops[0] + 1), Rgb(255, 255, 255))
+        << "x = " << x;
+  }
+  EXPECT_EQ(l.panel, (Rect{0, 0, 240, 81}));
+}
+
+TEST_F(MainScreenTest, TinyScreenPaintsAndDragsWithoutFault) {
+  StoreFiftyMillimetre(GetData());
+  GetData()->mutable_options()->set_focal_wheel(1.0e300);
+  EXPECT_EQ(
+      Run("dump\ndrag 0 2 3 2\ndrag 3 4 0 4\ndump\nsoft right\n", Size{4, 6}),
+      kIdOk);
+  EXPECT_EQ(Dumps().size(), 2u);
+  EXPECT_TRUE(std::isfinite(options().focal_wheel()));
+}
+
+}  // namespace
+}  // namespace zorvanel
