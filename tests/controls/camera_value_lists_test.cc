@@ -1,0 +1,271 @@
+// The camera, lens and value lists: their row texts (worked out by hand from
+// the stored numbers), their lookups, their notifications and their look.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "controls/camera_dyna_list.h"
+#include "controls/value_dyna_list.h"
+#include "list_test_support.h"
+#include "optics/units.h"
+#include "platform/canvas.h"
+
+namespace zorvanel {
+namespace {
+
+// Records what its child lists tell it.
+class Parent : public Window {
+ public:
+  struct Notice {
+    int code, a, b;
+    bool operator==(const Notice&) const = default;
+  };
+  std::vector<Notice> notices;
+
+ protected:
+  int OnNotify(int code, int a, int b) override {
+    notices.push_back({code, a, b});
+    return 0;
+  }
+};
+
+// Paintable versions of the two lists, 402 x 502 with 80-pixel rows.
+template <typename List>
+class Shown : public List {
+ public:
+  explicit Shown(Window* parent = nullptr, int item_height = 80) {
+    this->Create(parent, 1000, Rect::FromXYWH(0, 0, 402, 502));
+    this->InitSingleColumn(0, item_height);
+  }
+  void Paint(Image& image) {
+    Canvas canvas(image);
+    this->OnPaint(canvas);
+  }
+};
+
+Camera MakeCamera(const char* maker, const char* model) {
+  Camera camera;
+  camera.set_maker(maker);
+  camera.set_model(model);
+  return camera;
+}
+
+class CameraListTest : public ::testing::Test {
+ protected:
+  ClockShell shell_;
+};
+
+TEST_F(CameraListTest, CameraRowShowsNameCircleAndFocalEquivalence) {
+  Camera fresh = MakeCamera("Acme", "Z100");
+  Camera crop = MakeCamera("", "D70");
+  crop.set_circle_of_confusion(0.0303);
+  crop.set_focal_multiplier(1.5);
+  crop.set_displayed_focal(75.0);
+  Camera tiny_multiplier = MakeCamera("Acme", "");
+  tiny_multiplier.set_focal_multiplier(0.005);
+  tiny_multiplier.set_displayed_focal(50.0);
+
+  CameraDynaList list;
+  EXPECT_EQ(list.AddCameraRow(&fresh, -1), 0);
+  EXPECT_EQ(list.AddCameraRow(&crop, -1), 1);
+  EXPECT_EQ(list.AddCameraRow(&tiny_multiplier, -1), 2);
+
+  const CameraDynaList::CBaseItem* row = list.GetRow(0);
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->title(), "Acme Z100");
+  EXPECT_EQ(row->left_note(), "-1.000 mm");  // not defined yet
+  EXPECT_EQ(row->right_note(), "35 mm -> 35 mm");
+  EXPECT_EQ(list.GetRow(1)->title(), "D70");
+  EXPECT_EQ(list.GetRow(1)->left_note(), "0.030 mm");
+  EXPECT_EQ(list.GetRow(1)->right_note(), "50 mm -> 75 mm");  // 75 / 1.5
+  EXPECT_EQ(list.GetRow(2)->title(), "Acme");
+  EXPECT_EQ(list.GetRow(2)->right_note(), "50 mm -> 50 mm");  // ignored
+
+  EXPECT_EQ(list.GetCamera(1), &crop);
+  EXPECT_FALSE(list.GetCameraRow(1)->owns_camera());
+  crop.set_model("D80");
+  list.RefreshTexts(1);
+  EXPECT_EQ(list.GetRow(1)->title(), "D80");
+}
+
+TEST_F(CameraListTest, LensRowShowsNameAndRanges) {
+  Lens zoom;
+  zoom.set_model("Zoom");
+  zoom.set_min_focal(18);
+  zoom.set_max_focal(55);
+  zoom.add_apertures(2.8);
+  zoom.add_apertures(5.6);
+  zoom.add_apertures(22);
+  Lens prime;
+  prime.set_maker("Acme");
+  prime.set_model("50");
+  prime.set_min_focal(50);
+
+  CameraDynaList list;
+  list.AddLensRow(&zoom, -1);
+  list.AddLensRow(&prime, -1);
+  EXPECT_EQ(list.GetRow(0)->title(), "Zoom");
+  EXPECT_EQ(list.GetRow(0)->left_note(), "18 mm - 55 mm");
+  EXPECT_EQ(list.GetRow(0)->right_note(), "f/2.8 - f/22");
+  EXPECT_EQ(list.GetRow(1)->title(), "Acme 50");
+  EXPECT_EQ(list.GetRow(1)->left_note(), "50 mm");
+  EXPECT_EQ(list.GetRow(1)->right_note(), "");
+  EXPECT_EQ(list.GetLens(1), &prime);
+}
+
+TEST_F(CameraListTest, LookupsAnswerOnlyForTheirKindOfRow) {
+  Camera camera = MakeCamera("Acme", "Z100");
+  Lens lens;
+  CameraDynaList list;
+  list.AddTextRow("Acme", "left", "right", -1);
+  list.AddCameraRow(&camera, -1);
+  list.AddLensRow(&lens, 0);  // before the text row
+
+  EXPECT_NE(list.GetLensRow(0), nullptr);
+  EXPECT_EQ(list.GetRow(1)->title(), "Acme");
+  EXPECT_EQ(list.GetCameraRow(1), nullptr);
+  EXPECT_EQ(list.GetLens(2), nullptr);
+  EXPECT_EQ(list.GetCamera(2), &camera);
+  EXPECT_EQ(list.GetRow(3), nullptr);
+
+  EXPECT_EQ(list.GetSelectedCamera(), nullptr);
+  EXPECT_EQ(list.GetSelectedRow(), nullptr);
+  list.SelectItem(2);
+  EXPECT_EQ(list.GetSelectedCamera(), &camera);
+  EXPECT_EQ(list.GetSelectedLens(), nullptr);
+}
+
+TEST_F(CameraListTest, EverySelectionIsReportedToTheParent) {
+  Parent parent;
+  Shown<CameraDynaList> list(&parent);
+  list.AddTextRow("a", "", "", -1);
+  list.AddTextRow("b", "", "", -1);
+  list.SelectItem(1);
+  list.SelectItem(1);
+  list.SelectItem(5);  // refused, not reported
+  EXPECT_EQ(parent.notices,
+            (std::vector<Parent::Notice>{{kNotifySelectionChanged, 1, 0},
+                                         {kNotifySelectionChanged, 1, 0}}));
+}
+
+TEST_F(CameraListTest, DumpShowsTitleNotesAndSelection) {
+  CameraDynaList list;
+  list.AddTextRow("Acme", "2 cameras", "", -1);
+  list.AddTextRow("Bolt", "", "x", -1);
+  list.SelectItem(0);
+  nlohmann::json dump = nlohmann::json::object();
+  list.AddToDump(dump);
+  EXPECT_EQ(dump["rows"], nlohmann::json::parse(R"([
+      {"title": "Acme", "left": "2 cameras", "right": "", "selected": true},
+      {"title": "Bolt", "left": "", "right": "x", "selected": false}])"));
+}
+
+TEST_F(CameraListTest, RowsAlternateDarkWithTheSelectionLightInAGreyFrame) {
+  Shown<CameraDynaList> list;
+  list.AddTextRow("A", "", "", -1);
+  list.AddTextRow("B", "", "", -1);
+  list.AddTextRow("C", "", "", -1);
+  list.SelectItem(2);
+  Image image(402, 502);
+  list.Paint(image);
+  EXPECT_EQ(image.ColourAt(0, 0), Rgb(150, 150, 150));
+  EXPECT_EQ(image.ColourAt(401, 300), Rgb(150, 150, 150));
+  EXPECT_EQ(image.ColourAt(390, 1 + 40), Rgb(0, 0, 0));
+  EXPECT_EQ(image.ColourAt(390, 1 + 120), Rgb(20, 20, 20));
+  EXPECT_EQ(image.ColourAt(390, 1 + 200), Rgb(230, 230, 230));
+  EXPECT_EQ(image.ColourAt(390, 1 + 300), Rgb(0, 0, 0));  // no row
+}
+
+TEST_F(CameraListTest, TextTallerThanItsRowIsCutAtTheRow) {
+  // The 33-pixel title font in 20-pixel rows: the last row's title would
+  // reach well below it.
+  Shown<CameraDynaList> list(nullptr, 20);
+  list.AddTextRow("MgjpqyWM", "", "", -1);
+  Image image(402, 502);
+  list.Paint(image);
+  bool lit_inside = false;
+  for (int y = 1; y < 21; ++y) {
+    for (int x = 1; x < 200; ++x) lit_inside |= image.ColourAt(x, y).g > 100;
+  }
+  EXPECT_TRUE(lit_inside);
+  for (int y = 21; y < 60; ++y) {
+    for (int x = 1; x < 400; ++x) {
+      ASSERT_EQ(image.ColourAt(x, y), Rgb(0, 0, 0)) << x << "," << y;
+    }
+  }
+}
+
+class ValueListTest : public ::testing::Test {
+ protected:
+  ~ValueListTest() override { SetUnitSystem(kMetric); }
+  ClockShell shell_;
+};
+
+TEST_F(ValueListTest, ApertureRowShowsTheNominalNumberAndTheRealOne) {
+  CValueDynaList list;
+  EXPECT_EQ(list.AddApertureRow(2.8, -1), 0);
+  list.AddApertureRow(1.0, -1);
+  const CValueDynaList::CValueItem* row = list.GetValueRow(0);
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->text(), "f/2.8");
+  // The nearest sixth of a stop is 2^(18/12) = 2.82843.
+  EXPECT_EQ(row->note(), "(f/2.828)");
+  EXPECT_NEAR(list.GetEffectiveValue(0), std::pow(2.0, 1.5), 1e-12);
+  EXPECT_EQ(list.GetStoredValue(0), 2.8);  // as passed, not narrowed
+  // f/1 has no entry of its own: the first one, 2^(1/12) = 1.05946.
+  EXPECT_EQ(list.GetValueRow(1)->text(), "f/1");
+  EXPECT_EQ(list.GetValueRow(1)->note(), "(f/1.059)");
+}
+
+TEST_F(ValueListTest, FocalAndDistanceRowsShowTheirValues) {
+  CValueDynaList list;
+  list.AddFocalRow(50, -1);
+  list.AddDistanceRow(1.5, -1);
+  list.AddDistanceRow(0.2, 0);
+  EXPECT_EQ(list.GetValueRow(0)->text(), "20 cm");
+  EXPECT_EQ(list.GetValueRow(1)->text(), "50 mm");
+  EXPECT_EQ(list.GetValueRow(2)->text(), "1.5 m");
+  EXPECT_EQ(list.GetValueRow(1)->note(), "");
+  EXPECT_EQ(list.GetEffectiveValue(1), 50.0);
+  EXPECT_EQ(list.GetEffectiveValue(2), 1.5);
+  EXPECT_EQ(list.GetStoredValue(3), 0.0);
+  EXPECT_EQ(list.GetEffectiveValue(-1), 0.0);
+  EXPECT_EQ(list.GetSelectedValue(), 0.0);
+  list.SelectItem(2);
+  EXPECT_EQ(list.GetSelectedValue(), 1.5);
+}
+
+TEST_F(ValueListTest, DistanceRowKeepsItsTextWhenTheUnitsChange) {
+  CValueDynaList list;
+  list.AddDistanceRow(0.3048, -1);
+  SetUnitSystem(kImperial);
+  list.AddDistanceRow(0.3048, -1);  // 0.99998784 ft, below one foot
+  EXPECT_EQ(list.GetValueRow(0)->text(), "30.5 cm");
+  EXPECT_EQ(list.GetValueRow(1)->text(), "12 in.");
+}
+
+TEST_F(ValueListTest, DumpAndNotificationsMatchTheCameraList) {
+  Parent parent;
+  Shown<CValueDynaList> list(&parent);
+  list.AddApertureRow(2.8, -1);
+  list.AddFocalRow(35, -1);
+  list.SelectItem(0);
+  nlohmann::json dump = nlohmann::json::object();
+  list.AddToDump(dump);
+  EXPECT_EQ(dump["rows"], nlohmann::json::parse(R"js([
+      {"text": "f/2.8", "note": "(f/2.828)", "selected": true},
+      {"text": "35 mm", "note": "", "selected": false}])js"));
+  EXPECT_EQ(parent.notices,
+            (std::vector<Parent::Notice>{{kNotifySelectionChanged, 0, 0}}));
+  Image image(402, 502);
+  list.Paint(image);
+  EXPECT_EQ(image.ColourAt(0, 0), Rgb(150, 150, 150));
+  EXPECT_EQ(image.ColourAt(395, 1 + 10), Rgb(230, 230, 230));  // selected
+  EXPECT_EQ(image.ColourAt(395, 1 + 90), Rgb(20, 20, 20));
+}
+
+}  // namespace
+}  // namespace zorvanel

@@ -1,0 +1,300 @@
+#include "controls/dyna_list.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "list_test_support.h"
+#include "platform/canvas.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr int kItemHeight = 80;
+
+// A list 402 x 502: a 400 x 500 viewport inside a one-pixel edge.
+class TestList : public CDynaList {
+ public:
+  using CDynaList::OnPointerDown;
+  using CDynaList::OnPointerMove;
+  using CDynaList::OnPointerUp;
+
+  TestList() {
+    Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
+    Init(0, kItemHeight, -1, 13, 15);
+    InsertColumn(std::make_unique<CColumn>(400, "Name", kAlignLeft), -1);
+  }
+
+  void AddRows(int count) {
+    for (int i = 0; i < count; ++i) {
+      auto item = std::make_unique<CItem>(1);
+      item->SetText(0, "Row " + std::to_string(item_count()));
+      InsertItem(std::move(item), -1);
+    }
+  }
+
+  void Paint(Image& image) {
+    Canvas canvas(image);
+    OnPaint(canvas);
+  }
+
+  void Tap(Point p) {
+    OnPointerDown(p);
+    OnPointerUp(p);
+  }
+
+  int draw_cell_calls = 0;
+  std::vector<int> selections;
+
+ protected:
+  void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
+                bool selected, int flags) override {
+    ++draw_cell_calls;
+    CDynaList::DrawCell(canvas, cell, item, column, selected, flags);
+  }
+  void OnSelectionChanged(int index) override { selections.push_back(index); }
+};
+
+std::string TextAt(const CDynaList& list, int index) {
+  const CDynaList::CItem* item = list.GetItem(index);
+  return item == nullptr ? "(none)" : item->GetText(0);
+}
+
+class DynaListTest : public ::testing::Test {
+ protected:
+  ClockShell shell_;
+  Image image_{402, 502};
+};
+
+TEST_F(DynaListTest, InsertPlacesBeforeTheIndexOrAppends) {
+  TestList list;
+  list.AddRows(3);
+  auto late = std::make_unique<CDynaList::CItem>(1);
+  late->SetText(0, "late");
+  EXPECT_EQ(list.InsertItem(std::move(late), 7), 3);
+  EXPECT_EQ(TextAt(list, 3), "late");
+  auto first = std::make_unique<CDynaList::CItem>(1);
+  first->SetText(0, "first");
+  EXPECT_EQ(list.InsertItem(std::move(first), 0), 0);
+  EXPECT_EQ(TextAt(list, 0), "first");
+  EXPECT_EQ(TextAt(list, 1), "Row 0");
+  EXPECT_EQ(list.content_size().height, 5 * kItemHeight);
+  EXPECT_EQ(list.GetItem(5), nullptr);
+  EXPECT_EQ(list.GetItem(-1), nullptr);
+}
+
+TEST_F(DynaListTest, SwapAndDeleteLeaveTheSelectedIndexWhereItWas) {
+  TestList list;
+  list.AddRows(4);
+  EXPECT_FALSE(list.SwapItems(2, 2));
+  EXPECT_FALSE(list.SwapItems(1, 4));
+  ASSERT_TRUE(list.SelectItem(1));
+  EXPECT_TRUE(list.SwapItems(1, 3));
+  EXPECT_EQ(list.selected_index(), 1);
+  EXPECT_EQ(TextAt(list, 1), "Row 3");
+  EXPECT_EQ(TextAt(list, 3), "Row 1");
+
+  list.DeleteItem(9);
+  list.DeleteItem(-1);
+  EXPECT_EQ(list.item_count(), 4);
+  list.DeleteItem(0);
+  EXPECT_EQ(list.item_count(), 3);
+  EXPECT_EQ(list.selected_index(), 1);
+  EXPECT_EQ(TextAt(list, 1), "Row 2");
+  list.DeleteAllItems();
+  EXPECT_EQ(list.item_count(), 0);
+  EXPECT_EQ(list.content_size().height, 0);
+}
+
+TEST_F(DynaListTest, ColumnsFollowTheSamePlacementAndKeepTheirStarts) {
+  TestList list;
+  list.DeleteAllColumns();
+  list.set_auto_size_columns(false);
+  EXPECT_EQ(list.InsertColumn(std::make_unique<CDynaList::CColumn>(
+                                  100, "a", CDynaList::kAlignLeft),
+                              5),
+            0);
+  EXPECT_EQ(list.InsertColumn(std::make_unique<CDynaList::CColumn>(
+                                  50, "b", CDynaList::kAlignRight),
+                              0),
+            0);
+  EXPECT_EQ(list.GetColumn(0)->start(), 0);
+  EXPECT_EQ(list.GetColumn(1)->start(), 50);
+  EXPECT_EQ(list.content_size().width, 150);
+  EXPECT_EQ(list.ColumnAt(49), 0);
+  EXPECT_EQ(list.ColumnAt(50), 1);
+  EXPECT_EQ(list.ColumnAt(150), -1);
+}
+
+TEST_F(DynaListTest, ItemsRefuseColumnsTheyDoNotHave) {
+  CDynaList::CItem item(2);
+  EXPECT_TRUE(item.SetText(1, "b"));
+  EXPECT_FALSE(item.SetText(2, "c"));
+  EXPECT_FALSE(item.SetColour(-1, Rgb(1, 2, 3)));
+  EXPECT_EQ(item.GetText(2), "");
+  EXPECT_EQ(item.GetColour(5), Rgb(0, 0, 0));
+  CDynaList::CItem other(2);
+  other.SetText(1, "a");
+  EXPECT_TRUE(item.Compare(other, 1));
+  EXPECT_FALSE(other.Compare(item, 1));
+  EXPECT_FALSE(item.Compare(other, 3));
+}
+
+TEST_F(DynaListTest, SelectionIsRefusedOutsideTheRowsAndRepeatedInside) {
+  TestList list;
+  list.AddRows(3);
+  EXPECT_FALSE(list.SelectItem(3));
+  EXPECT_FALSE(list.SelectItem(-1));
+  EXPECT_TRUE(list.SelectItem(2));
+  EXPECT_TRUE(list.SelectItem(2));
+  EXPECT_EQ(list.selections, (std::vector<int>{2, 2}));
+}
+
+TEST_F(DynaListTest, TapSelectsTheRowUnderTheFingerAfterScrolling) {
+  TestList list;
+  list.AddRows(20);
+  list.Tap(Point{200, 100});  // (100 - 1) / 80
+  EXPECT_EQ(list.selected_index(), 1);
+  // Row 10 revealed at the bottom: scroll 11 * 80 - 500 = 380.
+  list.RevealRow(10);
+  EXPECT_EQ(list.scroller().scroll().y, 380);
+  list.Tap(Point{200, 100});  // (100 - 1 + 380) / 80
+  EXPECT_EQ(list.selected_index(), 5);
+  // The edge around the viewport is no row.
+  list.Tap(Point{0, 100});
+  EXPECT_EQ(list.selected_index(), 5);
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 5}));
+}
+
+TEST_F(DynaListTest, TapBelowTheLastRowSelectsNothing) {
+  TestList list;
+  list.AddRows(3);
+  list.Tap(Point{200, 300});
+  EXPECT_EQ(list.selected_index(), -1);
+  EXPECT_TRUE(list.selections.empty());
+}
+
+TEST_F(DynaListTest, RevealRowScrollsJustEnoughAndAnswersItsCentre) {
+  TestList list;
+  list.AddRows(20);
+  // Rows 1200..1280 end at the bottom of a 500-pixel view: scroll 780.
+  const std::optional<Point> centre = list.RevealRow(15);
+  ASSERT_TRUE(centre.has_value());
+  EXPECT_EQ(list.scroller().scroll().y, 780);
+  EXPECT_EQ(*centre, (Point{201, 1 + 1240 - 780}));
+  EXPECT_EQ(list.HitTest(*centre), 15);
+  // A row above the view comes in at the top.
+  EXPECT_EQ(list.RevealRow(2)->y, 1 + 40);
+  EXPECT_EQ(list.scroller().scroll().y, 160);
+  // A row already in view does not move it.
+  list.RevealRow(4);
+  EXPECT_EQ(list.scroller().scroll().y, 160);
+  EXPECT_FALSE(list.RevealRow(20).has_value());
+}
+
+TEST_F(DynaListTest, BufferIsRedrawnOnlyWhenTheViewLeavesItOrContentChanges) {
+  TestList list;
+  list.AddRows(100);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 1);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 1);
+
+  // A new selection redraws its row and the old one in place: 1 + 2 rows.
+  list.draw_cell_calls = 0;
+  list.SelectItem(3);
+  list.SelectItem(4);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 1);
+  EXPECT_EQ(list.draw_cell_calls, 3);
+
+  // Scrolling inside the 15-row buffer copies from it.
+  list.RevealRow(12);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 1);
+  // Leaving it redraws once.
+  list.RevealRow(60);
+  list.Paint(image_);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 2);
+
+  list.AddRows(1);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 3);
+  list.SwapItems(0, 1);
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 4);
+}
+
+TEST_F(DynaListTest, BufferRedrawDrawsOnlyTheRowsInsideIt) {
+  TestList list;
+  list.AddRows(10000);
+  list.RevealRow(5000);
+  list.draw_cell_calls = 0;
+  list.Paint(image_);
+  EXPECT_EQ(list.buffer_redraw_count(), 1);
+  // 15 rows of 80 pixels; an origin between two rows touches 16.
+  EXPECT_GE(list.draw_cell_calls, 15);
+  EXPECT_LE(list.draw_cell_calls, 16);
+}
+
+TEST_F(DynaListTest, FlingRunsOnTheShellClockAndSettlesOnARow) {
+  TestList list;
+  list.AddRows(100);
+  ClockBackend& clock = shell_.clock();
+  list.OnPointerDown(Point{200, 400});
+  for (int y = 380; y >= 200; y -= 20) {
+    clock.Advance(16);
+    list.OnPointerMove(Point{200, y});
+  }
+  clock.Advance(16);
+  list.OnPointerUp(Point{200, 200});
+  const int released_at = list.scroller().scroll().y;
+  EXPECT_EQ(released_at, 200);
+  int frames = 0;
+  do {
+    clock.Advance(16);
+    list.Paint(image_);
+  } while (list.scroller().moving() && ++frames < 2000);
+  EXPECT_GT(list.scroller().scroll().y, released_at + 100);
+  EXPECT_EQ(list.scroller().scroll().y % kItemHeight, 0);
+  EXPECT_EQ(list.scroller().velocity(), 0.0);
+}
+
+TEST_F(DynaListTest, DefaultCellsAlternateAndShowTheSelection) {
+  TestList list;
+  list.AddRows(3);
+  list.SelectItem(2);
+  list.Paint(image_);
+  // Sampled at the right of each row, away from its text.
+  EXPECT_EQ(image_.ColourAt(390, 1 + 40), Rgb(255, 255, 255));
+  EXPECT_EQ(image_.ColourAt(390, 1 + 120), Rgb(230, 230, 255));
+  EXPECT_EQ(image_.ColourAt(390, 1 + 200), Rgb(100, 100, 255));
+  // Below the rows: the page's fill colour.
+  EXPECT_EQ(image_.ColourAt(390, 1 + 300), Rgb(255, 255, 255));
+  // The text of row 0 is drawn in its (black) colour somewhere on the left.
+  bool dark = false;
+  for (int x = 1; x < 100 && !dark; ++x) {
+    for (int y = 1; y < 81 && !dark; ++y) {
+      dark = image_.ColourAt(x, y).r < 128;
+    }
+  }
+  EXPECT_TRUE(dark);
+}
+
+TEST_F(DynaListTest, DumpListsEveryRowWithItsSelection) {
+  TestList list;
+  list.AddRows(2);
+  list.SelectItem(1);
+  nlohmann::json dump = nlohmann::json::object();
+  list.AddToDump(dump);
+  EXPECT_EQ(dump["rows"],
+            nlohmann::json::parse(R"([{"text": "Row 0", "selected": false},
+                                      {"text": "Row 1", "selected": true}])"));
+}
+
+}  // namespace
+}  // namespace zorvanel
