@@ -140,16 +140,6 @@ void PaintResultPanel(cairo_t* cr, int width, int height) {
                            {1, Hex(0xffffff, 0)}}));
     cairo_fill(cr);
   }
-  // A thin rule parts the large reading from the three small ones.
-  cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, 290.5, y0 + 12);
-  cairo_line_to(cr, 290.5, y0 + h - 12);
-  SetColour(cr, Hex(0x8d918a, 0.7));
-  cairo_stroke(cr);
-  cairo_move_to(cr, 291.5, y0 + 12);
-  cairo_line_to(cr, 291.5, y0 + h - 12);
-  SetColour(cr, Hex(0xe4e7e0, 0.7));
-  cairo_stroke(cr);
 }
 
 }  // namespace zorvanel::skingen
