@@ -12,7 +12,7 @@ namespace zorvanel::skingen {
 namespace {
 
 constexpr int kSheetWidth = 1500;
-constexpr int kSheetHeight = 2700;
+constexpr int kSheetHeight = 2520;
 constexpr double kFontSize = 12;
 
 class Sheet {
@@ -307,10 +307,10 @@ bool WriteContactSheet(const std::vector<std::unique_ptr<Picture>>& pictures,
   Sheet sheet(pictures);
   FillRect(sheet.cr(), 0, 0, kSheetWidth, kSheetHeight, Hex(0x3c3c3c));
   sheet.Pictures(10);
-  sheet.Stretched(1080);
-  sheet.Label(20, 1312, "mock main screen, 480x588 at scale 100");
-  sheet.MainScreen(20, 1320);
-  sheet.Controls(540, 1300);
+  sheet.Stretched(930);
+  sheet.Label(20, 1152, "mock main screen, 480x588 at scale 100");
+  sheet.MainScreen(20, 1160);
+  sheet.Controls(540, 1140);
   return sheet.Save(path);
 }
 
