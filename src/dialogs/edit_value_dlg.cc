@@ -1,0 +1,152 @@
+#include "dialogs/edit_value_dlg.h"
+
+#include "platform/shell.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kTitleHeight = 50;
+constexpr int kRowHeight = 70;  // comment, fields and buttons
+constexpr int kMargin = 10;
+
+}  // namespace
+
+CEditValueDlg::CEditValueDlg(EntryLayout layout) : layout_(layout) {}
+
+CEditValueDlg::~CEditValueDlg() = default;
+
+void CEditValueDlg::SetCaptions(const std::string& first_english,
+                                const std::string& second_english) {
+  caption1_.SetKey(first_english);
+  caption2_.SetKey(second_english);
+}
+
+bool CEditValueDlg::HasTwoFields(EntryLayout layout) {
+  return layout == EntryLayout::kTwoFields ||
+         layout == EntryLayout::kTwoCaptioned ||
+         layout == EntryLayout::kCommentTwoCaptioned;
+}
+
+EditValueLayout CEditValueDlg::Layout(EntryLayout layout, Size client,
+                                      int scale) {
+  const int w = client.width;
+  const int t = Scaled(scale, kTitleHeight);
+  const int g = Scaled(scale, kRowHeight);
+  const int m = Scaled(scale, kMargin);
+  const int d = scale * kRowHeight / 200;  // half-height comment
+  const int n = w / 3;                     // narrow field, button width
+  const int c = 2 * w / 5;                 // each of two fields
+  const int x0 = (w - 2 * c) / 3;
+
+  EditValueLayout out;
+  out.title = Rect::FromXYWH(0, 0, w, t);
+  int buttons_y = t + 2 * g + m;
+  switch (layout) {
+    case EntryLayout::kSingleNumber:
+      out.comment = Rect::FromXYWH(0, t, w, g);
+      out.comment_visible = true;
+      out.field1 = Rect::FromXYWH((w - n) / 2, t + g, n, g);
+      break;
+    case EntryLayout::kSingleText:
+      out.comment = Rect::FromXYWH(0, t, w, g);
+      out.comment_visible = true;
+      out.field1 = Rect::FromXYWH(m, t + g, w - 2 * m, g);
+      break;
+    case EntryLayout::kTwoFields:
+      out.comment = Rect::FromXYWH(0, t, w, g);
+      out.comment_visible = true;
+      out.field1 = Rect::FromXYWH(x0, t + g, c, g);
+      out.field2 = Rect::FromXYWH(c + 2 * x0, t + g, c, g);
+      out.field2_visible = true;
+      break;
+    case EntryLayout::kTwoCaptioned:
+      out.caption1 = Rect::FromXYWH(0, t, w / 2, g);
+      out.caption2 = Rect::FromXYWH(w / 2, t, w / 2, g);
+      out.captions_visible = true;
+      out.field1 = Rect::FromXYWH(x0, t + g, c, g);
+      out.field2 = Rect::FromXYWH(c + 2 * x0, t + g, c, g);
+      out.field2_visible = true;
+      break;
+    case EntryLayout::kCommentTwoCaptioned:
+      out.comment = Rect::FromXYWH(0, t, w, d);
+      out.comment_visible = true;
+      out.caption1 = Rect::FromXYWH(0, t + d, w / 2, d);
+      out.caption2 = Rect::FromXYWH(w / 2, t + d, w / 2, d);
+      out.captions_visible = true;
+      out.field1 = Rect::FromXYWH(x0, t + 2 * d, c, g);
+      out.field2 = Rect::FromXYWH(c + 2 * x0, t + 2 * d, c, g);
+      out.field2_visible = true;
+      buttons_y = t + 2 * d + m + g;
+      break;
+  }
+  out.ok_button = Rect::FromXYWH((w - 2 * n) / 3, buttons_y, n, g);
+  out.cancel_button = Rect::FromXYWH(n + 2 * (w - 2 * n) / 3, buttons_y, n, g);
+  return out;
+}
+
+void CEditValueDlg::PlaceLabel(CCustomStatic& label, int id, int style,
+                               const Rect& rect, const std::string& text,
+                               bool visible) {
+  label.set_style(style);
+  label.SetText(text);
+  label.Create(this, id, rect);
+  label.Show(visible);
+}
+
+void CEditValueDlg::PlaceField(CCustomEdit& field, int id, const Rect& rect,
+                               const std::string& text, bool visible) {
+  field.Create(this, id, rect);
+  field.set_text(text);
+  field.Show(visible);
+}
+
+bool CEditValueDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  const EditValueLayout layout =
+      Layout(layout_, ClientRect().GetSize(), Scale());
+
+  PlaceLabel(title_label_, kIdTitle, CCustomStatic::kStyleTitle, layout.title,
+             title_.text(), true);
+  PlaceLabel(comment_label_, kIdComment, CCustomStatic::kStyleItalic,
+             layout.comment, comment_.text(), layout.comment_visible);
+  PlaceLabel(caption1_label_, kIdCaption1, CCustomStatic::kStyleItalic,
+             layout.caption1, caption1_.text(), layout.captions_visible);
+  PlaceLabel(caption2_label_, kIdCaption2, CCustomStatic::kStyleItalic,
+             layout.caption2, caption2_.text(), layout.captions_visible);
+
+  // The one-field layouts never show text 2; their hidden field stays empty
+  // so that an accepted run hands back an empty text 2.
+  PlaceField(field1_, kIdField1, layout.field1, text1_, true);
+  PlaceField(field2_, kIdField2, layout.field2,
+             layout.field2_visible ? text2_ : std::string(),
+             layout.field2_visible);
+
+  ok_text_.SetKey(UiText("Ok"));
+  cancel_text_.SetKey(UiText("Cancel"));
+  ok_button_.SetText(ok_text_.text());
+  ok_button_.Create(this, kIdOk, layout.ok_button);
+  cancel_button_.SetText(cancel_text_.text());
+  cancel_button_.Create(this, kIdCancel, layout.cancel_button);
+
+  FocusChosenField();
+  Shell::Get().ShowKeyboard(true);
+  return true;
+}
+
+void CEditValueDlg::FocusChosenField() {
+  CCustomEdit& field =
+      HasTwoFields(layout_) && focus_field_ == 2 ? field2_ : field1_;
+  field.SetFocus();
+  // Typing replaces the whole text, also when the field had the focus
+  // already (a second run of the same dialog).
+  field.SelectAll();
+}
+
+void CEditValueDlg::OnOK() {
+  text1_ = field1_.text();
+  text2_ = field2_.text();
+  CBaseDlg::OnOK();
+}
+
+}  // namespace zorvanel

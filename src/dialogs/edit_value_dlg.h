@@ -1,0 +1,127 @@
+#ifndef ZORVANEL_DIALOGS_EDIT_VALUE_DLG_H_
+#define ZORVANEL_DIALOGS_EDIT_VALUE_DLG_H_
+
+#include <string>
+
+#include "controls/custom_button.h"
+#include "controls/custom_edit.h"
+#include "controls/custom_static.h"
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Which parts the value entry shows and where. The numbers are the ones the
+// callers have always used.
+enum class EntryLayout : int {
+  kSingleNumber = 0,         // comment, one narrow field
+  kSingleText = 1,           // comment, one wide field
+  kTwoFields = 2,            // comment, two fields side by side
+  kTwoCaptioned = 3,         // two captions over two fields, no comment
+  kCommentTwoCaptioned = 4,  // half-height comment, two captions, two fields
+};
+
+// Where the parts of the value entry go, from the layout, the client size
+// and the screen scale. Parts a layout does not show are marked hidden (their
+// rectangles are empty).
+struct EditValueLayout {
+  Rect title;
+  Rect comment;
+  bool comment_visible = false;
+  Rect caption1;
+  Rect caption2;
+  bool captions_visible = false;
+  Rect field1;
+  Rect field2;
+  bool field2_visible = false;
+  Rect ok_button;
+  Rect cancel_button;
+};
+
+// The small form through which every name and number of the equipment
+// screens is typed: a title, a comment, up to two captions and one or two
+// text fields, with "Ok" and "Cancel" buttons. It does no checking; a caller
+// that rejects the texts shows its own message and runs the same object
+// again, which then shows the rejected texts once more.
+//
+//   CEditValueDlg entry(EntryLayout::kSingleNumber);
+//   entry.SetTitle(UiText("Circle of confusion"));
+//   entry.set_text1("0.030");
+//   while (entry.RunModal() == kIdOk) {
+//     if (Acceptable(entry.text1())) break;  // else: message, run again
+//   }
+class CEditValueDlg : public CBaseDlg {
+ public:
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdComment = 1014;
+  static constexpr int kIdCaption1 = 1015;
+  static constexpr int kIdCaption2 = 1016;
+  static constexpr int kIdField1 = 1021;
+  static constexpr int kIdField2 = 1022;
+
+  explicit CEditValueDlg(EntryLayout layout);
+  ~CEditValueDlg() override;
+
+  std::string ClassName() const override { return "CEditValueDlg"; }
+  std::string Title() const override { return title_.text(); }
+
+  EntryLayout layout() const { return layout_; }
+
+  // English texts, shown translated. The comment may hold "\r\n".
+  void SetTitle(const std::string& english) { title_.SetKey(english); }
+  void SetComment(const std::string& english) { comment_.SetKey(english); }
+  void SetCaptions(const std::string& first_english,
+                   const std::string& second_english);
+
+  // The fields' texts before a run; after an accepted run, what was typed
+  // (text2 is then empty in the one-field layouts). A cancelled run leaves
+  // them as they were.
+  const std::string& text1() const { return text1_; }
+  const std::string& text2() const { return text2_; }
+  void set_text1(const std::string& text) { text1_ = text; }
+  void set_text2(const std::string& text) { text2_ = text; }
+
+  // The field (1 or 2) that takes the focus in the two-field layouts; any
+  // other number means 1. The one-field layouts always focus field 1.
+  void SetFocusField(int field) { focus_field_ = field; }
+  int focus_field() const { return focus_field_; }
+
+  static EditValueLayout Layout(EntryLayout layout, Size client, int scale);
+  static bool HasTwoFields(EntryLayout layout);
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+
+ private:
+  void PlaceLabel(CCustomStatic& label, int id, int style, const Rect& rect,
+                  const std::string& text, bool visible);
+  void PlaceField(CCustomEdit& field, int id, const Rect& rect,
+                  const std::string& text, bool visible);
+  void FocusChosenField();
+
+  const EntryLayout layout_;
+  TranslatedString title_;
+  TranslatedString comment_;
+  TranslatedString caption1_;
+  TranslatedString caption2_;
+  TranslatedString ok_text_;
+  TranslatedString cancel_text_;
+  std::string text1_;
+  std::string text2_;
+  int focus_field_ = 1;
+
+  CCustomStatic title_label_;
+  CCustomStatic comment_label_;
+  CCustomStatic caption1_label_;
+  CCustomStatic caption2_label_;
+  CCustomEdit field1_;
+  CCustomEdit field2_;
+  CCustomButton ok_button_;
+  CCustomButton cancel_button_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_EDIT_VALUE_DLG_H_
