@@ -106,7 +106,9 @@ class LogWindow : public Window {
   void OnBlur() override { Log("blur"); }
 
  private:
-  void Log(const std::string& what) { log_->push_back(name_ + " " + what); }
+  void Log(const std::string& what) {
+    if (log_ != nullptr) log_->push_back(name_ + " " + what);
+  }
   void Log(const std::string& what, Point p) {
     Log(what + " " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
