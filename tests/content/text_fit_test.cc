@@ -1,0 +1,272 @@
+// Shipped texts measured with the program's own fonts against the places
+// the screens give them on the 480 x 640 design screen. Buttons, labels and
+// message boxes never wrap, so a text that is too wide is cut off or runs
+// over its neighbours. A translation may be as wide as the English text
+// even where that overflows (the English is the reference), never wider.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/zorvanel.pb.h"
+#include "language_file_reader.h"
+#include "platform/canvas.h"
+#include "platform/font.h"
+#include "platform/image.h"
+
+namespace zorvanel {
+namespace {
+
+// Font heights of the program's named fonts (negative: character height,
+// positive: cell height) at scale 100.
+constexpr int kButton = -25;     // buttons, main screen captions
+constexpr int kSoftKey = -24;    // the soft-key bar
+constexpr int kScreen = -25;     // result panel labels
+constexpr int kBigScreen = -65;  // result panel large value
+constexpr int kTitle = -38;
+constexpr int kNormal = -20;
+constexpr int kItalic = 30;  // messages, comments, captions
+constexpr int kCameraScreen = -18;
+constexpr int kDynalist = -33;
+constexpr int kDynalistSmall = -15;
+
+struct Place {
+  int font;
+  int width;  // pixels available to one line
+};
+
+// Where each text is drawn. A text used in several places is listed under
+// each; texts not listed are messages or comments across the whole width.
+const std::multimap<std::string, Place>& Places() {
+  static const auto* places = new std::multimap<std::string, Place>{
+      // Soft keys: half of the bar each.
+      {"Options...", {kSoftKey, 230}},
+      {"Exit", {kSoftKey, 230}},
+      {"Select", {kSoftKey, 230}},
+      {"Back", {kSoftKey, 230}},
+      {"Main screen", {kSoftKey, 230}},
+      {"Cancel", {kSoftKey, 230}},
+      {"Ok", {kSoftKey, 230}},
+      // Message box and entry dialog buttons: a third of the width.
+      {"Ok", {kButton, 150}},
+      {"Cancel", {kButton, 150}},
+      {"Yes", {kButton, 150}},
+      {"No", {kButton, 150}},
+      // Main screen: wheel captions left of the centre, result panel.
+      {"Focal:", {kButton, 204}},
+      {"Aperture:", {kButton, 204}},
+      {"Distance:", {kButton, 204}},
+      {"Hyperfocal", {kScreen, 270}},
+      {"DOF:", {kScreen, 70}},
+      {"Min:", {kScreen, 70}},
+      {"Max:", {kScreen, 70}},
+      {"Hyp:", {kScreen, 70}},
+      {"Infinity", {kScreen, 125}},
+      {"Infinity", {kBigScreen, 260}},
+      // Equipment screen buttons (beside the pictures, bottom row).
+      {"Select the camera...", {kButton, 290}},
+      {"Select the lens...", {kButton, 290}},
+      {"Select the language...", {kButton, 320}},
+      {"ft./in.", {kButton, 176}},
+      {"m/cm", {kButton, 176}},
+      {"About...", {kButton, 176}},
+      // Buttons with an icon on their left.
+      {"Select from a list...", {kButton, 313}},
+      {"Create manually...", {kButton, 300}},
+      {"Add one...", {kButton, 176}},
+      {"Add range...", {kButton, 176}},
+      {"Remove one", {kButton, 176}},
+      {"Remove all", {kButton, 176}},
+      {"Define focal values...", {kButton, 362}},
+      {"Define aperture values...", {kButton, 362}},
+      {"Define distance values...", {kButton, 362}},
+      {"Focal: %1...", {kButton, 362}},
+      {"Aperture: %1...", {kButton, 362}},
+      {"Distance: %1...", {kButton, 362}},
+      {"Click to define...", {kButton, 440}},
+      {"Real %1 is displayed %2", {kButton, 440}},
+      // Labels above the editor buttons.
+      {"Name of the camera:", {kNormal, 470}},
+      {"Circle of confusion of the camera:", {kNormal, 470}},
+      {"Focal equivalence for display:", {kNormal, 470}},
+      {"Name of the lens:", {kNormal, 470}},
+      // Captions above the two fields of a range entry: half the width.
+      {"Real focal:", {kItalic, 235}},
+      {"Displayed focal:", {kItalic, 235}},
+      {"Min focal", {kItalic, 235}},
+      {"Max focal", {kItalic, 235}},
+      {"Min aperture", {kItalic, 235}},
+      {"Max aperture", {kItalic, 235}},
+      {"Min distance", {kItalic, 235}},
+      {"Max distance", {kItalic, 235}},
+      // Units inside an entry comment.
+      {"ft.", {kItalic, 120}},
+      {"m", {kItalic, 120}},
+      {"%1 camera(s)", {kDynalistSmall, 200}},
+  };
+  return *places;
+}
+
+// Dialog titles: one line of the title font across the screen.
+const char* const kTitles[] = {
+    "My cameras",
+    "My lenses",
+    "Add a new camera",
+    "Edit camera",
+    "Edit lens",
+    "Manufacturer",
+    "Camera",
+    "Error",
+    "Remove confirmation",
+    "Remove lens?",
+    "Remove camera?",
+    "Invalid value",
+    "Existing value",
+    "Existing value(s)",
+    "Delete value?",
+    "Delete values?",
+    "Mandatory value",
+    "Focal of your lens",
+    "Aperture of your lens",
+    "Name of your lens",
+    "Details of your lens",
+    "Lens name",
+    "Camera name",
+    "Circle of confusion",
+    "Focal multiplier",
+    "Edit focal values",
+    "Edit aperture values",
+    "Edit focus distance values",
+    "New focal value",
+    "New focal values",
+    "New aperture value",
+    "New aperture values",
+    "New distance value",
+    "New distance values",
+    "Zorvanel",
+};
+
+constexpr Place kWholeWidth = {kItalic, 480};
+
+// Typical values for the placeholders, so texts are measured as shown.
+std::pair<std::string, std::string> SampleValues(const std::string& key) {
+  static const auto* samples =
+      new std::map<std::string, std::pair<std::string, std::string>>{
+          {"Version: %1", {"1.6", ""}},
+          {"%1 camera(s)", {"42", ""}},
+          {"Focal: %1...", {"70 mm - 200 mm", ""}},
+          {"Aperture: %1...", {"f/2.8 - f/22", ""}},
+          {"Distance: %1...", {"10 cm - 100 m", ""}},
+          {"Real %1 is displayed %2", {"23.3 mm", "35 mm"}},
+          {"The circle of confusion must be\r\nbetween %1 and %2.",
+           {"0.001 mm", "0.300 mm"}},
+          {"Focal values must be greater than %1.", {"0.01 mm", ""}},
+          {"Do you want to delete\r\nthe value %1?", {"100 mm", ""}},
+          {"Please enter a new focusing distance\r\nfor your lens (%1).",
+           {"ft.", ""}},
+          {"Enter distance range (%1)", {"ft.", ""}},
+      };
+  const auto it = samples->find(key);
+  if (it != samples->end()) return it->second;
+  if (key.find("%1") != std::string::npos) return {"2.828", ""};
+  return {"", ""};
+}
+
+std::string WithSampleValues(std::string text, const std::string& key) {
+  const auto [first, second] = SampleValues(key);
+  // The remove questions name a camera or a lens.
+  const std::string name =
+      key.find("remove") != std::string::npos ? "Canon EOS 250D" : first;
+  for (size_t at = text.find("%1"); at != std::string::npos;
+       at = text.find("%1", at))
+    text.replace(at, 2, name);
+  for (size_t at = text.find("%2"); at != std::string::npos;
+       at = text.find("%2", at))
+    text.replace(at, 2, second);
+  return text;
+}
+
+class TextFitTest : public ::testing::Test {
+ protected:
+  TextFitTest() : image_(8, 8), canvas_(image_) {}
+
+  const Font& FontOf(int height) {
+    auto& font = fonts_[height];
+    if (!font) {
+      FontSpec spec;
+      spec.height = height;
+      spec.italic = height > 0;
+      font = std::make_unique<Font>(spec);
+    }
+    return *font;
+  }
+
+  // Width of the widest line of `text`.
+  int Width(const std::string& text, int font) {
+    return canvas_.MeasureText(text, FontOf(font)).width;
+  }
+
+  std::vector<Place> PlacesOf(const std::string& key) {
+    std::vector<Place> found;
+    const auto [begin, end] = Places().equal_range(key);
+    for (auto it = begin; it != end; ++it) found.push_back(it->second);
+    for (const char* title : kTitles)
+      if (key == title) found.push_back({kTitle, 480});
+    if (key == "Version: %1")
+      found.push_back({kNormal, Width("Zorvanel", kTitle)});
+    if (found.empty()) found.push_back(kWholeWidth);
+    return found;
+  }
+
+  Image image_;
+  Canvas canvas_;
+  std::map<int, std::unique_ptr<Font>> fonts_;
+};
+
+TEST_F(TextFitTest, TranslationsFitWhereTheEnglishFits) {
+  const LanguageTable table = ParseLanguageFile(
+      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+  ASSERT_FALSE(table.entries.empty()) << "Translation.lang was not built";
+  for (const auto& [key, texts] : table.entries) {
+    if (key == "ANSI_CHARSET" || key == "__licence__") continue;
+    for (const Place& place : PlacesOf(key)) {
+      const int english = Width(WithSampleValues(key, key), place.font);
+      const int limit = std::max(place.width, english);
+      for (const auto& [language, text] : texts) {
+        const int width = Width(WithSampleValues(text, key), place.font);
+        EXPECT_LE(width, limit)
+            << table.languages[language] << " \"" << text << "\" for \"" << key
+            << "\" is " << width << " px wide, " << limit << " px fit";
+      }
+    }
+  }
+  // The about box draws the licence centred across the screen.
+  for (const auto& [language, text] : table.entries.at("__licence__")) {
+    EXPECT_LE(Width(text, kItalic), 480)
+        << table.languages[language] << " licence: " << text;
+  }
+}
+
+// The main screen's camera line and the rows of the database's camera
+// list show the names of the database; they must fit their lines too.
+TEST_F(TextFitTest, DatabaseNamesFitTheCameraLineAndTheListRows) {
+  Equipment database;
+  ASSERT_TRUE(database.ParseFromString(
+      ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")));
+  for (const Camera& camera : database.cameras()) {
+    const std::string full_name = camera.maker() + " " + camera.model();
+    EXPECT_LE(Width(full_name, kDynalist), 450) << full_name;
+    if (camera.lens_index() < 0) continue;
+    const Lens& lens = database.lenses(camera.lens_index());
+    const std::string line = lens.model() == camera.model()
+                                 ? full_name
+                                 : camera.model() + " + " + lens.model();
+    EXPECT_LE(Width(line, kCameraScreen), 460) << line;
+  }
+}
+
+}  // namespace
+}  // namespace zorvanel
