@@ -4,8 +4,10 @@
 
 namespace zorvanel {
 
-int RunEquipmentScreen(Window* parent) {
-  CEquipmentDlg dialog(parent);
+// Dialogs cover the whole dialog area whatever their parent, so the parent
+// is not needed to place the equipment screen.
+int RunEquipmentScreen(Window* /*parent*/) {
+  CEquipmentDlg dialog;
   return dialog.RunModal();
 }
 

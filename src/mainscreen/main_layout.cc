@@ -110,6 +110,7 @@ MainLayout ComputeMainLayout(int width, int height, int scale) {
   l.text_inset = (l.row_unit - l.text_height) / 2;
   l.left_margin = width * 5 / 100;
   l.value_left = l.left_margin + (width / 2 - l.left_margin / 2);
+  l.value_text_right = std::max(l.value_left + 100, width - l.left_margin);
   l.wheel_height = Scaled(scale, 40);
   l.gap = height * scale * 10 / 64000;
   l.panel_left = (width - Scaled(scale, 480)) / 2;

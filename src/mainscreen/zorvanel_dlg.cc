@@ -341,8 +341,10 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
   for (int i = 0; i < kWheelCount; ++i) {
     canvas.DrawText(captions[i]->text(), layout_.caption_rects[i],
                     kTextRight | kTextVCentre, *fonts.main, kWhite);
-    canvas.DrawText(*values[i], layout_.value_rects[i],
-                    kTextLeft | kTextVCentre, *fonts.main, kWhite);
+    Rect value_rect = layout_.value_rects[i];
+    value_rect.right = layout_.value_text_right;
+    canvas.DrawText(*values[i], value_rect, kTextLeft | kTextVCentre,
+                    *fonts.main, kWhite);
   }
 }
 

@@ -30,30 +30,32 @@ std::vector<std::string> ReadLines(const std::string& path, bool* ok) {
   return lines;
 }
 
-bool Contains(const json& actual, const json& expected, std::string* where) {
-  if (expected.is_object()) {
-    if (!actual.is_object()) return false;
+// True when `actual` holds `expected`; otherwise `where` names the first
+// difference by its path ("main.large: want "29.5 m", got "29.6 m"").
+bool Contains(const json& actual, const json& expected, const std::string& path,
+              std::string* where) {
+  if (expected.is_object() && actual.is_object()) {
     for (const auto& [key, value] : expected.items()) {
+      const std::string inner = path.empty() ? key : path + "." + key;
       if (!actual.contains(key)) {
-        *where = "missing \"" + key + "\"";
+        *where = inner + ": missing";
         return false;
       }
-      if (!Contains(actual[key], value, where)) {
-        *where = "\"" + key + "\": " + (where->empty() ? "" : *where + " in ") +
-                 actual[key].dump();
-        return false;
-      }
+      if (!Contains(actual[key], value, inner, where)) return false;
     }
     return true;
   }
-  if (expected.is_array()) {
-    if (!actual.is_array() || actual.size() != expected.size()) return false;
+  if (expected.is_array() && actual.is_array() &&
+      expected.size() == actual.size()) {
     for (size_t i = 0; i < expected.size(); ++i) {
-      if (!Contains(actual[i], expected[i], where)) return false;
+      const std::string inner = path + "[" + std::to_string(i) + "]";
+      if (!Contains(actual[i], expected[i], inner, where)) return false;
     }
     return true;
   }
-  return actual == expected;
+  if (actual == expected) return true;
+  *where = path + ": want " + expected.dump() + ", got " + actual.dump();
+  return false;
 }
 
 bool LinesMatch(const std::string& expected, const std::string& actual,
@@ -66,7 +68,7 @@ bool LinesMatch(const std::string& expected, const std::string& actual,
   }
   const json got = json::parse(actual, nullptr, false);
   if (got.is_discarded()) return false;
-  return Contains(got, want, why);
+  return Contains(got, want, "", why);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TEST(MainLayoutTest, PortraitDesignScreen) {
   EXPECT_EQ(l.wheel_height, 40);
   EXPECT_EQ(l.caption_rects[0], (Rect{24, 163, 228, 230}));
   EXPECT_EQ(l.value_rects[0], (Rect{252, 170, 352, 223}));
+  EXPECT_EQ(l.value_text_right, 456);  // 480 - L: room for "1.89 mile"
   // Each row: a caption row of u, then the wheel, then the gap.
   EXPECT_EQ(l.caption_rects[1], (Rect{24, 279, 228, 346}));
   EXPECT_EQ(l.wheel_tops, (std::array<int, 3>{230, 346, 462}));
