@@ -10,6 +10,7 @@
 #include <string>
 
 #include "i18n/translation_source.h"
+#include "i18n/translator.h"
 #include "language_file_reader.h"
 #include "ui_text_scanner.h"
 
@@ -106,6 +107,23 @@ TEST_F(ShippedLanguageFileTest, IsUtf16WithByteOrderMarkAndCrLf) {
   }
   EXPECT_EQ(previous, u'\n');
   EXPECT_GT(lines, 500u);
+}
+
+// The program's own reader must see the same table as the checks here.
+TEST_F(ShippedLanguageFileTest, TheProgramReadsEveryTextAsWritten) {
+  Translator translator;
+  ASSERT_TRUE(translator.Load(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+  ASSERT_EQ(translator.language_count(), 8);
+  for (int language = 0; language < 8; ++language) {
+    translator.SelectLanguage(language);
+    EXPECT_EQ(translator.LanguageName(language), kLanguages[language]);
+    for (const auto& [key, texts] : table_.entries) {
+      const auto text = texts.find(language);
+      EXPECT_EQ(translator.Translate(key),
+                text == texts.end() ? key : text->second)
+          << kLanguages[language] << ": " << key;
+    }
+  }
 }
 
 TEST_F(ShippedLanguageFileTest, LanguagesComeInTheFlagStripOrder) {
