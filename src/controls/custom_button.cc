@@ -153,7 +153,6 @@ void CCustomButton::StartPress(Point p, bool double_tap) {
     // keeps the pressed look until a second after that press.
     SetTimer(ButtonPress::kFlashTimerId, ButtonPress::kFlashMs);
   }
-  SetCapture();
   Invalidate(false);
 }
 
@@ -168,7 +167,6 @@ void CCustomButton::OnPointerMove(Point p) {
 void CCustomButton::OnPointerUp(Point p) {
   if (!press_.tracking()) return;
   const ButtonPress::Release release = press_.Up(p, ClientRect());
-  ReleaseCapture();
   Invalidate(false);
   // The parent may run a modal dialog from the command; nothing of this
   // button is touched after it.

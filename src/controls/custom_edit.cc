@@ -134,7 +134,6 @@ void CCustomEdit::OnPointerDown(Point p) {
   // Taking the focus selects everything, so the first tap into a field
   // without the focus selects its whole text.
   SetFocus();
-  SetCapture();
 }
 
 void CCustomEdit::OnPointerMove(Point p) {
@@ -144,7 +143,6 @@ void CCustomEdit::OnPointerMove(Point p) {
 
 void CCustomEdit::OnPointerUp(Point p) {
   tracking_ = false;
-  ReleaseCapture();
   Invalidate(false);
 }
 

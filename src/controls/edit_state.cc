@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace zorvanel {
@@ -102,7 +103,9 @@ int EditState::BoundaryX(int index) const {
 int EditState::CaretIndexAt(int x) const {
   if (text_.empty()) return 0;
   const int length = Length();
-  int best = field_.width;
+  // No distance cap: a text wider than the field starts left of it, and a
+  // point at its right end must still find the boundaries there.
+  int best = std::numeric_limits<int>::max();
   int index = 0;
   for (int i = 0; i <= length; ++i) {
     const int distance = std::abs(BoundaryX(i) - x);

@@ -1,24 +1,10 @@
 #include "dialogs/about_dlg.h"
 
+#include "i18n/translator.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_cache.h"
 
 namespace zorvanel {
-
-namespace {
-
-// Every "%1" of `text` replaced by `value`.
-std::string ReplacePlaceholder(std::string text, const std::string& value) {
-  static constexpr char kPlaceholder[] = "%1";
-  size_t at = 0;
-  while ((at = text.find(kPlaceholder, at)) != std::string::npos) {
-    text.replace(at, 2, value);
-    at += value.size();
-  }
-  return text;
-}
-
-}  // namespace
 
 CAboutDlg::CAboutDlg()
     : title_text_(UiText("Zorvanel")),
@@ -70,7 +56,8 @@ bool CAboutDlg::OnInitDialog() {
 
   title_label_.Create(this, kIdTitle, layout.title);
   version_label_.set_style(CCustomStatic::kStyleNormal);
-  version_label_.SetText(ReplacePlaceholder(version_text_.text(), kVersion));
+  version_label_.SetText(
+      ReplacePlaceholder(version_text_.text(), "%1", kVersion));
   version_label_.Create(this, kIdVersion, layout.version);
   licence_label_.set_style(CCustomStatic::kStyleItalic);
   licence_label_.SetText(licence_text_.text());

@@ -1,0 +1,262 @@
+#include "controls/custom_button.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "control_test_support.h"
+#include "platform/canvas.h"
+#include "skins/bitmap_cache.h"
+
+namespace zorvanel {
+namespace {
+
+using testing::Near;
+using testing::RecordingParent;
+using testing::ShellTest;
+
+// Bitmap 158 is one of the list dialogs' three-state icon strips: 180 x 60,
+// normal | disabled | pressed, 60 x 60 each.
+constexpr int kThreeStateIcon = 158;
+constexpr int kFrame = 60;
+
+class TestButton : public CCustomButton {
+ public:
+  using CCustomButton::OnDoubleTap;
+  using CCustomButton::OnPaint;
+  using CCustomButton::OnPointerDown;
+  using CCustomButton::OnPointerMove;
+  using CCustomButton::OnPointerUp;
+};
+
+std::unique_ptr<Image> Render(TestButton& button) {
+  auto image = std::make_unique<Image>(button.width(), button.height());
+  Canvas canvas(*image);
+  button.OnPaint(canvas);
+  return image;
+}
+
+class CustomButtonTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    parent_.Create(nullptr, 0, Rect{0, 0, 480, 588});
+    button_.Create(&parent_, 1234, Rect::FromXYWH(10, 10, 100, 80));
+  }
+
+  RecordingParent parent_;
+  TestButton button_;
+};
+
+TEST_F(CustomButtonTest, ATapSendsTheIdToTheParent) {
+  button_.OnPointerDown({50, 40});
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kPressed);
+  button_.OnPointerUp({50, 40});
+  EXPECT_EQ(parent_.commands, std::vector<int>{1234});
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kNormal);
+}
+
+TEST_F(CustomButtonTest, SlidingOffBeforeTheReleaseCancels) {
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerMove({150, 40});
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kNormal);
+  button_.OnPointerUp({150, 40});
+  EXPECT_TRUE(parent_.commands.empty());
+}
+
+TEST_F(CustomButtonTest, ADoubleTapClicksOnceThenReportsTheDoubleTap) {
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerUp({50, 40});
+  button_.OnDoubleTap({50, 40});
+  button_.OnPointerUp({50, 40});
+  EXPECT_EQ(parent_.commands, std::vector<int>{1234});
+  EXPECT_EQ(parent_.double_taps, std::vector<int>{1234});
+}
+
+TEST_F(CustomButtonTest, ADisabledButtonTakesNoPress) {
+  button_.Enable(false);
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerUp({50, 40});
+  EXPECT_TRUE(parent_.commands.empty());
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kDisabled);
+}
+
+TEST_F(CustomButtonTest, FlashLastsASecondFromTheLastPress) {
+  button_.set_flash_on_press(true);
+  AdvanceTo(1000);
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerUp({50, 40});
+  AdvanceTo(1600);
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerUp({50, 40});
+  EXPECT_EQ(parent_.commands.size(), 2u);
+
+  AdvanceTo(2000);  // a second after the first press
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kPressed);
+  AdvanceTo(2599);
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kPressed);
+  AdvanceTo(2600);  // a second after the second press
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kNormal);
+}
+
+TEST_F(CustomButtonTest, WithoutFlashThePressedLookEndsWithTheRelease) {
+  button_.OnPointerDown({50, 40});
+  button_.OnPointerUp({50, 40});
+  EXPECT_EQ(button_.CurrentLook(), ButtonLook::kNormal);
+}
+
+// Pixel probes: a 100 x 80 button with no caption shows the 60 x 60 frame
+// centred at (20, 10).
+class ButtonIconTest : public CustomButtonTest {
+ protected:
+  void SetUp() override {
+    CustomButtonTest::SetUp();
+    icon_ = GetBitmap(kThreeStateIcon);
+    ASSERT_NE(icon_, nullptr);
+    ASSERT_EQ(icon_->width(), 3 * kFrame);
+    ASSERT_EQ(icon_->height(), kFrame);
+    button_.set_overlay(false);
+    TestButton bare;
+    bare.set_overlay(false);
+    bare.Create(&parent_, 1, button_.rect());
+    skin_ = Render(bare);
+    button_.SetIcon(kThreeStateIcon, true);
+  }
+
+  Colour IconPixel(int frame, int x, int y) const {
+    return icon_->image().ColourAt(frame * kFrame + x, y);
+  }
+
+  // How many pixels of the icon area differ from frame `frame` drawn over
+  // the bare skin with `alpha`.
+  int Mismatches(const Image& shown, int frame, int alpha) const {
+    int mismatches = 0;
+    for (int y = 0; y < kFrame; ++y) {
+      for (int x = 0; x < kFrame; ++x) {
+        const Colour src = IconPixel(frame, x, y);
+        const Colour dst = skin_->ColourAt(20 + x, 10 + y);
+        auto mix = [alpha](int s, int d) {
+          return (s * alpha + d * (255 - alpha) + 127) / 255;
+        };
+        const Colour expected =
+            Rgb(mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b));
+        if (!Near(shown.ColourAt(20 + x, 10 + y), expected, 2)) ++mismatches;
+      }
+    }
+    return mismatches;
+  }
+
+  const Bitmap* icon_ = nullptr;
+  std::unique_ptr<Image> skin_;
+};
+
+TEST_F(ButtonIconTest, NormalShowsTheLeftFrame) {
+  auto shown = Render(button_);
+  EXPECT_EQ(Mismatches(*shown, 0, 255), 0);
+  EXPECT_GT(Mismatches(*shown, 2, 255), 0);  // the frames really differ
+}
+
+TEST_F(ButtonIconTest, DisabledShowsTheMiddleFrameAtAlpha136) {
+  button_.Enable(false);
+  auto shown = Render(button_);
+  EXPECT_EQ(Mismatches(*shown, 1, 136), 0);
+  EXPECT_GT(Mismatches(*shown, 1, 255), 0);
+}
+
+TEST_F(ButtonIconTest, PressedShowsTheRightFrame) {
+  button_.OnPointerDown({50, 40});
+  auto shown = Render(button_);
+  EXPECT_EQ(Mismatches(*shown, 2, 255), 0);
+  EXPECT_GT(Mismatches(*shown, 0, 255), 0);
+}
+
+TEST(IconFrameTest, StripFramesAndThreeStateOffsets) {
+  // Frame 2 of a four-frame strip 400 wide.
+  IconFrame frame = SelectIconFrame(400, 4, 2, false, ButtonLook::kPressed);
+  EXPECT_EQ(frame.source_x, 200);
+  EXPECT_EQ(frame.width, 100);
+  // A broken frame count or index stays inside the bitmap.
+  frame = SelectIconFrame(400, 0, 5, false, ButtonLook::kNormal);
+  EXPECT_EQ(frame.source_x, 0);
+  EXPECT_EQ(frame.width, 400);
+}
+
+TEST_F(CustomButtonTest, ATwoLineCaptionDrawsTwoCentredLines) {
+  button_.SetRect(Rect::FromXYWH(0, 0, 300, 120));
+  button_.set_overlay(false);
+  TestButton bare;
+  bare.set_overlay(false);
+  bare.Create(&parent_, 1, button_.rect());
+  auto skin = Render(bare);
+  button_.SetText("I\r\nWWWWWWWW");
+  auto shown = Render(button_);
+
+  // Rows holding ink, grouped into bands, and each band's ink extent.
+  struct Band {
+    int top, bottom, left, right;
+  };
+  std::vector<Band> bands;
+  bool in_band = false;
+  for (int y = 0; y < 120; ++y) {
+    int left = 300;
+    int right = -1;
+    for (int x = 0; x < 300; ++x) {
+      if (!Near(shown->ColourAt(x, y), skin->ColourAt(x, y), 8)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+    if (right < 0) {
+      in_band = false;
+      continue;
+    }
+    if (!in_band) bands.push_back(Band{y, y, left, right});
+    Band& band = bands.back();
+    band.bottom = y;
+    band.left = std::min(band.left, left);
+    band.right = std::max(band.right, right);
+    in_band = true;
+  }
+  ASSERT_EQ(bands.size(), 2u);
+  EXPECT_LT(bands[0].right - bands[0].left, bands[1].right - bands[1].left);
+  for (const Band& band : bands) {
+    const int centre2 = band.left + band.right + 1;  // twice the centre
+    EXPECT_NEAR(centre2, 300, 6) << "band at y " << band.top;
+  }
+  // The block as a whole sits in the middle of the button.
+  EXPECT_NEAR(bands[0].top + bands[1].bottom, 120, 12);
+}
+
+TEST_F(CustomButtonTest, ACaptionBesideAnIconStartsAfterIt) {
+  // At S = 100 the icon is drawn at x = 20 and the caption is centred
+  // between 20 + 60 = 80 and the right edge.
+  button_.SetRect(Rect::FromXYWH(0, 0, 300, 80));
+  button_.set_overlay(false);
+  // A blank caption puts the icon beside the caption but draws no ink.
+  TestButton bare;
+  bare.set_overlay(false);
+  bare.SetIcon(kThreeStateIcon, true);
+  bare.SetText(" ");
+  bare.Create(&parent_, 1, button_.rect());
+  auto icon_only = Render(bare);
+  button_.SetIcon(kThreeStateIcon, true);
+  button_.SetText("WW");
+  auto shown = Render(button_);
+  int left = 300;
+  int right = -1;
+  for (int y = 0; y < 80; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      if (!Near(shown->ColourAt(x, y), icon_only->ColourAt(x, y), 8)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  ASSERT_GE(right, 0);
+  EXPECT_GE(left, 80);
+  EXPECT_NEAR(left + right + 1, 80 + 300, 6);
+}
+
+}  // namespace
+}  // namespace zorvanel
