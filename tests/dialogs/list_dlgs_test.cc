@@ -1,0 +1,263 @@
+// The list dialogs: their layout worked out by hand from the design sizes,
+// and their buttons, soft keys and results driven through the shell.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "dialog_harness.h"
+#include "dialogs/base_list_dlg.h"
+#include "dialogs/select_list_dlg.h"
+
+namespace zorvanel {
+namespace {
+
+// A list dialog over plain text rows whose operations are recorded; the
+// move operations exchange rows as the camera and lens lists do.
+class TestListDlg : public BaseListDlg {
+ public:
+  explicit TestListDlg(std::vector<std::string> names)
+      : names_(std::move(names)) {
+    SetTitle("My cameras");
+  }
+
+  std::vector<std::string> calls;
+
+  std::vector<std::string> Titles() {
+    std::vector<std::string> titles;
+    for (int i = 0; i < list().item_count(); ++i) {
+      titles.push_back(list().GetRow(i)->title());
+    }
+    return titles;
+  }
+
+ protected:
+  bool OnInitDialog() override {
+    BaseListDlg::OnInitDialog();
+    for (const std::string& name : names_) {
+      list().AddTextRow(name, "0.030 mm", "50 mm -> 75 mm", -1);
+    }
+    UpdateButtons();
+    return true;
+  }
+  void OnAdd() override { calls.push_back("add"); }
+  void OnRemove() override { calls.push_back("remove"); }
+  void OnEdit() override { calls.push_back("edit"); }
+  void OnMoveUp() override {
+    calls.push_back("up");
+    Move(-1);
+  }
+  void OnMoveDown() override {
+    calls.push_back("down");
+    Move(+1);
+  }
+
+ private:
+  void Move(int by) {
+    const int s = list().selected_index();
+    if (list().SwapItems(s, s + by)) list().SelectItem(s + by);
+  }
+
+  std::vector<std::string> names_;
+};
+
+// The dumped control with that id, or null.
+nlohmann::json ControlIn(const nlohmann::json& dump, int id) {
+  for (const auto& control : dump["controls"]) {
+    if (control["id"] == id) return control;
+  }
+  return nullptr;
+}
+
+// The enabled flags of Add, Remove, Edit, Move up, Move down in a dump.
+std::vector<bool> ButtonsEnabled(const nlohmann::json& dump) {
+  std::vector<bool> enabled;
+  for (int id = BaseListDlg::kIdAdd; id <= BaseListDlg::kIdMoveDown; ++id) {
+    const nlohmann::json control = ControlIn(dump, id);
+    enabled.push_back(control != nullptr && control["enabled"] == true);
+  }
+  return enabled;
+}
+
+const nlohmann::json kNoSelectKeys = {"", "Back"};
+const nlohmann::json kSelectKeys = {"Select", "Back"};
+
+TEST(BaseListLayout, FiveSquareButtonsUnderTheList) {
+  // 480 x 640: a 480 x 588 dialog at scale 100.
+  const BaseListLayout full = BaseListDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.button_size, 96);
+  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
+  EXPECT_EQ(full.list, Rect::FromXYWH(10, 50, 460, 588 - 50 - 96));
+  EXPECT_EQ(full.item_height, 80);
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_EQ(full.buttons[k], Rect::FromXYWH(96 * k, 492, 96, 96));
+  }
+  // Two pixels left over by the division by five: one on each side.
+  const BaseListLayout wider = BaseListDlg::Layout({482, 588}, 100);
+  EXPECT_EQ(wider.buttons[0].left, 1);
+  EXPECT_EQ(wider.buttons[4].left, 1 + 4 * 96);
+  // 240 x 320: a 240 x 294 dialog at scale 50.
+  const BaseListLayout half = BaseListDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.button_size, 48);
+  EXPECT_EQ(half.list, Rect::FromXYWH(5, 25, 230, 294 - 25 - 48));
+  EXPECT_EQ(half.item_height, 40);
+  EXPECT_EQ(half.buttons[2], Rect::FromXYWH(96, 246, 48, 48));
+}
+
+TEST(SelectListLayout, TitleCommentAndList) {
+  const SelectListLayout full = CSelectListDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
+  EXPECT_EQ(full.comment, Rect::FromXYWH(0, 50, 480, 30));
+  EXPECT_EQ(full.list, Rect::FromXYWH(10, 90, 460, 588 - 90 - 10));
+  EXPECT_EQ(full.item_height, 65);
+  const SelectListLayout half = CSelectListDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.list, Rect::FromXYWH(5, 45, 230, 294 - 45 - 5));
+  EXPECT_EQ(half.item_height, 32);
+}
+
+class ListDlgTest : public DialogHarness {};
+
+TEST_F(ListDlgTest, EmptyListOffersOnlyAddAndBack) {
+  TestListDlg dlg({});
+  EXPECT_EQ(Run(dlg, "dump\nsoft left\nsoft right\n"), kIdCancel);
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), 1u);
+  EXPECT_EQ(ButtonsEnabled(dumps[0]),
+            (std::vector<bool>{true, false, false, false, false}));
+  EXPECT_EQ(dumps[0]["softkeys"], kNoSelectKeys);
+  EXPECT_EQ(dumps[0]["title"], "My cameras");
+  EXPECT_TRUE(dlg.calls.empty());
+}
+
+TEST_F(ListDlgTest, ButtonsFollowTheSelectedRow) {
+  TestListDlg dlg({"A", "B", "C"});
+  Run(dlg, "dump\nrow 0\ndump\nrow 1\ndump\nrow 2\ndump\nsoft right\n");
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), 4u);
+  EXPECT_EQ(ButtonsEnabled(dumps[0]),
+            (std::vector<bool>{true, false, false, false, false}));
+  EXPECT_EQ(ButtonsEnabled(dumps[1]),
+            (std::vector<bool>{true, true, true, false, true}));
+  EXPECT_EQ(ButtonsEnabled(dumps[2]),
+            (std::vector<bool>{true, true, true, true, true}));
+  EXPECT_EQ(ButtonsEnabled(dumps[3]),
+            (std::vector<bool>{true, true, true, true, false}));
+  EXPECT_EQ(dumps[0]["softkeys"], kNoSelectKeys);
+  EXPECT_EQ(dumps[3]["softkeys"], kSelectKeys);
+  EXPECT_EQ(dumps[3]["rows"][2]["selected"], true);
+}
+
+TEST_F(ListDlgTest, SingleRowMovesNeitherWay) {
+  TestListDlg dlg({"A"});
+  Run(dlg, "row 0\ndump\nsoft right\n");
+  EXPECT_EQ(ButtonsEnabled(Dumps().at(0)),
+            (std::vector<bool>{true, true, true, false, false}));
+}
+
+TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
+  TestListDlg dlg({"A", "B"});
+  // Remove is disabled until a row is selected; "Select" then accepts.
+  EXPECT_EQ(Run(dlg,
+                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1004\n"
+                "soft left\n"),
+            kIdOk);
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "remove", "edit"}));
+}
+
+TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
+  TestListDlg dlg({"A", "B", "C"});
+  // Move up is the fourth button: centre (3 * 96 + 48, 492 + 48).
+  Run(dlg, "row 2\ndbltap 336 540\nsoft right\n");
+  EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"C", "A", "B"}));
+  EXPECT_EQ(dlg.list().selected_index(), 0);
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "up"}));
+}
+
+TEST_F(ListDlgTest, DoubleTapStopsAtTheTop) {
+  TestListDlg dlg({"A", "B", "C"});
+  Run(dlg, "row 1\ndbltap 336 540\ndbltap 432 540\nsoft right\n");
+  // Up once (then the button is off), down twice from the top.
+  EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"A", "C", "B"}));
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "down", "down"}));
+}
+
+TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
+  TestListDlg dlg({"A", "B"});
+  Run(dlg, "soft right\n");
+  // Nothing is selected: only Add still answers.
+  for (int id = BaseListDlg::kIdRemove; id <= BaseListDlg::kIdMoveDown; ++id) {
+    dlg.OnCommand(id);
+  }
+  dlg.OnCommand(BaseListDlg::kIdAdd);
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add"}));
+}
+
+// Draws a list dialog with camera rows and a selection, saves the screen
+// for a look, and checks the parts that must be there.
+class ListDlgPicture : public DialogHarness,
+                       public ::testing::WithParamInterface<Size> {};
+
+TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
+  const Size screen = GetParam();
+  const std::string path = ::testing::TempDir() + "zorvanel_list_dlg_" +
+                           std::to_string(screen.width) + "x" +
+                           std::to_string(screen.height) + ".png";
+  TestListDlg dlg({"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6",
+                   "Pentax K-1",
+                   "A camera with a name far too long for any row",
+                   "Sony A7 III", "Fujifilm X-T4"});
+  Run(dlg, "row 1\nshot " + path + "\ndump\nsoft right\n", screen);
+  const int s = DisplayScaleFor(screen);
+  const Rect list =
+      BaseListDlg::Layout({screen.width, screen.height - Scaled(s, 52)}, s)
+          .list;
+  const int item = Scaled(s, 80);
+  const Image& frame = shell_->frame();
+  // Grey frame, the selected row light, the unselected ones dark.
+  EXPECT_EQ(frame.ColourAt(list.left, list.top + list.Height() / 2),
+            Rgb(150, 150, 150));
+  const int x = list.right - 4;
+  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + item + 2), Rgb(230, 230, 230));
+  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + 2), Rgb(0, 0, 0));
+  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + 3 * item + 2), Rgb(20, 20, 20));
+  const nlohmann::json rows = Dumps().at(0)["rows"];
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[1]["title"], "Nikon D7500");
+  EXPECT_EQ(rows[1]["selected"], true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ListDlgPicture,
+                         ::testing::Values(Size{480, 640}, Size{240, 320}));
+
+class SelectListDlgTest : public DialogHarness {};
+
+TEST_F(SelectListDlgTest, CancelledBeforeAnySelectionAnswersCancel) {
+  CSelectListDlg dlg;
+  dlg.SetTitle("Manufacturer");
+  dlg.SetComment("Pick the maker of your camera");
+  dlg.list().AddTextRow("Canon", "", "", -1);
+  dlg.list().AddTextRow("Nikon", "", "", -1);
+  // Enter asks for OK, but nothing is selected yet.
+  EXPECT_EQ(Run(dlg, "dump\nkey enter\nsoft left\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(dlg.list().selected_index(), -1);
+  const nlohmann::json dump = Dumps().at(0);
+  EXPECT_EQ(dump["softkeys"], nlohmann::json({"", "Cancel"}));
+  EXPECT_EQ(dump["title"], "Manufacturer");
+  EXPECT_EQ(Control(dump, CSelectListDlg::kIdComment)["text"],
+            "Pick the maker of your camera");
+}
+
+TEST_F(SelectListDlgTest, SelectAppearsWithTheFirstSelectionAndAccepts) {
+  CSelectListDlg dlg;
+  dlg.SetTitle("Manufacturer");
+  dlg.list().AddTextRow("Canon", "", "", -1);
+  dlg.list().AddTextRow("Nikon", "", "", -1);
+  EXPECT_EQ(Run(dlg, "row 1\ndump\nsoft left\n"), kIdOk);
+  EXPECT_EQ(Dumps().at(0)["softkeys"], nlohmann::json({"Select", "Cancel"}));
+  ASSERT_NE(dlg.list().GetSelectedRow(), nullptr);
+  EXPECT_EQ(dlg.list().GetSelectedRow()->title(), "Nikon");
+}
+
+}  // namespace
+}  // namespace zorvanel
