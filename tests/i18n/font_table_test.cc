@@ -1,0 +1,195 @@
+#include "i18n/font_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "i18n/translator.h"
+
+namespace zorvanel {
+namespace {
+
+// A language file in memory: UTF-16LE with its byte-order mark, CR LF lines.
+std::string LanguageFile(const std::string& ascii_lines) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : ascii_lines) {
+    if (c == '\n') {
+      bytes += std::string("\r\0\n\0", 4);
+    } else {
+      bytes += c;
+      bytes += '\0';
+    }
+  }
+  return bytes;
+}
+
+// English comes first, so language 0 has none of the font keys and
+// language 1 has them all.
+const char kFontLanguages[] =
+    "[Exit]\n"
+    "English;Exit\n"
+    "[ANSI_CHARSET]\n"
+    "Russian;RUSSIAN_CHARSET\n"
+    "[Tahoma]\n"
+    "Russian;PT Sans\n"
+    "[__ButtonCharWidthRatio__]\n"
+    "Russian;45\n"
+    "[__TitleCharWidthRatio__]\n"
+    "Russian;60 percent\n";
+
+class FontTableTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    GetTranslator().Clear();
+    RetranslateAll();
+  }
+  void LoadLanguages(int language) {
+    GetTranslator().LoadFromBytes(LanguageFile(kFontLanguages));
+    RetranslateAll();
+    SetLanguage(language);
+  }
+  // The program's fonts as the screens and controls define them.
+  void DefineProgramFonts(FontTable& table) {
+    table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
+    table.DefineFont("Wheel", -14, 0, 0, 0, 400, false, false, false, "Tahoma");
+    table.DefineFont("BigScreen", -65, 0, 0, 0, 400, false, false, false,
+                     "Tahoma");
+    table.DefineFont("Button", -25, 0, 0, 0, 400, false, false, false,
+                     "Tahoma");
+    table.DefineFont("Title", -38, 0, 0, 0, 400, false, false, false, "Tahoma");
+    table.DefineFont("Italic", 30, 0, 0, 0, 400, true, false, false, "Tahoma");
+  }
+};
+
+TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
+  FontTable table;
+  table.set_scale(50);  // a 240 x 320 screen
+  DefineProgramFonts(table);
+  // -65 * 50 / 100 = -32.5, truncated toward zero.
+  EXPECT_EQ(table.Find("BigScreen")->height, -32);
+  EXPECT_EQ(table.Find("Wheel")->height, -7);
+  EXPECT_EQ(table.Find("Italic")->height, 15);
+
+  // Below 10 pixels a font is asked for antialiased (quality 4).
+  const Font* wheel = table.GetFont("Wheel");
+  ASSERT_NE(wheel, nullptr);
+  EXPECT_EQ(wheel->spec().height, -7);
+  EXPECT_EQ(wheel->spec().quality, 4);
+  EXPECT_EQ(table.GetFont("Main")->spec().quality, 0);  // -12
+}
+
+TEST_F(FontTableTest, TheFirstDefinitionWins) {
+  FontTable table;
+  EXPECT_EQ(table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false,
+                             "Tahoma"),
+            1);
+  EXPECT_EQ(
+      table.DefineFont("Main", -40, 10, 0, 0, 700, true, true, true, "Arial"),
+      0);
+  const FontTable::FontDef* main = table.Find("Main");
+  EXPECT_EQ(main->height, -25);
+  EXPECT_EQ(main->weight, 400);
+  EXPECT_FALSE(main->italic);
+  EXPECT_EQ(main->face.key(), "Tahoma");
+}
+
+TEST_F(FontTableTest, UndefinedNamesGiveNothing) {
+  FontTable table;
+  EXPECT_EQ(table.GetFont("Main"), nullptr);
+  EXPECT_EQ(table.FontDescription("Main"), "");
+}
+
+TEST_F(FontTableTest, DescriptionWithoutLanguageKeys) {
+  FontTable table;
+  DefineProgramFonts(table);
+  // face-charset-height-width-weight-italic-underline-strikeout-
+  // escapement-orientation
+  EXPECT_EQ(table.FontDescription("Main"), "Tahoma-0--25-0-400-0-0-0-0-0");
+  EXPECT_EQ(table.FontDescription("Italic"), "Tahoma-0-30-0-400-1-0-0-0-0");
+}
+
+TEST_F(FontTableTest, TheLanguageGivesFaceCharsetAndWidth) {
+  LoadLanguages(1);
+  FontTable table;
+  DefineProgramFonts(table);
+  EXPECT_EQ(table.CurrentCharset(), 204);
+  // Width ratio 45 of height -25: 45 * -25 / 100 = -11.25, so -11.
+  EXPECT_EQ(table.FontDescription("Button"),
+            "PT Sans-204--25--11-400-0-0-0-0-0");
+  // A ratio text with words after the number reads the number.
+  EXPECT_EQ(table.FontDescription("Title"),
+            "PT Sans-204--38--22-400-0-0-0-0-0");
+  // No ratio for this font: the platform chooses the width.
+  EXPECT_EQ(table.FontDescription("Main"), "PT Sans-204--25-0-400-0-0-0-0-0");
+  const Font* button = table.GetFont("Button");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->spec().charset, 204);
+  EXPECT_EQ(button->spec().width, -11);
+  EXPECT_EQ(button->spec().face, "PT Sans");
+}
+
+TEST_F(FontTableTest, FontsFollowALanguageChangeAndStayCached) {
+  LoadLanguages(0);
+  FontTable table;
+  DefineProgramFonts(table);
+  const Font* english = table.GetFont("Button");
+  ASSERT_NE(english, nullptr);
+  EXPECT_EQ(english->spec().charset, 0);
+  EXPECT_EQ(english->spec().face, "Tahoma");
+  EXPECT_EQ(table.GetFont("Button"), english);  // cached
+
+  SetLanguage(1);
+  const Font* russian = table.GetFont("Button");
+  ASSERT_NE(russian, nullptr);
+  EXPECT_NE(russian, english);
+  EXPECT_EQ(russian->spec().charset, 204);
+
+  SetLanguage(0);
+  EXPECT_EQ(table.GetFont("Button"), english);
+}
+
+TEST_F(FontTableTest, EqualDefinitionsShareOneFont) {
+  FontTable table;
+  DefineProgramFonts(table);
+  // "Main" and "Button" are the same font under two names.
+  EXPECT_EQ(table.GetFont("Main"), table.GetFont("Button"));
+}
+
+TEST_F(FontTableTest, CharsetNamesAndUnknownNames) {
+  const struct {
+    const char* name;
+    int value;
+  } kCases[] = {{"GREEK_CHARSET", 161}, {"SHIFTJIS_CHARSET", 128},
+                {"OEM_CHARSET", 255},   {"DEFAULT_CHARSET", 1},
+                {"russian_charset", 0}, {"KLINGON_CHARSET", 0}};
+  for (const auto& c : kCases) {
+    GetTranslator().LoadFromBytes(
+        LanguageFile(std::string("[ANSI_CHARSET]\nX;") + c.name + "\n"));
+    RetranslateAll();
+    FontTable table;
+    EXPECT_EQ(table.CurrentCharset(), c.value) << c.name;
+  }
+}
+
+TEST_F(FontTableTest, AnAbsurdWidthRatioDoesNotOverflow) {
+  GetTranslator().LoadFromBytes(
+      LanguageFile("[__MainCharWidthRatio__]\nX;99999999999999999999\n"));
+  RetranslateAll();
+  FontTable table;
+  table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
+  const Font* font = table.GetFont("Main");
+  ASSERT_NE(font, nullptr);
+  EXPECT_LT(font->spec().width, 0);
+}
+
+TEST_F(FontTableTest, LongFaceNamesAreCutAtThirtyOneCharacters) {
+  FontTable table;
+  table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false,
+                   "An Extremely Long Font Face Name That Goes On");
+  const Font* font = table.GetFont("Main");
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(font->spec().face, "An Extremely Long Font Face Nam");
+}
+
+}  // namespace
+}  // namespace zorvanel
