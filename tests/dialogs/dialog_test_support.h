@@ -1,0 +1,65 @@
+#ifndef ZORVANEL_TESTS_DIALOGS_DIALOG_TEST_SUPPORT_H_
+#define ZORVANEL_TESTS_DIALOGS_DIALOG_TEST_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "i18n/font_table.h"
+#include "i18n/translator.h"
+#include "platform/script_backend.h"
+#include "platform/shell.h"
+
+namespace zorvanel::testing {
+
+// A language file in memory: UTF-16LE with its byte-order mark, CR LF lines.
+inline std::string LanguageFile(const std::string& ascii_lines) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : ascii_lines) {
+    if (c == '\n') {
+      bytes += std::string("\r\0\n\0", 4);
+    } else {
+      bytes += c;
+      bytes += '\0';
+    }
+  }
+  return bytes;
+}
+
+// A headless Shell whose script the test gives; the process-wide font table
+// follows its scale. Translations are reset afterwards.
+class DialogTest : public ::testing::Test {
+ protected:
+  void MakeShell(Size screen, const std::string& script = "") {
+    shell_.reset();
+    script_.str(script);
+    script_.clear();
+    shell_ = std::make_unique<Shell>(
+        std::make_unique<ScriptBackend>(screen, script_, out_));
+    GetFontTable().Clear();
+    GetFontTable().set_scale(shell_->scale());
+  }
+  void SetUp() override { MakeShell(Size{480, 640}); }
+  void TearDown() override {
+    shell_.reset();
+    GetFontTable().Clear();
+    GetFontTable().set_scale(100);
+    GetTranslator().Clear();
+    RetranslateAll();
+  }
+  void LoadLanguages(const std::string& lines, int language) {
+    GetTranslator().LoadFromBytes(LanguageFile(lines));
+    RetranslateAll();
+    SetLanguage(language);
+  }
+
+  std::istringstream script_;
+  std::ostringstream out_;
+  std::unique_ptr<Shell> shell_;
+};
+
+}  // namespace zorvanel::testing
+
+#endif  // ZORVANEL_TESTS_DIALOGS_DIALOG_TEST_SUPPORT_H_

@@ -1,0 +1,122 @@
+#include "dialogs/message_box.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "dialog_test_support.h"
+
+namespace zorvanel {
+namespace {
+
+using testing::DialogTest;
+
+// A control of a dump by id.
+const nlohmann::json& Control(const nlohmann::json& dump, int id) {
+  for (const nlohmann::json& control : dump["controls"]) {
+    if (control["id"] == id) return control;
+  }
+  static const nlohmann::json kNone;
+  ADD_FAILURE() << "no control " << id;
+  return kNone;
+}
+
+std::vector<int> RectOf(const nlohmann::json& control) {
+  return control["rect"].get<std::vector<int>>();
+}
+
+class MessageBoxTest : public DialogTest {
+ protected:
+  // Runs the box with `script`; the first line of output is the dump.
+  int Run(CMessageBox& box, const std::string& script) {
+    script_.str(script);
+    script_.clear();
+    const int result = box.RunModal();
+    std::string line;
+    std::istringstream lines(out_.str());
+    std::getline(lines, line);
+    if (!line.empty()) dump_ = nlohmann::json::parse(line);
+    return result;
+  }
+
+  nlohmann::json dump_;
+};
+
+TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
+  CMessageBox box(CMessageBox::kOk, "Error", "The name is empty.");
+  EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
+  EXPECT_EQ(dump_["dialog"], "CMessageBox");
+  EXPECT_EQ(dump_["title"], "Error");
+  EXPECT_EQ(dump_["softkeys"], nlohmann::json::array({"", ""}));
+  EXPECT_EQ(Control(dump_, 1007)["text"], "Error");
+  EXPECT_EQ(RectOf(Control(dump_, 1007)), (std::vector<int>{0, 0, 480, 50}));
+  const std::vector<int> message = RectOf(Control(dump_, 1022));
+  EXPECT_EQ(message[1], 60);
+  EXPECT_EQ(Control(dump_, 1022)["text"], "The name is empty.");
+  const nlohmann::json& ok = Control(dump_, 1);
+  EXPECT_EQ(ok["text"], "Ok");
+  EXPECT_EQ(ok["kind"], "button");
+  // W / 3 = 160 wide, centred, 10 below the message, 70 high.
+  EXPECT_EQ(RectOf(ok),
+            (std::vector<int>{160, message[1] + message[3] + 10, 160, 70}));
+  EXPECT_FALSE(Control(dump_, 2)["visible"]);
+}
+
+TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
+  CMessageBox box(CMessageBox::kYesNo, "Remove", "Remove this camera?");
+  EXPECT_EQ(Run(box, "dump\nclick 2\n"), 2);
+  const nlohmann::json& yes = Control(dump_, 1);
+  const nlohmann::json& no = Control(dump_, 2);
+  EXPECT_EQ(yes["text"], "Yes");
+  EXPECT_EQ(no["text"], "No");
+  EXPECT_TRUE(no["visible"]);
+  // Gaps of (480 - 2 * 160) / 3 = 53.
+  EXPECT_EQ(RectOf(yes)[0], 53);
+  EXPECT_EQ(RectOf(no)[0], 266);
+
+  CMessageBox again(CMessageBox::kYesNo, "Remove", "Remove this camera?");
+  EXPECT_EQ(Run(again, "click 1\n"), 1);
+}
+
+TEST_F(MessageBoxTest, HalfScaleUsesHalfTheDesignSizes) {
+  MakeShell(Size{240, 320});
+  CMessageBox box(CMessageBox::kOkCancel, "Error", "Too small.");
+  EXPECT_EQ(Run(box, "dump\nclick 2\n"), 2);
+  EXPECT_EQ(RectOf(Control(dump_, 1007)), (std::vector<int>{0, 0, 240, 25}));
+  const std::vector<int> message = RectOf(Control(dump_, 1022));
+  EXPECT_EQ(message[1], 30);
+  const int y = message[1] + message[3] + 5;
+  EXPECT_EQ(RectOf(Control(dump_, 1)), (std::vector<int>{26, y, 80, 35}));
+  EXPECT_EQ(RectOf(Control(dump_, 2)), (std::vector<int>{132, y, 80, 35}));
+  EXPECT_EQ(Control(dump_, 2)["text"], "Cancel");
+}
+
+TEST_F(MessageBoxTest, ALongMessageGoesUnderTheButtons) {
+  std::string message = "line";
+  for (int i = 0; i < 40; ++i) message += "\r\nline";
+  CMessageBox box(CMessageBox::kOk, "Error", message);
+  EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
+  // 588 - 10 - 70.
+  EXPECT_EQ(RectOf(Control(dump_, 1))[1], 508);
+}
+
+TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
+  LoadLanguages("[Error]\nFrench;Erreur\n[Yes]\nFrench;Oui\n[No]\nFrench;Non\n",
+                0);
+  CMessageBox box(CMessageBox::kYesNo, "Error", "Lens 50mm f/1.8 exists");
+  EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
+  EXPECT_EQ(dump_["title"], "Erreur");
+  EXPECT_EQ(Control(dump_, 1022)["text"], "Lens 50mm f/1.8 exists");
+  EXPECT_EQ(Control(dump_, 1)["text"], "Oui");
+  EXPECT_EQ(Control(dump_, 2)["text"], "Non");
+}
+
+TEST_F(MessageBoxTest, EscapeCancels) {
+  CMessageBox box(CMessageBox::kOkCancel, "Error", "Sure?");
+  EXPECT_EQ(Run(box, "key escape\n"), 2);
+}
+
+}  // namespace
+}  // namespace zorvanel
