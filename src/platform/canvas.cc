@@ -48,6 +48,12 @@ const Font& DefaultFont() {
   return font;
 }
 
+// Width in whole pixels of a laid-out line drawn in `font`.
+int LineWidth(const Font& font, const LineLayout& line) {
+  const double width = line.width * font.x_scale() / PANGO_SCALE;
+  return static_cast<int>(std::ceil(width - 1e-6));
+}
+
 // The part of src_rect that lies inside the source picture, with dest
 // shrunk by the same proportion so the scale stays what the caller asked.
 void ClipSourceToImage(const Image& src, Rect* src_rect, Rect* dest) {
@@ -73,19 +79,14 @@ void ClipSourceToImage(const Image& src, Rect* src_rect, Rect* dest) {
 Canvas::Canvas(Image& target)
     : target_(target),
       cr_(cairo_create(target.surface())),
-      layout_(pango_layout_new(SharedTextContext())),
       clip_{0, 0, target.width(), target.height()} {
   // Shapes stay on whole pixels; text antialiasing comes from the shared
   // context's font options and is not affected by this.
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
-  pango_layout_set_single_paragraph_mode(layout_, TRUE);
   ApplyClip();
 }
 
-Canvas::~Canvas() {
-  g_object_unref(layout_);
-  cairo_destroy(cr_);
-}
+Canvas::~Canvas() { cairo_destroy(cr_); }
 
 void Canvas::Translate(int dx, int dy) {
   origin_.x += dx;
@@ -234,22 +235,6 @@ const Font& Canvas::CurrentFont() const {
   return font_ != nullptr ? *font_ : DefaultFont();
 }
 
-void Canvas::SetLayoutLine(const Font& font, const char* line, int length) {
-  pango_layout_set_font_description(layout_, font.description());
-  if (layout_attributes_ != font.attributes()) {
-    pango_layout_set_attributes(layout_, font.attributes());
-    layout_attributes_ = font.attributes();
-  }
-  pango_layout_set_text(layout_, line, length);
-}
-
-int Canvas::LayoutLineWidth(const Font& font) {
-  PangoRectangle logical;
-  pango_layout_get_extents(layout_, nullptr, &logical);
-  const double width = logical.width * font.x_scale() / PANGO_SCALE;
-  return static_cast<int>(std::ceil(width - 1e-6));
-}
-
 Size Canvas::MeasureText(const std::string& text, const Font& font) {
   if (text.empty()) return Size{};
   std::string storage;
@@ -257,8 +242,7 @@ Size Canvas::MeasureText(const std::string& text, const Font& font) {
   int width = 0;
   ForEachLine(valid, [&](std::string_view line) {
     if (line.empty()) return;
-    SetLayoutLine(font, line.data(), static_cast<int>(line.size()));
-    width = std::max(width, LayoutLineWidth(font));
+    width = std::max(width, LineWidth(font, CachedLineLayout(font, line)));
   });
   return Size{width, CountLines(valid) * font.line_height()};
 }
@@ -299,26 +283,25 @@ void Canvas::DrawText(const std::string& text, const Rect& r, int format,
         line_top + line_height <= visible.top) {
       return;
     }
-    SetLayoutLine(font, line.data(), static_cast<int>(line.size()));
+    const LineLayout& laid_out = CachedLineLayout(font, line);
     int x = box.left;
     if (format & (kTextCentre | kTextRight)) {
-      const int width = LayoutLineWidth(font);
+      const int width = LineWidth(font, laid_out);
       x = (format & kTextRight) ? box.right - width
                                 : box.left + (box.Width() - width) / 2;
     }
     // Lines sit one line height apart with the baseline at the font's
     // ascent, whatever fallback faces a line needed.
-    const int baseline = pango_layout_get_baseline(layout_) / PANGO_SCALE;
-    const int top = line_top + font.ascent() - baseline;
+    const int top = line_top + font.ascent() - laid_out.baseline / PANGO_SCALE;
     if (font.x_scale() == 1.0) {
       cairo_move_to(cr_, x, top);
-      pango_cairo_show_layout(cr_, layout_);
+      pango_cairo_show_layout(cr_, laid_out.layout);
     } else {
       cairo_save(cr_);
       cairo_translate(cr_, x, top);
       cairo_scale(cr_, font.x_scale(), 1.0);
       cairo_move_to(cr_, 0, 0);
-      pango_cairo_show_layout(cr_, layout_);
+      pango_cairo_show_layout(cr_, laid_out.layout);
       cairo_restore(cr_);
     }
   });

@@ -90,17 +90,10 @@ class Canvas {
   // Draws src_rect of src scaled onto dest (current coordinates).
   void PaintImage(const Image& src, Rect src_rect, Rect dest, Compose compose,
                   double alpha, bool use_source_alpha);
-  // Points the shared layout at `font` and one line of text.
-  void SetLayoutLine(const Font& font, const char* line, int length);
-  // Width in pixels of the line last given to SetLayoutLine.
-  int LayoutLineWidth(const Font& font);
   const Font& CurrentFont() const;
 
   Image& target_;
   cairo_t* cr_;
-  PangoLayout* layout_;
-  // The attribute list last given to the layout (owned by its font).
-  PangoAttrList* layout_attributes_ = nullptr;
   Point origin_;
   Rect clip_;
   const Font* font_ = nullptr;

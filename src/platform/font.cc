@@ -76,6 +76,11 @@ PangoAttrList* DecorationAttributes(const FontSpec& spec) {
   return list;
 }
 
+uint64_t NextSerial() {
+  static uint64_t next = 0;
+  return ++next;
+}
+
 }  // namespace
 
 int PointsToHeight(int points, int scale) {
@@ -93,7 +98,9 @@ std::string Font::ResolveFace(const std::string& face) {
 }
 
 Font::Font(const FontSpec& spec)
-    : spec_(spec), description_(pango_font_description_new()) {
+    : spec_(spec),
+      description_(pango_font_description_new()),
+      serial_(NextSerial()) {
   pango_font_description_set_family(description_,
                                     ResolveFace(spec.face).c_str());
   const int weight =

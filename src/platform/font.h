@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_PLATFORM_FONT_H_
 #define ZORVANEL_PLATFORM_FONT_H_
 
+#include <cstdint>
 #include <string>
 
 typedef struct _PangoFontDescription PangoFontDescription;
@@ -53,6 +54,9 @@ class Font {
   int ascent() const { return ascent_; }
   // Underline and strike-out as Pango attributes; null when neither is on.
   PangoAttrList* attributes() const { return attributes_; }
+  // Different for every Font ever made in the process, so caches can tell
+  // fonts apart even when one is made where another was freed.
+  uint64_t serial() const { return serial_; }
 
   // The installed face a requested face name resolves to.
   static std::string ResolveFace(const std::string& face);
@@ -64,6 +68,7 @@ class Font {
   int line_height_ = 0;
   int ascent_ = 0;
   PangoAttrList* attributes_ = nullptr;
+  uint64_t serial_;
 };
 
 }  // namespace zorvanel

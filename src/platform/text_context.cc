@@ -4,6 +4,12 @@
 #include <glib.h>
 #include <pango/pangocairo.h>
 
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/font.h"
+
 namespace zorvanel {
 
 PangoContext* SharedTextContext() {
@@ -21,6 +27,47 @@ PangoContext* SharedTextContext() {
     return created;
   }();
   return context;
+}
+
+namespace {
+
+// Direct-mapped: a line goes to one slot chosen by its hash, replacing what
+// was there. Big enough for a few screens of text.
+constexpr size_t kLayoutSlots = 512;
+
+struct LayoutSlot {
+  uint64_t font_serial = 0;
+  std::string text;
+  LineLayout line{nullptr, 0, 0};
+};
+
+}  // namespace
+
+const LineLayout& CachedLineLayout(const Font& font, std::string_view line) {
+  static std::array<LayoutSlot, kLayoutSlots> slots;
+  const size_t hash = std::hash<std::string_view>{}(line) ^
+                      (font.serial() * 0x9E3779B97F4A7C15ull);
+  LayoutSlot& slot = slots[hash % kLayoutSlots];
+  if (slot.line.layout != nullptr && slot.font_serial == font.serial() &&
+      slot.text == line) {
+    return slot.line;
+  }
+  if (slot.line.layout == nullptr) {
+    slot.line.layout = pango_layout_new(SharedTextContext());
+    // Lines come already split; nothing inside one may break it again.
+    pango_layout_set_single_paragraph_mode(slot.line.layout, TRUE);
+  }
+  PangoLayout* layout = slot.line.layout;
+  pango_layout_set_font_description(layout, font.description());
+  pango_layout_set_attributes(layout, font.attributes());
+  pango_layout_set_text(layout, line.data(), static_cast<int>(line.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  slot.line.width = logical.width;
+  slot.line.baseline = pango_layout_get_baseline(layout);
+  slot.font_serial = font.serial();
+  slot.text.assign(line);
+  return slot.line;
 }
 
 std::string_view ValidUtf8(std::string_view text, std::string* storage) {
