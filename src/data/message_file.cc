@@ -1,6 +1,7 @@
 #include "data/message_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -97,8 +98,17 @@ bool SyncFolder(const std::string& folder) {
   return ::fsync(dir.get()) == 0 && dir.Close();
 }
 
-bool WriteTemporary(int fd, const std::string& bytes) {
-  return WriteAll(fd, bytes) && ::fsync(fd) == 0;
+// A replaced file keeps the permissions the user gave the old one.
+bool KeepPermissionsOf(const std::string& path, int fd) {
+  struct stat old_file;
+  if (::stat(path.c_str(), &old_file) != 0 || !S_ISREG(old_file.st_mode)) {
+    return true;
+  }
+  return ::fchmod(fd, old_file.st_mode & 07777) == 0;
+}
+
+bool WriteTemporary(const std::string& path, int fd, const std::string& bytes) {
+  return KeepPermissionsOf(path, fd) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
 }
 
 }  // namespace
@@ -121,7 +131,7 @@ bool SaveMessageFile(const google::protobuf::MessageLite& message,
   std::string temp_path;
   Descriptor temp(CreateTemporaryBeside(path, &temp_path));
   if (!temp.valid()) return false;
-  const bool written = WriteTemporary(temp.get(), bytes);
+  const bool written = WriteTemporary(path, temp.get(), bytes);
   const bool closed = temp.Close();
   if (!written || !closed ||
       std::rename(temp_path.c_str(), path.c_str()) != 0) {

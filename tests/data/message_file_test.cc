@@ -125,6 +125,15 @@ TEST_F(MessageFileTest, SaveReplacesTheOldContentWhole) {
   EXPECT_EQ(ReadBytes("d.ptb"), std::string("\x0A\x00\x12\x00", 4));
 }
 
+TEST_F(MessageFileTest, SaveKeepsThePermissionsOfTheOldFile) {
+  WriteBytes("d.ptb", "old");
+  fs::permissions(PathOf("d.ptb"),
+                  fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(SaveMessageFile(SampleRoot(), PathOf("d.ptb")));
+  EXPECT_EQ(fs::status(PathOf("d.ptb")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(MessageFileTest, SaveWritesAMessageWithoutItsRequiredFields) {
   ASSERT_TRUE(SaveMessageFile(Zorvanel(), PathOf("d.ptb")));
   EXPECT_EQ(ReadBytes("d.ptb"), "");
