@@ -262,6 +262,14 @@ bool CDynaList::SelectItem(int index) {
   return true;
 }
 
+void CDynaList::ClearSelection() {
+  const int previous = selected_;
+  if (previous < 0) return;
+  selected_ = -1;
+  if (buffer_valid_) DrawRowIntoBuffer(previous);
+  RequestRepaint();
+}
+
 void CDynaList::ContentChanged() {
   buffer_valid_ = false;
   content_.height = item_height_ * item_count();

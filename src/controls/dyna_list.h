@@ -136,6 +136,9 @@ class CDynaList : public Window {
   // False when the index has no row or cannot be selected. Selecting the
   // selected row again still reports the change.
   bool SelectItem(int index);
+  // Leaves no row selected, without telling the parent: the owner brings
+  // what depends on the selection up to date itself.
+  void ClearSelection();
 
   int selected_index() const { return selected_; }
   int item_count() const { return static_cast<int>(items_.size()); }

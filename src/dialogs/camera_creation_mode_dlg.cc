@@ -1,0 +1,158 @@
+#include "dialogs/camera_creation_mode_dlg.h"
+
+#include "dialogs/camera_database.h"
+#include "dialogs/edit_camera_dlg.h"
+#include "dialogs/message_box.h"
+#include "dialogs/select_list_dlg.h"
+#include "i18n/translator.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kMargin = 10;
+constexpr int kTitleHeight = 50;
+constexpr int kCommentHeight = 135;
+constexpr int kFirstButtonTop = 205;
+constexpr int kButtonHeight = 90;
+constexpr int kCancelWidth = 180;
+
+std::string CameraCountText(int count) {
+  return ReplacePlaceholder(Translate(UiText("%1 camera(s)")), "%1",
+                            std::to_string(count));
+}
+
+// Shows the manufacturers and answers the run chosen, or -1.
+int ChooseManufacturer(const CameraDatabase& database) {
+  CSelectListDlg makers;
+  makers.SetTitle(UiText("Manufacturer"));
+  makers.SetComment(UiText("Please select your camera manufacturer"));
+  for (const ManufacturerRun& run : database.runs()) {
+    makers.list().AddTextRow(run.maker, "", CameraCountText(run.count), -1);
+  }
+  if (makers.RunModal() != kIdOk) return -1;
+  const int row = makers.list().selected_index();
+  if (row < 0 || row >= static_cast<int>(database.runs().size())) return -1;
+  return row;
+}
+
+// Shows the cameras of one run and answers the database index chosen, or -1.
+int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
+  CSelectListDlg models;
+  models.SetTitle(UiText("Camera"));
+  models.SetComment(UiText("Please select your camera"));
+  Equipment* cameras = database->mutable_equipment();
+  for (int i = run.first; i < run.first + run.count; ++i) {
+    models.list().AddCameraRow(cameras->mutable_cameras(i), -1);
+  }
+  if (models.RunModal() != kIdOk) return -1;
+  const int row = models.list().selected_index();
+  if (row < 0 || row >= run.count) return -1;
+  return run.first + row;
+}
+
+}  // namespace
+
+CCameraCreationModeDlg::CCameraCreationModeDlg()
+    : result_camera_(std::make_unique<Camera>()) {}
+
+CCameraCreationModeDlg::~CCameraCreationModeDlg() = default;
+
+CreationModeLayout CCameraCreationModeDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int h = client.height;
+  const int m = Scaled(scale, kMargin);
+  const int bh = Scaled(scale, kButtonHeight);
+  const int top = Scaled(scale, kFirstButtonTop);
+  CreationModeLayout layout;
+  layout.title = Rect::FromXYWH(0, 0, w, Scaled(scale, kTitleHeight));
+  layout.comment = Rect::FromXYWH(0, Scaled(scale, kTitleHeight) + m, w,
+                                  Scaled(scale, kCommentHeight));
+  layout.from_list_button = Rect::FromXYWH(m, top, w - 2 * m, bh);
+  layout.manual_button = Rect::FromXYWH(m, top + m + bh, w - 2 * m, bh);
+  const int cancel_width = Scaled(scale, kCancelWidth);
+  layout.cancel_button =
+      Rect::FromXYWH(w - m - cancel_width, h - bh, cancel_width, bh);
+  return layout;
+}
+
+bool CCameraCreationModeDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  const CreationModeLayout layout = Layout(ClientRect().GetSize(), Scale());
+
+  title_.SetKey(UiText("Add a new camera"));
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+
+  comment_.SetKey(
+      UiText("You can select your camera from\r\na list. Or create it "
+             "manually. If you\r\nselect the camera from a list, you "
+             "will\r\nbe able to modify its properties later."));
+  comment_label_.set_style(CCustomStatic::kStyleItalic);
+  comment_label_.SetText(comment_.text());
+  comment_label_.Create(this, kIdComment, layout.comment);
+
+  from_list_text_.SetKey(UiText("Select from a list..."));
+  from_list_button_.SetText(from_list_text_.text());
+  from_list_button_.SetIcon(kFromListIcon, false);
+  from_list_button_.Create(this, kIdFromList, layout.from_list_button);
+
+  manual_text_.SetKey(UiText("Create manually..."));
+  manual_button_.SetText(manual_text_.text());
+  manual_button_.SetIcon(kManualIcon, false);
+  manual_button_.Create(this, kIdManual, layout.manual_button);
+
+  cancel_text_.SetKey(UiText("Cancel"));
+  cancel_button_.SetText(cancel_text_.text());
+  cancel_button_.Create(this, kIdCancel, layout.cancel_button);
+  return true;
+}
+
+void CCameraCreationModeDlg::OnCommand(int command_id) {
+  switch (command_id) {
+    case kIdManual:
+      CreateManually();
+      break;
+    case kIdFromList:
+      if (SelectFromDatabase()) EndDialog(kIdOk);
+      break;
+    default:
+      CBaseDlg::OnCommand(command_id);
+      break;
+  }
+}
+
+void CCameraCreationModeDlg::CreateManually() {
+  CEditCameraDlg editor;
+  editor.SetTitle(UiText("Add a new camera"));
+  if (editor.RunModal() != kIdOk) return;
+  *result_camera_ = *editor.camera();
+  result_lens_.reset();
+  EndDialog(kIdOk);
+}
+
+bool CCameraCreationModeDlg::SelectFromDatabase() {
+  CameraDatabase database;
+  if (!database.Load(CameraDatabase::DefaultPath())) {
+    CMessageBox box(CMessageBox::kOk, UiText("Error"),
+                    UiText("The file CameraDB.ptb is missing or corrupted"));
+    box.RunModal();
+    return false;
+  }
+  const int run = ChooseManufacturer(database);
+  if (run < 0) return false;
+  const int chosen = ChooseModel(&database, database.runs()[run]);
+  if (chosen < 0) return false;
+
+  *result_camera_ = database.equipment().cameras(chosen);
+  const Lens* lens = database.KitLens(chosen);
+  if (lens != nullptr) {
+    result_lens_ = std::make_unique<Lens>(*lens);
+  } else {
+    result_lens_.reset();
+  }
+  return true;
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,77 @@
+#ifndef ZORVANEL_DIALOGS_CAMERA_CREATION_MODE_DLG_H_
+#define ZORVANEL_DIALOGS_CAMERA_CREATION_MODE_DLG_H_
+
+#include <memory>
+#include <string>
+
+#include "controls/custom_button.h"
+#include "controls/custom_static.h"
+#include "data/zorvanel.pb.h"
+#include "dialogs/base_dlg.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Where the parts of the creation dialog go.
+struct CreationModeLayout {
+  Rect title;
+  Rect comment;
+  Rect from_list_button;
+  Rect manual_button;
+  Rect cancel_button;
+};
+
+// Offers the two ways to make a new camera: pick it from the camera database
+// (manufacturer, then model; it may bring the lens it is sold with) or type
+// it in through the camera editor. Ends with 1 once a camera was made; the
+// results then hold it, and the lens when one came with it.
+class CCameraCreationModeDlg : public CBaseDlg {
+ public:
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdComment = 1008;
+  static constexpr int kIdFromList = 1001;
+  static constexpr int kIdManual = 1002;
+  static constexpr int kManualIcon = 165;
+  static constexpr int kFromListIcon = 166;
+
+  CCameraCreationModeDlg();
+  ~CCameraCreationModeDlg() override;
+
+  std::string ClassName() const override { return "CCameraCreationModeDlg"; }
+  std::string Title() const override { return title_.text(); }
+
+  // The camera made; a default camera until one was.
+  const Camera& result_camera() const { return *result_camera_; }
+  // The lens that came with a camera from the database, or null.
+  const Lens* result_lens() const { return result_lens_.get(); }
+
+  static CreationModeLayout Layout(Size client, int scale);
+
+  void OnCommand(int command_id) override;
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  void CreateManually();
+  // The two-step pick from the database; true when it yielded a camera.
+  bool SelectFromDatabase();
+
+  TranslatedString title_;
+  TranslatedString comment_;
+  TranslatedString from_list_text_;
+  TranslatedString manual_text_;
+  TranslatedString cancel_text_;
+  CCustomStatic title_label_;
+  CCustomStatic comment_label_;
+  CCustomButton from_list_button_;
+  CCustomButton manual_button_;
+  CCustomButton cancel_button_;
+  std::unique_ptr<Camera> result_camera_;
+  std::unique_ptr<Lens> result_lens_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_CAMERA_CREATION_MODE_DLG_H_

@@ -1,0 +1,218 @@
+#include "dialogs/edit_camera_dlg.h"
+
+#include "controls/list_rows.h"
+#include "data/names.h"
+#include "dialogs/edit_value_dlg.h"
+#include "dialogs/message_box.h"
+#include "i18n/translator.h"
+#include "optics/decimal.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kTitleHeight = 50;
+constexpr int kCaptionHeight = 25;
+constexpr int kButtonHeight = 90;
+constexpr int kGap = 10;
+constexpr int kRowSpace = 20;
+
+// A circle of confusion below this counts as undefined when confirming.
+constexpr double kDefinedCircleOfConfusion = 0.0001;
+
+std::string Millimetres3(double x) { return FormatFixed(x, 3) + " mm"; }
+
+// The real focal length that the camera shows as its displayed one.
+double RealFocal(const Camera& camera) {
+  const double displayed = camera.displayed_focal();
+  const double multiplier = camera.focal_multiplier();
+  return multiplier > 0.0 ? displayed / multiplier : displayed;
+}
+
+bool InRange(double x, double low, double high) {
+  return IsFiniteNumber(x) && x >= low && x <= high;
+}
+
+void ShowInvalidValue(const std::string& message) {
+  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"), message);
+  box.RunModal();
+}
+
+}  // namespace
+
+CEditCameraDlg::CEditCameraDlg() = default;
+CEditCameraDlg::~CEditCameraDlg() = default;
+
+EditCameraLayout CEditCameraDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int t = Scaled(scale, kTitleHeight);
+  const int c = Scaled(scale, kCaptionHeight);
+  const int b = Scaled(scale, kButtonHeight);
+  const int g = Scaled(scale, kGap);
+  const int f = Scaled(scale, kRowSpace);
+  EditCameraLayout layout;
+  layout.title = Rect::FromXYWH(0, 0, w, t);
+  for (int k = 0; k < 3; ++k) {
+    const int y = t + f + g + k * (g + c + f + b);
+    layout.captions[k] = Rect::FromXYWH(0, y, w, c);
+    layout.buttons[k] = Rect::FromXYWH(g, y + g + c, w - 2 * g, b);
+  }
+  return layout;
+}
+
+std::string CEditCameraDlg::NameText(const Camera& camera) {
+  const std::string name = DisplayName(camera, NameSeparator::kSpace);
+  return name.empty() ? Translate(UiText("Click to define...")) : name;
+}
+
+std::string CEditCameraDlg::CircleOfConfusionText(const Camera& camera) {
+  if (camera.circle_of_confusion() < 0.0) {
+    return Translate(UiText("Click to define..."));
+  }
+  return Millimetres3(camera.circle_of_confusion());
+}
+
+std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
+  std::string text = Translate(UiText("Real %1 is displayed %2"));
+  text = ReplacePlaceholder(text, "%1", FocalValue(RealFocal(camera)).Format());
+  return ReplacePlaceholder(text, "%2",
+                            FocalValue(camera.displayed_focal()).Format());
+}
+
+void CEditCameraDlg::PlaceRow(int row, int caption_id,
+                              const std::string& caption, CCustomButton& button,
+                              int button_id, const EditCameraLayout& layout) {
+  caption_texts_[row].SetKey(caption);
+  captions_[row].set_style(CCustomStatic::kStyleNormal);
+  captions_[row].SetText(caption_texts_[row].text());
+  captions_[row].Create(this, caption_id, layout.captions[row]);
+  button.Create(this, button_id, layout.buttons[row]);
+}
+
+bool CEditCameraDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  if (camera_ == nullptr) {
+    own_camera_ = std::make_unique<Camera>();
+    camera_ = own_camera_.get();
+  }
+  Refresh();
+  SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
+
+  const EditCameraLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+  PlaceRow(0, kIdNameCaption, UiText("Name of the camera:"), name_button_,
+           kIdNameButton, layout);
+  PlaceRow(1, kIdCocCaption, UiText("Circle of confusion of the camera:"),
+           coc_button_, kIdCocButton, layout);
+  PlaceRow(2, kIdFocalCaption, UiText("Focal equivalence for display:"),
+           focal_button_, kIdFocalButton, layout);
+  return true;
+}
+
+void CEditCameraDlg::Refresh() {
+  name_button_.SetText(NameText(*camera_));
+  coc_button_.SetText(CircleOfConfusionText(*camera_));
+  focal_button_.SetText(FocalEquivalenceText(*camera_));
+}
+
+void CEditCameraDlg::OnCommand(int command_id) {
+  switch (command_id) {
+    case kIdNameButton:
+      EditName();
+      break;
+    case kIdCocButton:
+      EditCircleOfConfusion();
+      break;
+    case kIdFocalButton:
+      EditFocalEquivalence();
+      break;
+    default:
+      CBaseDlg::OnCommand(command_id);
+      break;
+  }
+}
+
+void CEditCameraDlg::EditName() {
+  CEditValueDlg entry(EntryLayout::kSingleText);
+  entry.SetTitle(UiText("Camera name"));
+  entry.SetComment(UiText("Please enter the name of your camera."));
+  entry.set_text1(DisplayName(*camera_, NameSeparator::kEscaped));
+  if (entry.RunModal() != kIdOk) return;
+  // Any name goes, the empty one included (it clears both parts).
+  SplitName(camera_, entry.text1());
+  Refresh();
+}
+
+void CEditCameraDlg::EditCircleOfConfusion() {
+  CEditValueDlg entry(EntryLayout::kSingleNumber);
+  entry.SetTitle(UiText("Circle of confusion"));
+  entry.SetComment(
+      UiText("Please enter the circle of confusion\r\nof your camera (mm)."));
+  const double current = camera_->circle_of_confusion();
+  entry.set_text1(current > 0.0 ? FormatFixed(current, 3) : std::string());
+  while (entry.RunModal() == kIdOk) {
+    const double value = ParseDecimal(entry.text1());
+    if (InRange(value, kMinCircleOfConfusion, kMaxCircleOfConfusion)) {
+      camera_->set_circle_of_confusion(value);
+      Refresh();
+      return;
+    }
+    std::string message = Translate(
+        UiText("The circle of confusion must be\r\nbetween %1 and %2."));
+    message =
+        ReplacePlaceholder(message, "%1", Millimetres3(kMinCircleOfConfusion));
+    message =
+        ReplacePlaceholder(message, "%2", Millimetres3(kMaxCircleOfConfusion));
+    ShowInvalidValue(message);
+  }
+}
+
+void CEditCameraDlg::EditFocalEquivalence() {
+  CEditValueDlg entry(EntryLayout::kCommentTwoCaptioned);
+  entry.SetTitle(UiText("Focal multiplier"));
+  entry.SetComment(UiText("Please enter focal equivalence"));
+  entry.SetCaptions(UiText("Real focal:"), UiText("Displayed focal:"));
+  entry.set_text1(FocalValue(RealFocal(*camera_)).Format());
+  entry.set_text2(FocalValue(camera_->displayed_focal()).Format());
+  entry.SetFocusField(2);
+  while (entry.RunModal() == kIdOk) {
+    const double real = ParseDecimal(entry.text1());
+    const double displayed = ParseDecimal(entry.text2());
+    if (InRange(real, kMinFocal, kMaxFocal) &&
+        InRange(displayed, kMinFocal, kMaxFocal)) {
+      camera_->set_focal_multiplier(displayed / real);
+      camera_->set_displayed_focal(displayed);
+      Refresh();
+      return;
+    }
+    std::string message;
+    if (real < kMinFocal || displayed < kMinFocal) {
+      message = Translate(UiText("Focal values must be greater than %1."));
+      message =
+          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
+    } else {
+      message = Translate(UiText("Focal values must be between\r\n%1 and %2."));
+      message =
+          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
+      message =
+          ReplacePlaceholder(message, "%2", FocalValue(kMaxFocal).Format());
+    }
+    ShowInvalidValue(message);
+  }
+}
+
+void CEditCameraDlg::OnOK() {
+  if (camera_ == nullptr ||
+      camera_->circle_of_confusion() < kDefinedCircleOfConfusion) {
+    CMessageBox box(CMessageBox::kOk, UiText("Mandatory value"),
+                    UiText("The circle of confusion is mandatory."));
+    box.RunModal();
+    return;
+  }
+  CBaseDlg::OnOK();
+}
+
+}  // namespace zorvanel

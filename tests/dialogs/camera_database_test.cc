@@ -1,0 +1,103 @@
+// The camera database apart from its dialogs: manufacturer runs, loading,
+// and the lens a database camera comes with.
+#include "dialogs/camera_database.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+
+namespace zorvanel {
+namespace {
+
+Equipment WithMakers(std::initializer_list<const char*> makers) {
+  Equipment database;
+  for (const char* maker : makers) database.add_cameras()->set_maker(maker);
+  return database;
+}
+
+TEST(ManufacturerRuns, OneRunPerStretchOfEqualMakers) {
+  using Runs = std::vector<ManufacturerRun>;
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"A", "A", "B", "B", "B"})),
+            (Runs{{"A", 0, 2}, {"B", 2, 3}}));
+  // A maker that comes back gets a row of its own for each stretch.
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"A", "B", "A"})),
+            (Runs{{"A", 0, 1}, {"B", 1, 1}, {"A", 2, 1}}));
+  // Makers compare byte for byte.
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"Acme", "acme"})),
+            (Runs{{"Acme", 0, 1}, {"acme", 1, 1}}));
+  EXPECT_TRUE(ManufacturerRuns(Equipment()).empty());
+}
+
+TEST(ManufacturerRuns, CamerasWithoutMaker) {
+  using Runs = std::vector<ManufacturerRun>;
+  // First: a row with an empty name. Last: no row, the end of the list is
+  // what closes a run and it has no maker either.
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"", "", "A"})),
+            (Runs{{"", 0, 2}, {"A", 2, 1}}));
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"A", "", ""})), (Runs{{"A", 0, 1}}));
+  EXPECT_EQ(ManufacturerRuns(WithMakers({"A", "", "B"})),
+            (Runs{{"A", 0, 1}, {"", 1, 1}, {"B", 2, 1}}));
+  EXPECT_TRUE(ManufacturerRuns(WithMakers({"", ""})).empty());
+}
+
+class CameraDatabaseFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "zvdb.XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    path_ = folder_ + "/CameraDB.ptb";
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  void Write(const std::string& bytes) {
+    std::ofstream out(path_, std::ios::binary);
+    out << bytes;
+  }
+
+  std::string folder_;
+  std::string path_;
+};
+
+TEST_F(CameraDatabaseFile, MissingDamagedOrEmptyFilesOfferNothing) {
+  CameraDatabase database;
+  EXPECT_FALSE(database.Load(path_));
+
+  // A length running past the end of the data.
+  Write(std::string("\x12\x40\x12\x01", 4));
+  EXPECT_FALSE(database.Load(path_));
+  EXPECT_EQ(database.equipment().cameras_size(), 0);
+  EXPECT_TRUE(database.runs().empty());
+
+  // Zero bytes parse as an equipment without cameras: nothing to pick.
+  Write("");
+  EXPECT_FALSE(database.Load(path_));
+}
+
+TEST_F(CameraDatabaseFile, LoadsCamerasRunsAndKitLenses) {
+  Equipment source = WithMakers({"A", "A", "B"});
+  source.add_lenses()->set_model("Kit");
+  source.mutable_cameras(0)->set_lens_index(0);
+  source.mutable_cameras(1)->set_lens_index(1);  // past the lenses
+  source.mutable_cameras(2)->set_lens_index(-1);
+  Write(source.SerializeAsString());
+
+  CameraDatabase database;
+  ASSERT_TRUE(database.Load(path_));
+  EXPECT_EQ(database.equipment().cameras_size(), 3);
+  EXPECT_EQ(database.runs().size(), 2u);
+  ASSERT_NE(database.KitLens(0), nullptr);
+  EXPECT_EQ(database.KitLens(0)->model(), "Kit");
+  EXPECT_EQ(database.KitLens(1), nullptr);
+  EXPECT_EQ(database.KitLens(2), nullptr);
+  EXPECT_EQ(database.KitLens(3), nullptr);
+  EXPECT_EQ(database.KitLens(-1), nullptr);
+}
+
+}  // namespace
+}  // namespace zorvanel
