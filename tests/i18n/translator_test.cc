@@ -87,6 +87,11 @@ TEST_F(TranslatorTest, StringsFollowTheLanguage) {
   EXPECT_EQ(distance.key(), "Distance");
   SetLanguage(0);
   EXPECT_EQ(distance.text(), "Distance");
+
+  TranslatedString later;
+  EXPECT_EQ(later.text(), "");
+  later.SetKey("Exit");
+  EXPECT_EQ(later.text(), "Quitter");
 }
 
 TEST_F(TranslatorTest, RetranslationOnlyWhenTheLanguageChanges) {
@@ -117,13 +122,6 @@ TEST_F(TranslatorTest, CopiesAreRegisteredAndDestroyedOnesForgotten) {
   SetLanguage(1);
   EXPECT_EQ(copy_target.key(), "Exit");
   EXPECT_EQ(copy_target.text(), "Beenden");
-}
-
-TEST_F(TranslatorTest, SetKeyTranslatesAtOnce) {
-  TranslatedString s;
-  EXPECT_EQ(s.text(), "");
-  s.SetKey("Exit");
-  EXPECT_EQ(s.text(), "Quitter");
 }
 
 TEST_F(TranslatorTest, PlaceholdersAreReplacedInTheTranslation) {
