@@ -193,6 +193,22 @@ TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
   EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add"}));
 }
 
+TEST_F(ListDlgTest, FlingRunsAsAChainOfPaintsAndSettlesOnARow) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 60; ++i) names.push_back("Camera " + std::to_string(i));
+  TestListDlg dlg(names);
+  // A quick upward drag, released while moving; the script's next line
+  // waits until the list has come to rest.
+  Run(dlg, "drag 240 400 240 250 5\ndump\nsoft right\n");
+  const DynaListScroller& scroller = dlg.list().scroller();
+  // Well past the drag itself, short of the end (60 * 80 - 440).
+  EXPECT_GT(scroller.scroll().y, 150);
+  EXPECT_LT(scroller.scroll().y, 4360);
+  EXPECT_EQ(scroller.scroll().y % 80, 0) << scroller.scroll().y;
+  EXPECT_FALSE(scroller.moving());
+  EXPECT_EQ(dlg.list().selected_index(), -1);  // a drag selects nothing
+}
+
 // Draws a list dialog with camera rows and a selection, saves the screen
 // for a look, and checks the parts that must be there.
 class ListDlgPicture : public DialogHarness,
