@@ -12,21 +12,17 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "mainscreen/equipment_screen.h"
+#include "mainscreen/scaled_picture.h"
 #include "optics/lens_accessor.h"
 #include "optics/value.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
-#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
 
 constexpr unsigned kWheelBitmap = 134;
 constexpr unsigned kPanelBitmap = 135;
-constexpr int kPanelDesignWidth = 480;
-constexpr int kPanelDesignHeight = 163;
-constexpr int kWheelDesignWidth = 480;
-constexpr int kWheelDesignHeight = 40;
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kPanelText = Rgb(70, 70, 70);
@@ -170,6 +166,10 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
 void CZorvanelDlg::DoLayout() {
   ComputeResults();
   layout_ = ComputeMainLayout(width(), height(), Scale());
+  panel_picture_ =
+      std::make_unique<ScaledPicture>(kPanelBitmap, layout_.panel.GetSize());
+  wheel_picture_ = std::make_unique<ScaledPicture>(
+      kWheelBitmap, layout_.WheelRect(0).GetSize());
   RefreshEquipmentTexts();
   layout_done_ = true;
 }
@@ -299,13 +299,9 @@ void CZorvanelDlg::OnPaint(Canvas& canvas) {
 
 void CZorvanelDlg::PaintPanel(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
-  if (const Bitmap* panel = GetBitmap(kPanelBitmap)) {
-    const Rect source{0, 0, kPanelDesignWidth, kPanelDesignHeight};
-    if (l.panel.GetSize() == source.GetSize()) {
-      canvas.Blit(panel->image(), source, Point{l.panel.left, 0});
-    } else {
-      canvas.Stretch(panel->image(), source, l.panel);
-    }
+  if (const Image* panel = panel_picture_->Get()) {
+    canvas.Blit(*panel, Rect{0, 0, panel->width(), panel->height()},
+                Point{l.panel.left, l.panel.top});
   }
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
@@ -350,15 +346,11 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
 
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
-  const Rect source{0, 0, kWheelDesignWidth, kWheelDesignHeight};
-  const Bitmap* wheel = GetBitmap(kWheelBitmap);
-  for (int i = 0; i < kWheelCount; ++i) {
-    if (wheel == nullptr) break;
-    const Rect dest = l.WheelRect(i);
-    if (dest.GetSize() == source.GetSize()) {
-      canvas.Blit(wheel->image(), source, Point{dest.left, dest.top});
-    } else {
-      canvas.Stretch(wheel->image(), source, dest);
+  if (const Image* wheel = wheel_picture_->Get()) {
+    for (int i = 0; i < kWheelCount; ++i) {
+      const Rect dest = l.WheelRect(i);
+      canvas.Blit(*wheel, Rect{0, 0, wheel->width(), wheel->height()},
+                  Point{dest.left, dest.top});
     }
   }
   for (int i = 0; i < kWheelCount; ++i) {

@@ -15,6 +15,7 @@
 namespace zorvanel {
 
 class Font;
+class ScaledPicture;
 
 // The main screen: the result panel on top and the three wheels (focal
 // length, aperture, focus distance) below it. Dragging a wheel picks values
@@ -126,6 +127,9 @@ class CZorvanelDlg : public CBaseDlg {
   std::string camera_line_;
   std::array<std::array<std::string, 4>, kWheelCount> reference_texts_;
   Fonts fonts_;
+  // The panel and wheel pictures at this screen's sizes (made at layout).
+  std::unique_ptr<ScaledPicture> panel_picture_;
+  std::unique_ptr<ScaledPicture> wheel_picture_;
 
   TranslatedString focal_label_;
   TranslatedString aperture_label_;
