@@ -260,11 +260,6 @@ TEST_F(ValueListTest, DumpAndNotificationsMatchTheCameraList) {
       {"text": "35 mm", "note": "", "selected": false}])js"));
   EXPECT_EQ(parent.notices,
             (std::vector<Parent::Notice>{{kNotifySelectionChanged, 0, 0}}));
-  Image image(402, 502);
-  list.Paint(image);
-  EXPECT_EQ(image.ColourAt(0, 0), Rgb(150, 150, 150));
-  EXPECT_EQ(image.ColourAt(395, 1 + 10), Rgb(230, 230, 230));  // selected
-  EXPECT_EQ(image.ColourAt(395, 1 + 90), Rgb(20, 20, 20));
 }
 
 }  // namespace

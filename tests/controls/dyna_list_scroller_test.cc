@@ -58,25 +58,6 @@ TEST(DynaListScrollerTest, ReleaseWithinFourteenPixelsIsATapFifteenIsNot) {
   }
 }
 
-TEST(DynaListScrollerTest, AnyMoveInAScrollableListMakesItADrag) {
-  DynaListScroller s = MakeScroller(20);
-  s.Press(Point{100, 100}, 1000);
-  s.Move(Point{100, 98}, 1016);
-  EXPECT_FALSE(s.Release(Point{100, 98}, 1030));
-}
-
-TEST(DynaListScrollerTest, ContentFollowsTheFingerOnBothAxes) {
-  DynaListScroller s = MakeScroller(20);
-  s.Press(Point{100, 300}, 0);
-  EXPECT_TRUE(s.Move(Point{97, 260}, 20));
-  EXPECT_EQ(s.scroll().y, 40);
-  EXPECT_EQ(s.scroll().x, 3);
-  EXPECT_TRUE(s.vertical());
-  EXPECT_DOUBLE_EQ(s.velocity(), 2.0);  // 40 pixels in 20 ms
-  // The same point again is no move at all.
-  EXPECT_FALSE(s.Move(Point{97, 260}, 40));
-}
-
 TEST(DynaListScrollerTest, TwoSamplesInTheSameMillisecondGiveAFiniteSpeed) {
   DynaListScroller s = MakeScroller(20);
   s.Press(Point{100, 300}, 500);
@@ -88,19 +69,6 @@ TEST(DynaListScrollerTest, TwoSamplesInTheSameMillisecondGiveAFiniteSpeed) {
   const int before = s.scroll().y;
   s.Advance(516);
   EXPECT_EQ(s.scroll().y - before, 24);
-}
-
-TEST(DynaListScrollerTest, FlingDecaysByTheStepRule) {
-  DynaListScroller s = MakeScroller(100);
-  uint32_t now = DragUp(s, 200, 0);
-  s.Move(Point{200, 180}, now + 20);  // 20 px in 20 ms: 1 px/ms
-  now += 20;
-  s.Release(Point{200, 180}, now);
-  const int start = s.scroll().y;
-  ASSERT_TRUE(s.Advance(now + 20));
-  // 20 ms at 1 px/ms, then the speed keeps 500 / (10 + 500) of itself.
-  EXPECT_EQ(s.scroll().y - start, 20);
-  EXPECT_NEAR(s.velocity(), 500.0 / 510.0, 1e-12);
 }
 
 TEST(DynaListScrollerTest, SlowListGlidesOnToTheNextRowBoundaryAndStops) {
@@ -182,15 +150,6 @@ TEST(DynaListScrollerTest, LongPauseDuringAGlideCannotOverflow) {
   s.Advance(now + 0xF0000000u);
   EXPECT_GE(s.scroll().y, 0);
   EXPECT_LE(s.scroll().y, 20 * kItemHeight - 500);
-}
-
-TEST(DynaListScrollerTest, ScrollToClampsAndStops) {
-  DynaListScroller s = MakeScroller(20);
-  s.ScrollTo(Point{0, 5000});
-  EXPECT_EQ(s.scroll().y, 20 * kItemHeight - 500);
-  s.ScrollTo(Point{-7, -3});
-  EXPECT_EQ(s.scroll(), (Point{0, 0}));
-  EXPECT_FALSE(s.moving());
 }
 
 }  // namespace

@@ -174,14 +174,6 @@ TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
   EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "up"}));
 }
 
-TEST_F(ListDlgTest, DoubleTapStopsAtTheTop) {
-  TestListDlg dlg({"A", "B", "C"});
-  Run(dlg, "row 1\ndbltap 336 540\ndbltap 432 540\nsoft right\n");
-  // Up once (then the button is off), down twice from the top.
-  EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"A", "C", "B"}));
-  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "down", "down"}));
-}
-
 TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
   TestListDlg dlg({"A", "B"});
   Run(dlg, "soft right\n");
