@@ -2,6 +2,7 @@
 
 #include "dialogs/camera_database.h"
 #include "dialogs/edit_camera_dlg.h"
+#include "dialogs/label_fitting.h"
 #include "dialogs/message_box.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
@@ -89,8 +90,7 @@ bool CCameraCreationModeDlg::OnInitDialog() {
       UiText("You can select your camera from\r\na list. Or create it "
              "manually. If you\r\nselect the camera from a list, you "
              "will\r\nbe able to modify its properties later."));
-  comment_label_.set_style(CCustomStatic::kStyleItalic);
-  comment_label_.SetText(comment_.text());
+  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
   comment_label_.Create(this, kIdComment, layout.comment);
 
   from_list_text_.SetKey(UiText("Select from a list..."));

@@ -1,5 +1,6 @@
 #include "dialogs/edit_value_dlg.h"
 
+#include "dialogs/label_fitting.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -88,8 +89,12 @@ EditValueLayout CEditValueDlg::Layout(EntryLayout layout, Size client,
 void CEditValueDlg::PlaceLabel(CCustomStatic& label, int id, int style,
                                const Rect& rect, const std::string& text,
                                bool visible) {
-  label.set_style(style);
-  label.SetText(text);
+  if (style == CCustomStatic::kStyleItalic) {
+    SetFittingText(label, text, rect.GetSize());
+  } else {
+    label.set_style(style);
+    label.SetText(text);
+  }
   label.Create(this, id, rect);
   label.Show(visible);
 }

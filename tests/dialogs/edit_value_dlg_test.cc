@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_harness.h"
+#include "dialogs/label_fitting.h"
 
 namespace zorvanel {
 namespace {
@@ -72,6 +73,14 @@ TEST(EditValueLayout, HalfScaleRoundsEachNumberDown) {
   // 25 + 34 + 5 + 35 = 99; buttons at 80 / 3 = 26 and 80 + 53 = 133.
   EXPECT_EQ(half.ok_button, Rect::FromXYWH(26, 99, 80, 35));
   EXPECT_EQ(half.cancel_button, Rect::FromXYWH(133, 99, 80, 35));
+}
+
+TEST(LabelFitting, BreaksAtTheSpaceNearestTheMiddle) {
+  // 37 characters, middle 18: the spaces at 16 and 21 are 2 and 3 away.
+  EXPECT_EQ(BrokenNearMiddle("Please enter the name of your camera."),
+            "Please enter the\r\nname of your camera.");
+  EXPECT_EQ(BrokenNearMiddle("a b"), "a\r\nb");
+  EXPECT_EQ(BrokenNearMiddle("Manufacturer"), "");
 }
 
 // Notes what the dialog looked like right after it opened.

@@ -1,0 +1,24 @@
+#ifndef ZORVANEL_DIALOGS_LABEL_FITTING_H_
+#define ZORVANEL_DIALOGS_LABEL_FITTING_H_
+
+#include <string>
+
+#include "controls/custom_static.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// `text` with the space nearest its middle made a line break ("\r\n");
+// empty when it has no space.
+std::string BrokenNearMiddle(const std::string& text);
+
+// Gives an italic label `text` so that it fits `box` where it can. Labels do
+// not wrap, and a comment in another language, or on a small screen, can be
+// wider than the label. One line too wide is broken in two when two lines
+// fit; failing that the smaller normal style is used, so that as much as
+// possible shows.
+void SetFittingText(CCustomStatic& label, const std::string& text, Size box);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_LABEL_FITTING_H_
