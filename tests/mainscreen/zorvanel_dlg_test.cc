@@ -167,21 +167,6 @@ TEST_F(MainScreenTest, ShowsTheDepthOfFieldAtThreeAndFortyMetres) {
   EXPECT_EQ(at40["wheels"], json({0, 0, 300}));
 }
 
-TEST_F(MainScreenTest, ImperialUnitsConvertEveryDistance) {
-  StoreFiftyMillimetre(GetData());
-  SetUnitSystem(kImperial);
-  Run("dump\n");
-  const json main = MainDump(0);
-  // 3 m = 9.8424 ft; H = 96.826 ft; near 8.9465 ft; far 10.9375 ft;
-  // DOF 1.99092 ft.
-  EXPECT_EQ(main["distance"], "9.84 ft.");
-  EXPECT_EQ(main["large"], "96.8 ft.");
-  EXPECT_EQ(main["min"], "8.95 ft.");
-  EXPECT_EQ(main["max"], "10.9 ft.");
-  EXPECT_EQ(main["fourth"], "1.99 ft.");
-  EXPECT_EQ(main["focal"], "50 mm");
-}
-
 TEST_F(MainScreenTest, EmptyLensListsShowDashes) {
   StoreFiftyMillimetre(GetData());
   Lens* lens = GetData()->mutable_equipment()->mutable_lenses(0);
@@ -333,13 +318,6 @@ TEST_F(MainScreenTest, LeavingTheEquipmentScreenWithExitEndsTheProgram) {
   EXPECT_EQ(equipment_calls_, 1);
   EXPECT_TRUE(out_.str().empty());  // the dump line never ran
   EXPECT_DOUBLE_EQ(options().focal_wheel(), 50 * 100 / 480.0);
-}
-
-TEST_F(MainScreenTest, EscapeIsIgnoredAndClosingTheWindowSaves) {
-  StoreFiftyMillimetre(GetData());
-  EXPECT_EQ(Run("tap 50 100\nkey escape\ndump\nclose\n"), kIdOk);
-  EXPECT_EQ(Dumps().size(), 1u);
-  EXPECT_FALSE(options().show_hyperfocal());
 }
 
 // ---------------------------------------------------------------------------
