@@ -15,7 +15,8 @@ inline constexpr char kNoValueText[] = "\xE2\x80\x94";  // U+2014 em dash
 // One number in a fixed internal unit that knows how to print itself.
 class Value {
  public:
-  explicit Value(double value = 0.0) : value_(value) {}
+  Value() = default;
+  explicit Value(double value) : value_(value) {}
   virtual ~Value() = default;
   Value(const Value&) = default;
   Value& operator=(const Value&) = default;
@@ -27,7 +28,7 @@ class Value {
   virtual std::string Format() const = 0;
 
  private:
-  double value_;
+  double value_ = 0.0;
 };
 
 // A distance in metres; negative means infinity (producers store -1.0).
@@ -35,7 +36,8 @@ class Value {
 // "1.5 m", "2.5 km", "12 in.", "1.24 mile") or the translation of "Infinity".
 class DistanceValue : public Value {
  public:
-  explicit DistanceValue(double metres = 0.0) : Value(metres) {}
+  DistanceValue() = default;
+  explicit DistanceValue(double metres) : Value(metres) {}
   std::string Format() const override;
 };
 
@@ -43,7 +45,8 @@ class DistanceValue : public Value {
 // ("50 mm"); a negative one prints "Infini".
 class FocalValue : public DistanceValue {
  public:
-  explicit FocalValue(double millimetres = 0.0) : DistanceValue(millimetres) {}
+  FocalValue() = default;
+  explicit FocalValue(double millimetres) : DistanceValue(millimetres) {}
   std::string Format() const override;
 };
 
