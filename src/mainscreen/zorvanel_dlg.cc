@@ -96,7 +96,12 @@ bool CZorvanelDlg::OnInitDialog() {
   // the user leaves the equipment screen without them, the program ends.
   if (EquipmentUnselected()) {
     equipment_screen_(this);
-    if (EquipmentUnselected()) OnOK();
+    if (EquipmentUnselected()) {
+      OnOK();
+    } else {
+      // The user may have picked another language there.
+      RebuildSoftKeyBar();
+    }
   }
   return true;
 }
@@ -292,17 +297,21 @@ void CZorvanelDlg::OnPaint(Canvas& canvas) {
   if (!layout_done_) DoLayout();
   const Fonts& fonts = CurrentFonts();
   canvas.FillRect(ClientRect(), kBackground);
-  PaintPanel(canvas, fonts);
+  PaintPanelPicture(canvas);
   PaintRows(canvas, fonts);
+  PaintPanelTexts(canvas, fonts);
   PaintWheels(canvas, fonts);
 }
 
-void CZorvanelDlg::PaintPanel(Canvas& canvas, const Fonts& fonts) {
-  const MainLayout& l = layout_;
+void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
   if (const Image* panel = panel_picture_->Get()) {
     canvas.Blit(*panel, Rect{0, 0, panel->width(), panel->height()},
-                Point{l.panel.left, l.panel.top});
+                Point{layout_.panel.left, layout_.panel.top});
   }
+}
+
+void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
+  const MainLayout& l = layout_;
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
     canvas.DrawText(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);

@@ -103,7 +103,8 @@ class CZorvanelDlg : public CBaseDlg {
   void DoLayout();
   const Fonts& CurrentFonts();
 
-  void PaintPanel(Canvas& canvas, const Fonts& fonts);
+  void PaintPanelPicture(Canvas& canvas);
+  void PaintPanelTexts(Canvas& canvas, const Fonts& fonts);
   void PaintRows(Canvas& canvas, const Fonts& fonts);
   void PaintWheels(Canvas& canvas, const Fonts& fonts);
 

@@ -121,14 +121,23 @@ TEST_F(MainScreenTest, FirstRunWithoutEquipmentEndsAndStoresDefaults) {
 }
 
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
+  // Language file bytes: UTF-16LE with CR LF line ends.
+  std::string bytes = "\xFF\xFE";
+  for (char c : std::string("[Exit]\nEnglish;Exit\nFrench;Quitter\n")) {
+    if (c == '\n') bytes += std::string("\r\0", 2);
+    bytes += c;
+    bytes += '\0';
+  }
+  GetTranslator().LoadFromBytes(bytes);
   equipment_screen_ = [] {
     StoreFiftyMillimetre(GetData());
+    SetLanguage(1);  // the user also switched to French there
     return kIdOk;
   };
   EXPECT_EQ(Run("dump\nsoft right\n"), kIdOk);
   EXPECT_EQ(equipment_calls_, 1);
   EXPECT_EQ(MainDump(0)["camera"], "Body + Fifty");
-  EXPECT_EQ(Dumps()[0]["softkeys"], json({"Options...", "Exit"}));
+  EXPECT_EQ(Dumps()[0]["softkeys"], json({"Options...", "Quitter"}));
 }
 
 TEST_F(MainScreenTest, SelectedEquipmentSkipsTheEquipmentScreen) {
