@@ -5,6 +5,9 @@
 //                              "empty"; FOLDER is created when missing)
 //   make_data --print FILE     prints FILE as readable lines
 //   make_data --list           the fixture names
+//   make_data --camera-db small FOLDER
+//                              writes FOLDER/CameraDB.ptb, a small camera
+//                              database for the scripts that pick from it
 
 #include <cstdio>
 #include <filesystem>
@@ -140,6 +143,30 @@ void OptionsOnly(Zorvanel* data) {
   options->set_show_hyperfocal(false);
 }
 
+// Three cameras, the first and the last each paired with a lens; the last
+// pair is selected.
+void CameraTrio(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  for (const char* model : {"Alpha", "Beta", "Gamma"}) {
+    Camera* camera = e->add_cameras();
+    camera->set_maker("Acme");
+    camera->set_model(model);
+    camera->set_circle_of_confusion(0.03);
+  }
+  for (const char* model : {"Wide", "Tele"}) {
+    Lens* lens = e->add_lenses();
+    lens->set_maker("Lumo");
+    lens->set_model(model);
+    lens->add_focals(model[0] == 'W' ? 24.0 : 135.0);
+    lens->add_apertures(4.0);
+    lens->add_distances(5.0);
+  }
+  e->mutable_cameras(0)->set_lens_index(0);
+  e->mutable_lenses(0)->set_camera_index(0);
+  PairAndSelect(e, 2, 1);
+}
+
 const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
   static const auto* fixtures =
       new std::map<std::string, std::function<void(Zorvanel*)>>{
@@ -151,8 +178,63 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"zoom", Zoom},
           {"empty_lens", EmptyLens},
           {"options_only", OptionsOnly},
+          {"camera_trio", CameraTrio},
       };
   return *fixtures;
+}
+
+// Two makers in runs; "Lumo L2" comes with an 18-55 mm kit lens, "Acme Z100"
+// with its built-in 6-24 mm zoom.
+Equipment SmallCameraDatabase() {
+  Equipment db;
+  struct Entry {
+    const char* maker;
+    const char* model;
+    double coc;
+    double multiplier;
+  };
+  const Entry kCameras[] = {{"Acme", "Z100", 0.005, 4.7},
+                            {"Acme", "Z200", 0.005, 4.7},
+                            {"Lumo", "L1", 0.03, 1.0},
+                            {"Lumo", "L2", 0.02, 1.5},
+                            {"Lumo", "L3", 0.02, 1.5}};
+  for (const Entry& entry : kCameras) {
+    Camera* camera = db.add_cameras();
+    camera->set_maker(entry.maker);
+    camera->set_model(entry.model);
+    camera->set_circle_of_confusion(entry.coc);
+    camera->set_focal_multiplier(entry.multiplier);
+    camera->set_displayed_focal(35.0);
+  }
+  const auto add_lens = [&db](int camera, const char* maker, const char* model,
+                              double min, double max) {
+    Lens* lens = db.add_lenses();
+    lens->set_maker(maker);
+    lens->set_model(model);
+    lens->set_min_focal(min);
+    lens->set_max_focal(max);
+    lens->set_camera_index(camera);
+    db.mutable_cameras(camera)->set_lens_index(db.lenses_size() - 1);
+  };
+  add_lens(0, "Acme", "Z100", 6.0, 24.0);
+  add_lens(3, "Lumo", "18-55", 18.0, 55.0);
+  return db;
+}
+
+int WriteCameraDatabase(const std::string& name, const std::string& folder) {
+  if (name != "small") {
+    std::cerr << "make_data: no camera database named " << name << "\n";
+    return 2;
+  }
+  std::filesystem::create_directories(folder);
+  std::ofstream out(folder + "/CameraDB.ptb", std::ios::binary);
+  out << SmallCameraDatabase().SerializeAsString();
+  out.close();
+  if (!out) {
+    std::cerr << "make_data: could not write into " << folder << "\n";
+    return 1;
+  }
+  return 0;
 }
 
 std::string Number(double v) {
@@ -237,8 +319,12 @@ int main(int argc, char** argv) {
     for (const auto& [name, unused] : Fixtures()) std::cout << name << "\n";
     return 0;
   }
+  if (argc == 4 && std::string(argv[1]) == "--camera-db") {
+    return WriteCameraDatabase(argv[2], argv[3]);
+  }
   if (argc != 3) {
-    std::cerr << "usage: make_data FIXTURE FOLDER | --print FILE | --list\n";
+    std::cerr << "usage: make_data FIXTURE FOLDER | --print FILE | --list | "
+                 "--camera-db small FOLDER\n";
     return 2;
   }
   if (std::string(argv[1]) == "--print") return Print(argv[2]);
