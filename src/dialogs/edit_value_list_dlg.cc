@@ -1,0 +1,351 @@
+#include "dialogs/edit_value_list_dlg.h"
+
+#include <algorithm>
+
+#include "controls/list_rows.h"
+#include "dialogs/edit_value_dlg.h"
+#include "dialogs/message_box.h"
+#include "i18n/translator.h"
+#include "optics/decimal.h"
+#include "optics/series.h"
+#include "optics/units.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kMargin = 10;
+constexpr int kGap = 20;
+constexpr int kTitleHeight = 50;
+constexpr int kItemHeight = 60;
+constexpr int kButtonCount = 4;
+
+void ShowMessage(const std::string& title, const std::string& text) {
+  CMessageBox box(CMessageBox::kOk, title, text);
+  box.RunModal();
+}
+
+bool AskYesNo(const std::string& title, const std::string& text) {
+  CMessageBox box(CMessageBox::kYesNo, title, text);
+  return box.RunModal() == kIdOk;
+}
+
+}  // namespace
+
+CEditValueListDlg::CEditValueListDlg(ValueKind kind) : kind_(kind) {}
+
+CEditValueListDlg::~CEditValueListDlg() = default;
+
+EditValueListLayout CEditValueListDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int h = client.height;
+  const int m = Scaled(scale, kMargin);
+  const int e = Scaled(scale, kGap);
+  const int t = Scaled(scale, kTitleHeight);
+  const int list_width = 2 * (w - 3 * m) / 5;
+  const int list_height = h - t - e - m;
+  const int button_height = (list_height - 3 * e) / kButtonCount;
+  const int button_width = w - 3 * m - list_width;
+  EditValueListLayout layout;
+  layout.item_height = Scaled(scale, kItemHeight);
+  layout.title = Rect::FromXYWH(0, 0, w, t);
+  layout.list = Rect::FromXYWH(m, t + e, list_width, list_height);
+  for (int i = 0; i < kButtonCount; ++i) {
+    layout.buttons[i] =
+        Rect::FromXYWH(list_width + 2 * m, t + e + i * (e + button_height),
+                       button_width, button_height);
+  }
+  return layout;
+}
+
+int CEditValueListDlg::AddRow(double stored, int index) {
+  switch (kind_) {
+    case ValueKind::kAperture:
+      return list_.AddApertureRow(stored, index);
+    case ValueKind::kDistance:
+      return list_.AddDistanceRow(stored, index);
+    case ValueKind::kFocal:
+      break;
+  }
+  return list_.AddFocalRow(stored, index);
+}
+
+void CEditValueListDlg::AppendValue(double stored) { AddRow(stored, -1); }
+
+std::vector<double> CEditValueListDlg::Keys() const {
+  std::vector<double> keys;
+  keys.reserve(list_.item_count());
+  for (int i = 0; i < list_.item_count(); ++i) {
+    keys.push_back(list_.GetEffectiveValue(i));
+  }
+  return keys;
+}
+
+bool CEditValueListDlg::InsertValue(double stored) {
+  const std::optional<int> index =
+      InsertionIndex(Keys(), ValueKey(kind_, stored));
+  if (!index) return false;
+  const int selected = list_.selected_index();
+  const bool had_selection = selected >= 0 && selected < list_.item_count();
+  AddRow(stored, *index);
+  // The list keeps the selected position; move it along so that the value
+  // the user chose stays chosen (and "Remove one" removes that one).
+  if (had_selection && *index <= selected) list_.SelectItem(selected + 1);
+  return true;
+}
+
+std::vector<double> CEditValueListDlg::Values() const {
+  std::vector<double> values;
+  values.reserve(list_.item_count());
+  for (int i = 0; i < list_.item_count(); ++i) {
+    values.push_back(list_.GetStoredValue(i));
+  }
+  return values;
+}
+
+void CEditValueListDlg::PlaceButton(int k, const Rect& rect) {
+  static constexpr std::array<const char*, kButtonCount> kTexts = {
+      UiText("Add one..."), UiText("Add range..."), UiText("Remove one"),
+      UiText("Remove all")};
+  button_texts_[k].SetKey(kTexts[k]);
+  CCustomButton& button = buttons_[k];
+  button.SetIcon(kIcons[k], false);
+  button.SetText(button_texts_[k].text());
+  button.Create(this, kIdAddOne + k, rect);
+}
+
+bool CEditValueListDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
+  const EditValueListLayout layout = Layout(ClientRect().GetSize(), Scale());
+
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+
+  list_.Create(this, kIdList, layout.list);
+  list_.InitSingleColumn(0, layout.item_height);
+
+  for (int k = 0; k < kButtonCount; ++k) PlaceButton(k, layout.buttons[k]);
+  UpdateRemoveButton();
+  return true;
+}
+
+void CEditValueListDlg::UpdateRemoveButton() {
+  const int s = list_.selected_index();
+  buttons_[kIdRemoveOne - kIdAddOne].Enable(s >= 0 && s < list_.item_count());
+}
+
+int CEditValueListDlg::OnNotify(int code, int a, int b) {
+  if (code == kNotifySelectionChanged) UpdateRemoveButton();
+  return 0;
+}
+
+void CEditValueListDlg::OnCommand(int command_id) {
+  if (command_id < kIdAddOne || command_id > kIdRemoveAll) {
+    CBaseDlg::OnCommand(command_id);
+    return;
+  }
+  if (!buttons_[command_id - kIdAddOne].enabled()) return;
+  switch (command_id) {
+    case kIdAddOne:
+      AddOne();
+      break;
+    case kIdAddRange:
+      AddRange();
+      break;
+    case kIdRemoveOne:
+      RemoveOne();
+      break;
+    case kIdRemoveAll:
+      RemoveAll();
+      break;
+  }
+  list_.Invalidate(false);
+}
+
+std::string CEditValueListDlg::DistanceUnitText() {
+  return Translate(GetUnitSystem() != kMetric ? UiText("ft.") : UiText("m"));
+}
+
+std::string CEditValueListDlg::FormatStored(double stored) const {
+  switch (kind_) {
+    case ValueKind::kAperture:
+      return ApertureValue(stored).Format();
+    case ValueKind::kDistance:
+      return DistanceValue(stored).Format();
+    case ValueKind::kFocal:
+      break;
+  }
+  return FocalValue(stored).Format();
+}
+
+// Reports a value beyond what the kind allows; the entry then reopens.
+void CEditValueListDlg::ShowTooLarge() const {
+  ShowMessage(UiText("Invalid value"),
+              ReplacePlaceholder(
+                  Translate(UiText("No value may be\r\ngreater than %1.")),
+                  "%1", FormatStored(MaximumValue(kind_))));
+}
+
+void CEditValueListDlg::AddOne() {
+  CEditValueDlg entry(EntryLayout::kSingleNumber);
+  switch (kind_) {
+    case ValueKind::kFocal:
+      entry.SetTitle(UiText("New focal value"));
+      entry.SetComment(
+          UiText("Please enter a new focal value\r\nfor your lens (mm)."));
+      break;
+    case ValueKind::kAperture:
+      entry.SetTitle(UiText("New aperture value"));
+      entry.SetComment(UiText(
+          "Please enter a new aperture value\r\nfor your lens (enter n for "
+          "f/n)."));
+      break;
+    case ValueKind::kDistance:
+      entry.SetTitle(UiText("New distance value"));
+      entry.SetComment(ReplacePlaceholder(
+          Translate(UiText("Please enter a new focusing distance\r\nfor your "
+                           "lens (%1).")),
+          "%1", DistanceUnitText()));
+      break;
+  }
+  while (entry.RunModal() == kIdOk) {
+    const double stored =
+        StoredFromTyped(kind_, ParseDecimal(entry.text1()), GetUnitSystem());
+    if (!(stored > kMinimumValue)) {
+      ShowMessage(UiText("Invalid value"),
+                  UiText("You must enter a positive and\r\nnon null value."));
+      continue;
+    }
+    if (!IsAcceptableValue(kind_, stored)) {
+      ShowTooLarge();
+      continue;
+    }
+    if (!InsertValue(stored)) ReportDuplicate(stored);
+    return;
+  }
+}
+
+void CEditValueListDlg::ReportDuplicate(double stored) const {
+  if (kind_ != ValueKind::kAperture) {
+    ShowMessage(UiText("Existing value"),
+                UiText("This value already exists.\r\nIt has not been added."));
+    return;
+  }
+  ShowMessage(
+      UiText("Existing value"),
+      ReplacePlaceholder(
+          Translate(UiText("The aperture you have entered\r\nhas been "
+                           "converted into real\r\naperture (f/%1), and this "
+                           "real\r\naperture already exists in the list.\r\nSo "
+                           "it has not been added.")),
+          "%1", FormatFixed(ValueKey(kind_, stored), 3)));
+}
+
+void CEditValueListDlg::AddRange() {
+  CEditValueDlg entry(EntryLayout::kCommentTwoCaptioned);
+  switch (kind_) {
+    case ValueKind::kFocal:
+      entry.SetTitle(UiText("New focal values"));
+      entry.SetComment(UiText("Enter focal range in mm"));
+      entry.SetCaptions(UiText("Min focal"), UiText("Max focal"));
+      break;
+    case ValueKind::kAperture:
+      entry.SetTitle(UiText("New aperture values"));
+      entry.SetComment(UiText("Please enter n for f/n"));
+      entry.SetCaptions(UiText("Min aperture"), UiText("Max aperture"));
+      break;
+    case ValueKind::kDistance:
+      entry.SetTitle(UiText("New distance values"));
+      entry.SetComment(
+          ReplacePlaceholder(Translate(UiText("Enter distance range (%1)")),
+                             "%1", DistanceUnitText()));
+      entry.SetCaptions(UiText("Min distance"), UiText("Max distance"));
+      break;
+  }
+  while (entry.RunModal() == kIdOk) {
+    const double a = ParseDecimal(entry.text1());
+    const double b = ParseDecimal(entry.text2());
+    if (!(a > kMinimumValue && b > kMinimumValue)) {
+      ShowMessage(UiText("Invalid value"),
+                  UiText("You must enter positive and\r\nnon null values."));
+      continue;
+    }
+    const double lo = std::min(a, b);
+    const double hi = std::max(a, b);
+    if (!IsAcceptableValue(kind_,
+                           StoredFromTyped(kind_, hi, GetUnitSystem()))) {
+      ShowTooLarge();
+      continue;
+    }
+    if (!InsertRange(lo, hi)) {
+      ShowMessage(UiText("Existing value(s)"),
+                  UiText("Some values where already existing,\r\nthey have "
+                         "not been added."));
+    }
+    return;
+  }
+}
+
+bool CEditValueListDlg::InsertRange(double lo, double hi) {
+  bool all_new = true;
+  switch (kind_) {
+    case ValueKind::kFocal: {
+      std::vector<FocalValue> values;
+      GenerateFocalRange(lo, hi, &values, 1.0);
+      for (const FocalValue& v : values) all_new &= InsertValue(v.GetValue());
+      break;
+    }
+    case ValueKind::kAperture: {
+      std::vector<ApertureValue> values;
+      SelectApertureRange(lo, hi, &values);
+      for (const ApertureValue& v : values) {
+        all_new &= InsertValue(v.GetNominal());
+      }
+      break;
+    }
+    case ValueKind::kDistance: {
+      const int units = GetUnitSystem();
+      std::vector<DistanceValue> values;
+      SelectDistanceRange(StoredFromTyped(kind_, lo, units),
+                          StoredFromTyped(kind_, hi, units), &values);
+      for (const DistanceValue& v : values) {
+        all_new &= InsertValue(v.GetValue());
+      }
+      break;
+    }
+  }
+  return all_new;
+}
+
+void CEditValueListDlg::RemoveOne() {
+  const int s = list_.selected_index();
+  if (s < 0 || s >= list_.item_count()) return;
+  const std::string question = ReplacePlaceholder(
+      Translate(UiText("Do you want to delete\r\nthe value %1?")), "%1",
+      FormatStored(list_.GetStoredValue(s)));
+  if (!AskYesNo(UiText("Delete value?"), question)) return;
+  list_.DeleteItem(s);
+  AfterRemoval();
+}
+
+void CEditValueListDlg::RemoveAll() {
+  if (!AskYesNo(UiText("Delete values?"),
+                UiText("Do you want to delete all values?"))) {
+    return;
+  }
+  list_.DeleteAllItems();
+  AfterRemoval();
+}
+
+void CEditValueListDlg::AfterRemoval() {
+  // The list keeps the selected position, which now shows another value (or
+  // none): nothing the user did not choose may look chosen or be removed by
+  // the next "Remove one".
+  list_.ClearSelection();
+  UpdateRemoveButton();
+}
+
+}  // namespace zorvanel

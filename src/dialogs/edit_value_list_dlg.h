@@ -1,0 +1,116 @@
+#ifndef ZORVANEL_DIALOGS_EDIT_VALUE_LIST_DLG_H_
+#define ZORVANEL_DIALOGS_EDIT_VALUE_LIST_DLG_H_
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "controls/custom_button.h"
+#include "controls/custom_static.h"
+#include "controls/value_dyna_list.h"
+#include "dialogs/base_dlg.h"
+#include "dialogs/value_insertion.h"
+#include "i18n/translated_string.h"
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Where the parts of the value list dialog go, from its client size and the
+// screen scale: the title on top, the list on the left (two fifths of the
+// width) and the four buttons stacked on its right.
+struct EditValueListLayout {
+  int item_height = 0;
+  Rect title;
+  Rect list;
+  std::array<Rect, 4> buttons;  // Add one, Add range, Remove one, Remove all
+};
+
+// Edits one list of a lens (focal lengths, apertures or focus distances):
+// values are added one at a time or as a range of the standard series, and
+// removed one at a time or all at once. The rows stay sorted by key and free
+// of duplicates (apertures compared by their real f-number). Distances are
+// typed in the unit system in force and kept in metres. The dialog works on
+// its rows only; on "Ok" the caller reads them back with Values().
+//
+//   CEditValueListDlg dlg(ValueKind::kAperture);
+//   dlg.SetTitle(UiText("Edit aperture values"));
+//   for (double f : lens.apertures()) dlg.AppendValue(f);
+//   if (dlg.RunModal() == kIdOk) store(dlg.Values());
+class CEditValueListDlg : public CBaseDlg {
+ public:
+  static constexpr int kIdTitle = 1007;
+  static constexpr int kIdList = 1037;
+  static constexpr int kIdAddOne = 1000;
+  static constexpr int kIdAddRange = 1001;
+  static constexpr int kIdRemoveOne = 1002;
+  static constexpr int kIdRemoveAll = 1003;
+  // Icons of the four buttons, in the order of their ids.
+  static constexpr std::array<int, 4> kIcons = {178, 179, 183, 184};
+
+  explicit CEditValueListDlg(ValueKind kind);
+  ~CEditValueListDlg() override;
+
+  std::string ClassName() const override { return "CEditValueListDlg"; }
+  std::string Title() const override { return title_.text(); }
+
+  ValueKind kind() const { return kind_; }
+  // The English title, shown translated; set before the dialog runs.
+  void SetTitle(const std::string& english) { title_.SetKey(english); }
+
+  // Appends a stored value as the last row, unsorted: a list keeps the
+  // order it was loaded in.
+  void AppendValue(double stored);
+  // Puts a stored value at its sorted place; false (and nothing added) when
+  // a row has the same key.
+  bool InsertValue(double stored);
+  // The rows' stored values in row order.
+  std::vector<double> Values() const;
+
+  CValueDynaList& list() { return list_; }
+  const CValueDynaList& list() const { return list_; }
+
+  static EditValueListLayout Layout(Size client, int scale);
+
+  // The four buttons run their commands (a disabled one does nothing).
+  void OnCommand(int command_id) override;
+
+ protected:
+  bool OnInitDialog() override;
+  int OnNotify(int code, int a, int b) override;
+
+ private:
+  int AddRow(double stored, int index);
+  std::vector<double> Keys() const;
+  // "Remove one" works only on a selected row.
+  void UpdateRemoveButton();
+  void PlaceButton(int k, const Rect& rect);
+
+  void AddOne();
+  void AddRange();
+  // Inserts every value of the range that is not there yet; false when at
+  // least one was there already.
+  bool InsertRange(double lo, double hi);
+  void RemoveOne();
+  void RemoveAll();
+  void AfterRemoval();
+
+  // The translated unit distances are typed in: "ft." or "m".
+  static std::string DistanceUnitText();
+  // The value printed as its row shows it ("50 mm", "f/2.8", "1.5 m").
+  std::string FormatStored(double stored) const;
+  void ShowTooLarge() const;
+  // An aperture names the real f-number it fell on, which the user may not
+  // recognise from the number typed.
+  void ReportDuplicate(double stored) const;
+
+  const ValueKind kind_;
+  TranslatedString title_;
+  std::array<TranslatedString, 4> button_texts_;
+  CCustomStatic title_label_;
+  CValueDynaList list_;
+  std::array<CCustomButton, 4> buttons_;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_EDIT_VALUE_LIST_DLG_H_

@@ -1,0 +1,218 @@
+// The value list dialog: its layout (worked out by hand from the design
+// sizes: margin 10, gap 20, title 50), and the add and remove commands run
+// headless through the entry dialog and the message boxes they open.
+#include "dialogs/edit_value_list_dlg.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_harness.h"
+#include "dialogs/edit_value_dlg.h"
+#include "dialogs/message_box.h"
+
+namespace zorvanel {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(EditValueListLayout, ListOnTheLeftAndFourButtonsStackedBeside) {
+  // 480 x 588: list width 2 * 450 / 5 = 180, height 588 - 80 = 508, buttons
+  // (508 - 60) / 4 = 112 high and 480 - 30 - 180 = 270 wide at x = 200.
+  const EditValueListLayout full = CEditValueListDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
+  EXPECT_EQ(full.list, Rect::FromXYWH(10, 70, 180, 508));
+  EXPECT_EQ(full.buttons[0], Rect::FromXYWH(200, 70, 270, 112));
+  EXPECT_EQ(full.buttons[1], Rect::FromXYWH(200, 202, 270, 112));
+  EXPECT_EQ(full.buttons[3], Rect::FromXYWH(200, 466, 270, 112));
+  // The last button ends where the list does, a margin above the bottom.
+  EXPECT_EQ(full.buttons[3].bottom, 578);
+
+  // 240 x 294 at S = 50: margin 5, gap 10, title 25; list 90 x 254, buttons
+  // (254 - 30) / 4 = 56 high, 135 wide.
+  const EditValueListLayout half = CEditValueListDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.list, Rect::FromXYWH(5, 35, 90, 254));
+  EXPECT_EQ(half.buttons[2], Rect::FromXYWH(100, 167, 135, 56));
+}
+
+class EditValueListRun : public DialogHarness {
+ protected:
+  // The first dump whose dialog is `name`.
+  nlohmann::json DumpOf(const std::string& name, int nth = 0) const {
+    for (const auto& dump : Dumps()) {
+      if (dump["dialog"] == name && nth-- == 0) return dump;
+    }
+    ADD_FAILURE() << "no dump of " << name;
+    return nlohmann::json::object();
+  }
+};
+
+TEST_F(EditValueListRun, AddOneSortsAndRefusesAValueAlreadyThere) {
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  for (double v : {24.0, 35.0, 85.0}) dlg.AppendValue(v);
+  EXPECT_EQ(Run(dlg,
+                "click 1000\ndump\ntype 50\nkey enter\n"
+                "click 1000\ntype 35\nkey enter\ndump\nkey enter\n"
+                "dump\nsoft left\n"),
+            kIdOk);
+  EXPECT_THAT(dlg.Values(), ElementsAre(24.0, 35.0, 50.0, 85.0));
+
+  const auto entry = DumpOf("CEditValueDlg");
+  EXPECT_EQ(entry["title"], "New focal value");
+  EXPECT_EQ(Control(entry, CEditValueDlg::kIdComment)["text"],
+            "Please enter a new focal value\r\nfor your lens (mm).");
+  const auto message = DumpOf("CMessageBox");
+  EXPECT_EQ(message["title"], "Existing value");
+  EXPECT_EQ(Control(message, CMessageBox::kIdMessage)["text"],
+            "This value already exists.\r\nIt has not been added.");
+  const auto list = DumpOf("CEditValueListDlg");
+  EXPECT_EQ(list["rows"][2]["text"], "50 mm");
+  EXPECT_EQ(list["softkeys"][0], "Ok");
+  EXPECT_EQ(list["softkeys"][1], "Cancel");
+}
+
+TEST_F(EditValueListRun, ApertureOnTheSameRealFNumberIsReportedAsSuch) {
+  CEditValueListDlg dlg(ValueKind::kAperture);
+  dlg.AppendValue(2.8);
+  Run(dlg, "click 1000\ntype 2.9\nkey enter\ndump\nkey enter\nsoft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(2.8));
+  const auto message = DumpOf("CMessageBox");
+  EXPECT_EQ(Control(message, CMessageBox::kIdMessage)["text"],
+            "The aperture you have entered\r\nhas been converted into "
+            "real\r\naperture (f/2.828), and this real\r\naperture already "
+            "exists in the list.\r\nSo it has not been added.");
+}
+
+TEST_F(EditValueListRun, ImperialDistanceIsTypedInFeetAndStoredInMetres) {
+  SetUnitSystem(kImperial);
+  CEditValueListDlg dlg(ValueKind::kDistance);
+  Run(dlg, "click 1000\ndump\ntype 10\nkey enter\ndump\nsoft left\n");
+  ASSERT_EQ(dlg.Values().size(), 1u);
+  EXPECT_DOUBLE_EQ(dlg.Values()[0], 3.0480370641307);
+  EXPECT_EQ(Control(DumpOf("CEditValueDlg"), CEditValueDlg::kIdComment)["text"],
+            "Please enter a new focusing distance\r\nfor your lens (ft.).");
+  EXPECT_EQ(DumpOf("CEditValueListDlg")["rows"][0]["text"], "10 ft.");
+}
+
+TEST_F(EditValueListRun, InvalidEntriesReopenWithTheRejectedText) {
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  dlg.AppendValue(50.0);
+  Run(dlg,
+      "click 1000\ntype 0\nkey enter\ndump\nkey enter\n"
+      "dump\nkey backspace\nkey enter\ndump\nkey enter\n"
+      "type -5\nkey enter\nkey enter\n"
+      "type 20000\nkey enter\ndump\nkey enter\n"
+      "dump\nkey escape\nsoft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(50.0));
+
+  const auto zero = DumpOf("CMessageBox", 0);
+  EXPECT_EQ(zero["title"], "Invalid value");
+  EXPECT_EQ(Control(zero, CMessageBox::kIdMessage)["text"],
+            "You must enter a positive and\r\nnon null value.");
+  EXPECT_EQ(
+      Control(DumpOf("CEditValueDlg", 0), CEditValueDlg::kIdField1)["text"],
+      "0");
+  // An emptied field is refused the same way.
+  EXPECT_EQ(DumpOf("CMessageBox", 1)["title"], "Invalid value");
+  const auto too_large = DumpOf("CMessageBox", 2);
+  EXPECT_EQ(too_large["title"], "Invalid value");
+  EXPECT_EQ(Control(too_large, CMessageBox::kIdMessage)["text"],
+            "No value may be\r\ngreater than 10000 mm.");
+  EXPECT_EQ(
+      Control(DumpOf("CEditValueDlg", 1), CEditValueDlg::kIdField1)["text"],
+      "20000");
+}
+
+TEST_F(EditValueListRun, AddRangeInsertsAroundPresentValues) {
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  dlg.AppendValue(35.0);
+  // 24 to 70: 46 has no divisor from 20 down to 6, so 10 values 46 / 9 mm
+  // apart, each rounded to the millimetre; none of them is 35.
+  Run(dlg,
+      "click 1001\ndump\ntype 24\nclick 1022\ntype 70\nkey enter\ndump\n"
+      "soft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(24.0, 29.0, 34.0, 35.0, 39.0, 44.0,
+                                        50.0, 55.0, 60.0, 65.0, 70.0));
+  const auto entry = DumpOf("CEditValueDlg");
+  EXPECT_EQ(entry["title"], "New focal values");
+  EXPECT_EQ(Control(entry, CEditValueDlg::kIdCaption1)["text"], "Min focal");
+  EXPECT_EQ(Control(entry, CEditValueDlg::kIdCaption2)["text"], "Max focal");
+  // No message box came between the entry and the list.
+  EXPECT_EQ(Dumps().size(), 2u);
+}
+
+TEST_F(EditValueListRun, RangeWithPresentValuesReportsThemAndAddsTheRest) {
+  CEditValueListDlg dlg(ValueKind::kAperture);
+  dlg.AppendValue(32.0);
+  // Reversed bounds are put in order: 30 to 40 gives 28, 32 and 45.
+  Run(dlg,
+      "click 1001\ntype 40\nclick 1022\ntype 30\nkey enter\ndump\n"
+      "key enter\nsoft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(28.0, 32.0, 45.0));
+  const auto message = DumpOf("CMessageBox");
+  EXPECT_EQ(message["title"], "Existing value(s)");
+  EXPECT_EQ(Control(message, CMessageBox::kIdMessage)["text"],
+            "Some values where already existing,\r\nthey have not been added.");
+}
+
+TEST_F(EditValueListRun, RangeWithABoundAtZeroIsRefused) {
+  CEditValueListDlg dlg(ValueKind::kDistance);
+  Run(dlg,
+      "click 1001\ndump\ntype 0\nclick 1022\ntype 10\nkey enter\ndump\n"
+      "key enter\nkey escape\nsoft left\n");
+  EXPECT_TRUE(dlg.Values().empty());
+  EXPECT_EQ(Control(DumpOf("CEditValueDlg"), CEditValueDlg::kIdComment)["text"],
+            "Enter distance range (m)");
+  EXPECT_EQ(Control(DumpOf("CMessageBox"), CMessageBox::kIdMessage)["text"],
+            "You must enter positive and\r\nnon null values.");
+}
+
+TEST_F(EditValueListRun, SelectionFollowsItsValueAndRemoveOneAsksFirst) {
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  for (double v : {24.0, 35.0, 85.0}) dlg.AppendValue(v);
+  // 35 is selected; 10 goes in before it, and 35 must stay the one chosen.
+  Run(dlg,
+      "dump\nrow 1\ndump\nclick 1000\ntype 10\nkey enter\n"
+      "click 1002\ndump\nclick 2\nclick 1002\nclick 1\ndump\nsoft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(10.0, 24.0, 85.0));
+
+  EXPECT_EQ(Control(DumpOf("CEditValueListDlg", 0),
+                    CEditValueListDlg::kIdRemoveOne)["enabled"],
+            false);
+  EXPECT_EQ(Control(DumpOf("CEditValueListDlg", 1),
+                    CEditValueListDlg::kIdRemoveOne)["enabled"],
+            true);
+  const auto question = DumpOf("CMessageBox");
+  EXPECT_EQ(question["title"], "Delete value?");
+  EXPECT_EQ(Control(question, CMessageBox::kIdMessage)["text"],
+            "Do you want to delete\r\nthe value 35 mm?");
+  // After the removal nothing is selected and "Remove one" rests.
+  const auto after = DumpOf("CEditValueListDlg", 2);
+  for (const auto& row : after["rows"]) EXPECT_EQ(row["selected"], false);
+  EXPECT_EQ(Control(after, CEditValueListDlg::kIdRemoveOne)["enabled"], false);
+}
+
+TEST_F(EditValueListRun, RemoveAllEmptiesTheListOnlyOnYes) {
+  CEditValueListDlg dlg(ValueKind::kAperture);
+  for (double v : {2.8, 4.0, 5.6}) dlg.AppendValue(v);
+  EXPECT_EQ(Run(dlg, "click 1003\ndump\nclick 2\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(dlg.Values().size(), 3u);
+  EXPECT_EQ(DumpOf("CMessageBox")["title"], "Delete values?");
+
+  CEditValueListDlg again(ValueKind::kAperture);
+  for (double v : {2.8, 4.0, 5.6}) again.AppendValue(v);
+  EXPECT_EQ(Run(again, "click 1003\nclick 1\nsoft left\n"), kIdOk);
+  EXPECT_TRUE(again.Values().empty());
+}
+
+TEST_F(EditValueListRun, ListLoadedOutOfOrderKeepsItsOrder) {
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  for (double v : {50.0, 35.0, 85.0}) dlg.AppendValue(v);
+  Run(dlg, "click 1000\ntype 40\nkey enter\nsoft left\n");
+  EXPECT_THAT(dlg.Values(), ElementsAre(40.0, 50.0, 35.0, 85.0));
+}
+
+}  // namespace
+}  // namespace zorvanel

@@ -1,0 +1,77 @@
+// The rule that keeps a lens list sorted and free of duplicates, and the
+// bounds of typed values. Real f-numbers are sixths of a stop, 2^(k/12):
+// f/2.8 and f/2.9 both fall on k = 18, 2^1.5 = 2.8284271.
+#include "dialogs/value_insertion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "optics/units.h"
+
+namespace zorvanel {
+namespace {
+
+TEST(InsertionIndex, GoesBeforeTheFirstGreaterKeyAndRefusesDuplicates) {
+  const std::vector<double> keys = {24.0, 35.0, 85.0};
+  EXPECT_EQ(InsertionIndex(keys, 50.0), 2);
+  EXPECT_EQ(InsertionIndex(keys, 10.0), 0);
+  EXPECT_EQ(InsertionIndex(keys, 200.0), 3);
+  EXPECT_EQ(InsertionIndex(keys, 35.0), std::nullopt);
+  EXPECT_EQ(InsertionIndex({}, 35.0), 0);
+}
+
+TEST(InsertionIndex, AListLoadedOutOfOrderGetsNoSecondCopy) {
+  // The walk stops at 50, before it could meet the 35 behind it.
+  const std::vector<double> keys = {50.0, 35.0, 85.0};
+  EXPECT_EQ(InsertionIndex(keys, 35.0), std::nullopt);
+  EXPECT_EQ(InsertionIndex(keys, 85.0), std::nullopt);
+  EXPECT_EQ(InsertionIndex(keys, 40.0), 0);
+  EXPECT_EQ(InsertionIndex(keys, 60.0), 2);
+}
+
+TEST(ValueKey, AperturesCompareByTheirRealFNumber) {
+  const double real = std::pow(2.0, 18.0 / 12.0);
+  EXPECT_NEAR(ValueKey(ValueKind::kAperture, 2.8), real, 1e-12);
+  EXPECT_EQ(ValueKey(ValueKind::kAperture, 2.9),
+            ValueKey(ValueKind::kAperture, 2.8));
+  EXPECT_NE(ValueKey(ValueKind::kAperture, 3.2),
+            ValueKey(ValueKind::kAperture, 2.8));
+  // Focal lengths and distances compare as stored.
+  EXPECT_EQ(ValueKey(ValueKind::kFocal, 2.9), 2.9);
+  EXPECT_EQ(ValueKey(ValueKind::kDistance, 2.9), 2.9);
+}
+
+TEST(StoredFromTyped, OnlyDistancesTypedInFeetAreConverted) {
+  EXPECT_DOUBLE_EQ(StoredFromTyped(ValueKind::kDistance, 10.0, kImperial),
+                   3.0480370641307);
+  EXPECT_EQ(StoredFromTyped(ValueKind::kDistance, 10.0, kMetric), 10.0);
+  EXPECT_EQ(StoredFromTyped(ValueKind::kFocal, 10.0, kImperial), 10.0);
+  EXPECT_EQ(StoredFromTyped(ValueKind::kAperture, 10.0, kImperial), 10.0);
+}
+
+TEST(IsAcceptableValue, AboveTheMinimumUpToTheKindsMaximumAndFinite) {
+  for (ValueKind kind :
+       {ValueKind::kFocal, ValueKind::kAperture, ValueKind::kDistance}) {
+    EXPECT_FALSE(IsAcceptableValue(kind, 0.0));
+    EXPECT_FALSE(IsAcceptableValue(kind, -5.0));
+    EXPECT_FALSE(IsAcceptableValue(kind, 0.001));
+    EXPECT_TRUE(IsAcceptableValue(kind, 0.0011));
+    EXPECT_TRUE(IsAcceptableValue(kind, MaximumValue(kind)));
+    EXPECT_FALSE(
+        IsAcceptableValue(kind, std::nextafter(MaximumValue(kind), 1e300)));
+    EXPECT_FALSE(
+        IsAcceptableValue(kind, std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(
+        IsAcceptableValue(kind, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(IsAcceptableValue(kind, std::numeric_limits<double>::max()));
+  }
+  EXPECT_EQ(MaximumValue(ValueKind::kFocal), 10000.0);
+  EXPECT_EQ(MaximumValue(ValueKind::kAperture), 1000.0);
+  EXPECT_EQ(MaximumValue(ValueKind::kDistance), 100000.0);
+}
+
+}  // namespace
+}  // namespace zorvanel
