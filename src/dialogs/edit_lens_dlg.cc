@@ -1,0 +1,194 @@
+#include "dialogs/edit_lens_dlg.h"
+
+#include "data/names.h"
+#include "dialogs/edit_value_dlg.h"
+#include "dialogs/edit_value_list_dlg.h"
+#include "i18n/translator.h"
+#include "optics/value.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kTitleHeight = 50;
+constexpr int kCaptionHeight = 25;
+constexpr int kButtonHeight = 90;
+constexpr int kMargin = 10;
+constexpr int kSpace = 20;
+
+// "%1" of `pattern` replaced by the first value, or by the first and the last
+// joined by " - " when there are more; `format` prints one stored value.
+template <typename Format>
+std::string ListText(const google::protobuf::RepeatedField<double>& values,
+                     const char* empty_text, const char* pattern,
+                     Format format) {
+  if (values.empty()) return Translate(empty_text);
+  std::string range = format(values.Get(0));
+  if (values.size() > 1) range += " - " + format(values.Get(values.size() - 1));
+  return ReplacePlaceholder(Translate(pattern), "%1", range);
+}
+
+}  // namespace
+
+CEditLensDlg::CEditLensDlg() = default;
+CEditLensDlg::~CEditLensDlg() = default;
+
+EditLensLayout CEditLensDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int t = Scaled(scale, kTitleHeight);
+  const int c = Scaled(scale, kCaptionHeight);
+  const int b = Scaled(scale, kButtonHeight);
+  const int m = Scaled(scale, kMargin);
+  const int f = Scaled(scale, kSpace);
+  const int y1 = t + f + c + 2 * m + f + b;
+  EditLensLayout layout;
+  layout.title = Rect::FromXYWH(0, 0, w, t);
+  layout.caption = Rect::FromXYWH(0, t + f, w, c);
+  layout.name_button = Rect::FromXYWH(m, t + f + c + m, w - 2 * m, b);
+  layout.focal_button = Rect::FromXYWH(m, y1, w - 2 * m, b);
+  layout.aperture_button = Rect::FromXYWH(m, y1 + m + b, w - 2 * m, b);
+  layout.distance_button = Rect::FromXYWH(m, y1 + 2 * (m + b), w - 2 * m, b);
+  return layout;
+}
+
+std::string CEditLensDlg::NameText(const Lens& lens) {
+  const std::string name = DisplayName(lens, NameSeparator::kSpace);
+  return name.empty() ? Translate(UiText("Click to define...")) : name;
+}
+
+std::string CEditLensDlg::FocalText(const Lens& lens) {
+  return ListText(lens.focals(), UiText("Define focal values..."),
+                  UiText("Focal: %1..."),
+                  [](double v) { return FocalValue(v).Format(); });
+}
+
+std::string CEditLensDlg::ApertureText(const Lens& lens) {
+  // Narrowed as the wheels narrow it, so 2.8 prints as f/2.8.
+  return ListText(
+      lens.apertures(), UiText("Define aperture values..."),
+      UiText("Aperture: %1..."), [](double v) {
+        return ApertureValue(static_cast<double>(static_cast<float>(v)))
+            .Format();
+      });
+}
+
+std::string CEditLensDlg::DistanceText(const Lens& lens) {
+  return ListText(lens.distances(), UiText("Define distance values..."),
+                  UiText("Distance: %1..."),
+                  [](double v) { return DistanceValue(v).Format(); });
+}
+
+void CEditLensDlg::PlaceButton(CCustomButton& button, int id, int icon,
+                               const Rect& rect) {
+  if (icon != 0) button.SetIcon(icon, false);
+  button.Create(this, id, rect);
+}
+
+bool CEditLensDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  if (lens_ == nullptr) {
+    own_lens_ = std::make_unique<Lens>();
+    lens_ = own_lens_.get();
+  }
+  Refresh();
+  SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
+
+  const EditLensLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, layout.title);
+  caption_text_.SetKey(UiText("Name of the lens:"));
+  caption_label_.set_style(CCustomStatic::kStyleNormal);
+  caption_label_.SetText(caption_text_.text());
+  caption_label_.Create(this, kIdNameCaption, layout.caption);
+
+  PlaceButton(name_button_, kIdNameButton, 0, layout.name_button);
+  PlaceButton(focal_button_, kIdFocalButton, kFocalIcon, layout.focal_button);
+  PlaceButton(aperture_button_, kIdApertureButton, kApertureIcon,
+              layout.aperture_button);
+  PlaceButton(distance_button_, kIdDistanceButton, kDistanceIcon,
+              layout.distance_button);
+  return true;
+}
+
+void CEditLensDlg::Refresh() {
+  name_button_.SetText(NameText(*lens_));
+  focal_button_.SetText(FocalText(*lens_));
+  aperture_button_.SetText(ApertureText(*lens_));
+  distance_button_.SetText(DistanceText(*lens_));
+}
+
+void CEditLensDlg::OnCommand(int command_id) {
+  switch (command_id) {
+    case kIdNameButton:
+      EditName();
+      break;
+    case kIdFocalButton:
+      EditFocals();
+      break;
+    case kIdApertureButton:
+      EditApertures();
+      break;
+    case kIdDistanceButton:
+      EditDistances();
+      break;
+    default:
+      CBaseDlg::OnCommand(command_id);
+      break;
+  }
+}
+
+void CEditLensDlg::EditName() {
+  CEditValueDlg entry(EntryLayout::kSingleText);
+  entry.SetTitle(UiText("Lens name"));
+  entry.SetComment(UiText("Please enter the name of your lens."));
+  entry.set_text1(DisplayName(*lens_, NameSeparator::kEscaped));
+  if (entry.RunModal() != kIdOk) return;
+  SplitName(lens_, entry.text1());
+  Refresh();
+}
+
+bool CEditLensDlg::EditList(
+    ValueKind kind, const std::string& title,
+    const google::protobuf::RepeatedField<double>& values,
+    std::vector<double>* edited) {
+  CEditValueListDlg dlg(kind);
+  dlg.SetTitle(title);
+  for (double v : values) dlg.AppendValue(v);
+  if (dlg.RunModal() != kIdOk) return false;
+  *edited = dlg.Values();
+  return true;
+}
+
+void CEditLensDlg::EditFocals() {
+  std::vector<double> edited;
+  // The focal wheel needs one value at least: an emptied list is not taken.
+  if (EditList(ValueKind::kFocal, UiText("Edit focal values"), lens_->focals(),
+               &edited) &&
+      !edited.empty()) {
+    lens_->mutable_focals()->Assign(edited.begin(), edited.end());
+    lens_->set_min_focal(edited.front());
+    lens_->set_max_focal(edited.back());
+  }
+  Refresh();
+}
+
+void CEditLensDlg::EditApertures() {
+  std::vector<double> edited;
+  if (EditList(ValueKind::kAperture, UiText("Edit aperture values"),
+               lens_->apertures(), &edited)) {
+    lens_->mutable_apertures()->Assign(edited.begin(), edited.end());
+  }
+  Refresh();
+}
+
+void CEditLensDlg::EditDistances() {
+  std::vector<double> edited;
+  if (EditList(ValueKind::kDistance, UiText("Edit focus distance values"),
+               lens_->distances(), &edited)) {
+    lens_->mutable_distances()->Assign(edited.begin(), edited.end());
+  }
+  Refresh();
+}
+
+}  // namespace zorvanel

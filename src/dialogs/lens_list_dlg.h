@@ -1,0 +1,75 @@
+#ifndef ZORVANEL_DIALOGS_LENS_LIST_DLG_H_
+#define ZORVANEL_DIALOGS_LENS_LIST_DLG_H_
+
+#include <optional>
+#include <string>
+
+#include "data/zorvanel.pb.h"
+#include "dialogs/base_list_dlg.h"
+
+namespace zorvanel {
+
+class CEditValueDlg;
+
+// "My lenses": the user's lenses, one row each in stored order. Add creates
+// a lens in three entries (focal range, aperture range, name) and shows it
+// in the lens editor for review; Remove, Edit and the two moves change the
+// stored equipment at once. "Select" makes the selected lens current and
+// pairs it with the current camera; "Back" leaves the selection as it was.
+class LensListDlg : public BaseListDlg {
+ public:
+  // The two bounds of a range typed for a new lens.
+  struct Bounds {
+    double lo = 1.0;
+    double hi = 1.0;
+  };
+
+  // Above these a typed bound is refused as a slip of the finger.
+  static constexpr double kMaxFocal = 10000.0;    // millimetres
+  static constexpr double kMaxAperture = 1000.0;  // f-number
+
+  LensListDlg();
+  ~LensListDlg() override;
+
+  std::string ClassName() const override { return "LensListDlg"; }
+
+  // Two typed numbers in order, each raised to at least 1: a field left
+  // empty (or at 0) gives a range of one value, the other field's, and two
+  // empty fields give 1 alone.
+  static Bounds OrderedBounds(double a, double b);
+  // A new, unpaired lens with the name typed (maker and model split at "\n"
+  // typed as two characters) and its lists generated from the bounds:
+  // focal lengths from the focal range, the standard apertures of the
+  // aperture range, and the standard distances from 0.1 m to 100 m.
+  static Lens MakeLens(const Bounds& focal, const Bounds& aperture,
+                       const std::string& name);
+  // Makes lens `index` current and pairs it with the current camera, first
+  // unpairing the previous partners of both. Without a current camera only
+  // the lens becomes current. Nothing happens for an index without a lens.
+  static void ChooseLens(Equipment* equipment, int index);
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnAdd() override;
+  void OnRemove() override;
+  void OnEdit() override;
+  void OnMoveUp() override;
+  void OnMoveDown() override;
+
+ private:
+  static Equipment* StoredEquipment();
+  // The selected row when it names a stored lens, else -1.
+  int SelectedLens() const;
+  // The three entries of a new lens; nothing when the user cancels one.
+  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, double maximum,
+                                         bool aperture);
+  static std::optional<std::string> AskName();
+  // Asks about the lens's paired camera and removes it on "Yes".
+  void OfferToRemovePartner(int lens_index);
+  void MoveSelected(int offset);
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_DIALOGS_LENS_LIST_DLG_H_

@@ -1,0 +1,161 @@
+// The lens editor: its layout (design sizes title 50, caption 25, buttons
+// 90, margin 10, space 20), the texts of its buttons, and what the value list
+// dialogs it opens do to the lens.
+#include "dialogs/edit_lens_dlg.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "dialog_harness.h"
+#include "dialogs/edit_value_dlg.h"
+
+namespace zorvanel {
+namespace {
+
+using ::testing::ElementsAre;
+
+template <typename T>
+std::vector<double> ListOf(const T& repeated) {
+  return std::vector<double>(repeated.begin(), repeated.end());
+}
+
+TEST(EditLensLayout, NameThenThreeListButtons) {
+  // y1 = 50 + 20 + 25 + 20 + 20 + 90 = 225, then 100 apart.
+  const EditLensLayout full = CEditLensDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
+  EXPECT_EQ(full.caption, Rect::FromXYWH(0, 70, 480, 25));
+  EXPECT_EQ(full.name_button, Rect::FromXYWH(10, 105, 460, 90));
+  EXPECT_EQ(full.focal_button, Rect::FromXYWH(10, 225, 460, 90));
+  EXPECT_EQ(full.aperture_button, Rect::FromXYWH(10, 325, 460, 90));
+  EXPECT_EQ(full.distance_button, Rect::FromXYWH(10, 425, 460, 90));
+
+  // S = 50: 25, 12, 45, 5, 10 -> y1 = 25 + 10 + 12 + 10 + 10 + 45 = 112.
+  const EditLensLayout half = CEditLensDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.name_button, Rect::FromXYWH(5, 52, 230, 45));
+  EXPECT_EQ(half.distance_button, Rect::FromXYWH(5, 212, 230, 45));
+}
+
+TEST(EditLensTexts, EmptyListsInviteToDefineThem) {
+  const Lens lens;
+  EXPECT_EQ(CEditLensDlg::NameText(lens), "Click to define...");
+  EXPECT_EQ(CEditLensDlg::FocalText(lens), "Define focal values...");
+  EXPECT_EQ(CEditLensDlg::ApertureText(lens), "Define aperture values...");
+  EXPECT_EQ(CEditLensDlg::DistanceText(lens), "Define distance values...");
+}
+
+TEST(EditLensTexts, FirstAndLastValueOrTheOnlyOne) {
+  SetUnitSystem(kMetric);
+  Lens lens;
+  lens.set_model("Tele");
+  for (double v : {70.0, 135.0, 200.0}) lens.add_focals(v);
+  for (double v : {2.8, 5.6, 22.0}) lens.add_apertures(v);
+  for (double v : {0.1, 2.0, 100.0}) lens.add_distances(v);
+  EXPECT_EQ(CEditLensDlg::NameText(lens), "Tele");
+  EXPECT_EQ(CEditLensDlg::FocalText(lens), "Focal: 70 mm - 200 mm...");
+  EXPECT_EQ(CEditLensDlg::ApertureText(lens), "Aperture: f/2.8 - f/22...");
+  EXPECT_EQ(CEditLensDlg::DistanceText(lens), "Distance: 10 cm - 100 m...");
+
+  Lens prime;
+  prime.add_focals(50.0);
+  prime.add_apertures(1.4);
+  // 10 ft in metres, shown in feet again.
+  prime.add_distances(3.0480370641307);
+  SetUnitSystem(kImperial);
+  EXPECT_EQ(CEditLensDlg::FocalText(prime), "Focal: 50 mm...");
+  EXPECT_EQ(CEditLensDlg::ApertureText(prime), "Aperture: f/1.4...");
+  EXPECT_EQ(CEditLensDlg::DistanceText(prime), "Distance: 10 ft....");
+  SetUnitSystem(kMetric);
+}
+
+using EditLensRun = DialogHarness;
+
+TEST_F(EditLensRun, EmptiedFocalListIsNotTakenButEmptiedAperturesAre) {
+  Lens lens;
+  lens.add_focals(50.0);
+  lens.add_focals(85.0);
+  lens.add_apertures(2.8);
+  lens.add_apertures(4.0);
+  CEditLensDlg editor;
+  editor.SetLens(&lens);
+  EXPECT_EQ(Run(editor,
+                "click 1035\ndump\nclick 1003\nclick 1\nsoft left\n"
+                "click 1036\nclick 1003\nclick 1\nsoft left\n"
+                "dump\nsoft left\n"),
+            kIdOk);
+  EXPECT_THAT(ListOf(lens.focals()), ElementsAre(50.0, 85.0));
+  EXPECT_TRUE(lens.apertures().empty());
+
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_EQ(dumps[0]["dialog"], "CEditValueListDlg");
+  EXPECT_EQ(dumps[0]["title"], "Edit focal values");
+  EXPECT_EQ(Control(dumps[1], CEditLensDlg::kIdFocalButton)["text"],
+            "Focal: 50 mm - 85 mm...");
+  EXPECT_EQ(Control(dumps[1], CEditLensDlg::kIdApertureButton)["text"],
+            "Define aperture values...");
+  EXPECT_EQ(dumps[1]["softkeys"][0], "Ok");
+  EXPECT_EQ(dumps[1]["softkeys"][1], "Cancel");
+}
+
+TEST_F(EditLensRun, AcceptedFocalListSetsTheBoundsFromItsEnds) {
+  Lens lens;
+  lens.add_focals(50.0);
+  lens.set_min_focal(50.0);
+  lens.set_max_focal(50.0);
+  CEditLensDlg editor;
+  editor.SetLens(&lens);
+  Run(editor,
+      "click 1035\nclick 1000\ntype 105\nkey enter\n"
+      "click 1000\ntype 24\nkey enter\nsoft left\n"
+      "click 1037\nclick 1003\nclick 1\nsoft right\nsoft left\n");
+  EXPECT_THAT(ListOf(lens.focals()), ElementsAre(24.0, 50.0, 105.0));
+  EXPECT_EQ(lens.min_focal(), 24.0);
+  EXPECT_EQ(lens.max_focal(), 105.0);
+  // The cancelled distance list left the (empty) distances as they were.
+  EXPECT_TRUE(lens.distances().empty());
+}
+
+TEST_F(EditLensRun, CancelledValueListLeavesTheLensAsItWas) {
+  Lens lens;
+  for (double v : {1.0, 2.0, 5.0}) lens.add_distances(v);
+  CEditLensDlg editor;
+  editor.SetLens(&lens);
+  EXPECT_EQ(Run(editor,
+                "click 1037\nclick 1003\nclick 1\nsoft right\n"
+                "soft right\n"),
+            kIdCancel);
+  EXPECT_THAT(ListOf(lens.distances()), ElementsAre(1.0, 2.0, 5.0));
+}
+
+TEST_F(EditLensRun, NameIsEditedWithTheEscapedSeparator) {
+  Lens lens;
+  lens.set_maker("Acme");
+  lens.set_model("Tele");
+  CEditLensDlg editor;
+  editor.SetTitle("Edit lens");
+  editor.SetLens(&lens);
+  Run(editor,
+      "dump\nclick 1009\ndump\ntype Sigma\\nArt 50\nkey enter\n"
+      "dump\nsoft left\n");
+  EXPECT_EQ(lens.maker(), "Sigma");
+  EXPECT_EQ(lens.model(), "Art 50");
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), 3u);
+  EXPECT_EQ(dumps[0]["title"], "Edit lens");
+  EXPECT_EQ(Control(dumps[0], CEditLensDlg::kIdNameCaption)["text"],
+            "Name of the lens:");
+  EXPECT_EQ(Control(dumps[1], CEditValueDlg::kIdField1)["text"], "Acme\\nTele");
+  EXPECT_EQ(Control(dumps[2], CEditLensDlg::kIdNameButton)["text"],
+            "Sigma Art 50");
+}
+
+TEST_F(EditLensRun, WithoutALensItEditsOneOfItsOwn) {
+  CEditLensDlg editor;
+  EXPECT_EQ(Run(editor, "click 1009\ntype Solo\nkey enter\nsoft left\n"),
+            kIdOk);
+  ASSERT_NE(editor.lens(), nullptr);
+  EXPECT_EQ(editor.lens()->model(), "Solo");
+}
+
+}  // namespace
+}  // namespace zorvanel
