@@ -51,17 +51,6 @@ TEST_F(AboutDlgTest, LayoutAtFullScale) {
   EXPECT_EQ(rects_[1], (std::vector<int>{165, 508, 150, 70}));
 }
 
-TEST_F(AboutDlgTest, LayoutAtHalfScale) {
-  MakeShell(Size{240, 320});
-  RunAndDump();
-  const std::vector<int>& title = rects_[1007];
-  const int tw = title[2];
-  EXPECT_EQ(title, (std::vector<int>{(240 - tw - 55) / 2 + 55, 12, tw, 25}));
-  EXPECT_EQ(rects_[1039], (std::vector<int>{title[0], 37, tw, 10}));
-  EXPECT_EQ(rects_[1040], (std::vector<int>{0, 60, 240, 189}));
-  EXPECT_EQ(rects_[1], (std::vector<int>{82, 254, 75, 35}));
-}
-
 TEST_F(AboutDlgTest, TheVersionGoesIntoTheTranslatedLine) {
   LoadLanguages(
       "[Version: %1]\nItalian;Versione %1 (%1)\n"

@@ -80,28 +80,6 @@ TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
   EXPECT_EQ(Run(again, "click 1\n"), 1);
 }
 
-TEST_F(MessageBoxTest, HalfScaleUsesHalfTheDesignSizes) {
-  MakeShell(Size{240, 320});
-  CMessageBox box(CMessageBox::kOkCancel, "Error", "Too small.");
-  EXPECT_EQ(Run(box, "dump\nclick 2\n"), 2);
-  EXPECT_EQ(RectOf(Control(dump_, 1007)), (std::vector<int>{0, 0, 240, 25}));
-  const std::vector<int> message = RectOf(Control(dump_, 1022));
-  EXPECT_EQ(message[1], 30);
-  const int y = message[1] + message[3] + 5;
-  EXPECT_EQ(RectOf(Control(dump_, 1)), (std::vector<int>{26, y, 80, 35}));
-  EXPECT_EQ(RectOf(Control(dump_, 2)), (std::vector<int>{132, y, 80, 35}));
-  EXPECT_EQ(Control(dump_, 2)["text"], "Cancel");
-}
-
-TEST_F(MessageBoxTest, ALongMessageGoesUnderTheButtons) {
-  std::string message = "line";
-  for (int i = 0; i < 40; ++i) message += "\r\nline";
-  CMessageBox box(CMessageBox::kOk, "Error", message);
-  EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
-  // 588 - 10 - 70.
-  EXPECT_EQ(RectOf(Control(dump_, 1))[1], 508);
-}
-
 TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
   LoadLanguages("[Error]\nFrench;Erreur\n[Yes]\nFrench;Oui\n[No]\nFrench;Non\n",
                 0);

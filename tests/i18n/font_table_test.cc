@@ -91,12 +91,8 @@ TEST_F(FontTableTest, TheFirstDefinitionWins) {
   EXPECT_EQ(main->weight, 400);
   EXPECT_FALSE(main->italic);
   EXPECT_EQ(main->face.key(), "Tahoma");
-}
-
-TEST_F(FontTableTest, UndefinedNamesGiveNothing) {
-  FontTable table;
-  EXPECT_EQ(table.GetFont("Main"), nullptr);
-  EXPECT_EQ(table.FontDescription("Main"), "");
+  EXPECT_EQ(table.GetFont("Wheel"), nullptr);  // never defined
+  EXPECT_EQ(table.FontDescription("Wheel"), "");
 }
 
 TEST_F(FontTableTest, DescriptionWithoutLanguageKeys) {
@@ -148,13 +144,6 @@ TEST_F(FontTableTest, FontsFollowALanguageChangeAndStayCached) {
   EXPECT_EQ(table.GetFont("Button"), english);
 }
 
-TEST_F(FontTableTest, EqualDefinitionsShareOneFont) {
-  FontTable table;
-  DefineProgramFonts(table);
-  // "Main" and "Button" are the same font under two names.
-  EXPECT_EQ(table.GetFont("Main"), table.GetFont("Button"));
-}
-
 TEST_F(FontTableTest, CharsetNamesAndUnknownNames) {
   const struct {
     const char* name;
@@ -180,15 +169,6 @@ TEST_F(FontTableTest, AnAbsurdWidthRatioDoesNotOverflow) {
   const Font* font = table.GetFont("Main");
   ASSERT_NE(font, nullptr);
   EXPECT_LT(font->spec().width, 0);
-}
-
-TEST_F(FontTableTest, LongFaceNamesAreCutAtThirtyOneCharacters) {
-  FontTable table;
-  table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false,
-                   "An Extremely Long Font Face Name That Goes On");
-  const Font* font = table.GetFont("Main");
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(font->spec().face, "An Extremely Long Font Face Nam");
 }
 
 }  // namespace
