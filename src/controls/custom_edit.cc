@@ -38,6 +38,9 @@ const Font& CCustomEdit::EnsureFont() {
 }
 
 Size CCustomEdit::MeasureText(const std::string& text) {
+  // Without a shell there is no scale to make the font at yet; the caret is
+  // placed again once the field is laid out.
+  if (!Shell::Exists()) return Size{};
   const Font& font = EnsureFont();
   if (!measure_canvas_) {
     measure_image_ = std::make_unique<Image>(1, 1);
