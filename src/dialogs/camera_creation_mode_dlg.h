@@ -52,6 +52,8 @@ class CCameraCreationModeDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  // The platform's OK (Enter) makes no camera: only the two ways do.
+  void OnOK() override {}
 
  private:
   void CreateManually();

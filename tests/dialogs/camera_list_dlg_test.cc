@@ -276,13 +276,15 @@ TEST_F(CameraListRun, AddedByHandIsListedAndSelectedButNotCurrent) {
   EXPECT_EQ(Stored()->current_camera(), 0);
 }
 
-TEST_F(CameraListRun, CancelledEditorLeavesTheCreationOpen) {
+TEST_F(CameraListRun, CancelledEditorOrEnterLeavesTheCreationOpen) {
   CameraListDlg cameras;
+  // Enter makes no camera either: only the two ways do.
   EXPECT_EQ(Run(cameras,
                 "click 1002\nclick 1002\nsoft right\ndump\n"
-                "click 2\nsoft right\n"),
+                "key enter\ndump\nclick 2\nsoft right\n"),
             kIdCancel);
   EXPECT_EQ(Dumps().at(0)["dialog"], "CCameraCreationModeDlg");
+  EXPECT_EQ(Dumps().at(1)["dialog"], "CCameraCreationModeDlg");
   EXPECT_EQ(Stored()->cameras_size(), 0);
 }
 
