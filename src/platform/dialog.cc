@@ -9,13 +9,11 @@ Dialog::Dialog() = default;
 Dialog::~Dialog() = default;
 
 int Dialog::RunModal() {
+  if (running_) return kIdCancel;
   ended_ = false;
   result_ = kIdCancel;
-  running_ = true;
-  struct RunningReset {
-    bool& running;
-    ~RunningReset() { running = false; }
-  } reset{running_};
+  // Nothing of this object is touched after the loop: a handler may have
+  // destroyed it.
   return Shell::Get().RunModal(this);
 }
 

@@ -168,9 +168,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
   // window nobody can see would wait for input forever. Only a user who
   // asks for such a driver by name gets it.
   const char* driver = SDL_GetCurrentVideoDriver();
-  const bool invisible = driver != nullptr &&
-                         (SDL_strcmp(driver, "offscreen") == 0 ||
-                          SDL_strcmp(driver, "dummy") == 0);
+  const bool invisible =
+      driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 ||
+                            SDL_strcmp(driver, "dummy") == 0);
   if (invisible && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     if (error != nullptr) *error = "no display";

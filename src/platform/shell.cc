@@ -104,7 +104,11 @@ Rect Shell::DialogArea() const {
 // The modal stack
 
 int Shell::RunModal(Dialog* dialog) {
-  if (closing_) return kIdCancel;
+  if (closing_ ||
+      std::find(stack_.begin(), stack_.end(), dialog) != stack_.end()) {
+    return kIdCancel;
+  }
+  dialog->running_ = true;
   ModalFrame frame{dialog, focus_, false};
   // The dialog underneath keeps its focus for when this one leaves; nothing
   // of it takes keys or a pointer press meanwhile.
@@ -139,6 +143,7 @@ void Shell::EndModal(ModalFrame* frame) {
   frames_.erase(std::remove(frames_.begin(), frames_.end(), frame),
                 frames_.end());
   if (!frame->destroyed) {
+    frame->dialog->running_ = false;
     stack_.erase(std::remove(stack_.begin(), stack_.end(), frame->dialog),
                  stack_.end());
     if (capture_ != nullptr && IsWithin(capture_, frame->dialog)) {

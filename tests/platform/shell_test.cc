@@ -94,6 +94,37 @@ TEST_F(ShellTest, DialogEndedByItsOwnButtonHandler) {
   EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
 }
 
+TEST_F(ShellTest, DialogDestroyedInsideItsOwnLoopEndsIt) {
+  auto dialog = std::make_unique<TestDialog>();
+  // A window outside the dialog whose timer destroys it.
+  struct Killer : Window {
+    std::unique_ptr<TestDialog>* victim;
+    void OnTimer(int) override {
+      KillTimer(1);
+      victim->reset();
+    }
+  } killer;
+  killer.victim = &dialog;
+  killer.SetTimer(1, 30);
+  EXPECT_EQ(dialog->RunModal(), kIdCancel);
+  EXPECT_EQ(dialog, nullptr);
+  EXPECT_TRUE(shell_->modal_stack().empty());
+}
+
+TEST_F(ShellTest, DialogAlreadyRunningCannotRunAgain) {
+  TestDialog dialog;
+  int again = 0;
+  EXPECT_EQ(RunWith(dialog,
+                    [&](TestDialog& d) {
+                      EXPECT_TRUE(d.running());
+                      again = d.RunModal();
+                      d.EndDialog(kIdOk);
+                    }),
+            kIdOk);
+  EXPECT_EQ(again, kIdCancel);
+  EXPECT_FALSE(dialog.running());
+}
+
 // --- Timers on the clock -----------------------------------------------------
 
 TEST_F(ShellTest, TimersRepeatUntilKilledAndDieWithTheirWindow) {
