@@ -1,19 +1,83 @@
 #ifndef ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 #define ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 
+#include <string>
+
+#include "controls/custom_button.h"
+#include "data/zorvanel.pb.h"
 #include "dialogs/base_dlg.h"
+#include "platform/geometry.h"
 
 namespace zorvanel {
 
-// PLACEHOLDER until the real equipment screen lands: it shows nothing and
-// its modal run answers "Exit" (2) at once, so the main screen can be built
-// and run. Replace this file (and add equipment_dlg.cc) with the real dialog.
+class Canvas;
+
+// Where the parts of the equipment screen go: the camera and lens buttons
+// with their pictures on the left, the language button across the width,
+// units bottom left and about bottom right.
+struct EquipmentLayout {
+  Rect camera_button;
+  Rect lens_button;
+  Rect language_button;
+  Rect units_button;
+  Rect about_button;
+  Rect camera_picture;
+  Rect lens_picture;
+};
+
+// The settings screen: choose the current camera and lens (through their
+// lists), switch the language and the units, open the about box. It keeps
+// nothing of its own; everything it shows is read from the stored data and
+// settings at each refresh. It ends with 1 ("Main screen") only while a
+// camera and a lens are selected, and with 2 ("Exit") when the user leaves.
 class CEquipmentDlg : public CBaseDlg {
  public:
-  explicit CEquipmentDlg(Window* parent = nullptr) {}
+  static constexpr int kIdCameraButton = 1000;
+  static constexpr int kIdLensButton = 1003;
+  static constexpr int kIdAboutButton = 1004;
+  static constexpr int kIdLanguageButton = 1005;
+  static constexpr int kIdUnitsButton = 1006;
+  static constexpr int kCameraPicture = 153;
+  static constexpr int kLensPicture = 154;
+  // One flag per language, side by side, in language order.
+  static constexpr int kFlagStrip = 156;
+  // Design places and sizes of the two pictures.
+  static constexpr Rect kCameraPictureRect = Rect::FromXYWH(20, 20, 120, 95);
+  static constexpr Rect kLensPictureRect = Rect::FromXYWH(20, 175, 120, 67);
+
+  CEquipmentDlg();
+  ~CEquipmentDlg() override;
 
   std::string ClassName() const override { return "CEquipmentDlg"; }
-  int RunModal() { return kIdCancel; }
+
+  static EquipmentLayout Layout(Size client, int scale);
+
+  // True when the stored selection names a camera and a lens, the condition
+  // for going on to the main screen.
+  static bool CameraAndLensSelected(const Equipment& equipment);
+
+  void OnCommand(int command_id) override;
+  void OnPaint(Canvas& canvas) override;
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+
+ private:
+  void Refresh();
+  void RefreshSoftKeys();
+  void OpenCameraList();
+  void OpenLensList();
+  void NextLanguage();
+  void ToggleUnits();
+  void OpenAbout();
+  void DrawPicture(Canvas& canvas, int bitmap_id, const Rect& design);
+
+  CCustomButton camera_button_;
+  CCustomButton lens_button_;
+  CCustomButton language_button_;
+  CCustomButton units_button_;
+  CCustomButton about_button_;
 };
 
 }  // namespace zorvanel

@@ -1,0 +1,191 @@
+#include "dialogs/equipment_dlg.h"
+
+#include "data/data_root.h"
+#include "data/equipment.h"
+#include "data/names.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/camera_list_dlg.h"
+#include "dialogs/lens_list_dlg.h"
+#include "i18n/translator.h"
+#include "optics/units.h"
+#include "platform/canvas.h"
+#include "skins/bitmap_cache.h"
+
+namespace zorvanel {
+namespace {
+
+// Design sizes on the 480 x 640 screen.
+constexpr int kMargin = 20;
+constexpr int kButtonHeight = 90;
+constexpr int kTop = 30;
+constexpr int kPictureColumn = 160;  // the buttons start right of it
+constexpr int kSmallButtonWidth = 180;
+
+Equipment* StoredEquipment() { return GetData()->mutable_equipment(); }
+
+Rect ScaledRect(const Rect& design, int scale) {
+  return Rect::FromXYWH(Scaled(scale, design.left), Scaled(scale, design.top),
+                        Scaled(scale, design.Width()),
+                        Scaled(scale, design.Height()));
+}
+
+}  // namespace
+
+CEquipmentDlg::CEquipmentDlg() = default;
+CEquipmentDlg::~CEquipmentDlg() = default;
+
+EquipmentLayout CEquipmentDlg::Layout(Size client, int scale) {
+  const int w = client.width;
+  const int h = client.height;
+  const int m = Scaled(scale, kMargin);
+  const int bh = Scaled(scale, kButtonHeight);
+  const int top = Scaled(scale, kTop);
+  const int left = Scaled(scale, kPictureColumn);
+  const int small = Scaled(scale, kSmallButtonWidth);
+  EquipmentLayout layout;
+  layout.camera_button = Rect::FromXYWH(left, top, w - m - left, bh);
+  layout.lens_button = Rect::FromXYWH(left, top + 2 * m + bh, w - m - left, bh);
+  layout.language_button =
+      Rect::FromXYWH(m, top + 4 * m + 2 * bh, w - 2 * m, bh);
+  layout.units_button = Rect::FromXYWH(m, h - bh - m, small, bh);
+  layout.about_button = Rect::FromXYWH(w - m - small, h - bh - m, small, bh);
+  layout.camera_picture = ScaledRect(kCameraPictureRect, scale);
+  layout.lens_picture = ScaledRect(kLensPictureRect, scale);
+  return layout;
+}
+
+bool CEquipmentDlg::CameraAndLensSelected(const Equipment& equipment) {
+  // An index into an empty list selects nothing: reading it would invent a
+  // blank camera or lens.
+  return equipment.current_camera() >= 0 && equipment.cameras_size() > 0 &&
+         equipment.current_lens() >= 0 && equipment.lenses_size() > 0;
+}
+
+bool CEquipmentDlg::OnInitDialog() {
+  CBaseDlg::OnInitDialog();
+  Refresh();
+  const EquipmentLayout layout = Layout(ClientRect().GetSize(), Scale());
+  camera_button_.Create(this, kIdCameraButton, layout.camera_button);
+  lens_button_.Create(this, kIdLensButton, layout.lens_button);
+  language_button_.Create(this, kIdLanguageButton, layout.language_button);
+  units_button_.Create(this, kIdUnitsButton, layout.units_button);
+  about_button_.Create(this, kIdAboutButton, layout.about_button);
+  return true;
+}
+
+void CEquipmentDlg::Refresh() {
+  Equipment* equipment = StoredEquipment();
+  const bool has_camera =
+      equipment->current_camera() >= 0 && equipment->cameras_size() > 0;
+  camera_button_.SetText(
+      has_camera
+          ? DisplayName(*CurrentCamera(equipment), NameSeparator::kLineBreak)
+          : Translate(UiText("Select the camera...")));
+  const bool has_lens =
+      equipment->current_lens() >= 0 && equipment->lenses_size() > 0;
+  lens_button_.SetText(
+      has_lens ? DisplayName(*CurrentLens(equipment), NameSeparator::kLineBreak)
+               : Translate(UiText("Select the lens...")));
+
+  language_button_.SetText(Translate(UiText("Select the language...")));
+  // Without a language file there is no flag to show.
+  if (GetLanguageCount() > 0) {
+    language_button_.SetIconStrip(kFlagStrip, GetLanguage(),
+                                  GetLanguageCount());
+  }
+  units_button_.SetText(GetUnitSystem() != kMetric
+                            ? Translate(UiText("ft./in."))
+                            : Translate(UiText("m/cm")));
+  about_button_.SetText(Translate(UiText("About...")));
+  RefreshSoftKeys();
+}
+
+void CEquipmentDlg::RefreshSoftKeys() {
+  if (CameraAndLensSelected(*StoredEquipment())) {
+    SetSoftKeys("", UiText("Main screen"), kIdLeftSoftKey, kIdOk);
+  } else {
+    SetSoftKeys("", UiText("Exit"), kIdLeftSoftKey, kIdCancel);
+  }
+}
+
+void CEquipmentDlg::OnCommand(int command_id) {
+  switch (command_id) {
+    case kIdCameraButton:
+      OpenCameraList();
+      break;
+    case kIdLensButton:
+      OpenLensList();
+      break;
+    case kIdLanguageButton:
+      NextLanguage();
+      break;
+    case kIdUnitsButton:
+      ToggleUnits();
+      break;
+    case kIdAboutButton:
+      OpenAbout();
+      break;
+    default:
+      CBaseDlg::OnCommand(command_id);
+      break;
+  }
+}
+
+void CEquipmentDlg::OpenCameraList() {
+  CameraListDlg cameras;
+  cameras.RunModal();
+  Refresh();
+}
+
+void CEquipmentDlg::OpenLensList() {
+  LensListDlg lenses;
+  lenses.RunModal();
+  Refresh();
+}
+
+void CEquipmentDlg::NextLanguage() {
+  // An index past the last language selects the first one.
+  SetLanguage(GetLanguage() + 1);
+  Refresh();
+  camera_button_.Invalidate(false);
+  lens_button_.Invalidate(false);
+  RebuildSoftKeyBar();
+  GetData()->mutable_options()->set_language(GetLanguage());
+}
+
+void CEquipmentDlg::ToggleUnits() {
+  SetUnitSystem(GetUnitSystem() == kMetric ? kImperial : kMetric);
+  GetData()->mutable_options()->set_units(GetUnitSystem());
+  Refresh();
+}
+
+void CEquipmentDlg::OpenAbout() {
+  CAboutDlg about;
+  about.RunModal();
+}
+
+void CEquipmentDlg::OnOK() {
+  if (!CameraAndLensSelected(*StoredEquipment())) return;
+  CBaseDlg::OnOK();
+}
+
+void CEquipmentDlg::OnPaint(Canvas& canvas) {
+  CBaseDlg::OnPaint(canvas);
+  DrawPicture(canvas, kCameraPicture, kCameraPictureRect);
+  DrawPicture(canvas, kLensPicture, kLensPictureRect);
+}
+
+void CEquipmentDlg::DrawPicture(Canvas& canvas, int bitmap_id,
+                                const Rect& design) {
+  const Bitmap* bitmap = GetBitmap(bitmap_id);
+  if (bitmap == nullptr) return;
+  const Rect source{0, 0, bitmap->width(), bitmap->height()};
+  const int scale = Scale();
+  if (scale == 100) {
+    canvas.Blit(bitmap->image(), source, Point{design.left, design.top});
+  } else {
+    canvas.Stretch(bitmap->image(), source, ScaledRect(design, scale));
+  }
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,219 @@
+// The equipment screen and the camera creation dialog: layouts worked out
+// by hand, and what the screen shows and stores as the user works it.
+#include "dialogs/equipment_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/data_root.h"
+#include "dialog_harness.h"
+#include "dialogs/camera_creation_mode_dlg.h"
+#include "i18n/translated_string.h"
+
+namespace zorvanel {
+namespace {
+
+using nlohmann::json;
+
+TEST(EquipmentLayout, AtFullAndHalfScale) {
+  // m = 20, h = 90: the lens button 30 + 40 + 90 below the top, the
+  // language button 30 + 80 + 180, the bottom row at 588 - 90 - 20.
+  const EquipmentLayout full = CEquipmentDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.camera_button, Rect::FromXYWH(160, 30, 300, 90));
+  EXPECT_EQ(full.lens_button, Rect::FromXYWH(160, 160, 300, 90));
+  EXPECT_EQ(full.language_button, Rect::FromXYWH(20, 290, 440, 90));
+  EXPECT_EQ(full.units_button, Rect::FromXYWH(20, 478, 180, 90));
+  EXPECT_EQ(full.about_button, Rect::FromXYWH(280, 478, 180, 90));
+  EXPECT_EQ(full.camera_picture, Rect::FromXYWH(20, 20, 120, 95));
+  EXPECT_EQ(full.lens_picture, Rect::FromXYWH(20, 175, 120, 67));
+
+  // S = 50 on 240 x 294: m = 10, h = 45, top 15, left column 80, 90 wide.
+  const EquipmentLayout half = CEquipmentDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.camera_button, Rect::FromXYWH(80, 15, 150, 45));
+  EXPECT_EQ(half.lens_button, Rect::FromXYWH(80, 80, 150, 45));
+  EXPECT_EQ(half.language_button, Rect::FromXYWH(10, 145, 220, 45));
+  EXPECT_EQ(half.units_button, Rect::FromXYWH(10, 239, 90, 45));
+  EXPECT_EQ(half.about_button, Rect::FromXYWH(140, 239, 90, 45));
+  EXPECT_EQ(half.camera_picture, Rect::FromXYWH(10, 10, 60, 47));
+  EXPECT_EQ(half.lens_picture, Rect::FromXYWH(10, 87, 60, 33));
+}
+
+TEST(CreationModeLayout, AtFullAndHalfScale) {
+  const CreationModeLayout full =
+      CCameraCreationModeDlg::Layout({480, 588}, 100);
+  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
+  EXPECT_EQ(full.comment, Rect::FromXYWH(0, 60, 480, 135));
+  EXPECT_EQ(full.from_list_button, Rect::FromXYWH(10, 205, 460, 90));
+  EXPECT_EQ(full.manual_button, Rect::FromXYWH(10, 305, 460, 90));
+  EXPECT_EQ(full.cancel_button, Rect::FromXYWH(290, 498, 180, 90));
+
+  const CreationModeLayout half =
+      CCameraCreationModeDlg::Layout({240, 294}, 50);
+  EXPECT_EQ(half.comment, Rect::FromXYWH(0, 30, 240, 67));
+  EXPECT_EQ(half.manual_button, Rect::FromXYWH(5, 152, 230, 45));
+  EXPECT_EQ(half.cancel_button, Rect::FromXYWH(145, 249, 90, 45));
+}
+
+TEST(EquipmentSelection, NeedsACameraAndALensThatExist) {
+  Equipment equipment;
+  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
+  // Indices alone, with nothing to point at, select nothing.
+  equipment.set_current_camera(0);
+  equipment.set_current_lens(0);
+  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
+  equipment.add_cameras();
+  equipment.add_lenses();
+  EXPECT_TRUE(CEquipmentDlg::CameraAndLensSelected(equipment));
+  equipment.set_current_lens(-1);
+  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
+}
+
+class EquipmentRun : public DialogHarness {
+ protected:
+  void TearDown() override {
+    DialogHarness::TearDown();
+    GetTranslator().Clear();
+    RetranslateAll();
+  }
+
+  static Equipment* Stored() { return GetData()->mutable_equipment(); }
+
+  // A selected camera and lens, the camera paired with lens 1 ("Wide").
+  static void StoreSelectedPair() {
+    Camera* camera = Stored()->add_cameras();
+    camera->set_maker("Acme");
+    camera->set_model("Z100");
+    camera->set_circle_of_confusion(0.02);
+    Lens* lens = Stored()->add_lenses();
+    lens->set_model("Fifty");
+    Lens* wide = Stored()->add_lenses();
+    wide->set_model("Wide");
+    camera->set_lens_index(1);
+    wide->set_camera_index(0);
+    Stored()->set_current_camera(0);
+    Stored()->set_current_lens(0);
+  }
+
+  // Three languages, English first; "Exit" and "Main screen" translated.
+  static void LoadThreeLanguages() {
+    const std::u16string file =
+        u"\uFEFF[Exit]\r\nEnglish;Exit\r\nFrench;Quitter\r\n"
+        u"German;Beenden\r\n[Main screen]\r\nGerman;Hauptbildschirm\r\n";
+    std::string bytes;
+    for (char16_t u : file) {
+      bytes += static_cast<char>(u & 0xFF);
+      bytes += static_cast<char>(u >> 8);
+    }
+    GetTranslator().LoadFromBytes(bytes);
+    RetranslateAll();
+  }
+};
+
+TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment, "dump\nkey enter\ndump\nsoft right\n"), kIdCancel);
+  const auto dumps = Dumps();
+  const json& dump = dumps.at(0);
+  EXPECT_EQ(dump["dialog"], "CEquipmentDlg");
+  EXPECT_EQ(dump["softkeys"], json({"", "Exit"}));
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdCameraButton)["text"],
+            "Select the camera...");
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdLensButton)["text"],
+            "Select the lens...");
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdLanguageButton)["text"],
+            "Select the language...");
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdUnitsButton)["text"], "m/cm");
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdAboutButton)["text"], "About...");
+  // The platform's OK did not close it.
+  EXPECT_EQ(dumps.at(1)["dialog"], "CEquipmentDlg");
+  // Nothing was invented to fill the empty lists.
+  EXPECT_EQ(Stored()->cameras_size(), 0);
+  EXPECT_EQ(Stored()->lenses_size(), 0);
+}
+
+TEST_F(EquipmentRun, NamesStandOnTwoLinesAndMainScreenIsOffered) {
+  StoreSelectedPair();
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment, "dump\nkey enter\n"), kIdOk);
+  const json dump = Dumps().at(0);
+  EXPECT_EQ(dump["softkeys"], json({"", "Main screen"}));
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdCameraButton)["text"],
+            "Acme\r\nZ100");
+  // No maker: the model alone, on one line.
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdLensButton)["text"], "Fifty");
+}
+
+TEST_F(EquipmentRun, ChoosingAPairedCameraChangesBothButtons) {
+  StoreSelectedPair();
+  Stored()->set_current_camera(-1);
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment,
+                "dump\nclick 1000\nrow 0\nsoft left\ndump\n"
+                "soft right\n"),
+            kIdOk);
+  const auto dumps = Dumps();
+  EXPECT_EQ(dumps[0]["softkeys"], json({"", "Exit"}));
+  EXPECT_EQ(Control(dumps[1], CEquipmentDlg::kIdCameraButton)["text"],
+            "Acme\r\nZ100");
+  EXPECT_EQ(Control(dumps[1], CEquipmentDlg::kIdLensButton)["text"], "Wide");
+  EXPECT_EQ(dumps[1]["softkeys"], json({"", "Main screen"}));
+}
+
+TEST_F(EquipmentRun, RemovingTheCurrentCameraTurnsBackToExit) {
+  StoreSelectedPair();
+  CEquipmentDlg equipment;
+  // Remove camera 0: yes to it, no to its lens; then Back.
+  EXPECT_EQ(Run(equipment,
+                "click 1000\nrow 0\nclick 1003\nclick 1\nclick 2\n"
+                "soft right\ndump\nkey enter\nsoft right\n"),
+            kIdCancel);
+  const json dump = Dumps().at(0);
+  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdCameraButton)["text"],
+            "Select the camera...");
+  EXPECT_EQ(dump["softkeys"], json({"", "Exit"}));
+}
+
+TEST_F(EquipmentRun, UnitsToggleAndAreStored) {
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment,
+                "click 1006\ndump\nclick 1006\ndump\nclick 1006\n"
+                "soft right\n"),
+            kIdCancel);
+  const auto dumps = Dumps();
+  EXPECT_EQ(Control(dumps[0], CEquipmentDlg::kIdUnitsButton)["text"],
+            "ft./in.");
+  EXPECT_EQ(Control(dumps[1], CEquipmentDlg::kIdUnitsButton)["text"], "m/cm");
+  EXPECT_EQ(GetUnitSystem(), kImperial);
+  EXPECT_TRUE(GetData()->options().has_units());
+  EXPECT_EQ(GetData()->options().units(), kImperial);
+}
+
+TEST_F(EquipmentRun, LanguageCyclesBackToTheFirstAndRetranslatesTheKeys) {
+  LoadThreeLanguages();
+  SetLanguage(1);
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment,
+                "dump\nclick 1005\ndump\nclick 1005\ndump\n"
+                "soft right\n"),
+            kIdCancel);
+  const auto dumps = Dumps();
+  EXPECT_EQ(dumps[0]["softkeys"], json({"", "Quitter"}));
+  EXPECT_EQ(dumps[1]["softkeys"], json({"", "Beenden"}));
+  EXPECT_EQ(dumps[2]["softkeys"], json({"", "Exit"}));
+  EXPECT_EQ(GetLanguage(), 0);
+  EXPECT_TRUE(GetData()->options().has_language());
+  EXPECT_EQ(GetData()->options().language(), 0);
+}
+
+TEST_F(EquipmentRun, AboutBoxComesAndGoes) {
+  CEquipmentDlg equipment;
+  EXPECT_EQ(Run(equipment, "click 1004\ndump\nclick 1\ndump\nsoft right\n"),
+            kIdCancel);
+  const auto dumps = Dumps();
+  EXPECT_EQ(dumps[0]["dialog"], "CAboutDlg");
+  EXPECT_EQ(dumps[1]["dialog"], "CEquipmentDlg");
+}
+
+}  // namespace
+}  // namespace zorvanel
