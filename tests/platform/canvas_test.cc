@@ -135,17 +135,6 @@ TEST(CanvasTest, FillRectIsExactAndFollowsOriginAndClip) {
   EXPECT_EQ(image.ColourAt(9, 9), kWhite);
 }
 
-TEST(CanvasTest, FrameRectDrawsInsideTheRectangle) {
-  Image image(10, 10);
-  Canvas canvas(image);
-  canvas.FrameRect(Rect{1, 1, 9, 9}, kWhite, 2);
-  EXPECT_EQ(image.ColourAt(1, 1), kWhite);
-  EXPECT_EQ(image.ColourAt(2, 5), kWhite);
-  EXPECT_EQ(image.ColourAt(3, 3), kBlack);
-  EXPECT_EQ(image.ColourAt(8, 8), kWhite);
-  EXPECT_EQ(image.ColourAt(9, 9), kBlack);
-}
-
 TEST(CanvasTest, InvertRectGivesTheComplementAndBack) {
   Image image(4, 4);
   Canvas canvas(image);

@@ -81,19 +81,6 @@ TEST_F(ShellTest, DialogEndedFromATimerStopsAtThatTime) {
   EXPECT_EQ(backend_->now_, 250u);
 }
 
-TEST_F(ShellTest, DialogEndedByItsOwnButtonHandler) {
-  TestDialog dialog;
-  LogWindow button("button", &log_);
-  // An OK command from a child, as a button sends it when tapped.
-  EXPECT_EQ(RunWith(dialog,
-                    [&](TestDialog& d) {
-                      button.Create(&d, 1, Rect{0, 0, 10, 10});
-                      button.SendCommandToParent(kIdOk);
-                    }),
-            kIdOk);
-  EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
-}
-
 TEST_F(ShellTest, DialogDestroyedInsideItsOwnLoopEndsIt) {
   auto dialog = std::make_unique<TestDialog>();
   // A window outside the dialog whose timer destroys it.
@@ -254,17 +241,6 @@ TEST_F(PointerTest, ExplicitCaptureTakesEveryPointerEvent) {
   EXPECT_EQ(shell_->capture(), nullptr);
 }
 
-TEST_F(PointerTest, DoubleTapActsAsAPressByDefault) {
-  struct Plain : Window {
-    std::vector<Point> presses;
-    void OnPointerDown(Point p) override { presses.push_back(p); }
-  } plain;
-  plain.Create(&dialog_, 20, Rect{300, 300, 350, 350});
-  backend_->Push(InputEvent::Type::kDoubleTap, Point{310, 320});
-  Feed();
-  EXPECT_THAT(plain.presses, ElementsAre(Point{10, 20}));
-}
-
 // --- Focus and keys ----------------------------------------------------------
 
 TEST_F(PointerTest, FocusMovesWithBlurFirstAndDiesWithItsWindow) {
@@ -360,14 +336,6 @@ TEST_F(ShellTest, SoftKeyBarSendsTheKeysCommandOnRelease) {
     d.SetSoftKeyBar(SoftKeys{"Options...", 32778, "Exit", kIdOk});
   });
   EXPECT_THAT(dialog.commands, ElementsAre(32778, kIdOk));
-}
-
-TEST_F(ShellTest, KeyWithoutACommandDoesNothing) {
-  TestDialog dialog;
-  backend_->PushKey(Key::kF1);
-  backend_->PushKey(Key::kEnter);
-  RunWith(dialog, [](TestDialog&) {});
-  EXPECT_THAT(dialog.commands, ElementsAre(kIdOk));
 }
 
 TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {
