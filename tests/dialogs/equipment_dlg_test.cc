@@ -39,7 +39,7 @@ TEST(EquipmentLayout, AtFullAndHalfScale) {
   EXPECT_EQ(half.lens_picture, Rect::FromXYWH(10, 87, 60, 33));
 }
 
-TEST(CreationModeLayout, AtFullAndHalfScale) {
+TEST(CreationModeLayout, AtFullScale) {
   const CreationModeLayout full =
       CCameraCreationModeDlg::Layout({480, 588}, 100);
   EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
@@ -47,12 +47,6 @@ TEST(CreationModeLayout, AtFullAndHalfScale) {
   EXPECT_EQ(full.from_list_button, Rect::FromXYWH(10, 205, 460, 90));
   EXPECT_EQ(full.manual_button, Rect::FromXYWH(10, 305, 460, 90));
   EXPECT_EQ(full.cancel_button, Rect::FromXYWH(290, 498, 180, 90));
-
-  const CreationModeLayout half =
-      CCameraCreationModeDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.comment, Rect::FromXYWH(0, 30, 240, 67));
-  EXPECT_EQ(half.manual_button, Rect::FromXYWH(5, 152, 230, 45));
-  EXPECT_EQ(half.cancel_button, Rect::FromXYWH(145, 249, 90, 45));
 }
 
 TEST(EquipmentSelection, NeedsACameraAndALensThatExist) {
@@ -121,10 +115,6 @@ TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
             "Select the camera...");
   EXPECT_EQ(Control(dump, CEquipmentDlg::kIdLensButton)["text"],
             "Select the lens...");
-  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdLanguageButton)["text"],
-            "Select the language...");
-  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdUnitsButton)["text"], "m/cm");
-  EXPECT_EQ(Control(dump, CEquipmentDlg::kIdAboutButton)["text"], "About...");
   // The platform's OK did not close it.
   EXPECT_EQ(dumps.at(1)["dialog"], "CEquipmentDlg");
   // Nothing was invented to fill the empty lists.
@@ -204,15 +194,6 @@ TEST_F(EquipmentRun, LanguageCyclesBackToTheFirstAndRetranslatesTheKeys) {
   EXPECT_EQ(GetLanguage(), 0);
   EXPECT_TRUE(GetData()->options().has_language());
   EXPECT_EQ(GetData()->options().language(), 0);
-}
-
-TEST_F(EquipmentRun, AboutBoxComesAndGoes) {
-  CEquipmentDlg equipment;
-  EXPECT_EQ(Run(equipment, "click 1004\ndump\nclick 1\ndump\nsoft right\n"),
-            kIdCancel);
-  const auto dumps = Dumps();
-  EXPECT_EQ(dumps[0]["dialog"], "CAboutDlg");
-  EXPECT_EQ(dumps[1]["dialog"], "CEquipmentDlg");
 }
 
 }  // namespace
