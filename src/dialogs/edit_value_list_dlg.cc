@@ -31,6 +31,16 @@ bool AskYesNo(const std::string& title, const std::string& text) {
   return box.RunModal() == kIdOk;
 }
 
+// A title wider than the screen ("Edit focus distance values" is, in the
+// title style) takes the smaller italic style rather than losing its ends.
+void SetTitleText(CCustomStatic& label, const std::string& text, int width) {
+  label.set_style(CCustomStatic::kStyleTitle);
+  if (label.MeasureText(nullptr, text).width > width) {
+    label.set_style(CCustomStatic::kStyleItalic);
+  }
+  label.SetText(text);
+}
+
 }  // namespace
 
 CEditValueListDlg::CEditValueListDlg(ValueKind kind) : kind_(kind) {}
@@ -120,8 +130,7 @@ bool CEditValueListDlg::OnInitDialog() {
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
   const EditValueListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
+  SetTitleText(title_label_, title_.text(), layout.title.Width());
   title_label_.Create(this, kIdTitle, layout.title);
 
   list_.Create(this, kIdList, layout.list);

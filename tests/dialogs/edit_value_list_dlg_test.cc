@@ -12,6 +12,7 @@
 #include "dialog_harness.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "platform/image.h"
 
 namespace zorvanel {
 namespace {
@@ -205,6 +206,43 @@ TEST_F(EditValueListRun, RemoveAllEmptiesTheListOnlyOnYes) {
   for (double v : {2.8, 4.0, 5.6}) again.AppendValue(v);
   EXPECT_EQ(Run(again, "click 1003\nclick 1\nsoft left\n"), kIdOk);
   EXPECT_TRUE(again.Values().empty());
+}
+
+// Height of the band of light text pixels (the rows' text is RGB(230, 230,
+// 230)) between `top` and `bottom` in the columns from `left` to `right`.
+int TextHeight(const Image& image, int left, int top, int right, int bottom) {
+  int first = -1;
+  int last = -1;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const uint32_t p = image.PixelAt(x, y);
+      if (((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 200 &&
+          (p & 0xFF) > 200) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+TEST_F(EditValueListRun, LongValuesShrinkToFitTheNarrowList) {
+  // The list is 180 pixels wide from x = 10: "100 mm" fits in the row font,
+  // "10000 mm" does not and is drawn smaller rather than cut at the frame.
+  CEditValueListDlg dlg(ValueKind::kFocal);
+  dlg.AppendValue(100.0);
+  dlg.AppendValue(10000.0);
+  const std::string path = ::testing::TempDir() + "/value_list_fit.png";
+  Run(dlg, "shot " + path + "\nsoft right\n");
+  const std::unique_ptr<Image> shot = Image::LoadPng(path);
+  ASSERT_NE(shot, nullptr);
+  // Rows of 60 pixels from y = 70.
+  const int fitting = TextHeight(*shot, 12, 70, 186, 130);
+  const int shrunk = TextHeight(*shot, 12, 130, 186, 190);
+  EXPECT_GT(fitting, 20);
+  EXPECT_GT(shrunk, 10);
+  EXPECT_LT(shrunk, fitting * 9 / 10);
 }
 
 TEST_F(EditValueListRun, ListLoadedOutOfOrderKeepsItsOrder) {
