@@ -167,6 +167,28 @@ void CameraTrio(Zorvanel* data) {
   PairAndSelect(e, 2, 1);
 }
 
+// One camera and three primes; the camera is paired with the last lens,
+// and both are selected.
+void LensTrio(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Acme");
+  camera->set_model("Body");
+  camera->set_circle_of_confusion(0.03);
+  for (double focal : {24.0, 50.0, 135.0}) {
+    Lens* lens = e->add_lenses();
+    lens->set_maker("Lumo");
+    lens->set_model(std::to_string(static_cast<int>(focal)));
+    lens->add_focals(focal);
+    lens->set_min_focal(focal);
+    lens->set_max_focal(focal);
+    AddAll(lens->mutable_apertures(), {2.8, 4.0});
+    AddAll(lens->mutable_distances(), {1.0, 5.0});
+  }
+  PairAndSelect(e, 0, 2);
+}
+
 const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
   static const auto* fixtures =
       new std::map<std::string, std::function<void(Zorvanel*)>>{
@@ -179,6 +201,7 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"empty_lens", EmptyLens},
           {"options_only", OptionsOnly},
           {"camera_trio", CameraTrio},
+          {"lens_trio", LensTrio},
       };
   return *fixtures;
 }
