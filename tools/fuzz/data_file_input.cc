@@ -1,0 +1,118 @@
+#include <array>
+#include <string>
+
+#include "data/data_root.h"
+#include "data/equipment.h"
+#include "data/message_file.h"
+#include "fuzz_harness.h"
+#include "optics/depth_of_field.h"
+#include "optics/lens_accessor.h"
+#include "optics/units.h"
+
+namespace zorvanel::fuzz {
+namespace {
+
+// What the screen shows is text: it must be UTF-8, and a number that went
+// wrong must show as the "no value" dash, never as "nan" or "inf".
+std::string CheckShown(const std::string& text) {
+  if (text.empty()) return "an empty value text";
+  if (!IsValidUtf8(text)) {
+    return "a value text is not UTF-8";
+  }
+  if (text.find("nan") != std::string::npos ||
+      text.find("inf") != std::string::npos) {
+    return "a value text shows a broken number: " + text;
+  }
+  return {};
+}
+
+std::string CheckState(const DofState& state) {
+  for (const std::string* text :
+       {&state.focal_text, &state.aperture_text, &state.distance_text}) {
+    if (std::string problem = CheckShown(*text); !problem.empty()) {
+      return problem;
+    }
+  }
+  for (const DistanceValue* value : {&state.hyperfocal, &state.near_limit,
+                                     &state.far_limit, &state.depth_of_field}) {
+    if (std::string problem = CheckShown(value->Format()); !problem.empty()) {
+      return problem;
+    }
+  }
+  return {};
+}
+
+// The selection after CurrentCamera and CurrentLens names real elements.
+std::string CheckSelection(const Equipment& equipment) {
+  if (equipment.current_camera() < 0 ||
+      equipment.current_camera() >= equipment.cameras_size() ||
+      equipment.current_lens() < 0 ||
+      equipment.current_lens() >= equipment.lenses_size()) {
+    return "the repaired selection names no element";
+  }
+  return {};
+}
+
+// The wheels at both ends and in the middle, on small, design and large
+// screens, in both unit systems.
+std::string ComputeEverywhere(const Lens& lens, const Camera& camera) {
+  DofState state;
+  for (int units : {kMetric, kImperial}) {
+    SetUnitSystem(units);
+    for (int scale : {50, 100, 213}) {
+      const int travel = scale * 480 / 100;
+      for (int at : {0, travel / 3, travel / 2, travel}) {
+        ComputeResults(lens, camera, {at, travel - at, at}, scale, &state);
+        if (std::string problem = CheckState(state); !problem.empty()) {
+          return problem;
+        }
+      }
+    }
+  }
+  return {};
+}
+
+// The list editors work on the loaded equipment: with the pairing repaired
+// first, every operation must keep it symmetric.
+std::string CheckOperations(Equipment equipment) {
+  RepairPairing(&equipment);
+  if (!PairingIsConsistent(equipment)) return "RepairPairing left a bad link";
+  const Camera camera_template = equipment.cameras(0);
+  const Lens lens_template = equipment.lenses(0);
+  SwapCameras(&equipment, 0, equipment.cameras_size() - 1);
+  SwapLenses(&equipment, 0, equipment.lenses_size() - 1);
+  if (!PairingIsConsistent(equipment)) return "a swap broke the pairing";
+  AddCamera(&equipment, camera_template, &lens_template);
+  AddLens(&equipment, lens_template);
+  if (!PairingIsConsistent(equipment)) return "an addition broke the pairing";
+  RemoveCamera(&equipment, 0);
+  RemoveLens(&equipment, equipment.lenses_size() / 2);
+  if (!PairingIsConsistent(equipment)) return "a removal broke the pairing";
+  return {};
+}
+
+}  // namespace
+
+std::string FeedDataFile(std::string_view bytes) {
+  ResetData();
+  Zorvanel* data = GetData();
+  // Whatever the load leaves is used, as at start-up.
+  LoadMessageFile(data, WriteScratchFile(bytes));
+  Equipment* equipment = data->mutable_equipment();
+  const Lens& lens = *CurrentLens(equipment);
+  const Camera& camera = *CurrentCamera(equipment);
+  std::string problem = CheckSelection(*equipment);
+  if (problem.empty()) problem = ComputeEverywhere(lens, camera);
+  if (problem.empty()) {
+    // The tick-mark values of the main screen.
+    LensAccessor accessor(equipment->mutable_lenses(equipment->current_lens()));
+    problem = CheckShown(accessor.FocalRangeLabel());
+    accessor.ApertureRangeLabel();
+  }
+  if (problem.empty()) problem = CheckOperations(*equipment);
+  SetUnitSystem(kMetric);
+  ResetData();
+  return problem;
+}
+
+}  // namespace zorvanel::fuzz
