@@ -16,11 +16,13 @@ bool LoadMessageFile(google::protobuf::MessageLite* message,
                      const std::string& path);
 
 // Serialises `message` (required fields are not checked) and replaces the
-// file with it atomically: the bytes go to a temporary file in the same
-// folder, which is flushed to disk and then renamed over the old file (whose
-// permissions it keeps). When writing fails it returns false, the old file is
-// untouched and no temporary file remains. A failure to flush the folder
-// after the rename also returns false; the new file is then in place.
+// file with it atomically: the bytes go to a new file in the same folder
+// (unnamed until it is complete, where the system allows), which is flushed
+// to disk and then renamed over the old file (whose permissions it keeps).
+// When writing fails it returns false, the old file is untouched and no
+// temporary file remains. Temporaries that a killed process left behind are
+// removed first. A failure to flush the folder after the rename also returns
+// false; the new file is then in place.
 bool SaveMessageFile(const google::protobuf::MessageLite& message,
                      const std::string& path);
 
