@@ -1,0 +1,597 @@
+// The monkey: random but valid events fed to the real program through
+// zorvanel-drive, run after run, with the saved data file checked after
+// each run.
+//
+//   zv_monkey --driver PATH [--events N] [--session N] [--seed S]
+//             [--data empty|full] [--shipped DIR] [--screen WxH] [--keep DIR]
+//
+// Before every event the monkey asks the driver for a dump of the screen,
+// so that it only taps controls and rows that are there. A session ends
+// when the program ends by itself (an "Exit") or after --session events
+// with "close", which makes the program save. Then the data file must
+// parse, its pairing and selection must be consistent and no number in it
+// may be NaN or infinite; the next session starts from it.
+//
+// The seed is printed first; the same seed and the same program replay the
+// same events. Each session's script is kept as session-N.zvs in the work
+// folder (printed on failure, kept with --keep), and can be replayed with
+// zorvanel-drive directly.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/equipment.h"
+#include "data/zorvanel.pb.h"
+
+namespace zorvanel::monkey {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+constexpr char kDataFile[] = "ZorvanelData.ptb";
+
+struct Settings {
+  std::string driver;
+  long events = 2000;
+  long session = 500;
+  uint64_t seed = 0;
+  std::string data = "empty";
+  std::string shipped;  // folder of CameraDB.ptb and Translation.lang
+  std::string screen = "480x640";
+  std::string keep;  // work folder to keep; empty: a temporary one
+};
+
+[[noreturn]] void Usage(const std::string& problem) {
+  std::cerr << "zv_monkey: " << problem << "\n"
+            << "usage: zv_monkey --driver PATH [--events N] [--session N] "
+               "[--seed S] [--data empty|full] [--shipped DIR] "
+               "[--screen WxH] [--keep DIR]\n";
+  std::exit(2);
+}
+
+Settings ParseArgs(int argc, char** argv) {
+  Settings s;
+  s.seed = static_cast<uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count());
+  if (const char* seed = std::getenv("ZV_MONKEY_SEED")) {
+    s.seed = std::strtoull(seed, nullptr, 10);
+  }
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (i + 1 >= argc) Usage(arg + " needs a value");
+    const std::string value = argv[++i];
+    if (arg == "--driver") {
+      s.driver = value;
+    } else if (arg == "--events") {
+      s.events = std::stol(value);
+    } else if (arg == "--session") {
+      s.session = std::stol(value);
+    } else if (arg == "--seed") {
+      s.seed = std::stoull(value);
+    } else if (arg == "--data") {
+      s.data = value;
+    } else if (arg == "--shipped") {
+      s.shipped = value;
+    } else if (arg == "--screen") {
+      s.screen = value;
+    } else if (arg == "--keep") {
+      s.keep = value;
+    } else {
+      Usage("unknown option " + arg);
+    }
+  }
+  if (s.driver.empty()) Usage("--driver is required");
+  if (s.data != "empty" && s.data != "full") Usage("--data: empty or full");
+  if (s.events < 1 || s.session < 1) Usage("counts must be positive");
+  return s;
+}
+
+// ---------------------------------------------------------------------------
+// The data the "full" runs start from: several cameras and lenses, some
+// paired, an odd selection, stored wheel positions and imperial units.
+
+void AddAll(google::protobuf::RepeatedField<double>* list,
+            std::initializer_list<double> values) {
+  for (double v : values) list->Add(v);
+}
+
+Zorvanel FullData() {
+  Zorvanel data;
+  Options* options = data.mutable_options();
+  options->set_units(1);
+  options->set_focal_wheel(40.0);
+  options->set_aperture_wheel(75.0);
+  options->set_distance_wheel(20.0);
+  options->set_show_hyperfocal(false);
+  Equipment* e = data.mutable_equipment();
+  const struct {
+    const char* maker;
+    const char* model;
+    double coc;
+    double multiplier;
+  } kCameras[] = {{"Canon", "EOS 600D", 0.019, 1.6},
+                  {"Nikon", "D750", 0.029, 1.0},
+                  {"Sony", "RX100", 0.011, 2.73},
+                  {"Olympus", "E-M5", 0.015, 2.0}};
+  for (const auto& c : kCameras) {
+    Camera* camera = e->add_cameras();
+    camera->set_maker(c.maker);
+    camera->set_model(c.model);
+    camera->set_circle_of_confusion(c.coc);
+    camera->set_focal_multiplier(c.multiplier);
+  }
+  const struct {
+    const char* maker;
+    const char* model;
+    double min_focal, max_focal;
+  } kLenses[] = {{"Canon", "EF-S 18-55mm", 18, 55},
+                 {"Nikon", "50mm f/1.8", 50, 0},
+                 {"Sony", "RX100", 10.4, 37.1},
+                 {"Sigma", "70-300mm", 70, 300},
+                 {"Samyang", "14mm", 14, 0}};
+  for (const auto& l : kLenses) {
+    Lens* lens = e->add_lenses();
+    lens->set_maker(l.maker);
+    lens->set_model(l.model);
+    lens->set_min_focal(l.min_focal);
+    lens->set_max_focal(l.max_focal);
+    lens->add_focals(l.min_focal);
+    if (l.max_focal > 0) lens->add_focals(l.max_focal);
+    AddAll(lens->mutable_apertures(), {2.8, 4.0, 5.6, 8.0, 11.0, 16.0, 22.0});
+    AddAll(lens->mutable_distances(), {0.3, 0.5, 1.0, 2.0, 3.0, 5.0, 10.0});
+  }
+  // Camera 0 with lens 0, camera 2 with its built-in lens 2.
+  for (const auto& [camera, lens] : {std::pair{0, 0}, std::pair{2, 2}}) {
+    e->mutable_cameras(camera)->set_lens_index(lens);
+    e->mutable_lenses(lens)->set_camera_index(camera);
+  }
+  e->set_current_camera(1);
+  e->set_current_lens(3);
+  return data;
+}
+
+// ---------------------------------------------------------------------------
+// Checks of a saved data file.
+
+bool Finite(double x) { return std::isfinite(x); }
+
+std::string CheckNumbers(const Zorvanel& data) {
+  const Options& o = data.options();
+  for (double x : {o.focal_wheel(), o.aperture_wheel(), o.distance_wheel()}) {
+    if (!Finite(x)) return "a wheel position is not a finite number";
+  }
+  for (const Camera& c : data.equipment().cameras()) {
+    for (double x :
+         {c.circle_of_confusion(), c.focal_multiplier(), c.displayed_focal()}) {
+      if (!Finite(x)) return "camera \"" + c.model() + "\" holds NaN or inf";
+    }
+  }
+  for (const Lens& l : data.equipment().lenses()) {
+    bool finite = Finite(l.min_focal()) && Finite(l.max_focal());
+    for (const auto* list : {&l.focals(), &l.apertures(), &l.distances()}) {
+      for (double x : *list) finite = finite && Finite(x);
+    }
+    if (!finite) return "lens \"" + l.model() + "\" holds NaN or inf";
+  }
+  return {};
+}
+
+// Every link is -1, or names an element that links back.
+std::string CheckLinks(const Equipment& e) {
+  for (int i = 0; i < e.cameras_size(); ++i) {
+    const int j = e.cameras(i).lens_index();
+    if (j == -1) continue;
+    if (j < 0 || j >= e.lenses_size() || e.lenses(j).camera_index() != i) {
+      return "camera " + std::to_string(i) + " has a one-sided link to lens " +
+             std::to_string(j);
+    }
+  }
+  for (int j = 0; j < e.lenses_size(); ++j) {
+    const int i = e.lenses(j).camera_index();
+    if (i == -1) continue;
+    if (i < 0 || i >= e.cameras_size() || e.cameras(i).lens_index() != j) {
+      return "lens " + std::to_string(j) + " has a one-sided link to camera " +
+             std::to_string(i);
+    }
+  }
+  if (!PairingIsConsistent(e)) return "PairingIsConsistent says no";
+  if (e.current_camera() < -1 || e.current_camera() >= e.cameras_size()) {
+    return "the selected camera does not exist";
+  }
+  if (e.current_lens() < -1 || e.current_lens() >= e.lenses_size()) {
+    return "the selected lens does not exist";
+  }
+  return {};
+}
+
+std::string CheckSavedData(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return "no data file was saved";
+  const std::string bytes((std::istreambuf_iterator<char>(in)),
+                          std::istreambuf_iterator<char>());
+  Zorvanel data;
+  if (!data.ParseFromString(bytes)) return "the saved data file does not parse";
+  if (std::string problem = CheckNumbers(data); !problem.empty()) {
+    return problem;
+  }
+  return CheckLinks(data.equipment());
+}
+
+// ---------------------------------------------------------------------------
+// The driver as a child process, spoken to through pipes.
+
+class DriverProcess {
+ public:
+  DriverProcess(const Settings& settings, const fs::path& folder,
+                const fs::path& stderr_log) {
+    int to_child[2];
+    int from_child[2];
+    if (::pipe(to_child) != 0 || ::pipe(from_child) != 0) {
+      throw std::runtime_error("pipe failed");
+    }
+    pid_ = ::fork();
+    if (pid_ < 0) throw std::runtime_error("fork failed");
+    if (pid_ == 0) {
+      ::dup2(to_child[0], STDIN_FILENO);
+      ::dup2(from_child[1], STDOUT_FILENO);
+      const int log = ::open(stderr_log.c_str(),
+                             O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+      if (log >= 0) ::dup2(log, STDERR_FILENO);
+      ::close(to_child[1]);
+      ::close(from_child[0]);
+      ::execl(settings.driver.c_str(), settings.driver.c_str(), "--screen",
+              settings.screen.c_str(), "--folder", folder.c_str(), nullptr);
+      ::_exit(127);
+    }
+    ::close(to_child[0]);
+    ::close(from_child[1]);
+    in_ = to_child[1];
+    out_ = from_child[0];
+  }
+
+  ~DriverProcess() {
+    CloseInput();
+    if (out_ >= 0) ::close(out_);
+    if (pid_ > 0) Wait();
+  }
+
+  // False when the driver no longer reads (the program ended).
+  bool Send(const std::string& line) {
+    const std::string text = line + "\n";
+    size_t done = 0;
+    while (done < text.size()) {
+      const ssize_t n = ::write(in_, text.data() + done, text.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      done += static_cast<size_t>(n);
+    }
+    return true;
+  }
+
+  // One line of output; false at the end of it.
+  bool ReadLine(std::string* line) {
+    line->clear();
+    while (true) {
+      const size_t newline = buffer_.find('\n');
+      if (newline != std::string::npos) {
+        *line = buffer_.substr(0, newline);
+        buffer_.erase(0, newline + 1);
+        return true;
+      }
+      char chunk[65536];
+      const ssize_t n = ::read(out_, chunk, sizeof(chunk));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      buffer_.append(chunk, static_cast<size_t>(n));
+    }
+  }
+
+  void CloseInput() {
+    if (in_ >= 0) ::close(in_);
+    in_ = -1;
+  }
+
+  // The exit status, or 128 + the signal that ended it.
+  int Wait() {
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int in_ = -1;
+  int out_ = -1;
+  std::string buffer_;
+};
+
+// ---------------------------------------------------------------------------
+// Picking events.
+
+struct Control {
+  int id;
+  std::string kind;
+  int x, y, w, h;
+};
+
+class EventPicker {
+ public:
+  EventPicker(uint64_t seed, int width, int height)
+      : rng_(seed), width_(width), height_(height) {}
+
+  // One script line that fits the screen described by `dump`.
+  std::string Next(const json& dump) {
+    std::vector<Control> controls = VisibleControls(dump);
+    const int rows = dump.contains("rows") && dump["rows"].is_array()
+                         ? static_cast<int>(dump["rows"].size())
+                         : 0;
+    const bool main_screen = dump.value("dialog", "") == "CZorvanelDlg";
+    // Weights: tap a control, tap anywhere, row, drag, double tap, type,
+    // key, soft key, wait, single pointer events.
+    std::discrete_distribution<int> kind({30, 12, rows > 0 ? 10.0 : 0.0, 12, 5,
+                                          8, 8, main_screen ? 1.0 : 6.0, 4, 3});
+    switch (kind(rng_)) {
+      case 0:
+        if (!controls.empty()) return TapControl(controls);
+        [[fallthrough]];
+      case 1:
+        return "tap " + RandomPoint();
+      case 2:
+        return "row " + std::to_string(Uniform(0, rows - 1));
+      case 3:
+        return Drag(controls);
+      case 4:
+        return "dbltap " +
+               (controls.empty() ? RandomPoint() : InsideControl(controls));
+      case 5:
+        return "type " + RandomText();
+      case 6:
+        return "key " +
+               Pick<std::string>({"left", "right", "up", "down", "backspace",
+                                  "delete", "enter", "escape", "f1", "f2"});
+      case 7:
+        return Uniform(0, 1) == 0 ? "soft left" : "soft right";
+      case 8:
+        return "wait " + std::to_string(Pick<int>({16, 100, 500, 1000, 2500}));
+      default:
+        return Pick<std::string>({"press ", "move ", "release "}) +
+               RandomPoint();
+    }
+  }
+
+ private:
+  int Uniform(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(rng_);
+  }
+
+  template <typename T>
+  T Pick(std::initializer_list<T> choices) {
+    return *(choices.begin() +
+             Uniform(0, static_cast<int>(choices.size()) - 1));
+  }
+
+  static std::vector<Control> VisibleControls(const json& dump) {
+    std::vector<Control> controls;
+    if (!dump.contains("controls")) return controls;
+    for (const json& c : dump["controls"]) {
+      if (!c.value("visible", false) || !c.contains("rect")) continue;
+      const json& r = c["rect"];
+      if (r[2].get<int>() <= 0 || r[3].get<int>() <= 0) continue;
+      controls.push_back(Control{c.value("id", 0), c.value("kind", ""),
+                                 r[0].get<int>(), r[1].get<int>(),
+                                 r[2].get<int>(), r[3].get<int>()});
+    }
+    return controls;
+  }
+
+  std::string RandomPoint() {
+    // Now and then a point off the screen.
+    if (Uniform(0, 19) == 0) {
+      return std::to_string(Uniform(-50, width_ + 50)) + " " +
+             std::to_string(Uniform(-50, height_ + 50));
+    }
+    return std::to_string(Uniform(0, width_ - 1)) + " " +
+           std::to_string(Uniform(0, height_ - 1));
+  }
+
+  std::string InsideControl(const std::vector<Control>& controls) {
+    const Control& c =
+        controls[Uniform(0, static_cast<int>(controls.size()) - 1)];
+    return std::to_string(c.x + Uniform(0, c.w - 1)) + " " +
+           std::to_string(c.y + Uniform(0, c.h - 1));
+  }
+
+  std::string TapControl(const std::vector<Control>& controls) {
+    // Ids may repeat in a dialog; "click" takes the first visible one, a
+    // tap inside reaches the others too.
+    if (Uniform(0, 2) == 0) return "tap " + InsideControl(controls);
+    const Control& c =
+        controls[Uniform(0, static_cast<int>(controls.size()) - 1)];
+    return "click " + std::to_string(c.id);
+  }
+
+  std::string Drag(const std::vector<Control>& controls) {
+    const std::string from = controls.empty() || Uniform(0, 1) == 0
+                                 ? RandomPoint()
+                                 : InsideControl(controls);
+    const int steps = Pick<int>({1, 2, 5, 10, 20});
+    return "drag " + from + " " + RandomPoint() + " " + std::to_string(steps);
+  }
+
+  std::string RandomText() {
+    // Numbers as users type them, and the inputs number parsing must refuse.
+    static const char* const kTexts[] = {"35",
+                                         "2.8",
+                                         "0.019",
+                                         "18",
+                                         "55",
+                                         "-0",
+                                         "0",
+                                         "nan",
+                                         "inf",
+                                         "1e400",
+                                         "0x10",
+                                         "   ",
+                                         "1.5.5",
+                                         "12,5",
+                                         "e5",
+                                         "-3",
+                                         "999999999999999999999999",
+                                         "Canon",
+                                         "\\n",
+                                         "é€",
+                                         "f/2.8",
+                                         "0.0000001"};
+    if (Uniform(0, 3) == 0) {
+      std::string text;
+      const int length = Uniform(1, 40);
+      for (int i = 0; i < length; ++i) {
+        text += static_cast<char>(Uniform(32, 126));
+      }
+      return text;
+    }
+    return kTexts[Uniform(0, std::size(kTexts) - 1)];
+  }
+
+  std::mt19937_64 rng_;
+  int width_;
+  int height_;
+};
+
+// ---------------------------------------------------------------------------
+
+struct SessionResult {
+  long events = 0;
+  int status = 0;
+  bool ended_by_program = false;
+};
+
+SessionResult RunSession(const Settings& settings, const fs::path& folder,
+                         const fs::path& script_path, const fs::path& log,
+                         EventPicker& picker, long budget) {
+  std::ofstream script(script_path);
+  DriverProcess driver(settings, folder, log);
+  SessionResult result;
+  std::string line;
+  while (result.events < budget) {
+    script << "dump\n";
+    if (!driver.Send("dump") || !driver.ReadLine(&line)) {
+      result.ended_by_program = true;
+      break;
+    }
+    const json dump = json::parse(line, nullptr, false);
+    if (dump.is_discarded()) {
+      throw std::runtime_error("the driver printed something not JSON: " +
+                               line);
+    }
+    const std::string event = picker.Next(dump);
+    script << event << "\n";
+    script.flush();
+    ++result.events;
+    if (!driver.Send(event)) {
+      result.ended_by_program = true;
+      break;
+    }
+  }
+  if (!result.ended_by_program) {
+    script << "close\n";
+    driver.Send("close");
+  }
+  driver.CloseInput();
+  while (driver.ReadLine(&line)) {
+  }
+  result.status = driver.Wait();
+  return result;
+}
+
+int Run(const Settings& settings) {
+  std::cout << "zv_monkey: seed " << settings.seed << " (replay with --seed "
+            << settings.seed << "), " << settings.events << " events from "
+            << settings.data << " data" << std::endl;
+  const fs::path work =
+      settings.keep.empty()
+          ? fs::temp_directory_path() /
+                ("zorvanel-monkey-" + std::to_string(::getpid()))
+          : fs::path(settings.keep);
+  fs::remove_all(work);
+  const fs::path folder = work / "folder";
+  fs::create_directories(folder);
+  if (!settings.shipped.empty()) {
+    for (const char* name : {"CameraDB.ptb", "Translation.lang"}) {
+      const fs::path from = fs::path(settings.shipped) / name;
+      if (fs::exists(from)) fs::copy_file(from, folder / name);
+    }
+  }
+  if (settings.data == "full") {
+    std::ofstream(folder / kDataFile, std::ios::binary)
+        << FullData().SerializeAsString();
+  }
+
+  int width = 480, height = 640;
+  std::sscanf(settings.screen.c_str(), "%dx%d", &width, &height);
+  EventPicker picker(settings.seed, width, height);
+  long done = 0;
+  for (int session = 1; done < settings.events; ++session) {
+    const fs::path script =
+        work / ("session-" + std::to_string(session) + ".zvs");
+    const fs::path log = work / ("session-" + std::to_string(session) + ".log");
+    const SessionResult result =
+        RunSession(settings, folder, script, log, picker,
+                   std::min(settings.session, settings.events - done));
+    done += result.events;
+    std::string problem;
+    if (result.status != 0) {
+      problem = "the driver ended with status " + std::to_string(result.status);
+    } else {
+      problem = CheckSavedData(folder / kDataFile);
+    }
+    if (!problem.empty()) {
+      std::cout << "zv_monkey: FAILED in session " << session << " after "
+                << done << " events: " << problem << "\n  seed "
+                << settings.seed << "\n  script " << script << "\n  stderr "
+                << log << "\n  folder " << folder << std::endl;
+      std::ifstream errors(log);
+      std::cout << errors.rdbuf() << std::endl;
+      return 1;
+    }
+    // A run that saves must leave the file behind it, nothing else.
+    fs::remove(log);
+    if (settings.keep.empty()) fs::remove(script);
+    if (session % 10 == 0 || done >= settings.events) {
+      std::cout << "zv_monkey: " << done << " events, " << session << " runs"
+                << std::endl;
+    }
+  }
+  if (settings.keep.empty()) fs::remove_all(work);
+  std::cout << "zv_monkey: passed" << std::endl;
+  return 0;
+}
+
+}  // namespace
+}  // namespace zorvanel::monkey
+
+int main(int argc, char** argv) {
+  ::signal(SIGPIPE, SIG_IGN);
+  try {
+    return zorvanel::monkey::Run(zorvanel::monkey::ParseArgs(argc, argv));
+  } catch (const std::exception& e) {
+    std::cerr << "zv_monkey: " << e.what() << "\n";
+    return 1;
+  }
+}
