@@ -28,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <string>
@@ -344,8 +345,10 @@ class EventPicker {
     const bool main_screen = dump.value("dialog", "") == "CZorvanelDlg";
     // Weights: tap a control, tap anywhere, row, drag, double tap, type,
     // key, soft key, wait, single pointer events.
-    std::discrete_distribution<int> kind({30, 12, rows > 0 ? 10.0 : 0.0, 12, 5,
-                                          8, 8, main_screen ? 1.0 : 6.0, 4, 3});
+    // The main screen is mostly dragged, and its "Exit" ends the run.
+    std::discrete_distribution<int> kind({30, 12, rows > 0 ? 10.0 : 0.0,
+                                          main_screen ? 40.0 : 12.0, 5, 8, 8,
+                                          main_screen ? 1.0 : 6.0, 4, 3});
     switch (kind(rng_)) {
       case 0:
         if (!controls.empty()) return TapControl(controls);
@@ -482,9 +485,13 @@ struct SessionResult {
   bool ended_by_program = false;
 };
 
+// How many events each dialog received: shows how deep the runs went.
+using DialogCounts = std::map<std::string, long>;
+
 SessionResult RunSession(const Settings& settings, const fs::path& folder,
                          const fs::path& script_path, const fs::path& log,
-                         EventPicker& picker, long budget) {
+                         EventPicker& picker, long budget,
+                         DialogCounts* visits) {
   std::ofstream script(script_path);
   DriverProcess driver(settings, folder, log);
   SessionResult result;
@@ -500,6 +507,7 @@ SessionResult RunSession(const Settings& settings, const fs::path& folder,
       throw std::runtime_error("the driver printed something not JSON: " +
                                line);
     }
+    ++(*visits)[dump.value("dialog", "?")];
     const std::string event = picker.Next(dump);
     script << event << "\n";
     script.flush();
@@ -547,13 +555,14 @@ int Run(const Settings& settings) {
   std::sscanf(settings.screen.c_str(), "%dx%d", &width, &height);
   EventPicker picker(settings.seed, width, height);
   long done = 0;
+  DialogCounts visits;
   for (int session = 1; done < settings.events; ++session) {
     const fs::path script =
         work / ("session-" + std::to_string(session) + ".zvs");
     const fs::path log = work / ("session-" + std::to_string(session) + ".log");
     const SessionResult result =
         RunSession(settings, folder, script, log, picker,
-                   std::min(settings.session, settings.events - done));
+                   std::min(settings.session, settings.events - done), &visits);
     done += result.events;
     std::string problem;
     if (result.status != 0) {
@@ -579,7 +588,11 @@ int Run(const Settings& settings) {
     }
   }
   if (settings.keep.empty()) fs::remove_all(work);
-  std::cout << "zv_monkey: passed" << std::endl;
+  std::cout << "zv_monkey: events per dialog:";
+  for (const auto& [dialog, count] : visits) {
+    std::cout << " " << dialog << " " << count;
+  }
+  std::cout << "\nzv_monkey: passed" << std::endl;
   return 0;
 }
 
