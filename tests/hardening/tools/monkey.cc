@@ -17,13 +17,10 @@
 // folder (printed on failure, kept with --keep), and can be replayed with
 // zorvanel-drive directly.
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,11 +31,16 @@
 #include <string>
 #include <vector>
 
-#include "data/equipment.h"
-#include "data/zorvanel.pb.h"
+#include "driver_process.h"
+#include "hardening_support.h"
+#include "saved_data_check.h"
 
 namespace zorvanel::monkey {
 namespace {
+
+using hardening::CheckSavedData;
+using hardening::DriverProcess;
+using hardening::FullData;
 
 namespace fs = std::filesystem;
 using nlohmann::json;
@@ -100,227 +102,6 @@ Settings ParseArgs(int argc, char** argv) {
   if (s.events < 1 || s.session < 1) Usage("counts must be positive");
   return s;
 }
-
-// ---------------------------------------------------------------------------
-// The data the "full" runs start from: several cameras and lenses, some
-// paired, an odd selection, stored wheel positions and imperial units.
-
-void AddAll(google::protobuf::RepeatedField<double>* list,
-            std::initializer_list<double> values) {
-  for (double v : values) list->Add(v);
-}
-
-Zorvanel FullData() {
-  Zorvanel data;
-  Options* options = data.mutable_options();
-  options->set_units(1);
-  options->set_focal_wheel(40.0);
-  options->set_aperture_wheel(75.0);
-  options->set_distance_wheel(20.0);
-  options->set_show_hyperfocal(false);
-  Equipment* e = data.mutable_equipment();
-  const struct {
-    const char* maker;
-    const char* model;
-    double coc;
-    double multiplier;
-  } kCameras[] = {{"Canon", "EOS 600D", 0.019, 1.6},
-                  {"Nikon", "D750", 0.029, 1.0},
-                  {"Sony", "RX100", 0.011, 2.73},
-                  {"Olympus", "E-M5", 0.015, 2.0}};
-  for (const auto& c : kCameras) {
-    Camera* camera = e->add_cameras();
-    camera->set_maker(c.maker);
-    camera->set_model(c.model);
-    camera->set_circle_of_confusion(c.coc);
-    camera->set_focal_multiplier(c.multiplier);
-  }
-  const struct {
-    const char* maker;
-    const char* model;
-    double min_focal, max_focal;
-  } kLenses[] = {{"Canon", "EF-S 18-55mm", 18, 55},
-                 {"Nikon", "50mm f/1.8", 50, 0},
-                 {"Sony", "RX100", 10.4, 37.1},
-                 {"Sigma", "70-300mm", 70, 300},
-                 {"Samyang", "14mm", 14, 0}};
-  for (const auto& l : kLenses) {
-    Lens* lens = e->add_lenses();
-    lens->set_maker(l.maker);
-    lens->set_model(l.model);
-    lens->set_min_focal(l.min_focal);
-    lens->set_max_focal(l.max_focal);
-    lens->add_focals(l.min_focal);
-    if (l.max_focal > 0) lens->add_focals(l.max_focal);
-    AddAll(lens->mutable_apertures(), {2.8, 4.0, 5.6, 8.0, 11.0, 16.0, 22.0});
-    AddAll(lens->mutable_distances(), {0.3, 0.5, 1.0, 2.0, 3.0, 5.0, 10.0});
-  }
-  // Camera 0 with lens 0, camera 2 with its built-in lens 2.
-  for (const auto& [camera, lens] : {std::pair{0, 0}, std::pair{2, 2}}) {
-    e->mutable_cameras(camera)->set_lens_index(lens);
-    e->mutable_lenses(lens)->set_camera_index(camera);
-  }
-  e->set_current_camera(1);
-  e->set_current_lens(3);
-  return data;
-}
-
-// ---------------------------------------------------------------------------
-// Checks of a saved data file.
-
-bool Finite(double x) { return std::isfinite(x); }
-
-std::string CheckNumbers(const Zorvanel& data) {
-  const Options& o = data.options();
-  for (double x : {o.focal_wheel(), o.aperture_wheel(), o.distance_wheel()}) {
-    if (!Finite(x)) return "a wheel position is not a finite number";
-  }
-  for (const Camera& c : data.equipment().cameras()) {
-    for (double x :
-         {c.circle_of_confusion(), c.focal_multiplier(), c.displayed_focal()}) {
-      if (!Finite(x)) return "camera \"" + c.model() + "\" holds NaN or inf";
-    }
-  }
-  for (const Lens& l : data.equipment().lenses()) {
-    bool finite = Finite(l.min_focal()) && Finite(l.max_focal());
-    for (const auto* list : {&l.focals(), &l.apertures(), &l.distances()}) {
-      for (double x : *list) finite = finite && Finite(x);
-    }
-    if (!finite) return "lens \"" + l.model() + "\" holds NaN or inf";
-  }
-  return {};
-}
-
-// Every link is -1, or names an element that links back.
-std::string CheckLinks(const Equipment& e) {
-  for (int i = 0; i < e.cameras_size(); ++i) {
-    const int j = e.cameras(i).lens_index();
-    if (j == -1) continue;
-    if (j < 0 || j >= e.lenses_size() || e.lenses(j).camera_index() != i) {
-      return "camera " + std::to_string(i) + " has a one-sided link to lens " +
-             std::to_string(j);
-    }
-  }
-  for (int j = 0; j < e.lenses_size(); ++j) {
-    const int i = e.lenses(j).camera_index();
-    if (i == -1) continue;
-    if (i < 0 || i >= e.cameras_size() || e.cameras(i).lens_index() != j) {
-      return "lens " + std::to_string(j) + " has a one-sided link to camera " +
-             std::to_string(i);
-    }
-  }
-  if (!PairingIsConsistent(e)) return "PairingIsConsistent says no";
-  if (e.current_camera() < -1 || e.current_camera() >= e.cameras_size()) {
-    return "the selected camera does not exist";
-  }
-  if (e.current_lens() < -1 || e.current_lens() >= e.lenses_size()) {
-    return "the selected lens does not exist";
-  }
-  return {};
-}
-
-std::string CheckSavedData(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return "no data file was saved";
-  const std::string bytes((std::istreambuf_iterator<char>(in)),
-                          std::istreambuf_iterator<char>());
-  Zorvanel data;
-  if (!data.ParseFromString(bytes)) return "the saved data file does not parse";
-  if (std::string problem = CheckNumbers(data); !problem.empty()) {
-    return problem;
-  }
-  return CheckLinks(data.equipment());
-}
-
-// ---------------------------------------------------------------------------
-// The driver as a child process, spoken to through pipes.
-
-class DriverProcess {
- public:
-  DriverProcess(const Settings& settings, const fs::path& folder,
-                const fs::path& stderr_log) {
-    int to_child[2];
-    int from_child[2];
-    if (::pipe(to_child) != 0 || ::pipe(from_child) != 0) {
-      throw std::runtime_error("pipe failed");
-    }
-    pid_ = ::fork();
-    if (pid_ < 0) throw std::runtime_error("fork failed");
-    if (pid_ == 0) {
-      ::dup2(to_child[0], STDIN_FILENO);
-      ::dup2(from_child[1], STDOUT_FILENO);
-      const int log = ::open(stderr_log.c_str(),
-                             O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-      if (log >= 0) ::dup2(log, STDERR_FILENO);
-      ::close(to_child[1]);
-      ::close(from_child[0]);
-      ::execl(settings.driver.c_str(), settings.driver.c_str(), "--screen",
-              settings.screen.c_str(), "--folder", folder.c_str(), nullptr);
-      ::_exit(127);
-    }
-    ::close(to_child[0]);
-    ::close(from_child[1]);
-    in_ = to_child[1];
-    out_ = from_child[0];
-  }
-
-  ~DriverProcess() {
-    CloseInput();
-    if (out_ >= 0) ::close(out_);
-    if (pid_ > 0) Wait();
-  }
-
-  // False when the driver no longer reads (the program ended).
-  bool Send(const std::string& line) {
-    const std::string text = line + "\n";
-    size_t done = 0;
-    while (done < text.size()) {
-      const ssize_t n = ::write(in_, text.data() + done, text.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      done += static_cast<size_t>(n);
-    }
-    return true;
-  }
-
-  // One line of output; false at the end of it.
-  bool ReadLine(std::string* line) {
-    line->clear();
-    while (true) {
-      const size_t newline = buffer_.find('\n');
-      if (newline != std::string::npos) {
-        *line = buffer_.substr(0, newline);
-        buffer_.erase(0, newline + 1);
-        return true;
-      }
-      char chunk[65536];
-      const ssize_t n = ::read(out_, chunk, sizeof(chunk));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      buffer_.append(chunk, static_cast<size_t>(n));
-    }
-  }
-
-  void CloseInput() {
-    if (in_ >= 0) ::close(in_);
-    in_ = -1;
-  }
-
-  // The exit status, or 128 + the signal that ended it.
-  int Wait() {
-    int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
-    pid_ = -1;
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
-  }
-
- private:
-  pid_t pid_ = -1;
-  int in_ = -1;
-  int out_ = -1;
-  std::string buffer_;
-};
 
 // ---------------------------------------------------------------------------
 // Picking events.
@@ -493,19 +274,14 @@ SessionResult RunSession(const Settings& settings, const fs::path& folder,
                          EventPicker& picker, long budget,
                          DialogCounts* visits) {
   std::ofstream script(script_path);
-  DriverProcess driver(settings, folder, log);
+  DriverProcess driver(settings.driver, folder, settings.screen, log);
   SessionResult result;
-  std::string line;
   while (result.events < budget) {
     script << "dump\n";
-    if (!driver.Send("dump") || !driver.ReadLine(&line)) {
+    const json dump = driver.Dump();
+    if (dump.is_discarded()) {
       result.ended_by_program = true;
       break;
-    }
-    const json dump = json::parse(line, nullptr, false);
-    if (dump.is_discarded()) {
-      throw std::runtime_error("the driver printed something not JSON: " +
-                               line);
     }
     ++(*visits)[dump.value("dialog", "?")];
     const std::string event = picker.Next(dump);
@@ -521,10 +297,7 @@ SessionResult RunSession(const Settings& settings, const fs::path& folder,
     script << "close\n";
     driver.Send("close");
   }
-  driver.CloseInput();
-  while (driver.ReadLine(&line)) {
-  }
-  result.status = driver.Wait();
+  result.status = driver.Finish();
   return result;
 }
 

@@ -1,5 +1,5 @@
-#ifndef ZORVANEL_TESTS_HARDENING_HARDENING_SUPPORT_H_
-#define ZORVANEL_TESTS_HARDENING_HARDENING_SUPPORT_H_
+#ifndef ZORVANEL_TESTS_HARDENING_SUPPORT_HARDENING_SUPPORT_H_
+#define ZORVANEL_TESTS_HARDENING_SUPPORT_HARDENING_SUPPORT_H_
 
 #include <filesystem>
 #include <string>
@@ -48,6 +48,11 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // selected: the main screen opens straight away on it.
 Zorvanel FiftyMillimetreData();
 
+// A collection in use: four cameras and five lenses, two pairs among them,
+// a camera and a lens selected that are not paired, wheel positions,
+// imperial units and the depth of field on the large line.
+Zorvanel FullData();
+
 }  // namespace zorvanel::hardening
 
-#endif  // ZORVANEL_TESTS_HARDENING_HARDENING_SUPPORT_H_
+#endif  // ZORVANEL_TESTS_HARDENING_SUPPORT_HARDENING_SUPPORT_H_
