@@ -1,5 +1,7 @@
 #include "dialogs/select_list_dlg.h"
 
+#include "dialogs/label_fitting.h"
+
 namespace zorvanel {
 namespace {
 
@@ -38,8 +40,9 @@ bool CSelectListDlg::OnInitDialog() {
   title_label_.SetText(title_.text());
   title_label_.Create(this, kIdTitle, layout.title);
 
-  comment_label_.set_style(CCustomStatic::kStyleItalic);
-  comment_label_.SetText(comment_.text());
+  // The comment line is one line high: a comment too wide for it in italics
+  // takes the smaller normal style.
+  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
   comment_label_.Create(this, kIdComment, layout.comment);
 
   list_.Create(this, kIdList, layout.list);
