@@ -29,10 +29,10 @@ void CCustomEdit::Describe(nlohmann::json& out) const {
 
 const Font& CCustomEdit::EnsureFont() {
   if (!font_) {
-    FontSpec spec;
-    spec.height = PointsToHeight(kFontPoints, Shell::Get().scale());
-    spec.face = "Tahoma";
-    font_ = std::make_unique<Font>(spec);
+    FontSpec request;
+    request.height = PointsToHeight(kFontPoints, Shell::Get().scale());
+    request.face = "Tahoma";
+    font_ = std::make_unique<Font>(request);
   }
   return *font_;
 }

@@ -13,11 +13,11 @@ namespace {
 constexpr int kTextInset = 5;
 
 std::unique_ptr<Font> PointFont(int points) {
-  FontSpec spec;
-  spec.face = "Tahoma";
-  spec.height =
+  FontSpec request;
+  request.face = "Tahoma";
+  request.height =
       PointsToHeight(points, Shell::Exists() ? Shell::Get().scale() : 100);
-  return std::make_unique<Font>(spec);
+  return std::make_unique<Font>(request);
 }
 
 }  // namespace
@@ -82,12 +82,12 @@ const Font& CValueDynaList::TextFontFitting(Canvas& canvas,
   const int natural = canvas.MeasureText(text, *text_font_).width;
   if (natural <= width || natural <= 0 || width <= 0) return *text_font_;
   // Character heights are negative; shrink in proportion to the overflow.
-  const int height = text_font_->spec().height * width / natural;
+  const int height = text_font_->request().height * width / natural;
   std::unique_ptr<Font>& font = fitted_fonts_[height];
   if (!font) {
-    FontSpec spec = text_font_->spec();
-    spec.height = height;
-    font = std::make_unique<Font>(spec);
+    FontSpec request = text_font_->request();
+    request.height = height;
+    font = std::make_unique<Font>(request);
   }
   return *font;
 }

@@ -122,21 +122,21 @@ int FontTable::WidthOf(const FontDef& def) const {
 }
 
 FontSpec FontTable::SpecOf(const FontDef& def) const {
-  FontSpec spec;
-  spec.height = def.height;
-  spec.width = WidthOf(def);
-  spec.escapement = def.escapement;
-  spec.orientation = def.orientation;
-  spec.weight = def.weight;
-  spec.italic = def.italic;
-  spec.underline = def.underline;
-  spec.strikeout = def.strikeout;
-  spec.charset = CurrentCharset();
-  spec.quality = std::abs(static_cast<int64_t>(def.height)) < kSmallFontHeight
+  FontSpec request;
+  request.height = def.height;
+  request.width = WidthOf(def);
+  request.escapement = def.escapement;
+  request.orientation = def.orientation;
+  request.weight = def.weight;
+  request.italic = def.italic;
+  request.underline = def.underline;
+  request.strikeout = def.strikeout;
+  request.charset = CurrentCharset();
+  request.quality = std::abs(static_cast<int64_t>(def.height)) < kSmallFontHeight
                      ? kAntialiasedQuality
                      : 0;
-  spec.face = TruncatedFace(def.face.text());
-  return spec;
+  request.face = TruncatedFace(def.face.text());
+  return request;
 }
 
 std::string FontTable::FontDescription(const std::string& name) const {
@@ -144,14 +144,14 @@ std::string FontTable::FontDescription(const std::string& name) const {
   if (def == nullptr) return std::string();
   // The face is cut as the platform cuts it, so that two definitions that
   // would make the same font share one cache entry.
-  const FontSpec spec = SpecOf(*def);
+  const FontSpec request = SpecOf(*def);
   // A face of at most 31 characters (4 bytes each) and ten numbers fit.
   char description[256];
   std::snprintf(description, sizeof(description),
-                "%s-%d-%d-%d-%d-%d-%d-%d-%d-%d", spec.face.c_str(),
-                spec.charset, spec.height, spec.width, spec.weight,
-                spec.italic ? 1 : 0, spec.underline ? 1 : 0,
-                spec.strikeout ? 1 : 0, spec.escapement, spec.orientation);
+                "%s-%d-%d-%d-%d-%d-%d-%d-%d-%d", request.face.c_str(),
+                request.charset, request.height, request.width, request.weight,
+                request.italic ? 1 : 0, request.underline ? 1 : 0,
+                request.strikeout ? 1 : 0, request.escapement, request.orientation);
   return description;
 }
 

@@ -53,24 +53,24 @@ FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
 }
 
 // The character (em) height in pixels a request asks for.
-double EmPixelsFor(const FontSpec& spec, PangoFontDescription* description) {
-  if (spec.height < 0) return -static_cast<double>(spec.height);
-  if (spec.height == 0) return kDefaultEmPixels;
+double EmPixelsFor(const FontSpec& request, PangoFontDescription* description) {
+  if (request.height < 0) return -static_cast<double>(request.height);
+  if (request.height == 0) return kDefaultEmPixels;
   // A cell height: scale the face's ascent + descent to it.
   const FaceMetrics reference = MetricsAt(description, kReferenceEmPixels);
   const double cell = reference.ascent + reference.descent;
-  if (cell <= 0) return spec.height;
-  return spec.height * kReferenceEmPixels / cell;
+  if (cell <= 0) return request.height;
+  return request.height * kReferenceEmPixels / cell;
 }
 
-PangoAttrList* DecorationAttributes(const FontSpec& spec) {
-  if (!spec.underline && !spec.strikeout) return nullptr;
+PangoAttrList* DecorationAttributes(const FontSpec& request) {
+  if (!request.underline && !request.strikeout) return nullptr;
   PangoAttrList* list = pango_attr_list_new();
-  if (spec.underline) {
+  if (request.underline) {
     pango_attr_list_insert(list,
                            pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
   }
-  if (spec.strikeout) {
+  if (request.strikeout) {
     pango_attr_list_insert(list, pango_attr_strikethrough_new(TRUE));
   }
   return list;
@@ -97,35 +97,35 @@ std::string Font::ResolveFace(const std::string& face) {
   return face;
 }
 
-Font::Font(const FontSpec& spec)
-    : spec_(spec),
+Font::Font(const FontSpec& request)
+    : spec_(request),
       description_(pango_font_description_new()),
       serial_(NextSerial()) {
   pango_font_description_set_family(description_,
-                                    ResolveFace(spec.face).c_str());
+                                    ResolveFace(request.face).c_str());
   const int weight =
-      spec.weight <= 0 ? 400 : std::clamp(spec.weight, 100, 1000);
+      request.weight <= 0 ? 400 : std::clamp(request.weight, 100, 1000);
   pango_font_description_set_weight(description_,
                                     static_cast<PangoWeight>(weight));
   pango_font_description_set_style(
-      description_, spec.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+      description_, request.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
 
-  double em = EmPixelsFor(spec, description_);
+  double em = EmPixelsFor(request, description_);
   FaceMetrics metrics = MetricsAt(description_, em);
   // Whole-pixel metrics round ascent and descent up on their own, which
   // can make a cell a pixel taller than asked: shrink until it fits.
-  for (int i = 0; i < kMaxCellFitSteps && spec.height > 0 &&
-                  CellPixels(metrics) > spec.height && em > 1;
+  for (int i = 0; i < kMaxCellFitSteps && request.height > 0 &&
+                  CellPixels(metrics) > request.height && em > 1;
        ++i) {
     em -= kCellFitStep;
     metrics = MetricsAt(description_, em);
   }
   ascent_ = static_cast<int>(std::lround(metrics.ascent));
   line_height_ = CellPixels(metrics);
-  if (spec.width != 0 && metrics.average_char_width > 0) {
-    x_scale_ = std::abs(spec.width) / metrics.average_char_width;
+  if (request.width != 0 && metrics.average_char_width > 0) {
+    x_scale_ = std::abs(request.width) / metrics.average_char_width;
   }
-  attributes_ = DecorationAttributes(spec);
+  attributes_ = DecorationAttributes(request);
 }
 
 Font::~Font() {

@@ -39,12 +39,12 @@ int PointsToHeight(int points, int scale);
 // to a face that has the glyphs.
 class Font {
  public:
-  explicit Font(const FontSpec& spec);
+  explicit Font(const FontSpec& request);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
 
-  const FontSpec& spec() const { return spec_; }
+  const FontSpec& request() const { return spec_; }
   const PangoFontDescription* description() const { return description_; }
   // Horizontal stretch to apply when drawing (1.0 = natural width).
   double x_scale() const { return x_scale_; }

@@ -196,10 +196,10 @@ class TextFitTest : public ::testing::Test {
   const Font& FontOf(int height) {
     auto& font = fonts_[height];
     if (!font) {
-      FontSpec spec;
-      spec.height = height;
-      spec.italic = height > 0;
-      font = std::make_unique<Font>(spec);
+      FontSpec request;
+      request.height = height;
+      request.italic = height > 0;
+      font = std::make_unique<Font>(request);
     }
     return *font;
   }

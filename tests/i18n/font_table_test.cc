@@ -73,9 +73,9 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
   // Below 10 pixels a font is asked for antialiased (quality 4).
   const Font* wheel = table.GetFont("Wheel");
   ASSERT_NE(wheel, nullptr);
-  EXPECT_EQ(wheel->spec().height, -7);
-  EXPECT_EQ(wheel->spec().quality, 4);
-  EXPECT_EQ(table.GetFont("Main")->spec().quality, 0);  // -12
+  EXPECT_EQ(wheel->request().height, -7);
+  EXPECT_EQ(wheel->request().quality, 4);
+  EXPECT_EQ(table.GetFont("Main")->request().quality, 0);  // -12
 }
 
 TEST_F(FontTableTest, TheFirstDefinitionWins) {
@@ -119,9 +119,9 @@ TEST_F(FontTableTest, TheLanguageGivesFaceCharsetAndWidth) {
   EXPECT_EQ(table.FontDescription("Main"), "PT Sans-204--25-0-400-0-0-0-0-0");
   const Font* button = table.GetFont("Button");
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->spec().charset, 204);
-  EXPECT_EQ(button->spec().width, -11);
-  EXPECT_EQ(button->spec().face, "PT Sans");
+  EXPECT_EQ(button->request().charset, 204);
+  EXPECT_EQ(button->request().width, -11);
+  EXPECT_EQ(button->request().face, "PT Sans");
 }
 
 TEST_F(FontTableTest, FontsFollowALanguageChangeAndStayCached) {
@@ -130,15 +130,15 @@ TEST_F(FontTableTest, FontsFollowALanguageChangeAndStayCached) {
   DefineProgramFonts(table);
   const Font* english = table.GetFont("Button");
   ASSERT_NE(english, nullptr);
-  EXPECT_EQ(english->spec().charset, 0);
-  EXPECT_EQ(english->spec().face, "Tahoma");
+  EXPECT_EQ(english->request().charset, 0);
+  EXPECT_EQ(english->request().face, "Tahoma");
   EXPECT_EQ(table.GetFont("Button"), english);  // cached
 
   SetLanguage(1);
   const Font* russian = table.GetFont("Button");
   ASSERT_NE(russian, nullptr);
   EXPECT_NE(russian, english);
-  EXPECT_EQ(russian->spec().charset, 204);
+  EXPECT_EQ(russian->request().charset, 204);
 
   SetLanguage(0);
   EXPECT_EQ(table.GetFont("Button"), english);
@@ -168,7 +168,7 @@ TEST_F(FontTableTest, AnAbsurdWidthRatioDoesNotOverflow) {
   table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
   const Font* font = table.GetFont("Main");
   ASSERT_NE(font, nullptr);
-  EXPECT_LT(font->spec().width, 0);
+  EXPECT_LT(font->request().width, 0);
 }
 
 }  // namespace

@@ -32,9 +32,9 @@ Rect InkBox(const Image& image, Colour background) {
 }
 
 Font TestFont(int height) {
-  FontSpec spec;
-  spec.height = height;
-  return Font(spec);
+  FontSpec request;
+  request.height = height;
+  return Font(request);
 }
 
 TEST(ImageTest, NewImagesAreOpaqueBlackAndSurvivePng) {

@@ -31,11 +31,11 @@ bool WriteBundle(const std::vector<std::unique_ptr<Picture>>& pictures,
   PutU32(bytes, kBundleVersion);
   PutU32(bytes, static_cast<uint32_t>(pictures.size()));
   for (const auto& picture : pictures) {
-    const PictureSpec& spec = picture->spec();
-    PutU32(bytes, spec.id);
-    PutU32(bytes, static_cast<uint32_t>(spec.width));
-    PutU32(bytes, static_cast<uint32_t>(spec.height));
-    PutU32(bytes, static_cast<uint32_t>(spec.bits));
+    const PictureSpec& info = picture->info();
+    PutU32(bytes, info.id);
+    PutU32(bytes, static_cast<uint32_t>(info.width));
+    PutU32(bytes, static_cast<uint32_t>(info.height));
+    PutU32(bytes, static_cast<uint32_t>(info.bits));
     std::vector<uint8_t> pixels = picture->StoredPixels();
     bytes.insert(bytes.end(), pixels.begin(), pixels.end());
   }

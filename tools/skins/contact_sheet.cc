@@ -37,7 +37,7 @@ class Sheet {
 
   cairo_surface_t* Find(unsigned id) const {
     for (const auto& p : pictures_) {
-      if (p->spec().id == id) return p->surface();
+      if (p->info().id == id) return p->surface();
     }
     return nullptr;
   }
@@ -172,21 +172,21 @@ class Sheet {
 void Sheet::Pictures(double top) {
   double x = 20, y = top, row_height = 0;
   for (const auto& p : pictures_) {
-    const PictureSpec& spec = p->spec();
-    if (x + spec.width > kSheetWidth - 20) {
+    const PictureSpec& info = p->info();
+    if (x + info.width > kSheetWidth - 20) {
       x = 20;
       y += row_height + 34;
       row_height = 0;
     }
     char label[64];
-    std::snprintf(label, sizeof label, "%u %dx%d/%d", spec.id, spec.width,
-                  spec.height, spec.bits);
+    std::snprintf(label, sizeof label, "%u %dx%d/%d", info.id, info.width,
+                  info.height, info.bits);
     Label(x, y + 12, label);
-    if (spec.bits == 32) Checker(x, y + 18, spec.width, spec.height);
-    Put(p->surface(), 0, 0, spec.width, spec.height, x, y + 18, spec.width,
-        spec.height);
-    x += std::max(spec.width, 90) + 24;
-    row_height = std::max(row_height, static_cast<double>(spec.height));
+    if (info.bits == 32) Checker(x, y + 18, info.width, info.height);
+    Put(p->surface(), 0, 0, info.width, info.height, x, y + 18, info.width,
+        info.height);
+    x += std::max(info.width, 90) + 24;
+    row_height = std::max(row_height, static_cast<double>(info.height));
   }
 }
 

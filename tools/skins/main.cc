@@ -46,9 +46,9 @@ bool WritePngs(
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   for (const auto& picture : pictures) {
-    const auto& spec = picture->spec();
+    const auto& info = picture->info();
     const std::string path =
-        dir + "/" + std::to_string(spec.id) + "_" + spec.name + ".png";
+        dir + "/" + std::to_string(info.id) + "_" + info.name + ".png";
     if (!picture->SavePng(path)) {
       std::fprintf(stderr, "zv_skingen: cannot write %s\n", path.c_str());
       return false;
@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::unique_ptr<Picture>> pictures;
-  for (const auto& spec : zorvanel::skingen::AllPictures()) {
-    pictures.push_back(std::make_unique<Picture>(spec));
+  for (const auto& info : zorvanel::skingen::AllPictures()) {
+    pictures.push_back(std::make_unique<Picture>(info));
   }
   if (!zorvanel::skingen::WriteBundle(pictures, options.bundle)) {
     std::fprintf(stderr, "zv_skingen: cannot write %s\n",

@@ -2,16 +2,16 @@
 
 namespace zorvanel::skingen {
 
-Picture::Picture(const PictureSpec& spec)
-    : spec_(spec),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.width,
-                                          spec.height)) {
+Picture::Picture(const PictureSpec& info)
+    : spec_(info),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, info.width,
+                                          info.height)) {
   ContextPtr cr(cairo_create(surface_.get()));
-  if (spec.bits == 24) {
+  if (info.bits == 24) {
     cairo_set_source_rgb(cr.get(), 0, 0, 0);
     cairo_paint(cr.get());
   }
-  spec.paint(cr.get(), spec.width, spec.height);
+  info.paint(cr.get(), info.width, info.height);
   cairo_surface_flush(surface_.get());
 }
 

@@ -31,9 +31,9 @@ const std::vector<PictureSpec>& AllPictures();
 // One drawn picture.
 class Picture {
  public:
-  explicit Picture(const PictureSpec& spec);
+  explicit Picture(const PictureSpec& info);
 
-  const PictureSpec& spec() const { return spec_; }
+  const PictureSpec& info() const { return spec_; }
   cairo_surface_t* surface() const { return surface_.get(); }
 
   // The pixels as they go into the bundle, top row first: blue, green, red
