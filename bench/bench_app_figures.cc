@@ -1,0 +1,460 @@
+// The figures of the README's performance table, measured in one run so
+// that each can be compared with the cost of copying one whole frame of the
+// same screen (W x H x 4 bytes): a frame that costs a few copies is cheap,
+// one that costs hundreds is where time goes.
+//
+//   bench_app_figures [--benchmark_repetitions=5 ...]
+//
+// After the usual output it prints the table: the median of each figure
+// and its ratio to the frame copy.
+
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/paths.h"
+#include "data/data_root.h"
+#include "dialogs/camera_database.h"
+#include "dialogs/select_list_dlg.h"
+#include "i18n/font_table.h"
+#include "mainscreen/zorvanel_dlg.h"
+#include "optics/depth_of_field.h"
+#include "platform/backend.h"
+#include "platform/image.h"
+#include "platform/shell.h"
+
+extern char** environ;
+
+namespace zorvanel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFrameMs = 16;
+
+// ---------------------------------------------------------------------------
+// Data
+
+void AddAll(google::protobuf::RepeatedField<double>* list,
+            std::initializer_list<double> values) {
+  for (double v : values) list->Add(v);
+}
+
+// A kit zoom on an APS-C body, with the lists the program generates for it.
+Zorvanel TypicalData() {
+  Zorvanel data;
+  data.mutable_options()->set_focal_wheel(50.0);
+  Equipment* e = data.mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Canon");
+  camera->set_model("EOS 600D");
+  camera->set_circle_of_confusion(0.018);
+  camera->set_focal_multiplier(1.6);
+  camera->set_lens_index(0);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Canon");
+  lens->set_model("EF-S 18-55mm");
+  lens->set_camera_index(0);
+  AddAll(lens->mutable_focals(), {18.125, 21.875, 26.25, 30.625, 34.375, 38.75,
+                                  42.5, 46.875, 50.625, 55.0});
+  AddAll(lens->mutable_apertures(),
+         {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0, 10.0, 11.0,
+          13.0, 14.0, 16.0, 18.0, 20.0, 22.0});
+  AddAll(lens->mutable_distances(),
+         {0.1,  0.12, 0.15, 0.2,  0.25, 0.3,  0.4,  0.5,  0.6,  0.8,  1.0,
+          1.2,  1.5,  2.0,  2.5,  3.0,  4.0,  5.0,  6.0,  8.0,  10.0, 12.0,
+          15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0});
+  e->set_current_camera(0);
+  e->set_current_lens(0);
+  return data;
+}
+
+// Where LargeCameraDatabase wrote its file, once it has.
+std::string g_database_file;
+
+// 10,000 cameras of 100 makers, each sold with one of 100 kit lenses.
+const std::string& LargeCameraDatabase() {
+  static const std::string path = [] {
+    Equipment db;
+    for (int l = 0; l < 100; ++l) {
+      Lens* lens = db.add_lenses();
+      lens->set_maker("Maker " + std::to_string(l));
+      lens->set_model("Zoom " + std::to_string(l));
+      lens->set_min_focal(18.0);
+      lens->set_max_focal(55.0 + l);
+    }
+    for (int maker = 0; maker < 100; ++maker) {
+      for (int model = 0; model < 100; ++model) {
+        Camera* camera = db.add_cameras();
+        camera->set_maker("Maker " + std::to_string(maker));
+        camera->set_model("Model " + std::to_string(model));
+        camera->set_circle_of_confusion(0.019);
+        camera->set_focal_multiplier(1.53);
+        camera->set_lens_index((maker + model) % 100);
+      }
+    }
+    const fs::path file =
+        fs::temp_directory_path() /
+        ("zorvanel-bench-db-" + std::to_string(::getpid()) + ".ptb");
+    std::ofstream(file, std::ios::binary) << db.SerializeAsString();
+    g_database_file = file.string();
+    return file.string();
+  }();
+  return path;
+}
+
+// ---------------------------------------------------------------------------
+// Backends
+
+// Runs `measure` once from inside the modal loop of the first dialog, which
+// is then on the shell's stack exactly as in the program; afterwards every
+// wait answers with the window's close request.
+class InsideModalBackend : public Backend {
+ public:
+  using Measure = std::function<void(Shell&, InsideModalBackend&)>;
+
+  InsideModalBackend(Size screen, Measure measure)
+      : screen_(screen), measure_(std::move(measure)) {}
+
+  void Attach(Shell* shell) override { shell_ = shell; }
+  Size ScreenSize() const override { return screen_; }
+  uint32_t Now() override { return now_; }
+  void Present(const Image& frame) override {
+    benchmark::DoNotOptimize(frame.PixelAt(0, 0));
+  }
+  bool WaitEvent(int timeout_ms, InputEvent* event) override {
+    if (measure_) {
+      Measure measure = std::move(measure_);
+      measure_ = nullptr;
+      measure(*shell_, *this);
+    }
+    event->type = InputEvent::Type::kClose;
+    return true;
+  }
+
+  void Advance(uint32_t ms) { now_ += ms; }
+  void Send(InputEvent::Type type, Point p) {
+    InputEvent event;
+    event.type = type;
+    event.point = p;
+    shell_->Dispatch(event);
+  }
+
+ private:
+  Size screen_;
+  Measure measure_;
+  Shell* shell_ = nullptr;
+  uint32_t now_ = 1000;
+};
+
+Size ScreenOf(const benchmark::State& state) {
+  return Size{static_cast<int>(state.range(0)),
+              static_cast<int>(state.range(1))};
+}
+
+// ---------------------------------------------------------------------------
+// The reference: one whole frame copied.
+
+void BM_FrameCopy(benchmark::State& state) {
+  const Size screen = ScreenOf(state);
+  const size_t bytes = static_cast<size_t>(screen.width) * screen.height * 4;
+  std::vector<char> from(bytes, 1);
+  std::vector<char> to(bytes);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), bytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_FrameCopy)->Args({480, 640})->Args({960, 1280});
+
+// ---------------------------------------------------------------------------
+// The depth-of-field step of a wheel move: pick the values, compute, and
+// format the four results as the panel shows them.
+
+void BM_ComputeResultsFormatted(benchmark::State& state) {
+  const Zorvanel data = TypicalData();
+  const Lens& lens = data.equipment().lenses(0);
+  const Camera& camera = data.equipment().cameras(0);
+  DofState results;
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    const std::array<int, 3> positions = {(step * 7) % 480, (step * 13) % 480,
+                                          (step * 5) % 480};
+    ComputeResults(lens, camera, positions, 100, &results);
+    for (const DistanceValue* value :
+         {&results.hyperfocal, &results.near_limit, &results.far_limit,
+          &results.depth_of_field}) {
+      benchmark::DoNotOptimize(value->Format());
+    }
+  }
+}
+BENCHMARK(BM_ComputeResultsFormatted);
+
+// ---------------------------------------------------------------------------
+// One frame of the main screen while the aperture wheel is dragged: the
+// pointer move (values picked, results computed) and the whole screen
+// painted and presented.
+
+void BM_MainScreenFrame(benchmark::State& state) {
+  const Size screen = ScreenOf(state);
+  ResetData();
+  *GetData() = TypicalData();
+  int computes = 0;
+  auto measure = [&](Shell& shell, InsideModalBackend& backend) {
+    auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
+    const Rect wheel = dialog->layout().WheelRect(1);
+    const Rect on_screen = dialog->ScreenRect();
+    const int y = on_screen.top + (wheel.top + wheel.bottom) / 2;
+    const int left = on_screen.left + wheel.left + wheel.Width() / 3;
+    const int right = on_screen.left + wheel.left + wheel.Width() * 2 / 3;
+    backend.Send(InputEvent::Type::kPointerDown, Point{left, y});
+    int x = left;
+    int dx = std::max(1, screen.width / 120);
+    for (auto _ : state) {
+      x += dx;
+      if (x <= left || x >= right) dx = -dx;
+      backend.Advance(kFrameMs);
+      backend.Send(InputEvent::Type::kPointerMove, Point{x, y});
+      shell.PaintFrame();
+    }
+    backend.Send(InputEvent::Type::kPointerUp, Point{x, y});
+    computes = dialog->compute_count();
+  };
+  Shell shell(std::make_unique<InsideModalBackend>(screen, measure));
+  GetFontTable().Clear();
+  GetFontTable().set_scale(shell.scale());
+  CZorvanelDlg dialog;
+  dialog.RunModal();
+  state.counters["computes"] = computes;
+}
+BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
+
+// ---------------------------------------------------------------------------
+// One frame of a list dialog while its list flings: the whole screen is
+// painted, the list copying the visible part of its page buffer and now and
+// then redrawing the buffer.
+
+void FillMakers(CSelectListDlg* dialog, int rows) {
+  dialog->SetTitle("Manufacturer");
+  dialog->SetComment("Please select your camera manufacturer");
+  for (int i = 0; i < rows; ++i) {
+    dialog->list().AddTextRow("Maker " + std::to_string(i), "",
+                              std::to_string(i % 97 + 1) + " camera(s)", -1);
+  }
+}
+
+void BM_ListFlingFrame(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  CSelectListDlg dialog;
+  FillMakers(&dialog, rows);
+  auto measure = [&](Shell& shell, InsideModalBackend& backend) {
+    CameraDynaList& list = dialog.list();
+    const Rect r = list.ScreenRect();
+    const Point centre{r.left + r.Width() / 2, r.top + r.Height() / 2};
+    auto flick = [&] {
+      // Back to the middle when the end of the content is near.
+      const int room = list.content_size().height - list.viewport().Height() -
+                       list.scroller().scroll().y;
+      if (room < 2000) {
+        list.RevealRow(0);
+        list.RevealRow(rows / 2);
+      }
+      backend.Send(InputEvent::Type::kPointerDown, centre);
+      backend.Advance(kFrameMs);
+      backend.Send(InputEvent::Type::kPointerMove,
+                   Point{centre.x, centre.y - 24});
+      backend.Send(InputEvent::Type::kPointerUp,
+                   Point{centre.x, centre.y - 24});
+    };
+    list.RevealRow(rows / 2);
+    shell.PaintFrame();
+    for (auto _ : state) {
+      if (!list.scroller().moving()) {
+        state.PauseTiming();
+        flick();
+        state.ResumeTiming();
+      }
+      backend.Advance(kFrameMs);
+      shell.PaintFrame();
+    }
+  };
+  Shell shell(std::make_unique<InsideModalBackend>(Size{480, 640}, measure));
+  GetFontTable().Clear();
+  dialog.RunModal();
+}
+BENCHMARK(BM_ListFlingFrame)->Arg(10)->Arg(10000);
+
+// ---------------------------------------------------------------------------
+// Picking a camera from a 10,000-camera database: the file read and parsed,
+// its manufacturer runs built, and the manufacturer list opened up to its
+// first frame.
+
+void BM_CameraDatabaseManufacturerList(benchmark::State& state) {
+  const std::string& path = LargeCameraDatabase();
+  int makers = 0;
+  Shell shell(std::make_unique<InsideModalBackend>(Size{480, 640}, nullptr));
+  GetFontTable().Clear();
+  for (auto _ : state) {
+    CameraDatabase database;
+    if (!database.Load(path)) {
+      state.SkipWithError("the database did not load");
+      break;
+    }
+    CSelectListDlg dialog;
+    dialog.SetTitle("Manufacturer");
+    for (const ManufacturerRun& run : database.runs()) {
+      dialog.list().AddTextRow(run.maker, "",
+                               std::to_string(run.count) + " camera(s)", -1);
+    }
+    dialog.RunModal();  // the first frame is painted before the first wait
+    makers = dialog.list().item_count();
+  }
+  state.counters["makers"] = makers;
+}
+BENCHMARK(BM_CameraDatabaseManufacturerList)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------------------
+// Start-up: zorvanel-drive, the real program, started with an empty script
+// on a folder with a data file, the camera database and the language file.
+// It runs until the first frame is painted and the program waits for its
+// first event; then the script has ended and the process goes.
+
+void BM_StartupToFirstFrame(benchmark::State& state) {
+  const fs::path bin = ExecutableFolder();
+  const fs::path driver = bin / "zorvanel-drive";
+  if (!fs::exists(driver)) {
+    state.SkipWithError("zorvanel-drive is not built beside the benchmark");
+    return;
+  }
+  const fs::path folder = fs::temp_directory_path() /
+                          ("zorvanel-bench-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "ZorvanelData.ptb", std::ios::binary)
+      << TypicalData().SerializeAsString();
+  for (const char* name : {"CameraDB.ptb", "Translation.lang"}) {
+    if (fs::exists(bin / name)) {
+      fs::copy_file(bin / name, folder / name,
+                    fs::copy_options::overwrite_existing);
+    }
+  }
+  const std::string folder_text = folder.string();
+  std::vector<std::string> words = {driver.string(), "--folder", folder_text,
+                                    "/dev/null"};
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) !=
+        0) {
+      state.SkipWithError("cannot start zorvanel-drive");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("zorvanel-drive failed");
+      break;
+    }
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_StartupToFirstFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20);
+
+// ---------------------------------------------------------------------------
+// The table: medians (or the single run's figures) against the frame copy
+// of the same screen size; figures without a screen size compare with the
+// 480 x 640 copy.
+
+class TableReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const bool aggregate = run.run_type == Run::RT_Aggregate;
+      if (aggregate && run.aggregate_name != "median") continue;
+      if (!aggregate && run.repetitions > 1) continue;
+      // The adjusted time is in the run's unit; the multiplier turns
+      // seconds into that unit.
+      const double ns = run.GetAdjustedRealTime() /
+                        benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+      figures_.push_back({run.run_name.str(), ns});
+    }
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::map<std::string, double> copy_ns;
+    for (const auto& [name, ns] : figures_) {
+      if (name.rfind("BM_FrameCopy/", 0) == 0) copy_ns[SizeOf(name)] = ns;
+    }
+    std::printf("\n| figure | time | x frame copy |\n|---|---:|---:|\n");
+    for (const auto& [name, ns] : figures_) {
+      std::string size = SizeOf(name);
+      if (!copy_ns.contains(size)) size = "480/640";
+      const double reference = copy_ns.contains(size) ? copy_ns[size] : 0.0;
+      std::printf("| %s | %s | %s |\n", name.c_str(), Time(ns).c_str(),
+                  reference > 0 ? Ratio(ns / reference).c_str() : "-");
+    }
+  }
+
+ private:
+  // "BM_MainScreenFrame/960/1280" -> "960/1280".
+  static std::string SizeOf(const std::string& name) {
+    const size_t slash = name.find('/');
+    return slash == std::string::npos ? "" : name.substr(slash + 1);
+  }
+  static std::string Time(double ns) {
+    char text[32];
+    if (ns >= 1e6) {
+      std::snprintf(text, sizeof(text), "%.1f ms", ns / 1e6);
+    } else if (ns >= 1e3) {
+      std::snprintf(text, sizeof(text), "%.1f us", ns / 1e3);
+    } else {
+      std::snprintf(text, sizeof(text), "%.0f ns", ns);
+    }
+    return text;
+  }
+  static std::string Ratio(double r) {
+    char text[32];
+    std::snprintf(text, sizeof(text), r < 10 ? "%.2f" : "%.0f", r);
+    return text;
+  }
+
+  std::vector<std::pair<std::string, double>> figures_;
+};
+
+}  // namespace
+}  // namespace zorvanel
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  zorvanel::TableReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  if (!zorvanel::g_database_file.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(zorvanel::g_database_file, ignored);
+  }
+  return 0;
+}
