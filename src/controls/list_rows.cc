@@ -1,6 +1,9 @@
 #include "controls/list_rows.h"
 
 #include <charconv>
+#include <cmath>
+
+#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -31,6 +34,8 @@ void EraseFramedListBackground(Canvas& canvas, Size size) {
 }
 
 std::string FormatFixed(double x, int decimals) {
+  // A damaged data file can hold any double; it shows as "no value".
+  if (!std::isfinite(x)) return kNoValueText;
   // Room for every digit of the largest double and the decimals.
   char buffer[400];
   const auto result = std::to_chars(buffer, buffer + sizeof(buffer), x,

@@ -19,7 +19,7 @@ Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected);
 void EraseFramedListBackground(Canvas& canvas, Size size);
 
 // x with exactly `decimals` digits after a '.', whatever the locale:
-// FormatFixed(2.8284, 3) == "2.828".
+// FormatFixed(2.8284, 3) == "2.828". NaN and infinities give kNoValueText.
 std::string FormatFixed(double x, int decimals);
 
 }  // namespace zorvanel

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <string>
@@ -104,7 +105,8 @@ class BadInputTest : public ::testing::Test {
           << control.value("text", "") << " after " << line;
     }
     if (dump.contains("rows")) {
-      EXPECT_FALSE(ShowsBrokenNumber(dump["rows"].dump())) << "after " << line;
+      EXPECT_FALSE(ShowsBrokenNumber(dump["rows"].dump()))
+          << dump["rows"].dump() << " after " << line;
     }
   }
 
@@ -285,6 +287,62 @@ TEST_F(BadInputTest, LensCreationBoundsAreRefusedOrMadeSound) {
     EXPECT_GT(lens.apertures_size(), 0) << lens.model();
     EXPECT_GE(lens.min_focal(), 1.0) << lens.model();
   }
+}
+
+// A damaged or hand-edited data file may hold any double: the program must
+// start on it, and show the broken numbers as "no value", never as "nan" or
+// "inf".
+Zorvanel DamagedData() {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Zorvanel data = FiftyMillimetreData();
+  Options* options = data.mutable_options();
+  options->set_focal_wheel(nan);
+  options->set_aperture_wheel(inf);
+  options->set_distance_wheel(-1e300);
+  options->set_language(99);
+  options->set_units(-3);
+  Camera* camera = data.mutable_equipment()->mutable_cameras(0);
+  camera->set_circle_of_confusion(nan);
+  camera->set_focal_multiplier(inf);
+  camera->set_displayed_focal(-inf);
+  Lens* lens = data.mutable_equipment()->mutable_lenses(0);
+  lens->add_focals(nan);
+  lens->add_focals(1e308);
+  lens->add_apertures(nan);
+  lens->add_apertures(-inf);
+  lens->add_distances(nan);
+  lens->add_distances(1e300);
+  lens->set_min_focal(nan);
+  lens->set_max_focal(inf);
+  return data;
+}
+
+TEST_F(BadInputTest, DamagedNumbersInTheDataFileShowAsNoValue) {
+  const Zorvanel data = DamagedData();
+  Start(&data);
+  EXPECT_EQ(Screen()["dialog"], "CZorvanelDlg");
+  // The three wheels over all their entries.
+  for (int y : {250, 360, 470}) {
+    Send("drag 10 " + std::to_string(y) + " 470 " + std::to_string(y));
+    Screen("wheel at " + std::to_string(y));
+  }
+  Do("tap 50 100");  // the other large line
+  ASSERT_EQ(Do("soft left")["dialog"], "CEquipmentDlg");
+  ASSERT_EQ(Do("click 1000")["dialog"], "CameraListDlg");
+  Send("row 0");
+  EXPECT_EQ(Do("click 1004")["dialog"], "CEditCameraDlg");
+  Do("soft right");
+  Do("soft right");
+  ASSERT_EQ(Do("click 1003")["dialog"], "LensListDlg");
+  Send("row 0");
+  EXPECT_EQ(Do("click 1004")["dialog"], "CEditLensDlg");
+  for (const char* list : {"1035", "1036", "1037"}) {
+    EXPECT_EQ(Do(std::string("click ") + list)["dialog"], "CEditValueListDlg");
+    Do("soft right");
+  }
+  driver_->Send("close");
+  EXPECT_EQ(driver_->Finish(), 0) << ReadFile(folder_ / "log");
 }
 
 }  // namespace
