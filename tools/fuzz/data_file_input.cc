@@ -1,6 +1,7 @@
 #include <array>
 #include <string>
 
+#include "controls/list_rows.h"
 #include "data/data_root.h"
 #include "data/equipment.h"
 #include "data/message_file.h"
@@ -104,10 +105,13 @@ std::string FeedDataFile(std::string_view bytes) {
   std::string problem = CheckSelection(*equipment);
   if (problem.empty()) problem = ComputeEverywhere(lens, camera);
   if (problem.empty()) {
-    // The tick-mark values of the main screen.
+    // The texts of the lens and camera rows of the equipment lists.
     LensAccessor accessor(equipment->mutable_lenses(equipment->current_lens()));
     problem = CheckShown(accessor.FocalRangeLabel());
     accessor.ApertureRangeLabel();
+    if (problem.empty()) {
+      problem = CheckShown(FormatFixed(camera.circle_of_confusion(), 3));
+    }
   }
   if (problem.empty()) problem = CheckOperations(*equipment);
   SetUnitSystem(kMetric);
