@@ -133,7 +133,12 @@ void GenerateFocalRange(double a, double b, std::vector<FocalValue>* out,
   const double step = (b - a) / (count - 1);
   for (int i = 0; i < count; ++i) {
     double v = i * step + a;
-    if (snap) v = TruncateTowardZero(v * m + 0.5) / m;
+    if (snap) {
+      // Only a damaged file brings a multiplier so large that the product
+      // overflows; the value then stays as it was rather than infinite.
+      const double snapped = TruncateTowardZero(v * m + 0.5) / m;
+      if (std::isfinite(snapped)) v = snapped;
+    }
     out->emplace_back(v);
   }
 }

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "data/equipment.h"
@@ -72,7 +73,12 @@ std::string CheckPick(const CameraDatabase& database, int camera_index) {
   if (SourceIsFinite(camera, kit_lens) &&
       !(AllFinite(lens.focals()) && AllFinite(lens.apertures()) &&
         AllFinite(lens.distances()))) {
-    return "finite bounds gave a NaN or infinite wheel value";
+    char bounds[160];
+    std::snprintf(bounds, sizeof(bounds), "%g to %g mm, multiplier %g",
+                  kit_lens->min_focal(), kit_lens->max_focal(),
+                  camera.focal_multiplier());
+    return std::string("finite bounds gave a NaN or infinite wheel value: ") +
+           bounds;
   }
   return {};
 }
