@@ -506,13 +506,13 @@ void Shell::PaintSoftKeyBar(Canvas& canvas) {
   const int height = soft_key_bar_height();
   if (height <= 0) return;
   const int top = screen_.height - height;
-  // A dark bar, a shade lighter at the top, with a thin highlight line.
-  for (int row = 0; row < height; ++row) {
-    const int shade = 48 - 32 * row / height;
-    canvas.FillRect(Rect{0, top + row, screen_.width, top + row + 1},
-                    Rgb(shade, shade, shade));
+  // The shaded bar never changes: drawn once, copied at every frame.
+  if (!bar_background_) {
+    bar_background_ = std::make_unique<Image>(screen_.width, height);
+    PaintSoftKeyBarBackground(*bar_background_);
   }
-  canvas.FillRect(Rect{0, top, screen_.width, top + 1}, Rgb(96, 96, 96));
+  canvas.Blit(*bar_background_, Rect{0, 0, screen_.width, height},
+              Point{0, top});
   const int middle = screen_.width / 2;
   const Rect halves[2] = {Rect{0, top + 1, middle, screen_.height},
                           Rect{middle, top + 1, screen_.width, screen_.height}};
@@ -526,6 +526,18 @@ void Shell::PaintSoftKeyBar(Canvas& canvas) {
                   *bar_font_, Rgb(255, 255, 255));
   canvas.DrawText(keys.right_text, halves[1], kTextCentre | kTextVCentre,
                   *bar_font_, Rgb(255, 255, 255));
+}
+
+void Shell::PaintSoftKeyBarBackground(Image& bar) {
+  Canvas canvas(bar);
+  const int width = bar.width();
+  const int height = bar.height();
+  // A dark bar, a shade lighter at the top, with a thin highlight line.
+  for (int row = 0; row < height; ++row) {
+    const int shade = 48 - 32 * row / height;
+    canvas.FillRect(Rect{0, row, width, row + 1}, Rgb(shade, shade, shade));
+  }
+  canvas.FillRect(Rect{0, 0, width, 1}, Rgb(96, 96, 96));
 }
 
 // ---------------------------------------------------------------------------

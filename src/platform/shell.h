@@ -117,6 +117,7 @@ class Shell {
   void DispatchKey(Key key);
   void PaintWindow(Window* window, Canvas& canvas);
   void PaintSoftKeyBar(Canvas& canvas);
+  static void PaintSoftKeyBarBackground(Image& bar);
 
   std::unique_ptr<Backend> backend_;
   Size screen_;
@@ -136,6 +137,7 @@ class Shell {
   int soft_key_pressed_ = -1;
   std::unique_ptr<Image> frame_;
   std::unique_ptr<Font> bar_font_;
+  std::unique_ptr<Image> bar_background_;  // made at the first frame
 };
 
 }  // namespace zorvanel
