@@ -17,6 +17,7 @@
 #include "optics/value.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
+#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
@@ -78,9 +79,17 @@ CZorvanelDlg::CZorvanelDlg() : equipment_screen_(RunEquipmentScreen) {}
 
 CZorvanelDlg::~CZorvanelDlg() = default;
 
+void CZorvanelDlg::ShowWindowIcon() {
+  const Bitmap* icon = GetBitmap(kWindowIconId);
+  if (icon != nullptr && icon->loaded()) {
+    Shell::Get().backend().SetIcon(icon->image());
+  }
+}
+
 bool CZorvanelDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   SetSoftKeys(UiText("Options..."), UiText("Exit"), kIdOptions, kIdOk);
+  ShowWindowIcon();
   DefineFonts();
   focal_label_.SetKey(UiText("Focal:"));
   aperture_label_.SetKey(UiText("Aperture:"));

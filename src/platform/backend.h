@@ -48,6 +48,8 @@ class Backend {
   virtual void Present(const Image& frame) = 0;
   // The on-screen keyboard: on while a text field has the focus.
   virtual void SetTextInput(bool on) {}
+  // The picture the desktop shows for the program's window.
+  virtual void SetIcon(const Image& icon) {}
 };
 
 }  // namespace zorvanel

@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -84,6 +86,18 @@ void DecodeUtf8(const char* text, std::deque<char32_t>* out) {
     out->push_back(valid ? ch : 0xFFFD);
     p += std::max(length, 1);
   }
+}
+
+// 0xAARRGGBB with the colour divided back out of the alpha, rounded.
+uint32_t Unpremultiplied(uint32_t pixel) {
+  const uint32_t alpha = pixel >> 24;
+  if (alpha == 0) return 0;
+  if (alpha == 255) return pixel;
+  auto channel = [&](int shift) {
+    const uint32_t value = (pixel >> shift) & 0xff;
+    return std::min<uint32_t>(255, (value * 255 + alpha / 2) / alpha) << shift;
+  };
+  return (alpha << 24) | channel(16) | channel(8) | channel(0);
 }
 
 }  // namespace
@@ -249,6 +263,24 @@ void SdlBackend::Present(const Image& frame) {
   SDL_UpdateTexture(impl_->texture, nullptr, frame.data(),
                     frame.stride_words() * 4);
   impl_->ShowTexture();
+}
+
+void SdlBackend::SetIcon(const Image& icon) {
+  // SDL wants straight alpha; our pixels are premultiplied.
+  const int width = icon.width();
+  const int height = icon.height();
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      pixels[static_cast<size_t>(y) * width + x] =
+          Unpremultiplied(icon.PixelAt(x, y));
+    }
+  }
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      pixels.data(), width, height, 32, width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (surface == nullptr) return;  // the desktop's own icon stays
+  SDL_SetWindowIcon(impl_->window, surface);
+  SDL_FreeSurface(surface);
 }
 
 void SdlBackend::SetTextInput(bool on) {

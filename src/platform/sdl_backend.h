@@ -23,6 +23,7 @@ class SdlBackend : public Backend {
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
   void Present(const Image& frame) override;
   void SetTextInput(bool on) override;
+  void SetIcon(const Image& icon) override;
 
  private:
   struct Impl;

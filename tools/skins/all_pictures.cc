@@ -7,6 +7,7 @@ const std::vector<PictureSpec>& AllPictures() {
   static const std::vector<PictureSpec> kPictures = {
       {134, "wheel", 480, 40, 24, PaintWheel},
       {135, "result_panel", 480, 163, 24, PaintResultPanel},
+      {152, "window_icon", 64, 64, 32, PaintWindowIcon},
       {153, "camera", 120, 95, 24, PaintCamera},
       {154, "lens", 120, 67, 24, PaintLens},
       {156, "flags", 400, 50, 24, PaintFlagStrip},

@@ -204,4 +204,10 @@ void PaintLogo(cairo_t* cr, int width, int height) {
   GlossHighlight(cr, cx - 41, cy - 41, 82, 82, 41, 0.55);
 }
 
+void PaintWindowIcon(cairo_t* cr, int width, int height) {
+  constexpr double kLogoSize = 100;
+  cairo_scale(cr, width / kLogoSize, height / kLogoSize);
+  PaintLogo(cr, kLogoSize, kLogoSize);
+}
+
 }  // namespace zorvanel::skingen

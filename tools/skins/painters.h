@@ -15,6 +15,8 @@ void PaintResultPanel(cairo_t* cr, int width, int height);
 void PaintCamera(cairo_t* cr, int width, int height);
 void PaintLens(cairo_t* cr, int width, int height);
 void PaintLogo(cairo_t* cr, int width, int height);
+// The logo on a transparent ground, at any size (the window icon).
+void PaintWindowIcon(cairo_t* cr, int width, int height);
 
 // Language flags (flag_strip.cc).
 void PaintFlagStrip(cairo_t* cr, int width, int height);
