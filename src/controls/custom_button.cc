@@ -139,10 +139,10 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
 }
 
 void CCustomButton::DrawOverlay(Canvas& surface) {
-  const Bitmap* overlay = GetBitmap(kOverlayBitmap);
-  if (overlay == nullptr || !overlay->loaded()) return;
-  surface.Blend(overlay->image(),
-                Rect::FromXYWH(0, 0, overlay->width(), overlay->height()),
+  const Image* overlay =
+      GetScaledBitmap(kOverlayBitmap, ClientRect().GetSize());
+  if (overlay == nullptr) return;
+  surface.Blend(*overlay, Rect{0, 0, overlay->width(), overlay->height()},
                 ClientRect(), kOpaque, true);
 }
 

@@ -69,13 +69,9 @@ bool CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::OnPaint(Canvas& canvas) {
   CBaseDlg::OnPaint(canvas);
-  const Bitmap* logo = GetBitmap(kLogoBitmap);
-  if (logo == nullptr || !logo->loaded()) return;
-  const Rect source = Rect::FromXYWH(0, 0, logo->width(), logo->height());
-  if (logo_rect_.GetSize() == source.GetSize()) {
-    canvas.Blit(logo->image(), source, Point{logo_rect_.left, logo_rect_.top});
-  } else {
-    canvas.Stretch(logo->image(), source, logo_rect_);
+  if (const Image* logo = GetScaledBitmap(kLogoBitmap, logo_rect_.GetSize())) {
+    canvas.Blit(*logo, Rect{0, 0, logo->width(), logo->height()},
+                Point{logo_rect_.left, logo_rect_.top});
   }
 }
 

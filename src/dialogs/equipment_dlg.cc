@@ -177,14 +177,10 @@ void CEquipmentDlg::OnPaint(Canvas& canvas) {
 
 void CEquipmentDlg::DrawPicture(Canvas& canvas, int bitmap_id,
                                 const Rect& design) {
-  const Bitmap* bitmap = GetBitmap(bitmap_id);
-  if (bitmap == nullptr) return;
-  const Rect source{0, 0, bitmap->width(), bitmap->height()};
-  const int scale = Scale();
-  if (scale == 100) {
-    canvas.Blit(bitmap->image(), source, Point{design.left, design.top});
-  } else {
-    canvas.Stretch(bitmap->image(), source, ScaledRect(design, scale));
+  const Rect dest = ScaledRect(design, Scale());
+  if (const Image* picture = GetScaledBitmap(bitmap_id, dest.GetSize())) {
+    canvas.Blit(*picture, Rect{0, 0, picture->width(), picture->height()},
+                Point{dest.left, dest.top});
   }
 }
 

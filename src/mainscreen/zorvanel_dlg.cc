@@ -12,7 +12,6 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "mainscreen/equipment_screen.h"
-#include "mainscreen/scaled_picture.h"
 #include "optics/lens_accessor.h"
 #include "optics/value.h"
 #include "platform/canvas.h"
@@ -180,10 +179,6 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
 void CZorvanelDlg::DoLayout() {
   ComputeResults();
   layout_ = ComputeMainLayout(width(), height(), Scale());
-  panel_picture_ =
-      std::make_unique<ScaledPicture>(kPanelBitmap, layout_.panel.GetSize());
-  wheel_picture_ = std::make_unique<ScaledPicture>(
-      kWheelBitmap, layout_.WheelRect(0).GetSize());
   RefreshEquipmentTexts();
   layout_done_ = true;
 }
@@ -313,7 +308,8 @@ void CZorvanelDlg::OnPaint(Canvas& canvas) {
 }
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
-  if (const Image* panel = panel_picture_->Get()) {
+  if (const Image* panel =
+          GetScaledBitmap(kPanelBitmap, layout_.panel.GetSize())) {
     canvas.Blit(*panel, Rect{0, 0, panel->width(), panel->height()},
                 Point{layout_.panel.left, layout_.panel.top});
   }
@@ -364,7 +360,8 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
 
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
-  if (const Image* wheel = wheel_picture_->Get()) {
+  if (const Image* wheel =
+          GetScaledBitmap(kWheelBitmap, l.WheelRect(0).GetSize())) {
     for (int i = 0; i < kWheelCount; ++i) {
       const Rect dest = l.WheelRect(i);
       canvas.Blit(*wheel, Rect{0, 0, wheel->width(), wheel->height()},

@@ -15,7 +15,6 @@
 namespace zorvanel {
 
 class Font;
-class ScaledPicture;
 
 // The main screen: the result panel on top and the three wheels (focal
 // length, aperture, focus distance) below it. Dragging a wheel picks values
@@ -131,8 +130,6 @@ class CZorvanelDlg : public CBaseDlg {
   std::array<std::array<std::string, 4>, kWheelCount> reference_texts_;
   Fonts fonts_;
   // The panel and wheel pictures at this screen's sizes (made at layout).
-  std::unique_ptr<ScaledPicture> panel_picture_;
-  std::unique_ptr<ScaledPicture> wheel_picture_;
 
   TranslatedString focal_label_;
   TranslatedString aperture_label_;

@@ -61,6 +61,7 @@ void CBitmapBackground::SetSourceId(int id) {
   // Built from the old picture: build again at the next Draw even when the
   // size stays the same.
   built_.reset();
+  stretched_.reset();
 }
 
 void CBitmapBackground::Draw(Canvas& target, int w, int h) {
@@ -74,12 +75,20 @@ void CBitmapBackground::Draw(Canvas& target, int w, int h) {
   const int design_h = std::max(1, h * 100 / k);
   if (!built_ || built_->width() != design_w || built_->height() != design_h) {
     Build(design_w, design_h);
+    stretched_.reset();
   }
   if (k == 100) {
     target.Blit(*built_, Rect{0, 0, w, h}, Point{0, 0});
-  } else {
-    target.Stretch(*built_, Rect{0, 0, design_w, design_h}, Rect{0, 0, w, h});
+    return;
   }
+  // Filtered stretching costs far more than a copy; a control paints the
+  // same size again and again.
+  if (!stretched_ || stretched_->size() != Size{w, h}) {
+    stretched_ = std::make_unique<Image>(w, h);
+    Canvas(*stretched_)
+        .Stretch(*built_, Rect{0, 0, design_w, design_h}, Rect{0, 0, w, h});
+  }
+  target.Blit(*stretched_, Rect{0, 0, w, h}, Point{0, 0});
 }
 
 void CBitmapBackground::Build(int w, int h) {

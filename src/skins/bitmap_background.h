@@ -28,7 +28,8 @@ class CBitmapBackground {
   void Build(int w, int h);
 
   int source_id_;
-  std::unique_ptr<Image> built_;
+  std::unique_ptr<Image> built_;      // at design size (scale 100)
+  std::unique_ptr<Image> stretched_;  // built_ at the screen's scale
 };
 
 // The display scale in percent that backgrounds build for: the shell's, or

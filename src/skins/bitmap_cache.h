@@ -3,7 +3,10 @@
 
 #include <map>
 #include <memory>
+#include <tuple>
 
+#include "platform/geometry.h"
+#include "platform/image.h"
 #include "skins/bitmap.h"
 
 namespace zorvanel {
@@ -18,14 +21,22 @@ class BitmapCache {
   // Puts a loaded picture under `id` in place of the resource of that id
   // (tests and tools); returns it, or null when `bitmap` is not loaded.
   Bitmap* Adopt(unsigned id, std::unique_ptr<Bitmap> bitmap);
-  // Forgets the picture held under `id`; pointers to it become invalid.
-  void Drop(unsigned id) { bitmaps_.erase(id); }
+  // The picture stretched to `size` (with filtering), made once per id and
+  // size: stretching a large picture costs more than everything else in a
+  // paint, and a screen draws the same few sizes again and again. The
+  // picture itself when it already has that size; null when it cannot be
+  // loaded or the size is empty.
+  const Image* GetScaled(unsigned id, Size size);
+  // Forgets the picture held under `id` and its stretched copies; pointers
+  // to them become invalid.
+  void Drop(unsigned id);
   size_t size() const { return bitmaps_.size(); }
   // How many times a picture was loaded (or tried) from the resources.
   int load_count() const { return load_count_; }
 
  private:
   std::map<unsigned, std::unique_ptr<Bitmap>> bitmaps_;
+  std::map<std::tuple<unsigned, int, int>, std::unique_ptr<Image>> scaled_;
   int load_count_ = 0;
 };
 
@@ -33,6 +44,8 @@ class BitmapCache {
 BitmapCache& GetBitmapCache();
 // Shorthand for GetBitmapCache().GetBitmap(id).
 Bitmap* GetBitmap(unsigned id);
+// Shorthand for GetBitmapCache().GetScaled(id, size).
+const Image* GetScaledBitmap(unsigned id, Size size);
 
 }  // namespace zorvanel
 

@@ -43,5 +43,33 @@ TEST(BitmapCacheTest, AdoptedPictureReplacesTheResource) {
   EXPECT_EQ(cache.GetBitmap(134)->width(), 480);
 }
 
+// Stretched copies are made once per id and size, keep a 32-bit picture's
+// transparency (a button overlay blended over its skin needs it), and go
+// when the picture they came from is replaced.
+TEST(BitmapCacheTest, StretchedCopiesAreMadeOnceAndFollowTheirPicture) {
+  BitmapCache cache;
+  EXPECT_EQ(cache.GetScaled(186, Size{0, 10}), nullptr);
+  EXPECT_EQ(cache.GetScaled(9999, Size{10, 10}), nullptr);
+  const Image* original = cache.GetScaled(186, Size{460, 460});
+  ASSERT_NE(original, nullptr);
+  EXPECT_EQ(original, &cache.GetBitmap(186)->image());
+
+  const Image* small = cache.GetScaled(186, Size{200, 90});
+  ASSERT_NE(small, nullptr);
+  EXPECT_EQ(small->size(), (Size{200, 90}));
+  EXPECT_EQ(cache.GetScaled(186, Size{200, 90}), small);
+  EXPECT_NE(cache.GetScaled(186, Size{90, 200}), small);
+  EXPECT_EQ(small->source_bits(), 32);
+  // The gloss overlay is transparent at its bottom, opaque nowhere.
+  EXPECT_EQ(small->AlphaAt(100, 89), 0);
+
+  auto replacement = std::make_unique<Bitmap>();
+  ASSERT_TRUE(replacement->Load(189));  // 24 bits: opaque everywhere
+  cache.Adopt(186, std::move(replacement));
+  const Image* replaced = cache.GetScaled(186, Size{200, 90});
+  ASSERT_NE(replaced, nullptr);
+  EXPECT_EQ(replaced->AlphaAt(100, 89), 255);
+}
+
 }  // namespace
 }  // namespace zorvanel
