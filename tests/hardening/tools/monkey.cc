@@ -126,10 +126,13 @@ class EventPicker {
     const bool main_screen = dump.value("dialog", "") == "CZorvanelDlg";
     // Weights: tap a control, tap anywhere, row, drag, double tap, type,
     // key, soft key, wait, single pointer events.
-    // The main screen is mostly dragged, and its "Exit" ends the run.
-    std::discrete_distribution<int> kind({30, 12, rows > 0 ? 10.0 : 0.0,
-                                          main_screen ? 40.0 : 12.0, 5, 8, 8,
-                                          main_screen ? 1.0 : 6.0, 4, 3});
+    // The main screen is mostly dragged: a tap on its panel leaves it for
+    // the options and its "Exit" ends the run, and the wheels are what a
+    // user spends the time on.
+    std::discrete_distribution<int> kind(
+        {main_screen ? 0.0 : 30.0, main_screen ? 3.0 : 12.0,
+         rows > 0 ? 10.0 : 0.0, main_screen ? 60.0 : 12.0, 5, 8, 8,
+         main_screen ? 1.0 : 6.0, 4, 3});
     switch (kind(rng_)) {
       case 0:
         if (!controls.empty()) return TapControl(controls);
@@ -139,7 +142,7 @@ class EventPicker {
       case 2:
         return "row " + std::to_string(Uniform(0, rows - 1));
       case 3:
-        return Drag(controls);
+        return main_screen ? WheelDrag() : Drag(controls);
       case 4:
         return "dbltap " +
                (controls.empty() ? RandomPoint() : InsideControl(controls));
@@ -216,6 +219,20 @@ class EventPicker {
                                  : InsideControl(controls);
     const int steps = Pick<int>({1, 2, 5, 10, 20});
     return "drag " + from + " " + RandomPoint() + " " + std::to_string(steps);
+  }
+
+  // A drag that starts below the result panel, where the wheels are: mostly
+  // sideways as a user turns a wheel, now and then wandering anywhere.
+  std::string WheelDrag() {
+    const int x = Uniform(0, width_ - 1);
+    const int y = Uniform(height_ * 3 / 10, height_ * 8 / 10);
+    const std::string to = Uniform(0, 3) == 0
+                               ? RandomPoint()
+                               : std::to_string(Uniform(-20, width_ + 20)) +
+                                     " " + std::to_string(y + Uniform(-15, 15));
+    const int steps = Pick<int>({1, 2, 5, 10, 20});
+    return "drag " + std::to_string(x) + " " + std::to_string(y) + " " + to +
+           " " + std::to_string(steps);
   }
 
   std::string RandomText() {
