@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,6 +28,7 @@
 #include "dialogs/camera_database.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
+#include "kit_zoom_data.h"
 #include "mainscreen/zorvanel_dlg.h"
 #include "optics/depth_of_field.h"
 #include "platform/backend.h"
@@ -46,40 +46,6 @@ constexpr int kFrameMs = 16;
 
 // ---------------------------------------------------------------------------
 // Data
-
-void AddAll(google::protobuf::RepeatedField<double>* list,
-            std::initializer_list<double> values) {
-  for (double v : values) list->Add(v);
-}
-
-// A kit zoom on an APS-C body, with the lists the program generates for it.
-Zorvanel TypicalData() {
-  Zorvanel data;
-  data.mutable_options()->set_focal_wheel(50.0);
-  Equipment* e = data.mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Canon");
-  camera->set_model("EOS 600D");
-  camera->set_circle_of_confusion(0.018);
-  camera->set_focal_multiplier(1.6);
-  camera->set_lens_index(0);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Canon");
-  lens->set_model("EF-S 18-55mm");
-  lens->set_camera_index(0);
-  AddAll(lens->mutable_focals(), {18.125, 21.875, 26.25, 30.625, 34.375, 38.75,
-                                  42.5, 46.875, 50.625, 55.0});
-  AddAll(lens->mutable_apertures(),
-         {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0, 10.0, 11.0,
-          13.0, 14.0, 16.0, 18.0, 20.0, 22.0});
-  AddAll(lens->mutable_distances(),
-         {0.1,  0.12, 0.15, 0.2,  0.25, 0.3,  0.4,  0.5,  0.6,  0.8,  1.0,
-          1.2,  1.5,  2.0,  2.5,  3.0,  4.0,  5.0,  6.0,  8.0,  10.0, 12.0,
-          15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0});
-  e->set_current_camera(0);
-  e->set_current_lens(0);
-  return data;
-}
 
 // Where LargeCameraDatabase wrote its file, once it has.
 std::string g_database_file;
@@ -186,7 +152,7 @@ BENCHMARK(BM_FrameCopy)->Args({480, 640})->Args({960, 1280});
 // format the four results as the panel shows them.
 
 void BM_ComputeResultsFormatted(benchmark::State& state) {
-  const Zorvanel data = TypicalData();
+  const Zorvanel data = bench::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
   DofState results;
@@ -213,7 +179,7 @@ BENCHMARK(BM_ComputeResultsFormatted);
 void BM_MainScreenFrame(benchmark::State& state) {
   const Size screen = ScreenOf(state);
   ResetData();
-  *GetData() = TypicalData();
+  *GetData() = bench::KitZoomData();
   int computes = 0;
   auto measure = [&](Shell& shell, InsideModalBackend& backend) {
     auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
@@ -345,7 +311,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
                           ("zorvanel-bench-" + std::to_string(::getpid()));
   fs::create_directories(folder);
   std::ofstream(folder / "ZorvanelData.ptb", std::ios::binary)
-      << TypicalData().SerializeAsString();
+      << bench::KitZoomData().SerializeAsString();
   for (const char* name : {"CameraDB.ptb", "Translation.lang"}) {
     if (fs::exists(bin / name)) {
       fs::copy_file(bin / name, folder / name,

@@ -4,11 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <initializer_list>
 #include <memory>
 
 #include "data/data_root.h"
 #include "i18n/font_table.h"
+#include "kit_zoom_data.h"
 #include "mainscreen/zorvanel_dlg.h"
 #include "platform/backend.h"
 #include "platform/image.h"
@@ -17,36 +17,10 @@
 namespace zorvanel {
 namespace {
 
-void AddAll(google::protobuf::RepeatedField<double>* list,
-            std::initializer_list<double> values) {
-  for (double v : values) list->Add(v);
-}
-
-// A kit zoom on an APS-C body: 10 focal lengths, 19 apertures, 31 distances.
+// The kit zoom as the stored data.
 void StoreTypicalEquipment() {
   ResetData();
-  Zorvanel* data = GetData();
-  data->mutable_options()->set_focal_wheel(50.0);
-  Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Canon");
-  camera->set_model("EOS 600D");
-  camera->set_circle_of_confusion(0.018);
-  camera->set_focal_multiplier(1.6);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Canon");
-  lens->set_model("EF-S 18-55mm");
-  AddAll(lens->mutable_focals(), {18.125, 21.875, 26.25, 30.625, 34.375, 38.75,
-                                  42.5, 46.875, 50.625, 55.0});
-  AddAll(lens->mutable_apertures(),
-         {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0, 10.0, 11.0,
-          13.0, 14.0, 16.0, 18.0, 20.0, 22.0});
-  AddAll(lens->mutable_distances(),
-         {0.1,  0.12, 0.15, 0.2,  0.25, 0.3,  0.4,  0.5,  0.6,  0.8,  1.0,
-          1.2,  1.5,  2.0,  2.5,  3.0,  4.0,  5.0,  6.0,  8.0,  10.0, 12.0,
-          15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0});
-  e->set_current_camera(0);
-  e->set_current_lens(0);
+  *GetData() = bench::KitZoomData();
 }
 
 // Runs the measured loop from inside the main screen's modal loop: the
