@@ -48,6 +48,28 @@ void StoreFiftyMillimetre(Zorvanel* data) {
   e->set_current_lens(0);
 }
 
+// What the desktop would get as the window's icon.
+struct ShownIcon {
+  int times = 0;
+  Size size;
+  uint8_t corner_alpha = 255;
+};
+
+class IconRecordingBackend : public ScriptBackend {
+ public:
+  IconRecordingBackend(Size screen, std::istream& script, std::ostream& out,
+                       ShownIcon* shown)
+      : ScriptBackend(screen, script, out), shown_(shown) {}
+  void SetIcon(const Image& icon) override {
+    ++shown_->times;
+    shown_->size = icon.size();
+    shown_->corner_alpha = icon.AlphaAt(0, 0);
+  }
+
+ private:
+  ShownIcon* shown_;
+};
+
 class MainScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -70,7 +92,7 @@ class MainScreenTest : public ::testing::Test {
     script_.clear();
     out_.str("");
     shell_ = std::make_unique<Shell>(
-        std::make_unique<ScriptBackend>(screen, script_, out_));
+        std::make_unique<IconRecordingBackend>(screen, script_, out_, &icon_));
     GetFontTable().Clear();
     GetFontTable().set_scale(shell_->scale());
     dialog_ = std::make_unique<CZorvanelDlg>();
@@ -103,6 +125,7 @@ class MainScreenTest : public ::testing::Test {
   std::unique_ptr<CZorvanelDlg> dialog_;
   int equipment_calls_ = 0;
   std::function<int()> equipment_screen_;
+  ShownIcon icon_;
 };
 
 // ---------------------------------------------------------------------------
@@ -118,6 +141,13 @@ TEST_F(MainScreenTest, FirstRunWithoutEquipmentEndsAndStoresDefaults) {
   EXPECT_EQ(options().distance_wheel(), 0.0);
   EXPECT_TRUE(options().show_hyperfocal());
   EXPECT_FALSE(dialog_->layout_done());
+}
+
+TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
+  Run("");
+  EXPECT_EQ(icon_.times, 1);
+  EXPECT_EQ(icon_.size, (Size{64, 64}));
+  EXPECT_EQ(icon_.corner_alpha, 0);
 }
 
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
