@@ -15,6 +15,7 @@
 #include "data/data_root.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
+#include "language_file_bytes.h"
 #include "optics/units.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
@@ -23,6 +24,7 @@ namespace zorvanel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::LanguageFile;
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,20 +41,6 @@ Zorvanel ParseFile(const fs::path& path, bool* complete) {
   Zorvanel data;
   *complete = data.ParseFromString(ReadFile(path));
   return data;
-}
-
-// A language file (UTF-16LE, CR LF) from ASCII lines.
-std::string LanguageFile(const std::string& text) {
-  std::string bytes = "\xFF\xFE";
-  for (char c : text) {
-    if (c == '\n') {
-      bytes += std::string("\r\0\n\0", 4);
-    } else {
-      bytes += c;
-      bytes += '\0';
-    }
-  }
-  return bytes;
 }
 
 Zorvanel FiftyMillimetreData() {

@@ -9,24 +9,11 @@
 
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
+#include "language_file_bytes.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel::testing {
-
-// A language file in memory: UTF-16LE with its byte-order mark, CR LF lines.
-inline std::string LanguageFile(const std::string& ascii_lines) {
-  std::string bytes = "\xFF\xFE";
-  for (char c : ascii_lines) {
-    if (c == '\n') {
-      bytes += std::string("\r\0\n\0", 4);
-    } else {
-      bytes += c;
-      bytes += '\0';
-    }
-  }
-  return bytes;
-}
 
 // A headless Shell whose script the test gives; the process-wide font table
 // follows its scale. Translations are reset afterwards.

@@ -5,23 +5,12 @@
 #include <string>
 
 #include "i18n/translator.h"
+#include "language_file_bytes.h"
 
 namespace zorvanel {
 namespace {
 
-// A language file in memory: UTF-16LE with its byte-order mark, CR LF lines.
-std::string LanguageFile(const std::string& ascii_lines) {
-  std::string bytes = "\xFF\xFE";
-  for (char c : ascii_lines) {
-    if (c == '\n') {
-      bytes += std::string("\r\0\n\0", 4);
-    } else {
-      bytes += c;
-      bytes += '\0';
-    }
-  }
-  return bytes;
-}
+using testing::LanguageFile;
 
 // English comes first, so language 0 has none of the font keys and
 // language 1 has them all.

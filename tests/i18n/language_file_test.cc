@@ -7,19 +7,13 @@
 #include <vector>
 
 #include "i18n/utf16.h"
+#include "language_file_bytes.h"
 
 namespace zorvanel {
 namespace {
 
-// A file as the translation tool writes it: byte-order mark, then the units
-// little-endian.
 std::string FileOf(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t u : text) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>(u >> 8);
-  }
-  return bytes;
+  return testing::LanguageFileUnits(text);
 }
 
 // "K:key" or "T:language=text", to compare whole files at a glance.

@@ -9,17 +9,13 @@
 #include <string>
 
 #include "i18n/translated_string.h"
+#include "language_file_bytes.h"
 
 namespace zorvanel {
 namespace {
 
 std::string FileOf(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t u : text) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>(u >> 8);
-  }
-  return bytes;
+  return testing::LanguageFileUnits(text);
 }
 
 // French is language 0, German language 1.

@@ -11,6 +11,7 @@
 #include "data/data_root.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
+#include "language_file_bytes.h"
 #include "optics/units.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
@@ -151,14 +152,8 @@ TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
 }
 
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
-  // Language file bytes: UTF-16LE with CR LF line ends.
-  std::string bytes = "\xFF\xFE";
-  for (char c : std::string("[Exit]\nEnglish;Exit\nFrench;Quitter\n")) {
-    if (c == '\n') bytes += std::string("\r\0", 2);
-    bytes += c;
-    bytes += '\0';
-  }
-  GetTranslator().LoadFromBytes(bytes);
+  GetTranslator().LoadFromBytes(
+      testing::LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"));
   equipment_screen_ = [] {
     StoreFiftyMillimetre(GetData());
     SetLanguage(1);  // the user also switched to French there

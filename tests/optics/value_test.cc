@@ -7,6 +7,7 @@
 #include <string>
 
 #include "i18n/translator.h"
+#include "language_file_bytes.h"
 #include "optics/units.h"
 
 namespace zorvanel {
@@ -124,13 +125,8 @@ TEST_F(ValueTest, ConversionFactors) {
 TEST_F(ValueTest, InfinityIsTranslated) {
   EXPECT_EQ(Metres(-1), "Infinity");
   EXPECT_EQ(Metres(-112.376), "Infinity");
-  // "\xFF\xFE" + "[Infinity]\r\nGerman;Unendlich" in UTF-16LE.
-  std::string file = "\xFF\xFE";
-  for (char c : std::string("[Infinity]\r\nGerman;Unendlich")) {
-    file += c;
-    file += '\0';
-  }
-  GetTranslator().LoadFromBytes(file);
+  GetTranslator().LoadFromBytes(
+      testing::LanguageFileUnits(u"[Infinity]\r\nGerman;Unendlich"));
   EXPECT_EQ(Metres(-1), "Unendlich");
 }
 
