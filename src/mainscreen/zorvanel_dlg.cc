@@ -29,13 +29,14 @@ constexpr Colour kPanelText = Rgb(70, 70, 70);
 constexpr Colour kMarkerRed = Rgb(230, 0, 0);
 constexpr Colour kBackground = Rgb(0, 0, 0);
 
-// Wheel position (pixels) from a stored percentage: k * trunc(percent * 4.8)
-// / 100. A damaged or foreign file may hold any double; it is kept inside
-// what the truncation can represent.
+// Wheel position (pixels) from a stored percentage of the scaled 480-pixel
+// travel, rounded to the nearest pixel: a percentage saved from a position
+// comes back as that same position. A damaged or foreign file may hold any
+// double; it is kept inside what the conversion can represent.
 int PositionFromPercent(double percent, int scale) {
   if (!std::isfinite(percent)) return 0;
-  const double travel = std::clamp(percent * 4.8, -1.0e6, 1.0e6);
-  return scale * static_cast<int>(travel) / 100;
+  const double position = percent * scale * 4.8 / 100;
+  return static_cast<int>(std::lround(std::clamp(position, -1.0e6, 1.0e6)));
 }
 
 double PercentFromPosition(int position, int scale) {
@@ -128,15 +129,26 @@ void CZorvanelDlg::DefineFonts() {
 
 void CZorvanelDlg::RestoreWheelPositions() {
   const Options& options = GetData()->options();
-  const double percents[kWheelCount] = {options.focal_wheel(),
-                                        options.aperture_wheel(),
-                                        options.distance_wheel()};
+  stored_percents_ = {options.focal_wheel(), options.aperture_wheel(),
+                      options.distance_wheel()};
   // Positions never leave 0 .. client width, whatever the file said.
   const int largest = std::max(0, width());
   for (int i = 0; i < kWheelCount; ++i) {
-    wheel_positions_[i] =
-        std::clamp(PositionFromPercent(percents[i], Scale()), 0, largest);
+    wheel_positions_[i] = std::clamp(
+        PositionFromPercent(stored_percents_[i], Scale()), 0, largest);
   }
+  restored_positions_ = wheel_positions_;
+}
+
+double CZorvanelDlg::PercentToStore(int wheel) const {
+  // A wheel nobody turned keeps its percentage exactly: converting it to
+  // pixels and back at another scale would move it a little at every start.
+  const double stored = stored_percents_[wheel];
+  if (wheel_positions_[wheel] == restored_positions_[wheel] &&
+      std::isfinite(stored)) {
+    return stored;
+  }
+  return PercentFromPosition(wheel_positions_[wheel], Scale());
 }
 
 bool CZorvanelDlg::EquipmentUnselected() {
@@ -268,10 +280,9 @@ void CZorvanelDlg::OpenOptions() {
 
 void CZorvanelDlg::OnOK() {
   Options* options = GetData()->mutable_options();
-  const int scale = Scale();
-  options->set_focal_wheel(PercentFromPosition(wheel_positions_[0], scale));
-  options->set_aperture_wheel(PercentFromPosition(wheel_positions_[1], scale));
-  options->set_distance_wheel(PercentFromPosition(wheel_positions_[2], scale));
+  options->set_focal_wheel(PercentToStore(kFocalWheel));
+  options->set_aperture_wheel(PercentToStore(kApertureWheel));
+  options->set_distance_wheel(PercentToStore(kDistanceWheel));
   options->set_show_hyperfocal(show_hyperfocal_);
   EndDialog(kIdOk);
 }

@@ -96,6 +96,9 @@ class CZorvanelDlg : public CBaseDlg {
   void ShowWindowIcon();
   void DefineFonts();
   void RestoreWheelPositions();
+  // The percentage saved for a wheel: the one read at start while the wheel
+  // stands where that put it, else its position's.
+  double PercentToStore(int wheel) const;
   bool EquipmentUnselected();
   void ComputeResults();
   // The camera line and the reference values: they follow the equipment,
@@ -120,6 +123,9 @@ class CZorvanelDlg : public CBaseDlg {
   bool dragging_ = false;
   int dragged_wheel_ = -1;
   std::array<int, kWheelCount> wheel_positions_{};
+  // The percentages read at start and the positions they gave.
+  std::array<double, kWheelCount> stored_percents_{};
+  std::array<int, kWheelCount> restored_positions_{};
   Point last_point_;
   DofState results_;
   bool layout_done_ = false;

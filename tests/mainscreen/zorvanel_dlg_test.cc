@@ -258,21 +258,23 @@ TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
   GetData()->mutable_options()->set_focal_wheel(50.0);
   GetData()->mutable_options()->set_aperture_wheel(33.3);
   EXPECT_EQ(Run("dump\ndrag 100 240 130 240\ndump\nsoft right\n"), kIdOk);
-  EXPECT_EQ(MainDump(0)["wheels"], json({240, 159, 0}));
-  EXPECT_EQ(MainDump(1)["wheels"], json({270, 159, 0}));
-  EXPECT_DOUBLE_EQ(options().focal_wheel(), 56.25);      // 270 / 4.8
-  EXPECT_DOUBLE_EQ(options().aperture_wheel(), 33.125);  // 159 / 4.8
-  EXPECT_DOUBLE_EQ(options().distance_wheel(), 0.0);
+  // 33.3 * 4.8 = 159.84 rounds to 160.
+  EXPECT_EQ(MainDump(0)["wheels"], json({240, 160, 0}));
+  EXPECT_EQ(MainDump(1)["wheels"], json({270, 160, 0}));
+  EXPECT_DOUBLE_EQ(options().focal_wheel(), 56.25);  // 270 / 4.8
+  // Wheels left alone keep their percentages exactly.
+  EXPECT_EQ(options().aperture_wheel(), 33.3);
+  EXPECT_EQ(options().distance_wheel(), 0.0);
 }
 
-TEST_F(MainScreenTest, HalfScaleRebuildsPositionsFromTheTruncatedTravel) {
+TEST_F(MainScreenTest, HalfScaleRoundsPositionsAndKeepsUnturnedPercentages) {
   StoreFiftyMillimetre(GetData());
   GetData()->mutable_options()->set_focal_wheel(50.0);
   GetData()->mutable_options()->set_aperture_wheel(33.3);
-  // 50 * trunc(240.0) / 100 = 120; 50 * trunc(159.84) / 100 = 79.
+  // 50 * 240.0 / 100 = 120; 50 * 159.84 / 100 = 79.92 rounds to 80.
   Run("dump\nsoft right\n", Size{240, 320});
-  EXPECT_EQ(MainDump(0)["wheels"], json({120, 79, 0}));
-  EXPECT_DOUBLE_EQ(options().focal_wheel(), 50.0);  // 120 * 100 / 240
+  EXPECT_EQ(MainDump(0)["wheels"], json({120, 80, 0}));
+  EXPECT_EQ(options().aperture_wheel(), 33.3);
 }
 
 TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
