@@ -1,5 +1,6 @@
 #include "i18n/font_table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,9 +31,12 @@ constexpr size_t kMaxFaceChars = 31;
 constexpr int kSmallFontHeight = 10;
 constexpr int kAntialiasedQuality = 4;
 
-// Width ratios are percentages; anything beyond this is a typo in the
-// language file, and clamping keeps the arithmetic below from overflowing.
-constexpr long kMaxWidthRatio = 10000;
+// Width ratios are percentages of the character height. Far below this
+// range text shrinks to nothing; far above it, it is stretched beyond what
+// can be drawn (at 3000 the panel's large line blanked the whole screen), so
+// a language file's ratio is held inside it.
+constexpr long kMinWidthRatio = 20;
+constexpr long kMaxWidthRatio = 200;
 
 // The whole number at the start of `text`, read like a decimal integer
 // (leading blanks, an optional sign, digits); 0 when there are no digits.
@@ -116,9 +120,13 @@ int FontTable::CurrentCharset() const {
 int FontTable::WidthOf(const FontDef& def) const {
   if (def.width != 0) return def.width;
   if (!def.width_ratio.HasTranslation()) return 0;
+  const long ratio = LeadingInteger(def.width_ratio.text());
+  // No ratio, or one that is no width at all: the face's own width.
+  if (ratio <= 0) return 0;
   // ratio x height / 100, with a negative height giving a negative width.
-  const int ratio = static_cast<int>(LeadingInteger(def.width_ratio.text()));
-  return ScaledDesignValue(def.height, ratio);
+  return ScaledDesignValue(
+      def.height,
+      static_cast<int>(std::clamp(ratio, kMinWidthRatio, kMaxWidthRatio)));
 }
 
 FontSpec FontTable::SpecOf(const FontDef& def) const {

@@ -149,15 +149,27 @@ TEST_F(FontTableTest, CharsetNamesAndUnknownNames) {
   }
 }
 
-TEST_F(FontTableTest, AnAbsurdWidthRatioDoesNotOverflow) {
+// Text squeezed to nothing or stretched past what can be drawn blanks the
+// screen: ratios stay from 20 to 200 percent of the height.
+TEST_F(FontTableTest, WidthRatiosStayWhereTextCanBeDrawn) {
   GetTranslator().LoadFromBytes(
-      LanguageFile("[__MainCharWidthRatio__]\nX;99999999999999999999\n"));
+      LanguageFile("[__MainCharWidthRatio__]\nX;3000\n"
+                   "[__WheelCharWidthRatio__]\nX;99999999999999999999\n"
+                   "[__ScreenCharWidthRatio__]\nX;1\n"
+                   "[__TitleCharWidthRatio__]\nX;-45\n"));
   RetranslateAll();
   FontTable table;
-  table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
-  const Font* font = table.GetFont("Main");
-  ASSERT_NE(font, nullptr);
-  EXPECT_LT(font->request().width, 0);
+  for (const char* name : {"Main", "Wheel", "Screen", "Title"}) {
+    table.DefineFont(name, -25, 0, 0, 0, 400, false, false, false, "Tahoma");
+  }
+  const auto width = [&](const char* name) {
+    const Font* font = table.GetFont(name);
+    return font == nullptr ? 1 : font->request().width;
+  };
+  EXPECT_EQ(width("Main"), -50);
+  EXPECT_EQ(width("Wheel"), -50);
+  EXPECT_EQ(width("Screen"), -5);
+  EXPECT_EQ(width("Title"), 0);  // no width: the face's own
 }
 
 }  // namespace
