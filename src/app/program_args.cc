@@ -1,34 +1,8 @@
 #include "app/program_args.h"
 
-#include <charconv>
+#include "platform/screen_size.h"
 
 namespace zorvanel {
-namespace {
-
-constexpr int kLargestScreenSide = 16384;
-
-std::optional<int> ParseSide(std::string_view text) {
-  if (text.empty() || text.size() > 5) return std::nullopt;
-  int value = 0;
-  const auto [end, ec] =
-      std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  if (value < 1 || value > kLargestScreenSide) return std::nullopt;
-  return value;
-}
-
-}  // namespace
-
-std::optional<Size> ParseScreenSize(std::string_view text) {
-  const size_t x = text.find('x');
-  if (x == std::string_view::npos) return std::nullopt;
-  const std::optional<int> w = ParseSide(text.substr(0, x));
-  const std::optional<int> h = ParseSide(text.substr(x + 1));
-  if (!w || !h) return std::nullopt;
-  return Size{*w, *h};
-}
 
 bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
                       std::string* error) {
@@ -45,11 +19,8 @@ bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
     }
     const std::string_view value = argv[++i];
     if (arg == "--screen") {
-      args->screen = ParseScreenSize(value);
-      if (!args->screen) {
-        *error = "bad screen size (want WxH): " + std::string(value);
-        return false;
-      }
+      args->screen = ParseScreenSize(value, error);
+      if (!args->screen) return false;
     } else {
       if (value.empty()) {
         *error = "--folder needs a folder";

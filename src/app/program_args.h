@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/geometry.h"
 
@@ -16,13 +15,10 @@ struct ProgramArgs {
 };
 
 // False, with a one-line reason, for an unknown option, a missing value, an
-// empty folder or a screen size that is not two whole numbers from 1 to
-// 16384 joined by 'x'.
+// empty folder or a screen size the program does not accept
+// (ParseScreenSize).
 bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
                       std::string* error);
-
-// "480x640" -> 480 x 640; nothing for anything else.
-std::optional<Size> ParseScreenSize(std::string_view text);
 
 }  // namespace zorvanel
 

@@ -1,43 +1,19 @@
 #include "platform/driver.h"
 
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string_view>
 
+#include "platform/screen_size.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
 
 namespace {
-
-// Large enough for any real screen, small enough that a frame always fits
-// in memory.
-constexpr int kMaxScreenSide = 8192;
-constexpr int kMinScreenSide = 48;
-
-bool ParseScreen(std::string_view text, Size* screen) {
-  const size_t x = text.find('x');
-  if (x == std::string_view::npos) return false;
-  int width = 0, height = 0;
-  const std::string_view w = text.substr(0, x);
-  const std::string_view h = text.substr(x + 1);
-  auto parse = [](std::string_view s, int* value) {
-    const auto [ptr, ec] =
-        std::from_chars(s.data(), s.data() + s.size(), *value);
-    return !s.empty() && ec == std::errc() && ptr == s.data() + s.size();
-  };
-  if (!parse(w, &width) || !parse(h, &height)) return false;
-  if (width < kMinScreenSide || height < kMinScreenSide ||
-      width > kMaxScreenSide || height > kMaxScreenSide) {
-    return false;
-  }
-  *screen = Size{width, height};
-  return true;
-}
 
 std::string OwnFolder(const char* argv0) {
   std::error_code error;
@@ -73,10 +49,9 @@ bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
     if (arg == "--screen") {
       const char* text = value(arg);
       if (text == nullptr) return false;
-      if (!ParseScreen(text, &options->screen)) {
-        *error = "--screen wants WIDTHxHEIGHT, each 48 to 8192 pixels";
-        return false;
-      }
+      const std::optional<Size> screen = ParseScreenSize(text, error);
+      if (!screen) return false;
+      options->screen = *screen;
     } else if (arg == "--folder") {
       const char* text = value(arg);
       if (text == nullptr) return false;

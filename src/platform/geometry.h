@@ -72,6 +72,10 @@ constexpr int DisplayScaleFor(Size screen) {
 // S(v): a design number scaled by the display scale k, truncated toward zero.
 constexpr int Scaled(int k, int v) { return k * v / 100; }
 
+// The soft-key bar along the bottom of the screen, in design pixels; the
+// dialogs live above it.
+inline constexpr int kSoftKeyBarDesignHeight = 52;
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_PLATFORM_GEOMETRY_H_

@@ -19,7 +19,6 @@ Shell* g_shell = nullptr;
 constexpr int kFrameIntervalMs = 16;
 // Like the pocket computer's window timers, nothing fires more often.
 constexpr int kMinTimerIntervalMs = 10;
-constexpr int kSoftKeyBarDesignHeight = 52;
 constexpr int kSoftKeyFontDesignHeight = 24;
 
 // Signed distance between two readings of a wrapping millisecond clock.

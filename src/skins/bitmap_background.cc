@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/geometry.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
 
@@ -11,38 +12,56 @@ namespace {
 
 int scale_override = 0;
 
-// Nine-slice copy of `src` over the whole of `canvas`'s w x h target: the
-// four corners (40 % of the source each way) unscaled, the edges and the
-// centre (the middle 20 %) stretched. Where the target is too small for
-// the stretched parts, only the corners are drawn and they overlap.
-void DrawNineSlice(Canvas& canvas, const Image& src, int w, int h) {
+// Copies `from` of `src` to `to`, stretching only where the sizes differ.
+void CopyPart(Canvas& canvas, const Image& src, const Rect& from,
+              const Rect& to) {
+  if (from.GetSize() == to.GetSize()) {
+    canvas.Blit(src, from, Point{to.left, to.top});
+  } else {
+    canvas.Stretch(src, from, to);
+  }
+}
+
+// Nine-slice copy of `src` over the whole of `canvas`'s w x h target at
+// display scale k: the four corners (40 % of the source each way) at their
+// design size scaled by k, the edges and the centre (the middle 20 %)
+// stretched between them. Where the target is too small for the stretched
+// parts, only the corners are drawn and they overlap.
+void DrawNineSlice(Canvas& canvas, const Image& src, int w, int h, int k) {
   const int bw = src.width();
   const int bh = src.height();
   const int cw = 2 * bw / 5;
   const int ch = 2 * bh / 5;
   const int mid_w = bw - 2 * cw;
   const int mid_h = bh - 2 * ch;
-  if (2 * cw < w) {
-    if (2 * ch < h) {
-      canvas.Stretch(src, Rect::FromXYWH(cw, ch, mid_w, mid_h),
-                     Rect::FromXYWH(cw, ch, w - 2 * cw, h - 2 * ch));
+  // The corners on the target; never thinner than a pixel, so that a tiny
+  // scale still shows the frame.
+  const int tw = std::max(1, Scaled(k, cw));
+  const int th = std::max(1, Scaled(k, ch));
+  if (2 * tw < w) {
+    if (2 * th < h) {
+      CopyPart(canvas, src, Rect::FromXYWH(cw, ch, mid_w, mid_h),
+               Rect::FromXYWH(tw, th, w - 2 * tw, h - 2 * th));
     }
-    canvas.Stretch(src, Rect::FromXYWH(cw, 0, mid_w, ch),
-                   Rect::FromXYWH(cw, 0, w - 2 * cw, ch));
-    canvas.Stretch(src, Rect::FromXYWH(cw, bh - ch, mid_w, ch),
-                   Rect::FromXYWH(cw, h - ch, w - 2 * cw, ch));
+    CopyPart(canvas, src, Rect::FromXYWH(cw, 0, mid_w, ch),
+             Rect::FromXYWH(tw, 0, w - 2 * tw, th));
+    CopyPart(canvas, src, Rect::FromXYWH(cw, bh - ch, mid_w, ch),
+             Rect::FromXYWH(tw, h - th, w - 2 * tw, th));
   }
-  if (2 * ch < h) {
-    canvas.Stretch(src, Rect::FromXYWH(0, ch, cw, mid_h),
-                   Rect::FromXYWH(0, ch, cw, h - 2 * ch));
-    canvas.Stretch(src, Rect::FromXYWH(bw - cw, ch, cw, mid_h),
-                   Rect::FromXYWH(w - cw, ch, cw, h - 2 * ch));
+  if (2 * th < h) {
+    CopyPart(canvas, src, Rect::FromXYWH(0, ch, cw, mid_h),
+             Rect::FromXYWH(0, th, tw, h - 2 * th));
+    CopyPart(canvas, src, Rect::FromXYWH(bw - cw, ch, cw, mid_h),
+             Rect::FromXYWH(w - tw, th, tw, h - 2 * th));
   }
-  canvas.Blit(src, Rect::FromXYWH(0, 0, cw, ch), Point{0, 0});
-  canvas.Blit(src, Rect::FromXYWH(bw - cw, 0, cw, ch), Point{w - cw, 0});
-  canvas.Blit(src, Rect::FromXYWH(0, bh - ch, cw, ch), Point{0, h - ch});
-  canvas.Blit(src, Rect::FromXYWH(bw - cw, bh - ch, cw, ch),
-              Point{w - cw, h - ch});
+  CopyPart(canvas, src, Rect::FromXYWH(0, 0, cw, ch),
+           Rect::FromXYWH(0, 0, tw, th));
+  CopyPart(canvas, src, Rect::FromXYWH(bw - cw, 0, cw, ch),
+           Rect::FromXYWH(w - tw, 0, tw, th));
+  CopyPart(canvas, src, Rect::FromXYWH(0, bh - ch, cw, ch),
+           Rect::FromXYWH(0, h - th, tw, th));
+  CopyPart(canvas, src, Rect::FromXYWH(bw - cw, bh - ch, cw, ch),
+           Rect::FromXYWH(w - tw, h - th, tw, th));
 }
 
 }  // namespace
@@ -61,7 +80,6 @@ void CBitmapBackground::SetSourceId(int id) {
   // Built from the old picture: build again at the next Draw even when the
   // size stays the same.
   built_.reset();
-  stretched_.reset();
 }
 
 void CBitmapBackground::Draw(Canvas& target, int w, int h) {
@@ -69,36 +87,25 @@ void CBitmapBackground::Draw(Canvas& target, int w, int h) {
   // A screen too small for any scale still draws (at 1 %), never divides
   // by zero.
   const int k = std::max(1, SkinScale());
-  // At least one design pixel, so that a tiny control on a large screen
-  // still gets its background stretched over it.
-  const int design_w = std::max(1, w * 100 / k);
-  const int design_h = std::max(1, h * 100 / k);
-  if (!built_ || built_->width() != design_w || built_->height() != design_h) {
-    Build(design_w, design_h);
-    stretched_.reset();
+  // Built at the size it is drawn: a picture at the design size would grow
+  // without bound on a screen whose scale is far below its width (a control
+  // 8192 pixels wide at scale 7 is 117,000 design pixels), and stretching it
+  // at every paint would cost far more than a copy.
+  if (!built_ || built_->size() != Size{w, h} || built_scale_ != k) {
+    Build(w, h, k);
   }
-  if (k == 100) {
-    target.Blit(*built_, Rect{0, 0, w, h}, Point{0, 0});
-    return;
-  }
-  // Filtered stretching costs far more than a copy; a control paints the
-  // same size again and again.
-  if (!stretched_ || stretched_->size() != Size{w, h}) {
-    stretched_ = std::make_unique<Image>(w, h);
-    Canvas(*stretched_)
-        .Stretch(*built_, Rect{0, 0, design_w, design_h}, Rect{0, 0, w, h});
-  }
-  target.Blit(*stretched_, Rect{0, 0, w, h}, Point{0, 0});
+  target.Blit(*built_, Rect{0, 0, w, h}, Point{0, 0});
 }
 
-void CBitmapBackground::Build(int w, int h) {
+void CBitmapBackground::Build(int w, int h, int k) {
   // Without a source the background stays as created: opaque black.
   built_ = std::make_unique<Image>(w, h);
+  built_scale_ = k;
   const Bitmap* source =
       source_id_ > 0 ? GetBitmap(static_cast<unsigned>(source_id_)) : nullptr;
   if (source == nullptr) return;
   Canvas canvas(*built_);
-  DrawNineSlice(canvas, source->image(), w, h);
+  DrawNineSlice(canvas, source->image(), w, h, k);
 }
 
 }  // namespace zorvanel

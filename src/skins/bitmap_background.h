@@ -9,9 +9,10 @@
 namespace zorvanel {
 
 // A background of any size built from a small picture by nine-slice scaling
-// (corners 40 %, edges and centre 20 % of the source, stretched). Built at
-// the design size (pixels * 100 / scale) and stretched to the real size, so
-// the corners keep their design size at every scale.
+// (corners 40 %, edges and centre 20 % of the source, stretched). Built once
+// at the size it is drawn, with the corners at their design size scaled by
+// the display scale, so it looks the same at every scale and costs no more
+// memory than the control it covers.
 class CBitmapBackground {
  public:
   explicit CBitmapBackground(int source_id = 0) : source_id_(source_id) {}
@@ -21,15 +22,16 @@ class CBitmapBackground {
   int source_id() const { return source_id_; }
   // Draws the background over (0, 0, w, h) of the canvas.
   void Draw(Canvas& target, int w, int h);
-  // The built background at the design size (null before the first Draw).
+  // The built background at the size last drawn (null before the first
+  // Draw).
   const Image* built() const { return built_.get(); }
 
  private:
-  void Build(int w, int h);
+  void Build(int w, int h, int k);
 
   int source_id_;
-  std::unique_ptr<Image> built_;      // at design size (scale 100)
-  std::unique_ptr<Image> stretched_;  // built_ at the screen's scale
+  std::unique_ptr<Image> built_;
+  int built_scale_ = 0;  // the display scale built_ was made for
 };
 
 // The display scale in percent that backgrounds build for: the shell's, or

@@ -1,9 +1,15 @@
 // Layout numbers of the message box and the about box, worked out by hand
-// from the design sizes (margin 10, title 50, button 70 high, ...).
+// from the design sizes (margin 10, title 50, button 70 high, ...), and the
+// screen sizes on which every screen can be laid out.
 #include <gtest/gtest.h>
 
 #include "dialogs/about_dlg.h"
+#include "dialogs/base_list_dlg.h"
+#include "dialogs/edit_value_list_dlg.h"
+#include "dialogs/equipment_dlg.h"
 #include "dialogs/message_box.h"
+#include "dialogs/select_list_dlg.h"
+#include "platform/screen_size.h"
 
 namespace zorvanel {
 namespace {
@@ -89,6 +95,34 @@ TEST(AboutLayout, AtHalfScale) {
   EXPECT_EQ(layout.licence, Rect::FromXYWH(0, 60, 240, 189));
   EXPECT_EQ(layout.ok_button, Rect::FromXYWH(82, 254, 75, 35));
   EXPECT_EQ(layout.ok_button.bottom, 294 - 5);
+}
+
+// The programs accept exactly the screens on which the list screens keep
+// room for a row above their buttons (a fifth of the width each), and on
+// every one of those the other screens' lists and buttons have room too.
+TEST(AcceptedScreens, AreThoseEveryScreenCanBeLaidOutOn) {
+  for (int height : {48, 64, 200, 333, 640, 1080, 2501, 8192}) {
+    for (int width = kMinScreenSide; width <= kMaxScreenSide; width += 7) {
+      const Size screen{width, height};
+      const int k = DisplayScaleFor(screen);
+      const Size client{width, height - Scaled(k, kSoftKeyBarDesignHeight)};
+      const BaseListLayout lists = BaseListDlg::Layout(client, k);
+      const bool accepted = ScreenSizeProblem(screen).empty();
+      ASSERT_EQ(accepted, lists.list.Height() >= lists.item_height)
+          << width << "x" << height;
+      if (!accepted) continue;
+      const EditValueListLayout values = CEditValueListDlg::Layout(client, k);
+      const EquipmentLayout equipment = CEquipmentDlg::Layout(client, k);
+      for (const Rect& r :
+           {CSelectListDlg::Layout(client, k).list, values.list,
+            values.buttons.back(), equipment.language_button,
+            equipment.units_button}) {
+        ASSERT_FALSE(r.IsEmpty()) << width << "x" << height;
+      }
+      ASSERT_LE(equipment.language_button.bottom, equipment.units_button.top)
+          << width << "x" << height;
+    }
+  }
 }
 
 }  // namespace

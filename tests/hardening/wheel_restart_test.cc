@@ -18,9 +18,6 @@ namespace {
 using nlohmann::json;
 
 constexpr int kRestarts = 20;
-// The soft-key bar's height on the 480 x 640 design; the main screen lives
-// above it.
-constexpr int kSoftKeyBarDesignHeight = 52;
 
 // One run of the real program on `folder`: the "main" part of the dump the
 // script prints.

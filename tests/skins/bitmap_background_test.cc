@@ -150,7 +150,9 @@ TEST_F(BitmapBackgroundTest, LargeTargetStretchesEdgesAndCentre) {
   EXPECT_EQ(built.ColourAt(70, 50).b, 7);  // nothing left undrawn
 }
 
-TEST_F(BitmapBackgroundTest, BuildsAtDesignSizeAndScalesToTheControl) {
+// At scale 50 the corners are 16 pixels (33 * 50 / 100) and the background
+// is made at the control's own size: never larger than what it covers.
+TEST_F(BitmapBackgroundTest, BuildsAtTheDrawnSizeWithScaledCorners) {
   SetSkinScaleOverride(50);
   Image target(120, 60);
   Canvas canvas(target);
@@ -158,17 +160,28 @@ TEST_F(BitmapBackgroundTest, BuildsAtDesignSizeAndScalesToTheControl) {
   CBitmapBackground background(kSourceId);
   background.Draw(canvas, 100, 40);
   ASSERT_NE(background.built(), nullptr);
-  EXPECT_EQ(background.built()->size(), (Size{200, 80}));
-  // The 200 x 80 background shrinks to 100 x 40: its far corner lands in
-  // the control's far corner, and nothing beyond the control is touched.
+  EXPECT_EQ(background.built()->size(), (Size{100, 40}));
+  // The far corner lands in the control's far corner, the centre comes from
+  // the source's middle, and nothing beyond the control is touched.
   const Point far = SourceOf(target, 99, 39);
   EXPECT_GE(far.x, 80);
   EXPECT_GE(far.y, 80);
+  const Point centre = SourceOf(target, 50, 20);
+  EXPECT_GE(centre.x, 33);
+  EXPECT_LE(centre.x, 50);
+  EXPECT_GE(centre.y, 33);
+  EXPECT_LE(centre.y, 50);
   EXPECT_EQ(target.ColourAt(100, 20), Rgb(255, 255, 255));
   EXPECT_EQ(target.ColourAt(50, 40), Rgb(255, 255, 255));
+  // A wide control at a tiny scale: 2000 x 300 pixels, not 28,000 x 4,200.
+  SetSkinScaleOverride(7);
+  Image wide(2000, 300);
+  Canvas wide_canvas(wide);
+  background.Draw(wide_canvas, 2000, 300);
+  EXPECT_EQ(background.built()->size(), (Size{2000, 300}));
 }
 
-TEST_F(BitmapBackgroundTest, RebuildsOnlyForANewDesignSizeOrSource) {
+TEST_F(BitmapBackgroundTest, RebuildsOnlyForANewSizeOrSource) {
   SetSkinScaleOverride(100);
   Image target(120, 60);
   Canvas canvas(target);
@@ -202,7 +215,7 @@ TEST_F(BitmapBackgroundTest, MissingSourceOrEmptyTargetIsHarmless) {
   background.Draw(canvas, 0, 30);
   background.Draw(canvas, 30, -4);
   EXPECT_EQ(background.built(), nullptr);
-  // At scale 300 a one-pixel control is still one design pixel, not zero.
+  // At scale 300 a one-pixel control still gets its one pixel.
   SetSkinScaleOverride(300);
   background.Draw(canvas, 1, 1);
   EXPECT_EQ(background.built()->size(), (Size{1, 1}));

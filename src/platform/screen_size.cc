@@ -1,0 +1,92 @@
+#include "platform/screen_size.h"
+
+#include <charconv>
+
+namespace zorvanel {
+namespace {
+
+// The list screens stack, on the 480 x 640 design, the soft-key bar, a
+// title (50), their list and a row of five square buttons a fifth of the
+// screen's width each. On a screen much wider than it is high the buttons
+// alone would be taller than the screen: the list must keep room for one of
+// its rows (80).
+constexpr int kListTitleDesign = 50;
+constexpr int kListRowDesign = 80;
+constexpr int kListButtonsAcross = 5;
+
+std::optional<int> ParseSide(std::string_view text) {
+  int value = 0;
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+bool SidesInRange(Size screen) {
+  const auto in_range = [](int side) {
+    return side >= kMinScreenSide && side <= kMaxScreenSide;
+  };
+  return in_range(screen.width) && in_range(screen.height);
+}
+
+bool ListsHaveRoom(Size screen) {
+  const int k = DisplayScaleFor(screen);
+  const int list_height = screen.height - Scaled(k, kSoftKeyBarDesignHeight) -
+                          Scaled(k, kListTitleDesign) -
+                          screen.width / kListButtonsAcross;
+  return list_height >= Scaled(k, kListRowDesign);
+}
+
+}  // namespace
+
+std::string ScreenSizeProblem(Size screen) {
+  if (!SidesInRange(screen)) {
+    return "outside the accepted sizes: each side must be " +
+           std::to_string(kMinScreenSide) + " to " +
+           std::to_string(kMaxScreenSide) + " pixels";
+  }
+  if (!ListsHaveRoom(screen)) {
+    // Tell how wide this height may go: the narrowest screen always has
+    // room, and a narrower one has more room than a wider one.
+    int fits = kMinScreenSide;
+    int too_wide = screen.width;
+    while (too_wide - fits > 1) {
+      const int middle = fits + (too_wide - fits) / 2;
+      if (ListsHaveRoom(Size{middle, screen.height})) {
+        fits = middle;
+      } else {
+        too_wide = middle;
+      }
+    }
+    return "too wide for its height (the lists would have no room for a "
+           "row); at a height of " +
+           std::to_string(screen.height) + " the width may be at most " +
+           std::to_string(fits);
+  }
+  return std::string();
+}
+
+std::optional<Size> ParseScreenSize(std::string_view text, std::string* error) {
+  std::optional<int> w;
+  std::optional<int> h;
+  if (const size_t x = text.find('x'); x != std::string_view::npos) {
+    w = ParseSide(text.substr(0, x));
+    h = ParseSide(text.substr(x + 1));
+  }
+  if (!w || !h) {
+    *error = "the screen size must be WIDTHxHEIGHT in pixels, not \"" +
+             std::string(text) + "\"";
+    return std::nullopt;
+  }
+  const Size screen{*w, *h};
+  const std::string problem = ScreenSizeProblem(screen);
+  if (!problem.empty()) {
+    *error = "the screen " + std::string(text) + " is " + problem;
+    return std::nullopt;
+  }
+  return screen;
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,26 @@
+#ifndef ZORVANEL_PLATFORM_SCREEN_SIZE_H_
+#define ZORVANEL_PLATFORM_SCREEN_SIZE_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/geometry.h"
+
+namespace zorvanel {
+
+// Each side of a screen the program accepts, in pixels.
+inline constexpr int kMinScreenSide = 48;
+inline constexpr int kMaxScreenSide = 8192;
+
+// Empty when the program can lay out every one of its screens on `screen`;
+// otherwise the reason, as one line. Both programs ask this one function.
+std::string ScreenSizeProblem(Size screen);
+
+// "480x640" -> 480 x 640 when that is a screen the program accepts; nothing
+// otherwise, with the reason in `error`.
+std::optional<Size> ParseScreenSize(std::string_view text, std::string* error);
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_PLATFORM_SCREEN_SIZE_H_
