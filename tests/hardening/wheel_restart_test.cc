@@ -6,13 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <string>
 
 #include "hardening_support.h"
 #include "mainscreen/main_layout.h"
 #include "platform/geometry.h"
 
-namespace zorvanel::hardening {
+namespace zorvanel {
+
+// Test names and failures show the screen as "600x800".
+void PrintTo(const Size& size, std::ostream* out) {
+  *out << size.width << "x" << size.height;
+}
+
+namespace hardening {
 namespace {
 
 using nlohmann::json;
@@ -83,4 +91,5 @@ INSTANTIATE_TEST_SUITE_P(ScreenSizes, WheelRestartTest,
                          });
 
 }  // namespace
-}  // namespace zorvanel::hardening
+}  // namespace hardening
+}  // namespace zorvanel
