@@ -12,21 +12,12 @@ namespace {
 
 int scale_override = 0;
 
-// Copies `from` of `src` to `to`, stretching only where the sizes differ.
-void CopyPart(Canvas& canvas, const Image& src, const Rect& from,
-              const Rect& to) {
-  if (from.GetSize() == to.GetSize()) {
-    canvas.Blit(src, from, Point{to.left, to.top});
-  } else {
-    canvas.Stretch(src, from, to);
-  }
-}
-
 // Nine-slice copy of `src` over the whole of `canvas`'s w x h target at
 // display scale k: the four corners (40 % of the source each way) at their
 // design size scaled by k, the edges and the centre (the middle 20 %)
-// stretched between them. Where the target is too small for the stretched
-// parts, only the corners are drawn and they overlap.
+// stretched between them (a stretch to the same size is a plain copy).
+// Where the target is too small for the stretched parts, only the corners
+// are drawn and they overlap.
 void DrawNineSlice(Canvas& canvas, const Image& src, int w, int h, int k) {
   const int bw = src.width();
   const int bh = src.height();
@@ -40,28 +31,28 @@ void DrawNineSlice(Canvas& canvas, const Image& src, int w, int h, int k) {
   const int th = std::max(1, Scaled(k, ch));
   if (2 * tw < w) {
     if (2 * th < h) {
-      CopyPart(canvas, src, Rect::FromXYWH(cw, ch, mid_w, mid_h),
-               Rect::FromXYWH(tw, th, w - 2 * tw, h - 2 * th));
+      canvas.Stretch(src, Rect::FromXYWH(cw, ch, mid_w, mid_h),
+                     Rect::FromXYWH(tw, th, w - 2 * tw, h - 2 * th));
     }
-    CopyPart(canvas, src, Rect::FromXYWH(cw, 0, mid_w, ch),
-             Rect::FromXYWH(tw, 0, w - 2 * tw, th));
-    CopyPart(canvas, src, Rect::FromXYWH(cw, bh - ch, mid_w, ch),
-             Rect::FromXYWH(tw, h - th, w - 2 * tw, th));
+    canvas.Stretch(src, Rect::FromXYWH(cw, 0, mid_w, ch),
+                   Rect::FromXYWH(tw, 0, w - 2 * tw, th));
+    canvas.Stretch(src, Rect::FromXYWH(cw, bh - ch, mid_w, ch),
+                   Rect::FromXYWH(tw, h - th, w - 2 * tw, th));
   }
   if (2 * th < h) {
-    CopyPart(canvas, src, Rect::FromXYWH(0, ch, cw, mid_h),
-             Rect::FromXYWH(0, th, tw, h - 2 * th));
-    CopyPart(canvas, src, Rect::FromXYWH(bw - cw, ch, cw, mid_h),
-             Rect::FromXYWH(w - tw, th, tw, h - 2 * th));
+    canvas.Stretch(src, Rect::FromXYWH(0, ch, cw, mid_h),
+                   Rect::FromXYWH(0, th, tw, h - 2 * th));
+    canvas.Stretch(src, Rect::FromXYWH(bw - cw, ch, cw, mid_h),
+                   Rect::FromXYWH(w - tw, th, tw, h - 2 * th));
   }
-  CopyPart(canvas, src, Rect::FromXYWH(0, 0, cw, ch),
-           Rect::FromXYWH(0, 0, tw, th));
-  CopyPart(canvas, src, Rect::FromXYWH(bw - cw, 0, cw, ch),
-           Rect::FromXYWH(w - tw, 0, tw, th));
-  CopyPart(canvas, src, Rect::FromXYWH(0, bh - ch, cw, ch),
-           Rect::FromXYWH(0, h - th, tw, th));
-  CopyPart(canvas, src, Rect::FromXYWH(bw - cw, bh - ch, cw, ch),
-           Rect::FromXYWH(w - tw, h - th, tw, th));
+  canvas.Stretch(src, Rect::FromXYWH(0, 0, cw, ch),
+                 Rect::FromXYWH(0, 0, tw, th));
+  canvas.Stretch(src, Rect::FromXYWH(bw - cw, 0, cw, ch),
+                 Rect::FromXYWH(w - tw, 0, tw, th));
+  canvas.Stretch(src, Rect::FromXYWH(0, bh - ch, cw, ch),
+                 Rect::FromXYWH(0, h - th, tw, th));
+  canvas.Stretch(src, Rect::FromXYWH(bw - cw, bh - ch, cw, ch),
+                 Rect::FromXYWH(w - tw, h - th, tw, th));
 }
 
 }  // namespace
