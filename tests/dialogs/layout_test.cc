@@ -113,10 +113,9 @@ TEST(AcceptedScreens, AreThoseEveryScreenCanBeLaidOutOn) {
       if (!accepted) continue;
       const EditValueListLayout values = CEditValueListDlg::Layout(client, k);
       const EquipmentLayout equipment = CEquipmentDlg::Layout(client, k);
-      for (const Rect& r :
-           {CSelectListDlg::Layout(client, k).list, values.list,
-            values.buttons.back(), equipment.language_button,
-            equipment.units_button}) {
+      for (const Rect& r : {CSelectListDlg::Layout(client, k).list, values.list,
+                            values.buttons.back(), equipment.language_button,
+                            equipment.units_button}) {
         ASSERT_FALSE(r.IsEmpty()) << width << "x" << height;
       }
       ASSERT_LE(equipment.language_button.bottom, equipment.units_button.top)
