@@ -14,19 +14,21 @@ namespace zorvanel::hardening {
 namespace {
 
 TEST(ScreenLimitsTest, BothProgramsRefuseScreensTheyCannotLayOut) {
+  ScratchFolder folder;
   for (const char* program : {ZV_DRIVER, ZV_BIN_DIR "/zorvanel"}) {
     for (const char* screen : {"8192x48", "1000x200", "47x640"}) {
       std::string output;
       const ExitStatus status = RunProgram(
-          program, {"--screen", screen, "--folder", "/nonexistent"}, &output);
+          program, {"--screen", screen, "--folder", folder.path().string()},
+          &output);
       EXPECT_EQ(status.code, 2) << program << " " << screen;
       EXPECT_NE(output.find(std::string("the screen ") + screen),
                 std::string::npos)
           << output;
     }
   }
+  EXPECT_TRUE(folder.FileNames().empty());  // refused before anything ran
   // The widest screen of that height still runs.
-  ScratchFolder folder;
   WriteFile(folder / "script", "dump\n");
   std::string output;
   EXPECT_EQ(RunProgram(ZV_DRIVER,
