@@ -154,12 +154,14 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   FontTable& fonts = GetFontTable();
   const Font* title_font = fonts.GetFont(kTitleFont);
   const Font* note_font = fonts.GetFont(kNoteFont);
-  // Long names are cut at the row's edges rather than drawn over the
-  // neighbouring rows.
+  // Names too long even for the smallest title size are cut at the row's
+  // edges rather than drawn over the neighbouring rows.
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
   if (title_font != nullptr) {
-    canvas.DrawText(row->title(), r, kTextLeft, *title_font, text);
+    canvas.DrawText(
+        row->title(), r, kTextLeft,
+        TitleFontToFit(canvas, row->title(), *title_font, r.Width()), text);
   }
   r = r.Deflate(0, kTextInset);
   if (note_font != nullptr) {
