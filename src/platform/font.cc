@@ -90,9 +90,15 @@ int PointsToHeight(int points, int scale) {
 }
 
 std::string Font::ResolveFace(const std::string& face) {
-  if (face.empty() || strcasecmp(face.c_str(), "Tahoma") == 0 ||
-      strcasecmp(face.c_str(), "Arial") == 0) {
-    return "DejaVu Sans";
+  // The layouts were drawn for these two faces' widths: Wine's Tahoma (the
+  // program's own font file, see RegisterProgramFonts) and Liberation Sans
+  // keep them; DejaVu Sans is about 12 % wider and only stands in when
+  // neither is installed, or for a character they lack.
+  if (face.empty() || strcasecmp(face.c_str(), "Tahoma") == 0) {
+    return "Tahoma,DejaVu Sans";
+  }
+  if (strcasecmp(face.c_str(), "Arial") == 0) {
+    return "Liberation Sans,DejaVu Sans";
   }
   return face;
 }
