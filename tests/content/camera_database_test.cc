@@ -166,7 +166,7 @@ TEST_F(ShippedDatabaseTest, KitAndBuiltInLensesComeWithTheirCameras) {
   ASSERT_GE(body->lens_index(), 0);
   const Lens& kit = database_.lenses(body->lens_index());
   EXPECT_EQ(kit.maker(), "Canon");
-  EXPECT_EQ(kit.model(), "EF-S 18-55mm f/4 IS STM");
+  EXPECT_EQ(kit.model(), "EF-S 18-55 f/4 IS STM");
   EXPECT_EQ(kit.min_focal(), 18.0);
   EXPECT_EQ(kit.max_focal(), 55.0);
   EXPECT_THAT(kit.apertures(), ElementsAre(4.0));

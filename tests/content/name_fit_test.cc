@@ -32,6 +32,9 @@ constexpr int kMessage = 30;  // italic
 constexpr int kCameraLine = -18;
 // Space a list row leaves between its title and its edges, in pixels.
 constexpr int kRowInset = 5;
+// Room a name should leave at each side of a button or the screen, so that
+// it does not touch a button's rim or the screen's edge (design pixels).
+constexpr int kSideRoom = 10;
 
 struct Screen {
   Size client;
@@ -78,15 +81,20 @@ class NameFitTest : public ::testing::TestWithParam<Screen> {
                                        row)) <= row;
   }
 
+  int WithoutSideRoom(int width) {
+    return width - 2 * Scaled(GetParam().scale, kSideRoom);
+  }
+
   // Every line of a button's two-line name, at the button font.
   bool FitsButton(const std::string& two_lines, const Rect& button) {
-    return Width(two_lines, FontOf(kButton)) <= button.Width();
+    return Width(two_lines, FontOf(kButton)) <= WithoutSideRoom(button.Width());
   }
 
   // The remove questions end with the name and a question mark on a line
   // of their own, across the whole screen.
   bool FitsQuestion(const std::string& name) {
-    return Width(name + "?", FontOf(kMessage)) <= GetParam().client.width;
+    return Width(name + "?", FontOf(kMessage)) <=
+           WithoutSideRoom(GetParam().client.width);
   }
 
   static Equipment* database_;
