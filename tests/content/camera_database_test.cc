@@ -6,7 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -100,6 +102,22 @@ TEST_F(ShippedDatabaseTest, KitLensesArePairedBothWays) {
     EXPECT_GE(lens.apertures(0), 0.95) << lens.model();
     EXPECT_GE(lens.apertures(lens.apertures_size() - 1), lens.apertures(0))
         << lens.model();
+  }
+}
+
+// Two different kit lenses must not read alike: one name, one lens.
+TEST_F(ShippedDatabaseTest, EachLensNameStandsForOneLens) {
+  std::map<std::string, const Lens*> by_name;
+  for (const Lens& lens : database_.lenses()) {
+    const auto [it, first] =
+        by_name.emplace(lens.maker() + " " + lens.model(), &lens);
+    if (first) continue;
+    const Lens& other = *it->second;
+    EXPECT_TRUE(other.min_focal() == lens.min_focal() &&
+                other.max_focal() == lens.max_focal() &&
+                std::equal(other.apertures().begin(), other.apertures().end(),
+                           lens.apertures().begin(), lens.apertures().end()))
+        << "\"" << it->first << "\" names two different lenses";
   }
 }
 

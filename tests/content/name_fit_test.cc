@@ -7,7 +7,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 
 #include "controls/list_rows.h"
 #include "data/names.h"
@@ -143,27 +142,6 @@ INSTANTIATE_TEST_SUITE_P(Screens, NameFitTest, ::testing::ValuesIn(kScreens),
                            return std::to_string(info.param.client.width) +
                                   "wide";
                          });
-
-// Two different kit lenses must not read alike: one name, one lens.
-TEST(DatabaseLensNamesTest, EachNameStandsForOneLens) {
-  Equipment database;
-  ASSERT_TRUE(database.ParseFromString(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")));
-  std::map<std::string, const Lens*> by_name;
-  const auto same_lens = [](const Lens& a, const Lens& b) {
-    return std::make_tuple(a.min_focal(), a.max_focal(), a.apertures_size()) ==
-               std::make_tuple(b.min_focal(), b.max_focal(),
-                               b.apertures_size()) &&
-           std::equal(a.apertures().begin(), a.apertures().end(),
-                      b.apertures().begin());
-  };
-  for (const Lens& lens : database.lenses()) {
-    const std::string name = DisplayName(lens, NameSeparator::kSpace);
-    const auto [it, first] = by_name.emplace(name, &lens);
-    EXPECT_TRUE(first || same_lens(*it->second, lens))
-        << "\"" << name << "\" names two different lenses";
-  }
-}
 
 }  // namespace
 }  // namespace zorvanel
