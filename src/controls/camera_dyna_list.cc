@@ -162,12 +162,18 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
     canvas.DrawText(row->title(), r, kTextLeft, *title_font, text);
   }
   r = r.Deflate(0, kTextInset);
-  if (note_font != nullptr) {
-    canvas.DrawText(row->left_note(), r, kTextLeft | kTextBottom, *note_font,
-                    text);
-    canvas.DrawText(row->right_note(), r, kTextRight | kTextBottom, *note_font,
-                    text);
-  }
+  if (note_font != nullptr) DrawNotes(canvas, *row, r, *note_font, text);
+}
+
+void CameraDynaList::DrawNotes(Canvas& canvas, const CBaseItem& row,
+                               const Rect& r, const Font& font, Colour colour) {
+  // The two notes share one line, kept apart by a few spaces; when together
+  // they are too wide, both are drawn smaller in the same size.
+  const std::string both = row.left_note() + "   " + row.right_note();
+  const Font& fitted = fitter_.FontFor(canvas, both, font, r.Width());
+  canvas.DrawText(row.left_note(), r, kTextLeft | kTextBottom, fitted, colour);
+  canvas.DrawText(row.right_note(), r, kTextRight | kTextBottom, fitted,
+                  colour);
 }
 
 bool CameraDynaList::OnEraseBackground(Canvas& canvas) {

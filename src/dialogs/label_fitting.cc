@@ -38,8 +38,13 @@ void SetFittingText(CCustomStatic& label, const std::string& text, Size box) {
       return;
     }
   }
+  const std::string wrapped = label.WrappedToWidth(text, box.width);
+  if (Fits(label, wrapped, box)) {
+    label.SetText(wrapped);
+    return;
+  }
   label.set_style(CCustomStatic::kStyleNormal);
-  label.SetText(text);
+  label.SetText(label.WrappedToWidth(text, box.width));
 }
 
 }  // namespace zorvanel

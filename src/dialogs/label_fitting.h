@@ -14,9 +14,10 @@ std::string BrokenNearMiddle(const std::string& text);
 
 // Gives an italic label `text` so that it fits `box` where it can. Labels do
 // not wrap, and a comment in another language, or on a small screen, can be
-// wider than the label. One line too wide is broken in two when two lines
-// fit; failing that the smaller normal style is used, so that as much as
-// possible shows.
+// wider than the label. One line too wide is broken in two even halves when
+// two lines fit, else wrapped at spaces to the box's width; failing that the
+// smaller normal style is used, wrapped too, so that as much as possible
+// shows.
 void SetFittingText(CCustomStatic& label, const std::string& text, Size box);
 
 }  // namespace zorvanel
