@@ -61,8 +61,8 @@ bool CAboutDlg::OnInitDialog() {
   version_label_.Create(this, kIdVersion, layout.version);
   licence_label_.set_style(CCustomStatic::kStyleItalic);
   // Like a message, a licence line too wide for the screen wraps at spaces.
-  licence_label_.SetText(licence_label_.WrappedToWidth(
-      licence_text_.text(), layout.licence.Width()));
+  licence_label_.SetText(licence_label_.WrappedToWidth(licence_text_.text(),
+                                                       layout.licence.Width()));
   licence_label_.Create(this, kIdLicence, layout.licence);
   ok_button_.SetText(ok_text_.text());
   ok_button_.Create(this, kIdOk, layout.ok_button);

@@ -81,9 +81,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
   }
 }
 
-// Appends `line` broken at spaces into pieces no wider than `width`.
-void AppendWrapped(Canvas& canvas, const std::string& line, const Font& font,
-                   int width, std::vector<std::string>& out) {
+// `line` broken at spaces into pieces no wider than `width`, each as long
+// as it can be.
+std::vector<std::string> Greedy(Canvas& canvas, const std::string& line,
+                                const Font& font, int width) {
+  std::vector<std::string> pieces;
   std::string current;
   size_t start = 0;
   while (start <= line.size()) {
@@ -92,14 +94,36 @@ void AppendWrapped(Canvas& canvas, const std::string& line, const Font& font,
     const std::string word = line.substr(start, space - start);
     const std::string longer = current.empty() ? word : current + " " + word;
     if (!current.empty() && canvas.MeasureText(longer, font).width > width) {
-      out.push_back(current);
+      pieces.push_back(current);
       current = word;
     } else {
       current = longer;
     }
     start = space + 1;
   }
-  out.push_back(current);
+  pieces.push_back(current);
+  return pieces;
+}
+
+// Appends `line` broken into as few pieces as fit `width`, of even widths:
+// the narrowest width that still needs no more pieces, so that a short last
+// word ("mm.") is not left alone on its line.
+void AppendWrapped(Canvas& canvas, const std::string& line, const Font& font,
+                   int width, std::vector<std::string>& out) {
+  const size_t count = Greedy(canvas, line, font, width).size();
+  int low = 1;
+  int high = width;
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (Greedy(canvas, line, font, middle).size() <= count) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  for (std::string& piece : Greedy(canvas, line, font, high)) {
+    out.push_back(std::move(piece));
+  }
 }
 
 }  // namespace

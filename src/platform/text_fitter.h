@@ -45,10 +45,10 @@ class TextFitter {
   std::map<std::pair<uint64_t, int>, std::unique_ptr<Font>> sizes_;
 };
 
-// `text` with a line break put at a space wherever a line is wider than
-// `width` in `font`, each line as long as it can be. A word wider than the
-// width on its own stays whole on its line. Line breaks come out as "\r\n",
-// like the program's texts.
+// `text` with each line wider than `width` in `font` broken at spaces, into
+// as few lines as fit, of even widths. A word wider than the width on its
+// own stays whole on its line. Line breaks come out as "\r\n", like the
+// program's texts.
 std::string WrapToWidth(Canvas& canvas, const std::string& text,
                         const Font& font, int width);
 
