@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/canvas.h"
-#include "platform/font.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -18,14 +17,6 @@ Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected);
 
 // Black over the whole control with a grey outline two pixels wide.
 void EraseFramedListBackground(Canvas& canvas, Size size);
-
-// The font a row title is drawn in: `font` itself when `title` fits
-// `width`, else the same face just small enough to fit, but never below
-// three quarters of its size, which still reads at arm's length (a longer
-// title is then cut at the row's edge). The smaller fonts are kept for the
-// rest of the process.
-const Font& TitleFontToFit(Canvas& canvas, const std::string& title,
-                           const Font& font, int width);
 
 // x with exactly `decimals` digits after a '.', whatever the locale:
 // FormatFixed(2.8284, 3) == "2.828". NaN and infinities give kNoValueText.

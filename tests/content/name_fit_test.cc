@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "controls/list_rows.h"
 #include "data/names.h"
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_list_dlg.h"
@@ -19,6 +18,7 @@
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 namespace {
@@ -71,13 +71,16 @@ class NameFitTest : public ::testing::TestWithParam<Screen> {
     return canvas_.MeasureText(text, font).width;
   }
 
-  // A list row draws a wide title smaller, down to a floor.
+  // A list row draws a wide title smaller, down to three quarters of its
+  // size.
   bool FitsListRow(const std::string& title) {
     const int row =
         BaseListDlg::Layout(GetParam().client, GetParam().scale).list.Width() -
         2 * kRowInset;
-    return Width(title, TitleFontToFit(canvas_, title, FontOf(kListTitle),
-                                       row)) <= row;
+    const Font& font = FontOf(kListTitle);
+    const int smallest = (-font.request().height * 3 + 3) / 4;
+    return Width(title, fitter_.FontFor(canvas_, title, font, row, smallest)) <=
+           row;
   }
 
   int WithoutSideRoom(int width) {
@@ -100,6 +103,7 @@ class NameFitTest : public ::testing::TestWithParam<Screen> {
   Image image_;
   Canvas canvas_;
   std::map<int, std::unique_ptr<Font>> fonts_;
+  TextFitter fitter_;
 };
 Equipment* NameFitTest::database_ = nullptr;
 

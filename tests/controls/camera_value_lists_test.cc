@@ -5,11 +5,9 @@
 #include <cmath>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <string>
 #include <vector>
 
 #include "controls/camera_dyna_list.h"
-#include "controls/list_rows.h"
 #include "controls/value_dyna_list.h"
 #include "list_test_support.h"
 #include "optics/units.h"
@@ -198,28 +196,6 @@ TEST_F(CameraListTest, TextTallerThanItsRowIsCutAtTheRow) {
       ASSERT_EQ(image.ColourAt(x, y), Rgb(0, 0, 0)) << x << "," << y;
     }
   }
-}
-
-// A name a little too wide for its row is drawn just small enough to fit;
-// a far longer one stops at three quarters of the title size.
-TEST(TitleFontToFitTest, WideTitlesShrinkDownToAReadableSize) {
-  Image image(8, 8);
-  Canvas canvas(image);
-  FontSpec spec;
-  spec.height = -33;
-  const Font title(spec);
-  EXPECT_EQ(&TitleFontToFit(canvas, "Acme Z100", title, 450), &title);
-
-  const std::string wide = "Acme Zoom 18-55mm f/3.5-5.6 IS II";
-  const int natural = canvas.MeasureText(wide, title).width;
-  const int row = natural * 9 / 10;
-  const Font& fitted = TitleFontToFit(canvas, wide, title, row);
-  EXPECT_LE(canvas.MeasureText(wide, fitted).width, row);
-  EXPECT_GE(fitted.request().height, -32);
-  EXPECT_LE(fitted.request().height, -28);
-
-  EXPECT_EQ(TitleFontToFit(canvas, wide, title, natural / 2).request().height,
-            -25);
 }
 
 class ValueListTest : public ::testing::Test {

@@ -10,6 +10,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_context.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 namespace {
@@ -99,6 +100,27 @@ std::string LoadedFamily(const std::string& face) {
 TEST(FontTest, DeviceFacesLoadFacesOfTheirWidths) {
   EXPECT_EQ(LoadedFamily("Tahoma"), "Tahoma");
   EXPECT_EQ(LoadedFamily("Arial"), "Liberation Sans");
+}
+
+TEST(WrapToWidthTest, BreaksAtSpacesIntoFewEvenLines) {
+  Image image(8, 8);
+  Canvas canvas(image);
+  const Font font = TestFont(-25);
+  const std::string text = "Focal values must be greater than 0.01 mm.";
+  const int width = canvas.MeasureText(text, font).width;
+  EXPECT_EQ(WrapToWidth(canvas, text, font, width), text);
+
+  const std::string wrapped = WrapToWidth(canvas, text, font, width - 1);
+  const size_t at = wrapped.find("\r\n");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(wrapped.find("\r\n", at + 2), std::string::npos);
+  EXPECT_EQ(wrapped.substr(0, at) + " " + wrapped.substr(at + 2), text);
+  // Not "... 0.01" and a lone "mm.": both lines carry about half.
+  const int second = canvas.MeasureText(wrapped.substr(at + 2), font).width;
+  EXPECT_GT(second, width / 3) << wrapped;
+
+  // A word wider than the width stays whole.
+  EXPECT_EQ(WrapToWidth(canvas, "Manufacturer", font, 10), "Manufacturer");
 }
 
 TEST(FontTest, PointsToHeightUsesTheDesignScreen) {
