@@ -35,8 +35,7 @@ class NoticeBox : public CMessageBox {
 // The kept copy's name, on two lines: whole, it is wider than the screen.
 std::string KeptNameShown(const std::string& path) {
   const size_t slash = path.rfind('/');
-  std::string name =
-      slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const size_t suffix = name.rfind(".damaged-");
   if (suffix != std::string::npos) name.insert(suffix, "\r\n");
   return name;
@@ -125,7 +124,7 @@ bool CZorvanelApp::KeepDamagedDataFile() {
               << " nor keep it aside: " << Reason(error) << "\n";
     message = ReplacePlaceholder(
         Translate(UiText("The data file could not be read\r\nnor kept "
-                         "aside (%1).\r\nIt will not be replaced.")),
+                         "aside:\r\n%1\r\nIt will not be replaced.")),
         "%1", Reason(error));
   }
   NoticeBox box(CMessageBox::kOk, UiText("Data file damaged"), message);

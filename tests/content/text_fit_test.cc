@@ -174,7 +174,7 @@ std::pair<std::string, std::string> SampleValues(const std::string& key) {
           {"The data file could not be read.\r\nWhat could be read is "
            "shown.\r\nThe file was kept as\r\n%1",
            {"ZorvanelData.ptb\r\n.damaged-20261207-120014", ""}},
-          {"The data file could not be read\r\nnor kept aside (%1).\r\nIt "
+          {"The data file could not be read\r\nnor kept aside:\r\n%1\r\nIt "
            "will not be replaced.",
            {"Permission denied", ""}},
           {"Your data could not be saved:\r\n%1\r\n\r\nTry again? \"No\" "
