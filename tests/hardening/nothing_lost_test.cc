@@ -21,6 +21,7 @@
 
 #include "driver_process.h"
 #include "hardening_support.h"
+#include "saved_data_check.h"
 
 extern char** environ;
 
@@ -89,6 +90,19 @@ TEST_F(NothingLostTest, DamagedDataFileIsKeptAsideAndWhatCouldBeReadIsUsed) {
               HasSubstr("ZorvanelData.ptb\\r\\n" + kept[0].substr(16)));
   EXPECT_THAT(output_, HasSubstr("\"camera\":\"Body + Fifty\""));
   EXPECT_TRUE(SavedDataParses());
+}
+
+TEST_F(NothingLostTest, CrossedLinksAndStraySelectionsAreRepairedAtStart) {
+  Zorvanel data = FullData();
+  Equipment* e = data.mutable_equipment();
+  e->mutable_cameras(1)->set_lens_index(2);  // lens 2 answers camera 2
+  e->mutable_lenses(4)->set_camera_index(3);  // camera 3 has no lens
+  e->set_current_camera(7);
+  e->set_current_lens(-5);
+  WriteFile(data_path(), data.SerializeAsString());
+
+  ASSERT_EQ(Drive("close\n").code, 0) << output_;
+  EXPECT_EQ(CheckSavedData(data_path()), "");
 }
 
 TEST_F(NothingLostTest, StrangeFilesNeitherHangNorCrashNorGetReplaced) {
