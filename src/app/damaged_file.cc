@@ -36,19 +36,7 @@ bool CopyWithoutReplacing(const std::string& from, const std::string& to) {
   const int fd =
       ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) return false;
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  bool ok = true;
-  while (ok && left > 0) {
-    const ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    ok = written > 0;
-    if (ok) {
-      data += written;
-      left -= static_cast<size_t>(written);
-    }
-  }
-  ok = ok && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const int saved = errno;
   if (::close(fd) != 0) ok = false;
   if (!ok) {

@@ -45,21 +45,6 @@ class Descriptor {
   int fd_;
 };
 
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, data, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    left -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";

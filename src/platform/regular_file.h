@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace zorvanel {
 
@@ -24,6 +25,10 @@ enum class FileReadStatus {
 FileReadStatus ReadRegularFile(const std::string& path, std::string* bytes,
                                size_t limit = kMaxReadableFileSize,
                                int* error = nullptr);
+
+// Writes all of `bytes` to the descriptor, going on after short writes and
+// interruptions. False with errno set by the failed write.
+bool WriteAll(int fd, std::string_view bytes);
 
 }  // namespace zorvanel
 

@@ -95,7 +95,7 @@ TEST_F(NothingLostTest, DamagedDataFileIsKeptAsideAndWhatCouldBeReadIsUsed) {
 TEST_F(NothingLostTest, CrossedLinksAndStraySelectionsAreRepairedAtStart) {
   Zorvanel data = FullData();
   Equipment* e = data.mutable_equipment();
-  e->mutable_cameras(1)->set_lens_index(2);  // lens 2 answers camera 2
+  e->mutable_cameras(1)->set_lens_index(2);   // lens 2 answers camera 2
   e->mutable_lenses(4)->set_camera_index(3);  // camera 3 has no lens
   e->set_current_camera(7);
   e->set_current_lens(-5);
@@ -244,69 +244,54 @@ TEST_F(NothingLostTest, FolderThatIsMissingOrEmptyIsABadCommandLine) {
   }
 }
 
-// The desktop program in a virtual X display (Xvfb).
+// The desktop program in a virtual X display (Xvfb), which picks a free
+// display itself and writes its number to a pipe.
 class DesktopEndingTest : public NothingLostTest {
  protected:
   void SetUp() override {
     if (::access("/usr/bin/Xvfb", X_OK) != 0) {
       GTEST_SKIP() << "Xvfb is not installed";
     }
-    StartXvfb();
-    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
-    WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
-    program_ = Spawn({ZV_DESKTOP, "--screen", "480x640", "--folder",
-                      folder_.path().string()},
-                     {"DISPLAY=" + display_});
-    ASSERT_TRUE(WaitFor([&] { return FolderIsLocked(); }))
-        << "the program never started";
-  }
-  void TearDown() override {
-    if (program_ > 0) Wait(program_);
-    if (xvfb_ > 0) {
-      ::kill(xvfb_, SIGTERM);
-      Wait(xvfb_);
-    }
-  }
-
-  // Xvfb picks a free display itself and writes its number to a pipe.
-  void StartXvfb() {
     int pipe_fds[2];
-    if (::pipe(pipe_fds) != 0) return;
+    ASSERT_EQ(::pipe(pipe_fds), 0);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 3);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null",
                                      O_WRONLY, 0);
-    std::vector<std::string> args = {
-        "/usr/bin/Xvfb", "-displayfd", "3", "-nolisten",
-        "tcp",           "-screen",    "0", "800x900x24"};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn(&xvfb_, argv[0], &actions, nullptr, argv.data(), environ);
+    xvfb_ = Spawn({"/usr/bin/Xvfb", "-displayfd", "3", "-nolisten", "tcp"},
+                  &actions);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipe_fds[1]);
-    std::string number;
-    char c;
-    while (::read(pipe_fds[0], &c, 1) == 1 && c != '\n') number += c;
+    std::string display = ":";
+    for (char c; ::read(pipe_fds[0], &c, 1) == 1 && c != '\n';) display += c;
     ::close(pipe_fds[0]);
-    if (!number.empty()) display_ = ":" + number;
+    ASSERT_NE(display, ":") << "Xvfb did not start";
+    ::setenv("DISPLAY", display.c_str(), 1);
+
+    WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+    program_ = Spawn({ZV_DESKTOP, "--screen", "480x640", "--folder",
+                      folder_.path().string()},
+                     nullptr);
+    ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+  }
+  void TearDown() override {
+    // Without its display a program still running ends as well.
+    if (xvfb_ > 0) {
+      ::kill(xvfb_, SIGTERM);
+      Wait(xvfb_);
+    }
+    if (program_ > 0) Wait(program_);
+    ::unsetenv("DISPLAY");
   }
 
   static pid_t Spawn(std::vector<std::string> args,
-                     std::vector<std::string> extra_env) {
+                     const posix_spawn_file_actions_t* actions) {
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
-    std::vector<std::string> env(extra_env);
-    for (char** e = environ; *e != nullptr; ++e) {
-      if (!std::string_view(*e).starts_with("DISPLAY=")) env.push_back(*e);
-    }
-    std::vector<char*> envp;
-    for (std::string& entry : env) envp.push_back(entry.data());
-    envp.push_back(nullptr);
     pid_t pid = -1;
-    posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data());
+    posix_spawn(&pid, argv[0], actions, nullptr, argv.data(), environ);
     return pid;
   }
   static int Wait(pid_t& pid) {
@@ -315,20 +300,16 @@ class DesktopEndingTest : public NothingLostTest {
     pid = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
-  template <typename Condition>
-  static bool WaitFor(Condition condition) {
+  // The program holds the folder's lock once its window is up.
+  bool WaitUntilLocked() const {
     for (int i = 0; i < 200; ++i) {
-      if (condition()) return true;
+      const int fd = ::open((folder_ / kLockFile).c_str(), O_RDONLY);
+      const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+      if (fd >= 0) ::close(fd);
+      if (locked) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
-  }
-  bool FolderIsLocked() const {
-    const int fd = ::open((folder_ / kLockFile).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    ::close(fd);
-    return busy;
   }
   ino_t DataInode() const {
     struct stat info {};
@@ -336,7 +317,6 @@ class DesktopEndingTest : public NothingLostTest {
     return info.st_ino;
   }
 
-  std::string display_;
   pid_t xvfb_ = -1;
   pid_t program_ = -1;
 };
