@@ -62,6 +62,7 @@ int CZorvanelApp::Run() {
   LoadUserData();
   ApplyStoredSettings();
   if (lock.state() == FolderLock::State::kBusy) return ReportFolderInUse();
+  may_save_ = true;
   if (!KeepDamagedDataFile()) return SaveUserData();
   if (RunMainScreen() != kIdOk) return kStatusSaved;
   return SaveUserData();
@@ -95,7 +96,7 @@ void CZorvanelApp::ApplyStoredSettings() {
 int CZorvanelApp::ReportFolderInUse() {
   std::cerr << "zorvanel: another Zorvanel is using " << program_folder_
             << "; ending without saving\n";
-  NoticeBox box(
+  CMessageBox box(
       CMessageBox::kOk, UiText("Already running"),
       UiText("Zorvanel is already running\r\nwith this data folder."));
   box.RunModal();
@@ -149,6 +150,9 @@ int CZorvanelApp::SaveUserData() {
 }
 
 int CZorvanelApp::SaveWithoutAsking() {
+  // Before the data is loaded, or with the folder another program's, a
+  // save would replace the user's file with nothing.
+  if (!may_save_) return kStatusNotSaved;
   int error = 0;
   if (TrySave(&error)) return kStatusSaved;
   std::cerr << "zorvanel: could not save " << data_file_path_ << ": "

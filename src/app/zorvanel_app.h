@@ -37,7 +37,8 @@ class CZorvanelApp {
 
   // Writes the data as it is in memory, without asking anything: for an
   // ending that leaves no screen to ask on (the display is gone). Returns
-  // the process status.
+  // the process status; writes nothing before the data is loaded or when
+  // another program holds the folder.
   int SaveWithoutAsking();
 
   // The user's data (never null).
@@ -70,6 +71,7 @@ class CZorvanelApp {
   std::string data_file_path_;
   MessageFileState data_state_ = MessageFileState::kMissing;
   bool damaged_file_kept_ = false;
+  bool may_save_ = false;  // loaded, and the folder is this program's
   CZorvanelDlg::EquipmentScreen equipment_screen_;
 };
 
