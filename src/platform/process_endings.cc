@@ -16,6 +16,10 @@ SignalHandler g_terminate_handler = nullptr;
 
 void OnHangup(int) { g_terminate_handler(SIGTERM); }
 
+volatile sig_atomic_t g_termination_requested = 0;
+
+void OnTerminationSignal(int) { g_termination_requested = 1; }
+
 // Xlib's handler type, with the display left opaque.
 using IoErrorHandler = int (*)(void* display);
 using SetIoErrorHandler = IoErrorHandler (*)(IoErrorHandler);
@@ -56,6 +60,28 @@ void TreatHangupAsTerminate() {
   hangup.sa_handler = OnHangup;
   sigemptyset(&hangup.sa_mask);
   ::sigaction(SIGHUP, &hangup, nullptr);
+}
+
+void NoteTerminationSignals() {
+  struct sigaction action = {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
+    struct sigaction previous = {};
+    // A signal ignored by whoever started us stays ignored.
+    if (::sigaction(signal_number, nullptr, &previous) == 0 &&
+        previous.sa_handler == SIG_IGN) {
+      continue;
+    }
+    ::sigaction(signal_number, &action, nullptr);
+  }
+}
+
+bool TakeTerminationRequest() {
+  if (g_termination_requested == 0) return false;
+  g_termination_requested = 0;
+  return true;
 }
 
 void SaveWhenDisplayIsLost(std::function<int()> save) {

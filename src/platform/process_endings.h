@@ -11,6 +11,12 @@ namespace zorvanel {
 // ignored.
 void TreatHangupAsTerminate();
 
+// For the headless driver, which has no SDL to catch signals: SIGTERM,
+// SIGINT and SIGHUP are noted (reads are restarted, not cut) and
+// TakeTerminationRequest() answers true once for each time one came.
+void NoteTerminationSignals();
+bool TakeTerminationRequest();
+
 // When the connection to the X display breaks, nothing more can be shown or
 // asked: `save` runs once and its result becomes the exit status. Does
 // nothing unless SDL runs on X11.

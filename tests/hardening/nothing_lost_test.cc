@@ -204,6 +204,19 @@ TEST_F(NothingLostTest, SecondProgramOnTheFolderEndsWithoutWriting) {
   EXPECT_FALSE(saved.options().show_hyperfocal());
 }
 
+TEST_F(NothingLostTest, DriverEndsOnAHangupAsOnAClose) {
+  WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+  DriverProcess driver(ZV_DRIVER, folder_.path(), "480x640",
+                       scripts_ / "driver.log");
+  ASSERT_TRUE(driver.Send("tap 50 100"));
+  ASSERT_EQ(driver.Dump()["dialog"], "CZorvanelDlg");  // the tap is done
+  ::kill(driver.pid(), SIGHUP);
+  EXPECT_EQ(driver.Finish(), 0);
+  Zorvanel saved;
+  ASSERT_TRUE(saved.ParseFromString(ReadFile(data_path())));
+  EXPECT_FALSE(saved.options().show_hyperfocal());
+}
+
 TEST_F(NothingLostTest, SaveThroughASymlinkReplacesItsTarget) {
   ScratchFolder elsewhere;
   const fs::path target = elsewhere / "my-data.ptb";
