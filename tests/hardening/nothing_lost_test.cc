@@ -283,10 +283,18 @@ class DesktopEndingTest : public NothingLostTest {
     ::setenv("DISPLAY", display.c_str(), 1);
 
     WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+  }
+
+  // Starts the desktop program on the folder, its stderr going to `log`.
+  void StartProgram(const fs::path& log) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     program_ = Spawn({ZV_DESKTOP, "--screen", "480x640", "--folder",
                       folder_.path().string()},
-                     nullptr);
-    ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+                     &actions);
+    posix_spawn_file_actions_destroy(&actions);
   }
   void TearDown() override {
     // Without its display a program still running ends as well.
@@ -335,6 +343,8 @@ class DesktopEndingTest : public NothingLostTest {
 };
 
 TEST_F(DesktopEndingTest, ClosedTerminalSaves) {
+  StartProgram(scripts_ / "log");
+  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
   const ino_t before = DataInode();
   ::kill(program_, SIGHUP);
   EXPECT_EQ(Wait(program_), 0);
@@ -343,12 +353,35 @@ TEST_F(DesktopEndingTest, ClosedTerminalSaves) {
 }
 
 TEST_F(DesktopEndingTest, LostDisplaySaves) {
+  StartProgram(scripts_ / "log");
+  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
   const ino_t before = DataInode();
   ::kill(xvfb_, SIGKILL);
   Wait(xvfb_);
   EXPECT_EQ(Wait(program_), 0);
   EXPECT_NE(DataInode(), before);
   EXPECT_TRUE(SavedDataParses());
+}
+
+TEST_F(DesktopEndingTest, LostDisplayOfASecondProgramWritesNothing) {
+  DriverProcess first(ZV_DRIVER, folder_.path(), "480x640",
+                      scripts_ / "first.log");
+  ASSERT_EQ(first.Dump()["dialog"], "CZorvanelDlg");
+  const std::string bytes = ReadFile(data_path());
+  const ino_t before = DataInode();
+  StartProgram(scripts_ / "log");
+  for (int i = 0;
+       i < 200 &&
+       ReadFile(scripts_ / "log").find("another Zorvanel") == std::string::npos;
+       ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ASSERT_THAT(ReadFile(scripts_ / "log"), HasSubstr("another Zorvanel"));
+  ::kill(xvfb_, SIGKILL);
+  Wait(xvfb_);
+  EXPECT_EQ(Wait(program_), 1);
+  EXPECT_EQ(DataInode(), before);
+  EXPECT_EQ(ReadFile(data_path()), bytes);
 }
 
 }  // namespace
