@@ -323,7 +323,7 @@ class DesktopEndingTest : public NothingLostTest {
   }
   // The program holds the folder's lock once its window is up.
   bool WaitUntilLocked() const {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 600; ++i) {
       const int fd = ::open((folder_ / kLockFile).c_str(), O_RDONLY);
       const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
       if (fd >= 0) ::close(fd);
@@ -371,7 +371,7 @@ TEST_F(DesktopEndingTest, LostDisplayOfASecondProgramWritesNothing) {
   const ino_t before = DataInode();
   StartProgram(scripts_ / "log");
   for (int i = 0;
-       i < 200 &&
+       i < 600 &&
        ReadFile(scripts_ / "log").find("another Zorvanel") == std::string::npos;
        ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
