@@ -15,7 +15,7 @@ namespace {
 
 TEST(ScreenLimitsTest, BothProgramsRefuseScreensTheyCannotLayOut) {
   ScratchFolder folder;
-  for (const char* program : {ZV_DRIVER, ZV_BIN_DIR "/zorvanel"}) {
+  for (const char* program : {ZV_DRIVER, ZV_DESKTOP}) {
     for (const char* screen : {"8192x48", "1000x200", "47x640"}) {
       std::string output;
       const ExitStatus status = RunProgram(
