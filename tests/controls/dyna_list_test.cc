@@ -118,30 +118,32 @@ TEST_F(DynaListTest, TapSelectsTheRowUnderTheFingerAfterScrolling) {
   list.AddRows(20);
   list.Tap(Point{200, 100});  // (100 - 1) / 80
   EXPECT_EQ(list.selected_index(), 1);
-  // Row 10 revealed at the bottom: scroll 11 * 80 - 500 = 380.
+  // Row 10 revealed near the bottom: 11 * 80 - 500 = 380, on to the row
+  // boundary at 400.
   list.RevealRow(10);
-  EXPECT_EQ(list.scroller().scroll().y, 380);
-  list.Tap(Point{200, 100});  // (100 - 1 + 380) / 80
-  EXPECT_EQ(list.selected_index(), 5);
+  EXPECT_EQ(list.scroller().scroll().y, 400);
+  list.Tap(Point{200, 100});  // (100 - 1 + 400) / 80
+  EXPECT_EQ(list.selected_index(), 6);
   // The edge around the viewport is no row.
   list.Tap(Point{0, 100});
-  EXPECT_EQ(list.selected_index(), 5);
-  EXPECT_EQ(list.selections, (std::vector<int>{1, 5}));
+  EXPECT_EQ(list.selected_index(), 6);
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
   // Below the last row there is none.
   list.DeleteAllItems();
   list.AddRows(3);
   list.Tap(Point{200, 300});
-  EXPECT_EQ(list.selections, (std::vector<int>{1, 5}));
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
 }
 
 TEST_F(DynaListTest, RevealRowScrollsJustEnoughAndAnswersItsCentre) {
   TestList list;
   list.AddRows(20);
-  // Rows 1200..1280 end at the bottom of a 500-pixel view: scroll 780.
+  // Rows 1200..1280 need a scroll of 780 in a 500-pixel view; the next row
+  // boundary, 800, still shows them.
   const std::optional<Point> centre = list.RevealRow(15);
   ASSERT_TRUE(centre.has_value());
-  EXPECT_EQ(list.scroller().scroll().y, 780);
-  EXPECT_EQ(*centre, (Point{201, 1 + 1240 - 780}));
+  EXPECT_EQ(list.scroller().scroll().y, 800);
+  EXPECT_EQ(*centre, (Point{201, 1 + 1240 - 800}));
   EXPECT_EQ(list.HitTest(*centre), 15);
   // A row above the view comes in at the top.
   EXPECT_EQ(list.RevealRow(2)->y, 1 + 40);
