@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "platform/image.h"
 
@@ -128,6 +130,33 @@ TEST_F(SdlBackendTest, PresentsFramesAndWaitsWithATimeout) {
   EXPECT_GE(backend_->Now() - start, 25u);
   // The dummy display is 1024 x 768: 90 % of it holds 480 x 640 only.
   EXPECT_EQ(SdlBackend::PickScreenSize(), (Size{480, 640}));
+}
+
+// The real X window, under Xvfb (CTest runs this one with xvfb-run): a wheel
+// turned with the X test extension arrives as notches where the pointer is.
+TEST(SdlRealWindowTest, MouseWheelArrivesWhereThePointerIs) {
+  if (std::getenv("DISPLAY") == nullptr ||
+      std::system("command -v xdotool >/dev/null") != 0) {
+    GTEST_SKIP() << "needs an X display and xdotool";
+  }
+  std::string error;
+  std::unique_ptr<SdlBackend> backend =
+      SdlBackend::Create(Size{480, 640}, &error);
+  ASSERT_NE(backend, nullptr) << error;
+  backend->Present(Image(480, 640));
+  // Button 5 is one notch toward the user: toward the end of a list.
+  ASSERT_EQ(std::system("xdotool search --sync --name '^Zorvanel$' "
+                        "mousemove --window %1 100 200 sleep 0.2 click 5"),
+            0);
+  InputEvent e;
+  bool got_wheel = false;
+  for (int i = 0; i < 50 && !got_wheel; ++i) {
+    if (backend->WaitEvent(100, &e))
+      got_wheel = e.type == InputEvent::Type::kWheel;
+  }
+  ASSERT_TRUE(got_wheel);
+  EXPECT_EQ(e.wheel, 1);
+  EXPECT_EQ(e.point, (Point{100, 200}));
 }
 
 TEST(SdlBackendNoDisplayTest, CreateFailsWithAReason) {
