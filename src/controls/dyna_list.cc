@@ -365,7 +365,13 @@ void CDynaList::OnPointerUp(Point p) {
   const int row = HitTest(press);
   const int selected_before = selected_;
   OnTap(press);
-  RequestRepaint();  // a press during a glide left the list between rows
+  // A press that stopped a fling left the list between rows: it rests on
+  // the nearest boundary that still shows the row just tapped.
+  if (!scroller_.AtRest()) {
+    scroller_.Settle();
+    EnsureVisible(selected_);
+  }
+  RequestRepaint();
   // The first tap of the pair selected the row; the second chooses it.
   if (double_tap && row >= 0 && row == selected_ && row == selected_before) {
     OnRowChosen(row);
