@@ -20,6 +20,7 @@ class TestList : public CDynaList {
   using CDynaList::OnPointerDown;
   using CDynaList::OnPointerMove;
   using CDynaList::OnPointerUp;
+  using CDynaList::OnChar;
 
   TestList() {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
@@ -133,6 +134,26 @@ TEST_F(DynaListTest, TapSelectsTheRowUnderTheFingerAfterScrolling) {
   list.AddRows(3);
   list.Tap(Point{200, 300});
   EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
+}
+
+TEST_F(DynaListTest, TypedLettersSelectTheFirstRowStartingWithThemAnyCase) {
+  TestList list;
+  for (const char* text : {"Leica", "Ёлка", "Élan", "Lumo"}) {
+    auto item = std::make_unique<CDynaList::CItem>(1);
+    item->SetText(0, text);
+    list.InsertItem(std::move(item), -1);
+  }
+  list.OnChar(U'l');
+  list.OnChar(U'U');
+  EXPECT_EQ(list.selected_index(), 3);
+  list.OnChar(U'x');  // "lux" starts no row: the selection stays
+  EXPECT_EQ(list.selected_index(), 3);
+  shell_.clock().Advance(1500);  // a pause starts a new search
+  list.OnChar(U'ё');
+  EXPECT_EQ(list.selected_index(), 1);
+  shell_.clock().Advance(1500);
+  list.OnChar(U'é');
+  EXPECT_EQ(list.selected_index(), 2);
 }
 
 TEST_F(DynaListTest, RevealRowScrollsJustEnoughAndAnswersItsCentre) {
