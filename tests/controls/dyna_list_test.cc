@@ -17,10 +17,10 @@ constexpr int kItemHeight = 80;
 // A list 402 x 502: a 400 x 500 viewport inside a one-pixel edge.
 class TestList : public CDynaList {
  public:
+  using CDynaList::OnChar;
   using CDynaList::OnPointerDown;
   using CDynaList::OnPointerMove;
   using CDynaList::OnPointerUp;
-  using CDynaList::OnChar;
 
   TestList() {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
