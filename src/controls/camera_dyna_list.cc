@@ -1,5 +1,6 @@
 #include "controls/camera_dyna_list.h"
 
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <utility>
 
@@ -13,6 +14,8 @@ namespace {
 
 // Space between a row's texts and its edges.
 constexpr int kTextInset = 5;
+// Smallest size of a row's title, in quarters of the title font's size.
+constexpr int kSmallestTitleQuarters = 3;
 // Multipliers up to this count as none.
 constexpr double kMinMultiplier = 0.01;
 
@@ -154,12 +157,20 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   FontTable& fonts = GetFontTable();
   const Font* title_font = fonts.GetFont(kTitleFont);
   const Font* note_font = fonts.GetFont(kNoteFont);
-  // Long names are cut at the row's edges rather than drawn over the
-  // neighbouring rows.
+  // Names too long even for the smallest title size are cut at the row's
+  // edges rather than drawn over the neighbouring rows.
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
   if (title_font != nullptr) {
-    canvas.DrawText(row->title(), r, kTextLeft, *title_font, text);
+    // A name too wide for the row is drawn smaller, but not below three
+    // quarters of the title size, which still reads at arm's length.
+    const int smallest =
+        (std::abs(title_font->request().height) * kSmallestTitleQuarters + 3) /
+        4;
+    canvas.DrawText(
+        row->title(), r, kTextLeft,
+        fitter_.FontFor(canvas, row->title(), *title_font, r.Width(), smallest),
+        text);
   }
   r = r.Deflate(0, kTextInset);
   if (note_font != nullptr) DrawNotes(canvas, *row, r, *note_font, text);

@@ -56,6 +56,14 @@ const Font& TextFitter::FontFor(Canvas& canvas, const std::string& text,
   return SizeOf(font, height);
 }
 
+const Font& TextFitter::FontFor(Canvas& canvas, const std::string& text,
+                                const Font& font, int width, int smallest) {
+  const Font& fitted = FontFor(canvas, text, font, width);
+  const int height = fitted.request().height;
+  if (&fitted == &font || std::abs(height) >= smallest) return fitted;
+  return SizeOf(font, height < 0 ? -smallest : smallest);
+}
+
 void TextFitter::Draw(Canvas& canvas, const std::string& text, const Rect& r,
                       int format, const Font& font, Colour colour) {
   Draw(canvas, text, r, format, font, colour, r.Width());

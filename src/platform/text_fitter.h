@@ -30,6 +30,10 @@ class TextFitter {
   // pixel at the least).
   const Font& FontFor(Canvas& canvas, const std::string& text, const Font& font,
                       int width);
+  // The same, but never below `smallest` pixels of character height: a
+  // text too wide even then is drawn at that size (and cut by its box).
+  const Font& FontFor(Canvas& canvas, const std::string& text, const Font& font,
+                      int width, int smallest);
 
   // Draws `text` in r as Canvas::DrawText does, in the font that makes it
   // fit `width` (r's width when left out).

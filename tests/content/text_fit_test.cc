@@ -283,24 +283,6 @@ TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
   }
 }
 
-// The main screen's camera line and the rows of the database's camera
-// list show the names of the database; they must fit their lines too.
-TEST_P(TextFitTest, DatabaseNamesFitTheCameraLineAndTheListRows) {
-  Equipment database;
-  ASSERT_TRUE(database.ParseFromString(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")));
-  for (const Camera& camera : database.cameras()) {
-    const std::string full_name = camera.maker() + " " + camera.model();
-    EXPECT_LE(Width(full_name, kDynalist), 450 * Scale() / 100) << full_name;
-    if (camera.lens_index() < 0) continue;
-    const Lens& lens = database.lenses(camera.lens_index());
-    const std::string line = lens.model() == camera.model()
-                                 ? full_name
-                                 : camera.model() + " + " + lens.model();
-    EXPECT_LE(Width(line, kCameraScreen), 460 * Scale() / 100) << line;
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(Scales, TextFitTest, ::testing::Values(100, 50));
 
 }  // namespace
