@@ -72,9 +72,12 @@ void CCustomStatic::OnPaint(Canvas& canvas) {
   canvas.FillRect(ClientRect(), kBackground);
   const Font* font = StyleFont();
   if (font == nullptr || text().empty()) return;
-  const int th = canvas.MeasureText(text(), *font).height;
+  // A word too long to wrap (a name without spaces) is drawn smaller
+  // rather than cut at the edges.
+  const Font& drawn = fitter_.FontFor(canvas, text(), *font, w);
+  const int th = canvas.MeasureText(text(), drawn).height;
   canvas.DrawText(text(), Rect{0, (h - th) / 2, w, (h + th) / 2}, kTextCentre,
-                  *font, kTextColour);
+                  drawn, kTextColour);
 }
 
 }  // namespace zorvanel

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/text_fitter.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -12,7 +13,8 @@ class Canvas;
 class Font;
 
 // A label: white text on black in one of three named styles, every line
-// centred, the block centred vertically, cut off at the control's edges.
+// centred, the block centred vertically, cut off at the control's top and
+// bottom; a line wider than the label is drawn smaller to fit.
 // The text is the window text.
 class CCustomStatic : public Window {
  public:
@@ -49,6 +51,7 @@ class CCustomStatic : public Window {
   const Font* StyleFont() const;
 
   int style_ = kStyleNormal;
+  TextFitter fitter_;
 };
 
 }  // namespace zorvanel

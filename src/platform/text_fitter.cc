@@ -71,7 +71,14 @@ void TextFitter::Draw(Canvas& canvas, const std::string& text, const Rect& r,
 
 void TextFitter::Draw(Canvas& canvas, const std::string& text, const Rect& r,
                       int format, const Font& font, Colour colour, int width) {
-  canvas.DrawText(text, r, format, FontFor(canvas, text, font, width), colour);
+  const Font& fitted = FontFor(canvas, text, font, width);
+  Rect box = r;
+  // A text hung from the top of its box keeps its baseline when drawn
+  // smaller, in line with its neighbours.
+  if ((format & (kTextVCentre | kTextBottom)) == 0) {
+    box.top += font.ascent() - fitted.ascent();
+  }
+  canvas.DrawText(text, box, format, fitted, colour);
 }
 
 namespace {

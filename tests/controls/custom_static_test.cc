@@ -4,6 +4,8 @@
 
 #include "control_test_support.h"
 #include "i18n/font_table.h"
+#include "platform/canvas.h"
+#include "platform/image.h"
 
 namespace zorvanel {
 namespace {
@@ -45,6 +47,34 @@ TEST_F(CustomStaticTest, LinesSplitOnlyAtLineBreaks) {
   const Size two = label.MeasureText(nullptr, "Hyperfocal distance\r\nx");
   EXPECT_EQ(two.width, one.width);
   EXPECT_EQ(two.height, 2 * one.height);
+}
+
+class PaintedLabel : public CCustomStatic {
+ public:
+  using CCustomStatic::OnPaint;
+};
+
+TEST_F(CustomStaticTest, AWordWiderThanTheLabelIsDrawnSmallerNotCut) {
+  Window parent;
+  parent.Create(nullptr, 0, Rect{0, 0, 480, 588});
+  PaintedLabel label;
+  label.set_style(CCustomStatic::kStyleItalic);
+  label.SetText("EF-S18-55mmf/3.5-5.6ISSTMII");
+  label.Create(&parent, 1, Rect::FromXYWH(0, 0, 200, 60));
+  ASSERT_GT(label.MeasureText().width, 200);
+  Image image(200, 60);
+  Canvas canvas(image);
+  label.OnPaint(canvas);
+  // Ink in the middle, none in the outermost columns.
+  bool edge_ink = false;
+  bool middle_ink = false;
+  for (int y = 0; y < 60; ++y) {
+    edge_ink |= image.ColourAt(0, y) != Rgb(0, 0, 0) ||
+                image.ColourAt(199, y) != Rgb(0, 0, 0);
+    middle_ink |= image.ColourAt(100, y) != Rgb(0, 0, 0);
+  }
+  EXPECT_FALSE(edge_ink);
+  EXPECT_TRUE(middle_ink);
 }
 
 }  // namespace
