@@ -192,21 +192,16 @@ void LensTrio(Zorvanel* data) {
 // A 200 mm lens with f-numbers beyond both ends of the sixth stops, focused
 // inside, at and beyond its focal length.
 void Tele(Zorvanel* data) {
-  data->mutable_options();
-  Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Test");
-  camera->set_model("Body");
-  camera->set_circle_of_confusion(0.03);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Test");
+  Fifty(data);
+  Lens* lens = data->mutable_equipment()->mutable_lenses(0);
   lens->set_model("Tele");
-  lens->add_focals(200.0);
+  lens->set_focals(0, 200.0);
+  lens->clear_apertures();
   AddAll(lens->mutable_apertures(), {0.95, 1.0, 90.0, 128.0});
+  lens->clear_distances();
   AddAll(lens->mutable_distances(), {0.1, 0.2, 0.5});
   lens->set_min_focal(200.0);
   lens->set_max_focal(200.0);
-  PairAndSelect(e, 0, 0);
 }
 
 // The fifty on a 1.5x body named by its maker alone, whose circle of
