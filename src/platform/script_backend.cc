@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <sstream>
+#include <string_view>
 
 #include "platform/dialog.h"
 #include "platform/shell.h"
@@ -241,6 +242,20 @@ void ScriptBackend::QueueText(const std::string& text) {
 }
 
 void ScriptBackend::QueueKey(const std::string& name) {
+  // Modifiers come first, joined by "+": "shift+left", "ctrl+a".
+  int modifiers = 0;
+  std::string_view rest = name;
+  while (true) {
+    if (rest.starts_with("shift+")) {
+      modifiers |= kModShift;
+      rest.remove_prefix(6);
+    } else if (rest.starts_with("ctrl+")) {
+      modifiers |= kModCtrl;
+      rest.remove_prefix(5);
+    } else {
+      break;
+    }
+  }
   static const std::pair<const char*, Key> kKeys[] = {
       {"left", Key::kLeft},
       {"right", Key::kRight},
@@ -252,17 +267,30 @@ void ScriptBackend::QueueKey(const std::string& name) {
       {"escape", Key::kEscape},
       {"f1", Key::kF1},
       {"f2", Key::kF2},
+      {"home", Key::kHome},
+      {"end", Key::kEnd},
+      {"tab", Key::kTab},
   };
+  // Like the keyboard, the A key is a key only with Ctrl held.
+  if (rest == "a" && (modifiers & kModCtrl) != 0) {
+    QueueKeyEvent(Key::kA, modifiers);
+    return;
+  }
   for (const auto& [key_name, key] : kKeys) {
-    if (name == key_name) {
-      InputEvent event;
-      event.type = InputEvent::Type::kKey;
-      event.key = key;
-      queue_.push_back(Queued{0, event});
+    if (rest == key_name) {
+      QueueKeyEvent(key, modifiers);
       return;
     }
   }
   Fail("unknown key");
+}
+
+void ScriptBackend::QueueKeyEvent(Key key, int modifiers) {
+  InputEvent event;
+  event.type = InputEvent::Type::kKey;
+  event.key = key;
+  event.modifiers = modifiers;
+  queue_.push_back(Queued{0, event});
 }
 
 Point ScriptBackend::ControlCentre(int id) const {

@@ -16,7 +16,7 @@ namespace {
 constexpr int kDesignWidth = 480;
 constexpr int kDesignHeight = 640;
 
-bool TranslateKey(SDL_Keycode sym, Key* key) {
+bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
   switch (sym) {
     case SDLK_LEFT:
       *key = Key::kLeft;
@@ -49,6 +49,19 @@ bool TranslateKey(SDL_Keycode sym, Key* key) {
     case SDLK_F2:
       *key = Key::kF2;
       return true;
+    case SDLK_HOME:
+      *key = Key::kHome;
+      return true;
+    case SDLK_END:
+      *key = Key::kEnd;
+      return true;
+    case SDLK_TAB:
+      *key = Key::kTab;
+      return true;
+    case SDLK_a:
+      // A plain "a" arrives as a typed character.
+      *key = Key::kA;
+      return (mod & KMOD_CTRL) != 0;
     default:
       return false;
   }
@@ -142,8 +155,12 @@ struct SdlBackend::Impl {
         event->point = Point{e.motion.x, e.motion.y};
         return true;
       case SDL_KEYDOWN:
-        if (!TranslateKey(e.key.keysym.sym, &event->key)) return false;
+        if (!TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
+          return false;
+        }
         event->type = InputEvent::Type::kKey;
+        event->modifiers = ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
+                           ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
         return true;
       case SDL_TEXTINPUT:
         DecodeUtf8(e.text.text, &typed);
@@ -152,7 +169,10 @@ struct SdlBackend::Impl {
         event->type = InputEvent::Type::kClose;
         return true;
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) ShowTexture();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          ShowTexture();
+        }
         return false;
       default:
         return false;
@@ -198,6 +218,13 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
                                  screen.height, SDL_WINDOW_SHOWN);
   if (impl.window != nullptr) {
     impl.renderer = SDL_CreateRenderer(impl.window, -1, 0);
+  }
+  if (impl.renderer != nullptr) {
+    // The window is not meant to change size, but some window managers
+    // resize it anyway. The frame is then scaled into it with its shape
+    // kept, and SDL maps the pointer back into screen pixels, so what is
+    // drawn and where a click lands stay in step.
+    SDL_RenderSetLogicalSize(impl.renderer, screen.width, screen.height);
   }
   if (impl.renderer != nullptr) {
     impl.texture = SDL_CreateTexture(impl.renderer, SDL_PIXELFORMAT_ARGB8888,

@@ -49,10 +49,11 @@ class FakeBackend : public Backend {
     e.point = p;
     events_.push_back(e);
   }
-  void PushKey(Key key) {
+  void PushKey(Key key, int modifiers = 0) {
     InputEvent e;
     e.type = InputEvent::Type::kKey;
     e.key = key;
+    e.modifiers = modifiers;
     events_.push_back(e);
   }
   void PushChar(char32_t ch) {
@@ -81,9 +82,11 @@ class LogWindow : public Window {
 
   std::function<void(Canvas&)> paint;
   bool use_keys = false;
+  bool tab_stop = false;
   std::string kind = "window";
 
   std::string Kind() const override { return kind; }
+  bool TakesTabFocus() const override { return tab_stop; }
   void OnCommand(int id) override { Log("command " + std::to_string(id)); }
 
  protected:
@@ -98,7 +101,9 @@ class LogWindow : public Window {
     Log("char " + std::to_string(static_cast<uint32_t>(ch)));
   }
   bool OnKeyDown(Key key) override {
-    Log("key " + std::to_string(static_cast<int>(key)));
+    const int modifiers = Shell::Get().key_modifiers();
+    Log("key " + std::to_string(static_cast<int>(key)) +
+        (modifiers != 0 ? "+" + std::to_string(modifiers) : ""));
     return use_keys;
   }
   void OnTimer(int id) override { Log("timer " + std::to_string(id)); }
@@ -128,7 +133,9 @@ class TestDialog : public Dialog {
 
   std::string ClassName() const override { return "TestDialog"; }
   std::string Title() const override { return "Test title"; }
-  bool EscapeCancels() const override { return escape_cancels; }
+  void OnEscapeKey() override {
+    if (escape_cancels) Dialog::OnEscapeKey();
+  }
   void OnCommand(int id) override {
     commands.push_back(id);
     Dialog::OnCommand(id);
