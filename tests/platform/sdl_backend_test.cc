@@ -78,6 +78,8 @@ TEST_F(SdlBackendTest, KeysTextAndQuit) {
   SDL_PushEvent(&key);
   key.key.keysym.sym = SDLK_a;  // letters come as text, not keys
   SDL_PushEvent(&key);
+  key.key.keysym.mod = KMOD_LCTRL | KMOD_RSHIFT;  // but Ctrl+A is a key
+  SDL_PushEvent(&key);
   backend_->SetTextInput(true);
   SDL_Event text{};
   text.type = SDL_TEXTINPUT;
@@ -90,6 +92,10 @@ TEST_F(SdlBackendTest, KeysTextAndQuit) {
   InputEvent e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kKey);
   EXPECT_EQ(e.key, Key::kF1);
+  EXPECT_EQ(e.modifiers, 0);
+  e = Next();
+  EXPECT_EQ(e.key, Key::kA);
+  EXPECT_EQ(e.modifiers, kModCtrl | kModShift);
   e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kChar);
   EXPECT_EQ(e.ch, U'é');
