@@ -9,6 +9,7 @@
 
 #include "platform/dialog.h"
 #include "platform/shell.h"
+#include "platform/text_context.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -232,11 +233,11 @@ void ScriptBackend::QueueText(const std::string& text) {
                        nullptr)) {
     Fail("the text is not valid UTF-8");
   }
-  const char* end = text.data() + text.size();
-  for (const char* p = text.data(); p < end; p = g_utf8_next_char(p)) {
+  // The same characters a window's text input makes of the text.
+  for (char32_t ch : TypedCharacters(text)) {
     InputEvent event;
     event.type = InputEvent::Type::kChar;
-    event.ch = static_cast<char32_t>(g_utf8_get_char(p));
+    event.ch = ch;
     queue_.push_back(Queued{0, event});
   }
 }

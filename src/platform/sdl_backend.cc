@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "platform/text_context.h"
 
 namespace zorvanel {
 
@@ -64,40 +65,6 @@ bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
       return (mod & KMOD_CTRL) != 0;
     default:
       return false;
-  }
-}
-
-// Decodes UTF-8 text into code points; a bad byte becomes U+FFFD.
-void DecodeUtf8(const char* text, std::deque<char32_t>* out) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text);
-  while (*p != 0) {
-    char32_t ch = 0xFFFD;
-    int length = 1;
-    if (*p < 0x80) {
-      ch = *p;
-    } else if ((*p & 0xE0) == 0xC0) {
-      ch = *p & 0x1F;
-      length = 2;
-    } else if ((*p & 0xF0) == 0xE0) {
-      ch = *p & 0x0F;
-      length = 3;
-    } else if ((*p & 0xF8) == 0xF0) {
-      ch = *p & 0x07;
-      length = 4;
-    } else {
-      length = 0;  // a stray continuation byte
-    }
-    bool valid = length > 0;
-    for (int i = 1; valid && i < length; ++i) {
-      if ((p[i] & 0xC0) != 0x80) {
-        valid = false;
-        length = i;
-      } else {
-        ch = (ch << 6) | (p[i] & 0x3F);
-      }
-    }
-    out->push_back(valid ? ch : 0xFFFD);
-    p += std::max(length, 1);
   }
 }
 
@@ -163,7 +130,7 @@ struct SdlBackend::Impl {
                            ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
         return true;
       case SDL_TEXTINPUT:
-        DecodeUtf8(e.text.text, &typed);
+        for (char32_t ch : TypedCharacters(e.text.text)) typed.push_back(ch);
         return TakeTyped(event);
       case SDL_QUIT:
         event->type = InputEvent::Type::kClose;
