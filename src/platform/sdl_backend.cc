@@ -194,6 +194,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
     SDL_RenderSetLogicalSize(impl.renderer, screen.width, screen.height);
   }
   if (impl.renderer != nullptr) {
+    // Smooth rather than blocky when the window is scaled.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     impl.texture = SDL_CreateTexture(impl.renderer, SDL_PIXELFORMAT_ARGB8888,
                                      SDL_TEXTUREACCESS_STREAMING, screen.width,
                                      screen.height);
