@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
     std::cout << ProgramHelp();
     return 0;
   }
+  if (!args.folder.empty() && !CheckDataFolder(args.folder, &error)) {
+    std::cerr << "zorvanel: " << error << "\n";
+    return 2;
+  }
   const Size screen = args.screen ? *args.screen : SdlBackend::PickScreenSize();
   std::unique_ptr<SdlBackend> backend = SdlBackend::Create(screen, &error);
   if (!backend) {
@@ -39,5 +43,8 @@ int main(int argc, char** argv) {
   shell.set_program_folder(args.folder.empty() ? ExecutableFolder()
                                                : args.folder);
   CZorvanelApp app;
+  // Without a display nothing can be asked any more: what is in memory is
+  // written as it is.
+  SdlBackend::SetDisplayLostHandler([&app] { return app.SaveWithoutAsking(); });
   return app.Run();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "platform/process_endings.h"
 #include "platform/text_context.h"
 
 namespace zorvanel {
@@ -205,6 +206,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
     return nullptr;  // Impl's destructor undoes what was made
   }
   SDL_StopTextInput();  // on only while a text field has the focus
+  TreatHangupAsTerminate();
   return backend;
 }
 
@@ -225,6 +227,10 @@ Size SdlBackend::PickScreenSize() {
   }
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   return best;
+}
+
+void SdlBackend::SetDisplayLostHandler(std::function<int()> save) {
+  SaveWhenDisplayIsLost(std::move(save));
 }
 
 SdlBackend::SdlBackend(Size screen) : screen_(screen) {}
