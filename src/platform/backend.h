@@ -22,6 +22,7 @@ struct InputEvent {
     kKey,
     kSoftKey,  // soft_key: 0 left, 1 right
     kClose,    // the window's close request
+    kWheel,    // the mouse wheel over `point`: `wheel` notches, positive down
   };
   Type type = Type::kPointerMove;
   Point point;
@@ -29,6 +30,7 @@ struct InputEvent {
   Key key = Key::kEnter;
   int modifiers = 0;  // kModShift, kModCtrl held with the key
   int soft_key = 0;
+  int wheel = 0;
 };
 
 // Where events come from and frames go. Nothing above the platform knows

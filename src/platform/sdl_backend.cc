@@ -51,6 +51,12 @@ bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
     case SDLK_F2:
       *key = Key::kF2;
       return true;
+    case SDLK_PAGEUP:
+      *key = Key::kPageUp;
+      return true;
+    case SDLK_PAGEDOWN:
+      *key = Key::kPageDown;
+      return true;
     case SDLK_HOME:
       *key = Key::kHome;
       return true;
@@ -88,6 +94,7 @@ struct SdlBackend::Impl {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   std::deque<char32_t> typed;  // characters of a text event not yet handed out
+  bool text_input = false;     // a text field has the focus
 
   ~Impl() {
     if (texture != nullptr) SDL_DestroyTexture(texture);
@@ -107,7 +114,9 @@ struct SdlBackend::Impl {
     switch (e.type) {
       case SDL_MOUSEBUTTONDOWN:
         if (e.button.button != SDL_BUTTON_LEFT) return false;
-        event->type = e.button.clicks == 2 ? InputEvent::Type::kDoubleTap
+        // A third click of a quick series is another double tap, so it
+        // too stays in the dialog the series began in.
+        event->type = e.button.clicks >= 2 ? InputEvent::Type::kDoubleTap
                                            : InputEvent::Type::kPointerDown;
         event->point = Point{e.button.x, e.button.y};
         return true;
@@ -123,13 +132,16 @@ struct SdlBackend::Impl {
         event->point = Point{e.motion.x, e.motion.y};
         return true;
       case SDL_KEYDOWN:
-        if (!TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
-          return false;
+        if (TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
+          event->type = InputEvent::Type::kKey;
+          event->modifiers =
+              ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
+              ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
+          return true;
         }
-        event->type = InputEvent::Type::kKey;
-        event->modifiers = ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
-                           ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
-        return true;
+        return !text_input && TranslateLetterKey(e.key.keysym, event);
+      case SDL_MOUSEWHEEL:
+        return TranslateWheel(e.wheel, event);
       case SDL_TEXTINPUT:
         for (char32_t ch : TypedCharacters(e.text.text)) typed.push_back(ch);
         return TakeTyped(event);
@@ -145,6 +157,34 @@ struct SdlBackend::Impl {
       default:
         return false;
     }
+  }
+
+  // Without a text field to type into (no text input, no on-screen
+  // keyboard), a letter key still reaches a list as its character, so that
+  // typing jumps through the list; case does not matter there.
+  static bool TranslateLetterKey(const SDL_Keysym& keysym, InputEvent* event) {
+    const SDL_Keycode sym = keysym.sym;
+    if ((keysym.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0) return false;
+    if (sym < SDLK_SPACE || sym == SDLK_DELETE ||
+        (sym & SDLK_SCANCODE_MASK) != 0) {
+      return false;
+    }
+    event->type = InputEvent::Type::kChar;
+    event->ch = static_cast<char32_t>(sym);
+    return true;
+  }
+
+  // SDL counts away from the user as positive; we count toward the end of
+  // the content. The wheel acts where the pointer is.
+  static bool TranslateWheel(const SDL_MouseWheelEvent& wheel,
+                             InputEvent* event) {
+    int notches = -wheel.y;
+    if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+    if (notches == 0) return false;
+    event->type = InputEvent::Type::kWheel;
+    event->wheel = notches;
+    SDL_GetMouseState(&event->point.x, &event->point.y);
+    return true;
   }
 
   bool TakeTyped(InputEvent* event) {
@@ -286,6 +326,7 @@ void SdlBackend::SetIcon(const Image& icon) {
 }
 
 void SdlBackend::SetTextInput(bool on) {
+  impl_->text_input = on;
   if (on) {
     SDL_StartTextInput();
   } else {
