@@ -1,10 +1,10 @@
 // The desktop program: Zorvanel in a window of its own.
 //
-//   zorvanel [--screen WxH] [--folder DIR]
+//   zorvanel [--screen WxH] [--folder DIR] [--help]
 //
 // --screen fixes the window's client size (default: the largest multiple of
 // the 480 x 640 design that fits the display); --folder is where the data
-// files live (default: the program's own folder).
+// files live (default: the program's own folder); --help lists them.
 
 #include <iostream>
 #include <memory>
@@ -21,9 +21,12 @@ int main(int argc, char** argv) {
   ProgramArgs args;
   std::string error;
   if (!ParseProgramArgs(argc, argv, &args, &error)) {
-    std::cerr << "zorvanel: " << error << "\n"
-              << "usage: zorvanel [--screen WxH] [--folder DIR]\n";
+    std::cerr << "zorvanel: " << error << "\n" << ProgramUsage();
     return 2;
+  }
+  if (args.help) {
+    std::cout << ProgramHelp();
+    return 0;
   }
   if (!args.folder.empty() && !CheckDataFolder(args.folder, &error)) {
     std::cerr << "zorvanel: " << error << "\n";

@@ -4,11 +4,36 @@
 
 namespace zorvanel {
 
+std::string ProgramUsage() {
+  return "usage: zorvanel [--screen WxH] [--folder DIR] [--help]\n";
+}
+
+std::string ProgramHelp() {
+  return ProgramUsage() +
+         "\n"
+         "Zorvanel, a depth-of-field calculator, in a window of its own.\n"
+         "\n"
+         "  --screen WxH  the window's inside size in pixels, e.g. 480x640\n"
+         "                (default: 480x640 times 1, 1.25, 1.5 or 2, the\n"
+         "                largest that fits in 90 % of the screen)\n"
+         "  --folder DIR  where ZorvanelData.ptb, CameraDB.ptb and\n"
+         "                Translation.lang are (default: the program's own\n"
+         "                folder)\n"
+         "  --help        print this help and end\n"
+         "\n"
+         "F1 and F2 press the soft keys; closing the window saves like "
+         "\"Exit\".\n";
+}
+
 bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
                       std::string* error) {
   *args = ProgramArgs();
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      args->help = true;
+      continue;
+    }
     if (arg != "--screen" && arg != "--folder") {
       *error = "unknown argument: " + std::string(arg);
       return false;

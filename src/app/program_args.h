@@ -8,11 +8,17 @@
 
 namespace zorvanel {
 
-// The desktop program's command line: zorvanel [--screen WxH] [--folder DIR].
+// The desktop program's command line:
+// zorvanel [--screen WxH] [--folder DIR] [--help].
 struct ProgramArgs {
   std::optional<Size> screen;  // absent: chosen from the display
   std::string folder;          // empty: the executable's folder
+  bool help = false;           // print the options and end
 };
+
+// The usage line, and the whole help that --help prints.
+std::string ProgramUsage();
+std::string ProgramHelp();
 
 // False, with a one-line reason, for an unknown option, a missing value, an
 // empty folder or a screen size the program does not accept

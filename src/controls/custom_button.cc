@@ -1,6 +1,8 @@
 #include "controls/custom_button.h"
 
 #include <algorithm>
+#include <memory>
+#include <nlohmann/json.hpp>
 
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
@@ -17,6 +19,9 @@ constexpr Colour kCaptionColour = Rgb(255, 255, 255);
 constexpr Colour kDisabledCaptionColour = Rgb(128, 128, 128);
 // Design pixels left of an icon that sits beside a caption.
 constexpr int kIconMargin = 20;
+// How much a press darkens the skin: every button, with a caption only or
+// not, shows that it is held.
+constexpr int kPressedShade = 110;
 
 void DefineButtonFont() {
   GetFontTable().DefineFont("Button", -25, 0, 0, 0, 400, false, false, false,
@@ -70,6 +75,11 @@ void CCustomButton::SetBackgroundBitmap(int bitmap_id) {
   Invalidate(false);
 }
 
+void CCustomButton::Describe(nlohmann::json& out) const {
+  Window::Describe(out);
+  out["pressed"] = CurrentLook() == ButtonLook::kPressed;
+}
+
 ButtonLook CCustomButton::CurrentLook() const {
   // A running flash forces the pressed look, even over the disabled one.
   if (press_.flashing()) return ButtonLook::kPressed;
@@ -96,6 +106,7 @@ void CCustomButton::OnPaint(Canvas& canvas) {
 void CCustomButton::PaintButton(Canvas& surface, ButtonLook look) {
   DefineButtonFont();
   background_.Draw(surface, width(), height());
+  if (look == ButtonLook::kPressed) ShadeSkin(surface);
   const bool has_caption = !text().empty();
   const int text_left = has_icon_ ? DrawIcon(surface, look, has_caption) : 0;
   if (has_caption) DrawCaption(surface, look, text_left);
@@ -136,6 +147,15 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
       look == ButtonLook::kDisabled ? kDisabledCaptionColour : kCaptionColour;
   surface.DrawText(caption, Rect{text_left, top, width(), top + th},
                    kTextCentre, *font, colour);
+}
+
+void CCustomButton::ShadeSkin(Canvas& surface) {
+  static const std::unique_ptr<Image> kBlack = [] {
+    auto pixel = std::make_unique<Image>(1, 1);
+    Canvas(*pixel).FillRect(Rect{0, 0, 1, 1}, Rgb(0, 0, 0));
+    return pixel;
+  }();
+  surface.Blend(*kBlack, Rect{0, 0, 1, 1}, ClientRect(), kPressedShade, false);
 }
 
 void CCustomButton::DrawOverlay(Canvas& surface) {

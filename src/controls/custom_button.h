@@ -2,6 +2,7 @@
 #define ZORVANEL_CONTROLS_CUSTOM_BUTTON_H_
 
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "controls/button_press.h"
@@ -42,6 +43,8 @@ class CCustomButton : public Window {
   ~CCustomButton() override;
 
   std::string Kind() const override { return "button"; }
+  // Adds "pressed": whether the button shows its pressed look.
+  void Describe(nlohmann::json& out) const override;
 
   // An icon bitmap; a three-state one holds normal, disabled and pressed
   // frames side by side.
@@ -77,6 +80,8 @@ class CCustomButton : public Window {
   // Draws the icon and returns where the caption's area starts.
   int DrawIcon(Canvas& surface, ButtonLook look, bool has_caption);
   void DrawCaption(Canvas& surface, ButtonLook look, int text_left);
+  // Darkens the skin for the pressed look.
+  void ShadeSkin(Canvas& surface);
   void DrawOverlay(Canvas& surface);
 
   bool has_icon_ = false;

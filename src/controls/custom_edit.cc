@@ -25,6 +25,14 @@ CCustomEdit::~CCustomEdit() = default;
 void CCustomEdit::Describe(nlohmann::json& out) const {
   Window::Describe(out);
   out["text"] = state_.text();
+  int start = 0;
+  int end = 0;
+  state_.GetSelection(&start, &end);
+  out["selection"] = {start, end};
+  const Rect field = ScreenRect();
+  const Rect& caret = state_.caret_rect();
+  out["caret_rect"] = {field.left + caret.left, field.top + caret.top,
+                       caret.Width(), caret.Height()};
 }
 
 const Font& CCustomEdit::EnsureFont() {
@@ -54,8 +62,13 @@ void CCustomEdit::SyncFieldSize() {
   const Size size = ClientRect().GetSize();
   if (size != field_size_) {
     field_size_ = size;
-    state_.SetFieldSize(size);
+    state_.SetFieldSize(size, TextMargin());
   }
+}
+
+int CCustomEdit::TextMargin() const {
+  return Shell::Exists() ? Scaled(Shell::Get().scale(), kTextMargin)
+                         : kTextMargin;
 }
 
 void CCustomEdit::RepaintIf(bool changed) {
@@ -114,13 +127,17 @@ void CCustomEdit::OnPaint(Canvas& canvas) {
   {
     Canvas surface(*surface_);
     (focused_ ? focus_skin_ : idle_skin_).Draw(surface, w, h);
+    // Text, its box and the caret stay off the border, however long the
+    // text.
+    const int margin = TextMargin();
+    surface.ClipTo(Rect{margin, 0, w - margin, h});
     const std::string& text = state_.text();
     if (!text.empty()) {
       const Font& font = EnsureFont();
       const Size size = surface.MeasureText(text, font);
       // Text sits exactly where the caret arithmetic puts it.
-      const Rect box = Rect::FromXYWH(
-          (w - size.width) / 2, (h - size.height) / 2, size.width, size.height);
+      const Rect box = Rect::FromXYWH(state_.TextLeft(), (h - size.height) / 2,
+                                      size.width, size.height);
       surface.FillRect(box, kTextBackground);
       surface.DrawText(text, box, kTextLeft, font, kTextColour);
     }
@@ -162,12 +179,24 @@ void CCustomEdit::OnChar(char32_t ch) {
 
 bool CCustomEdit::OnKeyDown(Key key) {
   SyncFieldSize();
+  const int modifiers = Shell::Get().key_modifiers();
+  const bool extend = (modifiers & kModShift) != 0;
   switch (key) {
     case Key::kLeft:
-      RepaintIf(state_.KeyLeft());
+      RepaintIf(state_.KeyLeft(extend));
       return true;
     case Key::kRight:
-      RepaintIf(state_.KeyRight());
+      RepaintIf(state_.KeyRight(extend));
+      return true;
+    case Key::kHome:
+      RepaintIf(state_.KeyHome(extend));
+      return true;
+    case Key::kEnd:
+      RepaintIf(state_.KeyEnd(extend));
+      return true;
+    case Key::kA:
+      if ((modifiers & kModCtrl) == 0) return false;
+      RepaintIf(state_.SelectAll());
       return true;
     case Key::kBackspace:
       RepaintIf(state_.Backspace());

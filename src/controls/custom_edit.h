@@ -17,20 +17,24 @@ namespace zorvanel {
 // A one-line text field drawn and edited by the program. The content lives in
 // the field's own text (not the window text) and no change is reported: an
 // owner writes the text, calls SelectAll, and reads the text back when the
-// user confirms. Only printable ASCII can be typed. Taking the focus shows
-// the on-screen keyboard and selects everything, so the first tap into a
-// field replaces its text and later taps place the caret.
+// user confirms. Any printable character can be typed. Taking the focus
+// shows the on-screen keyboard and selects everything, so the first tap into
+// a field replaces its text and later taps place the caret. A text longer
+// than the field scrolls to keep the caret in view.
 class CCustomEdit : public Window {
  public:
   static constexpr int kFocusSkinBitmap = 169;
   static constexpr int kIdleSkinBitmap = 170;
   // A drag further than this from the press point selects.
   static constexpr int kDragThreshold = 10;
+  // Design pixels left and right of the text that stay the border's.
+  static constexpr int kTextMargin = 6;
 
   CCustomEdit();
   ~CCustomEdit() override;
 
   std::string Kind() const override { return "edit"; }
+  bool TakesTabFocus() const override { return true; }
   void Describe(nlohmann::json& out) const override;
 
   const std::string& text() const { return state_.text(); }
@@ -66,6 +70,8 @@ class CCustomEdit : public Window {
   const Font& EnsureFont();
   // Natural size of `text` in the field font; hooked into the state.
   Size MeasureText(const std::string& text);
+  // Pixels left and right of the text that belong to the border.
+  int TextMargin() const;
   // Brings the state's idea of the field size up to date.
   void SyncFieldSize();
   void RepaintIf(bool changed);

@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "i18n/utf16.h"
+
 namespace zorvanel {
 
 namespace {
@@ -29,8 +31,9 @@ std::string FirstChars(const std::string& text, int count) {
 
 }  // namespace
 
-void EditState::SetFieldSize(Size size) {
+void EditState::SetFieldSize(Size size, int margin) {
   field_ = size;
+  margin_ = std::max(margin, 0);
   RecomputeCaretRect();
 }
 
@@ -40,6 +43,8 @@ void EditState::set_text(const std::string& text) {
   caret_ = std::clamp(caret_, 0, length);
   selection_start_ = std::clamp(selection_start_, 0, length);
   selection_end_ = std::clamp(selection_end_, 0, length);
+  anchor_ = std::clamp(anchor_, 0, length);
+  active_ = std::clamp(active_, 0, length);
   if (selection_start_ >= selection_end_) has_selection_ = false;
   RecomputeCaretRect();
 }
@@ -60,10 +65,12 @@ void EditState::GetSelection(int* start, int* end) const {
 }
 
 bool EditState::SetSelection(int a, int b) {
-  if (a > b) std::swap(a, b);
   const int length = Length();
   a = std::clamp(a, 0, length);
   b = std::clamp(b, 0, length);
+  anchor_ = a;
+  active_ = b;
+  if (a > b) std::swap(a, b);
   if (a == b) {
     if (!has_selection_ && caret_ == a) return false;
     caret_ = a;
@@ -93,11 +100,21 @@ Size EditState::MeasureText(const std::string& text) const {
   return measure_(text);
 }
 
-int EditState::BoundaryX(int index) const {
+bool EditState::FitsBetweenMargins(int text_width) const {
+  // With a pixel column to spare for the caret after the last character.
+  return text_width < field_.width - 2 * margin_;
+}
+
+int EditState::TextLeft() const {
   const int text_width = text_.empty() ? 0 : MeasureText(text_).width;
+  if (FitsBetweenMargins(text_width)) return (field_.width - text_width) / 2;
+  return margin_ - scroll_;
+}
+
+int EditState::BoundaryX(int index) const {
   const int prefix_width =
       index <= 0 ? 0 : MeasureText(FirstChars(text_, index)).width;
-  return (field_.width - text_width) / 2 + prefix_width;
+  return TextLeft() + prefix_width;
 }
 
 int EditState::CaretIndexAt(int x) const {
@@ -116,7 +133,23 @@ int EditState::CaretIndexAt(int x) const {
   return index;
 }
 
+void EditState::ScrollToActive() {
+  const int text_width = text_.empty() ? 0 : MeasureText(text_).width;
+  if (FitsBetweenMargins(text_width)) {
+    scroll_ = 0;
+    return;
+  }
+  const int room = field_.width - 2 * margin_;
+  // The caret needs its own pixel column left of the right margin; the text
+  // never scrolls further than that past its end.
+  const int x = MeasureText(FirstChars(text_, Active())).width;
+  if (x < scroll_) scroll_ = x;
+  if (x > scroll_ + room - 1) scroll_ = x - room + 1;
+  scroll_ = std::clamp(scroll_, 0, text_width - room + 1);
+}
+
 void EditState::RecomputeCaretRect() {
+  ScrollToActive();
   // An empty field still shows a caret as tall as a line of text.
   const int text_height = MeasureText(text_.empty() ? " " : text_).height;
   const int first = has_selection_ ? selection_start_ : caret_;
@@ -141,11 +174,19 @@ bool EditState::DeleteSelection() {
   return true;
 }
 
+bool EditState::IsTypable(char32_t ch) {
+  const bool control = ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+  const bool surrogate = ch >= 0xD800 && ch <= 0xDFFF;
+  return !control && !surrogate && ch <= 0x10FFFF;
+}
+
 bool EditState::TypeChar(char32_t ch) {
-  if (ch < 0x20 || ch > 0x7E) return false;
+  if (!IsTypable(ch)) return false;
   const bool deleted = DeleteSelection();
   if (Length() >= kMaxLength) return deleted;
-  text_.insert(ByteOffset(caret_), 1, static_cast<char>(ch));
+  std::string encoded;
+  AppendUtf8(ch, &encoded);
+  text_.insert(ByteOffset(caret_), encoded);
   if (!SetCaret(caret_ + 1)) RecomputeCaretRect();
   return true;
 }
@@ -166,21 +207,23 @@ bool EditState::DeleteForward() {
   return true;
 }
 
-bool EditState::KeyLeft() {
-  if (!has_selection_) return false;
-  has_selection_ = false;
-  caret_ = selection_start_;
-  RecomputeCaretRect();
-  return true;
+bool EditState::MoveTo(int position, bool extend) {
+  return SetSelection(extend ? Anchor() : position, position);
 }
 
-bool EditState::KeyRight() {
-  if (!has_selection_) return false;
-  has_selection_ = false;
-  caret_ = selection_end_;
-  RecomputeCaretRect();
-  return true;
+bool EditState::KeyLeft(bool extend) {
+  if (has_selection_ && !extend) return MoveTo(selection_start_, false);
+  return MoveTo(Active() - 1, extend);
 }
+
+bool EditState::KeyRight(bool extend) {
+  if (has_selection_ && !extend) return MoveTo(selection_end_, false);
+  return MoveTo(Active() + 1, extend);
+}
+
+bool EditState::KeyHome(bool extend) { return MoveTo(0, extend); }
+
+bool EditState::KeyEnd(bool extend) { return MoveTo(Length(), extend); }
 
 bool EditState::ReplaceSelection(const std::string& text) {
   const bool deleted = DeleteSelection();

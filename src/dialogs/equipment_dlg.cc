@@ -174,6 +174,8 @@ void CEquipmentDlg::OnOK() {
   CBaseDlg::OnOK();
 }
 
+void CEquipmentDlg::OnEscapeKey() { OnCommand(soft_keys().right_command); }
+
 void CEquipmentDlg::OnPaint(Canvas& canvas) {
   CBaseDlg::OnPaint(canvas);
   DrawPicture(canvas, kCameraPicture, kCameraPictureRect);

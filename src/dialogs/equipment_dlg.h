@@ -58,6 +58,9 @@ class CEquipmentDlg : public CBaseDlg {
 
   void OnCommand(int command_id) override;
   void OnPaint(Canvas& canvas) override;
+  // Escape does what the right soft key shows: back to the main screen while
+  // it says "Main screen", the end of the program while it says "Exit".
+  void OnEscapeKey() override;
 
  protected:
   bool OnInitDialog() override;

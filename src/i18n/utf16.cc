@@ -8,6 +8,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
+}  // namespace
+
 void AppendUtf8(char32_t cp, std::string* out) {
   if (cp < 0x80) {
     out->push_back(static_cast<char>(cp));
@@ -25,8 +27,6 @@ void AppendUtf8(char32_t cp, std::string* out) {
     out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
 }
-
-}  // namespace
 
 std::string Utf16ToUtf8(std::u16string_view units) {
   std::string out;

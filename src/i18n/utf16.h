@@ -11,6 +11,9 @@ namespace zorvanel {
 // valid UTF-8.
 std::string Utf16ToUtf8(std::u16string_view units);
 
+// Appends one code point (at most U+10FFFF) as UTF-8.
+void AppendUtf8(char32_t cp, std::string* out);
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_I18N_UTF16_H_

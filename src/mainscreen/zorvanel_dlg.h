@@ -42,8 +42,10 @@ class CZorvanelDlg : public CBaseDlg {
   }
 
   std::string ClassName() const override { return "CZorvanelDlg"; }
-  // A stray Escape must not end the program without saving.
-  bool EscapeCancels() const override { return false; }
+  // Neither key ends the program: a stray Escape would end it without
+  // saving, a stray Enter as "Exit" does. Only the soft key says so.
+  void OnEnterKey() override {}
+  void OnEscapeKey() override {}
   // Closing the window ends the program as "Exit" does: with the data saved.
   void OnCloseRequest() override { OnOK(); }
   void OnCommand(int command_id) override;

@@ -28,6 +28,7 @@ struct InputEvent {
   Point point;
   char32_t ch = 0;
   Key key = Key::kEnter;
+  int modifiers = 0;  // kModShift, kModCtrl held with the key
   int soft_key = 0;
   int wheel = 0;
 };

@@ -42,8 +42,10 @@ class Dialog : public Window {
   // For the dump: the class name and the title shown.
   virtual std::string ClassName() const { return "Dialog"; }
   virtual std::string Title() const { return std::string(); }
-  // Whether Escape on the keyboard cancels this dialog.
-  virtual bool EscapeCancels() const { return true; }
+  // The keyboard's Enter and Escape keys. By default they send OK and
+  // cancel.
+  virtual void OnEnterKey() { OnCommand(kIdOk); }
+  virtual void OnEscapeKey() { OnCommand(kIdCancel); }
   // The desktop window's close request reached this dialog at the bottom of
   // the modal stack (the ones above it were cancelled). Default: cancel.
   virtual void OnCloseRequest() { OnCancel(); }

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <charconv>
 #include <sstream>
+#include <string_view>
 
 #include "platform/dialog.h"
 #include "platform/process_endings.h"
 #include "platform/shell.h"
+#include "platform/text_context.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -249,16 +251,30 @@ void ScriptBackend::QueueText(const std::string& text) {
                        nullptr)) {
     Fail("the text is not valid UTF-8");
   }
-  const char* end = text.data() + text.size();
-  for (const char* p = text.data(); p < end; p = g_utf8_next_char(p)) {
+  // The same characters a window's text input makes of the text.
+  for (char32_t ch : TypedCharacters(text)) {
     InputEvent event;
     event.type = InputEvent::Type::kChar;
-    event.ch = static_cast<char32_t>(g_utf8_get_char(p));
+    event.ch = ch;
     queue_.push_back(Queued{0, event});
   }
 }
 
 void ScriptBackend::QueueKey(const std::string& name) {
+  // Modifiers come first, joined by "+": "shift+left", "ctrl+a".
+  int modifiers = 0;
+  std::string_view rest = name;
+  while (true) {
+    if (rest.starts_with("shift+")) {
+      modifiers |= kModShift;
+      rest.remove_prefix(6);
+    } else if (rest.starts_with("ctrl+")) {
+      modifiers |= kModCtrl;
+      rest.remove_prefix(5);
+    } else {
+      break;
+    }
+  }
   static const std::pair<const char*, Key> kKeys[] = {
       {"left", Key::kLeft},
       {"right", Key::kRight},
@@ -274,17 +290,28 @@ void ScriptBackend::QueueKey(const std::string& name) {
       {"pagedown", Key::kPageDown},
       {"home", Key::kHome},
       {"end", Key::kEnd},
+      {"tab", Key::kTab},
   };
+  // Like the keyboard, the A key is a key only with Ctrl held.
+  if (rest == "a" && (modifiers & kModCtrl) != 0) {
+    QueueKeyEvent(Key::kA, modifiers);
+    return;
+  }
   for (const auto& [key_name, key] : kKeys) {
-    if (name == key_name) {
-      InputEvent event;
-      event.type = InputEvent::Type::kKey;
-      event.key = key;
-      queue_.push_back(Queued{0, event});
+    if (rest == key_name) {
+      QueueKeyEvent(key, modifiers);
       return;
     }
   }
   Fail("unknown key");
+}
+
+void ScriptBackend::QueueKeyEvent(Key key, int modifiers) {
+  InputEvent event;
+  event.type = InputEvent::Type::kKey;
+  event.key = key;
+  event.modifiers = modifiers;
+  queue_.push_back(Queued{0, event});
 }
 
 Point ScriptBackend::ControlCentre(int id) const {

@@ -55,6 +55,7 @@ class ScriptBackend : public Backend {
   void QueueDrag(const std::vector<int>& args);
   void QueueText(const std::string& text);
   void QueueKey(const std::string& name);
+  void QueueKeyEvent(Key key, int modifiers);
   Point ControlCentre(int id) const;
   Point RevealedRow(int index) const;
   void SaveShot(const std::string& path);

@@ -9,6 +9,7 @@
 
 #include "platform/image.h"
 #include "platform/process_endings.h"
+#include "platform/text_context.h"
 
 namespace zorvanel {
 
@@ -17,7 +18,7 @@ namespace {
 constexpr int kDesignWidth = 480;
 constexpr int kDesignHeight = 640;
 
-bool TranslateKey(SDL_Keycode sym, Key* key) {
+bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
   switch (sym) {
     case SDLK_LEFT:
       *key = Key::kLeft;
@@ -62,42 +63,15 @@ bool TranslateKey(SDL_Keycode sym, Key* key) {
     case SDLK_END:
       *key = Key::kEnd;
       return true;
+    case SDLK_TAB:
+      *key = Key::kTab;
+      return true;
+    case SDLK_a:
+      // A plain "a" arrives as a typed character.
+      *key = Key::kA;
+      return (mod & KMOD_CTRL) != 0;
     default:
       return false;
-  }
-}
-
-// Decodes UTF-8 text into code points; a bad byte becomes U+FFFD.
-void DecodeUtf8(const char* text, std::deque<char32_t>* out) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text);
-  while (*p != 0) {
-    char32_t ch = 0xFFFD;
-    int length = 1;
-    if (*p < 0x80) {
-      ch = *p;
-    } else if ((*p & 0xE0) == 0xC0) {
-      ch = *p & 0x1F;
-      length = 2;
-    } else if ((*p & 0xF0) == 0xE0) {
-      ch = *p & 0x0F;
-      length = 3;
-    } else if ((*p & 0xF8) == 0xF0) {
-      ch = *p & 0x07;
-      length = 4;
-    } else {
-      length = 0;  // a stray continuation byte
-    }
-    bool valid = length > 0;
-    for (int i = 1; valid && i < length; ++i) {
-      if ((p[i] & 0xC0) != 0x80) {
-        valid = false;
-        length = i;
-      } else {
-        ch = (ch << 6) | (p[i] & 0x3F);
-      }
-    }
-    out->push_back(valid ? ch : 0xFFFD);
-    p += std::max(length, 1);
   }
 }
 
@@ -158,21 +132,27 @@ struct SdlBackend::Impl {
         event->point = Point{e.motion.x, e.motion.y};
         return true;
       case SDL_KEYDOWN:
-        if (TranslateKey(e.key.keysym.sym, &event->key)) {
+        if (TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
           event->type = InputEvent::Type::kKey;
+          event->modifiers =
+              ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
+              ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
           return true;
         }
         return !text_input && TranslateLetterKey(e.key.keysym, event);
       case SDL_MOUSEWHEEL:
         return TranslateWheel(e.wheel, event);
       case SDL_TEXTINPUT:
-        DecodeUtf8(e.text.text, &typed);
+        for (char32_t ch : TypedCharacters(e.text.text)) typed.push_back(ch);
         return TakeTyped(event);
       case SDL_QUIT:
         event->type = InputEvent::Type::kClose;
         return true;
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) ShowTexture();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          ShowTexture();
+        }
         return false;
       default:
         return false;
@@ -248,6 +228,15 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
     impl.renderer = SDL_CreateRenderer(impl.window, -1, 0);
   }
   if (impl.renderer != nullptr) {
+    // The window is not meant to change size, but some window managers
+    // resize it anyway. The frame is then scaled into it with its shape
+    // kept, and SDL maps the pointer back into screen pixels, so what is
+    // drawn and where a click lands stay in step.
+    SDL_RenderSetLogicalSize(impl.renderer, screen.width, screen.height);
+  }
+  if (impl.renderer != nullptr) {
+    // Smooth rather than blocky when the window is scaled.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     impl.texture = SDL_CreateTexture(impl.renderer, SDL_PIXELFORMAT_ARGB8888,
                                      SDL_TEXTUREACCESS_STREAMING, screen.width,
                                      screen.height);

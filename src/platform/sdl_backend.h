@@ -9,7 +9,8 @@
 
 namespace zorvanel {
 
-// A real window through SDL2; its client area is the screen, fixed at start.
+// A real window through SDL2; its client area is the screen, fixed at start
+// (a window resized anyway shows the screen scaled, input following it).
 class SdlBackend : public Backend {
  public:
   // Null (with a reason) when there is no display or SDL cannot start.

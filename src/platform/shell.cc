@@ -52,6 +52,16 @@ void CollectDescendants(const Window* window, std::vector<const Window*>* out) {
   }
 }
 
+// The windows Tab stops at, in the order of the tree.
+void CollectTabStops(Window* window, std::vector<Window*>* out) {
+  for (Window* child : window->children()) {
+    if (child->TakesTabFocus() && child->IsReallyVisible()) {
+      out->push_back(child);
+    }
+    CollectTabStops(child, out);
+  }
+}
+
 Window* FindVisibleDescendant(Window* window, int id) {
   for (Window* child : window->children()) {
     if (!child->visible()) continue;
@@ -326,9 +336,15 @@ void Shell::Dispatch(const InputEvent& event) {
     case InputEvent::Type::kChar:
       if (Window* target = KeyboardTarget()) target->OnChar(event.ch);
       break;
-    case InputEvent::Type::kKey:
+    case InputEvent::Type::kKey: {
+      key_modifiers_ = event.modifiers;
+      struct Reset {
+        int* modifiers;
+        ~Reset() { *modifiers = 0; }
+      } reset{&key_modifiers_};
       DispatchKey(event.key);
       break;
+    }
     case InputEvent::Type::kSoftKey:
       PressSoftKey(event.soft_key);
       break;
@@ -395,8 +411,11 @@ void Shell::DispatchPointer(const InputEvent& event) {
     case InputEvent::Type::kPointerDown:
     case InputEvent::Type::kDoubleTap: {
       if (InSoftKeyBar(p)) {
-        soft_key_pressed_ = p.x < screen_.width / 2 ? 0 : 1;
-        paint_pending_ = true;
+        const int side = p.x < screen_.width / 2 ? 0 : 1;
+        if (SoftKeyLabelled(side)) {
+          soft_key_pressed_ = side;
+          paint_pending_ = true;
+        }
         return;
       }
       const bool explicit_capture = capture_ != nullptr && !implicit_capture_;
@@ -462,10 +481,13 @@ void Shell::DispatchKey(Key key) {
       PressSoftKey(1);
       return;
     case Key::kEnter:
-      top->OnCommand(kIdOk);
+      top->OnEnterKey();
       return;
     case Key::kEscape:
-      if (top->EscapeCancels()) top->OnCommand(kIdCancel);
+      top->OnEscapeKey();
+      return;
+    case Key::kTab:
+      MoveTabFocus((key_modifiers_ & kModShift) != 0 ? -1 : 1);
       return;
     case Key::kBackspace:
       if (Window* target = KeyboardTarget()) {
@@ -478,9 +500,30 @@ void Shell::DispatchKey(Key key) {
   }
 }
 
+void Shell::MoveTabFocus(int step) {
+  std::vector<Window*> stops;
+  CollectTabStops(TopDialog(), &stops);
+  if (stops.empty()) return;
+  const auto current = std::find(stops.begin(), stops.end(), focus_);
+  const int count = static_cast<int>(stops.size());
+  int next = step > 0 ? 0 : count - 1;
+  if (current != stops.end()) {
+    next = (static_cast<int>(current - stops.begin()) + step + count) % count;
+  }
+  SetFocus(stops[next]);
+}
+
+bool Shell::SoftKeyLabelled(int side) const {
+  const Dialog* top = TopDialog();
+  if (top == nullptr) return false;
+  const SoftKeys& keys = top->soft_keys();
+  return !(side == 0 ? keys.left_text : keys.right_text).empty();
+}
+
 void Shell::PressSoftKey(int side) {
+  // A half without a label is not a key: it never reacts.
+  if (!SoftKeyLabelled(side)) return;
   Dialog* top = TopDialog();
-  if (top == nullptr) return;
   const SoftKeys& keys = top->soft_keys();
   const int command = side == 0 ? keys.left_command : keys.right_command;
   if (command != 0) top->OnCommand(command);

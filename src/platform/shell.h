@@ -59,6 +59,9 @@ class Shell {
   Window* capture() const { return capture_; }
   void SetFocus(Window* window);
   Window* focus() const { return focus_; }
+  // The modifier keys (kModShift, kModCtrl) held with the key being
+  // handled; 0 outside a key event.
+  int key_modifiers() const { return key_modifiers_; }
   void ShowKeyboard(bool show);
   bool keyboard_shown() const { return keyboard_shown_; }
   // A window is going away: drop every reference to it.
@@ -110,6 +113,8 @@ class Shell {
   // The focused window when it belongs to the top dialog and is enabled.
   Window* KeyboardTarget() const;
   bool InSoftKeyBar(Point screen) const;
+  // Whether that half of the bar shows a label (only then is it a key).
+  bool SoftKeyLabelled(int side) const;
   void PumpOnce();
   int MillisecondsToNextWork();
   void RunDueTimers();
@@ -120,6 +125,9 @@ class Shell {
   bool StrayPointerEvent(const InputEvent& event);
   void DispatchWheel(const InputEvent& event);
   void DispatchKey(Key key);
+  // Tab and Shift+Tab: the focus goes to the next (step 1) or previous
+  // (step -1) field of the top dialog that takes it, round the end.
+  void MoveTabFocus(int step);
   void TellCovered(Window* window);
   void PaintWindow(Window* window, Canvas& canvas);
   void PaintSoftKeyBar(Canvas& canvas);
@@ -135,6 +143,7 @@ class Shell {
   bool implicit_capture_ = false;
   Window* focus_ = nullptr;
   bool keyboard_shown_ = false;
+  int key_modifiers_ = 0;
   bool paint_pending_ = true;
   bool closing_ = false;
   bool close_pending_ = false;  // the bottom dialog still has to hear it

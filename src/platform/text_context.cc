@@ -104,4 +104,15 @@ std::string_view ValidUtf8(std::string_view text, std::string* storage) {
   return *storage;
 }
 
+std::u32string TypedCharacters(std::string_view text) {
+  std::string storage;
+  const std::string_view valid = ValidUtf8(text, &storage);
+  std::u32string characters;
+  const char* end = valid.data() + valid.size();
+  for (const char* p = valid.data(); p < end; p = g_utf8_next_char(p)) {
+    characters.push_back(static_cast<char32_t>(g_utf8_get_char(p)));
+  }
+  return characters;
+}
+
 }  // namespace zorvanel

@@ -36,6 +36,10 @@ const LineLayout& CachedLineLayout(const Font& font, std::string_view line);
 // copy when one is needed.
 std::string_view ValidUtf8(std::string_view text, std::string* storage);
 
+// The characters of `text`, each bad sequence one U+FFFD: what typing the
+// text enters, one character at a time.
+std::u32string TypedCharacters(std::string_view text);
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_PLATFORM_TEXT_CONTEXT_H_

@@ -26,8 +26,16 @@ enum class Key {
   kPageUp,
   kPageDown,
   kHome,
-  kEnd
+  kEnd,
+  kTab,
+  // The A key, reported only with Ctrl held: plain letters arrive as
+  // characters.
+  kA,
 };
+
+// Modifier keys held with a key (bit flags).
+inline constexpr int kModShift = 1;
+inline constexpr int kModCtrl = 2;
 
 // The notification a list sends its parent when its selection changes.
 inline constexpr int kNotifySelectionChanged = 0x401;
@@ -101,6 +109,8 @@ class Window {
   // For the driver's "row I": scrolls row `index` into view and returns its
   // centre in client coordinates; windows that are not lists return nothing.
   virtual std::optional<Point> RevealRow(int index) { return std::nullopt; }
+  // Whether Tab and Shift+Tab stop here (text fields do).
+  virtual bool TakesTabFocus() const { return false; }
 
   // Command a button sends: public so a dialog can be driven directly.
   virtual void OnCommand(int command_id) {}

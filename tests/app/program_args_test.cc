@@ -23,6 +23,9 @@ TEST(ProgramArgsTest, AcceptsScreenAndFolderInAnyOrder) {
       Parse({"--folder", "/tmp/z", "--screen", "240x320"}, &args, &error));
   EXPECT_EQ(args.screen, (Size{240, 320}));
   EXPECT_EQ(args.folder, "/tmp/z");
+  EXPECT_FALSE(args.help);
+  ASSERT_TRUE(Parse({"--help"}, &args, &error));
+  EXPECT_TRUE(args.help);
 }
 
 TEST(ProgramArgsTest, RejectsWhatItCannotUse) {

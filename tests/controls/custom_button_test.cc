@@ -93,6 +93,18 @@ TEST_F(CustomButtonTest, FlashLastsASecondFromTheLastPress) {
   EXPECT_EQ(button_.CurrentLook(), ButtonLook::kNormal);
 }
 
+TEST_F(CustomButtonTest, ACaptionOnlyButtonLooksPressedWhileHeld) {
+  button_.SetText("Ok");
+  auto normal = Render(button_);
+  button_.OnPointerDown({50, 40});
+  auto pressed = Render(button_);
+  const Colour before = normal->ColourAt(5, 40);
+  const Colour after = pressed->ColourAt(5, 40);
+  EXPECT_LT(after.r + after.g + after.b, before.r + before.g + before.b);
+  button_.OnPointerUp({50, 40});
+  EXPECT_EQ(Render(button_)->ColourAt(5, 40), before);
+}
+
 // Pixel probes: a 100 x 80 button with no caption shows the 60 x 60 frame
 // centred at (20, 10).
 class ButtonIconTest : public CustomButtonTest {

@@ -105,13 +105,13 @@ TEST_F(CustomEditTest, TypingAndKeys) {
   edit_.set_text("12.5");
   Tap(100);  // everything selected
   edit_.OnChar(U'3');
-  edit_.OnChar(U'.');
-  edit_.OnChar(U'\u00e9');  // not typed
+  edit_.OnChar(U'\u00e9');
   edit_.OnChar(U'7');
-  EXPECT_EQ(edit_.text(), "3.7");
+  edit_.OnChar(U'\x01');  // not typed
+  EXPECT_EQ(edit_.text(), "3\u00e97");
   edit_.OnChar(8);  // backspace as a character
-  EXPECT_EQ(edit_.text(), "3.");
-  EXPECT_TRUE(edit_.OnKeyDown(Key::kBackspace));
+  EXPECT_EQ(edit_.text(), "3\u00e9");
+  EXPECT_TRUE(edit_.OnKeyDown(Key::kBackspace));  // the whole character
   EXPECT_EQ(edit_.text(), "3");
   edit_.SetCaret(0);
   EXPECT_TRUE(edit_.OnKeyDown(Key::kDelete));
@@ -158,6 +158,20 @@ TEST_F(CustomEditTest, AnEmptyFocusedFieldInvertsACentredCaretColumn) {
   Canvas canvas(expected);
   idle_skin.Draw(canvas, kWidth, kHeight);
   EXPECT_EQ(idle->ColourAt(100, 27), expected.ColourAt(100, 27));
+}
+
+TEST_F(CustomEditTest, ALongTextScrollsInsideTheBorder) {
+  edit_.set_text(std::string(80, 'W'));
+  Tap(100);
+  EXPECT_TRUE(edit_.OnKeyDown(Key::kEnd));
+  const int margin = Scaled(shell_->scale(), CCustomEdit::kTextMargin);
+  auto shown = Render();
+  auto skin = FocusSkin();
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x : {0, margin - 1, kWidth - margin, kWidth - 1}) {
+      EXPECT_EQ(shown->ColourAt(x, y), skin->ColourAt(x, y)) << x << "," << y;
+    }
+  }
 }
 
 }  // namespace

@@ -60,10 +60,28 @@ TEST(EditStateCaret, RectanglesOfCaretAndSelection) {
   state.SetSelection(1, 3);
   EXPECT_TRUE(state.KeyRight());
   EXPECT_EQ(state.caret_rect(), (Rect{110, 17, 111, 37}));
-  // Without a selection neither key moves the caret.
-  EXPECT_FALSE(state.KeyLeft());
-  EXPECT_FALSE(state.KeyRight());
-  EXPECT_EQ(state.caret(), 3);
+}
+
+TEST(EditStateCaret, ShiftMovesOnlyTheSelectionsMovingEnd) {
+  EditState state = MakeState("abcd");
+  EXPECT_FALSE(state.KeyLeft());  // nowhere to go
+  state.SetCaret(2);
+  state.KeyEnd(true);
+  state.KeyHome(true);  // across the end that stays
+  int start = -1;
+  int end = -1;
+  state.GetSelection(&start, &end);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 2);
+  state.KeyRight(true);
+  state.KeyRight(true);  // back where it began: no selection
+  EXPECT_FALSE(state.has_selection());
+  EXPECT_EQ(state.caret(), 2);
+  // After select-all, Shift+Left gives up the last character.
+  state.SelectAll();
+  state.KeyLeft(true);
+  state.GetSelection(&start, &end);
+  EXPECT_EQ(end, 3);
 }
 
 TEST(EditStateCaret, IndexAtPicksTheNearestBoundaryLowerOnATie) {
@@ -73,26 +91,42 @@ TEST(EditStateCaret, IndexAtPicksTheNearestBoundaryLowerOnATie) {
   EXPECT_EQ(state.CaretIndexAt(96), 2);
   EXPECT_EQ(state.CaretIndexAt(199), 4);
   EXPECT_EQ(MakeState("").CaretIndexAt(150), 0);
-  // 30 characters in a 200-pixel field start at -50: boundary 21 is at 160.
-  EditState wide = MakeState(std::string(30, 'x'));
-  EXPECT_EQ(wide.CaretIndexAt(160), 21);
-  EXPECT_EQ(wide.CaretIndexAt(250), 30);
 }
 
-TEST(EditStateTyping, OnlyPrintableAsciiIsTypedOverTheSelection) {
+TEST(EditStateCaret, ALongTextScrollsToKeepTheCaretBetweenTheMargins) {
+  // 30 characters (300 pixels) in a 200-pixel field with 5-pixel margins.
+  EditState state(FakeMeasure);
+  state.SetFieldSize(Size{200, 54}, 5);
+  state.set_text(std::string(30, 'x'));
+  // At the end the caret takes the last column inside the right margin, and
+  // a tap finds the boundaries where they are shown.
+  state.KeyEnd();
+  EXPECT_EQ(state.caret_rect().left, 194);
+  EXPECT_EQ(state.CaretIndexAt(184), 29);
+  // Going back scrolls only as far as the caret needs.
+  for (int i = 0; i < 20; ++i) state.KeyLeft();
+  EXPECT_EQ(state.caret_rect().left, 5);
+  // A text that fits again is centred.
+  state.set_text("abcd");
+  EXPECT_EQ(state.TextLeft(), 80);
+}
+
+TEST(EditStateTyping, AnyPrintableCharacterIsTypedOverTheSelection) {
   EditState state = MakeState("12.5");
   state.SelectAll();
-  EXPECT_FALSE(state.TypeChar(U'\u00e9'));  // an accented letter
-  EXPECT_FALSE(state.TypeChar(0x1F));
-  EXPECT_FALSE(state.TypeChar(0x7F));
+  for (char32_t ch : {char32_t{0x1F}, char32_t{0x7F}, char32_t{0x85},
+                      char32_t{0xD800}, char32_t{0x110000}}) {
+    EXPECT_FALSE(state.TypeChar(ch)) << static_cast<int>(ch);
+  }
   EXPECT_EQ(state.text(), "12.5");
   EXPECT_TRUE(state.TypeChar('7'));
   EXPECT_EQ(state.text(), "7");
   EXPECT_EQ(state.caret(), 1);
   state.SetCaret(0);
-  state.TypeChar('~');
-  EXPECT_EQ(state.text(), "~7");
-  EXPECT_EQ(state.caret(), 1);
+  for (char32_t ch : std::u32string(U"Éж€")) state.TypeChar(ch);
+  EXPECT_EQ(state.text(), "\u00c9\u0436\u20ac7");
+  EXPECT_EQ(state.caret(), 3);
+  EXPECT_EQ(state.Length(), 4);
 }
 
 TEST(EditStateDeleting, BackspaceAndDelete) {

@@ -96,6 +96,8 @@ TEST(ScriptBackendTest, EachLineKindBecomesItsEvents) {
       "type a é€\n"
       "key left\n"
       "key backspace\n"
+      "key shift+home\n"
+      "key ctrl+a\n"
       "soft right\n"
       "click 7\n"
       "row 13\n"
@@ -109,8 +111,9 @@ TEST(ScriptBackendTest, EachLineKindBecomesItsEvents) {
                   "pad up 5,5", "pad dbl 5,5", "pad up 5,5", "pad down 1,2",
                   "pad move 3,4", "pad up 5,6", "pad char 97", "pad char 32",
                   "pad char 233", "pad char 8364", "pad key 0", "pad key 4",
-                  "pad char 8", "button down 20,10", "button up 20,10",
-                  "list down 5,25", "list up 5,25", "pad blur"));
+                  "pad char 8", "pad key 12+1", "pad key 15+2",
+                  "button down 20,10", "button up 20,10", "list down 5,25",
+                  "list up 5,25", "pad blur"));
   EXPECT_THAT(dialog.commands, ElementsAre(55, kIdOk));
   EXPECT_EQ(list.first_row, 11);
 }
@@ -218,7 +221,7 @@ TEST(ScriptBackendTest, BadLinesStopTheScriptWithTheirNumber) {
       {"wait -5", "between 0"},
       {"wait", "expected: wait MS"},
       {"wheel 1 2", "expected: wheel X Y DY"},
-      {"key tab", "unknown key"},
+      {"key a", "unknown key"},  // a letter is typed, not a key
       {"soft middle", "soft left or soft right"},
       {"click 99", "no visible control"},
       {"click 4", "no visible control"},  // hidden

@@ -99,6 +99,7 @@ TEST_F(SdlBackendTest, KeysTextAndQuit) {
   InputEvent e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kKey);
   EXPECT_EQ(e.key, Key::kF1);
+  EXPECT_EQ(e.modifiers, 0);
   EXPECT_EQ(Next().key, Key::kPageDown);
   e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kChar);
@@ -109,8 +110,13 @@ TEST_F(SdlBackendTest, KeysTextAndQuit) {
   backend_->SetTextInput(true);
   key.key.keysym.sym = SDLK_a;
   SDL_PushEvent(&key);
+  key.key.keysym.mod = KMOD_LCTRL | KMOD_RSHIFT;  // but Ctrl+A is a key
+  SDL_PushEvent(&key);
   SDL_PushEvent(&text);
   SDL_PushEvent(&quit);
+  e = Next();
+  EXPECT_EQ(e.key, Key::kA);
+  EXPECT_EQ(e.modifiers, kModCtrl | kModShift);
   e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kChar);
   EXPECT_EQ(e.ch, U'é');

@@ -320,6 +320,18 @@ TEST_F(PointerTest, DisabledFocusHearsNoKeys) {
   EXPECT_THAT(log_, ElementsAre("a focus", "a blur"));
 }
 
+TEST_F(PointerTest, TabAndShiftTabGoRoundTheFields) {
+  a_.tab_stop = true;
+  b_.tab_stop = true;
+  backend_->PushKey(Key::kTab);
+  backend_->PushKey(Key::kTab);
+  backend_->PushKey(Key::kTab);
+  backend_->PushKey(Key::kTab, kModShift);
+  Feed();
+  EXPECT_THAT(log_, ElementsAre("a focus", "a blur", "b focus", "b blur",
+                                "a focus", "a blur", "b focus", "b blur"));
+}
+
 TEST_F(ShellTest, EscapeCancelsUnlessTheDialogRefuses) {
   TestDialog dialog;
   dialog.escape_cancels = false;
@@ -371,6 +383,26 @@ TEST_F(ShellTest, SoftKeyBarSendsTheKeysCommandOnRelease) {
     d.SetSoftKeyBar(SoftKeys{"Options...", 32778, "Exit", kIdOk});
   });
   EXPECT_THAT(dialog.commands, ElementsAre(32778, kIdOk));
+}
+
+TEST_F(ShellTest, AnUnlabelledSoftKeyNeverReacts) {
+  TestDialog dialog;
+  backend_->Push(InputEvent::Type::kPointerDown, Point{10, 600});
+  backend_->Push(InputEvent::Type::kPointerUp, Point{10, 600});
+  backend_->PushKey(Key::kF1);
+  backend_->Push(InputEvent::Type::kPointerDown, Point{10, 600});
+  Colour held;
+  dialog.on_timer = [&](TestDialog& d, int) {
+    shell_->PaintFrame();
+    held = shell_->frame().ColourAt(10, 630);
+    d.EndDialog(kIdOk);
+  };
+  RunWith(dialog, [](TestDialog& d) {
+    d.SetSoftKeyBar(SoftKeys{"", 32778, "Back", kIdCancel});
+    d.SetTimer(1, 10);  // fires once the events are used up
+  });
+  EXPECT_THAT(dialog.commands, ElementsAre());
+  EXPECT_NE(held, Rgb(72, 72, 88));  // held down, yet not lit
 }
 
 TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {

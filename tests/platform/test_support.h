@@ -49,10 +49,11 @@ class FakeBackend : public Backend {
     e.point = p;
     events_.push_back(e);
   }
-  void PushKey(Key key) {
+  void PushKey(Key key, int modifiers = 0) {
     InputEvent e;
     e.type = InputEvent::Type::kKey;
     e.key = key;
+    e.modifiers = modifiers;
     events_.push_back(e);
   }
   void PushWheel(Point p, int rows) {
@@ -88,10 +89,12 @@ class LogWindow : public Window {
 
   std::function<void(Canvas&)> paint;
   bool use_keys = false;
+  bool tab_stop = false;
   bool use_wheel = false;
   std::string kind = "window";
 
   std::string Kind() const override { return kind; }
+  bool TakesTabFocus() const override { return tab_stop; }
   void OnCommand(int id) override { Log("command " + std::to_string(id)); }
 
  protected:
@@ -106,7 +109,9 @@ class LogWindow : public Window {
     Log("char " + std::to_string(static_cast<uint32_t>(ch)));
   }
   bool OnKeyDown(Key key) override {
-    Log("key " + std::to_string(static_cast<int>(key)));
+    const int modifiers = Shell::Get().key_modifiers();
+    Log("key " + std::to_string(static_cast<int>(key)) +
+        (modifiers != 0 ? "+" + std::to_string(modifiers) : ""));
     return use_keys;
   }
   bool OnWheel(Point p, int rows) override {
@@ -141,7 +146,9 @@ class TestDialog : public Dialog {
 
   std::string ClassName() const override { return "TestDialog"; }
   std::string Title() const override { return "Test title"; }
-  bool EscapeCancels() const override { return escape_cancels; }
+  void OnEscapeKey() override {
+    if (escape_cancels) Dialog::OnEscapeKey();
+  }
   void OnCommand(int id) override {
     commands.push_back(id);
     Dialog::OnCommand(id);
