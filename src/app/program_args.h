@@ -12,7 +12,7 @@ namespace zorvanel {
 // The desktop program's command line: zorvanel [--screen WxH] [--folder DIR].
 struct ProgramArgs {
   std::optional<Size> screen;  // absent: chosen from the display
-  std::string folder;          // empty: the executable's folder
+  std::string folder;          // empty: chosen by ResolveProgramFolders
 };
 
 // False, with a one-line reason, for an unknown option, a missing value, an

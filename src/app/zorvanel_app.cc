@@ -37,7 +37,7 @@ void CZorvanelApp::BuildPaths() {
 
 void CZorvanelApp::LoadLanguageFile() {
   // Without the file the interface stays in English.
-  LoadTranslations(TranslationPath(program_folder_));
+  LoadTranslations(TranslationPath(Shell::Get().shipped_folder()));
   RetranslateAll();
 }
 
@@ -62,7 +62,11 @@ int CZorvanelApp::RunMainScreen() {
 
 int CZorvanelApp::SaveUserData() {
   errno = 0;
-  if (SaveMessageFile(*GetData(), data_file_path_)) return 0;
+  // The folder in the home folder appears with the first save; a folder
+  // given on the command line is the user's to make.
+  const bool folder_ready =
+      program_folder_ != UserDataHome() || MakeFolders(program_folder_);
+  if (folder_ready && SaveMessageFile(*GetData(), data_file_path_)) return 0;
   const int error = errno;
   std::cerr << "zorvanel: could not save " << data_file_path_ << ": "
             << (error != 0 ? std::strerror(error) : "write failed") << "\n";

@@ -32,7 +32,7 @@ class CameraDatabase {
  public:
   static constexpr const char* kFileName = "CameraDB.ptb";
 
-  // Where the program looks for it: the program folder and kFileName.
+  // Where the program looks for it: the shipped files' folder and kFileName.
   static std::string DefaultPath();
 
   // Reads and parses the file. False when it cannot be read, does not parse,
