@@ -203,7 +203,7 @@ TEST_F(AppTest, InstalledProgramReadsShareAndMakesItsHomeDataFolder) {
   shipped_folder_ = folder_ / "share";
   fs::create_directories(shipped_folder_);
   WriteFile(shipped_folder_ / "Translation.lang",
-            LanguageFile("[Exit]\nFrench;Quitter\n"));
+            LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"));
   int languages = 0;
   EXPECT_EQ(RunApp("",
                    [&] {
