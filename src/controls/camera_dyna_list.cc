@@ -1,5 +1,6 @@
 #include "controls/camera_dyna_list.h"
 
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <utility>
 
@@ -13,6 +14,8 @@ namespace {
 
 // Space between a row's texts and its edges.
 constexpr int kTextInset = 5;
+// Smallest size of a row's title, in quarters of the title font's size.
+constexpr int kSmallestTitleQuarters = 3;
 // Multipliers up to this count as none.
 constexpr double kMinMultiplier = 0.01;
 
@@ -154,20 +157,34 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   FontTable& fonts = GetFontTable();
   const Font* title_font = fonts.GetFont(kTitleFont);
   const Font* note_font = fonts.GetFont(kNoteFont);
-  // Long names are cut at the row's edges rather than drawn over the
-  // neighbouring rows.
+  // Names too long even for the smallest title size are cut at the row's
+  // edges rather than drawn over the neighbouring rows.
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
   if (title_font != nullptr) {
-    canvas.DrawText(row->title(), r, kTextLeft, *title_font, text);
+    // A name too wide for the row is drawn smaller, but not below three
+    // quarters of the title size, which still reads at arm's length.
+    const int smallest =
+        (std::abs(title_font->request().height) * kSmallestTitleQuarters + 3) /
+        4;
+    canvas.DrawText(
+        row->title(), r, kTextLeft,
+        fitter_.FontFor(canvas, row->title(), *title_font, r.Width(), smallest),
+        text);
   }
   r = r.Deflate(0, kTextInset);
-  if (note_font != nullptr) {
-    canvas.DrawText(row->left_note(), r, kTextLeft | kTextBottom, *note_font,
-                    text);
-    canvas.DrawText(row->right_note(), r, kTextRight | kTextBottom, *note_font,
-                    text);
-  }
+  if (note_font != nullptr) DrawNotes(canvas, *row, r, *note_font, text);
+}
+
+void CameraDynaList::DrawNotes(Canvas& canvas, const CBaseItem& row,
+                               const Rect& r, const Font& font, Colour colour) {
+  // The two notes share one line, kept apart by a few spaces; when together
+  // they are too wide, both are drawn smaller in the same size.
+  const std::string both = row.left_note() + "   " + row.right_note();
+  const Font& fitted = fitter_.FontFor(canvas, both, font, r.Width());
+  canvas.DrawText(row.left_note(), r, kTextLeft | kTextBottom, fitted, colour);
+  canvas.DrawText(row.right_note(), r, kTextRight | kTextBottom, fitted,
+                  colour);
 }
 
 bool CameraDynaList::OnEraseBackground(Canvas& canvas) {

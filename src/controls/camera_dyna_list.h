@@ -7,6 +7,7 @@
 #include "controls/dyna_list.h"
 #include "data/zorvanel.pb.h"
 #include "optics/lens_accessor.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 
@@ -119,6 +120,12 @@ class CameraDynaList : public CDynaList {
   void OnSelectionChanged(int index) override;
   // {"title", "left", "right", "selected"}
   void DescribeRow(int index, nlohmann::json& row) const override;
+
+ private:
+  void DrawNotes(Canvas& canvas, const CBaseItem& row, const Rect& r,
+                 const Font& font, Colour colour);
+
+  TextFitter fitter_;
 };
 
 }  // namespace zorvanel

@@ -3,6 +3,7 @@
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 
@@ -54,6 +55,15 @@ Size CCustomStatic::MeasureText(Canvas* canvas, const std::string& text) const {
 
 Size CCustomStatic::MeasureText(Canvas* canvas) const {
   return MeasureText(canvas, text());
+}
+
+std::string CCustomStatic::WrappedToWidth(const std::string& text,
+                                          int width) const {
+  const Font* font = StyleFont();
+  if (font == nullptr) return text;
+  Image scratch(1, 1);
+  Canvas measure(scratch);
+  return WrapToWidth(measure, text, *font, width);
 }
 
 void CCustomStatic::OnPaint(Canvas& canvas) {

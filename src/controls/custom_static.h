@@ -38,6 +38,9 @@ class CCustomStatic : public Window {
   Size MeasureText(Canvas* canvas, const std::string& text) const;
   // The same for the label's own text.
   Size MeasureText(Canvas* canvas = nullptr) const;
+  // `text` broken at spaces where a line is wider than `width` in the
+  // style's font (see WrapToWidth).
+  std::string WrappedToWidth(const std::string& text, int width) const;
 
  protected:
   void OnPaint(Canvas& canvas) override;

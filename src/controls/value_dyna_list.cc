@@ -76,22 +76,6 @@ void CValueDynaList::EnsureFonts() {
   if (!note_font_) note_font_ = PointFont(kNotePoints);
 }
 
-const Font& CValueDynaList::TextFontFitting(Canvas& canvas,
-                                            const std::string& text,
-                                            int width) {
-  const int natural = canvas.MeasureText(text, *text_font_).width;
-  if (natural <= width || natural <= 0 || width <= 0) return *text_font_;
-  // Character heights are negative; shrink in proportion to the overflow.
-  const int height = text_font_->request().height * width / natural;
-  std::unique_ptr<Font>& font = fitted_fonts_[height];
-  if (!font) {
-    FontSpec request = text_font_->request();
-    request.height = height;
-    font = std::make_unique<Font>(request);
-  }
-  return *font;
-}
-
 void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
                               int column, bool selected, int flags) {
   const Colour text = FillDarkRow(canvas, cell, item, selected);
@@ -100,12 +84,11 @@ void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   EnsureFonts();
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
-  canvas.DrawText(row->text(), r, kTextLeft,
-                  TextFontFitting(canvas, row->text(), r.Width()), text);
+  fitter_.Draw(canvas, row->text(), r, kTextLeft, *text_font_, text);
   if (!row->note().empty()) {
     r = r.Deflate(0, kTextInset);
-    canvas.DrawText(row->note(), r, kTextRight | kTextBottom, *note_font_,
-                    text);
+    fitter_.Draw(canvas, row->note(), r, kTextRight | kTextBottom, *note_font_,
+                 text);
   }
 }
 

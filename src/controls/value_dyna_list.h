@@ -1,12 +1,12 @@
 #ifndef ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
 #define ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
 
-#include <map>
 #include <memory>
 #include <string>
 
 #include "controls/dyna_list.h"
 #include "platform/font.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 
@@ -70,15 +70,12 @@ class CValueDynaList : public CDynaList {
 
  private:
   void EnsureFonts();
-  // The row text font, or a smaller one when the text is wider than `width`
-  // in it (a long value in the narrow list of the value list dialog).
-  const Font& TextFontFitting(Canvas& canvas, const std::string& text,
-                              int width);
 
   std::unique_ptr<Font> text_font_;
   std::unique_ptr<Font> note_font_;
-  // Smaller row text fonts made so far, by character height.
-  std::map<int, std::unique_ptr<Font>> fitted_fonts_;
+  // A long value in the narrow list of the value list dialog is drawn
+  // smaller rather than cut off.
+  TextFitter fitter_;
 };
 
 }  // namespace zorvanel

@@ -1,11 +1,17 @@
 #include "data/equipment.h"
 
+#include <cmath>
 #include <vector>
 
 #include "optics/lens_accessor.h"
 
 namespace zorvanel {
 namespace {
+
+constexpr double kDefaultWidestAperture = 2.8;
+constexpr double kDefaultNarrowestAperture = 22.0;
+constexpr double kLowestLensAperture = 0.5;
+constexpr double kHighestLensAperture = 128.0;
 
 bool IsCameraIndex(const Equipment& equipment, int i) {
   return i >= 0 && i < equipment.cameras_size();
@@ -36,11 +42,37 @@ void ForgetLinksToLens(Equipment* equipment, int lens) {
   }
 }
 
+// What a lens from the camera database may name as its own f-numbers;
+// anything else is a damaged file.
+bool IsPlausibleAperture(double f_number) {
+  return std::isfinite(f_number) && f_number >= kLowestLensAperture &&
+         f_number <= kHighestLensAperture;
+}
+
+// A database lens names its widest f-number and, when it is not f/22, its
+// narrowest in `apertures`; without a usable widest one the lens gets the
+// usual f/2.8 to f/22.
+void RegenerateApertures(LensAccessor* accessor) {
+  const Lens& lens = *accessor->lens();
+  if (lens.apertures_size() == 0 || !IsPlausibleAperture(lens.apertures(0))) {
+    accessor->SetApertureRange(kDefaultWidestAperture,
+                               kDefaultNarrowestAperture);
+    return;
+  }
+  const double widest = lens.apertures(0);
+  const double last = lens.apertures(lens.apertures_size() - 1);
+  const double narrowest =
+      lens.apertures_size() >= 2 && IsPlausibleAperture(last) && last >= widest
+          ? last
+          : kDefaultNarrowestAperture;
+  accessor->SetLensApertures(widest, narrowest);
+}
+
 void RegenerateLists(Lens* lens, const Camera& camera) {
   LensAccessor accessor(lens);
   accessor.RegenerateFocals(
       camera.has_focal_multiplier() ? camera.focal_multiplier() : 1.0);
-  accessor.SetApertureRange(2.8, 22.0);
+  RegenerateApertures(&accessor);
   accessor.SetDistanceRange(0.1, 100.0);
 }
 

@@ -26,8 +26,11 @@ void RemoveLens(Equipment* equipment, int index);
 // Appends a copy of `tmpl`. With `tmpl_lens` a copy of that lens is appended
 // too, paired with the new camera, and its wheel lists are regenerated
 // (focals from its min/max focal with the camera's multiplier when that is
-// set, apertures f/2.8 to f/22, distances 0.1 m to 100 m in the current unit
-// system). Without it the camera comes unpaired. Returns the new camera.
+// set; apertures from the lens's own widest f-number, the first of its
+// `apertures`, to its narrowest, the last when there are two, else f/22,
+// and f/2.8 to f/22 when it names none; distances 0.1 m to 100 m in the
+// current unit system). Without it the camera comes unpaired. Returns the new
+// camera.
 Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
                   const Lens* tmpl_lens);
 

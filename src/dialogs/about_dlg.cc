@@ -60,7 +60,9 @@ bool CAboutDlg::OnInitDialog() {
       ReplacePlaceholder(version_text_.text(), "%1", kVersion));
   version_label_.Create(this, kIdVersion, layout.version);
   licence_label_.set_style(CCustomStatic::kStyleItalic);
-  licence_label_.SetText(licence_text_.text());
+  // Like a message, a licence line too wide for the screen wraps at spaces.
+  licence_label_.SetText(licence_label_.WrappedToWidth(licence_text_.text(),
+                                                       layout.licence.Width()));
   licence_label_.Create(this, kIdLicence, layout.licence);
   ok_button_.SetText(ok_text_.text());
   ok_button_.Create(this, kIdOk, layout.ok_button);

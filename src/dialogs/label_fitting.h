@@ -8,15 +8,11 @@
 
 namespace zorvanel {
 
-// `text` with the space nearest its middle made a line break ("\r\n");
-// empty when it has no space.
-std::string BrokenNearMiddle(const std::string& text);
-
 // Gives an italic label `text` so that it fits `box` where it can. Labels do
 // not wrap, and a comment in another language, or on a small screen, can be
-// wider than the label. One line too wide is broken in two when two lines
-// fit; failing that the smaller normal style is used, so that as much as
-// possible shows.
+// wider than the label. A line too wide is wrapped at spaces into even
+// lines when they fit the box; failing that the smaller normal style is
+// used, wrapped too, so that as much as possible shows.
 void SetFittingText(CCustomStatic& label, const std::string& text, Size box);
 
 }  // namespace zorvanel

@@ -45,7 +45,10 @@ bool CMessageBox::OnInitDialog() {
   const Size client = ClientRect().GetSize();
 
   message_label_.set_style(CCustomStatic::kStyleItalic);
-  message_label_.SetText(message_.text());
+  // Labels do not wrap; a message line wider than the screen (a long
+  // translation, a small screen) is broken at spaces and the box grows.
+  message_label_.SetText(
+      message_label_.WrappedToWidth(message_.text(), client.width));
   const int message_height = message_label_.MeasureText().height;
   const MessageBoxLayout layout =
       Layout(client, Scale(), message_height, kind_);

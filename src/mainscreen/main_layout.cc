@@ -9,6 +9,10 @@
 namespace zorvanel {
 namespace {
 
+// Design x where the panel's display glass ends on the right (the frame
+// starts at 472), less a little air.
+constexpr int kDisplayTextRight = 468;
+
 // Design x of the four tick marks on a 480-pixel ring.
 constexpr int kTickLeftEnd = 15;
 constexpr int kTickQuarter = 127;
@@ -37,9 +41,10 @@ void LayOutPanel(MainLayout& l) {
   l.max_label = Rect{s(280) + px, s(75), labels_right, s(163)};
   l.fourth_label = Rect{s(280) + px, s(110), labels_right, s(163)};
   const int values_left = s(5) + s(70) + s(280) + px;
-  l.near_value = Rect{values_left, s(40), l.width, s(70)};
-  l.far_value = Rect{values_left, s(75), l.width, s(105)};
-  l.fourth_value = Rect{values_left, s(110), l.width, s(140)};
+  const int values_right = s(kDisplayTextRight) + px;
+  l.near_value = Rect{values_left, s(40), values_right, s(70)};
+  l.far_value = Rect{values_left, s(75), values_right, s(105)};
+  l.fourth_value = Rect{values_left, s(110), values_right, s(140)};
   l.camera_line = Rect{s(10), s(5), l.width - s(10), s(40)};
 }
 
@@ -82,17 +87,22 @@ void LayOutWheelMarks(MainLayout& l) {
                  Point{c - s(5), y + s(-2)}},
         TickMark{Point{d, y + s(5)}, Point{d, y}, Point{d - s(10), y + s(-5)}},
     };
+    const int left_end = s(3) + s(10) + a;
+    const int quarter = b + s(3) + s(5);
+    const int three_quarters = c - s(3) - s(5);
+    const int right_end = d - s(3) - s(10);
+    // The outer values stop short of the quarter ticks; the two inner ones
+    // share the middle of the ring.
+    const int middle = l.width / 2;
     l.reference_slots[i] = {
-        ReferenceSlot{
-            Rect{s(3) + s(10) + a, y + s(-8) + s(-5), l.width, l.height},
-            kTextLeft, 0.0f},
-        ReferenceSlot{
-            Rect{b + s(3) + s(5), y + s(-8) + s(-2), l.width, l.height},
-            kTextLeft, e_b},
-        ReferenceSlot{Rect{0, y + s(-8) + s(-2), c - s(3) - s(5), l.height},
-                      kTextRight, e_c},
-        ReferenceSlot{Rect{0, y + s(-8) + s(-5), d - s(3) - s(10), l.height},
-                      kTextRight, 100.0f},
+        ReferenceSlot{Rect{left_end, y + s(-8) + s(-5), l.width, l.height},
+                      kTextLeft, 0.0f, b - s(3) - left_end},
+        ReferenceSlot{Rect{quarter, y + s(-8) + s(-2), l.width, l.height},
+                      kTextLeft, e_b, middle - s(3) - quarter},
+        ReferenceSlot{Rect{0, y + s(-8) + s(-2), three_quarters, l.height},
+                      kTextRight, e_c, three_quarters - (middle + s(3))},
+        ReferenceSlot{Rect{0, y + s(-8) + s(-5), right_end, l.height},
+                      kTextRight, 100.0f, right_end - (c + s(3))},
     };
   }
 }

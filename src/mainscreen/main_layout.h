@@ -17,11 +17,14 @@ inline constexpr int kDistanceWheel = 2;
 using TickMark = std::array<Point, 3>;
 
 // Where one of the four reference values of a wheel goes: its rectangle, its
-// alignment and the wheel percentage whose value it shows.
+// alignment and the wheel percentage whose value it shows. The rectangle
+// runs to the screen's edge; `room` is the width the text may take before
+// it would reach the next tick mark or its neighbour's half of the ring.
 struct ReferenceSlot {
   Rect rect;
   int format = 0;
   float percent = 0.0f;
+  int room = 0;
 };
 
 // Geometry of the main screen for a client area of width x height pixels at
@@ -52,6 +55,8 @@ struct MainLayout {
   Rect min_label;
   Rect max_label;
   Rect fourth_label;
+  // The three values right of the labels end inside the display's glass,
+  // short of the panel's frame.
   Rect near_value;
   Rect far_value;
   Rect fourth_value;

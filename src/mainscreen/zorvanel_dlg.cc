@@ -317,28 +317,28 @@ void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
 
 void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
+  auto draw = [&](const std::string& text, const Rect& r, int format,
+                  const Font& font, Colour colour) {
+    fitter_.Draw(canvas, text, r, format, font, colour);
+  };
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
-    canvas.DrawText(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
-    canvas.DrawText(min_label_.text(), l.min_label, kTextRight, font,
-                    kPanelText);
-    canvas.DrawText(results_.near_limit.Format(), l.near_value, kTextLeft, font,
-                    kPanelText);
-    canvas.DrawText(max_label_.text(), l.max_label, kTextRight, font,
-                    kPanelText);
-    canvas.DrawText(results_.far_limit.Format(), l.far_value, kTextLeft, font,
-                    kPanelText);
-    canvas.DrawText(FourthLabel(), l.fourth_label, kTextRight, font,
-                    kPanelText);
-    canvas.DrawText(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
+    draw(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
+    draw(min_label_.text(), l.min_label, kTextRight, font, kPanelText);
+    draw(results_.near_limit.Format(), l.near_value, kTextLeft, font,
+         kPanelText);
+    draw(max_label_.text(), l.max_label, kTextRight, font, kPanelText);
+    draw(results_.far_limit.Format(), l.far_value, kTextLeft, font, kPanelText);
+    draw(FourthLabel(), l.fourth_label, kTextRight, font, kPanelText);
+    draw(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
   }
   if (fonts.big_screen != nullptr) {
-    canvas.DrawText(LargeValue(), l.large_value, kTextCentre, *fonts.big_screen,
-                    kPanelText);
+    draw(LargeValue(), l.large_value, kTextCentre, *fonts.big_screen,
+         kPanelText);
   }
   if (fonts.camera_screen != nullptr) {
-    canvas.DrawText(camera_line_, l.camera_line, kTextCentre,
-                    *fonts.camera_screen, kWhite);
+    draw(camera_line_, l.camera_line, kTextCentre, *fonts.camera_screen,
+         kWhite);
   }
 }
 
@@ -349,12 +349,12 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
   const std::string* values[kWheelCount] = {
       &results_.focal_text, &results_.aperture_text, &results_.distance_text};
   for (int i = 0; i < kWheelCount; ++i) {
-    canvas.DrawText(captions[i]->text(), layout_.caption_rects[i],
-                    kTextRight | kTextVCentre, *fonts.main, kWhite);
+    fitter_.Draw(canvas, captions[i]->text(), layout_.caption_rects[i],
+                 kTextRight | kTextVCentre, *fonts.main, kWhite);
     Rect value_rect = layout_.value_rects[i];
     value_rect.right = layout_.value_text_right;
-    canvas.DrawText(*values[i], value_rect, kTextLeft | kTextVCentre,
-                    *fonts.main, kWhite);
+    fitter_.Draw(canvas, *values[i], value_rect, kTextLeft | kTextVCentre,
+                 *fonts.main, kWhite);
   }
 }
 
@@ -375,8 +375,8 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
     if (fonts.wheel != nullptr) {
       for (int slot = 0; slot < 4; ++slot) {
         const ReferenceSlot& s = l.reference_slots[i][slot];
-        canvas.DrawText(reference_texts_[i][slot], s.rect, s.format,
-                        *fonts.wheel, kWhite);
+        fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
+                     *fonts.wheel, kWhite, s.room);
       }
     }
   }

@@ -11,6 +11,7 @@
 #include "mainscreen/main_layout.h"
 #include "optics/depth_of_field.h"
 #include "platform/geometry.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 
@@ -129,6 +130,8 @@ class CZorvanelDlg : public CBaseDlg {
   std::string camera_line_;
   std::array<std::array<std::string, 4>, kWheelCount> reference_texts_;
   Fonts fonts_;
+  // Every text of the screen is drawn through it: none is ever cut off.
+  TextFitter fitter_;
   // The panel and wheel pictures at this screen's sizes (made at layout).
 
   TranslatedString focal_label_;

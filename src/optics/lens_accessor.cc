@@ -82,6 +82,17 @@ void LensAccessor::SetApertureRange(double min, double max) {
   for (const ApertureValue& v : range) lens_->add_apertures(v.GetNominal());
 }
 
+void LensAccessor::SetLensApertures(double widest, double narrowest) {
+  if (lens_ == nullptr) return;
+  lens_->clear_apertures();
+  lens_->add_apertures(widest);
+  for (const ApertureValue& mark : ApertureSeries()) {
+    if (mark.GetNominal() > widest && mark.GetNominal() < narrowest)
+      lens_->add_apertures(mark.GetNominal());
+  }
+  if (narrowest > widest) lens_->add_apertures(narrowest);
+}
+
 void LensAccessor::SetDistanceRange(double min_metres, double max_metres) {
   if (lens_ == nullptr) return;
   std::vector<DistanceValue> range;

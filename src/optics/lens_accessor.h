@@ -47,6 +47,10 @@ class LensAccessor {
   // standard series from min to max; distances by the metres of the series
   // of the current unit system; focals by a generated range.
   void SetApertureRange(double min, double max);
+  // Apertures of a lens whose ends are known: `widest` and `narrowest` as
+  // they are (a lens's own f/1.7 or f/3.3 is not a standard mark) and the
+  // standard marks strictly between them.
+  void SetLensApertures(double widest, double narrowest);
   void SetDistanceRange(double min_metres, double max_metres);
   void SetFocalRange(double min, double max, double multiplier);
   // SetFocalRange over the lens's own min_focal..max_focal.

@@ -1,5 +1,6 @@
 #include "platform/font.h"
 
+#include <hb-ot.h>
 #include <pango/pangocairo.h>
 #include <strings.h>
 
@@ -33,6 +34,32 @@ int CellPixels(const FaceMetrics& m) {
   return static_cast<int>(std::lround(m.ascent) + std::lround(m.descent));
 }
 
+// The face's Windows ascent and descent (usWinAscent, usWinDescent) as
+// fractions of the em, or false when it has none. The device measured a
+// font's cell with these; Pango and FreeType use the typographic ones when
+// a face asks for them, and Wine's Tahoma does: its cell would come out a
+// fifth shorter, and a font asked for by cell height a fifth larger.
+bool WindowsCell(PangoFont* font, double* ascent, double* descent) {
+  hb_font_t* shaping = pango_font_get_hb_font(font);
+  if (shaping == nullptr) return false;
+  hb_face_t* face = hb_font_get_face(shaping);
+  const unsigned int units = hb_face_get_upem(face);
+  // A font of the bare face, scaled to its own units.
+  hb_font_t* unscaled = hb_font_create(face);
+  hb_position_t up = 0;
+  hb_position_t down = 0;
+  const bool found =
+      hb_ot_metrics_get_position(
+          unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_ASCENT, &up) &&
+      hb_ot_metrics_get_position(
+          unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_DESCENT, &down);
+  hb_font_destroy(unscaled);
+  if (!found || units == 0 || up + std::abs(down) <= 0) return false;
+  *ascent = static_cast<double>(up) / units;
+  *descent = static_cast<double>(std::abs(down)) / units;
+  return true;
+}
+
 FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
   pango_font_description_set_absolute_size(description,
                                            em_pixels * PANGO_SCALE);
@@ -40,10 +67,17 @@ FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
   PangoFont* font = pango_context_load_font(SharedTextContext(), description);
   if (font == nullptr) return result;
   PangoFontMetrics* metrics = pango_font_get_metrics(font, nullptr);
-  result.ascent =
-      pango_font_metrics_get_ascent(metrics) / static_cast<double>(PANGO_SCALE);
-  result.descent = pango_font_metrics_get_descent(metrics) /
-                   static_cast<double>(PANGO_SCALE);
+  double ascent = 0;
+  double descent = 0;
+  if (WindowsCell(font, &ascent, &descent)) {
+    result.ascent = ascent * em_pixels;
+    result.descent = descent * em_pixels;
+  } else {
+    result.ascent = pango_font_metrics_get_ascent(metrics) /
+                    static_cast<double>(PANGO_SCALE);
+    result.descent = pango_font_metrics_get_descent(metrics) /
+                     static_cast<double>(PANGO_SCALE);
+  }
   result.average_char_width =
       pango_font_metrics_get_approximate_char_width(metrics) /
       static_cast<double>(PANGO_SCALE);
@@ -90,9 +124,15 @@ int PointsToHeight(int points, int scale) {
 }
 
 std::string Font::ResolveFace(const std::string& face) {
-  if (face.empty() || strcasecmp(face.c_str(), "Tahoma") == 0 ||
-      strcasecmp(face.c_str(), "Arial") == 0) {
-    return "DejaVu Sans";
+  // The layouts were drawn for these two faces' widths: Wine's Tahoma (the
+  // program's own font file, see RegisterProgramFonts) and Liberation Sans
+  // keep them; DejaVu Sans is about 12 % wider and only stands in when
+  // neither is installed, or for a character they lack.
+  if (face.empty() || strcasecmp(face.c_str(), "Tahoma") == 0) {
+    return "Tahoma,DejaVu Sans";
+  }
+  if (strcasecmp(face.c_str(), "Arial") == 0) {
+    return "Liberation Sans,DejaVu Sans";
   }
   return face;
 }

@@ -34,9 +34,10 @@ struct FontSpec {
 int PointsToHeight(int points, int scale);
 
 // A font made from a FontSpec through Pango and fontconfig. Face names of the
-// original device are mapped to installed faces ("Tahoma" and "Arial" become
-// DejaVu Sans); any other name goes to fontconfig as it is, which falls back
-// to a face that has the glyphs.
+// original device are mapped to faces of the same widths: "Tahoma" to Wine's
+// Tahoma, "Arial" to Liberation Sans, each backed by DejaVu Sans; any other
+// name goes to fontconfig as it is, which falls back to a face that has the
+// glyphs.
 class Font {
  public:
   explicit Font(const FontSpec& request);
@@ -58,7 +59,8 @@ class Font {
   // fonts apart even when one is made where another was freed.
   uint64_t serial() const { return serial_; }
 
-  // The installed face a requested face name resolves to.
+  // The installed faces (a Pango family list, best first) a requested face
+  // name resolves to.
   static std::string ResolveFace(const std::string& face);
 
  private:

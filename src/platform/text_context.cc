@@ -1,6 +1,7 @@
 #include "platform/text_context.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 #include <glib.h>
 #include <pango/pangocairo.h>
 
@@ -12,9 +13,31 @@
 
 namespace zorvanel {
 
+namespace {
+
+// Wine's Tahoma is not in fontconfig's font folders: it ships for Wine's
+// own use. Made known to this process only, it gives "Tahoma" the real
+// face's widths, which the screens' boxes were sized for.
+constexpr const char* kProgramFontFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+void RegisterProgramFonts() {
+  FcConfig* config = FcConfigGetCurrent();
+  for (const char* file : kProgramFontFiles) {
+    // A missing file leaves the fallback face; nothing else to do.
+    FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(file));
+  }
+}
+
+}  // namespace
+
 PangoContext* SharedTextContext() {
   // Lives for the whole process, like the font map it belongs to.
   static PangoContext* const context = [] {
+    // Before the font map exists, so its first font list has them.
+    RegisterProgramFonts();
     PangoContext* created =
         pango_font_map_create_context(pango_cairo_font_map_get_default());
     cairo_font_options_t* options = cairo_font_options_create();

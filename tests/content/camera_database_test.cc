@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -17,6 +19,7 @@
 namespace zorvanel {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 Equipment LoadShippedDatabase() {
@@ -83,7 +86,8 @@ TEST_F(ShippedDatabaseTest, KitLensesArePairedBothWays) {
     EXPECT_TRUE(used_lenses.insert(k).second)
         << "lens " << k << " is shared by two cameras";
   }
-  // Every lens belongs to the camera that names it, and has a usable range.
+  // Every lens belongs to the camera that names it, and has a usable range
+  // and its own widest f-number (then its narrowest, when not f/22).
   for (int k = 0; k < database_.lenses_size(); ++k) {
     const Lens& lens = database_.lenses(k);
     const int c = lens.camera_index();
@@ -92,6 +96,27 @@ TEST_F(ShippedDatabaseTest, KitLensesArePairedBothWays) {
     EXPECT_EQ(database_.cameras(c).lens_index(), k) << lens.model();
     EXPECT_GT(lens.min_focal(), 0.0) << lens.model();
     EXPECT_GE(lens.max_focal(), lens.min_focal()) << lens.model();
+    ASSERT_GE(lens.apertures_size(), 1) << lens.model();
+    EXPECT_LE(lens.apertures_size(), 2) << lens.model();
+    EXPECT_GE(lens.apertures(0), 0.95) << lens.model();
+    EXPECT_GE(lens.apertures(lens.apertures_size() - 1), lens.apertures(0))
+        << lens.model();
+  }
+}
+
+// Two different kit lenses must not read alike: one name, one lens.
+TEST_F(ShippedDatabaseTest, EachLensNameStandsForOneLens) {
+  std::map<std::string, const Lens*> by_name;
+  for (const Lens& lens : database_.lenses()) {
+    const auto [it, first] =
+        by_name.emplace(lens.maker() + " " + lens.model(), &lens);
+    if (first) continue;
+    const Lens& other = *it->second;
+    EXPECT_TRUE(other.min_focal() == lens.min_focal() &&
+                other.max_focal() == lens.max_focal() &&
+                std::equal(other.apertures().begin(), other.apertures().end(),
+                           lens.apertures().begin(), lens.apertures().end()))
+        << "\"" << it->first << "\" names two different lenses";
   }
 }
 
@@ -101,9 +126,10 @@ TEST_F(ShippedDatabaseTest, CirclesOfConfusionAndMultipliersAreSensible) {
     EXPECT_GE(coc, 0.004) << camera.maker() << " " << camera.model();
     EXPECT_LE(coc, 0.06) << camera.maker() << " " << camera.model();
     // Both come from one diagonal: coc = d / 1500 and m = 43.27 / d, so
-    // coc * m * 1500 is 43.27 up to the rounding of coc to 0.001 mm.
+    // coc * m * 1500 is 43.27 up to the roundings (coc to 0.001 mm, m to
+    // 0.01 or a full frame's 1.0).
     const double diagonal = 43.27 / camera.focal_multiplier();
-    EXPECT_NEAR(coc, diagonal / 1500.0, 0.0005 + 1e-9) << camera.model();
+    EXPECT_NEAR(coc, diagonal / 1500.0, 0.0007) << camera.model();
     EXPECT_FALSE(camera.has_displayed_focal()) << camera.model();
   }
 }
@@ -114,25 +140,27 @@ TEST_F(ShippedDatabaseTest, WellKnownBodiesHaveTheExpectedValues) {
     const char* maker;
     const char* model;
     double coc;         // diagonal / 1500, to 0.001 mm
-    double multiplier;  // 43.27 / diagonal
+    double multiplier;  // 43.27 / diagonal, to 0.01; full frame 1.0
   };
   const Expected kBodies[] = {
       // 36 x 24: diagonal 43.267
-      {"Canon", "EOS 5D Mark IV", 0.029, 1.000},
+      {"Canon", "EOS 5D Mark IV", 0.029, 1.0},
+      // 35.6 x 23.8: diagonal 42.823, still a full frame
+      {"Panasonic", "Lumix S5", 0.029, 1.0},
       // 23.5 x 15.6: diagonal 28.207
-      {"Nikon", "D5600", 0.019, 1.534},
-      {"Sony", "Alpha 6400", 0.019, 1.534},
+      {"Nikon", "D5600", 0.019, 1.53},
+      {"Sony", "Alpha 6400", 0.019, 1.53},
       // 22.3 x 14.9: diagonal 26.820
-      {"Canon", "EOS 250D", 0.018, 1.613},
+      {"Canon", "EOS 250D", 0.018, 1.61},
       // 17.3 x 13: diagonal 21.640
-      {"Olympus", "E-M10 Mark IV", 0.014, 2.000},
-      {"Panasonic", "Lumix G9", 0.014, 2.000},
+      {"Olympus", "E-M10 Mark IV", 0.014, 2.0},
+      {"Panasonic", "Lumix G9", 0.014, 2.0},
       // 13.2 x 8.8: diagonal 15.864
-      {"Sony", "Cyber-shot RX100 VII", 0.011, 2.728},
+      {"Sony", "Cyber-shot RX100 VII", 0.011, 2.73},
       // 6.17 x 4.55: diagonal 7.666
-      {"Nikon", "Coolpix P1000", 0.005, 5.644},
+      {"Nikon", "Coolpix P1000", 0.005, 5.64},
       // 43.8 x 32.9: diagonal 54.780
-      {"Fujifilm", "GFX 100S", 0.037, 0.790},
+      {"Fujifilm", "GFX 100S", 0.037, 0.79},
   };
   for (const Expected& expected : kBodies) {
     const Camera* camera =
@@ -140,7 +168,7 @@ TEST_F(ShippedDatabaseTest, WellKnownBodiesHaveTheExpectedValues) {
     ASSERT_NE(camera, nullptr) << expected.maker << " " << expected.model;
     EXPECT_DOUBLE_EQ(camera->circle_of_confusion(), expected.coc)
         << expected.model;
-    EXPECT_NEAR(camera->focal_multiplier(), expected.multiplier, 0.001)
+    EXPECT_DOUBLE_EQ(camera->focal_multiplier(), expected.multiplier)
         << expected.model;
   }
 }
@@ -151,9 +179,10 @@ TEST_F(ShippedDatabaseTest, KitAndBuiltInLensesComeWithTheirCameras) {
   ASSERT_GE(body->lens_index(), 0);
   const Lens& kit = database_.lenses(body->lens_index());
   EXPECT_EQ(kit.maker(), "Canon");
-  EXPECT_EQ(kit.model(), "EF-S 18-55mm f/4-5.6 IS STM");
+  EXPECT_EQ(kit.model(), "EF-S 18-55 f/4 IS STM");
   EXPECT_EQ(kit.min_focal(), 18.0);
   EXPECT_EQ(kit.max_focal(), 55.0);
+  EXPECT_THAT(kit.apertures(), ElementsAre(4.0));
 
   // A compact's own lens carries the camera's name, so the main screen
   // shows the camera's full name for the pair.
@@ -165,6 +194,7 @@ TEST_F(ShippedDatabaseTest, KitAndBuiltInLensesComeWithTheirCameras) {
   EXPECT_EQ(built_in.model(), "Cyber-shot RX100 VII");
   EXPECT_EQ(built_in.min_focal(), 9.0);
   EXPECT_EQ(built_in.max_focal(), 72.0);
+  EXPECT_THAT(built_in.apertures(), ElementsAre(2.8, 11.0));
 
   // A prime stores the same length at both ends.
   const Camera* prime = FindCamera(database_, "Fujifilm", "X100VI");
@@ -190,8 +220,8 @@ TEST(CameraListTest, ReadsEveryFormOfLine) {
       "# a comment\n"
       "\n"
       "  Acme | Z100 | 36x24  \n"
-      "Acme | Pocket | d7.66 | built-in | 4.5-108\n"
-      "Bolt | B1 | 23.5x15.6 | Bolt | 23mm f/2 | 23\n",
+      "Acme | Pocket | d7.66 | built-in | 4.5-108 | f/3.3 | f/8\n"
+      "Bolt | B1 | 23.5x15.6 | Bolt | 23mm f/2 | 23 | f/2\n",
       &error);
   ASSERT_TRUE(entries) << error;
   ASSERT_EQ(entries->size(), 3u);
@@ -208,11 +238,15 @@ TEST(CameraListTest, ReadsEveryFormOfLine) {
   EXPECT_EQ((*entries)[1].lens->model, "Pocket");
   EXPECT_EQ((*entries)[1].lens->min_focal, 4.5);
   EXPECT_EQ((*entries)[1].lens->max_focal, 108.0);
+  EXPECT_EQ((*entries)[1].lens->widest_aperture, 3.3);
+  EXPECT_EQ((*entries)[1].lens->narrowest_aperture, 8.0);
 
   ASSERT_TRUE((*entries)[2].lens);
   EXPECT_EQ((*entries)[2].lens->model, "23mm f/2");
   EXPECT_EQ((*entries)[2].lens->min_focal, 23.0);
   EXPECT_EQ((*entries)[2].lens->max_focal, 23.0);
+  EXPECT_EQ((*entries)[2].lens->widest_aperture, 2.0);
+  EXPECT_FALSE((*entries)[2].lens->narrowest_aperture);
 }
 
 // A mistake in the list must stop the build with the line, not ship a
@@ -235,6 +269,10 @@ TEST(CameraListTest, RejectsMalformedLinesNamingTheLine) {
       {"Acme | Z100 | 36x24 | built-in | 0", "focal"},
       {"Acme | Z100 | 36x24 | built-in | 18-", "focal"},
       {"Acme | Z100 | 36x24 | Acme | | 18-55", "lens model"},
+      {"Acme | Z100 | 36x24 | built-in | 18-55 | 3.5", "aperture"},
+      {"Acme | Z100 | 36x24 | Acme | 18-55mm | 18-55 | f/0", "aperture"},
+      {"Acme | Z100 | 36x24 | built-in | 18-55 | f/8 | f/2.8", "narrowest"},
+      {"Acme | Z100 | 36x24 | built-in | 18-55 | f/2 | f/8 | f/16", "fields"},
   };
   for (const auto& bad : kBad) {
     std::string error;

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "data/data_root.h"
@@ -282,6 +283,32 @@ TEST(EquipmentOperationsTest, AddCameraUsesTheMultiplierOnlyWhenSet) {
                                         38.667, 42.667, 46.667, 50.667, 55.333};
   EXPECT_THAT(equipment.lenses(0).focals(),
               Pointwise(DoubleNear(0.001), expected));
+}
+
+// A database lens names its widest f-number and, unless it is f/22, its
+// narrowest; the wheel offers exactly those ends and the marks between.
+TEST(EquipmentOperationsTest, AddCameraGivesTheLensItsOwnApertures) {
+  const auto apertures_after_pick = [](std::vector<double> named) {
+    Equipment equipment;
+    Lens kit;
+    for (double f_number : named) kit.add_apertures(f_number);
+    AddCamera(&equipment, Camera(), &kit);
+    const auto& list = equipment.lenses(0).apertures();
+    return std::vector<double>(list.begin(), list.end());
+  };
+  EXPECT_THAT(apertures_after_pick({1.7, 8}),
+              ElementsAre(1.7, 1.8, 2, 2.2, 2.5, 2.8, 3.2, 3.5, 4, 4.5, 5, 5.6,
+                          6.3, 7.1, 8));
+  const std::vector<double> from_f35 = apertures_after_pick({3.5});
+  EXPECT_EQ(from_f35.front(), 3.5);
+  EXPECT_EQ(from_f35.back(), 22);
+  EXPECT_EQ(from_f35.size(), 17u);
+  // A damaged database: an unusable widest end gives the usual list, an
+  // unusable narrowest end f/22.
+  const std::vector<double> usual = apertures_after_pick({});
+  EXPECT_EQ(usual.size(), 19u);
+  EXPECT_EQ(apertures_after_pick({std::nan("")}), usual);
+  EXPECT_EQ(apertures_after_pick({4, 2}).back(), 22);
 }
 
 TEST(EquipmentOperationsTest, AddCameraAloneComesUnpaired) {

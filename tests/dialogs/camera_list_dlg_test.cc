@@ -15,6 +15,7 @@
 #include "data/data_root.h"
 #include "data/equipment.h"
 #include "dialog_harness.h"
+#include "message_text.h"
 #include "dialogs/message_box.h"
 
 namespace zorvanel {
@@ -280,7 +281,8 @@ TEST_F(DatabasePick, EachRowOfAReturningMakerListsItsOwnCameras) {
 TEST_F(DatabasePick, CancelOrAMissingFileLeavesTheCreationOpen) {
   RunPick("dump\nkey enter\ndump\nclick 2\n");
   EXPECT_EQ(Dumps().at(0)["title"], "Error");
-  EXPECT_EQ(Control(Dumps().at(0), CMessageBox::kIdMessage)["text"],
+  EXPECT_EQ(zorvanel::testing::Unwrapped(
+                Control(Dumps().at(0), CMessageBox::kIdMessage)["text"]),
             "The file CameraDB.ptb is missing or corrupted");
   EXPECT_EQ(Dumps().at(1)["dialog"], "CCameraCreationModeDlg");
 

@@ -10,6 +10,7 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
+#include "message_text.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialog_harness.h"
+#include "message_text.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "i18n/translated_string.h"
@@ -60,7 +61,8 @@ TEST_F(EditCameraRun, ANewCameraCannotBeConfirmedWithoutCircleOfConfusion) {
   EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdFocalButton),
             "Real 35 mm is displayed 35 mm");
   EXPECT_EQ(Dumps()[1]["title"], "Mandatory value");
-  EXPECT_EQ(TextOf(1, kMessage), "The circle of confusion is mandatory.");
+  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(1, kMessage)),
+            "The circle of confusion is mandatory.");
   ASSERT_NE(editor.camera(), nullptr);
   EXPECT_FALSE(editor.camera()->has_circle_of_confusion());
 }
@@ -114,11 +116,13 @@ TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
                       "type 0.01\nclick 1022\ntype 10000\nkey enter\n"
                       "soft left\n"),
             kIdOk);
-  EXPECT_EQ(TextOf(0, kMessage), "Focal values must be greater than 0.01 mm.");
+  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(0, kMessage)),
+            "Focal values must be greater than 0.01 mm.");
   EXPECT_EQ(TextOf(1, kField1), "0.005");
   EXPECT_EQ(TextOf(2, kMessage),
             "Focal values must be between\r\n0.01 mm and 10000 mm.");
-  EXPECT_EQ(TextOf(3, kMessage), "Focal values must be greater than 0.01 mm.");
+  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(3, kMessage)),
+            "Focal values must be greater than 0.01 mm.");
   EXPECT_EQ(camera_.displayed_focal(), 10000.0);
   EXPECT_DOUBLE_EQ(camera_.focal_multiplier(), 1e6);
 }
@@ -135,7 +139,8 @@ TEST_F(EditCameraRun, RefusalIsTranslatedBeforeTheValueGoesIn) {
   RunEditor("click 1001\nclick 1021\ntype 0.005\nkey enter\ndump\n");
   GetTranslator().Clear();
   RetranslateAll();
-  EXPECT_EQ(TextOf(0, kMessage), "Les focales doivent dépasser 0.01 mm.");
+  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(0, kMessage)),
+            "Les focales doivent dépasser 0.01 mm.");
   EXPECT_FALSE(camera_.has_focal_multiplier());
 }
 

@@ -65,14 +65,6 @@ TEST(EditValueLayout, HalfScaleRoundsEachNumberDown) {
   EXPECT_EQ(half.cancel_button, Rect::FromXYWH(133, 99, 80, 35));
 }
 
-TEST(LabelFitting, BreaksAtTheSpaceNearestTheMiddle) {
-  // 37 characters, middle 18: the spaces at 16 and 21 are 2 and 3 away.
-  EXPECT_EQ(BrokenNearMiddle("Please enter the name of your camera."),
-            "Please enter the\r\nname of your camera.");
-  EXPECT_EQ(BrokenNearMiddle("a b"), "a\r\nb");
-  EXPECT_EQ(BrokenNearMiddle("Manufacturer"), "");
-}
-
 // Notes whether the keyboard was up right after the dialog opened.
 class ObservedEntry : public CEditValueDlg {
  public:

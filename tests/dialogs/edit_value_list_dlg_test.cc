@@ -159,10 +159,10 @@ int TextHeight(const Image& image, int left, int top, int right, int bottom) {
 
 TEST_F(EditValueListRun, LongValuesShrinkToFitTheNarrowList) {
   // The list is 180 pixels wide from x = 10: "100 mm" fits in the row font,
-  // "10000 mm" does not and is drawn smaller rather than cut at the frame.
+  // "1000000 mm" does not and is drawn smaller rather than cut at the frame.
   CEditValueListDlg dlg(ValueKind::kFocal);
   dlg.AppendValue(100.0);
-  dlg.AppendValue(10000.0);
+  dlg.AppendValue(1000000.0);
   const std::string path = ::testing::TempDir() + "/value_list_fit.png";
   Run(dlg, "shot " + path + "\nsoft right\n");
   const std::unique_ptr<Image> shot = Image::LoadPng(path);

@@ -91,6 +91,24 @@ TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
   EXPECT_EQ(Control(dump_, 2)["text"], "Non");
 }
 
+TEST_F(MessageBoxTest, ALineTooWideWrapsAtSpacesAndTheBoxGrows) {
+  const std::string line = "Focal values must be greater than 0.01 mm.";
+  CMessageBox one_line(CMessageBox::kOk, "Error", "Short.");
+  Run(one_line, "dump\nclick 1\n");
+  const int short_height = RectOf(Control(dump_, 1022))[3];
+
+  CMessageBox box(CMessageBox::kOk, "Error", line + " " + line);
+  out_.str("");
+  Run(box, "dump\nclick 1\n");
+  const std::string shown = Control(dump_, 1022)["text"];
+  EXPECT_NE(shown.find("\r\n"), std::string::npos) << shown;
+  // Nothing lost, broken at spaces only.
+  EXPECT_EQ(zorvanel::testing::Unwrapped(shown), line + " " + line);
+  const std::vector<int> message = RectOf(Control(dump_, 1022));
+  EXPECT_GE(message[3], 2 * short_height);
+  EXPECT_EQ(RectOf(Control(dump_, 1))[1], message[1] + message[3] + 10);
+}
+
 TEST_F(MessageBoxTest, EscapeCancels) {
   CMessageBox box(CMessageBox::kOkCancel, "Error", "Sure?");
   EXPECT_EQ(Run(box, "key escape\n"), 2);

@@ -206,8 +206,8 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
   return *fixtures;
 }
 
-// Two makers in runs; "Lumo L2" comes with an 18-55 mm kit lens, "Acme Z100"
-// with its built-in 6-24 mm zoom.
+// Two makers in runs; "Lumo L2" comes with an 18-55 mm f/3.5 kit lens, "Acme
+// Z100" with its built-in 6-24 mm f/1.8 zoom that stops at f/8.
 Equipment SmallCameraDatabase() {
   Equipment db;
   struct Entry {
@@ -230,17 +230,19 @@ Equipment SmallCameraDatabase() {
     camera->set_displayed_focal(35.0);
   }
   const auto add_lens = [&db](int camera, const char* maker, const char* model,
-                              double min, double max) {
+                              double min, double max,
+                              std::initializer_list<double> apertures) {
     Lens* lens = db.add_lenses();
     lens->set_maker(maker);
     lens->set_model(model);
     lens->set_min_focal(min);
     lens->set_max_focal(max);
+    for (double f_number : apertures) lens->add_apertures(f_number);
     lens->set_camera_index(camera);
     db.mutable_cameras(camera)->set_lens_index(db.lenses_size() - 1);
   };
-  add_lens(0, "Acme", "Z100", 6.0, 24.0);
-  add_lens(3, "Lumo", "18-55", 18.0, 55.0);
+  add_lens(0, "Acme", "Z100", 6.0, 24.0, {1.8, 8.0});
+  add_lens(3, "Lumo", "18-55", 18.0, 55.0, {3.5});
   return db;
 }
 

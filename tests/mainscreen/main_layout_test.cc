@@ -27,7 +27,7 @@ TEST(MainLayoutTest, PortraitDesignScreen) {
   EXPECT_EQ(l.wheel_tops, (std::array<int, 3>{230, 346, 462}));
   EXPECT_EQ(l.panel, (Rect{0, 0, 480, 163}));
   EXPECT_EQ(l.panel_tap_split, 290);
-  EXPECT_EQ(l.near_value, (Rect{355, 40, 480, 70}));
+  EXPECT_EQ(l.near_value, (Rect{355, 40, 468, 70}));  // inside the glass
   EXPECT_EQ(l.camera_line, (Rect{10, 5, 470, 40}));
 }
 

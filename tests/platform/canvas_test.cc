@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include <gtest/gtest.h>
+#include <pango/pango.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,8 @@
 
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/text_context.h"
+#include "platform/text_fitter.h"
 
 namespace zorvanel {
 namespace {
@@ -69,14 +72,55 @@ TEST(FontTest, HeightSignRuleAndFaces) {
   EXPECT_EQ(TestFont(13).line_height(), 13);
   EXPECT_EQ(TestFont(51).line_height(), 51);
   // Negative: the character height; the cell adds the face's leading, so
-  // DejaVu Sans (ascent + descent = 1.164 em) is taller than asked.
+  // it is taller than asked.
   EXPECT_NEAR(TestFont(-20).line_height(), 23, 1);
   EXPECT_GT(TestFont(-38).line_height(), 38);
   EXPECT_GT(TestFont(0).line_height(), 0);
 
-  EXPECT_EQ(Font::ResolveFace("Tahoma"), "DejaVu Sans");
-  EXPECT_EQ(Font::ResolveFace("arial"), "DejaVu Sans");
+  EXPECT_EQ(Font::ResolveFace("Tahoma"), "Tahoma,DejaVu Sans");
+  EXPECT_EQ(Font::ResolveFace("arial"), "Liberation Sans,DejaVu Sans");
   EXPECT_EQ(Font::ResolveFace("Courier New"), "Courier New");
+}
+
+// The family of the face a font request really loads.
+std::string LoadedFamily(const std::string& face) {
+  FontSpec request;
+  request.height = -25;
+  request.face = face;
+  const Font font(request);
+  PangoFont* loaded =
+      pango_context_load_font(SharedTextContext(), font.description());
+  PangoFontDescription* described = pango_font_describe(loaded);
+  std::string family = pango_font_description_get_family(described);
+  pango_font_description_free(described);
+  g_object_unref(loaded);
+  return family;
+}
+
+TEST(FontTest, DeviceFacesLoadFacesOfTheirWidths) {
+  EXPECT_EQ(LoadedFamily("Tahoma"), "Tahoma");
+  EXPECT_EQ(LoadedFamily("Arial"), "Liberation Sans");
+}
+
+TEST(WrapToWidthTest, BreaksAtSpacesIntoFewEvenLines) {
+  Image image(8, 8);
+  Canvas canvas(image);
+  const Font font = TestFont(-25);
+  const std::string text = "Focal values must be greater than 0.01 mm.";
+  const int width = canvas.MeasureText(text, font).width;
+  EXPECT_EQ(WrapToWidth(canvas, text, font, width), text);
+
+  const std::string wrapped = WrapToWidth(canvas, text, font, width - 1);
+  const size_t at = wrapped.find("\r\n");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(wrapped.find("\r\n", at + 2), std::string::npos);
+  EXPECT_EQ(wrapped.substr(0, at) + " " + wrapped.substr(at + 2), text);
+  // Not "... 0.01" and a lone "mm.": both lines carry about half.
+  const int second = canvas.MeasureText(wrapped.substr(at + 2), font).width;
+  EXPECT_GT(second, width / 3) << wrapped;
+
+  // A word wider than the width stays whole.
+  EXPECT_EQ(WrapToWidth(canvas, "Manufacturer", font, 10), "Manufacturer");
 }
 
 TEST(FontTest, PointsToHeightUsesTheDesignScreen) {

@@ -31,6 +31,10 @@ void AddKitLens(const KitLens& kit, int camera_index, Camera* camera,
   lens->set_model(kit.model);
   lens->set_min_focal(kit.min_focal);
   lens->set_max_focal(kit.max_focal);
+  // The program fills the wheel list between these when the camera is
+  // picked.
+  if (kit.widest_aperture) lens->add_apertures(*kit.widest_aperture);
+  if (kit.narrowest_aperture) lens->add_apertures(*kit.narrowest_aperture);
   lens->set_camera_index(camera_index);
   camera->set_lens_index(database->lenses_size() - 1);
 }
@@ -58,6 +62,7 @@ std::string FormatLens(const Equipment& database, int lens_index) {
   if (lens.max_focal() > lens.min_focal())
     text += "-" + Number(lens.max_focal());
   text += " mm";
+  for (double aperture : lens.apertures()) text += " | f/" + Number(aperture);
   if (lens.camera_index() < 0 ||
       lens.camera_index() >= database.cameras_size() ||
       database.cameras(lens.camera_index()).lens_index() != lens_index)

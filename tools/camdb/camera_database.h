@@ -13,7 +13,8 @@ namespace zorvanel {
 // confusion and focal multiplier, the cameras of one maker in one run (in
 // the order of each maker's first line, the source order within a maker),
 // and each kit or built-in lens in `lenses`, paired both ways with its
-// camera through lens_index and camera_index.
+// camera through lens_index and camera_index. A lens's `apertures` hold its
+// widest f-number and then its narrowest, as far as the list gives them.
 Equipment BuildCameraDatabase(const std::vector<CameraEntry>& entries);
 
 // A readable listing of a database, one camera a line, for checking a built

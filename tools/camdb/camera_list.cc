@@ -14,7 +14,11 @@ constexpr double kMinDiagonal = 4.0;
 constexpr double kMaxDiagonal = 100.0;
 constexpr double kMaxFocal = 2000.0;
 constexpr double kFullFrameDiagonal = 43.27;
+constexpr double kFullFrameTolerance = 0.02;
+constexpr double kMinAperture = 0.7;  // f-numbers
+constexpr double kMaxAperture = 128.0;
 constexpr std::string_view kBuiltIn = "built-in";
+constexpr std::string_view kApertureMark = "f/";
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -77,15 +81,48 @@ std::optional<std::pair<double, double>> ParseFocalRange(
   return std::make_pair(*min, *max);
 }
 
+// "f/3.5": one f-number.
+std::optional<double> ParseAperture(std::string_view text) {
+  if (!text.starts_with(kApertureMark)) return std::nullopt;
+  const auto number = ParseNumber(text.substr(kApertureMark.size()));
+  if (!number || *number < kMinAperture || *number > kMaxAperture)
+    return std::nullopt;
+  return number;
+}
+
+// The optional widest and narrowest f-numbers after a lens's focal range.
+std::string ParseApertures(const std::vector<std::string_view>& fields,
+                           KitLens* lens) {
+  if (fields.empty()) return "";
+  lens->widest_aperture = ParseAperture(fields[0]);
+  if (!lens->widest_aperture)
+    return "bad aperture '" + std::string(fields[0]) + "' (write f/3.5)";
+  if (fields.size() == 1) return "";
+  lens->narrowest_aperture = ParseAperture(fields[1]);
+  if (!lens->narrowest_aperture)
+    return "bad aperture '" + std::string(fields[1]) + "' (write f/22)";
+  if (*lens->narrowest_aperture < *lens->widest_aperture)
+    return "the narrowest aperture comes before the widest";
+  return "";
+}
+
 std::string LineError(int line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
 }
 
 // Fills `entry` from the fields of one line; returns an error text or "".
+// A lens is either "built-in" and its focal range, or a maker, a model and
+// the range; up to two apertures may follow.
 std::string ParseFields(const std::vector<std::string_view>& fields,
                         CameraEntry* entry) {
-  if (fields.size() != 3 && fields.size() != 5 && fields.size() != 6)
-    return "expected 3, 5 or 6 fields separated by '|'";
+  const bool built_in = fields.size() > 3 && fields[3] == kBuiltIn;
+  const size_t focal = built_in ? 4 : 5;
+  if (fields.size() == 5 && !built_in)
+    return "a lens needs a maker and a model, or the word built-in";
+  if (fields.size() != 3 &&
+      (fields.size() <= focal || fields.size() > focal + 3))
+    return "expected 3 fields separated by '|', 5 to 7 with a built-in lens, "
+           "6 to 8 with a kit lens";
   entry->maker = fields[0];
   entry->model = fields[1];
   if (entry->maker.empty() || entry->model.empty())
@@ -96,9 +133,7 @@ std::string ParseFields(const std::vector<std::string_view>& fields,
   if (fields.size() == 3) return "";
 
   KitLens lens;
-  if (fields.size() == 5) {
-    if (fields[3] != kBuiltIn)
-      return "a lens needs a maker and a model, or the word built-in";
+  if (built_in) {
     lens.maker = entry->maker;
     lens.model = entry->model;
   } else {
@@ -106,10 +141,14 @@ std::string ParseFields(const std::vector<std::string_view>& fields,
     lens.model = fields[4];
     if (lens.model.empty()) return "the lens model must not be empty";
   }
-  const auto range = ParseFocalRange(fields.back());
-  if (!range) return "bad focal range '" + std::string(fields.back()) + "'";
+  const auto range = ParseFocalRange(fields[focal]);
+  if (!range) return "bad focal range '" + std::string(fields[focal]) + "'";
   lens.min_focal = range->first;
   lens.max_focal = range->second;
+  const std::string apertures = ParseApertures(
+      std::vector<std::string_view>(fields.begin() + focal + 1, fields.end()),
+      &lens);
+  if (!apertures.empty()) return apertures;
   entry->lens = std::move(lens);
   return "";
 }
@@ -151,7 +190,9 @@ double CircleOfConfusion(double sensor_diagonal) {
 }
 
 double FocalMultiplier(double sensor_diagonal) {
-  return kFullFrameDiagonal / sensor_diagonal;
+  const double multiplier = kFullFrameDiagonal / sensor_diagonal;
+  if (std::abs(multiplier - 1.0) <= kFullFrameTolerance) return 1.0;
+  return std::round(multiplier * 100.0) / 100.0;
 }
 
 }  // namespace zorvanel

@@ -14,6 +14,10 @@ struct KitLens {
   std::string model;
   double min_focal = 0.0;  // real focal lengths in millimetres
   double max_focal = 0.0;  // equals min_focal for a prime
+  // f-numbers: the widest (at the wide end of a variable-aperture zoom) and
+  // the narrowest; not given, the program offers f/2.8 to f/22.
+  std::optional<double> widest_aperture;
+  std::optional<double> narrowest_aperture;
 };
 
 // One line of the readable camera list.
@@ -30,6 +34,9 @@ struct CameraEntry {
 //   maker | model | sensor
 //   maker | model | sensor | built-in | focal
 //   maker | model | sensor | lens maker | lens model | focal
+// A lens may be followed by its widest f-number and then its narrowest:
+//   ... | focal | f/3.5
+//   ... | focal | f/1.8 | f/11
 // sensor: "WxH" in millimetres (23.5x15.6) or "d" and the diagonal (d7.66);
 // focal: "min-max" or a single length for a prime, real millimetres.
 // "built-in" names the camera's own fixed lens: its maker and model are the
@@ -42,7 +49,10 @@ std::optional<std::vector<CameraEntry>> ParseCameraList(std::istream& in,
 // Circle of confusion of a sensor: diagonal / 1500, to the micrometre.
 double CircleOfConfusion(double sensor_diagonal);
 
-// Displayed (35 mm equivalent) focal length over real focal length.
+// Displayed (35 mm equivalent) focal length over real focal length, to 0.01
+// as photographers quote it; every full-frame sensor (within 2 % of the
+// 36 x 24 diagonal: published sizes run from 35.6 x 23.8 to 36 x 24) is
+// exactly 1.0.
 double FocalMultiplier(double sensor_diagonal);
 
 }  // namespace zorvanel

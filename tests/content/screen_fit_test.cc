@@ -1,0 +1,151 @@
+// Every value the main screen can show, measured with the program's fonts
+// at four screen sizes against the box the screen draws it in: each fits,
+// at its font's own size where it can and otherwise at the largest size
+// that does.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "language_file_reader.h"
+#include "mainscreen/main_layout.h"
+#include "optics/series.h"
+#include "optics/units.h"
+#include "optics/value.h"
+#include "platform/canvas.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/text_fitter.h"
+
+namespace zorvanel {
+namespace {
+
+// The main screen's fonts at scale 100.
+constexpr int kMain = -25;
+constexpr int kWheel = -14;
+constexpr int kScreen = -25;
+constexpr int kBigScreen = -65;
+constexpr int kSoftKeyBar = 52;
+
+// Every distance text of both unit systems from 1 mm to 100 km (a log
+// grid fine enough to meet each unit and digit count), and "Infinity" in
+// every language.
+std::set<std::string> DistanceTexts() {
+  std::set<std::string> texts;
+  for (const int units : {kMetric, kImperial}) {
+    SetUnitSystem(units);
+    for (double metres = 0.001; metres < 1e5; metres *= 1.01) {
+      texts.insert(DistanceValue(metres).Format());
+    }
+  }
+  SetUnitSystem(kMetric);
+  const LanguageTable table = ParseLanguageFile(
+      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+  texts.insert("Infinity");
+  for (const auto& [language, text] : table.entries.at("Infinity")) {
+    texts.insert(text);
+  }
+  return texts;
+}
+
+// Focal lengths as the focal wheel shows them (times a camera's
+// multiplier), and every f-number the aperture wheel can show.
+std::set<std::string> WheelTexts() {
+  std::set<std::string> texts = {"Infini"};
+  for (const double multiplier : {1.0, 1.53, 1.61, 2.0, 2.73, 5.64}) {
+    for (double mm = 1.0; mm <= 2000.0; mm *= 1.02) {
+      texts.insert(FocalValue(mm * multiplier).Format());
+    }
+  }
+  for (const ApertureValue& aperture : ApertureSeries()) {
+    texts.insert(aperture.Format());
+  }
+  for (const double f : {0.95, 1.12, 1.26, 1.41, 4.76, 90.0, 128.0}) {
+    texts.insert(ApertureValue(f).Format());
+  }
+  return texts;
+}
+
+class ScreenFitTest : public ::testing::TestWithParam<Size> {
+ protected:
+  ScreenFitTest() : image_(8, 8), canvas_(image_) {}
+
+  // A main screen font as the font table scales it.
+  const Font& FontOf(int height, int scale) {
+    std::unique_ptr<Font>& font = fonts_[height];
+    if (!font) {
+      FontSpec request;
+      request.height = height * scale / 100;
+      font = std::make_unique<Font>(request);
+    }
+    return *font;
+  }
+
+  // Fits `text` to `width` as the screen does and checks the answer: it
+  // fits, and a pixel more would not (unless the font's own size fits).
+  void ExpectFits(const std::string& text, const Font& font, int width,
+                  const char* place) {
+    const Font& drawn = fitter_.FontFor(canvas_, text, font, width);
+    const int drawn_width = canvas_.MeasureText(text, drawn).width;
+    EXPECT_LE(drawn_width, width) << place << " \"" << text << "\"";
+    if (&drawn == &font) return;
+    ++shrunk_;
+    FontSpec larger = drawn.request();
+    larger.height += larger.height < 0 ? -1 : 1;
+    EXPECT_GT(canvas_.MeasureText(text, Font(larger)).width, width)
+        << place << " \"" << text << "\" could be drawn larger";
+  }
+
+  Image image_;
+  Canvas canvas_;
+  TextFitter fitter_;
+  std::map<int, std::unique_ptr<Font>> fonts_;
+  int shrunk_ = 0;
+};
+
+TEST_P(ScreenFitTest, EveryPanelAndWheelTextFitsItsBox) {
+  const Size screen = GetParam();
+  const int scale =
+      std::min(screen.width * 100 / 480, screen.height * 100 / 640);
+  const MainLayout l = ComputeMainLayout(
+      screen.width, screen.height - kSoftKeyBar * scale / 100, scale);
+  const Font& big = FontOf(kBigScreen, scale);
+  const Font& small = FontOf(kScreen, scale);
+  const Font& row = FontOf(kMain, scale);
+  const Font& wheel = FontOf(kWheel, scale);
+  const int row_width = l.value_text_right - l.value_rects[0].left;
+
+  int texts = 0;
+  for (const std::string& text : DistanceTexts()) {
+    ++texts;
+    // Either distance can be the large value (both panel modes).
+    ExpectFits(text, big, l.large_value.Width(), "large value");
+    ExpectFits(text, small, l.near_value.Width(), "Min/Max/fourth value");
+    ExpectFits(text, row, row_width, "distance row");
+    for (const ReferenceSlot& slot : l.reference_slots[kDistanceWheel]) {
+      ExpectFits(text, wheel, slot.room, "distance reference");
+    }
+  }
+  for (const std::string& text : WheelTexts()) {
+    ++texts;
+    ExpectFits(text, row, row_width, "focal/aperture row");
+    for (const ReferenceSlot& slot : l.reference_slots[kFocalWheel]) {
+      ExpectFits(text, wheel, slot.room, "focal/aperture reference");
+    }
+  }
+  std::cout << screen.width << "x" << screen.height << ": " << texts
+            << " texts, " << shrunk_ << " drawn smaller in some place\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenFitTest,
+                         ::testing::Values(Size{480, 640}, Size{240, 320},
+                                           Size{600, 800}, Size{960, 1280}));
+
+}  // namespace
+}  // namespace zorvanel
