@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -127,6 +128,27 @@ bool MakeFolders(const std::string& folder) {
   if (::stat(folder.c_str(), &info) != 0) return false;
   if (!S_ISDIR(info.st_mode)) {
     errno = ENOTDIR;
+    return false;
+  }
+  return true;
+}
+
+std::string LockFilePath(const std::string& folder) {
+  return InFolder(folder, "ZorvanelData.lock");
+}
+
+bool CheckDataFolder(const std::string& folder, std::string* error) {
+  if (folder.empty()) {
+    *error = "--folder needs a folder";
+    return false;
+  }
+  struct stat info;
+  if (::stat(folder.c_str(), &info) != 0) {
+    *error = "cannot use the folder " + folder + ": " + std::strerror(errno);
+    return false;
+  }
+  if (!S_ISDIR(info.st_mode)) {
+    *error = "not a folder: " + folder;
     return false;
   }
   return true;
