@@ -4,7 +4,7 @@
 //
 // --screen fixes the window's client size (default: the largest multiple of
 // the 480 x 640 design that fits the display); --folder is where the data
-// files live (default: the program's own folder); --help lists them.
+// files live (default: see ResolveProgramFolders); --help lists them.
 
 #include <iostream>
 #include <memory>
@@ -40,8 +40,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   Shell shell(std::move(backend));
-  shell.set_program_folder(args.folder.empty() ? ExecutableFolder()
-                                               : args.folder);
+  const ProgramFolders folders =
+      ResolveProgramFolders(ExecutableFolder(), args.folder);
+  shell.set_program_folder(folders.data);
+  shell.set_shipped_folder(folders.shipped);
   CZorvanelApp app;
   // Without a display nothing can be asked any more: what is in memory is
   // written as it is.

@@ -10,11 +10,11 @@ namespace zorvanel {
 std::string ProgramFolderFromExecutable(const std::string& exe_path);
 
 // The folder of the running program (from /proc/self/exe); "" when the
-// system does not tell. The data files are always looked up there, never in
-// the working directory.
+// system does not tell. The data files are never looked up in the working
+// directory.
 std::string ExecutableFolder();
 
-// The three files beside the program: folder + "/" + file name.
+// The three files: folder + "/" + file name.
 std::string DataFilePath(const std::string& folder);     // ZorvanelData.ptb
 std::string CameraDbPath(const std::string& folder);     // CameraDB.ptb
 std::string TranslationPath(const std::string& folder);  // Translation.lang
@@ -24,6 +24,34 @@ std::string LockFilePath(const std::string& folder);  // ZorvanelData.lock
 // Whether `folder` names an existing folder; false with a one-line reason
 // otherwise (empty, missing, not a folder).
 bool CheckDataFolder(const std::string& folder, std::string* error);
+
+// Where the desktop program keeps its files.
+struct ProgramFolders {
+  std::string data;     // the user's data file
+  std::string shipped;  // the camera database and the language file
+};
+
+// The desktop program's folders, from the executable's folder and the
+// --folder given on the command line ("" when none):
+// - the user's data lives in the given folder, else beside the executable
+//   when a data file is already there (a portable copy, or a build tree
+//   used before), else in UserDataHome();
+// - the camera database and the language file are read from the given
+//   folder when it holds one of them, else from beside the executable when
+//   one of them is there, else from ../share/zorvanel next to the
+//   executable's folder (an installed program).
+ProgramFolders ResolveProgramFolders(const std::string& executable_folder,
+                                     const std::string& given_folder);
+
+// $XDG_DATA_HOME/zorvanel, or $HOME/.local/share/zorvanel when that is
+// unset, empty or not absolute (the home folder from the password database
+// when HOME is unset too).
+std::string UserDataHome();
+
+// Makes the folder and any missing parents, each new one private to the
+// user (0700). True when the folder exists afterwards; otherwise errno says
+// why.
+bool MakeFolders(const std::string& folder);
 
 }  // namespace zorvanel
 

@@ -12,7 +12,7 @@ namespace zorvanel {
 // zorvanel [--screen WxH] [--folder DIR] [--help].
 struct ProgramArgs {
   std::optional<Size> screen;  // absent: chosen from the display
-  std::string folder;          // empty: the executable's folder
+  std::string folder;          // empty: chosen by ResolveProgramFolders
   bool help = false;           // print the options and end
 };
 

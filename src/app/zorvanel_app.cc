@@ -57,6 +57,7 @@ int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 int CZorvanelApp::Run() {
   BuildPaths();
   LoadLanguageFile();
+  MakeHomeDataFolder();
   // Taken before anything is read, held until the save is done.
   const FolderLock lock(LockFilePath(program_folder_));
   LoadUserData();
@@ -73,9 +74,16 @@ void CZorvanelApp::BuildPaths() {
   data_file_path_ = DataFilePath(program_folder_);
 }
 
+void CZorvanelApp::MakeHomeDataFolder() {
+  // Made at the start rather than at the first save: the lock lives there.
+  // A folder given on the command line is the user's to make; when this one
+  // cannot be made, the save says why.
+  if (program_folder_ == UserDataHome()) MakeFolders(program_folder_);
+}
+
 void CZorvanelApp::LoadLanguageFile() {
   // Without the file the interface stays in English.
-  LoadTranslations(TranslationPath(program_folder_));
+  LoadTranslations(TranslationPath(Shell::Get().shipped_folder()));
   RetranslateAll();
 }
 

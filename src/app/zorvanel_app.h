@@ -9,11 +9,11 @@
 
 namespace zorvanel {
 
-// The application: loads the language file and the user's data from the
-// program folder, applies the stored language and units, runs the main
-// screen and writes the data back when it ends with OK. One exists per run;
-// the caller has already made the Shell (with the program folder set) for
-// the chosen backend.
+// The application: loads the language file from the shell's shipped folder
+// and the user's data from its program folder, applies the stored language
+// and units, runs the main screen and writes the data back when it ends with
+// OK. One exists per run; the caller has already made the Shell (with the
+// program folder set) for the chosen backend.
 //
 // Nothing the user made is lost on the way: a data file that cannot be read
 // is kept aside before anything is written (and the user is told where), a
@@ -43,7 +43,7 @@ class CZorvanelApp {
 
   // The user's data (never null).
   Zorvanel* GetData() const;
-  // The folder that holds the program and its three data files.
+  // The folder that holds the user's data file (Shell::program_folder).
   const std::string& GetProgramFolder() const { return program_folder_; }
   const std::string& GetDataFilePath() const { return data_file_path_; }
   // The screen's scale in percent against the 480 x 640 design.
@@ -57,6 +57,7 @@ class CZorvanelApp {
  private:
   void BuildPaths();
   void LoadLanguageFile();
+  void MakeHomeDataFolder();
   void LoadUserData();
   void ApplyStoredSettings();
   int ReportFolderInUse();

@@ -26,7 +26,7 @@ std::vector<ManufacturerRun> ManufacturerRuns(const Equipment& database) {
 }
 
 std::string CameraDatabase::DefaultPath() {
-  return Shell::Get().program_folder() + "/" + kFileName;
+  return Shell::Get().shipped_folder() + "/" + kFileName;
 }
 
 bool CameraDatabase::Load(const std::string& path) {

@@ -25,14 +25,14 @@ struct ManufacturerRun {
 // offered. A run without a maker elsewhere is kept, with an empty name.
 std::vector<ManufacturerRun> ManufacturerRuns(const Equipment& database);
 
-// The read-only camera database, CameraDB.ptb in the program folder: one
+// The read-only camera database, CameraDB.ptb in the shipped folder: one
 // Equipment whose cameras stand in runs of equal maker; a camera sold with a
 // lens names it by lens_index in the database's own lenses.
 class CameraDatabase {
  public:
   static constexpr const char* kFileName = "CameraDB.ptb";
 
-  // Where the program looks for it: the program folder and kFileName.
+  // Where the program looks for it: the shipped files' folder and kFileName.
   static std::string DefaultPath();
 
   // Reads and parses the file. False when it cannot be read, does not parse,

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/paths.h"
 #include "data/data_root.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
@@ -70,8 +71,10 @@ class AppTest : public ::testing::Test {
     char pattern[] = "/tmp/zorvanel-app-test.XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     folder_ = pattern;
+    data_folder_ = folder_;
   }
   void TearDown() override {
+    unsetenv("XDG_DATA_HOME");
     shell_.reset();
     fs::remove_all(folder_);
     GetTranslator().Clear();
@@ -87,7 +90,10 @@ class AppTest : public ::testing::Test {
     script_.clear();
     shell_ = std::make_unique<Shell>(
         std::make_unique<ScriptBackend>(screen, script_, out_));
-    shell_->set_program_folder(folder_.string());
+    shell_->set_program_folder(data_folder_.string());
+    if (!shipped_folder_.empty()) {
+      shell_->set_shipped_folder(shipped_folder_.string());
+    }
     GetFontTable().Clear();
     CZorvanelApp app;
     app.set_equipment_screen([this, equipment](Window*) {
@@ -98,6 +104,8 @@ class AppTest : public ::testing::Test {
   }
 
   fs::path folder_;
+  fs::path data_folder_;     // the program folder the app is given
+  fs::path shipped_folder_;  // none: the program folder
   std::istringstream script_;
   std::ostringstream out_;
   std::unique_ptr<Shell> shell_;
@@ -200,6 +208,27 @@ TEST_F(AppTest, StoredLanguageAndUnitsApplyAtStart) {
       << dump;
   EXPECT_NE(dump.find("\"large_label\":\"Hyperfocale\""), std::string::npos);
   EXPECT_NE(dump.find("\"distance\":\"9.84 ft.\""), std::string::npos);
+}
+
+TEST_F(AppTest, InstalledProgramReadsShareAndMakesItsHomeDataFolder) {
+  setenv("XDG_DATA_HOME", (folder_ / "xdg").c_str(), 1);
+  data_folder_ = UserDataHome();
+  shipped_folder_ = folder_ / "share";
+  fs::create_directories(shipped_folder_);
+  WriteFile(shipped_folder_ / "Translation.lang",
+            LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"));
+  int languages = 0;
+  EXPECT_EQ(RunApp("",
+                   [&] {
+                     languages = GetTranslator().language_count();
+                     return LeaveEquipmentScreen();
+                   }),
+            0);
+  EXPECT_EQ(languages, 2);
+  // The run made the folder, private to the user.
+  const fs::path home = folder_ / "xdg/zorvanel";
+  EXPECT_TRUE(fs::is_regular_file(home / "ZorvanelData.ptb"));
+  EXPECT_EQ(fs::status(home).permissions(), fs::perms::owner_all);
 }
 
 TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {

@@ -1,11 +1,15 @@
 // zv_skingen: draws the skin pictures of the program.
 //
-//   zv_skingen --bundle FILE [--png-dir DIR] [--contact FILE.png]
+//   zv_skingen [--bundle FILE] [--png-dir DIR] [--contact FILE.png]
+//              [--icon SIZE FILE.png]...
 //
 // FILE is the bundle that the zv_skins library embeds; DIR receives one PNG
 // per picture (named <id>_<name>.png) and the contact sheet shows them all,
-// at their own size and stretched the way the screens use them.
+// at their own size and stretched the way the screens use them. Each --icon
+// draws the program's icon (the window icon's logo) at SIZE x SIZE pixels
+// for the desktop's menus.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -18,11 +22,29 @@
 
 namespace {
 
+struct IconRequest {
+  int size;
+  std::string path;
+};
+
 struct Options {
   std::string bundle;
   std::string png_dir;
   std::string contact;
+  std::vector<IconRequest> icons;
 };
+
+constexpr unsigned kWindowIconId = 152;
+constexpr int kLargestIcon = 1024;
+
+bool ParseIcon(const char* size_text, const char* path,
+               std::vector<IconRequest>& icons) {
+  char* end = nullptr;
+  const long size = std::strtol(size_text, &end, 10);
+  if (*end != '\0' || size < 1 || size > kLargestIcon) return false;
+  icons.push_back({static_cast<int>(size), path});
+  return true;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -33,11 +55,27 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.png_dir = argv[++i];
     } else if (std::strcmp(argv[i], "--contact") == 0 && has_value) {
       options.contact = argv[++i];
+    } else if (std::strcmp(argv[i], "--icon") == 0 && i + 2 < argc) {
+      if (!ParseIcon(argv[i + 1], argv[i + 2], options.icons)) return false;
+      i += 2;
     } else {
       return false;
     }
   }
-  return !options.bundle.empty();
+  return !options.bundle.empty() || !options.icons.empty();
+}
+
+// The window icon's picture, drawn afresh at the asked size rather than
+// scaled from its 64 x 64 pixels.
+bool WriteIcon(const IconRequest& icon) {
+  for (const auto& spec : zorvanel::skingen::AllPictures()) {
+    if (spec.id != kWindowIconId) continue;
+    zorvanel::skingen::PictureSpec sized = spec;
+    sized.width = icon.size;
+    sized.height = icon.size;
+    return zorvanel::skingen::Picture(sized).SavePng(icon.path);
+  }
+  return false;
 }
 
 bool WritePngs(
@@ -64,10 +102,17 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: zv_skingen --bundle FILE [--png-dir DIR] "
-                 "[--contact FILE.png]\n");
+                 "usage: zv_skingen [--bundle FILE] [--png-dir DIR] "
+                 "[--contact FILE.png] [--icon SIZE FILE.png]...\n");
     return 2;
   }
+  for (const IconRequest& icon : options.icons) {
+    if (!WriteIcon(icon)) {
+      std::fprintf(stderr, "zv_skingen: cannot write %s\n", icon.path.c_str());
+      return 1;
+    }
+  }
+  if (options.bundle.empty()) return 0;
   std::vector<std::unique_ptr<Picture>> pictures;
   for (const auto& info : zorvanel::skingen::AllPictures()) {
     pictures.push_back(std::make_unique<Picture>(info));
