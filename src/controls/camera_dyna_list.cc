@@ -74,7 +74,7 @@ void CameraDynaList::CLensItem::RefreshTexts() {
 void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
                                  std::string* left_note,
                                  std::string* right_note) {
-  *title = DisplayName(camera, NameSeparator::kSpace);
+  *title = ShownName(camera, NameSeparator::kSpace);
   *left_note = FormatFixed(camera.circle_of_confusion(), 3) + " mm";
   const double displayed = camera.displayed_focal();
   const double multiplier = camera.focal_multiplier();
@@ -87,7 +87,7 @@ void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
 void CameraDynaList::LensTexts(const LensAccessor& lens, std::string* title,
                                std::string* left_note,
                                std::string* right_note) {
-  *title = DisplayName(*lens.lens(), NameSeparator::kSpace);
+  *title = ShownName(*lens.lens(), NameSeparator::kSpace);
   *left_note = lens.FocalRangeLabel();
   *right_note = lens.ApertureRangeLabel();
 }

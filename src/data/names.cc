@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "i18n/translated_string.h"
+#include "i18n/translator.h"
+
 namespace zorvanel {
 namespace {
 
@@ -29,6 +32,11 @@ std::string JoinName(const std::string& maker, const std::string& model,
   return name;
 }
 
+std::string OrNoName(std::string name) {
+  if (name.find_first_not_of(" \t\r\n") != std::string::npos) return name;
+  return Translate(UiText("(no name)"));
+}
+
 // Works for both messages: they share the maker/model pair.
 template <typename Message>
 void SplitInto(Message* message, const std::string& text) {
@@ -50,6 +58,14 @@ std::string DisplayName(const Camera& camera, NameSeparator separator) {
 
 std::string DisplayName(const Lens& lens, NameSeparator separator) {
   return JoinName(lens.maker(), lens.model(), separator);
+}
+
+std::string ShownName(const Camera& camera, NameSeparator separator) {
+  return OrNoName(DisplayName(camera, separator));
+}
+
+std::string ShownName(const Lens& lens, NameSeparator separator) {
+  return OrNoName(DisplayName(lens, separator));
 }
 
 void SplitName(Camera* camera, const std::string& text) {

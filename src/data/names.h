@@ -18,6 +18,12 @@ enum class NameSeparator {
 std::string DisplayName(const Camera& camera, NameSeparator separator);
 std::string DisplayName(const Lens& lens, NameSeparator separator);
 
+// The name as lists, buttons and questions show it: DisplayName, or the
+// translation of "(no name)" when it holds nothing but blanks, so that a
+// nameless camera still has a row to tap and a question still names it.
+std::string ShownName(const Camera& camera, NameSeparator separator);
+std::string ShownName(const Lens& lens, NameSeparator separator);
+
 // Splits an entered name at the first backslash + 'n': the text before it is
 // the maker, the text after it the model. Without one, the maker is emptied
 // and the whole text is the model.

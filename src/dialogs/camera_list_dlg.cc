@@ -67,7 +67,7 @@ void CameraListDlg::OnRemove() {
   Equipment* equipment = StoredEquipment();
   if (!AskYesNo(UiText("Remove confirmation"),
                 UiText("Do you want to remove the camera\r\n%1?"),
-                DisplayName(equipment->cameras(r), NameSeparator::kSpace))) {
+                ShownName(equipment->cameras(r), NameSeparator::kSpace))) {
     return;
   }
   OfferToRemovePartner(r);
@@ -88,7 +88,7 @@ void CameraListDlg::OfferToRemovePartner(int camera_index) {
   if (AskYesNo(
           UiText("Remove lens?"),
           UiText("Do you want to remove also\r\nthe associated lens\r\n%1?"),
-          DisplayName(equipment->lenses(lens), NameSeparator::kSpace))) {
+          ShownName(equipment->lenses(lens), NameSeparator::kSpace))) {
     RemoveLens(equipment, lens);
   }
   // On "No" the lens stays; removing the camera unpairs it.

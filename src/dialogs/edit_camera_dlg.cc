@@ -4,6 +4,7 @@
 #include "data/names.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "dialogs/number_field.h"
 #include "i18n/translator.h"
 #include "optics/decimal.h"
 #include "optics/value.h"
@@ -140,7 +141,9 @@ void CEditCameraDlg::EditName() {
   entry.SetTitle(UiText("Camera name"));
   entry.SetComment(UiText("Please enter the name of your camera."));
   entry.set_text1(DisplayName(*camera_, NameSeparator::kEscaped));
-  if (entry.RunModal() != kIdOk) return;
+  // An untouched name is left as stored: splitting it again would move a
+  // lone maker into the model.
+  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return;
   // Any name goes, the empty one included (it clears both parts).
   SplitName(camera_, entry.text1());
   Refresh();
@@ -154,9 +157,13 @@ void CEditCameraDlg::EditCircleOfConfusion() {
   const double current = camera_->circle_of_confusion();
   entry.set_text1(current > 0.0 ? FormatFixed(current, 3) : std::string());
   while (entry.RunModal() == kIdOk) {
-    const double value = ParseDecimal(entry.text1());
-    if (InRange(value, kMinCircleOfConfusion, kMaxCircleOfConfusion)) {
-      camera_->set_circle_of_confusion(value);
+    // The field shows three decimals: confirming it untouched must not round
+    // the stored value to them.
+    if (current > 0.0 && entry.TextsUnchanged()) return;
+    const std::optional<double> value = ReadNumberField(entry.text1(), "mm");
+    if (!value) continue;
+    if (InRange(*value, kMinCircleOfConfusion, kMaxCircleOfConfusion)) {
+      camera_->set_circle_of_confusion(*value);
       Refresh();
       return;
     }
@@ -179,8 +186,14 @@ void CEditCameraDlg::EditFocalEquivalence() {
   entry.set_text2(FocalValue(camera_->displayed_focal()).Format());
   entry.SetFocusField(2);
   while (entry.RunModal() == kIdOk) {
-    const double real = ParseDecimal(entry.text1());
-    const double displayed = ParseDecimal(entry.text2());
+    // The fields show rounded focal lengths: confirming them untouched must
+    // not replace the multiplier by their ratio.
+    if (entry.TextsUnchanged()) return;
+    const std::optional<TypedPair> typed =
+        ReadNumberFields(entry.text1(), entry.text2(), "mm");
+    if (!typed) continue;
+    const double real = typed->first;
+    const double displayed = typed->second;
     if (InRange(real, kMinFocal, kMaxFocal) &&
         InRange(displayed, kMinFocal, kMaxFocal)) {
       camera_->set_focal_multiplier(displayed / real);

@@ -143,7 +143,9 @@ void CEditLensDlg::EditName() {
   entry.SetTitle(UiText("Lens name"));
   entry.SetComment(UiText("Please enter the name of your lens."));
   entry.set_text1(DisplayName(*lens_, NameSeparator::kEscaped));
-  if (entry.RunModal() != kIdOk) return;
+  // An untouched name is left as stored: splitting it again would move a
+  // lone maker into the model.
+  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return;
   SplitName(lens_, entry.text1());
   Refresh();
 }

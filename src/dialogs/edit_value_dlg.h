@@ -79,8 +79,13 @@ class CEditValueDlg : public CBaseDlg {
   // them as they were.
   const std::string& text1() const { return text1_; }
   const std::string& text2() const { return text2_; }
-  void set_text1(const std::string& text) { text1_ = text; }
-  void set_text2(const std::string& text) { text2_ = text; }
+  void set_text1(const std::string& text) { text1_ = initial_text1_ = text; }
+  void set_text2(const std::string& text) { text2_ = initial_text2_ = text; }
+  // True while both texts are still the ones the caller set: an entry
+  // confirmed untouched stores nothing new.
+  bool TextsUnchanged() const {
+    return text1_ == initial_text1_ && text2_ == initial_text2_;
+  }
 
   // The field (1 or 2) that takes the focus in the two-field layouts; any
   // other number means 1. The one-field layouts always focus field 1.
@@ -110,6 +115,8 @@ class CEditValueDlg : public CBaseDlg {
   TranslatedString cancel_text_;
   std::string text1_;
   std::string text2_;
+  std::string initial_text1_;
+  std::string initial_text2_;
   int focus_field_ = 1;
 
   CCustomStatic title_label_;

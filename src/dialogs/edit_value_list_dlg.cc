@@ -5,8 +5,8 @@
 #include "controls/list_rows.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "dialogs/number_field.h"
 #include "i18n/translator.h"
-#include "optics/decimal.h"
 #include "optics/series.h"
 #include "optics/units.h"
 #include "optics/value.h"
@@ -178,6 +178,12 @@ std::string CEditValueListDlg::DistanceUnitText() {
   return Translate(GetUnitSystem() != kMetric ? UiText("ft.") : UiText("m"));
 }
 
+// Focal lengths are always millimetres, so "50 mm" is typed as 50; the
+// other kinds take no unit (a distance's follows the unit system).
+std::string_view CEditValueListDlg::TypedUnit() const {
+  return kind_ == ValueKind::kFocal ? "mm" : "";
+}
+
 std::string CEditValueListDlg::FormatStored(double stored) const {
   switch (kind_) {
     case ValueKind::kAperture:
@@ -221,8 +227,10 @@ void CEditValueListDlg::AddOne() {
       break;
   }
   while (entry.RunModal() == kIdOk) {
-    const double stored =
-        StoredFromTyped(kind_, ParseDecimal(entry.text1()), GetUnitSystem());
+    const std::optional<double> typed =
+        ReadNumberField(entry.text1(), TypedUnit());
+    if (!typed) continue;
+    const double stored = StoredFromTyped(kind_, *typed, GetUnitSystem());
     if (!(stored > kMinimumValue)) {
       ShowMessage(UiText("Invalid value"),
                   UiText("You must enter a positive and\r\nnon null value."));
@@ -275,8 +283,11 @@ void CEditValueListDlg::AddRange() {
       break;
   }
   while (entry.RunModal() == kIdOk) {
-    const double a = ParseDecimal(entry.text1());
-    const double b = ParseDecimal(entry.text2());
+    const std::optional<TypedPair> typed =
+        ReadNumberFields(entry.text1(), entry.text2(), TypedUnit());
+    if (!typed) continue;
+    const double a = typed->first;
+    const double b = typed->second;
     if (!(a > kMinimumValue && b > kMinimumValue)) {
       ShowMessage(UiText("Invalid value"),
                   UiText("You must enter positive and\r\nnon null values."));

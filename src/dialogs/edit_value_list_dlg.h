@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/custom_button.h"
@@ -98,6 +99,7 @@ class CEditValueListDlg : public CBaseDlg {
   static std::string DistanceUnitText();
   // The value printed as its row shows it ("50 mm", "f/2.8", "1.5 m").
   std::string FormatStored(double stored) const;
+  std::string_view TypedUnit() const;
   void ShowTooLarge() const;
   // An aperture names the real f-number it fell on, which the user may not
   // recognise from the number typed.

@@ -7,6 +7,7 @@
 #include "dialogs/camera_list_dlg.h"
 #include "dialogs/lens_list_dlg.h"
 #include "i18n/translator.h"
+#include "optics/lens_accessor.h"
 #include "optics/units.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_cache.h"
@@ -79,12 +80,12 @@ void CEquipmentDlg::Refresh() {
       equipment->current_camera() >= 0 && equipment->cameras_size() > 0;
   camera_button_.SetText(
       has_camera
-          ? DisplayName(*CurrentCamera(equipment), NameSeparator::kLineBreak)
+          ? ShownName(*CurrentCamera(equipment), NameSeparator::kLineBreak)
           : Translate(UiText("Select the camera...")));
   const bool has_lens =
       equipment->current_lens() >= 0 && equipment->lenses_size() > 0;
   lens_button_.SetText(
-      has_lens ? DisplayName(*CurrentLens(equipment), NameSeparator::kLineBreak)
+      has_lens ? ShownName(*CurrentLens(equipment), NameSeparator::kLineBreak)
                : Translate(UiText("Select the lens...")));
 
   language_button_.SetText(Translate(UiText("Select the language...")));
@@ -154,8 +155,12 @@ void CEquipmentDlg::NextLanguage() {
 }
 
 void CEquipmentDlg::ToggleUnits() {
-  SetUnitSystem(GetUnitSystem() == kMetric ? kImperial : kMetric);
+  const int previous = GetUnitSystem();
+  SetUnitSystem(previous == kMetric ? kImperial : kMetric);
   GetData()->mutable_options()->set_units(GetUnitSystem());
+  for (Lens& lens : *StoredEquipment()->mutable_lenses()) {
+    LensAccessor(&lens).FollowUnitSystem(previous);
+  }
   Refresh();
 }
 

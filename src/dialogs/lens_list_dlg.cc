@@ -8,6 +8,7 @@
 #include "dialogs/edit_lens_dlg.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "dialogs/number_field.h"
 #include "i18n/translator.h"
 #include "optics/decimal.h"
 #include "optics/lens_accessor.h"
@@ -111,8 +112,10 @@ std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(CEditValueDlg& entry,
                                                           double maximum,
                                                           bool aperture) {
   while (entry.RunModal() == kIdOk) {
-    const Bounds bounds =
-        OrderedBounds(ParseDecimal(entry.text1()), ParseDecimal(entry.text2()));
+    const std::optional<TypedPair> typed =
+        ReadNumberFields(entry.text1(), entry.text2(), aperture ? "" : "mm");
+    if (!typed) continue;
+    const Bounds bounds = OrderedBounds(typed->first, typed->second);
     if (IsFiniteNumber(bounds.hi) && bounds.hi <= maximum) return bounds;
     const std::string limit = aperture ? ApertureValue(maximum).Format()
                                        : FocalValue(maximum).Format();
@@ -173,7 +176,7 @@ void LensListDlg::OnRemove() {
   Equipment* equipment = StoredEquipment();
   if (!AskYesNo(UiText("Remove confirmation"),
                 UiText("Do you want to remove the lens\r\n%1?"),
-                DisplayName(equipment->lenses(r), NameSeparator::kSpace))) {
+                ShownName(equipment->lenses(r), NameSeparator::kSpace))) {
     return;
   }
   OfferToRemovePartner(r);
@@ -194,7 +197,7 @@ void LensListDlg::OfferToRemovePartner(int lens_index) {
   if (AskYesNo(
           UiText("Remove camera?"),
           UiText("Do you want to remove also\r\nthe associated camera\r\n%1?"),
-          DisplayName(equipment->cameras(camera), NameSeparator::kSpace))) {
+          ShownName(equipment->cameras(camera), NameSeparator::kSpace))) {
     RemoveCamera(equipment, camera);
   }
   // On "No" the camera stays; removing the lens unpairs it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "optics/decimal.h"
+#include "optics/numeric.h"
 #include "optics/units.h"
 #include "optics/value.h"
 
@@ -29,7 +30,8 @@ double StoredFromTyped(ValueKind kind, double typed, int unit_system) {
 }
 
 std::optional<int> InsertionIndex(std::span<const double> keys, double key) {
-  if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
+  if (std::any_of(keys.begin(), keys.end(),
+                  [key](double k) { return IsSameValue(k, key); })) {
     return std::nullopt;
   }
   const auto greater = std::find_if(keys.begin(), keys.end(),

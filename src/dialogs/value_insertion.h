@@ -30,8 +30,10 @@ double StoredFromTyped(ValueKind kind, double typed, int unit_system);
 
 // Where a value with `key` goes among rows with `keys` (in row order): before
 // the first row with a greater key, or at the end (keys.size()). Nothing
-// (std::nullopt) when any row already has that key: a list loaded out of
-// order could otherwise take a second copy behind a greater value.
+// (std::nullopt) when any row already has that key (IsSameValue: binary
+// noise apart, as in a focal length computed through a multiplier): a list
+// loaded out of order could otherwise take a second copy behind a greater
+// value.
 std::optional<int> InsertionIndex(std::span<const double> keys, double key);
 
 // Every value a user enters must be above kMinimumValue and finite; the

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace zorvanel {
@@ -78,11 +79,34 @@ bool Overflowed(std::string_view number) {
   return magnitude > 0;
 }
 
+size_t SkipBlanks(std::string_view text, size_t at) {
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  return at;
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
+  }
+  return true;
+}
+
+// Where the number ends that starts `text` (blanks and sign included), or 0
+// when the text does not start with one.
+size_t NumberEnd(std::string_view text) {
+  size_t at = SkipBlanks(text, 0);
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+  const std::string_view number = NumberPrefix(text.substr(at));
+  return number.empty() ? 0 : at + number.size();
+}
+
 }  // namespace
 
 double ParseDecimal(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) ++at;
+  size_t at = SkipBlanks(text, 0);
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
     negative = text[at] == '-';
@@ -104,6 +128,29 @@ double ParseDecimal(std::string_view text) {
   }
   if (value == 0.0) return 0.0;
   return negative ? -value : value;
+}
+
+std::optional<double> ReadTypedNumber(std::string_view text,
+                                      std::string_view unit) {
+  if (SkipBlanks(text, 0) == text.size()) return 0.0;
+  // Most of the languages write a decimal comma; with no point in the text,
+  // its first comma is the decimal separator. Beside a point a comma is
+  // something else (a thousands separator), and the text is not a number.
+  std::string number(text);
+  if (number.find('.') == std::string::npos) {
+    const size_t comma = number.find(',');
+    if (comma != std::string::npos) number[comma] = '.';
+  }
+  const size_t end = NumberEnd(number);
+  if (end == 0) return std::nullopt;
+  std::string_view rest = std::string_view(number).substr(end);
+  rest = rest.substr(SkipBlanks(rest, 0));
+  if (!unit.empty() && StartsWithIgnoringCase(rest, unit)) {
+    rest = rest.substr(unit.size());
+    rest = rest.substr(SkipBlanks(rest, 0));
+  }
+  if (!rest.empty()) return std::nullopt;
+  return ParseDecimal(std::string_view(number).substr(0, end));
 }
 
 bool IsFiniteNumber(double x) { return std::isfinite(x); }

@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_OPTICS_DECIMAL_H_
 #define ZORVANEL_OPTICS_DECIMAL_H_
 
+#include <optional>
 #include <string_view>
 
 namespace zorvanel {
@@ -13,6 +14,15 @@ namespace zorvanel {
 // whatever the locale. A number too large for a double gives the largest
 // finite double with its sign, one too small gives 0; negative zero gives 0.
 double ParseDecimal(std::string_view text);
+
+// A number as the user types it into a field: the whole text must be a
+// number as ParseDecimal reads it, where a ',' is the decimal separator too
+// ("2,8" is 2.8) unless the text also holds a '.'; blanks around it, and
+// `unit` after it (ignoring case, "35 mm"), are allowed. A text of blanks
+// only gives 0, as an empty field always has. Anything else ("abc", "2,8,1",
+// "1.000,5", "12 m" where `unit` is "mm") is not a number: std::nullopt.
+std::optional<double> ReadTypedNumber(std::string_view text,
+                                      std::string_view unit = {});
 
 // False for NaN and infinities.
 bool IsFiniteNumber(double x);

@@ -15,7 +15,10 @@ constexpr double kInfiniteFarLimit = 5000.0;
 constexpr double kMinimumMultiplier = 0.001;
 
 struct Results {
-  double hyperfocal, near_limit, far_limit, depth_of_field;
+  double hyperfocal = kNoValue;
+  double near_limit = kNoValue;
+  double far_limit = kNoValue;
+  double depth_of_field = kNoValue;
 };
 
 void SetIfChanged(std::string* stored, std::string text) {
@@ -25,13 +28,20 @@ void SetIfChanged(std::string* stored, std::string text) {
 // f in millimetres, n the real f-number, c the circle of confusion in
 // millimetres, s the focus distance in metres. The order of the operations is
 // fixed so that every platform prints the same digits.
+// A focal length, f-number or circle of confusion that is not above 0 is
+// undefined (a camera whose circle of confusion was never set holds -1):
+// the formulas would turn it into "Infinity" or a made-up distance. Focused
+// at or inside the focal length, no image is sharp at all; the hyperfocal
+// distance still holds there.
 Results Compute(double f, double n, double c, double s) {
+  Results r;
+  if (!(f > 0.0 && n > 0.0 && c > 0.0)) return r;
   const double h = f * f / (n * c) + f;
+  r.hyperfocal = h * 0.001;
   const double s_mm = s * 1000.0;
+  if (!(s_mm > f)) return r;
   const double near_mm = s_mm * (h - f) / (h + s_mm - 2.0 * f);
   const double far_mm = s_mm * (h - f) / (h - s_mm);
-  Results r;
-  r.hyperfocal = h * 0.001;
   r.near_limit = near_mm * 0.001;
   r.far_limit = far_mm * 0.001;
   if (r.far_limit >= kInfiniteFarLimit) r.far_limit = -1.0;

@@ -17,8 +17,10 @@ float PositionToPercent(int position, int scale);
 // What the main screen shows: the three picked values as text and the four
 // results in metres. A far limit at infinity is negative (-1.0, or any
 // negative number when focused beyond the hyperfocal distance), and so is
-// the depth of field then. Results hold kNoValue until computed and whenever
-// a lens list is empty.
+// the depth of field then. Results hold kNoValue until computed, whenever
+// a lens list is empty and whenever the focal length, the f-number or the
+// circle of confusion is not above 0; near and far limit and depth of field
+// also when focused at or inside the focal length.
 struct DofState {
   std::string focal_text, aperture_text, distance_text;
   DistanceValue hyperfocal{kNoValue};

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "optics/numeric.h"
 #include "optics/series.h"
+#include "optics/units.h"
 
 namespace zorvanel {
 namespace {
@@ -112,6 +114,14 @@ void LensAccessor::SetFocalRange(double min, double max, double multiplier) {
 void LensAccessor::RegenerateFocals(double multiplier) {
   if (lens_ == nullptr) return;
   SetFocalRange(lens_->min_focal(), lens_->max_focal(), multiplier);
+}
+
+void LensAccessor::FollowUnitSystem(int previous_units) {
+  if (lens_ == nullptr || GetUnitSystem() == previous_units) return;
+  const std::span<const double> distances(lens_->distances().data(),
+                                          lens_->distances_size());
+  if (!IsDistanceLadder(distances, previous_units)) return;
+  SetDistanceRange(distances.front(), distances.back());
 }
 
 std::string LensAccessor::FocalRangeLabel() const {

@@ -55,6 +55,12 @@ class LensAccessor {
   void SetFocalRange(double min, double max, double multiplier);
   // SetFocalRange over the lens's own min_focal..max_focal.
   void RegenerateFocals(double multiplier);
+  // After the unit system changed from `previous_units`: distances that are
+  // still a stretch of that system's series become the same stretch of the
+  // current one (from the element nearest to the first to the one nearest to
+  // the last), so a metric lens does not show 3.94 in. in feet. A list the
+  // user edited is kept.
+  void FollowUnitSystem(int previous_units);
 
   // "18 mm - 55 mm" ("18 mm" alone while max_focal is not above 0).
   std::string FocalRangeLabel() const;

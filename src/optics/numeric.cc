@@ -27,6 +27,11 @@ int TruncateToInt32(double x) {
   return static_cast<int>(x);
 }
 
+bool IsSameValue(double a, double b) {
+  constexpr double kNoise = 1e-9;
+  return std::fabs(a - b) < kNoise;
+}
+
 std::string FixedTwoTrimmed(double x) {
   char buffer[kFixedBufferSize];
   const auto result = std::to_chars(buffer, buffer + sizeof(buffer), x,

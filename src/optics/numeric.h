@@ -14,6 +14,10 @@ double TruncateTowardZero(double x);
 // NaN gives 0.
 int TruncateToInt32(double x);
 
+// Two numbers closer than 1e-9 are the same value: what separates them is
+// binary noise (24 computed back through a multiplier as 23.99999999999).
+bool IsSameValue(double a, double b);
+
 // x printed as "%.2f" ('.' whatever the locale, every digit of huge values),
 // then trailing '0', '.' and ',' removed in that order: 2.80 -> "2.8",
 // 10.00 -> "10", 0.00 -> "0". Not for NaN or infinities.

@@ -1,5 +1,6 @@
 #include "optics/series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "optics/numeric.h"
@@ -119,6 +120,23 @@ void SelectDistanceRange(double min, double max,
   SelectRange(
       series, min, max, [](const DistanceValue& v) { return v.GetValue(); },
       out);
+}
+
+bool IsDistanceLadder(std::span<const double> metres, int unit_system) {
+  if (metres.size() < 2) return false;
+  const std::vector<DistanceValue>& series = unit_system == kMetric
+                                                 ? MetricDistanceSeries()
+                                                 : ImperialDistanceSeries();
+  const auto first =
+      std::find_if(series.begin(), series.end(), [&](const DistanceValue& v) {
+        return IsSameValue(v.GetValue(), metres[0]);
+      });
+  const size_t start = first - series.begin();
+  if (start + metres.size() > series.size()) return false;
+  for (size_t i = 1; i < metres.size(); ++i) {
+    if (!IsSameValue(series[start + i].GetValue(), metres[i])) return false;
+  }
+  return true;
 }
 
 void GenerateFocalRange(double a, double b, std::vector<FocalValue>* out,

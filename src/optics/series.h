@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_OPTICS_SERIES_H_
 #define ZORVANEL_OPTICS_SERIES_H_
 
+#include <span>
 #include <vector>
 
 #include "optics/value.h"
@@ -25,6 +26,11 @@ void SelectApertureRange(double min, double max,
                          std::vector<ApertureValue>* out);
 void SelectDistanceRange(double min, double max,
                          std::vector<DistanceValue>* out);
+
+// True when `metres` is two or more consecutive elements of the distance
+// series of `unit_system`, in order: a list made from that series and not
+// edited since (binary noise apart).
+bool IsDistanceLadder(std::span<const double> metres, int unit_system);
 
 // Appends evenly spaced focal lengths from a to b (both included). The count
 // (6 to 21 values) is chosen so that the step comes out whole where it can.

@@ -64,8 +64,12 @@ std::string FormatImperial(double feet) {
   return FormatRounded("% ft.", feet);
 }
 
+// Beyond either end of the table the entered f-number is the real one: an
+// f/0.95 lens or f/128 is not a sixth of a stop away from the nearest entry
+// but whole stops, and computing it as that entry would be plainly wrong.
 double NearestRealAperture(double nominal) {
   const std::vector<double>& table = RealApertureTable();
+  if (nominal < table.front() || nominal > table.back()) return nominal;
   double best = table.front();
   double previous_difference = std::fabs(best - nominal);
   // The walk stops at the first entry that is not strictly nearer, so a tie

@@ -52,7 +52,9 @@ class FocalValue : public DistanceValue {
 
 // An aperture: GetValue is the real f-number, the exact sixth-of-a-stop value
 // nearest to the entered one (what the optics use); GetNominal is the entered
-// f-number (what is shown, "f/2.8").
+// f-number (what is shown, "f/2.8"). An f-number outside the table of sixth
+// stops (below f/1.06 or above f/67.8: f/1, f/0.95, f/90, f/128) is its own
+// real f-number.
 class ApertureValue : public Value {
  public:
   // Both numbers 0; does not build the table of real f-numbers.

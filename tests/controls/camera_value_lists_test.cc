@@ -215,9 +215,9 @@ TEST_F(ValueListTest, ApertureRowShowsTheNominalNumberAndTheRealOne) {
   EXPECT_EQ(row->note(), "(f/2.828)");
   EXPECT_NEAR(list.GetEffectiveValue(0), std::pow(2.0, 1.5), 1e-12);
   EXPECT_EQ(list.GetStoredValue(0), 2.8);  // as passed, not narrowed
-  // f/1 has no entry of its own: the first one, 2^(1/12) = 1.05946.
+  // f/1 lies below the sixth stops and is its own real f-number.
   EXPECT_EQ(list.GetValueRow(1)->text(), "f/1");
-  EXPECT_EQ(list.GetValueRow(1)->note(), "(f/1.059)");
+  EXPECT_EQ(list.GetValueRow(1)->note(), "(f/1.000)");
 }
 
 TEST_F(ValueListTest, FocalAndDistanceRowsShowTheirValues) {

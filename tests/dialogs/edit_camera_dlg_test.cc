@@ -108,7 +108,7 @@ TEST_F(EditCameraRun, FocalEquivalenceStoresTheRatioAndShowsItBack) {
 TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
   camera_.set_circle_of_confusion(0.02);
   // 0.005 is too small; 1e308 would make the ratio overflow; "inf" is no
-  // number at all (0); 0.01 and 10000 are the bounds and pass.
+  // number at all; 0.01 and 10000 are the bounds and pass.
   EXPECT_EQ(RunEditor("click 1001\nclick 1021\ntype 0.005\nkey enter\ndump\n"
                       "key enter\ndump\nclick 1021\ntype 10\nclick 1022\n"
                       "type 1e308\nkey enter\ndump\nkey enter\n"
@@ -122,7 +122,7 @@ TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
   EXPECT_EQ(TextOf(2, kMessage),
             "Focal values must be between\r\n0.01 mm and 10000 mm.");
   EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(3, kMessage)),
-            "Focal values must be greater than 0.01 mm.");
+            "Please enter a number.");
   EXPECT_EQ(camera_.displayed_focal(), 10000.0);
   EXPECT_DOUBLE_EQ(camera_.focal_multiplier(), 1e6);
 }

@@ -21,6 +21,9 @@ TEST(InsertionIndex, GoesBeforeTheFirstGreaterKeyAndRefusesDuplicates) {
   EXPECT_EQ(InsertionIndex(keys, 200.0), 3);
   EXPECT_EQ(InsertionIndex(keys, 35.0), std::nullopt);
   EXPECT_EQ(InsertionIndex({}, 35.0), 0);
+  // Binary noise is no difference; a millionth of a millimetre is.
+  EXPECT_EQ(InsertionIndex(keys, 24.0 - 3e-12), std::nullopt);
+  EXPECT_EQ(InsertionIndex(keys, 24.000001), 1);
 }
 
 TEST(InsertionIndex, AListLoadedOutOfOrderGetsNoSecondCopy) {

@@ -189,6 +189,62 @@ void LensTrio(Zorvanel* data) {
   PairAndSelect(e, 0, 2);
 }
 
+// A 200 mm lens with f-numbers beyond both ends of the sixth stops, focused
+// inside, at and beyond its focal length.
+void Tele(Zorvanel* data) {
+  Fifty(data);
+  Lens* lens = data->mutable_equipment()->mutable_lenses(0);
+  lens->set_model("Tele");
+  lens->set_focals(0, 200.0);
+  lens->clear_apertures();
+  AddAll(lens->mutable_apertures(), {0.95, 1.0, 90.0, 128.0});
+  lens->clear_distances();
+  AddAll(lens->mutable_distances(), {0.1, 0.2, 0.5});
+  lens->set_min_focal(200.0);
+  lens->set_max_focal(200.0);
+}
+
+// The fifty on a 1.5x body named by its maker alone, whose circle of
+// confusion has more decimals than its field shows.
+void CropBody(Zorvanel* data) {
+  Fifty(data);
+  Camera* camera = data->mutable_equipment()->mutable_cameras(0);
+  camera->set_model("");
+  camera->set_circle_of_confusion(0.0125);
+  camera->set_focal_multiplier(1.5);
+  camera->set_displayed_focal(35.0);
+}
+
+// The kit zoom and a copy of it whose distances lost 12 cm, as an edit by
+// the user leaves them.
+void Ladders(Zorvanel* data) {
+  Zoom(data);
+  Equipment* e = data->mutable_equipment();
+  Lens* edited = e->add_lenses();
+  *edited = e->lenses(0);
+  edited->set_model("Edited");
+  edited->set_camera_index(-1);
+  edited->clear_distances();
+  for (double metres : e->lenses(0).distances()) {
+    if (metres != 0.12) edited->add_distances(metres);
+  }
+}
+
+// A camera and a lens without names; the camera's circle of confusion was
+// never set.
+void Nameless(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  e->add_cameras()->set_circle_of_confusion(-1.0);
+  Lens* lens = e->add_lenses();
+  lens->add_focals(50.0);
+  lens->add_apertures(2.8);
+  lens->add_distances(3.0);
+  lens->set_min_focal(50.0);
+  lens->set_max_focal(50.0);
+  PairAndSelect(e, 0, 0);
+}
+
 const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
   static const auto* fixtures =
       new std::map<std::string, std::function<void(Zorvanel*)>>{
@@ -202,6 +258,10 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"options_only", OptionsOnly},
           {"camera_trio", CameraTrio},
           {"lens_trio", LensTrio},
+          {"tele", Tele},
+          {"crop_body", CropBody},
+          {"ladders", Ladders},
+          {"nameless", Nameless},
       };
   return *fixtures;
 }

@@ -81,5 +81,19 @@ TEST(ParseDecimalTest, IsFiniteNumber) {
   EXPECT_FALSE(IsFiniteNumber(std::nan("")));
 }
 
+TEST(ReadTypedNumberTest, WholeTextWithDecimalCommaAndOptionalUnit) {
+  EXPECT_EQ(ReadTypedNumber("2,8"), 2.8);
+  EXPECT_EQ(ReadTypedNumber(" 0,019 "), 0.019);
+  EXPECT_EQ(ReadTypedNumber("17.5"), 17.5);
+  EXPECT_EQ(ReadTypedNumber("35 mm", "mm"), 35.0);
+  EXPECT_EQ(ReadTypedNumber("35MM", "mm"), 35.0);
+  EXPECT_EQ(ReadTypedNumber("   "), 0.0);  // an empty field
+  for (const char* text : {"abc", "nan", "inf", "0x10", "2,8,1", "1.000,5",
+                           "12abc", "35 mm", "f/2.8"}) {
+    EXPECT_EQ(ReadTypedNumber(text), std::nullopt) << text;
+  }
+  EXPECT_EQ(ReadTypedNumber("12 m", "mm"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace zorvanel

@@ -160,14 +160,19 @@ TEST_F(DepthOfFieldTest, EmptyListGivesNoValues) {
   EXPECT_EQ(state.distance_text, kNoValueText);
 }
 
-TEST_F(DepthOfFieldTest, DegenerateCamerasDoNotCrash) {
-  // Zero circle: the hyperfocal distance is infinite, the limits undefined.
-  const DofState zero = Compute(OneValueLens(50, 2.8, 3), CameraWithCircle(0));
-  EXPECT_EQ(zero.hyperfocal.Format(), "Infinity");
-  EXPECT_EQ(zero.near_limit.Format(), kNoValueText);
-  // Undefined circle (-1): H below f; shown, not trusted.
-  const DofState undefined = Compute(OneValueLens(50, 2.8, 3), Camera());
-  EXPECT_LT(undefined.hyperfocal.GetValue(), 0.05);
+TEST_F(DepthOfFieldTest, UndefinedInputsGiveNoResult) {
+  // A circle of confusion never set (-1) or 0, and an f-number of 0 from a
+  // damaged file: nothing is computed from them.
+  for (const DofState& state :
+       {Compute(OneValueLens(50, 2.8, 3), Camera()),
+        Compute(OneValueLens(50, 2.8, 3), CameraWithCircle(0)),
+        Compute(OneValueLens(50, 0, 3), CameraWithCircle(0.03))}) {
+    for (const DistanceValue* result :
+         {&state.hyperfocal, &state.near_limit, &state.far_limit,
+          &state.depth_of_field}) {
+      EXPECT_EQ(result->Format(), kNoValueText);
+    }
+  }
 }
 
 }  // namespace

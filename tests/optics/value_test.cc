@@ -45,13 +45,16 @@ TEST_F(ValueTest, ApertureKeepsEnteredAndNearestRealNumber) {
   EXPECT_EQ(f28.GetNominal(), 2.8);
   EXPECT_EQ(f28.Format(), "f/2.8");
 
-  const ApertureValue f1(1.0);  // f/1 itself is not in the table
-  EXPECT_THAT(f1.GetValue(), DoubleNear(1.0594631, 1e-7));
+  // Beyond either end of the table the entered number is the real one.
+  const ApertureValue f1(1.0);
+  EXPECT_EQ(f1.GetValue(), 1.0);
   EXPECT_EQ(f1.Format(), "f/1");
-
+  EXPECT_EQ(ApertureValue(0.95).GetValue(), 0.95);
+  EXPECT_EQ(ApertureValue(90).GetValue(), 90.0);
+  EXPECT_EQ(ApertureValue(128).GetValue(), 128.0);
   EXPECT_EQ(ApertureValue(64).GetValue(), 64.0);
-  EXPECT_THAT(ApertureValue(90).GetValue(), DoubleNear(67.806, 1e-3));
-  EXPECT_THAT(ApertureValue(0.3).GetValue(), DoubleNear(1.0594631, 1e-7));
+  EXPECT_THAT(ApertureValue(67).GetValue(), DoubleNear(67.806, 1e-3));
+  EXPECT_THAT(ApertureValue(1.05).GetValue(), DoubleNear(1.05, 1e-15));
 
   // 2.9 falls on the same sixth of a stop as 2.8; 3.2 on the next one
   // (2^(20/12) = 3.1748).

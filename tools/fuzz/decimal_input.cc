@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "fuzz_harness.h"
@@ -33,6 +34,10 @@ std::string FeedDecimal(std::string_view text) {
   const double value = ParseDecimal(text);
   if (!std::isfinite(value)) return "ParseDecimal gave a NaN or an infinity";
   if (value == 0.0 && std::signbit(value)) return "ParseDecimal gave -0";
+  const std::optional<double> typed = ReadTypedNumber(text, "mm");
+  if (typed && !std::isfinite(*typed)) {
+    return "ReadTypedNumber gave a NaN or an infinity";
+  }
   if (IsFiniteNumber(value) != std::isfinite(value)) {
     return "IsFiniteNumber disagrees with std::isfinite";
   }

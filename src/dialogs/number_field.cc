@@ -1,0 +1,37 @@
+#include "dialogs/number_field.h"
+
+#include "dialogs/message_box.h"
+#include "i18n/translated_string.h"
+#include "optics/decimal.h"
+
+namespace zorvanel {
+namespace {
+
+void ReportNotANumber() {
+  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"),
+                  UiText("Please enter a number."));
+  box.RunModal();
+}
+
+}  // namespace
+
+std::optional<double> ReadNumberField(const std::string& text,
+                                      std::string_view unit) {
+  const std::optional<double> number = ReadTypedNumber(text, unit);
+  if (!number) ReportNotANumber();
+  return number;
+}
+
+std::optional<TypedPair> ReadNumberFields(const std::string& text1,
+                                          const std::string& text2,
+                                          std::string_view unit) {
+  const std::optional<double> first = ReadTypedNumber(text1, unit);
+  const std::optional<double> second = ReadTypedNumber(text2, unit);
+  if (!first || !second) {
+    ReportNotANumber();
+    return std::nullopt;
+  }
+  return TypedPair{*first, *second};
+}
+
+}  // namespace zorvanel
