@@ -36,8 +36,8 @@
 #include "platform/backend.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
-#include "platform/text_fitter.h"
 #include "platform/shell.h"
+#include "platform/text_fitter.h"
 
 extern char** environ;
 
@@ -220,7 +220,8 @@ BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 
 void BM_ZoneStripPart(benchmark::State& state) {
   const Size screen = ScreenOf(state);
-  const int scale = std::min(screen.width * 100 / 480, screen.height * 100 / 640);
+  const int scale =
+      std::min(screen.width * 100 / 480, screen.height * 100 / 640);
   const Zorvanel data = bench::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);

@@ -14,7 +14,6 @@ namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kBand = Rgb(70, 160, 230);
-constexpr Colour kAmber = Rgb(255, 170, 0);
 constexpr Colour kMarkerRed = Rgb(230, 0, 0);
 
 // Design numbers at 480 x 640; the strip scales like the wheels.
@@ -148,7 +147,7 @@ void ZoneStrip::Paint(Canvas& canvas, TextFitter& fitter, const Font* font,
   if (z.strip.IsEmpty()) return;
   if (has_zone_) {
     canvas.FillRect(Rect{band_left_, z.band_top, band_right_, z.band_bottom},
-                    warn ? kAmber : kBand);
+                    warn ? kDiffractionAmber : kBand);
   }
   canvas.Polyline({Point{z.axis_left, z.axis_y}, Point{z.axis_right, z.axis_y}},
                   kWhite, 1);

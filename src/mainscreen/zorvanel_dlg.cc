@@ -28,7 +28,6 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kPanelText = Rgb(70, 70, 70);
 constexpr Colour kMarkerRed = Rgb(230, 0, 0);
 constexpr Colour kBackground = Rgb(0, 0, 0);
-constexpr Colour kAmber = Rgb(255, 170, 0);
 
 // Wheel position (pixels) from a stored percentage: k * trunc(percent * 4.8)
 // / 100. A damaged or foreign file may hold any double; it is kept inside
@@ -357,7 +356,7 @@ void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
   const int side = std::max(2, Scaled(Scale(), 10));
   const int left = layout_.width - layout_.left_margin + Scaled(Scale(), 6);
   const int top = (row.top + row.bottom - side) / 2;
-  canvas.FillRect(Rect{left, top, left + side, top + side}, kAmber);
+  canvas.FillRect(Rect{left, top, left + side, top + side}, kDiffractionAmber);
 }
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
@@ -430,7 +429,7 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
         const ReferenceSlot& s = l.reference_slots[i][slot];
         const bool amber = i == kApertureWheel && diffracted_references_[slot];
         fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
-                     *fonts.wheel, amber ? kAmber : kWhite, s.room);
+                     *fonts.wheel, amber ? kDiffractionAmber : kWhite, s.room);
       }
     }
   }
