@@ -25,6 +25,10 @@ int main(int argc, char** argv) {
               << "usage: zorvanel [--screen WxH] [--folder DIR]\n";
     return 2;
   }
+  if (!args.folder.empty() && !CheckDataFolder(args.folder, &error)) {
+    std::cerr << "zorvanel: " << error << "\n";
+    return 2;
+  }
   const Size screen = args.screen ? *args.screen : SdlBackend::PickScreenSize();
   std::unique_ptr<SdlBackend> backend = SdlBackend::Create(screen, &error);
   if (!backend) {
@@ -36,5 +40,8 @@ int main(int argc, char** argv) {
   shell.set_program_folder(args.folder.empty() ? ExecutableFolder()
                                                : args.folder);
   CZorvanelApp app;
+  // Without a display nothing can be asked any more: what is in memory is
+  // written as it is.
+  SdlBackend::SetDisplayLostHandler([&app] { return app.SaveWithoutAsking(); });
   return app.Run();
 }

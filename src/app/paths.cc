@@ -1,7 +1,10 @@
 #include "app/paths.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace zorvanel {
@@ -47,6 +50,27 @@ std::string CameraDbPath(const std::string& folder) {
 
 std::string TranslationPath(const std::string& folder) {
   return InFolder(folder, "Translation.lang");
+}
+
+std::string LockFilePath(const std::string& folder) {
+  return InFolder(folder, "ZorvanelData.lock");
+}
+
+bool CheckDataFolder(const std::string& folder, std::string* error) {
+  if (folder.empty()) {
+    *error = "--folder needs a folder";
+    return false;
+  }
+  struct stat info;
+  if (::stat(folder.c_str(), &info) != 0) {
+    *error = "cannot use the folder " + folder + ": " + std::strerror(errno);
+    return false;
+  }
+  if (!S_ISDIR(info.st_mode)) {
+    *error = "not a folder: " + folder;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace zorvanel

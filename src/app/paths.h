@@ -18,6 +18,12 @@ std::string ExecutableFolder();
 std::string DataFilePath(const std::string& folder);     // ZorvanelData.ptb
 std::string CameraDbPath(const std::string& folder);     // CameraDB.ptb
 std::string TranslationPath(const std::string& folder);  // Translation.lang
+// The file whose lock marks the folder as in use by a running program.
+std::string LockFilePath(const std::string& folder);  // ZorvanelData.lock
+
+// Whether `folder` names an existing folder; false with a one-line reason
+// otherwise (empty, missing, not a folder).
+bool CheckDataFolder(const std::string& folder, std::string* error);
 
 }  // namespace zorvanel
 

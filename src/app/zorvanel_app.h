@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "data/message_file.h"
 #include "data/zorvanel.pb.h"
 #include "mainscreen/zorvanel_dlg.h"
 
@@ -13,16 +14,32 @@ namespace zorvanel {
 // screen and writes the data back when it ends with OK. One exists per run;
 // the caller has already made the Shell (with the program folder set) for
 // the chosen backend.
+//
+// Nothing the user made is lost on the way: a data file that cannot be read
+// is kept aside before anything is written (and the user is told where), a
+// second program on the same folder ends without writing, and a failed save
+// asks whether to try again.
 class CZorvanelApp {
  public:
+  // Process statuses of Run().
+  static constexpr int kStatusSaved = 0;
+  static constexpr int kStatusNotSaved = 1;  // the save failed, or another
+                                             // program holds the folder
+
   CZorvanelApp();
   ~CZorvanelApp();
   CZorvanelApp(const CZorvanelApp&) = delete;
   CZorvanelApp& operator=(const CZorvanelApp&) = delete;
 
-  // The whole run. Returns the process status: 0, or 1 when the data could
-  // not be saved (one line on stderr says why).
+  // The whole run. Returns the process status: kStatusSaved, or
+  // kStatusNotSaved (one line on stderr says why).
   int Run();
+
+  // Writes the data as it is in memory, without asking anything: for an
+  // ending that leaves no screen to ask on (the display is gone). Returns
+  // the process status; writes nothing before the data is loaded or when
+  // another program holds the folder.
+  int SaveWithoutAsking();
 
   // The user's data (never null).
   Zorvanel* GetData() const;
@@ -42,11 +59,19 @@ class CZorvanelApp {
   void LoadLanguageFile();
   void LoadUserData();
   void ApplyStoredSettings();
+  int ReportFolderInUse();
+  // False when the window was closed while the user was being told.
+  bool KeepDamagedDataFile();
   int RunMainScreen();
   int SaveUserData();
+  bool TrySave(int* error);
+  bool AskToRetrySave(int error);
 
   std::string program_folder_;
   std::string data_file_path_;
+  MessageFileState data_state_ = MessageFileState::kMissing;
+  bool damaged_file_kept_ = false;
+  bool may_save_ = false;  // loaded, and the folder is this program's
   CZorvanelDlg::EquipmentScreen equipment_screen_;
 };
 

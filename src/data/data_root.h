@@ -12,6 +12,13 @@ Zorvanel* GetData();
 // Makes the data empty again, as at process start (for tests).
 void ResetData();
 
+// Makes freshly loaded data safe to work on: camera-lens links that are not
+// answered by a link back are cut and a selection that names no element is
+// brought into range (-1 when its list is empty). After a parse that failed
+// part way (`parse_failed`), the bytes the parser kept without placing them
+// are dropped as well: written back, they would make the file unreadable.
+void RepairLoadedData(Zorvanel* data, bool parse_failed);
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_DATA_DATA_ROOT_H_

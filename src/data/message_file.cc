@@ -13,15 +13,10 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/regular_file.h"
+
 namespace zorvanel {
 namespace {
-
-constexpr size_t kChunkSize = 256;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 struct FolderCloser {
   void operator()(DIR* folder) const { ::closedir(folder); }
@@ -50,35 +45,6 @@ class Descriptor {
   int fd_;
 };
 
-// Reads in chunks until a short read, as the file format has always been
-// read. A read error (the path is a folder, an I/O fault) is a failure.
-bool ReadWholeFile(const std::string& path, std::string* bytes) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  char chunk[kChunkSize];
-  size_t got = 0;
-  do {
-    got = std::fread(chunk, 1, kChunkSize, file.get());
-    bytes->append(chunk, got);
-  } while (got == kChunkSize);
-  return std::ferror(file.get()) == 0;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, data, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    left -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -95,6 +61,29 @@ std::string NameOf(const std::string& path) {
 // process that wrote one is still running.
 std::string TemporaryPrefix(const std::string& path) { return path + ".tmp."; }
 
+bool IsDecimal(std::string_view text) {
+  return !text.empty() &&
+         text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "<pid>.<n>" exactly: anything else beside the data file is the user's.
+bool IsTemporarySuffix(std::string_view rest, pid_t* pid) {
+  const size_t dot = rest.find('.');
+  if (dot == std::string_view::npos) return false;
+  const std::string_view pid_text = rest.substr(0, dot);
+  if (!IsDecimal(pid_text) || !IsDecimal(rest.substr(dot + 1))) return false;
+  const auto [end, ec] =
+      std::from_chars(pid_text.data(), pid_text.data() + pid_text.size(), *pid);
+  return ec == std::errc() && *pid > 0;
+}
+
+// Removes a file left by a failed step without hiding why the step failed.
+void UnlinkKeepingErrno(const std::string& path) {
+  const int saved = errno;
+  ::unlink(path.c_str());
+  errno = saved;
+}
+
 // A process killed between naming its temporary and the rename (a power
 // cut, a kill) leaves the temporary behind. The next save removes those of
 // processes that no longer run, so they neither pile up nor wait to be
@@ -109,12 +98,7 @@ void RemoveStaleTemporaries(const std::string& path) {
     if (!name.starts_with(prefix)) continue;
     const std::string_view rest = name.substr(prefix.size());
     pid_t pid = 0;
-    const auto [end, ec] =
-        std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-    if (ec != std::errc() || pid <= 0 || end == rest.data() + rest.size() ||
-        *end != '.') {
-      continue;
-    }
+    if (!IsTemporarySuffix(rest, &pid)) continue;         // not one of ours
     if (::kill(pid, 0) == 0 || errno != ESRCH) continue;  // still running
     ::unlink((folder + "/" + std::string(name)).c_str());
   }
@@ -186,56 +170,146 @@ bool WriteTemporary(const std::string& path, int fd, const std::string& bytes) {
 }
 
 // Writes `bytes` to a new file beside `path`, flushed to disk, and returns
-// its name; empty after a failure, with nothing left behind. The content is
+// its name; empty after a failure (errno says why, `not_created` whether
+// the folder refused the new file), with nothing left behind. The content is
 // complete before the file gets a name, so a cut at any moment leaves either
 // no temporary at all or a complete one.
 std::string WriteTemporaryFile(const std::string& path,
-                               const std::string& bytes) {
+                               const std::string& bytes, bool* not_created) {
+  *not_created = false;
   std::string temp_path;
   Descriptor anonymous(CreateAnonymousBeside(path));
   if (anonymous.valid()) {
     if (!WriteTemporary(path, anonymous.get(), bytes)) return {};
     if (NameAnonymous(anonymous.get(), path, &temp_path)) {
       if (anonymous.Close()) return temp_path;
-      ::unlink(temp_path.c_str());
+      UnlinkKeepingErrno(temp_path);
       return {};
     }
     // Without /proc the file cannot be named: write a named one instead.
   }
   Descriptor named(CreateTemporaryBeside(path, &temp_path));
-  if (!named.valid()) return {};
+  if (!named.valid()) {
+    *not_created = true;
+    return {};
+  }
   const bool written = WriteTemporary(path, named.get(), bytes);
   if (!named.Close() || !written) {
-    ::unlink(temp_path.c_str());
+    UnlinkKeepingErrno(temp_path);
     return {};
   }
   return temp_path;
 }
 
+// For a folder that takes no new file while the file itself may be
+// written: the content is overwritten from the start, cut to its new length
+// and flushed. Not atomic, but the only way such a file can be saved.
+bool RewriteInPlace(const std::string& path, const std::string& bytes) {
+  Descriptor file(
+      ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.valid()) return false;
+  struct stat info;
+  if (::fstat(file.get(), &info) != 0) return false;
+  if (!S_ISREG(info.st_mode)) {
+    errno = EISDIR;
+    return false;
+  }
+  return WriteAll(file.get(), bytes) &&
+         ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 &&
+         ::fsync(file.get()) == 0 && file.Close();
+}
+
+bool FolderRefusedNewFiles(int error) {
+  return error == EACCES || error == EPERM;
+}
+
+bool Failed(int* error) {
+  if (error != nullptr) *error = errno;
+  return false;
+}
+
+// A link's target, relative to the link's folder when it is not absolute.
+bool ReadLinkTarget(const std::string& link, std::string* target) {
+  std::string buffer(256, '\0');
+  for (;;) {
+    const ssize_t length =
+        ::readlink(link.c_str(), buffer.data(), buffer.size());
+    if (length < 0) return false;
+    if (static_cast<size_t>(length) < buffer.size()) {
+      buffer.resize(static_cast<size_t>(length));
+      break;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  *target = buffer.starts_with('/') ? buffer : FolderOf(link) + "/" + buffer;
+  return true;
+}
+
 }  // namespace
+
+MessageFileState ReadMessageFile(google::protobuf::MessageLite* message,
+                                 const std::string& path, int* error) {
+  std::string bytes;
+  switch (ReadRegularFile(path, &bytes, kMaxReadableFileSize, error)) {
+    case FileReadStatus::kRead:
+      break;
+    case FileReadStatus::kMissing:
+      return MessageFileState::kMissing;
+    default:
+      return MessageFileState::kUnreadable;
+  }
+  // Parse partially and check completeness elsewhere: the content read so
+  // far must stay in the message even when a required field is missing.
+  return message->ParsePartialFromString(bytes) ? MessageFileState::kParsed
+                                                : MessageFileState::kMalformed;
+}
 
 bool LoadMessageFile(google::protobuf::MessageLite* message,
                      const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, &bytes)) return false;
-  // Parse partially and check completeness ourselves: the content read so
-  // far must stay in the message even when a required field is missing.
-  if (!message->ParsePartialFromString(bytes)) return false;
-  return message->IsInitialized();
+  return ReadMessageFile(message, path) == MessageFileState::kParsed &&
+         message->IsInitialized();
+}
+
+std::string FollowLinks(const std::string& path) {
+  std::string current = path;
+  // The system's own limit on links in one lookup.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info;
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      return current;
+    }
+    std::string target;
+    if (!ReadLinkTarget(current, &target)) return current;
+    current = target;
+  }
+  return path;
 }
 
 bool SaveMessageFile(const google::protobuf::MessageLite& message,
-                     const std::string& path) {
+                     const std::string& path, int* error) {
   std::string bytes;
-  if (!message.SerializePartialToString(&bytes)) return false;
-  RemoveStaleTemporaries(path);
-  const std::string temp_path = WriteTemporaryFile(path, bytes);
-  if (temp_path.empty()) return false;
-  if (std::rename(temp_path.c_str(), path.c_str()) != 0) {
-    ::unlink(temp_path.c_str());
-    return false;
+  if (!message.SerializePartialToString(&bytes)) {
+    errno = EINVAL;
+    return Failed(error);
   }
-  return SyncFolder(FolderOf(path));
+  const std::string target = FollowLinks(path);
+  RemoveStaleTemporaries(target);
+  bool not_created = false;
+  const std::string temp_path = WriteTemporaryFile(target, bytes, &not_created);
+  if (temp_path.empty()) {
+    const int folder_error = errno;
+    if (not_created && FolderRefusedNewFiles(folder_error) &&
+        ::access(target.c_str(), F_OK) == 0) {
+      if (RewriteInPlace(target, bytes)) return true;
+      errno = folder_error;  // the folder is what stands in the way
+    }
+    return Failed(error);
+  }
+  if (std::rename(temp_path.c_str(), target.c_str()) != 0) {
+    UnlinkKeepingErrno(temp_path);
+    return Failed(error);
+  }
+  return SyncFolder(FolderOf(target)) || Failed(error);
 }
 
 }  // namespace zorvanel

@@ -1,19 +1,15 @@
 #include "i18n/translator.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "i18n/language_file.h"
+#include "platform/regular_file.h"
 
 namespace zorvanel {
 
 bool Translator::Load(const std::string& path) {
   Clear();
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  const std::string bytes((std::istreambuf_iterator<char>(file)),
-                          std::istreambuf_iterator<char>());
-  if (file.bad()) return false;
+  // A folder, a pipe or a read error in its place is the same as no file.
+  std::string bytes;
+  if (ReadRegularFile(path, &bytes) != FileReadStatus::kRead) return false;
   LoadFromBytes(bytes);
   return true;
 }

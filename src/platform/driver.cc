@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/process_endings.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
 
@@ -98,6 +99,9 @@ bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
 
 int RunDriver(const DriverOptions& options,
               const std::function<int()>& program) {
+  // As in the desktop window, SIGTERM, SIGINT and SIGHUP end the program
+  // the way closing the window does.
+  NoteTerminationSignals();
   if (options.script_path.empty()) {
     return RunDriver(options, std::cin, std::cout, std::cerr, program);
   }

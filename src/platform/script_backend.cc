@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/dialog.h"
+#include "platform/process_endings.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 
@@ -88,7 +89,17 @@ bool ScriptBackend::WaitEvent(int timeout_ms, InputEvent* event) {
       return false;
     }
     settle_frames_ = 0;
-    if (!ReadNextLine()) throw ScriptFinished{};
+    // A termination signal is the window's close request, noticed between
+    // lines or once the script has run out.
+    bool terminated = TakeTerminationRequest();
+    if (!terminated && !ReadNextLine()) {
+      terminated = TakeTerminationRequest();
+      if (!terminated) throw ScriptFinished{};
+    }
+    if (terminated) {
+      event->type = InputEvent::Type::kClose;
+      return true;
+    }
   }
 }
 

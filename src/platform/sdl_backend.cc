@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "platform/process_endings.h"
 
 namespace zorvanel {
 
@@ -209,6 +210,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
     return nullptr;  // Impl's destructor undoes what was made
   }
   SDL_StopTextInput();  // on only while a text field has the focus
+  TreatHangupAsTerminate();
   return backend;
 }
 
@@ -229,6 +231,10 @@ Size SdlBackend::PickScreenSize() {
   }
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   return best;
+}
+
+void SdlBackend::SetDisplayLostHandler(std::function<int()> save) {
+  SaveWhenDisplayIsLost(std::move(save));
 }
 
 SdlBackend::SdlBackend(Size screen) : screen_(screen) {}

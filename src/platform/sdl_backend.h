@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_PLATFORM_SDL_BACKEND_H_
 #define ZORVANEL_PLATFORM_SDL_BACKEND_H_
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,10 @@ class SdlBackend : public Backend {
   // The largest of 480x640 times 1, 1.25, 1.5, 2 that fits in 90 % of the
   // usable display; 480x640 when nothing is known.
   static Size PickScreenSize();
+  // Run when the display goes away under a running window (the X server
+  // ends, the remote session drops): nothing can be asked then, so `save`
+  // writes what it can and its result is the exit status. Set before Run.
+  static void SetDisplayLostHandler(std::function<int()> save);
   ~SdlBackend() override;
 
   Size ScreenSize() const override { return screen_; }

@@ -1,5 +1,6 @@
 #include "app/zorvanel_app.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -147,20 +148,32 @@ TEST_F(AppTest, DataFileWithOnlyOptionsKeepsTheSettings) {
   EXPECT_EQ(saved.options().units(), kImperial);
 }
 
-TEST_F(AppTest, CorruptDataFileKeepsWhatWasReadAndIsRewritten) {
+TEST_F(AppTest, CorruptDataFileIsKeptAsideAndWhatWasReadIsUsed) {
   // A valid root followed by an equipment block cut short.
   std::string bytes = FiftyMillimetreData().SerializeAsString();
   bytes += std::string("\x12\x05\x20\x01", 4);
   WriteFile(data_path(), bytes);
 
-  EXPECT_EQ(RunApp("dump\nsoft right\n", LeaveEquipmentScreen), 0);
+  EXPECT_EQ(RunApp("dump\nkey enter\ndump\nsoft right\n", LeaveEquipmentScreen),
+            0);
   EXPECT_EQ(equipment_calls_, 0);  // the camera and lens were read
+  EXPECT_NE(out_.str().find("\"title\":\"Data file damaged\""),
+            std::string::npos);
   EXPECT_NE(out_.str().find("\"camera\":\"Body + Fifty\""), std::string::npos);
   bool complete = false;
   const Zorvanel saved = ParseFile(data_path(), &complete);
   EXPECT_TRUE(complete);
   ASSERT_EQ(saved.equipment().cameras_size(), 1);
   EXPECT_EQ(saved.equipment().cameras(0).model(), "Body");
+  int kept = 0;
+  for (const auto& entry : fs::directory_iterator(folder_)) {
+    if (entry.path().filename().string().starts_with(
+            "ZorvanelData.ptb.damaged-")) {
+      EXPECT_EQ(ReadFile(entry.path()), bytes);
+      ++kept;
+    }
+  }
+  EXPECT_EQ(kept, 1);
 }
 
 TEST_F(AppTest, PowerCutBeforeExitWritesNothing) {
@@ -266,7 +279,9 @@ TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
     // The saved data grows by the wheel positions, so it cannot fit.
     FileSizeLimit limit(old_bytes.size());
     StderrCapture capture;
-    status = RunApp("drag 100 240 200 240\nsoft right\n", LeaveEquipmentScreen);
+    // "No" on the question that follows: end without saving.
+    status = RunApp("drag 100 240 200 240\nsoft right\nkey escape\n",
+                    LeaveEquipmentScreen);
     message = capture.Finish();
   }
   EXPECT_NE(status, 0);
@@ -277,7 +292,8 @@ TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
   EXPECT_EQ(ReadFile(data_path()), old_bytes);
   for (const auto& entry : fs::directory_iterator(folder_)) {
-    EXPECT_EQ(entry.path().filename(), "ZorvanelData.ptb");  // no leftovers
+    EXPECT_THAT(entry.path().filename().string(),  // no leftovers
+                ::testing::AnyOf("ZorvanelData.ptb", "ZorvanelData.lock"));
   }
 }
 

@@ -149,6 +149,9 @@ const char* const kTitles[] = {
     "New distance value",
     "New distance values",
     "Zorvanel",
+    "Already running",
+    "Data file damaged",
+    "Not saved",
 };
 
 constexpr Place kWholeWidth = {kItalic, 480};
@@ -170,6 +173,15 @@ std::pair<std::string, std::string> SampleValues(const std::string& key) {
           {"Please enter a new focusing distance\r\nfor your lens (%1).",
            {"ft.", ""}},
           {"Enter distance range (%1)", {"ft.", ""}},
+          {"The data file could not be read.\r\nWhat could be read is "
+           "shown.\r\nThe file was kept as\r\n%1",
+           {"ZorvanelData.ptb\r\n.damaged-20261207-120014", ""}},
+          {"The data file could not be read\r\nnor kept aside:\r\n%1\r\nIt "
+           "will not be replaced.",
+           {"Permission denied", ""}},
+          {"Your data could not be saved:\r\n%1\r\n\r\nTry again? \"No\" "
+           "ends the\r\nprogram without saving.",
+           {"No space left on device", ""}},
       };
   const auto it = samples->find(key);
   if (it != samples->end()) return it->second;

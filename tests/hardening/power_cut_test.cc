@@ -57,7 +57,8 @@ TEST_P(PowerCutTest, OldFileSurvivesAndTheNextStartCleansUp) {
       << "the next start did not read the last complete file";
   EXPECT_EQ(after.equipment().cameras(0).model(), "Body");
   EXPECT_EQ(folder_.FileNames(),
-            (std::vector<std::string>{kDataFile, "close.zvs", "toggle.zvs"}));
+            (std::vector<std::string>{"ZorvanelData.lock", kDataFile,
+                                      "close.zvs", "toggle.zvs"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(CutPoints, PowerCutTest,
@@ -79,8 +80,9 @@ TEST(PowerCutChildTest, WithoutACutTheChangeIsSaved) {
   Zorvanel saved;
   ASSERT_TRUE(saved.ParseFromString(ReadFile(folder / kDataFile)));
   EXPECT_FALSE(saved.options().show_hyperfocal());
-  EXPECT_EQ(folder.FileNames(),
-            (std::vector<std::string>{kDataFile, "toggle.zvs"}));
+  EXPECT_EQ(
+      folder.FileNames(),
+      (std::vector<std::string>{"ZorvanelData.lock", kDataFile, "toggle.zvs"}));
 }
 
 }  // namespace

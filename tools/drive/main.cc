@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/paths.h"
 #include "app/zorvanel_app.h"
 #include "platform/driver.h"
 
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
   std::string error;
   if (!ParseDriverArgs(argc, argv, &options, &error)) {
     std::cerr << "zorvanel-drive: " << error << "\n" << DriverUsage() << "\n";
+    return 2;
+  }
+  if (!CheckDataFolder(options.folder, &error)) {
+    std::cerr << "zorvanel-drive: " << error << "\n";
     return 2;
   }
   return RunDriver(options, [] {

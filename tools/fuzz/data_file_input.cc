@@ -92,13 +92,30 @@ std::string CheckOperations(Equipment equipment) {
   return {};
 }
 
+std::string CheckLoaded(const Zorvanel& data) {
+  if (!PairingIsConsistent(data.equipment())) {
+    return "a link survived the repair at load";
+  }
+  Zorvanel written;
+  if (!written.ParsePartialFromString(data.SerializePartialAsString())) {
+    return "the data written back does not parse";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string FeedDataFile(std::string_view bytes) {
   ResetData();
   Zorvanel* data = GetData();
-  // Whatever the load leaves is used, as at start-up.
-  LoadMessageFile(data, WriteScratchFile(bytes));
+  // Whatever the load leaves is used, repaired as at start-up, and what
+  // would be written back must parse.
+  const MessageFileState state = ReadMessageFile(data, WriteScratchFile(bytes));
+  RepairLoadedData(data, state == MessageFileState::kMalformed);
+  if (std::string problem = CheckLoaded(*data); !problem.empty()) {
+    ResetData();
+    return problem;
+  }
   Equipment* equipment = data->mutable_equipment();
   const Lens& lens = *CurrentLens(equipment);
   const Camera& camera = *CurrentCamera(equipment);

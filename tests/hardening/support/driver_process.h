@@ -31,6 +31,9 @@ class DriverProcess {
   // program has ended (or the answer is not JSON).
   nlohmann::json Dump();
 
+  // The driver's process id.
+  pid_t pid() const { return pid_; }
+
   // The end of the script: the driver ends the program as a power cut would
   // unless the script made it end.
   void CloseInput();

@@ -1,0 +1,36 @@
+#ifndef ZORVANEL_APP_FOLDER_LOCK_H_
+#define ZORVANEL_APP_FOLDER_LOCK_H_
+
+#include <string>
+
+namespace zorvanel {
+
+// One program per data folder: an advisory lock on a lock file there, held
+// for the life of the object. The system releases it when the process ends,
+// however it ends, so a crash never leaves the folder locked. The lock file
+// itself stays (removing it would let a third program lock a different
+// file of the same name).
+class FolderLock {
+ public:
+  enum class State {
+    kHeld,    // this program has the folder
+    kBusy,    // another running program has it
+    kNoLock,  // the system offers no lock here (a read-only folder with
+              // no lock file yet, a file system without locks)
+  };
+
+  explicit FolderLock(const std::string& lock_path);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  State state() const { return state_; }
+
+ private:
+  int fd_ = -1;
+  State state_ = State::kNoLock;
+};
+
+}  // namespace zorvanel
+
+#endif  // ZORVANEL_APP_FOLDER_LOCK_H_
