@@ -196,6 +196,15 @@ void CameraDynaList::OnSelectionChanged(int index) {
   SendNotifyToParent(kNotifySelectionChanged, index, 0);
 }
 
+void CameraDynaList::OnRowChosen(int index) {
+  SendNotifyToParent(kNotifyRowChosen, index, 0);
+}
+
+std::string CameraDynaList::SearchText(int index) const {
+  const CBaseItem* item = GetRow(index);
+  return item != nullptr ? item->title() : std::string();
+}
+
 void CameraDynaList::DescribeRow(int index, nlohmann::json& row) const {
   const CBaseItem* item = GetRow(index);
   row["title"] = item != nullptr ? item->title() : std::string();

@@ -118,6 +118,10 @@ class CameraDynaList : public CDynaList {
                 bool selected, int flags) override;
   bool OnEraseBackground(Canvas& canvas) override;
   void OnSelectionChanged(int index) override;
+  // Tells the parent the row was chosen (kNotifyRowChosen).
+  void OnRowChosen(int index) override;
+  // Typed letters are matched against the row's title.
+  std::string SearchText(int index) const override;
   // {"title", "left", "right", "selected"}
   void DescribeRow(int index, nlohmann::json& row) const override;
 

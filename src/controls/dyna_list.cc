@@ -1,5 +1,7 @@
 #include "controls/dyna_list.h"
 
+#include <glib.h>
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <utility>
@@ -20,6 +22,16 @@ constexpr int kColumnTextMargin = 5;
 constexpr int kDefaultItemFontHeight = 13;
 constexpr int kDefaultBufferRows = 15;
 constexpr const char* kListFace = "Arial";
+// Letters typed within this time of each other make one search text.
+constexpr uint32_t kTypeAheadMs = 1000;
+
+// The text with case differences removed, for comparing.
+std::string CaseFolded(const std::string& text) {
+  char* folded = g_utf8_casefold(text.data(), static_cast<gssize>(text.size()));
+  std::string result = folded != nullptr ? folded : std::string();
+  g_free(folded);
+  return result;
+}
 
 const std::string& EmptyText() {
   static const std::string* const kEmpty = new std::string();
@@ -131,6 +143,9 @@ void CDynaList::Init(int header_height, int item_height, int header_font_height,
   const int w = width();
   const int h = height();
   viewport_ = Rect{1, header_height_ + 1, w - 1, h - 1};
+  const int scale = Shell::Exists() ? Shell::Get().scale() : 100;
+  scroller_.SetTapAllowance(
+      std::max(1, Scaled(scale, DynaListScroller::kTapAllowance)));
   if (viewport_.IsEmpty()) viewport_ = Rect{};
 
   page_canvas_.reset();
@@ -257,6 +272,7 @@ bool CDynaList::SelectItem(int index) {
     DrawRowIntoBuffer(previous);
     DrawRowIntoBuffer(index);
   }
+  EnsureVisible(index);
   RequestRepaint();
   OnSelectionChanged(index);
   return true;
@@ -321,18 +337,110 @@ int CDynaList::HitTest(Point p) const {
 
 // ---------------------------------------------------------------- pointer
 
-void CDynaList::OnPointerDown(Point p) { scroller_.Press(p, Now()); }
+void CDynaList::OnPointerDown(Point p) {
+  // The keys act on the list the user last touched.
+  SetFocus();
+  double_tap_ = false;
+  scroller_.Press(p, Now());
+}
+
+void CDynaList::OnDoubleTap(Point p) {
+  OnPointerDown(p);
+  double_tap_ = true;
+}
 
 void CDynaList::OnPointerMove(Point p) {
   if (scroller_.Move(p, Now())) RequestRepaint();
 }
 
 void CDynaList::OnPointerUp(Point p) {
-  if (scroller_.Release(p, Now())) {
-    OnTap(p);
-  } else {
+  const bool double_tap = double_tap_;
+  double_tap_ = false;
+  if (!scroller_.Release(p, Now())) {
     RequestRepaint();  // the first frame of the fling
+    return;
   }
+  // The row the finger went down on, which the list is back under.
+  const Point press = scroller_.press_point();
+  const int row = HitTest(press);
+  const int selected_before = selected_;
+  OnTap(press);
+  // A press that stopped a fling left the list between rows: it rests on
+  // the nearest boundary that still shows the row just tapped.
+  if (!scroller_.AtRest()) {
+    scroller_.Settle();
+    EnsureVisible(selected_);
+  }
+  RequestRepaint();
+  // The first tap of the pair selected the row; the second chooses it.
+  if (double_tap && row >= 0 && row == selected_ && row == selected_before) {
+    OnRowChosen(row);
+  }
+}
+
+bool CDynaList::OnWheel(Point p, int rows) {
+  if (scroller_.pressed()) return true;
+  scroller_.ScrollRows(rows);
+  RequestRepaint();
+  return true;
+}
+
+std::optional<int> CDynaList::SelectionAfterKey(Key key) const {
+  const int last = item_count() - 1;
+  const int page = std::max(viewport_.Height() / item_height_, 1);
+  // Without a selection every key but End starts at the top.
+  const int s = selected_;
+  const bool none = s < 0;
+  switch (key) {
+    case Key::kUp:
+      return none ? 0 : std::max(s - 1, 0);
+    case Key::kDown:
+      return none ? 0 : std::min(s + 1, last);
+    case Key::kPageUp:
+      return none ? 0 : std::max(s - page, 0);
+    case Key::kPageDown:
+      return std::min(none ? page - 1 : s + page, last);
+    case Key::kHome:
+      return 0;
+    case Key::kEnd:
+      return last;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool CDynaList::OnKeyDown(Key key) {
+  const std::optional<int> row = SelectionAfterKey(key);
+  if (!row) return false;
+  // At either end the selection stays, and its owner hears nothing new.
+  if (*row != selected_) SelectItem(*row);
+  return true;
+}
+
+std::string CDynaList::SearchText(int index) const {
+  const CItem* item = GetItem(index);
+  return item != nullptr ? item->GetText(0) : std::string();
+}
+
+void CDynaList::OnChar(char32_t ch) {
+  if (ch < U' ' || ch == U'\x7f' || !g_unichar_validate(ch)) return;
+  const uint32_t now = Now();
+  if (now - typed_time_ > kTypeAheadMs) typed_.clear();
+  typed_time_ = now;
+  char utf8[6];
+  typed_.append(utf8, g_unichar_to_utf8(ch, utf8));
+  const std::string wanted = CaseFolded(typed_);
+  for (int i = 0; i < item_count(); ++i) {
+    if (CaseFolded(SearchText(i)).starts_with(wanted)) {
+      if (i != selected_) SelectItem(i);
+      return;
+    }
+  }
+}
+
+void CDynaList::OnCovered() {
+  scroller_.Settle();
+  double_tap_ = false;
 }
 
 void CDynaList::OnTap(Point p) {
@@ -542,20 +650,29 @@ void CDynaList::AddToDump(nlohmann::json& dump) const {
   dump["rows"] = std::move(rows);
 }
 
+void CDynaList::Describe(nlohmann::json& out) const {
+  Window::Describe(out);
+  out["scroll"] = {scroller_.scroll().x, scroller_.scroll().y};
+  out["selected"] = selected_;
+}
+
+void CDynaList::EnsureVisible(int index) {
+  if (GetItem(index) == nullptr || viewport_.IsEmpty()) return;
+  const int top = index * item_height_;
+  const Point scroll = scroller_.scroll();
+  const int y = scroller_.PositionShowing(top, top + item_height_);
+  if (y == scroll.y) return;
+  scroller_.ScrollTo(Point{scroll.x, y});
+  RequestRepaint();
+}
+
 std::optional<Point> CDynaList::RevealRow(int index) {
   if (GetItem(index) == nullptr || viewport_.IsEmpty()) return std::nullopt;
   const int vh = viewport_.Height();
   const int top = index * item_height_;
   const int bottom = top + item_height_;
-  Point scroll = scroller_.scroll();
-  if (top < scroll.y) {
-    scroll.y = top;
-  } else if (bottom > scroll.y + vh) {
-    scroll.y = bottom - vh;
-  }
-  scroller_.ScrollTo(scroll);
-  RequestRepaint();
-  scroll = scroller_.scroll();
+  EnsureVisible(index);
+  const Point scroll = scroller_.scroll();
   // The centre of the row's visible part, so a tap there hits the row.
   const int visible_top = std::max(top, scroll.y);
   const int visible_bottom = std::min(bottom, scroll.y + vh);

@@ -161,17 +161,36 @@ class CDynaList : public Window {
   // How many times the page buffer was redrawn in full.
   int buffer_redraw_count() const { return buffer_redraws_; }
 
+  // Adds "scroll": [x, y], the content position at the view's top-left,
+  // and "selected", the selected index.
+  void Describe(nlohmann::json& out) const override;
   // Adds "rows" (one entry per row, see DescribeRow) to the dump.
   void AddToDump(nlohmann::json& dump) const override;
   // Scrolls row `index` into view without any fling and returns the centre
   // of its visible part in client coordinates.
   std::optional<Point> RevealRow(int index) override;
+  // Scrolls the least distance that shows row `index` whole, stopping on a
+  // row boundary where the view allows; nothing moves when it is in view.
+  void EnsureVisible(int index);
 
  protected:
   void OnPaint(Canvas& canvas) override;
   void OnPointerDown(Point p) override;
   void OnPointerMove(Point p) override;
   void OnPointerUp(Point p) override;
+  // A double tap on the selected row chooses it (OnRowChosen).
+  void OnDoubleTap(Point p) override;
+  // One row per notch, from row boundary to row boundary.
+  bool OnWheel(Point p, int rows) override;
+  // Up and Down move the selection by a row, PageUp and PageDown by what
+  // the view shows, Home and End to the first and the last row.
+  bool OnKeyDown(Key key) override;
+  // Letters typed in quick succession select the first row whose text
+  // starts with them, whatever their case.
+  void OnChar(char32_t ch) override;
+  // A fling stops on a rest position: nothing of it is seen until the list
+  // shows again.
+  void OnCovered() override;
 
   // Draws a header cell; `state` is always 0 and `flags` kCellAll.
   virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
@@ -186,6 +205,10 @@ class CDynaList : public Window {
   virtual bool CanSelect(int index) { return true; }
   // Called after every successful SelectItem.
   virtual void OnSelectionChanged(int index) {}
+  // The selected row was double tapped.
+  virtual void OnRowChosen(int index) {}
+  // The text that typed letters are matched against.
+  virtual std::string SearchText(int index) const;
   // One row of the dump: {"text", "selected"} by default.
   virtual void DescribeRow(int index, nlohmann::json& row) const;
 
@@ -212,6 +235,9 @@ class CDynaList : public Window {
   void CopyBuffersTo(Canvas& canvas);
   void RequestRepaint();
   static uint32_t Now();
+  // The selection after a movement key (-1 in an empty list); nothing for
+  // another key.
+  std::optional<int> SelectionAfterKey(Key key) const;
 
   std::vector<std::unique_ptr<CColumn>> columns_;
   std::vector<std::unique_ptr<CItem>> items_;
@@ -238,6 +264,11 @@ class CDynaList : public Window {
   Colour item_fill_ = Rgb(255, 255, 255);
   DynaListScroller scroller_;
   int buffer_redraws_ = 0;
+  // The current press is the second of a double tap.
+  bool double_tap_ = false;
+  // Letters typed so far, and when the last one came.
+  std::string typed_;
+  uint32_t typed_time_ = 0;
 };
 
 }  // namespace zorvanel

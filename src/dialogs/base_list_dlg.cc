@@ -43,6 +43,8 @@ bool BaseListDlg::OnInitDialog() {
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
+  // The keys move through the list from the start.
+  list_.SetFocus();
 
   for (int k = 0; k < kButtonCount; ++k) {
     CCustomButton& b = buttons_[k];
@@ -119,6 +121,8 @@ void BaseListDlg::OnDoubleTapCommand(int command_id) {
 
 int BaseListDlg::OnNotify(int code, int a, int b) {
   if (code == kNotifySelectionChanged) UpdateButtons();
+  // A double tap on the selected row does what "Select" does.
+  if (code == kNotifyRowChosen) OnCommand(kIdOk);
   return 0;
 }
 

@@ -135,6 +135,8 @@ bool CEditValueListDlg::OnInitDialog() {
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
+  // The keys move through the list from the start.
+  list_.SetFocus();
 
   for (int k = 0; k < kButtonCount; ++k) PlaceButton(k, layout.buttons[k]);
   UpdateRemoveButton();

@@ -47,6 +47,8 @@ bool CSelectListDlg::OnInitDialog() {
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
+  // The keys and typed letters move through the list from the start.
+  list_.SetFocus();
   return true;
 }
 
@@ -54,6 +56,8 @@ int CSelectListDlg::OnNotify(int code, int a, int b) {
   if (code == kNotifySelectionChanged) {
     SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
   }
+  // A double tap on the selected row does what "Select" does.
+  if (code == kNotifyRowChosen) OnCommand(kIdOk);
   return 0;
 }
 

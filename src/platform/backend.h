@@ -22,12 +22,14 @@ struct InputEvent {
     kKey,
     kSoftKey,  // soft_key: 0 left, 1 right
     kClose,    // the window's close request
+    kWheel,    // the mouse wheel over `point`: `wheel` notches, positive down
   };
   Type type = Type::kPointerMove;
   Point point;
   char32_t ch = 0;
   Key key = Key::kEnter;
   int soft_key = 0;
+  int wheel = 0;
 };
 
 // Where events come from and frames go. Nothing above the platform knows

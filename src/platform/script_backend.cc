@@ -163,6 +163,13 @@ void ScriptBackend::ExecuteLine(const std::string& line) {
     } else {
       QueuePointer(InputEvent::Type::kPointerUp, p);
     }
+  } else if (command == "wheel") {
+    want_numbers(3, 3, "expected: wheel X Y DY");
+    InputEvent event;
+    event.type = InputEvent::Type::kWheel;
+    event.point = Point{numbers[0], numbers[1]};
+    event.wheel = numbers[2];
+    queue_.push_back(Queued{0, event});
   } else if (command == "drag") {
     want_numbers(4, 5, "expected: drag X1 Y1 X2 Y2 [STEPS]");
     QueueDrag(numbers);
@@ -263,6 +270,10 @@ void ScriptBackend::QueueKey(const std::string& name) {
       {"escape", Key::kEscape},
       {"f1", Key::kF1},
       {"f2", Key::kF2},
+      {"pageup", Key::kPageUp},
+      {"pagedown", Key::kPageDown},
+      {"home", Key::kHome},
+      {"end", Key::kEnd},
   };
   for (const auto& [key_name, key] : kKeys) {
     if (name == key_name) {

@@ -50,6 +50,18 @@ bool TranslateKey(SDL_Keycode sym, Key* key) {
     case SDLK_F2:
       *key = Key::kF2;
       return true;
+    case SDLK_PAGEUP:
+      *key = Key::kPageUp;
+      return true;
+    case SDLK_PAGEDOWN:
+      *key = Key::kPageDown;
+      return true;
+    case SDLK_HOME:
+      *key = Key::kHome;
+      return true;
+    case SDLK_END:
+      *key = Key::kEnd;
+      return true;
     default:
       return false;
   }
@@ -108,6 +120,7 @@ struct SdlBackend::Impl {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   std::deque<char32_t> typed;  // characters of a text event not yet handed out
+  bool text_input = false;     // a text field has the focus
 
   ~Impl() {
     if (texture != nullptr) SDL_DestroyTexture(texture);
@@ -127,7 +140,9 @@ struct SdlBackend::Impl {
     switch (e.type) {
       case SDL_MOUSEBUTTONDOWN:
         if (e.button.button != SDL_BUTTON_LEFT) return false;
-        event->type = e.button.clicks == 2 ? InputEvent::Type::kDoubleTap
+        // A third click of a quick series is another double tap, so it
+        // too stays in the dialog the series began in.
+        event->type = e.button.clicks >= 2 ? InputEvent::Type::kDoubleTap
                                            : InputEvent::Type::kPointerDown;
         event->point = Point{e.button.x, e.button.y};
         return true;
@@ -143,9 +158,13 @@ struct SdlBackend::Impl {
         event->point = Point{e.motion.x, e.motion.y};
         return true;
       case SDL_KEYDOWN:
-        if (!TranslateKey(e.key.keysym.sym, &event->key)) return false;
-        event->type = InputEvent::Type::kKey;
-        return true;
+        if (TranslateKey(e.key.keysym.sym, &event->key)) {
+          event->type = InputEvent::Type::kKey;
+          return true;
+        }
+        return !text_input && TranslateLetterKey(e.key.keysym, event);
+      case SDL_MOUSEWHEEL:
+        return TranslateWheel(e.wheel, event);
       case SDL_TEXTINPUT:
         DecodeUtf8(e.text.text, &typed);
         return TakeTyped(event);
@@ -158,6 +177,34 @@ struct SdlBackend::Impl {
       default:
         return false;
     }
+  }
+
+  // Without a text field to type into (no text input, no on-screen
+  // keyboard), a letter key still reaches a list as its character, so that
+  // typing jumps through the list; case does not matter there.
+  static bool TranslateLetterKey(const SDL_Keysym& keysym, InputEvent* event) {
+    const SDL_Keycode sym = keysym.sym;
+    if ((keysym.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0) return false;
+    if (sym < SDLK_SPACE || sym == SDLK_DELETE ||
+        (sym & SDLK_SCANCODE_MASK) != 0) {
+      return false;
+    }
+    event->type = InputEvent::Type::kChar;
+    event->ch = static_cast<char32_t>(sym);
+    return true;
+  }
+
+  // SDL counts away from the user as positive; we count toward the end of
+  // the content. The wheel acts where the pointer is.
+  static bool TranslateWheel(const SDL_MouseWheelEvent& wheel,
+                             InputEvent* event) {
+    int notches = -wheel.y;
+    if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+    if (notches == 0) return false;
+    event->type = InputEvent::Type::kWheel;
+    event->wheel = notches;
+    SDL_GetMouseState(&event->point.x, &event->point.y);
+    return true;
   }
 
   bool TakeTyped(InputEvent* event) {
@@ -290,6 +337,7 @@ void SdlBackend::SetIcon(const Image& icon) {
 }
 
 void SdlBackend::SetTextInput(bool on) {
+  impl_->text_input = on;
   if (on) {
     SDL_StartTextInput();
   } else {

@@ -109,6 +109,8 @@ int Shell::RunModal(Dialog* dialog) {
     return kIdCancel;
   }
   dialog->running_ = true;
+  if (Dialog* covered = TopDialog()) TellCovered(covered);
+  ++modal_generation_;
   ModalFrame frame{dialog, focus_, false};
   // The dialog underneath keeps its focus for when this one leaves; nothing
   // of it takes keys or a pointer press meanwhile.
@@ -157,6 +159,7 @@ void Shell::EndModal(ModalFrame* frame) {
     SetFocus(frame->saved_focus);
   }
   soft_key_pressed_ = -1;
+  ++modal_generation_;
   paint_pending_ = true;
   if (stack_.empty()) {
     closing_ = false;
@@ -333,6 +336,51 @@ void Shell::Dispatch(const InputEvent& event) {
     case InputEvent::Type::kClose:
       RequestClose();
       break;
+    case InputEvent::Type::kWheel:
+      DispatchWheel(event);
+      break;
+  }
+}
+
+void Shell::TellCovered(Window* window) {
+  window->OnCovered();
+  // By index: a handler may add or remove children.
+  for (size_t i = 0; i < window->children().size(); ++i) {
+    TellCovered(window->children()[i]);
+  }
+}
+
+bool Shell::StrayPointerEvent(const InputEvent& event) {
+  switch (event.type) {
+    case InputEvent::Type::kPointerDown:
+      press_generation_ = modal_generation_;
+      stray_gesture_ = false;
+      return false;
+    case InputEvent::Type::kDoubleTap:
+      // The first click ended its dialog or opened another: the second
+      // would act on a dialog the user never clicked in.
+      stray_gesture_ = press_generation_ != modal_generation_;
+      press_generation_ = modal_generation_;
+      return stray_gesture_;
+    case InputEvent::Type::kPointerUp:
+      if (press_generation_ != modal_generation_) stray_gesture_ = true;
+      if (!stray_gesture_) return false;
+      stray_gesture_ = false;
+      capture_ = nullptr;
+      implicit_capture_ = false;
+      soft_key_pressed_ = -1;
+      paint_pending_ = true;
+      return true;
+    default:
+      return stray_gesture_ || press_generation_ != modal_generation_;
+  }
+}
+
+void Shell::DispatchWheel(const InputEvent& event) {
+  if (InSoftKeyBar(event.point) || event.wheel == 0) return;
+  for (Window* w = WindowAt(event.point); w != nullptr; w = w->parent()) {
+    if (!EnabledAlongChain(w)) continue;
+    if (w->OnWheel(w->ToClient(event.point), event.wheel)) return;
   }
 }
 
@@ -342,6 +390,7 @@ bool Shell::InSoftKeyBar(Point p) const {
 }
 
 void Shell::DispatchPointer(const InputEvent& event) {
+  if (StrayPointerEvent(event)) return;
   const Point p = event.point;
   switch (event.type) {
     case InputEvent::Type::kPointerDown:

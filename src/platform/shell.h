@@ -114,7 +114,13 @@ class Shell {
   int MillisecondsToNextWork();
   void RunDueTimers();
   void DispatchPointer(const InputEvent& event);
+  // A gesture belongs to the dialog it began in: true when this event
+  // belongs to one that has since ended or been covered, or is the second
+  // press of a double tap whose first press went to such a dialog.
+  bool StrayPointerEvent(const InputEvent& event);
+  void DispatchWheel(const InputEvent& event);
   void DispatchKey(Key key);
+  void TellCovered(Window* window);
   void PaintWindow(Window* window, Canvas& canvas);
   void PaintSoftKeyBar(Canvas& canvas);
   static void PaintSoftKeyBarBackground(Image& bar);
@@ -135,6 +141,11 @@ class Shell {
   std::vector<ModalFrame*> frames_;
   uint32_t last_frame_time_ = 0;
   int soft_key_pressed_ = -1;
+  // Counts changes of the top dialog; a press remembers the count it began
+  // under.
+  uint64_t modal_generation_ = 0;
+  uint64_t press_generation_ = 0;
+  bool stray_gesture_ = false;
   std::unique_ptr<Image> frame_;
   std::unique_ptr<Font> bar_font_;
   std::unique_ptr<Image> bar_background_;  // made at the first frame

@@ -22,11 +22,18 @@ enum class Key {
   kEnter,
   kEscape,
   kF1,
-  kF2
+  kF2,
+  kPageUp,
+  kPageDown,
+  kHome,
+  kEnd
 };
 
 // The notification a list sends its parent when its selection changes.
 inline constexpr int kNotifySelectionChanged = 0x401;
+// The notification a list sends its parent when the selected row is double
+// tapped: the user chose it.
+inline constexpr int kNotifyRowChosen = 0x402;
 
 // A node of the window tree. Rectangles are in the parent's client
 // coordinates; every handler gets points in the window's own client
@@ -113,6 +120,13 @@ class Window {
   virtual void OnChar(char32_t ch) {}
   // True when the key was used.
   virtual bool OnKeyDown(Key key) { return false; }
+  // The mouse wheel turned over the window by `rows` notches (positive:
+  // toward the end of the content). True when the window used it; else the
+  // shell offers it to the parent.
+  virtual bool OnWheel(Point p, int rows) { return false; }
+  // Another dialog opened over the one this window belongs to: nothing of
+  // it is painted or hears the pointer until that dialog ends.
+  virtual void OnCovered() {}
   virtual void OnTimer(int timer_id) {}
   virtual void OnFocus() {}
   virtual void OnBlur() {}

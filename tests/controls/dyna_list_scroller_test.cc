@@ -58,13 +58,29 @@ TEST(DynaListScrollerTest, ReleaseWithinFourteenPixelsIsATapFifteenIsNot) {
   }
 }
 
+TEST(DynaListScrollerTest, WobblingOrQuickTapIsATapAndLeavesTheListInPlace) {
+  DynaListScroller s = MakeScroller(20);
+  s.ScrollTo(Point{0, 160});
+  s.Press(Point{100, 300}, 1000);
+  s.Move(Point{101, 290}, 1001);  // 10 px in 1 ms
+  s.Move(Point{100, 299}, 1050);
+  EXPECT_TRUE(s.Release(Point{100, 299}, 1100));
+  EXPECT_EQ(s.scroll(), (Point{0, 160}));
+  EXPECT_FALSE(s.Advance(1116));
+  // On a half-size screen the allowance is half as wide.
+  s.SetTapAllowance(7);
+  s.Press(Point{100, 300}, 2000);
+  s.Move(Point{100, 293}, 2010);
+  EXPECT_FALSE(s.Release(Point{100, 300}, 2020));
+}
+
 TEST(DynaListScrollerTest, TwoSamplesInTheSameMillisecondGiveAFiniteSpeed) {
   DynaListScroller s = MakeScroller(20);
   s.Press(Point{100, 300}, 500);
-  s.Move(Point{100, 290}, 500);
+  s.Move(Point{100, 280}, 500);
   EXPECT_TRUE(std::isfinite(s.velocity()));
-  EXPECT_DOUBLE_EQ(s.velocity(), 10.0);  // counted as 1 ms
-  s.Release(Point{100, 290}, 500);
+  EXPECT_DOUBLE_EQ(s.velocity(), 20.0);  // counted as 1 ms
+  s.Release(Point{100, 280}, 500);
   // The first frame brings it down to the top speed: 1.5 px/ms for 16 ms.
   const int before = s.scroll().y;
   s.Advance(516);
@@ -140,6 +156,64 @@ TEST(DynaListScrollerTest, FewerRowsThanTheViewNeverMove) {
   RunFrames(s, now + 5);
   EXPECT_EQ(s.scroll(), (Point{0, 0}));
   EXPECT_EQ(s.velocity(), 0.0);
+}
+
+TEST(DynaListScrollerTest, EveryGestureComesToRestOnARowBoundary) {
+  // Flings of every speed, a slow glide, a finger held still before it
+  // leaves, and a mostly sideways drag.
+  for (int step_ms : {1, 3, 7, 16, 40, 90}) {
+    DynaListScroller s = MakeScroller(40);
+    uint32_t now = DragUp(s, 333, 0);
+    s.Move(Point{200, 60}, now + step_ms);
+    s.Release(Point{200, 60}, now + step_ms);
+    RunFrames(s, now + step_ms);
+    EXPECT_EQ(s.scroll().y % kItemHeight, 0) << step_ms << " ms";
+    EXPECT_FALSE(s.snapping());
+  }
+  DynaListScroller held = MakeScroller(40);
+  uint32_t now = DragUp(held, 290, 0);
+  // Still for 100 ms: no fling, just the glide back to the nearest row.
+  held.Release(Point{200, 110}, now + DynaListScroller::kHoldStillMs);
+  RunFrames(held, now + DynaListScroller::kHoldStillMs);
+  EXPECT_EQ(held.scroll().y, 320);
+  DynaListScroller sideways = MakeScroller(40);
+  sideways.Press(Point{100, 300}, 0);
+  sideways.Move(Point{400, 250}, 100);
+  sideways.Release(Point{400, 250}, 100);
+  RunFrames(sideways, 100);
+  EXPECT_EQ(sideways.scroll(), (Point{0, 80}));
+}
+
+TEST(DynaListScrollerTest, FrameAfterALongGapMovesNoFurtherThanACappedStep) {
+  DynaListScroller s = MakeScroller(200);
+  uint32_t now = DragUp(s, 300, 0);
+  s.Release(Point{200, 100}, now);
+  const int before = s.scroll().y;
+  s.Advance(now + 5000);  // the list was covered for five seconds
+  EXPECT_LE(s.scroll().y - before,
+            DynaListScroller::kMaxStepMs * DynaListScroller::kMaxSpeed);
+  // Settling stops it at once on a row boundary.
+  s.Settle();
+  EXPECT_EQ(s.scroll().y % kItemHeight, 0);
+  EXPECT_FALSE(s.Advance(now + 5016));
+}
+
+TEST(DynaListScrollerTest, WheelAndRevealLandOnRowBoundaries) {
+  DynaListScroller s = MakeScroller(20);  // 1100 pixels of scroll
+  s.ScrollTo(Point{0, 130});
+  s.ScrollRows(2);
+  EXPECT_EQ(s.scroll().y, 240);
+  s.ScrollRows(100);
+  EXPECT_EQ(s.scroll().y, 1100);  // the end, between rows
+  s.ScrollRows(-1);
+  EXPECT_EQ(s.scroll().y, 1040);
+  // Rows in view stay put; others come in by the least move that rests on
+  // a row boundary and shows them whole.
+  EXPECT_EQ(s.PositionShowing(1120, 1200), 1040);
+  EXPECT_EQ(s.PositionShowing(1520, 1600), 1100);
+  EXPECT_EQ(s.PositionShowing(400, 480), 400);
+  s.ScrollTo(Point{0, 0});
+  EXPECT_EQ(s.PositionShowing(480, 560), 80);
 }
 
 TEST(DynaListScrollerTest, LongPauseDuringAGlideCannotOverflow) {

@@ -17,6 +17,7 @@ constexpr int kItemHeight = 80;
 // A list 402 x 502: a 400 x 500 viewport inside a one-pixel edge.
 class TestList : public CDynaList {
  public:
+  using CDynaList::OnChar;
   using CDynaList::OnPointerDown;
   using CDynaList::OnPointerMove;
   using CDynaList::OnPointerUp;
@@ -118,30 +119,52 @@ TEST_F(DynaListTest, TapSelectsTheRowUnderTheFingerAfterScrolling) {
   list.AddRows(20);
   list.Tap(Point{200, 100});  // (100 - 1) / 80
   EXPECT_EQ(list.selected_index(), 1);
-  // Row 10 revealed at the bottom: scroll 11 * 80 - 500 = 380.
+  // Row 10 revealed near the bottom: 11 * 80 - 500 = 380, on to the row
+  // boundary at 400.
   list.RevealRow(10);
-  EXPECT_EQ(list.scroller().scroll().y, 380);
-  list.Tap(Point{200, 100});  // (100 - 1 + 380) / 80
-  EXPECT_EQ(list.selected_index(), 5);
+  EXPECT_EQ(list.scroller().scroll().y, 400);
+  list.Tap(Point{200, 100});  // (100 - 1 + 400) / 80
+  EXPECT_EQ(list.selected_index(), 6);
   // The edge around the viewport is no row.
   list.Tap(Point{0, 100});
-  EXPECT_EQ(list.selected_index(), 5);
-  EXPECT_EQ(list.selections, (std::vector<int>{1, 5}));
+  EXPECT_EQ(list.selected_index(), 6);
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
   // Below the last row there is none.
   list.DeleteAllItems();
   list.AddRows(3);
   list.Tap(Point{200, 300});
-  EXPECT_EQ(list.selections, (std::vector<int>{1, 5}));
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
+}
+
+TEST_F(DynaListTest, TypedLettersSelectTheFirstRowStartingWithThemAnyCase) {
+  TestList list;
+  for (const char* text : {"Leica", "Ёлка", "Élan", "Lumo"}) {
+    auto item = std::make_unique<CDynaList::CItem>(1);
+    item->SetText(0, text);
+    list.InsertItem(std::move(item), -1);
+  }
+  list.OnChar(U'l');
+  list.OnChar(U'U');
+  EXPECT_EQ(list.selected_index(), 3);
+  list.OnChar(U'x');  // "lux" starts no row: the selection stays
+  EXPECT_EQ(list.selected_index(), 3);
+  shell_.clock().Advance(1500);  // a pause starts a new search
+  list.OnChar(U'ё');
+  EXPECT_EQ(list.selected_index(), 1);
+  shell_.clock().Advance(1500);
+  list.OnChar(U'é');
+  EXPECT_EQ(list.selected_index(), 2);
 }
 
 TEST_F(DynaListTest, RevealRowScrollsJustEnoughAndAnswersItsCentre) {
   TestList list;
   list.AddRows(20);
-  // Rows 1200..1280 end at the bottom of a 500-pixel view: scroll 780.
+  // Rows 1200..1280 need a scroll of 780 in a 500-pixel view; the next row
+  // boundary, 800, still shows them.
   const std::optional<Point> centre = list.RevealRow(15);
   ASSERT_TRUE(centre.has_value());
-  EXPECT_EQ(list.scroller().scroll().y, 780);
-  EXPECT_EQ(*centre, (Point{201, 1 + 1240 - 780}));
+  EXPECT_EQ(list.scroller().scroll().y, 800);
+  EXPECT_EQ(*centre, (Point{201, 1 + 1240 - 800}));
   EXPECT_EQ(list.HitTest(*centre), 15);
   // A row above the view comes in at the top.
   EXPECT_EQ(list.RevealRow(2)->y, 1 + 40);

@@ -243,6 +243,20 @@ void Nameless(Zorvanel* data) {
   lens->set_min_focal(50.0);
   lens->set_max_focal(50.0);
   PairAndSelect(e, 0, 0);
+// Three hundred cameras, "Acme C000" to "Acme C299", with C250 selected: far
+// below what the camera list shows at first.
+void ManyCameras(Zorvanel* data) {
+  data->mutable_options();
+  Equipment* e = data->mutable_equipment();
+  for (int i = 0; i < 300; ++i) {
+    Camera* camera = e->add_cameras();
+    char model[8];
+    std::snprintf(model, sizeof model, "C%03d", i);
+    camera->set_maker("Acme");
+    camera->set_model(model);
+    camera->set_circle_of_confusion(0.03);
+  }
+  e->set_current_camera(250);
 }
 
 const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
@@ -262,6 +276,7 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"crop_body", CropBody},
           {"ladders", Ladders},
           {"nameless", Nameless},
+          {"many_cameras", ManyCameras},
       };
   return *fixtures;
 }

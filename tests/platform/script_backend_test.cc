@@ -217,6 +217,7 @@ TEST(ScriptBackendTest, BadLinesStopTheScriptWithTheirNumber) {
       {"drag 0 0 10 10 0", "steps"},
       {"wait -5", "between 0"},
       {"wait", "expected: wait MS"},
+      {"wheel 1 2", "expected: wheel X Y DY"},
       {"key tab", "unknown key"},
       {"soft middle", "soft left or soft right"},
       {"click 99", "no visible control"},

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "platform/image.h"
 
@@ -59,6 +61,7 @@ TEST_F(SdlBackendTest, PointerEventsKeepScreenPixelsAndDoubleClicks) {
   SDL_PushEvent(&drag);
   PushButton(SDL_MOUSEBUTTONUP, 30, 40, 1);
   PushButton(SDL_MOUSEBUTTONDOWN, 30, 40, 2);
+  PushButton(SDL_MOUSEBUTTONDOWN, 30, 40, 3);
 
   InputEvent e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kPointerDown);
@@ -68,6 +71,7 @@ TEST_F(SdlBackendTest, PointerEventsKeepScreenPixelsAndDoubleClicks) {
   EXPECT_EQ(e.point, (Point{30, 40}));
   EXPECT_EQ(Next().type, InputEvent::Type::kPointerUp);
   EXPECT_EQ(Next().type, InputEvent::Type::kDoubleTap);
+  EXPECT_EQ(Next().type, InputEvent::Type::kDoubleTap);  // a third click
   EXPECT_FALSE(backend_->WaitEvent(0, &e));
 }
 
@@ -76,20 +80,37 @@ TEST_F(SdlBackendTest, KeysTextAndQuit) {
   key.type = SDL_KEYDOWN;
   key.key.keysym.sym = SDLK_F1;
   SDL_PushEvent(&key);
-  key.key.keysym.sym = SDLK_a;  // letters come as text, not keys
+  key.key.keysym.sym = SDLK_PAGEDOWN;
   SDL_PushEvent(&key);
-  backend_->SetTextInput(true);
+  // Without a text field, a letter key is its character (for a list to
+  // jump to); with one, letters come as text only.
+  key.key.keysym.sym = SDLK_n;
+  SDL_PushEvent(&key);
+  SDL_Event wheel{};
+  wheel.type = SDL_MOUSEWHEEL;
+  wheel.wheel.y = 2;  // away from the user: toward the start
+  SDL_PushEvent(&wheel);
   SDL_Event text{};
   text.type = SDL_TEXTINPUT;
   std::strcpy(text.text.text, "\xC3\xA9\xE2\x82\xAC");  // "é€"
-  SDL_PushEvent(&text);
   SDL_Event quit{};
   quit.type = SDL_QUIT;
-  SDL_PushEvent(&quit);
 
   InputEvent e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kKey);
   EXPECT_EQ(e.key, Key::kF1);
+  EXPECT_EQ(Next().key, Key::kPageDown);
+  e = Next();
+  EXPECT_EQ(e.type, InputEvent::Type::kChar);
+  EXPECT_EQ(e.ch, U'n');
+  e = Next();
+  EXPECT_EQ(e.type, InputEvent::Type::kWheel);
+  EXPECT_EQ(e.wheel, -2);
+  backend_->SetTextInput(true);
+  key.key.keysym.sym = SDLK_a;
+  SDL_PushEvent(&key);
+  SDL_PushEvent(&text);
+  SDL_PushEvent(&quit);
   e = Next();
   EXPECT_EQ(e.type, InputEvent::Type::kChar);
   EXPECT_EQ(e.ch, U'é');
@@ -109,6 +130,33 @@ TEST_F(SdlBackendTest, PresentsFramesAndWaitsWithATimeout) {
   EXPECT_GE(backend_->Now() - start, 25u);
   // The dummy display is 1024 x 768: 90 % of it holds 480 x 640 only.
   EXPECT_EQ(SdlBackend::PickScreenSize(), (Size{480, 640}));
+}
+
+// The real X window, under Xvfb (CTest runs this one with xvfb-run): a wheel
+// turned with the X test extension arrives as notches where the pointer is.
+TEST(SdlRealWindowTest, MouseWheelArrivesWhereThePointerIs) {
+  if (std::getenv("DISPLAY") == nullptr ||
+      std::system("command -v xdotool >/dev/null") != 0) {
+    GTEST_SKIP() << "needs an X display and xdotool";
+  }
+  std::string error;
+  std::unique_ptr<SdlBackend> backend =
+      SdlBackend::Create(Size{480, 640}, &error);
+  ASSERT_NE(backend, nullptr) << error;
+  backend->Present(Image(480, 640));
+  // Button 5 is one notch toward the user: toward the end of a list.
+  ASSERT_EQ(std::system("xdotool search --sync --name '^Zorvanel$' "
+                        "mousemove --window %1 100 200 sleep 0.2 click 5"),
+            0);
+  InputEvent e;
+  bool got_wheel = false;
+  for (int i = 0; i < 50 && !got_wheel; ++i) {
+    if (backend->WaitEvent(100, &e))
+      got_wheel = e.type == InputEvent::Type::kWheel;
+  }
+  ASSERT_TRUE(got_wheel);
+  EXPECT_EQ(e.wheel, 1);
+  EXPECT_EQ(e.point, (Point{100, 200}));
 }
 
 TEST(SdlBackendNoDisplayTest, CreateFailsWithAReason) {

@@ -241,6 +241,41 @@ TEST_F(PointerTest, ExplicitCaptureTakesEveryPointerEvent) {
   EXPECT_EQ(shell_->capture(), nullptr);
 }
 
+TEST_F(PointerTest, WheelGoesToTheWindowUnderThePointerOrItsParents) {
+  a_.use_wheel = true;
+  backend_->PushWheel(Point{25, 25}, 2);     // deep declines, a takes it
+  backend_->PushWheel(Point{200, 200}, -1);  // the panel declines
+  backend_->PushWheel(Point{25, 600}, 1);    // the soft-key bar: nobody
+  Feed();
+  EXPECT_THAT(log_, ElementsAre("deep wheel 2 5,5", "a wheel 2 15,15",
+                                "panel wheel -1 190,190"));
+}
+
+TEST_F(ShellTest, SecondClickOfADoubleClickStaysInTheDialogOfTheFirst) {
+  TestDialog outer, inner;
+  const Point right_key{400, 620};
+  // The first click of a double click on "Back" ends the inner dialog; the
+  // second one must not press the outer dialog's key in the same place.
+  for (InputEvent::Type type :
+       {InputEvent::Type::kPointerDown, InputEvent::Type::kPointerUp,
+        InputEvent::Type::kDoubleTap, InputEvent::Type::kPointerUp}) {
+    backend_->Push(type, right_key);
+  }
+  // A click of its own still works.
+  backend_->Push(InputEvent::Type::kPointerDown, right_key);
+  backend_->Push(InputEvent::Type::kPointerUp, right_key);
+  outer.on_init = [&](TestDialog& d) {
+    d.SetSoftKeyBar(SoftKeys{"", 0, "Exit", 50});
+    inner.on_init = [](TestDialog& i) {
+      i.SetSoftKeyBar(SoftKeys{"", 0, "Back", kIdCancel});
+    };
+    inner.RunModal();
+  };
+  EXPECT_THROW(outer.RunModal(), testing::Stalled);
+  EXPECT_THAT(inner.commands, ElementsAre(kIdCancel));
+  EXPECT_THAT(outer.commands, ElementsAre(50));
+}
+
 // --- Focus and keys ----------------------------------------------------------
 
 TEST_F(PointerTest, FocusMovesWithBlurFirstAndDiesWithItsWindow) {
@@ -316,8 +351,8 @@ TEST_F(ShellTest, ModalDialogTakesTheFocusAwayAndGivesItBack) {
   outer.RunModal();
   // Back to the field when the inner one leaves, and away from it with its
   // own dialog (nothing had the focus before).
-  EXPECT_THAT(log_, ElementsAre("field focus", "field blur", "field focus",
-                                "field blur"));
+  EXPECT_THAT(log_, ElementsAre("field focus", "field covered", "field blur",
+                                "field focus", "field blur"));
 }
 
 // --- The soft-key bar and the close request ---------------------------------

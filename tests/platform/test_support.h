@@ -55,6 +55,13 @@ class FakeBackend : public Backend {
     e.key = key;
     events_.push_back(e);
   }
+  void PushWheel(Point p, int rows) {
+    InputEvent e;
+    e.type = InputEvent::Type::kWheel;
+    e.point = p;
+    e.wheel = rows;
+    events_.push_back(e);
+  }
   void PushChar(char32_t ch) {
     InputEvent e;
     e.type = InputEvent::Type::kChar;
@@ -81,6 +88,7 @@ class LogWindow : public Window {
 
   std::function<void(Canvas&)> paint;
   bool use_keys = false;
+  bool use_wheel = false;
   std::string kind = "window";
 
   std::string Kind() const override { return kind; }
@@ -101,6 +109,11 @@ class LogWindow : public Window {
     Log("key " + std::to_string(static_cast<int>(key)));
     return use_keys;
   }
+  bool OnWheel(Point p, int rows) override {
+    Log("wheel " + std::to_string(rows), p);
+    return use_wheel;
+  }
+  void OnCovered() override { Log("covered"); }
   void OnTimer(int id) override { Log("timer " + std::to_string(id)); }
   void OnFocus() override { Log("focus"); }
   void OnBlur() override { Log("blur"); }

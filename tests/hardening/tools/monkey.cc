@@ -125,7 +125,7 @@ class EventPicker {
                          : 0;
     const bool main_screen = dump.value("dialog", "") == "CZorvanelDlg";
     // Weights: tap a control, tap anywhere, row, drag, double tap, type,
-    // key, soft key, wait, single pointer events.
+    // key, soft key, wait, single pointer events or a turn of the wheel.
     // The main screen is mostly dragged: a tap on its panel leaves it for
     // the options and its "Exit" ends the run, and the wheels are what a
     // user spends the time on.
@@ -150,13 +150,18 @@ class EventPicker {
         return "type " + RandomText();
       case 6:
         return "key " +
-               Pick<std::string>({"left", "right", "up", "down", "backspace",
+               Pick<std::string>({"left", "right", "up", "down", "pageup",
+                                  "pagedown", "home", "end", "backspace",
                                   "delete", "enter", "escape", "f1", "f2"});
       case 7:
         return Uniform(0, 1) == 0 ? "soft left" : "soft right";
       case 8:
         return "wait " + std::to_string(Pick<int>({16, 100, 500, 1000, 2500}));
       default:
+        if (Uniform(0, 3) == 0) {
+          return "wheel " + RandomPoint() + " " +
+                 std::to_string(Uniform(-3, 3));
+        }
         return Pick<std::string>({"press ", "move ", "release "}) +
                RandomPoint();
     }
