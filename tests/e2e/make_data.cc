@@ -243,6 +243,8 @@ void Nameless(Zorvanel* data) {
   lens->set_min_focal(50.0);
   lens->set_max_focal(50.0);
   PairAndSelect(e, 0, 0);
+}
+
 // Three hundred cameras, "Acme C000" to "Acme C299", with C250 selected: far
 // below what the camera list shows at first.
 void ManyCameras(Zorvanel* data) {
