@@ -29,11 +29,15 @@
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
 #include "kit_zoom_data.h"
+#include "mainscreen/main_layout.h"
+#include "mainscreen/zone_strip.h"
 #include "mainscreen/zorvanel_dlg.h"
 #include "optics/depth_of_field.h"
 #include "platform/backend.h"
+#include "platform/canvas.h"
 #include "platform/image.h"
 #include "platform/shell.h"
+#include "platform/text_fitter.h"
 
 extern char** environ;
 
@@ -209,6 +213,39 @@ void BM_MainScreenFrame(benchmark::State& state) {
   state.counters["computes"] = computes;
 }
 BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
+
+// The zone strip's share of such a frame: following the new results and
+// painting the strip, on a screen of the same size. The frame above
+// includes it; the strip stays within a tenth of it.
+
+void BM_ZoneStripPart(benchmark::State& state) {
+  const Size screen = ScreenOf(state);
+  const int scale =
+      std::min(screen.width * 100 / 480, screen.height * 100 / 640);
+  const Zorvanel data = bench::KitZoomData();
+  const Lens& lens = data.equipment().lenses(0);
+  const Camera& camera = data.equipment().cameras(0);
+  FontTable fonts;
+  fonts.set_scale(scale);
+  fonts.DefineFont("Wheel", -14, 0, 0, 0, 400, false, false, false, "Tahoma");
+  const Font* font = fonts.GetFont("Wheel");
+  ZoneStrip strip;
+  strip.set_layout(ComputeZoneStripLayout(
+      ComputeMainLayout(screen.width, screen.height * 588 / 640, scale)));
+  Image image(screen.width, screen.height);
+  Canvas canvas(image);
+  TextFitter fitter;
+  DofState results;
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    const std::array<int, 3> positions = {240, (step * 4) % 480, 192};
+    ComputeResults(lens, camera, positions, scale, &results);
+    strip.Update(lens, results);
+    strip.Paint(canvas, fitter, font, false);
+  }
+}
+BENCHMARK(BM_ZoneStripPart)->Args({480, 640})->Args({960, 1280});
 
 // ---------------------------------------------------------------------------
 // One frame of a list dialog while its list flings: the whole screen is

@@ -73,6 +73,12 @@ std::string DistanceReference(const Lens& lens, float percent) {
   return distance ? distance->Format() : kNoValueText;
 }
 
+// x rounded to 1 / per; null when it is not a number.
+nlohmann::json Rounded(double x, double per) {
+  if (!std::isfinite(x)) return nullptr;
+  return std::round(x * per) / per;
+}
+
 }  // namespace
 
 CZorvanelDlg::CZorvanelDlg() : equipment_screen_(RunEquipmentScreen) {}
@@ -161,6 +167,8 @@ void CZorvanelDlg::ComputeResults() {
   const Lens& lens = *CurrentLens(equipment);
   const Camera& camera = *CurrentCamera(equipment);
   zorvanel::ComputeResults(lens, camera, wheel_positions_, Scale(), &results_);
+  diffraction_limit_ = DiffractionLimit(camera.circle_of_confusion());
+  zone_.Update(lens, results_);
   ++compute_count_;
 }
 
@@ -177,9 +185,14 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
         case kFocalWheel:
           text = FocalReference(lens, percent, camera.focal_multiplier());
           break;
-        case kApertureWheel:
+        case kApertureWheel: {
           text = ApertureReference(lens, percent);
+          const std::optional<ApertureValue> aperture =
+              ApertureAt(lens, percent);
+          diffracted_references_[slot] =
+              aperture && aperture->GetValue() >= diffraction_limit_;
           break;
+        }
         default:
           text = DistanceReference(lens, percent);
           break;
@@ -189,8 +202,9 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
 }
 
 void CZorvanelDlg::DoLayout() {
-  ComputeResults();
   layout_ = ComputeMainLayout(width(), height(), Scale());
+  zone_.set_layout(ComputeZoneStripLayout(layout_));
+  ComputeResults();
   RefreshEquipmentTexts();
   layout_done_ = true;
 }
@@ -250,6 +264,29 @@ void CZorvanelDlg::OnPointerUp(Point p) {
     }
   }
   CBaseDlg::OnPointerUp(p);
+}
+
+void CZorvanelDlg::OnDoubleTap(Point p) {
+  OnPointerDown(p);
+  if (dragging_ && dragged_wheel_ == kDistanceWheel) FocusAtHyperfocal();
+}
+
+// The far limit reaches infinity from the hyperfocal distance on: the nearest
+// distance of the lens at or beyond it gives the deepest zone the lens can
+// focus for.
+void CZorvanelDlg::FocusAtHyperfocal() {
+  const Lens& lens = *CurrentLens(GetData()->mutable_equipment());
+  const int index =
+      HyperfocalDistanceIndex(lens, results_.hyperfocal.GetValue());
+  if (index < 0) return;
+  int& position = wheel_positions_[kDistanceWheel];
+  const int moved =
+      std::clamp(WheelPositionOfIndex(index, lens.distances_size(), Scale()), 0,
+                 layout_.width);
+  if (moved == position) return;
+  position = moved;
+  ComputeResults();
+  Invalidate(false);
 }
 
 // ---------------------------------------------------------------------------
@@ -316,6 +353,21 @@ void CZorvanelDlg::OnPaint(Canvas& canvas) {
   PaintRows(canvas, fonts);
   PaintPanelTexts(canvas, fonts);
   PaintWheels(canvas, fonts);
+  zone_.Paint(canvas, fitter_, fonts.wheel, diffraction());
+  if (diffraction()) PaintDiffractionMark(canvas);
+}
+
+bool CZorvanelDlg::diffraction() const {
+  return results_.f_number >= diffraction_limit_;
+}
+
+// A small amber square in the right margin of the aperture row.
+void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
+  const Rect& row = layout_.caption_rects[kApertureWheel];
+  const int side = std::max(2, Scaled(Scale(), 10));
+  const int left = layout_.width - layout_.left_margin + Scaled(Scale(), 6);
+  const int top = (row.top + row.bottom - side) / 2;
+  canvas.FillRect(Rect{left, top, left + side, top + side}, kDiffractionAmber);
 }
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
@@ -386,8 +438,9 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
     if (fonts.wheel != nullptr) {
       for (int slot = 0; slot < 4; ++slot) {
         const ReferenceSlot& s = l.reference_slots[i][slot];
+        const bool amber = i == kApertureWheel && diffracted_references_[slot];
         fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
-                     *fonts.wheel, kWhite, s.room);
+                     *fonts.wheel, amber ? kDiffractionAmber : kWhite, s.room);
       }
     }
   }
@@ -414,6 +467,26 @@ void CZorvanelDlg::AddToDump(nlohmann::json& dump) const {
       {"camera", camera_line_},
       {"wheels",
        {wheel_positions_[0], wheel_positions_[1], wheel_positions_[2]}},
+      {"zone", ZoneDump()},
+      {"diffraction_f", Rounded(diffraction_limit_, 10.0)},
+      {"diffraction", diffraction()},
+  };
+}
+
+// Distances in metres to a tenth of a millimetre; null for infinity (a
+// negative far limit) and for no value.
+nlohmann::json CZorvanelDlg::ZoneDump() const {
+  auto metres = [](const DistanceValue& v) {
+    return v.GetValue() < 0.0 ? nlohmann::json(nullptr)
+                              : Rounded(v.GetValue(), 10000.0);
+  };
+  const Rect& r = zone_.layout().strip;
+  return {
+      {"rect", {r.left, r.top, r.Width(), r.Height()}},
+      {"near_m", metres(results_.near_limit)},
+      {"far_m", metres(results_.far_limit)},
+      {"focus_m", metres(results_.focus)},
+      {"hyperfocal_m", metres(results_.hyperfocal)},
   };
 }
 

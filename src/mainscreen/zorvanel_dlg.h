@@ -9,6 +9,7 @@
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "mainscreen/main_layout.h"
+#include "mainscreen/zone_strip.h"
 #include "optics/depth_of_field.h"
 #include "platform/geometry.h"
 #include "platform/text_fitter.h"
@@ -72,6 +73,12 @@ class CZorvanelDlg : public CBaseDlg {
   int compute_count() const { return compute_count_; }
   // The white line at the top of the panel: the camera and lens models.
   const std::string& camera_line() const { return camera_line_; }
+  const ZoneStrip& zone() const { return zone_; }
+  // The f-number from which diffraction softens the picture for the current
+  // camera (kNoValue without a circle of confusion), and whether the chosen
+  // aperture is there.
+  double diffraction_limit() const { return diffraction_limit_; }
+  bool diffraction() const;
   // The four reference values under the tick marks of a wheel.
   const std::array<std::string, 4>& reference_texts(int wheel) const {
     return reference_texts_[wheel];
@@ -83,6 +90,8 @@ class CZorvanelDlg : public CBaseDlg {
   void OnPointerDown(Point p) override;
   void OnPointerMove(Point p) override;
   void OnPointerUp(Point p) override;
+  // On the distance wheel: focus at the hyperfocal distance.
+  void OnDoubleTap(Point p) override;
 
  private:
   // The five fonts of the screen in the current language, fetched once per
@@ -108,12 +117,15 @@ class CZorvanelDlg : public CBaseDlg {
   // the units and the language, not the wheel positions.
   void RefreshEquipmentTexts();
   void DoLayout();
+  void FocusAtHyperfocal();
   const Fonts& CurrentFonts();
 
   void PaintPanelPicture(Canvas& canvas);
   void PaintPanelTexts(Canvas& canvas, const Fonts& fonts);
   void PaintRows(Canvas& canvas, const Fonts& fonts);
   void PaintWheels(Canvas& canvas, const Fonts& fonts);
+  void PaintDiffractionMark(Canvas& canvas);
+  nlohmann::json ZoneDump() const;
 
   // The texts of the panel, as shown.
   const std::string& LargeLabel() const;
@@ -137,6 +149,10 @@ class CZorvanelDlg : public CBaseDlg {
   int compute_count_ = 0;
   std::string camera_line_;
   std::array<std::array<std::string, 4>, kWheelCount> reference_texts_;
+  // Aperture reference values at or past the diffraction limit.
+  std::array<bool, 4> diffracted_references_{};
+  double diffraction_limit_ = kNoValue;
+  ZoneStrip zone_;
   Fonts fonts_;
   // Every text of the screen is drawn through it: none is ever cut off.
   TextFitter fitter_;

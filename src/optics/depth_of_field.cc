@@ -1,6 +1,8 @@
 #include "optics/depth_of_field.h"
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -13,6 +15,8 @@ constexpr int kDesignTravel = 480;
 // Far limits from here on are shown as infinity.
 constexpr double kInfiniteFarLimit = 5000.0;
 constexpr double kMinimumMultiplier = 0.001;
+// 2.44 x the wavelength of green light (0.00055 mm).
+constexpr double kDiffractionDiscPerFNumber = 2.44 * 0.00055;
 
 struct Results {
   double hyperfocal = kNoValue;
@@ -63,6 +67,37 @@ float PositionToPercent(int position, int scale) {
          static_cast<float>(travel);
 }
 
+double DiffractionLimit(double coc_mm) {
+  if (!(coc_mm > 0.0) || std::isinf(coc_mm)) return kNoValue;
+  return coc_mm / kDiffractionDiscPerFNumber;
+}
+
+int WheelPositionOfIndex(int index, int count, int scale) {
+  const int64_t travel = static_cast<int64_t>(scale) * kDesignTravel / 100;
+  if (count <= 1 || index <= 0 || travel <= 0) return 0;
+  if (index >= count - 1) return static_cast<int>(travel);
+  return static_cast<int>((index * travel + (count - 1) / 2) / (count - 1));
+}
+
+int HyperfocalDistanceIndex(const Lens& lens, double hyperfocal_m) {
+  if (lens.distances_size() == 0 || !(hyperfocal_m > 0.0)) return -1;
+  // Infinity is stored negative; it sorts after every distance.
+  auto key = [](double d) {
+    return d < 0.0 ? std::numeric_limits<double>::infinity() : d;
+  };
+  int at_or_beyond = -1;
+  int largest = 0;
+  for (int i = 0; i < lens.distances_size(); ++i) {
+    const double d = key(lens.distances(i));
+    if (d > key(lens.distances(largest))) largest = i;
+    if (d >= hyperfocal_m &&
+        (at_or_beyond < 0 || d < key(lens.distances(at_or_beyond)))) {
+      at_or_beyond = i;
+    }
+  }
+  return at_or_beyond >= 0 ? at_or_beyond : largest;
+}
+
 void ComputeResults(const Lens& lens, const Camera& camera,
                     const std::array<int, 3>& positions, int scale,
                     DofState* state) {
@@ -82,6 +117,8 @@ void ComputeResults(const Lens& lens, const Camera& camera,
   SetIfChanged(&state->distance_text,
                distance ? distance->Format() : kNoValueText);
 
+  state->focus.SetValue(distance ? distance->GetValue() : kNoValue);
+  state->f_number = aperture ? aperture->GetValue() : kNoValue;
   if (!focal || !aperture || !distance) {
     state->hyperfocal.SetValue(kNoValue);
     state->near_limit.SetValue(kNoValue);

@@ -27,7 +27,28 @@ struct DofState {
   DistanceValue near_limit{kNoValue};
   DistanceValue far_limit{kNoValue};
   DistanceValue depth_of_field{kNoValue};
+  // The picked focus distance (metres) and real f-number the results come
+  // from; kNoValue when nothing could be picked.
+  DistanceValue focus{kNoValue};
+  double f_number = kNoValue;
 };
+
+// The f-number from which the diffraction disc (2.44 x 0.00055 mm x N, for
+// green light) is as large as the circle of confusion `coc_mm`: stopping
+// down further softens the whole picture. kNoValue for a circle of
+// confusion that is not above 0.
+double DiffractionLimit(double coc_mm);
+
+// A wheel position in pixels that picks entry `index` of a list of `count`
+// entries: the middle of the entry's share of the travel, the ends for the
+// first and the last entry.
+int WheelPositionOfIndex(int index, int count, int scale);
+
+// The entry of a distance list to focus at for the hyperfocal distance
+// `hyperfocal_m`: the smallest distance at or beyond it (infinity, stored
+// negative, is beyond every distance), or the largest when none is. -1 for an
+// empty list or an undefined hyperfocal distance.
+int HyperfocalDistanceIndex(const Lens& lens, double hyperfocal_m);
 
 // Picks focal length, aperture and distance from the lens lists at the wheel
 // `positions` (pixels: focal, aperture, distance) and computes the results
