@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -282,6 +283,12 @@ class DesktopEndingTest : public NothingLostTest {
     ::close(pipe_fds[0]);
     ASSERT_NE(display, ":") << "Xvfb did not start";
     ::setenv("DISPLAY", display.c_str(), 1);
+    // Memory errors, not leaks, in a real window: the display libraries SDL
+    // loads and unloads keep memory the leak checker can no longer name.
+    if (const char* asan = std::getenv("ASAN_OPTIONS")) {
+      ::setenv("ASAN_OPTIONS", (std::string(asan) + ":detect_leaks=0").c_str(),
+               1);
+    }
 
     WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
   }
