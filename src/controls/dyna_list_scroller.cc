@@ -146,8 +146,8 @@ bool DynaListScroller::Clamp() {
   const bool moved_y = ClampAxis(&scroll_.y, content_.height, viewport_.height);
   const bool on_axis = vertical_ ? moved_y : moved_x;
   if (!on_axis) return false;
-  // An end of the content is a rest position: a glide toward a boundary
-  // that is no longer there ends on it too.
+  // An end of the content is a rest position: a glide heading past the end
+  // stops there.
   snapping_ = false;
   fraction_ = 0.0;
   if (moving()) {

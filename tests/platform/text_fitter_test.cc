@@ -17,9 +17,9 @@ namespace {
 TEST(TextFitterTest, ShrinksToFitButNotBelowTheSmallestSize) {
   Image image(8, 8);
   Canvas canvas(image);
-  FontSpec spec;
-  spec.height = -33;
-  const Font title(spec);
+  FontSpec title_font;
+  title_font.height = -33;
+  const Font title(title_font);
   TextFitter fitter;
   const std::string name = "Acme Zoom 18-55mm f/3.5-5.6 IS II";
   const int natural = canvas.MeasureText(name, title).width;

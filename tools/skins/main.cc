@@ -68,9 +68,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 // The window icon's picture, drawn afresh at the asked size rather than
 // scaled from its 64 x 64 pixels.
 bool WriteIcon(const IconRequest& icon) {
-  for (const auto& spec : zorvanel::skingen::AllPictures()) {
-    if (spec.id != kWindowIconId) continue;
-    zorvanel::skingen::PictureSpec sized = spec;
+  for (const auto& picture : zorvanel::skingen::AllPictures()) {
+    if (picture.id != kWindowIconId) continue;
+    zorvanel::skingen::PictureSpec sized = picture;
     sized.width = icon.size;
     sized.height = icon.size;
     return zorvanel::skingen::Picture(sized).SavePng(icon.path);
