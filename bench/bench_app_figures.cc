@@ -24,8 +24,8 @@
 #include <vector>
 
 #include "app/paths.h"
+#include "data/camera_database.h"
 #include "data/data_root.h"
-#include "dialogs/camera_database.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
 #include "kit_zoom_data.h"
@@ -314,7 +314,7 @@ void BM_CameraDatabaseManufacturerList(benchmark::State& state) {
   GetFontTable().Clear();
   for (auto _ : state) {
     CameraDatabase database;
-    if (!database.Load(path)) {
+    if (!database.Load(path).ok()) {
       state.SkipWithError("the database did not load");
       break;
     }

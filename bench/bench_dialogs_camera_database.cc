@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "data/camera_database.h"
 #include "dialogs/camera_creation_mode_dlg.h"
-#include "dialogs/camera_database.h"
 #include "i18n/font_table.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
@@ -69,7 +69,7 @@ void BM_LoadAndCutIntoRuns(benchmark::State& state) {
   const std::string file = folder.path() + "/CameraDB.ptb";
   for (auto _ : state) {
     CameraDatabase database;
-    benchmark::DoNotOptimize(database.Load(file));
+    benchmark::DoNotOptimize(database.Load(file).ok());
     benchmark::DoNotOptimize(database.runs().size());
   }
 }

@@ -14,36 +14,30 @@ namespace {
 constexpr int kMaxAttempts = 100;
 
 // rename() would silently replace an earlier copy of the same name.
-bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
+Status RenameWithoutReplacing(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(),
                   RENAME_NOREPLACE) == 0) {
-    return true;
+    return {};
   }
-  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (errno != EINVAL && errno != ENOSYS) return Status::LastError();
   // A file system without that flag: a hard link cannot replace either.
-  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return Status::LastError();
   ::unlink(from.c_str());
-  return true;
+  return {};
 }
 
-bool CopyWithoutReplacing(const std::string& from, const std::string& to) {
-  std::string bytes;
-  if (ReadRegularFile(from, &bytes, kMaxReadableFileSize) !=
-      FileReadStatus::kRead) {
-    if (errno == 0) errno = EACCES;
-    return false;
-  }
-  const int fd =
-      ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const int saved = errno;
-  if (::close(fd) != 0) ok = false;
-  if (!ok) {
-    ::unlink(to.c_str());
-    errno = saved;
-  }
-  return ok;
+Status CopyWithoutReplacing(const std::string& from, const std::string& to) {
+  const Expected<std::string> bytes = ReadRegularFile(from);
+  if (!bytes.ok()) return bytes.status();
+  Descriptor copy(
+      ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  if (!copy.valid()) return Status::LastError();
+  Status written = WriteAll(copy.get(), *bytes);
+  if (written.ok()) written = Status::FromCall(::fsync(copy.get()));
+  const Status closed = copy.Close();
+  if (written.ok()) written = closed;
+  if (!written.ok()) ::unlink(to.c_str());
+  return written;
 }
 
 }  // namespace
@@ -56,23 +50,22 @@ std::string DamagedCopyPath(const std::string& path, std::time_t when) {
   return path + ".damaged-" + stamp;
 }
 
-std::string KeepDamagedFile(const std::string& path, int* error) {
+Expected<std::string> KeepDamagedFile(const std::string& path) {
   const std::string base = DamagedCopyPath(path, std::time(nullptr));
-  int last_error = 0;
+  // What to report when every name is taken, or the rename's reason.
+  Status failure = Status::Failure(EEXIST);
   for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
     const std::string copy =
         attempt == 1 ? base : base + "-" + std::to_string(attempt);
-    errno = 0;
-    if (RenameWithoutReplacing(path, copy)) return copy;
-    if (errno != EEXIST) {
-      last_error = errno;
-      errno = 0;
-      if (CopyWithoutReplacing(path, copy)) return copy;
-      if (errno != EEXIST) break;
-    }
+    const Status renamed = RenameWithoutReplacing(path, copy);
+    if (renamed.ok()) return copy;
+    if (renamed.error() == EEXIST) continue;
+    failure = renamed;
+    const Status copied = CopyWithoutReplacing(path, copy);
+    if (copied.ok()) return copy;
+    if (copied.error() != EEXIST) break;
   }
-  if (error != nullptr) *error = last_error != 0 ? last_error : EEXIST;
-  return {};
+  return failure;
 }
 
 }  // namespace zorvanel

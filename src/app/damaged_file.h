@@ -4,6 +4,8 @@
 #include <ctime>
 #include <string>
 
+#include "platform/status.h"
+
 namespace zorvanel {
 
 // "<path>.damaged-YYYYMMDD-HHMMSS" for the local time `when`.
@@ -13,9 +15,8 @@ std::string DamagedCopyPath(const std::string& path, std::time_t when);
 // nothing the program writes later replaces it: renamed to
 // DamagedCopyPath(path, now), or, where the system refuses the rename,
 // copied there. An earlier copy is never overwritten (a second one in the
-// same second gets "-2", "-3", ... appended). Returns the path of the copy;
-// empty on failure, with the system's errno in `error`.
-std::string KeepDamagedFile(const std::string& path, int* error);
+// same second gets "-2", "-3", ... appended). Returns the path of the copy.
+Expected<std::string> KeepDamagedFile(const std::string& path);
 
 }  // namespace zorvanel
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/regular_file.h"
+
 namespace zorvanel {
 
 // One program per data folder: an advisory lock on a lock file there, held
@@ -20,14 +22,11 @@ class FolderLock {
   };
 
   explicit FolderLock(const std::string& lock_path);
-  ~FolderLock();
-  FolderLock(const FolderLock&) = delete;
-  FolderLock& operator=(const FolderLock&) = delete;
 
   State state() const { return state_; }
 
  private:
-  int fd_ = -1;
+  Descriptor file_;
   State state_ = State::kNoLock;
 };
 

@@ -10,11 +10,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "data/camera_database.h"
+
 namespace zorvanel {
 namespace {
 
 constexpr char kDataFileName[] = "ZorvanelData.ptb";
-constexpr char kCameraDbName[] = "CameraDB.ptb";
 constexpr char kTranslationName[] = "Translation.lang";
 
 std::string InFolder(const std::string& folder, const char* name) {
@@ -27,7 +28,7 @@ bool FileExists(const std::string& path) {
 }
 
 bool HoldsShippedFiles(const std::string& folder) {
-  return FileExists(CameraDbPath(folder)) ||
+  return FileExists(CameraDatabase::PathIn(folder)) ||
          FileExists(TranslationPath(folder));
 }
 
@@ -77,10 +78,6 @@ std::string DataFilePath(const std::string& folder) {
   return InFolder(folder, kDataFileName);
 }
 
-std::string CameraDbPath(const std::string& folder) {
-  return InFolder(folder, kCameraDbName);
-}
-
 std::string TranslationPath(const std::string& folder) {
   return InFolder(folder, kTranslationName);
 }
@@ -113,7 +110,7 @@ std::string UserDataHome() {
   return HomeFolder() + "/.local/share/zorvanel";
 }
 
-bool MakeFolders(const std::string& folder) {
+Status MakeFolders(const std::string& folder) {
   std::string path;
   size_t start = 0;
   while (start <= folder.size()) {
@@ -122,15 +119,13 @@ bool MakeFolders(const std::string& folder) {
     path = folder.substr(0, slash);
     start = slash + 1;
     if (path.empty()) continue;
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+      return Status::LastError();
+    }
   }
   struct stat info;
-  if (::stat(folder.c_str(), &info) != 0) return false;
-  if (!S_ISDIR(info.st_mode)) {
-    errno = ENOTDIR;
-    return false;
-  }
-  return true;
+  if (::stat(folder.c_str(), &info) != 0) return Status::LastError();
+  return S_ISDIR(info.st_mode) ? Status() : Status::Failure(ENOTDIR);
 }
 
 std::string LockFilePath(const std::string& folder) {

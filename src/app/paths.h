@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/status.h"
+
 namespace zorvanel {
 
 // The folder of an executable path: everything before the last '/', without
@@ -14,9 +16,9 @@ std::string ProgramFolderFromExecutable(const std::string& exe_path);
 // directory.
 std::string ExecutableFolder();
 
-// The three files: folder + "/" + file name.
+// The user's data file and the language file: folder + "/" + file name
+// (the camera database's is CameraDatabase::PathIn).
 std::string DataFilePath(const std::string& folder);     // ZorvanelData.ptb
-std::string CameraDbPath(const std::string& folder);     // CameraDB.ptb
 std::string TranslationPath(const std::string& folder);  // Translation.lang
 // The file whose lock marks the folder as in use by a running program.
 std::string LockFilePath(const std::string& folder);  // ZorvanelData.lock
@@ -49,9 +51,8 @@ ProgramFolders ResolveProgramFolders(const std::string& executable_folder,
 std::string UserDataHome();
 
 // Makes the folder and any missing parents, each new one private to the
-// user (0700). True when the folder exists afterwards; otherwise errno says
-// why.
-bool MakeFolders(const std::string& folder);
+// user (0700). Success when the folder exists afterwards.
+Status MakeFolders(const std::string& folder);
 
 }  // namespace zorvanel
 

@@ -1,13 +1,13 @@
 #include "app/zorvanel_app.h"
 
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 
 #include "app/damaged_file.h"
 #include "app/folder_lock.h"
 #include "app/paths.h"
 #include "data/data_root.h"
+#include "data/message_file.h"
 #include "dialogs/message_box.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
@@ -39,10 +39,6 @@ std::string KeptNameShown(const std::string& path) {
   const size_t suffix = name.rfind(".damaged-");
   if (suffix != std::string::npos) name.insert(suffix, "\r\n");
   return name;
-}
-
-std::string Reason(int error) {
-  return error != 0 ? std::strerror(error) : "write failed";
 }
 
 }  // namespace
@@ -78,20 +74,22 @@ void CZorvanelApp::MakeHomeDataFolder() {
   // Made at the start rather than at the first save: the lock lives there.
   // A folder given on the command line is the user's to make; when this one
   // cannot be made, the save says why.
-  if (program_folder_ == UserDataHome()) MakeFolders(program_folder_);
+  if (program_folder_ == UserDataHome()) {
+    static_cast<void>(MakeFolders(program_folder_));
+  }
 }
 
 void CZorvanelApp::LoadLanguageFile() {
   // Without the file the interface stays in English.
-  LoadTranslations(TranslationPath(Shell::Get().shipped_folder()));
+  static_cast<void>(
+      LoadTranslations(TranslationPath(Shell::Get().shipped_folder())));
   RetranslateAll();
 }
 
 void CZorvanelApp::LoadUserData() {
   // Only reading: whether the file is kept aside is decided once it is
   // clear that this program may write in the folder.
-  data_state_ = ReadMessageFile(GetData(), data_file_path_);
-  RepairLoadedData(GetData(), data_state_ == MessageFileState::kMalformed);
+  data_read_ = LoadDataFile(GetData(), data_file_path_);
 }
 
 void CZorvanelApp::ApplyStoredSettings() {
@@ -111,30 +109,31 @@ int CZorvanelApp::ReportFolderInUse() {
   return kStatusNotSaved;
 }
 
+bool CZorvanelApp::DataFileDamaged() const {
+  return !data_read_.ok() && data_read_.error() != ENOENT;
+}
+
 bool CZorvanelApp::KeepDamagedDataFile() {
-  if (data_state_ != MessageFileState::kUnreadable &&
-      data_state_ != MessageFileState::kMalformed) {
-    return true;
-  }
-  int error = 0;
-  const std::string kept =
-      KeepDamagedFile(FollowLinks(data_file_path_), &error);
-  damaged_file_kept_ = !kept.empty();
+  if (!DataFileDamaged()) return true;
+  const Expected<std::string> kept =
+      KeepDamagedFile(FollowLinks(data_file_path_));
+  damaged_file_kept_ = kept.ok();
   std::string message;
   if (damaged_file_kept_) {
     std::cerr << "zorvanel: could not read " << data_file_path_ << "; kept as "
-              << kept << "\n";
+              << *kept << "\n";
     message = ReplacePlaceholder(
         Translate(UiText("The data file could not be read.\r\nWhat could "
                          "be read is shown.\r\nThe file was kept as\r\n%1")),
-        "%1", KeptNameShown(kept));
+        "%1", KeptNameShown(*kept));
   } else {
+    const std::string reason = kept.status().Reason();
     std::cerr << "zorvanel: could not read " << data_file_path_
-              << " nor keep it aside: " << Reason(error) << "\n";
+              << " nor keep it aside: " << reason << "\n";
     message = ReplacePlaceholder(
         Translate(UiText("The data file could not be read\r\nnor kept "
                          "aside:\r\n%1\r\nIt will not be replaced.")),
-        "%1", Reason(error));
+        "%1", reason);
   }
   NoticeBox box(CMessageBox::kOk, UiText("Data file damaged"), message);
   box.RunModal();
@@ -148,11 +147,9 @@ int CZorvanelApp::RunMainScreen() {
 }
 
 int CZorvanelApp::SaveUserData() {
-  int error = 0;
-  while (!TrySave(&error)) {
-    std::cerr << "zorvanel: could not save " << data_file_path_ << ": "
-              << Reason(error) << "\n";
-    if (!AskToRetrySave(error)) return kStatusNotSaved;
+  for (Status saved = TrySave(); !saved.ok(); saved = TrySave()) {
+    ReportNotSaved(saved);
+    if (!AskToRetrySave(saved)) return kStatusNotSaved;
   }
   return kStatusSaved;
 }
@@ -161,32 +158,34 @@ int CZorvanelApp::SaveWithoutAsking() {
   // Before the data is loaded, or with the folder another program's, a
   // save would replace the user's file with nothing.
   if (!may_save_) return kStatusNotSaved;
-  int error = 0;
-  if (TrySave(&error)) return kStatusSaved;
-  std::cerr << "zorvanel: could not save " << data_file_path_ << ": "
-            << Reason(error) << "\n";
+  const Status saved = TrySave();
+  if (saved.ok()) return kStatusSaved;
+  ReportNotSaved(saved);
   return kStatusNotSaved;
 }
 
-bool CZorvanelApp::TrySave(int* error) {
+Status CZorvanelApp::TrySave() {
   // A damaged file that could not be kept aside at start must not be
   // replaced by the first save either.
-  if ((data_state_ == MessageFileState::kUnreadable ||
-       data_state_ == MessageFileState::kMalformed) &&
-      !damaged_file_kept_) {
-    damaged_file_kept_ =
-        !KeepDamagedFile(FollowLinks(data_file_path_), error).empty();
-    if (!damaged_file_kept_) return false;
+  if (DataFileDamaged() && !damaged_file_kept_) {
+    const Expected<std::string> kept =
+        KeepDamagedFile(FollowLinks(data_file_path_));
+    if (!kept.ok()) return kept.status();
+    damaged_file_kept_ = true;
   }
-  *error = 0;
-  return SaveMessageFile(*GetData(), data_file_path_, error);
+  return SaveMessageFile(*GetData(), data_file_path_);
 }
 
-bool CZorvanelApp::AskToRetrySave(int error) {
+void CZorvanelApp::ReportNotSaved(const Status& failure) const {
+  std::cerr << "zorvanel: could not save " << data_file_path_ << ": "
+            << failure.Reason() << "\n";
+}
+
+bool CZorvanelApp::AskToRetrySave(const Status& failure) {
   const std::string message = ReplacePlaceholder(
       Translate(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry "
                        "again? \"No\" ends the\r\nprogram without saving.")),
-      "%1", Reason(error));
+      "%1", failure.Reason());
   NoticeBox box(CMessageBox::kYesNo, UiText("Not saved"), message);
   return box.RunModal() == kIdOk && !box.closed();
 }

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "data/message_file.h"
 #include "data/zorvanel.pb.h"
 #include "mainscreen/zorvanel_dlg.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -61,16 +61,19 @@ class CZorvanelApp {
   void LoadUserData();
   void ApplyStoredSettings();
   int ReportFolderInUse();
+  // Read, but not parsed whole, or not readable at all.
+  bool DataFileDamaged() const;
   // False when the window was closed while the user was being told.
   bool KeepDamagedDataFile();
   int RunMainScreen();
   int SaveUserData();
-  bool TrySave(int* error);
-  bool AskToRetrySave(int error);
+  Status TrySave();
+  void ReportNotSaved(const Status& failure) const;
+  bool AskToRetrySave(const Status& failure);
 
   std::string program_folder_;
   std::string data_file_path_;
-  MessageFileState data_state_ = MessageFileState::kMissing;
+  Status data_read_;
   bool damaged_file_kept_ = false;
   bool may_save_ = false;  // loaded, and the folder is this program's
   CZorvanelDlg::EquipmentScreen equipment_screen_;

@@ -1,6 +1,9 @@
 #include "data/data_root.h"
 
+#include <cerrno>
+
 #include "data/equipment.h"
+#include "data/message_file.h"
 
 namespace zorvanel {
 namespace {
@@ -26,15 +29,6 @@ void DropUnplacedBytes(Zorvanel* data) {
   }
 }
 
-}  // namespace
-
-Zorvanel* GetData() {
-  static Zorvanel data;
-  return &data;
-}
-
-void ResetData() { GetData()->Clear(); }
-
 void RepairLoadedData(Zorvanel* data, bool parse_failed) {
   if (parse_failed) DropUnplacedBytes(data);
   if (!data->has_equipment()) return;
@@ -48,6 +42,21 @@ void RepairLoadedData(Zorvanel* data, bool parse_failed) {
     equipment->set_current_lens(
         RepairedSelection(equipment->current_lens(), equipment->lenses_size()));
   }
+}
+
+}  // namespace
+
+Zorvanel* GetData() {
+  static Zorvanel data;
+  return &data;
+}
+
+void ResetData() { GetData()->Clear(); }
+
+Status LoadDataFile(Zorvanel* data, const std::string& path) {
+  const Status read = ReadMessageFile(data, path);
+  RepairLoadedData(data, read.error() == EBADMSG);
+  return read;
 }
 
 }  // namespace zorvanel

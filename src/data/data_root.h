@@ -1,7 +1,10 @@
 #ifndef ZORVANEL_DATA_DATA_ROOT_H_
 #define ZORVANEL_DATA_DATA_ROOT_H_
 
+#include <string>
+
 #include "data/zorvanel.pb.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -12,12 +15,14 @@ Zorvanel* GetData();
 // Makes the data empty again, as at process start (for tests).
 void ResetData();
 
-// Makes freshly loaded data safe to work on: camera-lens links that are not
-// answered by a link back are cut and a selection that names no element is
-// brought into range (-1 when its list is empty). After a parse that failed
-// part way (`parse_failed`), the bytes the parser kept without placing them
-// are dropped as well: written back, they would make the file unreadable.
-void RepairLoadedData(Zorvanel* data, bool parse_failed);
+// Reads the user's data file into `data` (ReadMessageFile, with its
+// failures) and makes what was read safe to work on: camera-lens links that
+// are not answered by a link back are cut and a selection that names no
+// element is brought into range (-1 when its list is empty). After a parse
+// that failed part way (EBADMSG), the bytes the parser kept without placing
+// them are dropped as well: written back, they would make the file
+// unreadable.
+Status LoadDataFile(Zorvanel* data, const std::string& path);
 
 }  // namespace zorvanel
 

@@ -11,7 +11,9 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "platform/regular_file.h"
 
@@ -22,28 +24,6 @@ struct FolderCloser {
   void operator()(DIR* folder) const { ::closedir(folder); }
 };
 using FolderPtr = std::unique_ptr<DIR, FolderCloser>;
-
-// Owns a POSIX descriptor; Close() reports the result, which matters after
-// writing (a deferred write error shows up there).
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() { Close(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
-
- private:
-  int fd_;
-};
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -77,11 +57,10 @@ bool IsTemporarySuffix(std::string_view rest, pid_t* pid) {
   return ec == std::errc() && *pid > 0;
 }
 
-// Removes a file left by a failed step without hiding why the step failed.
-void UnlinkKeepingErrno(const std::string& path) {
-  const int saved = errno;
+// Removes a file left by a failed step; the step's failure is what counts.
+Status RemoveAfter(Status failure, const std::string& path) {
   ::unlink(path.c_str());
-  errno = saved;
+  return failure;
 }
 
 // A process killed between naming its temporary and the rename (a power
@@ -110,164 +89,163 @@ std::string NextTemporaryName(const std::string& path) {
          std::to_string(counter++);
 }
 
+// A new named file and its name.
+struct TemporaryFile {
+  Descriptor file;
+  std::string path;
+};
+
 // A file in the folder of `path` without a name: if the process dies while
-// writing it, nothing is left behind. -1 where the system or the file system
-// does not offer such files.
-int CreateAnonymousBeside(const std::string& path) {
+// writing it, nothing is left behind. None where the system or the file
+// system does not offer such files.
+Descriptor CreateAnonymousBeside(const std::string& path) {
 #ifdef O_TMPFILE
-  return ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  return Descriptor(
+      ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
 #else
-  return -1;
+  return Descriptor(-1);
 #endif
 }
 
-// Gives the anonymous file `fd` a fresh temporary name beside `path`.
-bool NameAnonymous(int fd, const std::string& path, std::string* temp_path) {
+// A fresh temporary name beside `path` given to the anonymous file `fd`;
+// none where it cannot be named (without /proc).
+std::optional<std::string> NameAnonymous(int fd, const std::string& path) {
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp_path = NextTemporaryName(path);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_path->c_str(),
+    std::string temp_path = NextTemporaryName(path);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_path.c_str(),
                  AT_SYMLINK_FOLLOW) == 0) {
-      return true;
+      return temp_path;
     }
     if (errno != EEXIST) break;
   }
-  temp_path->clear();
-  return false;
+  return std::nullopt;
 }
 
 // Creates a fresh named file next to `path` that no other writer uses. The
 // mode leaves the permissions to the umask, as for a plainly created file.
-int CreateTemporaryBeside(const std::string& path, std::string* temp_path) {
+Expected<TemporaryFile> CreateTemporaryBeside(const std::string& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp_path = NextTemporaryName(path);
-    const int fd = ::open(temp_path->c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    std::string temp_path = NextTemporaryName(path);
+    Descriptor file(::open(temp_path.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.valid()) return TemporaryFile{std::move(file), temp_path};
+    if (errno != EEXIST) return Status::LastError();
   }
-  temp_path->clear();
-  return -1;
+  return Status::Failure(EEXIST);
 }
 
 // Makes the rename itself durable.
-bool SyncFolder(const std::string& folder) {
+Status SyncFolder(const std::string& folder) {
   Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!dir.valid()) return false;
-  return ::fsync(dir.get()) == 0 && dir.Close();
+  if (!dir.valid() || ::fsync(dir.get()) != 0) return Status::LastError();
+  return dir.Close();
 }
 
 // A replaced file keeps the permissions the user gave the old one.
-bool KeepPermissionsOf(const std::string& path, int fd) {
+Status KeepPermissionsOf(const std::string& path, int fd) {
   struct stat old_file;
   if (::stat(path.c_str(), &old_file) != 0 || !S_ISREG(old_file.st_mode)) {
-    return true;
-  }
-  return ::fchmod(fd, old_file.st_mode & 07777) == 0;
-}
-
-bool WriteTemporary(const std::string& path, int fd, const std::string& bytes) {
-  return KeepPermissionsOf(path, fd) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-}
-
-// Writes `bytes` to a new file beside `path`, flushed to disk, and returns
-// its name; empty after a failure (errno says why, `not_created` whether
-// the folder refused the new file), with nothing left behind. The content is
-// complete before the file gets a name, so a cut at any moment leaves either
-// no temporary at all or a complete one.
-std::string WriteTemporaryFile(const std::string& path,
-                               const std::string& bytes, bool* not_created) {
-  *not_created = false;
-  std::string temp_path;
-  Descriptor anonymous(CreateAnonymousBeside(path));
-  if (anonymous.valid()) {
-    if (!WriteTemporary(path, anonymous.get(), bytes)) return {};
-    if (NameAnonymous(anonymous.get(), path, &temp_path)) {
-      if (anonymous.Close()) return temp_path;
-      UnlinkKeepingErrno(temp_path);
-      return {};
-    }
-    // Without /proc the file cannot be named: write a named one instead.
-  }
-  Descriptor named(CreateTemporaryBeside(path, &temp_path));
-  if (!named.valid()) {
-    *not_created = true;
     return {};
   }
-  const bool written = WriteTemporary(path, named.get(), bytes);
-  if (!named.Close() || !written) {
-    UnlinkKeepingErrno(temp_path);
-    return {};
+  return Status::FromCall(::fchmod(fd, old_file.st_mode & 07777));
+}
+
+Status WriteTemporary(const std::string& path, int fd,
+                      const std::string& bytes) {
+  if (Status kept = KeepPermissionsOf(path, fd); !kept.ok()) return kept;
+  if (Status written = WriteAll(fd, bytes); !written.ok()) return written;
+  return Status::FromCall(::fsync(fd));
+}
+
+// Gives the complete temporary file the target's name, durably.
+Status RenameOver(const std::string& temp_path, const std::string& target) {
+  if (std::rename(temp_path.c_str(), target.c_str()) != 0) {
+    return RemoveAfter(Status::LastError(), temp_path);
   }
-  return temp_path;
+  return SyncFolder(FolderOf(target));
 }
 
 // For a folder that takes no new file while the file itself may be
 // written: the content is overwritten from the start, cut to its new length
-// and flushed. Not atomic, but the only way such a file can be saved.
+// and flushed. Not atomic, but the only way such a file can be saved. Only
+// whether it worked counts: the folder is what stands in the way.
 bool RewriteInPlace(const std::string& path, const std::string& bytes) {
   Descriptor file(
       ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!file.valid()) return false;
   struct stat info;
-  if (::fstat(file.get(), &info) != 0) return false;
-  if (!S_ISREG(info.st_mode)) {
-    errno = EISDIR;
-    return false;
-  }
-  return WriteAll(file.get(), bytes) &&
+  return file.valid() && ::fstat(file.get(), &info) == 0 &&
+         S_ISREG(info.st_mode) && WriteAll(file.get(), bytes).ok() &&
          ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 &&
-         ::fsync(file.get()) == 0 && file.Close();
+         ::fsync(file.get()) == 0 && file.Close().ok();
 }
 
-bool FolderRefusedNewFiles(int error) {
-  return error == EACCES || error == EPERM;
+// After the folder refused a new file: the old file rewritten in place
+// where it exists and may be written, else the refusal.
+Status RewriteWhereRefused(const std::string& target, const std::string& bytes,
+                           Status refused) {
+  const bool folder_refused =
+      refused.error() == EACCES || refused.error() == EPERM;
+  if (folder_refused && ::access(target.c_str(), F_OK) == 0 &&
+      RewriteInPlace(target, bytes)) {
+    return {};
+  }
+  return refused;
 }
 
-bool Failed(int* error) {
-  if (error != nullptr) *error = errno;
-  return false;
+// Writes `bytes` to a new file beside `target`, flushed to disk, and
+// renames it over the target, leaving nothing behind after a failure. An
+// unnamed file's content is complete before it gets a name, so a cut at any
+// moment leaves either no temporary at all or a complete one.
+Status ReplaceFile(const std::string& target, const std::string& bytes) {
+  Descriptor anonymous = CreateAnonymousBeside(target);
+  if (anonymous.valid()) {
+    Status written = WriteTemporary(target, anonymous.get(), bytes);
+    if (!written.ok()) return written;
+    if (std::optional<std::string> temp_path =
+            NameAnonymous(anonymous.get(), target)) {
+      Status closed = anonymous.Close();
+      return closed.ok() ? RenameOver(*temp_path, target)
+                         : RemoveAfter(closed, *temp_path);
+    }
+    // Without /proc the file cannot be named: write a named one instead.
+  }
+  Expected<TemporaryFile> named = CreateTemporaryBeside(target);
+  if (!named.ok()) return RewriteWhereRefused(target, bytes, named.status());
+  Status written = WriteTemporary(target, named->file.get(), bytes);
+  Status closed = named->file.Close();
+  if (written.ok()) written = closed;
+  return written.ok() ? RenameOver(named->path, target)
+                      : RemoveAfter(written, named->path);
 }
 
-// A link's target, relative to the link's folder when it is not absolute.
-bool ReadLinkTarget(const std::string& link, std::string* target) {
+// A link's target, relative to the link's folder when it is not absolute;
+// none when it cannot be read.
+std::optional<std::string> ReadLinkTarget(const std::string& link) {
   std::string buffer(256, '\0');
   for (;;) {
     const ssize_t length =
         ::readlink(link.c_str(), buffer.data(), buffer.size());
-    if (length < 0) return false;
+    if (length < 0) return std::nullopt;
     if (static_cast<size_t>(length) < buffer.size()) {
       buffer.resize(static_cast<size_t>(length));
       break;
     }
     buffer.resize(buffer.size() * 2);
   }
-  *target = buffer.starts_with('/') ? buffer : FolderOf(link) + "/" + buffer;
-  return true;
+  return buffer.starts_with('/') ? buffer : FolderOf(link) + "/" + buffer;
 }
 
 }  // namespace
 
-MessageFileState ReadMessageFile(google::protobuf::MessageLite* message,
-                                 const std::string& path, int* error) {
-  std::string bytes;
-  switch (ReadRegularFile(path, &bytes, kMaxReadableFileSize, error)) {
-    case FileReadStatus::kRead:
-      break;
-    case FileReadStatus::kMissing:
-      return MessageFileState::kMissing;
-    default:
-      return MessageFileState::kUnreadable;
-  }
-  // Parse partially and check completeness elsewhere: the content read so
-  // far must stay in the message even when a required field is missing.
-  return message->ParsePartialFromString(bytes) ? MessageFileState::kParsed
-                                                : MessageFileState::kMalformed;
-}
-
-bool LoadMessageFile(google::protobuf::MessageLite* message,
-                     const std::string& path) {
-  return ReadMessageFile(message, path) == MessageFileState::kParsed &&
-         message->IsInitialized();
+Status ReadMessageFile(google::protobuf::MessageLite* message,
+                       const std::string& path) {
+  Expected<std::string> bytes = ReadRegularFile(path);
+  if (!bytes.ok()) return bytes.status();
+  // Parse partially: what was read before a fault stays in the message, and
+  // a missing required field is for the caller to repair.
+  return message->ParsePartialFromString(*bytes) ? Status()
+                                                 : Status::Failure(EBADMSG);
 }
 
 std::string FollowLinks(const std::string& path) {
@@ -278,38 +256,22 @@ std::string FollowLinks(const std::string& path) {
     if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
       return current;
     }
-    std::string target;
-    if (!ReadLinkTarget(current, &target)) return current;
-    current = target;
+    std::optional<std::string> target = ReadLinkTarget(current);
+    if (!target) return current;
+    current = *target;
   }
   return path;
 }
 
-bool SaveMessageFile(const google::protobuf::MessageLite& message,
-                     const std::string& path, int* error) {
+Status SaveMessageFile(const google::protobuf::MessageLite& message,
+                       const std::string& path) {
   std::string bytes;
   if (!message.SerializePartialToString(&bytes)) {
-    errno = EINVAL;
-    return Failed(error);
+    return Status::Failure(EINVAL);
   }
   const std::string target = FollowLinks(path);
   RemoveStaleTemporaries(target);
-  bool not_created = false;
-  const std::string temp_path = WriteTemporaryFile(target, bytes, &not_created);
-  if (temp_path.empty()) {
-    const int folder_error = errno;
-    if (not_created && FolderRefusedNewFiles(folder_error) &&
-        ::access(target.c_str(), F_OK) == 0) {
-      if (RewriteInPlace(target, bytes)) return true;
-      errno = folder_error;  // the folder is what stands in the way
-    }
-    return Failed(error);
-  }
-  if (std::rename(temp_path.c_str(), target.c_str()) != 0) {
-    UnlinkKeepingErrno(temp_path);
-    return Failed(error);
-  }
-  return SyncFolder(FolderOf(target)) || Failed(error);
+  return ReplaceFile(target, bytes);
 }
 
 }  // namespace zorvanel

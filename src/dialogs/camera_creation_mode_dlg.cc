@@ -1,11 +1,12 @@
 #include "dialogs/camera_creation_mode_dlg.h"
 
-#include "dialogs/camera_database.h"
+#include "data/camera_database.h"
 #include "dialogs/edit_camera_dlg.h"
 #include "dialogs/label_fitting.h"
 #include "dialogs/message_box.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
+#include "platform/shell.h"
 
 namespace zorvanel {
 namespace {
@@ -133,8 +134,10 @@ void CCameraCreationModeDlg::CreateManually() {
 }
 
 bool CCameraCreationModeDlg::SelectFromDatabase() {
+  const std::string path =
+      CameraDatabase::PathIn(Shell::Get().shipped_folder());
   CameraDatabase database;
-  if (!database.Load(CameraDatabase::DefaultPath())) {
+  if (!database.Load(path).ok()) {
     CMessageBox box(CMessageBox::kOk, UiText("Error"),
                     UiText("The file CameraDB.ptb is missing or corrupted"));
     box.RunModal();

@@ -5,13 +5,12 @@
 
 namespace zorvanel {
 
-bool Translator::Load(const std::string& path) {
+Status Translator::Load(const std::string& path) {
   Clear();
-  // A folder, a pipe or a read error in its place is the same as no file.
-  std::string bytes;
-  if (ReadRegularFile(path, &bytes) != FileReadStatus::kRead) return false;
-  LoadFromBytes(bytes);
-  return true;
+  const Expected<std::string> bytes = ReadRegularFile(path);
+  if (!bytes.ok()) return bytes.status();
+  LoadFromBytes(*bytes);
+  return {};
 }
 
 void Translator::LoadFromBytes(std::string_view bytes) {
@@ -74,7 +73,7 @@ Translator& GetTranslator() {
   return translator;
 }
 
-bool LoadTranslations(const std::string& path) {
+Status LoadTranslations(const std::string& path) {
   return GetTranslator().Load(path);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
+
 namespace zorvanel {
 
 // The translation table read from the language file: languages numbered in
@@ -17,9 +19,9 @@ class Translator {
   Translator& operator=(const Translator&) = delete;
 
   // Replaces the tables by the content of the file; the current language
-  // becomes 0. A file that cannot be read leaves the tables empty and returns
-  // false.
-  bool Load(const std::string& path);
+  // becomes 0. A file that cannot be read (ReadRegularFile, with its
+  // failures) leaves the tables empty.
+  Status Load(const std::string& path);
   // Same from the file's bytes.
   void LoadFromBytes(std::string_view bytes);
   // Empty tables, language 0.
@@ -50,7 +52,7 @@ class Translator {
 Translator& GetTranslator();
 
 // Shorthands on GetTranslator() used across the program.
-bool LoadTranslations(const std::string& path);
+Status LoadTranslations(const std::string& path);
 std::string Translate(const std::string& key);
 int GetLanguage();
 int GetLanguageCount();

@@ -7,85 +7,57 @@
 #include <cerrno>
 
 namespace zorvanel {
-namespace {
 
-class ScopedDescriptor {
- public:
-  explicit ScopedDescriptor(int fd) : fd_(fd) {}
-  ~ScopedDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ScopedDescriptor(const ScopedDescriptor&) = delete;
-  ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-FileReadStatus Fail(FileReadStatus status, int errno_value, int* error) {
-  if (error != nullptr) *error = errno_value;
-  return status;
+Status Descriptor::Close() {
+  if (fd_ < 0) return {};
+  const int result = ::close(fd_);
+  fd_ = -1;
+  return Status::FromCall(result);
 }
 
-}  // namespace
-
-FileReadStatus ReadRegularFile(const std::string& path, std::string* bytes,
-                               size_t limit, int* error) {
-  bytes->clear();
-  if (error != nullptr) *error = 0;
+Expected<std::string> ReadRegularFile(const std::string& path, size_t limit) {
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
   // writer. It does not change how a regular file reads.
-  ScopedDescriptor file(
+  Descriptor file(
       ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0) {
-    const int open_error = errno;
-    return Fail(open_error == ENOENT ? FileReadStatus::kMissing
-                                     : FileReadStatus::kUnreadable,
-                open_error, error);
-  }
+  if (!file.valid()) return Status::LastError();
   struct stat info;
-  if (::fstat(file.get(), &info) != 0) {
-    return Fail(FileReadStatus::kUnreadable, errno, error);
-  }
+  if (::fstat(file.get(), &info) != 0) return Status::LastError();
   if (!S_ISREG(info.st_mode)) {
-    return Fail(FileReadStatus::kNotRegular, S_ISDIR(info.st_mode) ? EISDIR : 0,
-                error);
+    return Status::Failure(S_ISDIR(info.st_mode) ? EISDIR : ENXIO);
   }
   if (static_cast<unsigned long long>(info.st_size) > limit) {
-    return Fail(FileReadStatus::kTooLarge, EFBIG, error);
+    return Status::Failure(EFBIG);
   }
-  bytes->reserve(static_cast<size_t>(info.st_size));
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(info.st_size));
   // Read to the end rather than trusting the size: the file may grow while
   // it is read, and the limit still holds then.
   char chunk[16384];
   for (;;) {
     const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-    if (got == 0) return FileReadStatus::kRead;
+    if (got == 0) return bytes;
     if (got < 0) {
       if (errno == EINTR) continue;
-      const int read_error = errno;
-      bytes->clear();
-      return Fail(FileReadStatus::kUnreadable, read_error, error);
+      return Status::LastError();
     }
-    if (bytes->size() + static_cast<size_t>(got) > limit) {
-      bytes->clear();
-      return Fail(FileReadStatus::kTooLarge, EFBIG, error);
+    if (bytes.size() + static_cast<size_t>(got) > limit) {
+      return Status::Failure(EFBIG);
     }
-    bytes->append(chunk, static_cast<size_t>(got));
+    bytes.append(chunk, static_cast<size_t>(got));
   }
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+Status WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return Status::LastError();
     }
     bytes.remove_prefix(static_cast<size_t>(written));
   }
-  return true;
+  return {};
 }
 
 }  // namespace zorvanel

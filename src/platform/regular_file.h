@@ -5,30 +5,43 @@
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
+
 namespace zorvanel {
 
 // Every file the program reads is small; anything beyond this is not one of
 // its files, and reading it would only exhaust the memory.
 inline constexpr size_t kMaxReadableFileSize = size_t{256} << 20;  // 256 MiB
 
-enum class FileReadStatus {
-  kRead,        // the whole file is in the bytes
-  kMissing,     // nothing of that name
-  kNotRegular,  // a folder, a pipe, a device, a socket
-  kUnreadable,  // no access, or the system failed to read it
-  kTooLarge,    // more than the limit
+// Owns a POSIX file descriptor (none when negative) and closes it at the
+// end of its life.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() { static_cast<void>(Close()); }
+  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  Descriptor& operator=(Descriptor&&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes it now: after writing, a deferred write error shows up here.
+  Status Close();
+
+ private:
+  int fd_;
 };
 
 // Reads a whole regular file of at most `limit` bytes. It never blocks on a
-// FIFO or a device (they are refused, not opened for reading) and never
-// throws; `error` (optional) receives the system's errno of a failure.
-FileReadStatus ReadRegularFile(const std::string& path, std::string* bytes,
-                               size_t limit = kMaxReadableFileSize,
-                               int* error = nullptr);
+// FIFO or a device (they are refused, not opened for reading). The failures:
+// ENOENT when nothing has that name, EISDIR for a folder, ENXIO for any
+// other file that is not a regular one, EFBIG beyond the limit, else what
+// the system said.
+Expected<std::string> ReadRegularFile(const std::string& path,
+                                      size_t limit = kMaxReadableFileSize);
 
 // Writes all of `bytes` to the descriptor, going on after short writes and
-// interruptions. False with errno set by the failed write.
-bool WriteAll(int fd, std::string_view bytes);
+// interruptions.
+Status WriteAll(int fd, std::string_view bytes);
 
 }  // namespace zorvanel
 

@@ -31,10 +31,9 @@ TEST(DamagedFileTest, KeptCopyNeverReplacesAnEarlierOne) {
     std::ofstream(DamagedCopyPath(path, when)) << "earlier";
   }
 
-  int error = 0;
-  const std::string kept = KeepDamagedFile(path, &error);
-  ASSERT_FALSE(kept.empty()) << error;
-  EXPECT_EQ(Content(kept), "damaged");
+  const Expected<std::string> kept = KeepDamagedFile(path);
+  ASSERT_TRUE(kept.ok()) << kept.status().Reason();
+  EXPECT_EQ(Content(*kept), "damaged");
   EXPECT_FALSE(fs::exists(path));
   for (std::time_t when : {now, now + 1}) {
     EXPECT_EQ(Content(DamagedCopyPath(path, when)), "earlier");

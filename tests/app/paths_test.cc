@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+
+#include "data/camera_database.h"
 
 namespace zorvanel {
 namespace {
@@ -22,7 +25,7 @@ TEST(PathsTest, ProgramFolderIsEverythingBeforeTheLastSlash) {
 
 TEST(PathsTest, DataFilesSitInTheProgramFolder) {
   EXPECT_EQ(DataFilePath("/opt/zv"), "/opt/zv/ZorvanelData.ptb");
-  EXPECT_EQ(CameraDbPath("/opt/zv"), "/opt/zv/CameraDB.ptb");
+  EXPECT_EQ(CameraDatabase::PathIn("/opt/zv"), "/opt/zv/CameraDB.ptb");
   EXPECT_EQ(TranslationPath("/opt/zv"), "/opt/zv/Translation.lang");
   // An executable in the root folder has the empty folder.
   EXPECT_EQ(DataFilePath(""), "/ZorvanelData.ptb");
@@ -100,11 +103,11 @@ TEST_F(ProgramFoldersTest, HomeDataFolderFollowsTheXdgRules) {
 }
 
 TEST_F(ProgramFoldersTest, MakeFoldersMakesParentsAndRefusesAFile) {
-  EXPECT_TRUE(MakeFolders((root_ / "a/b/c").string()));
+  EXPECT_TRUE(MakeFolders((root_ / "a/b/c").string()).ok());
   EXPECT_TRUE(fs::is_directory(root_ / "a/b/c"));
-  EXPECT_TRUE(MakeFolders((root_ / "a/b/c").string()));  // already there
+  EXPECT_TRUE(MakeFolders((root_ / "a/b/c").string()).ok());  // already there
   Touch(root_ / "file");
-  EXPECT_FALSE(MakeFolders((root_ / "file/d").string()));
+  EXPECT_EQ(MakeFolders((root_ / "file/d").string()).error(), ENOTDIR);
 }
 
 }  // namespace

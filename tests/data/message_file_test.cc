@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -66,9 +67,9 @@ class MessageFileTest : public ::testing::Test {
 
 TEST_F(MessageFileTest, SavedRootLoadsBackEqual) {
   const Zorvanel saved = SampleRoot();
-  ASSERT_TRUE(SaveMessageFile(saved, PathOf("ZorvanelData.ptb")));
+  ASSERT_TRUE(SaveMessageFile(saved, PathOf("ZorvanelData.ptb")).ok());
   Zorvanel loaded;
-  ASSERT_TRUE(LoadMessageFile(&loaded, PathOf("ZorvanelData.ptb")));
+  ASSERT_TRUE(ReadMessageFile(&loaded, PathOf("ZorvanelData.ptb")).ok());
   EXPECT_EQ(loaded.SerializeAsString(), saved.SerializeAsString());
   EXPECT_EQ(loaded.equipment().cameras(0).model(), "Z100");
   EXPECT_THAT(FolderContent(), ::testing::ElementsAre("ZorvanelData.ptb"));
@@ -84,35 +85,29 @@ TEST_F(MessageFileTest, FileOfExactlyOneChunkParses) {
   WriteBytes("d.ptb", root.SerializeAsString());
 
   Zorvanel loaded;
-  EXPECT_TRUE(LoadMessageFile(&loaded, PathOf("d.ptb")));
+  EXPECT_TRUE(ReadMessageFile(&loaded, PathOf("d.ptb")).ok());
   EXPECT_EQ(loaded.equipment().cameras(0).model(), camera->model());
 }
 
 TEST_F(MessageFileTest, IncompleteOrDamagedContentKeepsWhatWasRead) {
   Zorvanel root = SampleRoot();
 
-  // Zero bytes: neither required field.
+  // Zero bytes: neither required field, and nothing left of the old content.
   WriteBytes("empty.ptb", "");
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("empty.ptb")));
+  EXPECT_TRUE(ReadMessageFile(&root, PathOf("empty.ptb")).ok());
   EXPECT_FALSE(root.has_options());
   EXPECT_FALSE(root.has_equipment());
 
-  // Options only (language 2): a failure, but the options are there.
-  WriteBytes("options.ptb", std::string("\x0A\x02\x20\x02", 4));
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("options.ptb")));
-  EXPECT_EQ(root.options().language(), 2);
-  EXPECT_EQ(root.equipment().cameras_size(), 0);
-
-  // A length running past the end.
+  // Options only (language 2), then a length running past the end.
   WriteBytes("cut.ptb", std::string("\x0A\x02\x20\x02\x12\x09\x12", 7));
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("cut.ptb")));
+  EXPECT_EQ(ReadMessageFile(&root, PathOf("cut.ptb")).error(), EBADMSG);
   EXPECT_EQ(root.options().language(), 2);
 }
 
 TEST_F(MessageFileTest, UnreadablePathLeavesTheMessageAlone) {
   Zorvanel root = SampleRoot();
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("missing.ptb")));
-  EXPECT_FALSE(LoadMessageFile(&root, folder_.string()));  // a folder
+  EXPECT_EQ(ReadMessageFile(&root, PathOf("missing.ptb")).error(), ENOENT);
+  EXPECT_EQ(ReadMessageFile(&root, folder_.string()).error(), EISDIR);
   EXPECT_EQ(root.SerializeAsString(), SampleRoot().SerializeAsString());
 }
 
@@ -121,7 +116,7 @@ TEST_F(MessageFileTest, SaveReplacesTheOldContentWhole) {
   Zorvanel small;
   small.mutable_options();
   small.mutable_equipment();
-  ASSERT_TRUE(SaveMessageFile(small, PathOf("d.ptb")));
+  ASSERT_TRUE(SaveMessageFile(small, PathOf("d.ptb")).ok());
   EXPECT_EQ(ReadBytes("d.ptb"), std::string("\x0A\x00\x12\x00", 4));
 }
 
@@ -129,21 +124,23 @@ TEST_F(MessageFileTest, SaveKeepsThePermissionsOfTheOldFile) {
   WriteBytes("d.ptb", "old");
   fs::permissions(PathOf("d.ptb"),
                   fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SaveMessageFile(SampleRoot(), PathOf("d.ptb")));
+  ASSERT_TRUE(SaveMessageFile(SampleRoot(), PathOf("d.ptb")).ok());
   EXPECT_EQ(fs::status(PathOf("d.ptb")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(MessageFileTest, SaveWritesAMessageWithoutItsRequiredFields) {
-  ASSERT_TRUE(SaveMessageFile(Zorvanel(), PathOf("d.ptb")));
+  ASSERT_TRUE(SaveMessageFile(Zorvanel(), PathOf("d.ptb")).ok());
   EXPECT_EQ(ReadBytes("d.ptb"), "");
 }
 
-TEST_F(MessageFileTest, FailedSaveReportsFalseAndLeavesNothingBehind) {
-  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("no/such/folder/d.ptb")));
+TEST_F(MessageFileTest, FailedSaveGivesTheReasonAndLeavesNothingBehind) {
+  EXPECT_EQ(
+      SaveMessageFile(SampleRoot(), PathOf("no/such/folder/d.ptb")).error(),
+      ENOENT);
 
   fs::create_directory(PathOf("taken"));
-  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("taken")));
+  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("taken")).ok());
   EXPECT_TRUE(fs::is_directory(PathOf("taken")));
   EXPECT_THAT(FolderContent(), ::testing::ElementsAre("taken"));
 }
@@ -162,11 +159,11 @@ TEST_F(MessageFileTest, WriteFailureKeepsTheOldFileIntact) {
   struct rlimit small_limit = saved_limit;
   small_limit.rlim_cur = 100;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small_limit), 0);
-  const bool saved = SaveMessageFile(big, PathOf("d.ptb"));
+  const Status saved = SaveMessageFile(big, PathOf("d.ptb"));
   ::setrlimit(RLIMIT_FSIZE, &saved_limit);
   ::signal(SIGXFSZ, saved_handler);
 
-  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.error(), EFBIG);
   EXPECT_EQ(ReadBytes("d.ptb"), old_content);
   EXPECT_THAT(FolderContent(), ::testing::ElementsAre("d.ptb"));
 }

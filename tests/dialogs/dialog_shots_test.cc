@@ -20,7 +20,8 @@ class DialogShotsTest : public testing::DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    LoadTranslations(std::string(ZV_BIN_DIR) + "/Translation.lang");
+    static_cast<void>(
+        LoadTranslations(std::string(ZV_BIN_DIR) + "/Translation.lang"));
     RetranslateAll();
   }
   // Shoots `dialog` and closes it with its Ok button.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -147,7 +148,7 @@ TEST(TranslatorFileTest, GrammarCornersOfTheTable) {
 TEST(TranslatorFileTest, MissingFileLeavesEverythingEnglish) {
   Translator translator;
   translator.LoadFromBytes(FileOf(u"[k]\r\nFrench;x\r\n"));
-  EXPECT_FALSE(translator.Load("/nonexistent/Translation.lang"));
+  EXPECT_EQ(translator.Load("/nonexistent/Translation.lang").error(), ENOENT);
   EXPECT_EQ(translator.language_count(), 0);
   EXPECT_EQ(translator.Translate("k"), "k");
   EXPECT_FALSE(translator.SelectLanguage(3));
@@ -159,7 +160,7 @@ TEST(TranslatorFileTest, LoadsTheFileFromDisk) {
                             ("zv_lang_" + std::to_string(::getpid())))
                                .string();
   std::ofstream(path, std::ios::binary) << FileOf(kTwoLanguages);
-  EXPECT_TRUE(LoadTranslations(path));
+  EXPECT_TRUE(LoadTranslations(path).ok());
   std::filesystem::remove(path);
   EXPECT_EQ(GetLanguageCount(), 2);
   EXPECT_EQ(Translate("Exit"), "Quitter");

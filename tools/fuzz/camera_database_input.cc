@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
+#include "data/camera_database.h"
 #include "data/equipment.h"
 #include "data/names.h"
-#include "dialogs/camera_database.h"
 #include "fuzz_harness.h"
 
 namespace zorvanel::fuzz {
@@ -87,7 +87,7 @@ std::string CheckPick(const CameraDatabase& database, int camera_index) {
 
 std::string FeedCameraDatabase(std::string_view bytes) {
   CameraDatabase database;
-  const bool loaded = database.Load(WriteScratchFile(bytes));
+  const bool loaded = database.Load(WriteScratchFile(bytes)).ok();
   if (!loaded) {
     if (!database.runs().empty()) return "a refused database offers runs";
     return {};

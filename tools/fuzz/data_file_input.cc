@@ -4,7 +4,6 @@
 #include "controls/list_rows.h"
 #include "data/data_root.h"
 #include "data/equipment.h"
-#include "data/message_file.h"
 #include "fuzz_harness.h"
 #include "optics/depth_of_field.h"
 #include "optics/lens_accessor.h"
@@ -110,8 +109,7 @@ std::string FeedDataFile(std::string_view bytes) {
   Zorvanel* data = GetData();
   // Whatever the load leaves is used, repaired as at start-up, and what
   // would be written back must parse.
-  const MessageFileState state = ReadMessageFile(data, WriteScratchFile(bytes));
-  RepairLoadedData(data, state == MessageFileState::kMalformed);
+  static_cast<void>(LoadDataFile(data, WriteScratchFile(bytes)));
   if (std::string problem = CheckLoaded(*data); !problem.empty()) {
     ResetData();
     return problem;

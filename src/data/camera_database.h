@@ -1,10 +1,11 @@
-#ifndef ZORVANEL_DIALOGS_CAMERA_DATABASE_H_
-#define ZORVANEL_DIALOGS_CAMERA_DATABASE_H_
+#ifndef ZORVANEL_DATA_CAMERA_DATABASE_H_
+#define ZORVANEL_DATA_CAMERA_DATABASE_H_
 
 #include <string>
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -25,19 +26,19 @@ struct ManufacturerRun {
 // offered. A run without a maker elsewhere is kept, with an empty name.
 std::vector<ManufacturerRun> ManufacturerRuns(const Equipment& database);
 
-// The read-only camera database, CameraDB.ptb in the shipped folder: one
+// The read-only camera database, CameraDB.ptb among the shipped files: one
 // Equipment whose cameras stand in runs of equal maker; a camera sold with a
 // lens names it by lens_index in the database's own lenses.
 class CameraDatabase {
  public:
   static constexpr const char* kFileName = "CameraDB.ptb";
 
-  // Where the program looks for it: the shipped files' folder and kFileName.
-  static std::string DefaultPath();
+  // The database file in `folder`.
+  static std::string PathIn(const std::string& folder);
 
-  // Reads and parses the file. False when it cannot be read, does not parse,
-  // or offers no camera (an empty list would leave nothing to pick).
-  bool Load(const std::string& path);
+  // Reads and parses the file (ReadMessageFile, with its failures). ENODATA
+  // when it offers no camera: an empty list would leave nothing to pick.
+  Status Load(const std::string& path);
 
   const Equipment& equipment() const { return database_; }
   Equipment* mutable_equipment() { return &database_; }
@@ -55,4 +56,4 @@ class CameraDatabase {
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_DIALOGS_CAMERA_DATABASE_H_
+#endif  // ZORVANEL_DATA_CAMERA_DATABASE_H_

@@ -1,7 +1,8 @@
-#include "dialogs/camera_database.h"
+#include "data/camera_database.h"
+
+#include <cerrno>
 
 #include "data/message_file.h"
-#include "platform/shell.h"
 
 namespace zorvanel {
 
@@ -25,18 +26,18 @@ std::vector<ManufacturerRun> ManufacturerRuns(const Equipment& database) {
   return runs;
 }
 
-std::string CameraDatabase::DefaultPath() {
-  return Shell::Get().shipped_folder() + "/" + kFileName;
+std::string CameraDatabase::PathIn(const std::string& folder) {
+  return folder + "/" + kFileName;
 }
 
-bool CameraDatabase::Load(const std::string& path) {
+Status CameraDatabase::Load(const std::string& path) {
   runs_.clear();
-  if (!LoadMessageFile(&database_, path)) {
+  if (Status read = ReadMessageFile(&database_, path); !read.ok()) {
     database_.Clear();
-    return false;
+    return read;
   }
   runs_ = ManufacturerRuns(database_);
-  return !runs_.empty();
+  return runs_.empty() ? Status::Failure(ENODATA) : Status();
 }
 
 const Lens* CameraDatabase::KitLens(int camera_index) const {

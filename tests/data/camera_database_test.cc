@@ -1,10 +1,11 @@
 // The camera database apart from its dialogs: manufacturer runs, loading,
 // and the lens a database camera comes with.
-#include "dialogs/camera_database.h"
+#include "data/camera_database.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -66,17 +67,17 @@ class CameraDatabaseFile : public ::testing::Test {
 
 TEST_F(CameraDatabaseFile, MissingDamagedOrEmptyFilesOfferNothing) {
   CameraDatabase database;
-  EXPECT_FALSE(database.Load(path_));
+  EXPECT_EQ(database.Load(path_).error(), ENOENT);
 
   // A length running past the end of the data.
   Write(std::string("\x12\x40\x12\x01", 4));
-  EXPECT_FALSE(database.Load(path_));
+  EXPECT_EQ(database.Load(path_).error(), EBADMSG);
   EXPECT_EQ(database.equipment().cameras_size(), 0);
   EXPECT_TRUE(database.runs().empty());
 
   // Zero bytes parse as an equipment without cameras: nothing to pick.
   Write("");
-  EXPECT_FALSE(database.Load(path_));
+  EXPECT_EQ(database.Load(path_).error(), ENODATA);
 }
 
 TEST_F(CameraDatabaseFile, LoadsCamerasRunsAndKitLenses) {
@@ -88,7 +89,7 @@ TEST_F(CameraDatabaseFile, LoadsCamerasRunsAndKitLenses) {
   Write(source.SerializeAsString());
 
   CameraDatabase database;
-  ASSERT_TRUE(database.Load(path_));
+  ASSERT_TRUE(database.Load(path_).ok());
   EXPECT_EQ(database.equipment().cameras_size(), 3);
   EXPECT_EQ(database.runs().size(), 2u);
   ASSERT_NE(database.KitLens(0), nullptr);
