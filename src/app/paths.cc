@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -139,7 +138,8 @@ bool CheckDataFolder(const std::string& folder, std::string* error) {
   }
   struct stat info;
   if (::stat(folder.c_str(), &info) != 0) {
-    *error = "cannot use the folder " + folder + ": " + std::strerror(errno);
+    *error =
+        "cannot use the folder " + folder + ": " + Status::LastError().Reason();
     return false;
   }
   if (!S_ISDIR(info.st_mode)) {

@@ -177,6 +177,14 @@ TEST_F(ReadOnlyFolderTest, FailedSaveAsksAndEndsWithStatusOneWhenRefused) {
   EXPECT_EQ(ReadFile(data_path()), old_bytes);
 }
 
+TEST_F(ReadOnlyFolderTest, FirstSaveGivesTheFoldersRefusalAsTheReason) {
+  fs::remove(data_path());
+  const ExitStatus run = DriveAsNobody("close\nclick 2\n");
+  EXPECT_EQ(run.code, 1) << output_;
+  EXPECT_THAT(output_,
+              HasSubstr(kDataFile + std::string(": Permission denied")));
+}
+
 TEST_F(ReadOnlyFolderTest, WritableFileInReadOnlyFolderIsWrittenInPlace) {
   ::chmod(data_path().c_str(), 0666);
   const ExitStatus run = DriveAsNobody("tap 50 100\nclose\n");
