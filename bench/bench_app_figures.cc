@@ -28,11 +28,12 @@
 #include "data/data_root.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
+#include "i18n/value_text.h"
 #include "kit_zoom_data.h"
+#include "mainscreen/dof_state.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
 #include "mainscreen/zorvanel_dlg.h"
-#include "optics/depth_of_field.h"
 #include "platform/backend.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
@@ -163,13 +164,14 @@ void BM_ComputeResultsFormatted(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     ++step;
-    const std::array<int, 3> positions = {(step * 7) % 480, (step * 13) % 480,
-                                          (step * 5) % 480};
+    const std::array<int, 3> positions = {(step * 7) % kReferenceWidth,
+                                          (step * 13) % kReferenceWidth,
+                                          (step * 5) % kReferenceWidth};
     ComputeResults(lens, camera, positions, 100, &results);
     for (const DistanceValue* value :
          {&results.hyperfocal, &results.near_limit, &results.far_limit,
           &results.depth_of_field}) {
-      benchmark::DoNotOptimize(value->Format());
+      benchmark::DoNotOptimize(Format(*value));
     }
   }
 }
@@ -220,8 +222,7 @@ BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 
 void BM_ZoneStripPart(benchmark::State& state) {
   const Size screen = ScreenOf(state);
-  const int scale =
-      std::min(screen.width * 100 / 480, screen.height * 100 / 640);
+  const int scale = DisplayScaleFor(screen);
   const Zorvanel data = bench::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
@@ -239,7 +240,8 @@ void BM_ZoneStripPart(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     ++step;
-    const std::array<int, 3> positions = {240, (step * 4) % 480, 192};
+    const std::array<int, 3> positions = {240, (step * 4) % kReferenceWidth,
+                                          192};
     ComputeResults(lens, camera, positions, scale, &results);
     strip.Update(lens, results);
     strip.Paint(canvas, fitter, font, false);

@@ -43,10 +43,7 @@ class CZorvanelApp {
 
   // The user's data (never null).
   Zorvanel* GetData() const;
-  // The folder that holds the user's data file (Shell::program_folder).
-  const std::string& GetProgramFolder() const { return program_folder_; }
-  const std::string& GetDataFilePath() const { return data_file_path_; }
-  // The screen's scale in percent against the 480 x 640 design.
+  // The screen's scale in percent against the reference screen.
   int GetDisplayScale() const;
 
   // Replaces the equipment screen the main screen opens (tests).

@@ -7,7 +7,7 @@
 #include "controls/list_rows.h"
 #include "data/names.h"
 #include "i18n/font_table.h"
-#include "optics/value.h"
+#include "i18n/value_text.h"
 
 namespace zorvanel {
 namespace {
@@ -81,15 +81,15 @@ void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
   const double real =
       multiplier > kMinMultiplier ? displayed / multiplier : displayed;
   *right_note =
-      FocalValue(real).Format() + " -> " + FocalValue(displayed).Format();
+      Format(FocalValue(real)) + " -> " + Format(FocalValue(displayed));
 }
 
 void CameraDynaList::LensTexts(const LensAccessor& lens, std::string* title,
                                std::string* left_note,
                                std::string* right_note) {
   *title = ShownName(*lens.lens(), NameSeparator::kSpace);
-  *left_note = lens.FocalRangeLabel();
-  *right_note = lens.ApertureRangeLabel();
+  *left_note = FocalRangeLabel(*lens.lens());
+  *right_note = ApertureRangeLabel(*lens.lens());
 }
 
 // ------------------------------------------------------------------- list

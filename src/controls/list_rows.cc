@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "optics/value.h"
+#include "i18n/value_text.h"
 
 namespace zorvanel {
 namespace {

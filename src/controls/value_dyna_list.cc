@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "controls/list_rows.h"
-#include "optics/value.h"
+#include "i18n/value_text.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -36,7 +36,7 @@ CValueDynaList::~CValueDynaList() = default;
 
 int CValueDynaList::AddFocalRow(double millimetres, int index) {
   return InsertItem(std::make_unique<CValueItem>(
-                        FocalValue(millimetres).Format(), millimetres, 0.0, ""),
+                        Format(FocalValue(millimetres)), millimetres, 0.0, ""),
                     index);
 }
 
@@ -45,13 +45,13 @@ int CValueDynaList::AddApertureRow(double f_number, int index) {
       static_cast<double>(static_cast<float>(f_number)));
   const double real = aperture.GetValue();
   return InsertItem(
-      std::make_unique<CValueItem>(aperture.Format(), f_number, real,
+      std::make_unique<CValueItem>(Format(aperture), f_number, real,
                                    "(f/" + FormatFixed(real, 3) + ")"),
       index);
 }
 
 int CValueDynaList::AddDistanceRow(double metres, int index) {
-  return InsertItem(std::make_unique<CValueItem>(DistanceValue(metres).Format(),
+  return InsertItem(std::make_unique<CValueItem>(Format(DistanceValue(metres)),
                                                  metres, 0.0, ""),
                     index);
 }

@@ -6,8 +6,8 @@
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
 #include "i18n/translator.h"
+#include "i18n/value_text.h"
 #include "optics/decimal.h"
-#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -76,9 +76,9 @@ std::string CEditCameraDlg::CircleOfConfusionText(const Camera& camera) {
 
 std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
   std::string text = Translate(UiText("Real %1 is displayed %2"));
-  text = ReplacePlaceholder(text, "%1", FocalValue(RealFocal(camera)).Format());
+  text = ReplacePlaceholder(text, "%1", Format(FocalValue(RealFocal(camera))));
   return ReplacePlaceholder(text, "%2",
-                            FocalValue(camera.displayed_focal()).Format());
+                            Format(FocalValue(camera.displayed_focal())));
 }
 
 void CEditCameraDlg::PlaceRow(int row, int caption_id,
@@ -182,8 +182,8 @@ void CEditCameraDlg::EditFocalEquivalence() {
   entry.SetTitle(UiText("Focal multiplier"));
   entry.SetComment(UiText("Please enter focal equivalence"));
   entry.SetCaptions(UiText("Real focal:"), UiText("Displayed focal:"));
-  entry.set_text1(FocalValue(RealFocal(*camera_)).Format());
-  entry.set_text2(FocalValue(camera_->displayed_focal()).Format());
+  entry.set_text1(Format(FocalValue(RealFocal(*camera_))));
+  entry.set_text2(Format(FocalValue(camera_->displayed_focal())));
   entry.SetFocusField(2);
   while (entry.RunModal() == kIdOk) {
     // The fields show rounded focal lengths: confirming them untouched must
@@ -205,13 +205,13 @@ void CEditCameraDlg::EditFocalEquivalence() {
     if (real < kMinFocal || displayed < kMinFocal) {
       message = Translate(UiText("Focal values must be greater than %1."));
       message =
-          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
+          ReplacePlaceholder(message, "%1", Format(FocalValue(kMinFocal)));
     } else {
       message = Translate(UiText("Focal values must be between\r\n%1 and %2."));
       message =
-          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
+          ReplacePlaceholder(message, "%1", Format(FocalValue(kMinFocal)));
       message =
-          ReplacePlaceholder(message, "%2", FocalValue(kMaxFocal).Format());
+          ReplacePlaceholder(message, "%2", Format(FocalValue(kMaxFocal)));
     }
     ShowInvalidValue(message);
   }

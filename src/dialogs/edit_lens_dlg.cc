@@ -4,7 +4,7 @@
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/edit_value_list_dlg.h"
 #include "i18n/translator.h"
-#include "optics/value.h"
+#include "i18n/value_text.h"
 
 namespace zorvanel {
 namespace {
@@ -59,23 +59,22 @@ std::string CEditLensDlg::NameText(const Lens& lens) {
 std::string CEditLensDlg::FocalText(const Lens& lens) {
   return ListText(lens.focals(), UiText("Define focal values..."),
                   UiText("Focal: %1..."),
-                  [](double v) { return FocalValue(v).Format(); });
+                  [](double v) { return Format(FocalValue(v)); });
 }
 
 std::string CEditLensDlg::ApertureText(const Lens& lens) {
   // Narrowed as the wheels narrow it, so 2.8 prints as f/2.8.
-  return ListText(
-      lens.apertures(), UiText("Define aperture values..."),
-      UiText("Aperture: %1..."), [](double v) {
-        return ApertureValue(static_cast<double>(static_cast<float>(v)))
-            .Format();
-      });
+  return ListText(lens.apertures(), UiText("Define aperture values..."),
+                  UiText("Aperture: %1..."), [](double v) {
+                    return Format(ApertureValue(
+                        static_cast<double>(static_cast<float>(v))));
+                  });
 }
 
 std::string CEditLensDlg::DistanceText(const Lens& lens) {
   return ListText(lens.distances(), UiText("Define distance values..."),
                   UiText("Distance: %1..."),
-                  [](double v) { return DistanceValue(v).Format(); });
+                  [](double v) { return Format(DistanceValue(v)); });
 }
 
 void CEditLensDlg::PlaceButton(CCustomButton& button, int id, int icon,

@@ -7,9 +7,9 @@
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
 #include "i18n/translator.h"
+#include "i18n/value_text.h"
 #include "optics/series.h"
 #include "optics/units.h"
-#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -189,13 +189,13 @@ std::string_view CEditValueListDlg::TypedUnit() const {
 std::string CEditValueListDlg::FormatStored(double stored) const {
   switch (kind_) {
     case ValueKind::kAperture:
-      return ApertureValue(stored).Format();
+      return Format(ApertureValue(stored));
     case ValueKind::kDistance:
-      return DistanceValue(stored).Format();
+      return Format(DistanceValue(stored));
     case ValueKind::kFocal:
       break;
   }
-  return FocalValue(stored).Format();
+  return Format(FocalValue(stored));
 }
 
 // Reports a value beyond what the kind allows; the entry then reopens.
@@ -329,7 +329,7 @@ bool CEditValueListDlg::InsertRange(double lo, double hi) {
       break;
     }
     case ValueKind::kDistance: {
-      const int units = GetUnitSystem();
+      const UnitSystem units = GetUnitSystem();
       std::vector<DistanceValue> values;
       SelectDistanceRange(StoredFromTyped(kind_, lo, units),
                           StoredFromTyped(kind_, hi, units), &values);

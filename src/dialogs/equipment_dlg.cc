@@ -155,7 +155,7 @@ void CEquipmentDlg::NextLanguage() {
 }
 
 void CEquipmentDlg::ToggleUnits() {
-  const int previous = GetUnitSystem();
+  const UnitSystem previous = GetUnitSystem();
   SetUnitSystem(previous == kMetric ? kImperial : kMetric);
   GetData()->mutable_options()->set_units(GetUnitSystem());
   for (Lens& lens : *StoredEquipment()->mutable_lenses()) {

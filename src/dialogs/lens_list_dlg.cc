@@ -10,9 +10,9 @@
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
 #include "i18n/translator.h"
+#include "i18n/value_text.h"
 #include "optics/decimal.h"
 #include "optics/lens_accessor.h"
-#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -117,8 +117,8 @@ std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(CEditValueDlg& entry,
     if (!typed) continue;
     const Bounds bounds = OrderedBounds(typed->first, typed->second);
     if (IsFiniteNumber(bounds.hi) && bounds.hi <= maximum) return bounds;
-    const std::string limit = aperture ? ApertureValue(maximum).Format()
-                                       : FocalValue(maximum).Format();
+    const std::string limit =
+        aperture ? Format(ApertureValue(maximum)) : Format(FocalValue(maximum));
     CMessageBox box(
         CMessageBox::kOk, UiText("Invalid value"),
         ReplacePlaceholder(

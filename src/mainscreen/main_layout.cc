@@ -9,11 +9,11 @@
 namespace zorvanel {
 namespace {
 
-// Design x where the panel's display glass ends on the right (the frame
+// Where the panel's display glass ends on the right at scale 100 (the frame
 // starts at 472), less a little air.
 constexpr int kDisplayTextRight = 468;
 
-// Design x of the four tick marks on a 480-pixel ring.
+// The four tick marks at scale 100, on a ring as wide as the reference screen.
 constexpr int kTickLeftEnd = 15;
 constexpr int kTickQuarter = 127;
 constexpr int kTickThreeQuarters = 353;
@@ -32,7 +32,7 @@ void LayOutPanel(MainLayout& l) {
   const int k = l.scale;
   const int px = l.panel_left;
   auto s = [k](int v) { return Scaled(k, v); };
-  l.panel = Rect{px, 0, s(480) + px, s(163)};
+  l.panel = Rect{px, 0, s(kReferenceWidth) + px, s(163)};
   l.panel_tap_split = s(290) + px;
   l.large_label = Rect{s(20) + px, s(40), s(290) + px, s(163)};
   l.large_value = Rect{s(20) + px, s(64), s(280) + px, s(163)};
@@ -49,19 +49,20 @@ void LayOutPanel(MainLayout& l) {
 }
 
 void LayOutRows(MainLayout& l) {
-  const int caption_right = l.width / 2 - l.left_margin / 2;
+  const int caption_right = l.width / 2 - l.side_margin / 2;
   int y = Scaled(l.scale, 163);
   for (int i = 0; i < kWheelCount; ++i) {
-    l.caption_rects[i] = Rect{l.left_margin, y, caption_right, y + l.row_unit};
-    l.value_rects[i] = Rect{l.value_left, y + l.text_inset, l.value_left + 100,
-                            y + l.text_inset + l.text_height};
-    y += l.row_unit;
+    l.caption_rects[i] =
+        Rect{l.side_margin, y, caption_right, y + l.row_height};
+    l.value_rects[i] = Rect{l.value_left, y + l.value_inset, l.value_left + 100,
+                            y + l.value_inset + l.value_height};
+    y += l.row_height;
     l.wheel_tops[i] = y;
-    y += l.gap + l.wheel_height;
+    y += l.wheel_gap + l.wheel_height;
   }
 }
 
-// The quarter marks sit at fixed design positions; the values under them
+// The quarter marks sit at fixed scaled positions; the values under them
 // are those of the percentages those positions stand for on the travel.
 float PercentOfTravel(int offset, int travel) {
   if (travel <= 0) return offset <= 0 ? 0.0f : 100.0f;
@@ -114,16 +115,16 @@ MainLayout ComputeMainLayout(int width, int height, int scale) {
   l.width = width;
   l.height = height;
   l.scale = scale;
-  l.margin = height * 4 / 100;
-  l.row_unit = (height - 2 * l.margin) / 8;
-  l.text_height = l.row_unit * 80 / 100;
-  l.text_inset = (l.row_unit - l.text_height) / 2;
-  l.left_margin = width * 5 / 100;
-  l.value_left = l.left_margin + (width / 2 - l.left_margin / 2);
-  l.value_text_right = std::max(l.value_left + 100, width - l.left_margin);
+  l.vertical_margin = height * 4 / 100;
+  l.row_height = (height - 2 * l.vertical_margin) / 8;
+  l.value_height = l.row_height * 80 / 100;
+  l.value_inset = (l.row_height - l.value_height) / 2;
+  l.side_margin = width * 5 / 100;
+  l.value_left = l.side_margin + (width / 2 - l.side_margin / 2);
+  l.value_text_right = std::max(l.value_left + 100, width - l.side_margin);
   l.wheel_height = Scaled(scale, 40);
-  l.gap = height * scale * 10 / 64000;
-  l.panel_left = (width - Scaled(scale, 480)) / 2;
+  l.wheel_gap = height * scale * 10 / 64000;
+  l.panel_left = (width - Scaled(scale, kReferenceWidth)) / 2;
   l.marker_travel = width - 2 * Scaled(scale, kTickLeftEnd);
   LayOutPanel(l);
   LayOutRows(l);

@@ -31,22 +31,28 @@ struct ReferenceSlot {
 // a display scale in percent. A pure function of those three numbers,
 // computed once per screen; all divisions truncate toward zero.
 struct MainLayout {
-  int width = 0;   // W, also the largest wheel position
-  int height = 0;  // H
-  int scale = 0;   // k
+  int width = 0;  // also the largest wheel position
+  int height = 0;
+  int scale = 0;
 
-  int margin = 0;        // m
-  int row_unit = 0;      // u
-  int text_height = 0;   // th
-  int text_inset = 0;    // ti
-  int left_margin = 0;   // L
-  int value_left = 0;    // VL
-  int wheel_height = 0;  // wh
-  int gap = 0;           // g
-  int panel_left = 0;    // px
+  // The rows share the height left between the two vertical margins: eight
+  // row heights hold the three caption rows, the three wheels and the gaps.
+  int vertical_margin = 0;
+  int row_height = 0;
+  // A value box is this high, centred in its row.
+  int value_height = 0;
+  int value_inset = 0;
+  // Left of the captions and right of the values, the zone strip inside it.
+  int side_margin = 0;
+  int value_left = 0;
+  int wheel_height = 0;
+  // Between a wheel and the caption row below it.
+  int wheel_gap = 0;
+  // The panel keeps its scaled reference width, centred on a wider screen.
+  int panel_left = 0;
   int panel_tap_split = 0;
-  // Usable travel of a marker: W - 2 * S(15); may be 0 or less on a screen
-  // narrower than the wheel's end caps.
+  // Usable travel of a marker: the width less both end caps; may be 0 or
+  // less on a screen narrower than the wheel's end caps.
   int marker_travel = 0;
 
   Rect panel;
@@ -63,11 +69,11 @@ struct MainLayout {
   Rect camera_line;
 
   std::array<Rect, kWheelCount> caption_rects;
-  // The value boxes of the design: 100 pixels wide at every scale.
+  // The value boxes: 100 pixels wide at every scale.
   std::array<Rect, kWheelCount> value_rects;
-  // Where a value text may run to: the design's 100 pixels clip "1.89 mile"
-  // at scale 100 and nearly everything at larger scales, so the (left
-  // aligned) text may use the row up to the left margin's mirror.
+  // Where a value text may run to: 100 pixels clip "1.89 mile" at scale 100
+  // and nearly everything at larger scales, so the (left aligned) text may
+  // use the row up to the side margin.
   int value_text_right = 0;
   std::array<int, kWheelCount> wheel_tops{};
 
@@ -81,8 +87,8 @@ struct MainLayout {
   // The red marker of a wheel at `position` (0 .. width) whose top is
   // `wheel_top`, drawn as if on a cylinder: widest in the middle.
   Rect MarkerRect(int position, int wheel_top) const;
-  // The wheel whose band holds y: t - h < y < t + 2h, first match wins;
-  // -1 for none.
+  // The wheel whose band holds y: from one wheel height above the wheel's top
+  // to two below it, both ends excluded, first match wins; -1 for none.
   int WheelAt(int y) const;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "i18n/value_text.h"
 #include "optics/units.h"
 #include "optics/value.h"
 #include "platform/canvas.h"
@@ -16,7 +17,7 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kBand = Rgb(70, 160, 230);
 constexpr Colour kMarkerRed = Rgb(230, 0, 0);
 
-// Design numbers at 480 x 640; the strip scales like the wheels.
+// Sizes at scale 100; the strip scales like the wheels.
 constexpr int kStripHeight = 46;
 constexpr int kLeastStripHeight = 30;
 
@@ -58,7 +59,7 @@ ZoneStripLayout ComputeZoneStripLayout(const MainLayout& l) {
   if (free < s(kLeastStripHeight) || s(kLeastStripHeight) <= 0) return z;
   const int height = std::min(s(kStripHeight), free);
   const int top = wheel_bottom + (free - height) / 2;
-  z.strip = Rect{l.left_margin, top, l.width - l.left_margin, top + height};
+  z.strip = Rect{l.side_margin, top, l.width - l.side_margin, top + height};
   z.axis_left = z.strip.left + s(4);
   z.axis_right = z.strip.right - s(4);
   z.band_top = top + s(6);
@@ -108,7 +109,7 @@ void ZoneStrip::PlaceLabels() {
   const int bottom = z.strip.bottom;
   labels_.push_back(
       Label{Rect{z.axis_left, z.label_top, z.axis_left + gap - gap / 8, bottom},
-            kTextLeft, DistanceValue(axis_.nearest_m()).Format(), z.axis_left});
+            kTextLeft, Format(DistanceValue(axis_.nearest_m())), z.axis_left});
   const bool imperial = GetUnitSystem() == kImperial;
   int previous_x = z.axis_left;
   for (double target : kLabelTargets) {
@@ -133,7 +134,7 @@ void ZoneStrip::PlaceLabels() {
     if (x - previous_x < gap || z.axis_right - x < gap * 3 / 4) continue;
     labels_.push_back(Label{Rect{x - gap / 2 + gap / 16, z.label_top,
                                  x + gap / 2 - gap / 16, bottom},
-                            kTextCentre, DistanceValue(best).Format(), x});
+                            kTextCentre, Format(DistanceValue(best)), x});
     previous_x = x;
   }
   labels_.push_back(

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "mainscreen/dof_state.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_axis.h"
-#include "optics/depth_of_field.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {

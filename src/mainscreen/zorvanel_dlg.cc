@@ -11,9 +11,10 @@
 #include "data/names.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
+#include "i18n/value_text.h"
 #include "mainscreen/equipment_screen.h"
+#include "mainscreen/wheel_travel.h"
 #include "optics/lens_accessor.h"
-#include "optics/value.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
@@ -29,22 +30,6 @@ constexpr Colour kPanelText = Rgb(70, 70, 70);
 constexpr Colour kMarkerRed = Rgb(230, 0, 0);
 constexpr Colour kBackground = Rgb(0, 0, 0);
 
-// Wheel position (pixels) from a stored percentage of the scaled 480-pixel
-// travel, rounded to the nearest pixel: a percentage saved from a position
-// comes back as that same position. A damaged or foreign file may hold any
-// double; it is kept inside what the conversion can represent.
-int PositionFromPercent(double percent, int scale) {
-  if (!std::isfinite(percent)) return 0;
-  const double position = percent * scale * 4.8 / 100;
-  return static_cast<int>(std::lround(std::clamp(position, -1.0e6, 1.0e6)));
-}
-
-double PercentFromPosition(int position, int scale) {
-  if (scale <= 0) return 0.0;
-  return static_cast<double>(position) * 100 /
-         (static_cast<double>(scale) * 4.8);
-}
-
 std::string CameraLineFor(const Camera& camera, const Lens& lens) {
   // A compact's built-in lens carries the camera's model: show the camera's
   // full name once instead of the model twice.
@@ -52,25 +37,6 @@ std::string CameraLineFor(const Camera& camera, const Lens& lens) {
     return DisplayName(camera, NameSeparator::kSpace);
   }
   return camera.model() + " + " + lens.model();
-}
-
-// The reference values print like the values they stand for; a list
-// without entries has nothing to show.
-std::string FocalReference(const Lens& lens, float percent, double multiplier) {
-  const std::optional<FocalValue> focal = FocalAt(lens, percent);
-  if (!focal) return kNoValueText;
-  if (multiplier < 0.001) multiplier = 1.0;
-  return FocalValue(focal->GetValue() * multiplier).Format();
-}
-
-std::string ApertureReference(const Lens& lens, float percent) {
-  const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
-  return aperture ? aperture->Format() : kNoValueText;
-}
-
-std::string DistanceReference(const Lens& lens, float percent) {
-  const std::optional<DistanceValue> distance = DistanceAt(lens, percent);
-  return distance ? distance->Format() : kNoValueText;
 }
 
 // x rounded to 1 / per; null when it is not a number.
@@ -141,7 +107,7 @@ void CZorvanelDlg::RestoreWheelPositions() {
   const int largest = std::max(0, width());
   for (int i = 0; i < kWheelCount; ++i) {
     wheel_positions_[i] = std::clamp(
-        PositionFromPercent(stored_percents_[i], Scale()), 0, largest);
+        PositionOfStoredPercent(stored_percents_[i], Scale()), 0, largest);
   }
   restored_positions_ = wheel_positions_;
 }
@@ -154,7 +120,7 @@ double CZorvanelDlg::PercentToStore(int wheel) const {
       std::isfinite(stored)) {
     return stored;
   }
-  return PercentFromPosition(wheel_positions_[wheel], Scale());
+  return StoredPercent(wheel_positions_[wheel], Scale());
 }
 
 bool CZorvanelDlg::EquipmentUnselected() {
@@ -180,22 +146,12 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
   for (int i = 0; i < kWheelCount; ++i) {
     for (int slot = 0; slot < 4; ++slot) {
       const float percent = layout_.reference_slots[i][slot].percent;
-      std::string& text = reference_texts_[i][slot];
-      switch (i) {
-        case kFocalWheel:
-          text = FocalReference(lens, percent, camera.focal_multiplier());
-          break;
-        case kApertureWheel: {
-          text = ApertureReference(lens, percent);
-          const std::optional<ApertureValue> aperture =
-              ApertureAt(lens, percent);
-          diffracted_references_[slot] =
-              aperture && aperture->GetValue() >= diffraction_limit_;
-          break;
-        }
-        default:
-          text = DistanceReference(lens, percent);
-          break;
+      reference_texts_[i][slot] =
+          WheelValueText(lens, i, percent, camera.focal_multiplier());
+      if (i == kApertureWheel) {
+        const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
+        diffracted_references_[slot] =
+            aperture && aperture->GetValue() >= diffraction_limit_;
       }
     }
   }
@@ -280,9 +236,8 @@ void CZorvanelDlg::FocusAtHyperfocal() {
       HyperfocalDistanceIndex(lens, results_.hyperfocal.GetValue());
   if (index < 0) return;
   int& position = wheel_positions_[kDistanceWheel];
-  const int moved =
-      std::clamp(WheelPositionOfIndex(index, lens.distances_size(), Scale()), 0,
-                 layout_.width);
+  const int moved = std::clamp(
+      PositionOfIndex(index, lens.distances_size(), Scale()), 0, layout_.width);
   if (moved == position) return;
   position = moved;
   ComputeResults();
@@ -332,8 +287,8 @@ const std::string& CZorvanelDlg::LargeLabel() const {
 }
 
 std::string CZorvanelDlg::LargeValue() const {
-  return show_hyperfocal_ ? results_.hyperfocal.Format()
-                          : results_.depth_of_field.Format();
+  return Format(show_hyperfocal_ ? results_.hyperfocal
+                                 : results_.depth_of_field);
 }
 
 const std::string& CZorvanelDlg::FourthLabel() const {
@@ -341,8 +296,8 @@ const std::string& CZorvanelDlg::FourthLabel() const {
 }
 
 std::string CZorvanelDlg::FourthValue() const {
-  return show_hyperfocal_ ? results_.depth_of_field.Format()
-                          : results_.hyperfocal.Format();
+  return Format(show_hyperfocal_ ? results_.depth_of_field
+                                 : results_.hyperfocal);
 }
 
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
@@ -365,7 +320,7 @@ bool CZorvanelDlg::diffraction() const {
 void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
   const Rect& row = layout_.caption_rects[kApertureWheel];
   const int side = std::max(2, Scaled(Scale(), 10));
-  const int left = layout_.width - layout_.left_margin + Scaled(Scale(), 6);
+  const int left = layout_.width - layout_.side_margin + Scaled(Scale(), 6);
   const int top = (row.top + row.bottom - side) / 2;
   canvas.FillRect(Rect{left, top, left + side, top + side}, kDiffractionAmber);
 }
@@ -388,10 +343,10 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
     const Font& font = *fonts.screen;
     draw(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
     draw(min_label_.text(), l.min_label, kTextRight, font, kPanelText);
-    draw(results_.near_limit.Format(), l.near_value, kTextLeft, font,
+    draw(Format(results_.near_limit), l.near_value, kTextLeft, font,
          kPanelText);
     draw(max_label_.text(), l.max_label, kTextRight, font, kPanelText);
-    draw(results_.far_limit.Format(), l.far_value, kTextLeft, font, kPanelText);
+    draw(Format(results_.far_limit), l.far_value, kTextLeft, font, kPanelText);
     draw(FourthLabel(), l.fourth_label, kTextRight, font, kPanelText);
     draw(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
   }
@@ -460,8 +415,8 @@ void CZorvanelDlg::AddToDump(nlohmann::json& dump) const {
       {"distance", results_.distance_text},
       {"large_label", LargeLabel()},
       {"large", LargeValue()},
-      {"min", results_.near_limit.Format()},
-      {"max", results_.far_limit.Format()},
+      {"min", Format(results_.near_limit)},
+      {"max", Format(results_.far_limit)},
       {"fourth_label", FourthLabel()},
       {"fourth", FourthValue()},
       {"camera", camera_line_},

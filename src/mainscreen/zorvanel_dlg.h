@@ -8,9 +8,9 @@
 
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
+#include "mainscreen/dof_state.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
-#include "optics/depth_of_field.h"
 #include "platform/geometry.h"
 #include "platform/text_fitter.h"
 
@@ -60,12 +60,7 @@ class CZorvanelDlg : public CBaseDlg {
   void OnOK() override;
 
   // State, for tests and the benchmark.
-  const std::array<int, kWheelCount>& wheel_positions() const {
-    return wheel_positions_;
-  }
   bool show_hyperfocal() const { return show_hyperfocal_; }
-  bool dragging() const { return dragging_; }
-  int dragged_wheel() const { return dragged_wheel_; }
   bool layout_done() const { return layout_done_; }
   const MainLayout& layout() const { return layout_; }
   const DofState& results() const { return results_; }

@@ -19,7 +19,7 @@ double ParseDecimal(std::string_view text);
 // number as ParseDecimal reads it, where a ',' is the decimal separator too
 // ("2,8" is 2.8) unless the text also holds a '.'; blanks around it, and
 // `unit` after it (ignoring case, "35 mm"), are allowed. A text of blanks
-// only gives 0, as an empty field always has. Anything else ("abc", "2,8,1",
+// only gives 0, as an empty field does. Anything else ("abc", "2,8,1",
 // "1.000,5", "12 m" where `unit` is "mm") is not a number: std::nullopt.
 std::optional<double> ReadTypedNumber(std::string_view text,
                                       std::string_view unit = {});

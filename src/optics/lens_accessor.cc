@@ -12,10 +12,9 @@
 namespace zorvanel {
 namespace {
 
-// Narrowing to single precision is part of the stored format's history: the
-// wheels always handled apertures as floats.
-// Values beyond the float range become infinities (no value) instead of an
-// undefined conversion.
+// The wheels pick apertures in single precision: a stored 2.8 is picked as
+// 2.8f, and its real f-number comes from that. Values beyond the float range
+// become infinities (no value) instead of an undefined conversion.
 double NarrowedAperture(double stored) {
   if (std::fabs(stored) > std::numeric_limits<float>::max()) {
     return std::isnan(stored) ? stored : std::copysign(HUGE_VAL, stored);
@@ -116,33 +115,12 @@ void LensAccessor::RegenerateFocals(double multiplier) {
   SetFocalRange(lens_->min_focal(), lens_->max_focal(), multiplier);
 }
 
-void LensAccessor::FollowUnitSystem(int previous_units) {
+void LensAccessor::FollowUnitSystem(UnitSystem previous_units) {
   if (lens_ == nullptr || GetUnitSystem() == previous_units) return;
   const std::span<const double> distances(lens_->distances().data(),
                                           lens_->distances_size());
   if (!IsDistanceLadder(distances, previous_units)) return;
   SetDistanceRange(distances.front(), distances.back());
-}
-
-std::string LensAccessor::FocalRangeLabel() const {
-  if (lens_ == nullptr) return "";
-  std::string label = FocalValue(lens_->min_focal()).Format();
-  if (lens_->max_focal() > 0.0) {
-    label += " - " + FocalValue(lens_->max_focal()).Format();
-  }
-  return label;
-}
-
-std::string LensAccessor::ApertureRangeLabel() const {
-  if (lens_ == nullptr || lens_->apertures_size() == 0) return "";
-  const auto& apertures = lens_->apertures();
-  std::string label = ApertureValue(NarrowedAperture(apertures[0])).Format();
-  if (apertures.size() >= 2) {
-    label +=
-        " - " + ApertureValue(NarrowedAperture(apertures[apertures.size() - 1]))
-                    .Format();
-  }
-  return label;
 }
 
 }  // namespace zorvanel

@@ -3,9 +3,9 @@
 
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "data/zorvanel.pb.h"
+#include "optics/units.h"
 #include "optics/value.h"
 
 namespace zorvanel {
@@ -60,12 +60,7 @@ class LensAccessor {
   // current one (from the element nearest to the first to the one nearest to
   // the last), so a metric lens does not show 3.94 in. in feet. A list the
   // user edited is kept.
-  void FollowUnitSystem(int previous_units);
-
-  // "18 mm - 55 mm" ("18 mm" alone while max_focal is not above 0).
-  std::string FocalRangeLabel() const;
-  // "f/2.8 - f/22": first and last aperture; empty for an empty list.
-  std::string ApertureRangeLabel() const;
+  void FollowUnitSystem(UnitSystem previous_units);
 
  private:
   Lens* lens_ = nullptr;

@@ -122,7 +122,7 @@ void SelectDistanceRange(double min, double max,
       out);
 }
 
-bool IsDistanceLadder(std::span<const double> metres, int unit_system) {
+bool IsDistanceLadder(std::span<const double> metres, UnitSystem unit_system) {
   if (metres.size() < 2) return false;
   const std::vector<DistanceValue>& series = unit_system == kMetric
                                                  ? MetricDistanceSeries()

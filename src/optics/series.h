@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "optics/units.h"
 #include "optics/value.h"
 
 namespace zorvanel {
@@ -30,7 +31,7 @@ void SelectDistanceRange(double min, double max,
 // True when `metres` is two or more consecutive elements of the distance
 // series of `unit_system`, in order: a list made from that series and not
 // edited since (binary noise apart).
-bool IsDistanceLadder(std::span<const double> metres, int unit_system);
+bool IsDistanceLadder(std::span<const double> metres, UnitSystem unit_system);
 
 // Appends evenly spaced focal lengths from a to b (both included). The count
 // (6 to 21 values) is chosen so that the step comes out whole where it can.

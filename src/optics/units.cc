@@ -8,11 +8,11 @@ namespace {
 constexpr double kFeetPerMetre = 3.2808;
 constexpr double kMetresPerFoot = 0.30480370641307;
 
-int g_unit_system = kMetric;
+UnitSystem g_unit_system = kMetric;
 
 }  // namespace
 
-int GetUnitSystem() { return g_unit_system; }
+UnitSystem GetUnitSystem() { return g_unit_system; }
 
 void SetUnitSystem(int units) {
   g_unit_system = units == kImperial ? kImperial : kMetric;

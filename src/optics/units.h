@@ -9,7 +9,7 @@ class Value;
 enum UnitSystem { kMetric = 0, kImperial = 1 };
 
 // The process-wide unit setting (kMetric at start).
-int GetUnitSystem();
+UnitSystem GetUnitSystem();
 // Any number other than kImperial selects kMetric: a damaged setting must not
 // print metres labelled as feet.
 void SetUnitSystem(int units);

@@ -12,7 +12,7 @@ namespace zorvanel {
 
 // What the command line of zorvanel-drive asks for.
 struct DriverOptions {
-  Size screen{480, 640};
+  Size screen{kReferenceWidth, kReferenceHeight};
   std::string folder;       // the program folder
   std::string script_path;  // empty: the script comes from stdin
 };

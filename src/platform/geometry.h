@@ -63,10 +63,17 @@ constexpr Colour Rgb(int r, int g, int b) {
                 static_cast<uint8_t>(b)};
 }
 
-// The screen scale in percent against the 480 x 640 design:
-// min(w * 100 / 480, h * 100 / 640), integer divisions.
+// The reference screen: every design number is given for it, and a screen's
+// display scale is its size against it.
+inline constexpr int kReferenceWidth = 480;
+inline constexpr int kReferenceHeight = 640;
+
+// The display scale in percent:
+// min(w * 100 / kReferenceWidth, h * 100 / kReferenceHeight), integer
+// divisions.
 constexpr int DisplayScaleFor(Size screen) {
-  return std::min(screen.width * 100 / 480, screen.height * 100 / 640);
+  return std::min(screen.width * 100 / kReferenceWidth,
+                  screen.height * 100 / kReferenceHeight);
 }
 
 // S(v): a design number scaled by the display scale k, truncated toward zero.

@@ -15,9 +15,6 @@ namespace zorvanel {
 
 namespace {
 
-constexpr int kDesignWidth = 480;
-constexpr int kDesignHeight = 640;
-
 bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
   switch (sym) {
     case SDLK_LEFT:
@@ -134,9 +131,8 @@ struct SdlBackend::Impl {
       case SDL_KEYDOWN:
         if (TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
           event->type = InputEvent::Type::kKey;
-          event->modifiers =
-              ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
-              ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
+          event->modifiers = ((e.key.keysym.mod & KMOD_SHIFT) ? kModShift : 0) |
+                             ((e.key.keysym.mod & KMOD_CTRL) ? kModCtrl : 0);
           return true;
         }
         return !text_input && TranslateLetterKey(e.key.keysym, event);
@@ -251,14 +247,14 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
 }
 
 Size SdlBackend::PickScreenSize() {
-  Size best{kDesignWidth, kDesignHeight};
+  Size best{kReferenceWidth, kReferenceHeight};
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return best;
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
     // Quarter steps: 1, 1.25, 1.5, then 2.
     for (int quarters : {4, 5, 6, 8}) {
-      const Size candidate{kDesignWidth * quarters / 4,
-                           kDesignHeight * quarters / 4};
+      const Size candidate{kReferenceWidth * quarters / 4,
+                           kReferenceHeight * quarters / 4};
       if (candidate.width * 10 <= usable.w * 9 &&
           candidate.height * 10 <= usable.h * 9) {
         best = candidate;

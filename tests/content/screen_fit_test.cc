@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "i18n/value_text.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "optics/series.h"
 #include "optics/units.h"
-#include "optics/value.h"
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -41,7 +41,7 @@ std::set<std::string> DistanceTexts() {
   for (const int units : {kMetric, kImperial}) {
     SetUnitSystem(units);
     for (double metres = 0.001; metres < 1e5; metres *= 1.01) {
-      texts.insert(DistanceValue(metres).Format());
+      texts.insert(Format(DistanceValue(metres)));
     }
   }
   SetUnitSystem(kMetric);
@@ -60,14 +60,14 @@ std::set<std::string> WheelTexts() {
   std::set<std::string> texts = {"Infini"};
   for (const double multiplier : {1.0, 1.53, 1.61, 2.0, 2.73, 5.64}) {
     for (double mm = 1.0; mm <= 2000.0; mm *= 1.02) {
-      texts.insert(FocalValue(mm * multiplier).Format());
+      texts.insert(Format(FocalValue(mm * multiplier)));
     }
   }
   for (const ApertureValue& aperture : ApertureSeries()) {
-    texts.insert(aperture.Format());
+    texts.insert(Format(aperture));
   }
   for (const double f : {0.95, 1.12, 1.26, 1.41, 4.76, 90.0, 128.0}) {
-    texts.insert(ApertureValue(f).Format());
+    texts.insert(Format(ApertureValue(f)));
   }
   return texts;
 }

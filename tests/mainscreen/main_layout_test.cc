@@ -12,12 +12,12 @@ namespace {
 TEST(MainLayoutTest, PortraitDesignScreen) {
   // 480 x 640 less the 52-pixel soft-key bar.
   const MainLayout l = ComputeMainLayout(480, 588, 100);
-  EXPECT_EQ(l.margin, 23);       // 588 * 4 / 100
-  EXPECT_EQ(l.row_unit, 67);     // (588 - 46) / 8
-  EXPECT_EQ(l.text_height, 53);  // 67 * 80 / 100
-  EXPECT_EQ(l.text_inset, 7);    // (67 - 53) / 2
-  EXPECT_EQ(l.left_margin, 24);  // 480 * 5 / 100
-  EXPECT_EQ(l.gap, 9);           // 588 * 100 * 10 / 64000
+  EXPECT_EQ(l.vertical_margin, 23);  // 588 * 4 / 100
+  EXPECT_EQ(l.row_height, 67);       // (588 - 46) / 8
+  EXPECT_EQ(l.value_height, 53);     // 67 * 80 / 100
+  EXPECT_EQ(l.value_inset, 7);       // (67 - 53) / 2
+  EXPECT_EQ(l.side_margin, 24);      // 480 * 5 / 100
+  EXPECT_EQ(l.wheel_gap, 9);         // 588 * 100 * 10 / 64000
   EXPECT_EQ(l.wheel_height, 40);
   EXPECT_EQ(l.caption_rects[0], (Rect{24, 163, 228, 230}));
   EXPECT_EQ(l.value_rects[0], (Rect{252, 170, 352, 223}));

@@ -53,7 +53,6 @@ TEST(LensAccessorTest, PicksTheEntryAtThePosition) {
   const ApertureValue aperture = *accessor.ApertureAt(0);
   EXPECT_EQ(aperture.GetNominal(), static_cast<double>(2.8f));
   EXPECT_NE(aperture.GetNominal(), 2.8);
-  EXPECT_EQ(aperture.Format(), "f/2.8");
   EXPECT_NEAR(aperture.GetValue(), 2.8284271, 1e-7);
 }
 
@@ -67,15 +66,12 @@ TEST(LensAccessorTest, EmptyListsAndMissingLensGiveNoValue) {
   EXPECT_EQ(none.lens(), nullptr);
   EXPECT_FALSE(none.FocalAt(50).has_value());
   none.SetApertureRange(2.8, 22);  // does nothing, does not crash
-  EXPECT_EQ(none.FocalRangeLabel(), "");
-  EXPECT_EQ(none.ApertureRangeLabel(), "");
 }
 
 TEST(LensAccessorTest, ApertureOutsideFloatRangeIsNoValue) {
   Lens lens;
   lens.add_apertures(1e300);
   EXPECT_TRUE(ApertureAt(lens, 0)->IsNoValue());
-  EXPECT_EQ(ApertureAt(lens, 0)->Format(), kNoValueText);
 }
 
 TEST(LensAccessorTest, RangesReplaceTheLists) {
@@ -98,24 +94,6 @@ TEST(LensAccessorTest, RangesReplaceTheLists) {
   EXPECT_EQ(lens->focals(12), 24);
   accessor.SetFocalRange(50, 50, 1.0);
   EXPECT_THAT(lens->focals(), ElementsAre(50));
-}
-
-TEST(LensAccessorTest, RangeLabels) {
-  Lens lens;
-  LensAccessor accessor(&lens);
-  lens.set_min_focal(18);
-  lens.set_max_focal(55);
-  EXPECT_EQ(accessor.FocalRangeLabel(), "18 mm - 55 mm");
-  lens.set_min_focal(50);
-  lens.set_max_focal(0);
-  EXPECT_EQ(accessor.FocalRangeLabel(), "50 mm");
-
-  EXPECT_EQ(accessor.ApertureRangeLabel(), "");
-  lens.add_apertures(2.8);
-  EXPECT_EQ(accessor.ApertureRangeLabel(), "f/2.8");
-  lens.add_apertures(8);
-  lens.add_apertures(22);
-  EXPECT_EQ(accessor.ApertureRangeLabel(), "f/2.8 - f/22");
 }
 
 }  // namespace

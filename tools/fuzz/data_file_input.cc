@@ -5,9 +5,10 @@
 #include "data/data_root.h"
 #include "data/equipment.h"
 #include "fuzz_harness.h"
-#include "optics/depth_of_field.h"
-#include "optics/lens_accessor.h"
+#include "i18n/value_text.h"
+#include "mainscreen/dof_state.h"
 #include "optics/units.h"
+#include "platform/geometry.h"
 
 namespace zorvanel::fuzz {
 namespace {
@@ -35,7 +36,7 @@ std::string CheckState(const DofState& state) {
   }
   for (const DistanceValue* value : {&state.hyperfocal, &state.near_limit,
                                      &state.far_limit, &state.depth_of_field}) {
-    if (std::string problem = CheckShown(value->Format()); !problem.empty()) {
+    if (std::string problem = CheckShown(Format(*value)); !problem.empty()) {
       return problem;
     }
   }
@@ -57,10 +58,10 @@ std::string CheckSelection(const Equipment& equipment) {
 // screens, in both unit systems.
 std::string ComputeEverywhere(const Lens& lens, const Camera& camera) {
   DofState state;
-  for (int units : {kMetric, kImperial}) {
+  for (UnitSystem units : {kMetric, kImperial}) {
     SetUnitSystem(units);
     for (int scale : {50, 100, 213}) {
-      const int travel = scale * 480 / 100;
+      const int travel = Scaled(scale, kReferenceWidth);
       for (int at : {0, travel / 3, travel / 2, travel}) {
         ComputeResults(lens, camera, {at, travel - at, at}, scale, &state);
         if (std::string problem = CheckState(state); !problem.empty()) {
@@ -121,9 +122,9 @@ std::string FeedDataFile(std::string_view bytes) {
   if (problem.empty()) problem = ComputeEverywhere(lens, camera);
   if (problem.empty()) {
     // The texts of the lens and camera rows of the equipment lists.
-    LensAccessor accessor(equipment->mutable_lenses(equipment->current_lens()));
-    problem = CheckShown(accessor.FocalRangeLabel());
-    accessor.ApertureRangeLabel();
+    const Lens& listed = equipment->lenses(equipment->current_lens());
+    problem = CheckShown(FocalRangeLabel(listed));
+    ApertureRangeLabel(listed);
     if (problem.empty()) {
       problem = CheckShown(FormatFixed(camera.circle_of_confusion(), 3));
     }

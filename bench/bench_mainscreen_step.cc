@@ -7,7 +7,8 @@
 #include <string>
 
 #include "data/zorvanel.pb.h"
-#include "optics/depth_of_field.h"
+#include "i18n/value_text.h"
+#include "mainscreen/dof_state.h"
 #include "optics/lens_accessor.h"
 #include "optics/units.h"
 
@@ -27,7 +28,7 @@ Lens RealisticLens() {
   return *lens;
 }
 
-void RunComputeResults(benchmark::State& state, int units) {
+void RunComputeResults(benchmark::State& state, UnitSystem units) {
   SetUnitSystem(units);
   const Lens lens = RealisticLens();
   Camera camera;
@@ -40,10 +41,10 @@ void RunComputeResults(benchmark::State& state, int units) {
     const std::array<int, 3> positions = {step % 481, (step * 7) % 481,
                                           (step * 13) % 481};
     ComputeResults(lens, camera, positions, 100, &results);
-    std::string shown = results.hyperfocal.Format();
-    shown += results.near_limit.Format();
-    shown += results.far_limit.Format();
-    shown += results.depth_of_field.Format();
+    std::string shown = Format(results.hyperfocal);
+    shown += Format(results.near_limit);
+    shown += Format(results.far_limit);
+    shown += Format(results.depth_of_field);
     benchmark::DoNotOptimize(shown);
     benchmark::DoNotOptimize(results);
     ++step;

@@ -1,0 +1,109 @@
+#include "i18n/value_text.h"
+
+#include <cmath>
+#include <optional>
+
+#include "i18n/translated_string.h"
+#include "i18n/translator.h"
+#include "optics/lens_accessor.h"
+#include "optics/numeric.h"
+#include "optics/units.h"
+
+namespace zorvanel {
+namespace {
+
+constexpr double kMetresPerKilometre = 1000.0;
+constexpr double kFeetPerMile = 5280.0;
+constexpr double kInchesPerFoot = 12.0;
+
+// Finer steps for smaller numbers keep about three significant digits.
+double RoundToDisplayStep(double x) {
+  struct Step {
+    double below, multiplier, step;
+  };
+  static constexpr Step kSteps[] = {
+      {0.01, 100000.0, 0.00001}, {0.1, 10000.0, 0.0001}, {1.0, 1000.0, 0.001},
+      {10.0, 100.0, 0.01},       {100.0, 10.0, 0.1},
+  };
+  for (const Step& s : kSteps) {
+    if (x < s.below) return TruncateTowardZero(x * s.multiplier + 0.5) * s.step;
+  }
+  return TruncateTowardZero(x + 0.5);
+}
+
+std::string ReplaceEveryPercent(const std::string& pattern,
+                                const std::string& number) {
+  std::string out;
+  for (char c : pattern) {
+    if (c == '%') {
+      out += number;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string FormatMetric(double metres) {
+  if (metres >= kMetresPerKilometre) {
+    return FormatRounded("% km", metres * 0.001);
+  }
+  if (metres <= 0.01) return FormatRounded("% mm", metres * 1000.0);
+  if (metres <= 1.0) return FormatRounded("% cm", metres * 100.0);
+  return FormatRounded("% m", metres);
+}
+
+std::string FormatImperial(double feet) {
+  if (feet >= kFeetPerMile) {
+    return FormatRounded("% mile", feet * (1.0 / kFeetPerMile));
+  }
+  if (feet < 1.0) return FormatRounded("% in.", feet * kInchesPerFoot);
+  return FormatRounded("% ft.", feet);
+}
+
+}  // namespace
+
+std::string Format(const DistanceValue& distance) {
+  if (distance.IsNoValue()) return kNoValueText;
+  const double x = DisplayLength(distance);
+  if (x < 0.0 || std::isinf(x)) return Translate(UiText("Infinity"));
+  return GetUnitSystem() == kMetric ? FormatMetric(x) : FormatImperial(x);
+}
+
+std::string Format(const FocalValue& focal) {
+  if (focal.IsNoValue()) return kNoValueText;
+  const double millimetres = focal.GetValue();
+  // Deliberately not translated: it is a symbol on the focal wheel.
+  if (millimetres < 0.0 || std::isinf(millimetres)) return "Infini";
+  return FormatRounded("% mm", millimetres);
+}
+
+std::string Format(const ApertureValue& aperture) {
+  if (!std::isfinite(aperture.GetNominal())) return kNoValueText;
+  return "f/" + FixedTwoTrimmed(aperture.GetNominal());
+}
+
+std::string FocalRangeLabel(const Lens& lens) {
+  std::string label = Format(FocalValue(lens.min_focal()));
+  if (lens.max_focal() > 0.0) {
+    label += " - " + Format(FocalValue(lens.max_focal()));
+  }
+  return label;
+}
+
+std::string ApertureRangeLabel(const Lens& lens) {
+  const std::optional<ApertureValue> first = ApertureAt(lens, 0.0f);
+  if (!first) return "";
+  std::string label = Format(*first);
+  if (lens.apertures_size() >= 2) {
+    label += " - " + Format(*ApertureAt(lens, 100.0f));
+  }
+  return label;
+}
+
+std::string FormatRounded(const std::string& pattern, double x) {
+  if (!std::isfinite(x)) return kNoValueText;
+  return ReplaceEveryPercent(pattern, FixedTwoTrimmed(RoundToDisplayStep(x)));
+}
+
+}  // namespace zorvanel

@@ -1,0 +1,123 @@
+#include "mainscreen/dof_state.h"
+
+#include <gtest/gtest.h>
+
+#include "i18n/translator.h"
+#include "i18n/value_text.h"
+#include "mainscreen/wheel_travel.h"
+#include "optics/units.h"
+
+namespace zorvanel {
+namespace {
+
+// Single-entry lists: every wheel position picks that entry.
+Lens OneValueLens(double focal, double aperture, double distance) {
+  Lens lens;
+  lens.add_focals(focal);
+  lens.add_apertures(aperture);
+  lens.add_distances(distance);
+  return lens;
+}
+
+Camera CameraWithCircle(double circle) {
+  Camera camera;
+  camera.set_circle_of_confusion(circle);
+  return camera;
+}
+
+DofState Compute(const Lens& lens, const Camera& camera) {
+  DofState state;
+  ComputeResults(lens, camera, {0, 0, 0}, 100, &state);
+  return state;
+}
+
+class DofStateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUnitSystem(kMetric);
+    GetTranslator().Clear();
+  }
+  void TearDown() override { SetUnitSystem(kMetric); }
+};
+
+TEST_F(DofStateTest, PercentOfTheScaledTravel) {
+  EXPECT_EQ(PercentAt(26, 100), 5.4166665f);
+  EXPECT_EQ(PercentAt(27, 100), 5.625f);
+  EXPECT_EQ(PercentAt(480, 100), 100.0f);
+  EXPECT_EQ(PercentAt(240, 50), 100.0f);
+  EXPECT_EQ(PercentAt(640, 100), 64000.0f / 480.0f);
+  EXPECT_EQ(PercentAt(10, 0), 0.0f);            // no travel at all
+  EXPECT_GT(PercentAt(2147483647, 100), 1e8f);  // no overflow
+}
+
+TEST_F(DofStateTest, ShowsThePickedValuesAndTheResults) {
+  const DofState state =
+      Compute(OneValueLens(50, 2.8, 3), CameraWithCircle(0.03));
+  EXPECT_EQ(state.focal_text, "50 mm");
+  EXPECT_EQ(state.aperture_text, "f/2.8");
+  EXPECT_EQ(state.distance_text, "3 m");
+  EXPECT_EQ(Format(state.hyperfocal), "29.5 m");
+  EXPECT_EQ(Format(state.near_limit), "2.73 m");
+  EXPECT_EQ(Format(state.far_limit), "3.33 m");
+  EXPECT_EQ(Format(state.depth_of_field), "60.7 cm");
+  EXPECT_EQ(state.focus.GetValue(), 3.0);
+
+  const DofState beyond =
+      Compute(OneValueLens(50, 2.8, 40), CameraWithCircle(0.03));
+  EXPECT_EQ(Format(beyond.far_limit), "Infinity");
+  EXPECT_EQ(Format(beyond.depth_of_field), "Infinity");
+  EXPECT_EQ(Format(beyond.near_limit), "17 m");
+}
+
+TEST_F(DofStateTest, MultiplierChangesOnlyTheShownFocal) {
+  Camera camera = CameraWithCircle(0.03);
+  camera.set_focal_multiplier(1.5);
+  const DofState state = Compute(OneValueLens(50, 2.8, 3), camera);
+  EXPECT_EQ(state.focal_text, "75 mm");
+  EXPECT_EQ(Format(state.hyperfocal), "29.5 m");
+}
+
+TEST_F(DofStateTest, WheelPositionsPickTheEntries) {
+  Lens lens;
+  for (double f : {18, 24, 35, 50, 70}) lens.add_focals(f);
+  for (double n : {2.8, 4.0, 5.6, 8.0}) lens.add_apertures(n);
+  for (double s : {1, 2, 3}) lens.add_distances(s);
+  DofState state;
+  // 240 px = 50 %: index 2 of 5, 2 of 4 (1.5 + 0.5), 1 of 3.
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, &state);
+  EXPECT_EQ(state.focal_text, "35 mm");
+  EXPECT_EQ(state.aperture_text, "f/5.6");
+  EXPECT_EQ(state.distance_text, "2 m");
+  // Scale 50: the same percentages from half the pixels.
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, &state);
+  EXPECT_EQ(state.focal_text, "70 mm");
+  EXPECT_EQ(state.aperture_text, "f/2.8");
+  EXPECT_EQ(state.distance_text, "2 m");
+}
+
+TEST_F(DofStateTest, EmptyListGivesNoValues) {
+  Lens lens = OneValueLens(50, 2.8, 3);
+  lens.clear_apertures();
+  DofState state;
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, &state);
+  EXPECT_EQ(state.focal_text, "50 mm");
+  EXPECT_EQ(state.aperture_text, kNoValueText);
+  EXPECT_EQ(state.distance_text, "3 m");
+  for (const DistanceValue* result :
+       {&state.hyperfocal, &state.near_limit, &state.far_limit,
+        &state.depth_of_field}) {
+    EXPECT_EQ(Format(*result), kNoValueText);
+  }
+
+  // Results come back once the list is filled again.
+  lens.add_apertures(2.8);
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, &state);
+  EXPECT_EQ(Format(state.near_limit), "2.73 m");
+
+  ComputeResults(Lens(), Camera(), {0, 0, 0}, 100, &state);
+  EXPECT_EQ(state.focal_text, kNoValueText);
+  EXPECT_EQ(state.distance_text, kNoValueText);
+}
+
+}  // namespace
+}  // namespace zorvanel
