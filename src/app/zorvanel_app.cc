@@ -104,10 +104,9 @@ void CZorvanelApp::ApplyStoredSettings() {
 int CZorvanelApp::ReportFolderInUse() {
   std::cerr << "zorvanel: another Zorvanel is using " << program_folder_
             << "; ending without saving\n";
-  CMessageBox box(
-      CMessageBox::kOk, UiText("Already running"),
+  CMessageBox::Show(
+      UiText("Already running"),
       UiText("Zorvanel is already running\r\nwith this data folder."));
-  box.RunModal();
   return kStatusNotSaved;
 }
 
@@ -124,19 +123,17 @@ bool CZorvanelApp::KeepDamagedDataFile() {
   if (damaged_file_kept_) {
     std::cerr << "zorvanel: could not read " << data_file_path_ << "; kept as "
               << kept << "\n";
-    message = ReplacePlaceholder(
-        Translate(UiText("The data file could not be read.\r\nWhat could "
-                         "be read is shown.\r\nThe file was kept as\r\n%1")),
-        "%1", KeptNameShown(kept));
+    message = Tr(UiText("The data file could not be read.\r\nWhat could be "
+                        "read is shown.\r\nThe file was kept as\r\n%1"),
+                 KeptNameShown(kept));
   } else {
     std::cerr << "zorvanel: could not read " << data_file_path_
               << " nor keep it aside: " << Reason(error) << "\n";
-    message = ReplacePlaceholder(
-        Translate(UiText("The data file could not be read\r\nnor kept "
-                         "aside:\r\n%1\r\nIt will not be replaced.")),
-        "%1", Reason(error));
+    message = Tr(UiText("The data file could not be read\r\nnor kept "
+                        "aside:\r\n%1\r\nIt will not be replaced."),
+                 Reason(error));
   }
-  NoticeBox box(CMessageBox::kOk, UiText("Data file damaged"), message);
+  NoticeBox box(CMessageBox::Kind::kOk, UiText("Data file damaged"), message);
   box.RunModal();
   return !box.closed();
 }
@@ -183,11 +180,11 @@ bool CZorvanelApp::TrySave(int* error) {
 }
 
 bool CZorvanelApp::AskToRetrySave(int error) {
-  const std::string message = ReplacePlaceholder(
-      Translate(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry "
-                       "again? \"No\" ends the\r\nprogram without saving.")),
-      "%1", Reason(error));
-  NoticeBox box(CMessageBox::kYesNo, UiText("Not saved"), message);
+  const std::string message =
+      Tr(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry again? "
+                "\"No\" ends the\r\nprogram without saving."),
+         Reason(error));
+  NoticeBox box(CMessageBox::Kind::kYesNo, UiText("Not saved"), message);
   return box.RunModal() == kIdOk && !box.closed();
 }
 

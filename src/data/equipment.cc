@@ -13,14 +13,6 @@ constexpr double kDefaultNarrowestAperture = 22.0;
 constexpr double kLowestLensAperture = 0.5;
 constexpr double kHighestLensAperture = 128.0;
 
-bool IsCameraIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.cameras_size();
-}
-
-bool IsLensIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.lenses_size();
-}
-
 // Clamps a stored selection into [0, count - 1]; count must be positive.
 int ClampSelection(int selection, int count) {
   if (selection < 0) return 0;
@@ -77,6 +69,51 @@ void RegenerateLists(Lens* lens, const Camera& camera) {
 }
 
 }  // namespace
+
+bool IsCameraIndex(const Equipment& equipment, int i) {
+  return i >= 0 && i < equipment.cameras_size();
+}
+
+bool IsLensIndex(const Equipment& equipment, int i) {
+  return i >= 0 && i < equipment.lenses_size();
+}
+
+int PartnerLens(const Equipment& equipment, int camera) {
+  if (!IsCameraIndex(equipment, camera)) return -1;
+  const int lens = equipment.cameras(camera).lens_index();
+  return IsLensIndex(equipment, lens) ? lens : -1;
+}
+
+int PartnerCamera(const Equipment& equipment, int lens) {
+  if (!IsLensIndex(equipment, lens)) return -1;
+  const int camera = equipment.lenses(lens).camera_index();
+  return IsCameraIndex(equipment, camera) ? camera : -1;
+}
+
+void ChooseCamera(Equipment* equipment, int index) {
+  if (!IsCameraIndex(*equipment, index)) return;
+  equipment->set_current_camera(index);
+  // A link past the lenses would select a lens the camera never had.
+  const int lens = PartnerLens(*equipment, index);
+  if (lens >= 0) equipment->set_current_lens(lens);
+}
+
+void ChooseLens(Equipment* equipment, int index) {
+  if (!IsLensIndex(*equipment, index)) return;
+  equipment->set_current_lens(index);
+  const int camera = equipment->current_camera();
+  if (!IsCameraIndex(*equipment, camera)) return;
+  Lens* lens = equipment->mutable_lenses(index);
+  if (lens->camera_index() == camera) return;
+  const int old_camera = PartnerCamera(*equipment, index);
+  if (old_camera >= 0) {
+    equipment->mutable_cameras(old_camera)->set_lens_index(-1);
+  }
+  const int old_lens = PartnerLens(*equipment, camera);
+  if (old_lens >= 0) equipment->mutable_lenses(old_lens)->set_camera_index(-1);
+  equipment->mutable_cameras(camera)->set_lens_index(index);
+  lens->set_camera_index(camera);
+}
 
 Camera* CurrentCamera(Equipment* equipment) {
   if (equipment->cameras_size() == 0) {

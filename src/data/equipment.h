@@ -5,6 +5,23 @@
 
 namespace zorvanel {
 
+// True when `i` names an element of the list.
+bool IsCameraIndex(const Equipment& equipment, int i);
+bool IsLensIndex(const Equipment& equipment, int i);
+
+// The lens paired with camera `camera`, the camera paired with lens `lens`;
+// -1 when the link names none.
+int PartnerLens(const Equipment& equipment, int camera);
+int PartnerCamera(const Equipment& equipment, int lens);
+
+// Makes camera `index` current, and its paired lens with it. Nothing happens
+// for an index without a camera.
+void ChooseCamera(Equipment* equipment, int index);
+// Makes lens `index` current and pairs it with the current camera, first
+// unpairing the previous partners of both. Without a current camera only
+// the lens becomes current. Nothing happens for an index without a lens.
+void ChooseLens(Equipment* equipment, int index);
+
 // The selected camera and lens. A stale selection index is brought back into
 // range and stored; an empty list first receives one default element. So the
 // result is never null. It stays valid until the list changes.

@@ -1,5 +1,8 @@
 #include "dialogs/base_list_dlg.h"
 
+#include "dialogs/message_box.h"
+#include "i18n/translator.h"
+
 namespace zorvanel {
 namespace {
 
@@ -11,7 +14,10 @@ constexpr int kButtonCount = 5;
 
 }  // namespace
 
-BaseListDlg::BaseListDlg() { SetSoftKeyMode(0); }
+BaseListDlg::BaseListDlg(const Texts& texts) : texts_(texts) {
+  SetTitle(texts.title);
+  SetSoftKeyMode(0);
+}
 
 BaseListDlg::~BaseListDlg() = default;
 
@@ -37,9 +43,7 @@ bool BaseListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   const BaseListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
@@ -58,6 +62,10 @@ bool BaseListDlg::OnInitDialog() {
     b.Enable(k == 0);
   }
   SetSoftKeyMode(2);
+
+  for (int i = 0; i < StoredCount(); ++i) AddRow(i);
+  // A stale index names no row and selects nothing.
+  if (StoredCurrent() >= 0) list_.SelectItem(StoredCurrent());
   return true;
 }
 
@@ -93,19 +101,19 @@ void BaseListDlg::OnCommand(int command_id) {
   if (!ButtonEnabled(command_id)) return;
   switch (command_id) {
     case kIdAdd:
-      OnAdd();
+      Add();
       break;
     case kIdRemove:
-      OnRemove();
+      Remove();
       break;
     case kIdEdit:
-      OnEdit();
+      Edit();
       break;
     case kIdMoveUp:
-      OnMoveUp();
+      MoveSelected(-1);
       break;
     case kIdMoveDown:
-      OnMoveDown();
+      MoveSelected(+1);
       break;
   }
 }
@@ -113,9 +121,9 @@ void BaseListDlg::OnCommand(int command_id) {
 void BaseListDlg::OnDoubleTapCommand(int command_id) {
   if (!ButtonEnabled(command_id)) return;
   if (command_id == kIdMoveUp) {
-    OnMoveUpTwice();
+    MoveSelected(-1);
   } else if (command_id == kIdMoveDown) {
-    OnMoveDownTwice();
+    MoveSelected(+1);
   }
 }
 
@@ -124,6 +132,64 @@ int BaseListDlg::OnNotify(int code, int a, int b) {
   // A double tap on the selected row does what "Select" does.
   if (code == kNotifyRowChosen) OnCommand(kIdOk);
   return 0;
+}
+
+int BaseListDlg::SelectedItem() const {
+  const int row = list_.selected_index();
+  if (row < 0 || row >= list_.item_count() || row >= StoredCount()) return -1;
+  return row;
+}
+
+void BaseListDlg::Add() {
+  if (!CreateItem()) return;
+  list_.SelectItem(AddRow(StoredCount() - 1));
+  UpdateButtons();
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::Remove() {
+  const int r = SelectedItem();
+  if (r < 0) return;
+  const Removal removal = DescribeRemoval(r);
+  if (!CMessageBox::Ask(UiText("Remove confirmation"),
+                        Tr(texts_.remove_question, removal.name))) {
+    return;
+  }
+  // On "No" the partner stays; removing the item unpairs it.
+  const bool with_partner =
+      removal.partner >= 0 &&
+      CMessageBox::Ask(texts_.partner_title,
+                       Tr(texts_.partner_question, removal.partner_name));
+  list_.DeleteItem(r);
+  RemoveStored(r, with_partner);
+  // No row is selected after a removal: the position the list keeps now
+  // shows another item, which the user did not choose; it may neither look
+  // chosen nor be removed or selected by the next key.
+  list_.ClearSelection();
+  UpdateButtons();
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::Edit() {
+  const int r = SelectedItem();
+  if (r < 0 || !EditItem(r)) return;
+  list_.RefreshTexts(r);
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::MoveSelected(int offset) {
+  const int r = SelectedItem();
+  if (r < 0) return;
+  if (!list_.SwapItems(r, r + offset)) return;
+  SwapStored(r, r + offset);
+  list_.SelectItem(r + offset);
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::OnOK() {
+  const int r = SelectedItem();
+  if (r >= 0) ChooseStored(r);
+  CBaseDlg::OnOK();
 }
 
 }  // namespace zorvanel

@@ -24,15 +24,17 @@ struct BaseListLayout {
   std::array<Rect, 5> buttons;  // Add, Remove, Edit, Move up, Move down
 };
 
-// The common base of the camera and lens lists: a title, a list, and the
-// buttons Add, Remove, Edit, Move up and Move down, with the soft keys
-// "Select" and "Back". It keeps the buttons and soft keys in step with the
-// list's selection and routes the buttons to operations the subclass
-// supplies. "Select" (command 1) reaches the subclass's OnOK; "Back" cancels.
+// The common base of the camera and lens lists: a title, a list of the
+// stored items, and the buttons Add, Remove, Edit, Move up and Move down,
+// with the soft keys "Select" and "Back". It keeps the buttons and soft keys
+// in step with the list's selection and runs the operations; a subclass
+// supplies the rows, the editors and the equipment operations of its items.
+// Every operation changes the stored equipment at once. Remove asks first,
+// then offers to remove the item's partner on the other list. "Select"
+// (command 1) makes the selected item current; "Back" cancels.
 class BaseListDlg : public CBaseDlg {
  public:
   static constexpr int kIdList = 1000;
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdAdd = 1002;
   static constexpr int kIdRemove = 1003;
   static constexpr int kIdEdit = 1004;
@@ -42,26 +44,31 @@ class BaseListDlg : public CBaseDlg {
   static constexpr int kFirstIconBitmap = 158;
   static constexpr int kButtonSkinBitmap = 163;
 
-  BaseListDlg();
+  // The English texts of one kind of list.
+  struct Texts {
+    const char* title;
+    const char* remove_question;   // "%1": the item's name
+    const char* partner_title;     // the question about its partner
+    const char* partner_question;  // "%1": the partner's name
+  };
+
+  // What a removal asks about: the item's name, and its partner on the
+  // other list (-1 for none) with the partner's name.
+  struct Removal {
+    std::string name;
+    int partner = -1;
+    std::string partner_name;
+  };
+
+  explicit BaseListDlg(const Texts& texts);
   ~BaseListDlg() override;
 
   std::string ClassName() const override { return "BaseListDlg"; }
-  std::string Title() const override { return title_.text(); }
-
-  // The English title, shown translated; set before the dialog runs.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
 
   CameraDynaList& list() { return list_; }
   const CameraDynaList& list() const { return list_; }
   // The button with one of the ids kIdAdd ... kIdMoveDown, else null.
   CCustomButton* button(int id);
-
-  // Enables the buttons and picks the soft keys for the list's selection:
-  // with a row selected, Remove and Edit, Move up unless it is the first
-  // row, Move down unless it is the last, and "Select" / "Back"; without
-  // one, only Add and "" / "Back". Subclasses call it after they change the
-  // list.
-  void UpdateButtons();
 
   static BaseListLayout Layout(Size client, int scale);
 
@@ -70,26 +77,48 @@ class BaseListDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  // Subclasses call this first from their own OnInitDialog.
+  // Shows a row per stored item and selects the current one.
   bool OnInitDialog() override;
+  // "Select" makes the selected item current.
+  void OnOK() override;
   // A double tap on a move button moves twice (its first tap moved once).
   void OnDoubleTapCommand(int command_id) override;
   int OnNotify(int code, int a, int b) override;
 
-  virtual void OnAdd() = 0;
-  virtual void OnRemove() = 0;
-  virtual void OnEdit() = 0;
-  virtual void OnMoveUp() = 0;
-  virtual void OnMoveDown() = 0;
-  virtual void OnMoveUpTwice() { OnMoveUp(); }
-  virtual void OnMoveDownTwice() { OnMoveDown(); }
+  // The stored items, one per row in the same order, and the current one.
+  virtual int StoredCount() const = 0;
+  virtual int StoredCurrent() const = 0;
+  // Appends the row of stored item `index` and returns the row's index.
+  virtual int AddRow(int index) = 0;
+  // Runs the dialogues that make a new item and appends it to the stored
+  // ones; false when the user gave up.
+  virtual bool CreateItem() = 0;
+  // Runs the editor on a copy of stored item `index` and keeps the copy
+  // on "Ok"; true when it was kept.
+  virtual bool EditItem(int index) = 0;
+  virtual Removal DescribeRemoval(int index) const = 0;
+  // Removes stored item `index`, after its partner when `with_partner`.
+  virtual void RemoveStored(int index, bool with_partner) = 0;
+  virtual void SwapStored(int i, int j) = 0;
+  virtual void ChooseStored(int index) = 0;
 
  private:
+  // Enables the buttons and picks the soft keys for the list's selection:
+  // with a row selected, Remove and Edit, Move up unless it is the first
+  // row, Move down unless it is the last, and "Select" / "Back"; without
+  // one, only Add and "" / "Back".
+  void UpdateButtons();
   bool ButtonEnabled(int id);
+  // The selected row when it names a stored item, else -1.
+  int SelectedItem() const;
 
-  TranslatedString title_;
+  void Add();
+  void Remove();
+  void Edit();
+  void MoveSelected(int offset);
+
+  const Texts texts_;
   CameraDynaList list_;
-  CCustomStatic title_label_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, 5> buttons_;
 };

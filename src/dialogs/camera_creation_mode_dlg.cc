@@ -19,8 +19,7 @@ constexpr int kButtonHeight = 90;
 constexpr int kCancelWidth = 180;
 
 std::string CameraCountText(int count) {
-  return ReplacePlaceholder(Translate(UiText("%1 camera(s)")), "%1",
-                            std::to_string(count));
+  return Tr(UiText("%1 camera(s)"), std::to_string(count));
 }
 
 // Shows the manufacturers and answers the run chosen, or -1.
@@ -55,7 +54,9 @@ int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
 }  // namespace
 
 CCameraCreationModeDlg::CCameraCreationModeDlg()
-    : result_camera_(std::make_unique<Camera>()) {}
+    : result_camera_(std::make_unique<Camera>()) {
+  SetTitle(UiText("Add a new camera"));
+}
 
 CCameraCreationModeDlg::~CCameraCreationModeDlg() = default;
 
@@ -81,10 +82,7 @@ bool CCameraCreationModeDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   const CreationModeLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_.SetKey(UiText("Add a new camera"));
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
 
   comment_.SetKey(
       UiText("You can select your camera from\r\na list. Or create it "
@@ -135,9 +133,8 @@ void CCameraCreationModeDlg::CreateManually() {
 bool CCameraCreationModeDlg::SelectFromDatabase() {
   CameraDatabase database;
   if (!database.Load(CameraDatabase::DefaultPath())) {
-    CMessageBox box(CMessageBox::kOk, UiText("Error"),
-                    UiText("The file CameraDB.ptb is missing or corrupted"));
-    box.RunModal();
+    CMessageBox::Show(UiText("Error"),
+                      UiText("The file CameraDB.ptb is missing or corrupted"));
     return false;
   }
   const int run = ChooseManufacturer(database);

@@ -35,11 +35,6 @@ bool InRange(double x, double low, double high) {
   return IsFiniteNumber(x) && x >= low && x <= high;
 }
 
-void ShowInvalidValue(const std::string& message) {
-  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"), message);
-  box.RunModal();
-}
-
 }  // namespace
 
 CEditCameraDlg::CEditCameraDlg() = default;
@@ -75,10 +70,9 @@ std::string CEditCameraDlg::CircleOfConfusionText(const Camera& camera) {
 }
 
 std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
-  std::string text = Translate(UiText("Real %1 is displayed %2"));
-  text = ReplacePlaceholder(text, "%1", FocalValue(RealFocal(camera)).Format());
-  return ReplacePlaceholder(text, "%2",
-                            FocalValue(camera.displayed_focal()).Format());
+  return Tr(UiText("Real %1 is displayed %2"),
+            FocalValue(RealFocal(camera)).Format(),
+            FocalValue(camera.displayed_focal()).Format());
 }
 
 void CEditCameraDlg::PlaceRow(int row, int caption_id,
@@ -101,9 +95,7 @@ bool CEditCameraDlg::OnInitDialog() {
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
 
   const EditCameraLayout layout = Layout(ClientRect().GetSize(), Scale());
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
   PlaceRow(0, kIdNameCaption, UiText("Name of the camera:"), name_button_,
            kIdNameButton, layout);
   PlaceRow(1, kIdCocCaption, UiText("Circle of confusion of the camera:"),
@@ -167,13 +159,11 @@ void CEditCameraDlg::EditCircleOfConfusion() {
       Refresh();
       return;
     }
-    std::string message = Translate(
-        UiText("The circle of confusion must be\r\nbetween %1 and %2."));
-    message =
-        ReplacePlaceholder(message, "%1", Millimetres3(kMinCircleOfConfusion));
-    message =
-        ReplacePlaceholder(message, "%2", Millimetres3(kMaxCircleOfConfusion));
-    ShowInvalidValue(message);
+    CMessageBox::Show(
+        UiText("Invalid value"),
+        Tr(UiText("The circle of confusion must be\r\nbetween %1 and %2."),
+           Millimetres3(kMinCircleOfConfusion),
+           Millimetres3(kMaxCircleOfConfusion)));
   }
 }
 
@@ -201,28 +191,21 @@ void CEditCameraDlg::EditFocalEquivalence() {
       Refresh();
       return;
     }
-    std::string message;
-    if (real < kMinFocal || displayed < kMinFocal) {
-      message = Translate(UiText("Focal values must be greater than %1."));
-      message =
-          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
-    } else {
-      message = Translate(UiText("Focal values must be between\r\n%1 and %2."));
-      message =
-          ReplacePlaceholder(message, "%1", FocalValue(kMinFocal).Format());
-      message =
-          ReplacePlaceholder(message, "%2", FocalValue(kMaxFocal).Format());
-    }
-    ShowInvalidValue(message);
+    const std::string lowest = FocalValue(kMinFocal).Format();
+    CMessageBox::Show(
+        UiText("Invalid value"),
+        real < kMinFocal || displayed < kMinFocal
+            ? Tr(UiText("Focal values must be greater than %1."), lowest)
+            : Tr(UiText("Focal values must be between\r\n%1 and %2."), lowest,
+                 FocalValue(kMaxFocal).Format()));
   }
 }
 
 void CEditCameraDlg::OnOK() {
   if (camera_ == nullptr ||
       camera_->circle_of_confusion() < kDefinedCircleOfConfusion) {
-    CMessageBox box(CMessageBox::kOk, UiText("Mandatory value"),
-                    UiText("The circle of confusion is mandatory."));
-    box.RunModal();
+    CMessageBox::Show(UiText("Mandatory value"),
+                      UiText("The circle of confusion is mandatory."));
     return;
   }
   CBaseDlg::OnOK();

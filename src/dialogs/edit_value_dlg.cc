@@ -111,8 +111,7 @@ bool CEditValueDlg::OnInitDialog() {
   const EditValueLayout layout =
       Layout(layout_, ClientRect().GetSize(), Scale());
 
-  PlaceLabel(title_label_, kIdTitle, CCustomStatic::kStyleTitle, layout.title,
-             title_.text(), true);
+  CreateTitle(layout.title);
   PlaceLabel(comment_label_, kIdComment, CCustomStatic::kStyleItalic,
              layout.comment, comment_.text(), layout.comment_visible);
   PlaceLabel(caption1_label_, kIdCaption1, CCustomStatic::kStyleItalic,

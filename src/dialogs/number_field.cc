@@ -8,9 +8,7 @@ namespace zorvanel {
 namespace {
 
 void ReportNotANumber() {
-  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"),
-                  UiText("Please enter a number."));
-  box.RunModal();
+  CMessageBox::Show(UiText("Invalid value"), UiText("Please enter a number."));
 }
 
 }  // namespace

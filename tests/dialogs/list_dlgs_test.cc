@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_harness.h"
@@ -14,15 +15,14 @@ namespace zorvanel {
 namespace {
 
 // A list dialog over plain text rows whose operations are recorded; the
-// move operations exchange rows as the camera and lens lists do.
+// stored items are the names, which move as the rows do.
 class TestListDlg : public BaseListDlg {
  public:
   explicit TestListDlg(std::vector<std::string> names)
-      : names_(std::move(names)) {
-    SetTitle("My cameras");
-  }
+      : BaseListDlg({"My cameras", "Remove %1?", "Remove %1?", "Remove %1?"}),
+        names_(std::move(names)) {}
 
-  std::vector<std::string> calls;
+  mutable std::vector<std::string> calls;
 
   std::vector<std::string> Titles() {
     std::vector<std::string> titles;
@@ -33,30 +33,30 @@ class TestListDlg : public BaseListDlg {
   }
 
  protected:
-  bool OnInitDialog() override {
-    BaseListDlg::OnInitDialog();
-    for (const std::string& name : names_) {
-      list().AddTextRow(name, "0.030 mm", "50 mm -> 75 mm", -1);
-    }
-    UpdateButtons();
-    return true;
+  int StoredCount() const override { return static_cast<int>(names_.size()); }
+  int StoredCurrent() const override { return -1; }
+  int AddRow(int index) override {
+    return list().AddTextRow(names_[index], "0.030 mm", "50 mm -> 75 mm", -1);
   }
-  void OnAdd() override { calls.push_back("add"); }
-  void OnRemove() override { calls.push_back("remove"); }
-  void OnEdit() override { calls.push_back("edit"); }
-  void OnMoveUp() override {
-    calls.push_back("up");
-    Move(-1);
+  bool CreateItem() override { return Record("add"); }
+  bool EditItem(int) override { return Record("edit"); }
+  Removal DescribeRemoval(int index) const override {
+    Record("remove");
+    return {names_[index]};
   }
-  void OnMoveDown() override {
-    calls.push_back("down");
-    Move(+1);
+  void RemoveStored(int index, bool) override {
+    names_.erase(names_.begin() + index);
   }
+  void SwapStored(int i, int j) override {
+    Record(j < i ? "up" : "down");
+    std::swap(names_[i], names_[j]);
+  }
+  void ChooseStored(int) override {}
 
  private:
-  void Move(int by) {
-    const int s = list().selected_index();
-    if (list().SwapItems(s, s + by)) list().SelectItem(s + by);
+  bool Record(const std::string& call) const {
+    calls.push_back(call);
+    return false;
   }
 
   std::vector<std::string> names_;
@@ -157,10 +157,11 @@ TEST_F(ListDlgTest, SingleRowMovesNeitherWay) {
 
 TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
   TestListDlg dlg({"A", "B"});
-  // Remove is disabled until a row is selected; "Select" then accepts.
+  // Remove is disabled until a row is selected; its question is answered
+  // "No"; "Select" then accepts.
   EXPECT_EQ(Run(dlg,
-                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1004\n"
-                "soft left\n"),
+                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 2\n"
+                "click 1004\nsoft left\n"),
             kIdOk);
   EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "remove", "edit"}));
 }
