@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "data/names.h"
 #include "optics/lens_accessor.h"
 
 namespace zorvanel {
@@ -68,6 +69,21 @@ void RegenerateLists(Lens* lens, const Camera& camera) {
   accessor.SetDistanceRange(0.1, 100.0);
 }
 
+// The operations of each list, in the order of EquipmentList.
+struct ListOperations {
+  void (*swap)(Equipment*, int, int);
+  void (*remove)(Equipment*, int);
+  void (*choose)(Equipment*, int);
+};
+
+const ListOperations& OperationsOf(EquipmentList list) {
+  static const ListOperations kOperations[] = {
+      {SwapCameras, RemoveCamera, ChooseCamera},
+      {SwapLenses, RemoveLens, ChooseLens},
+  };
+  return kOperations[list == EquipmentList::kCameras ? 0 : 1];
+}
+
 }  // namespace
 
 bool IsCameraIndex(const Equipment& equipment, int i) {
@@ -113,6 +129,41 @@ void ChooseLens(Equipment* equipment, int index) {
   if (old_lens >= 0) equipment->mutable_lenses(old_lens)->set_camera_index(-1);
   equipment->mutable_cameras(camera)->set_lens_index(index);
   lens->set_camera_index(camera);
+}
+
+int ItemCount(const Equipment& equipment, EquipmentList list) {
+  return list == EquipmentList::kCameras ? equipment.cameras_size()
+                                         : equipment.lenses_size();
+}
+
+int CurrentItem(const Equipment& equipment, EquipmentList list) {
+  return list == EquipmentList::kCameras ? equipment.current_camera()
+                                         : equipment.current_lens();
+}
+
+int PartnerOf(const Equipment& equipment, EquipmentList list, int index) {
+  return list == EquipmentList::kCameras ? PartnerLens(equipment, index)
+                                         : PartnerCamera(equipment, index);
+}
+
+std::string ItemName(const Equipment& equipment, EquipmentList list,
+                     int index) {
+  if (list == EquipmentList::kCameras) {
+    return ShownName(equipment.cameras(index), NameSeparator::kSpace);
+  }
+  return ShownName(equipment.lenses(index), NameSeparator::kSpace);
+}
+
+void SwapItems(Equipment* equipment, EquipmentList list, int i, int j) {
+  OperationsOf(list).swap(equipment, i, j);
+}
+
+void RemoveItem(Equipment* equipment, EquipmentList list, int index) {
+  OperationsOf(list).remove(equipment, index);
+}
+
+void ChooseItem(Equipment* equipment, EquipmentList list, int index) {
+  OperationsOf(list).choose(equipment, index);
 }
 
 Camera* CurrentCamera(Equipment* equipment) {

@@ -1,5 +1,6 @@
 #include "dialogs/base_list_dlg.h"
 
+#include "data/data_root.h"
 #include "dialogs/message_box.h"
 #include "i18n/translator.h"
 
@@ -14,7 +15,8 @@ constexpr int kButtonCount = 5;
 
 }  // namespace
 
-BaseListDlg::BaseListDlg(const Texts& texts) : texts_(texts) {
+BaseListDlg::BaseListDlg(EquipmentList items, const Texts& texts)
+    : items_(items), texts_(texts) {
   SetTitle(texts.title);
   SetSoftKeyMode(0);
 }
@@ -63,9 +65,10 @@ bool BaseListDlg::OnInitDialog() {
   }
   SetSoftKeyMode(2);
 
-  for (int i = 0; i < StoredCount(); ++i) AddRow(i);
+  for (int i = 0; i < ItemCount(Stored(), items_); ++i) AddRow(i);
   // A stale index names no row and selects nothing.
-  if (StoredCurrent() >= 0) list_.SelectItem(StoredCurrent());
+  const int current = CurrentItem(Stored(), items_);
+  if (current >= 0) list_.SelectItem(current);
   return true;
 }
 
@@ -134,15 +137,17 @@ int BaseListDlg::OnNotify(int code, int a, int b) {
   return 0;
 }
 
+Equipment& BaseListDlg::Stored() { return *GetData()->mutable_equipment(); }
+
 int BaseListDlg::SelectedItem() const {
   const int row = list_.selected_index();
-  if (row < 0 || row >= list_.item_count() || row >= StoredCount()) return -1;
-  return row;
+  if (row < 0 || row >= list_.item_count()) return -1;
+  return row < ItemCount(Stored(), items_) ? row : -1;
 }
 
 void BaseListDlg::Add() {
   if (!CreateItem()) return;
-  list_.SelectItem(AddRow(StoredCount() - 1));
+  list_.SelectItem(AddRow(ItemCount(Stored(), items_) - 1));
   UpdateButtons();
   list_.Invalidate(false);
 }
@@ -150,24 +155,35 @@ void BaseListDlg::Add() {
 void BaseListDlg::Remove() {
   const int r = SelectedItem();
   if (r < 0) return;
-  const Removal removal = DescribeRemoval(r);
-  if (!CMessageBox::Ask(UiText("Remove confirmation"),
-                        Tr(texts_.remove_question, removal.name))) {
+  if (!CMessageBox::Ask(
+          UiText("Remove confirmation"),
+          Tr(texts_.remove_question, ItemName(Stored(), items_, r)))) {
     return;
   }
-  // On "No" the partner stays; removing the item unpairs it.
-  const bool with_partner =
-      removal.partner >= 0 &&
-      CMessageBox::Ask(texts_.partner_title,
-                       Tr(texts_.partner_question, removal.partner_name));
+  OfferToRemovePartner(r);
   list_.DeleteItem(r);
-  RemoveStored(r, with_partner);
+  RemoveItem(&Stored(), items_, r);
   // No row is selected after a removal: the position the list keeps now
   // shows another item, which the user did not choose; it may neither look
   // chosen nor be removed or selected by the next key.
   list_.ClearSelection();
   UpdateButtons();
   list_.Invalidate(false);
+}
+
+void BaseListDlg::OfferToRemovePartner(int index) {
+  const int partner = PartnerOf(Stored(), items_, index);
+  // A link that names nothing has nothing to ask about.
+  if (partner < 0) return;
+  const EquipmentList other = items_ == EquipmentList::kCameras
+                                  ? EquipmentList::kLenses
+                                  : EquipmentList::kCameras;
+  if (CMessageBox::Ask(
+          texts_.partner_title,
+          Tr(texts_.partner_question, ItemName(Stored(), other, partner)))) {
+    RemoveItem(&Stored(), other, partner);
+  }
+  // On "No" the partner stays; removing the item unpairs it.
 }
 
 void BaseListDlg::Edit() {
@@ -181,14 +197,14 @@ void BaseListDlg::MoveSelected(int offset) {
   const int r = SelectedItem();
   if (r < 0) return;
   if (!list_.SwapItems(r, r + offset)) return;
-  SwapStored(r, r + offset);
+  SwapItems(&Stored(), items_, r, r + offset);
   list_.SelectItem(r + offset);
   list_.Invalidate(false);
 }
 
 void BaseListDlg::OnOK() {
   const int r = SelectedItem();
-  if (r >= 0) ChooseStored(r);
+  if (r >= 0) ChooseItem(&Stored(), items_, r);
   CBaseDlg::OnOK();
 }
 

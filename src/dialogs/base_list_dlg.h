@@ -6,7 +6,7 @@
 
 #include "controls/camera_dyna_list.h"
 #include "controls/custom_button.h"
-#include "controls/custom_static.h"
+#include "data/equipment.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
@@ -24,14 +24,13 @@ struct BaseListLayout {
   std::array<Rect, 5> buttons;  // Add, Remove, Edit, Move up, Move down
 };
 
-// The common base of the camera and lens lists: a title, a list of the
-// stored items, and the buttons Add, Remove, Edit, Move up and Move down,
+// The common base of the camera and lens lists: a title, a row per stored
+// camera or lens, and the buttons Add, Remove, Edit, Move up and Move down,
 // with the soft keys "Select" and "Back". It keeps the buttons and soft keys
-// in step with the list's selection and runs the operations; a subclass
-// supplies the rows, the editors and the equipment operations of its items.
-// Every operation changes the stored equipment at once. Remove asks first,
-// then offers to remove the item's partner on the other list. "Select"
-// (command 1) makes the selected item current; "Back" cancels.
+// in step with the list's selection and runs the operations on the stored
+// equipment at once; a subclass supplies the rows and the editors. Remove
+// asks first, then offers to remove the item's partner on the other list.
+// "Select" (command 1) makes the selected item current; "Back" cancels.
 class BaseListDlg : public CBaseDlg {
  public:
   static constexpr int kIdList = 1000;
@@ -52,15 +51,7 @@ class BaseListDlg : public CBaseDlg {
     const char* partner_question;  // "%1": the partner's name
   };
 
-  // What a removal asks about: the item's name, and its partner on the
-  // other list (-1 for none) with the partner's name.
-  struct Removal {
-    std::string name;
-    int partner = -1;
-    std::string partner_name;
-  };
-
-  explicit BaseListDlg(const Texts& texts);
+  BaseListDlg(EquipmentList items, const Texts& texts);
   ~BaseListDlg() override;
 
   std::string ClassName() const override { return "BaseListDlg"; }
@@ -85,9 +76,8 @@ class BaseListDlg : public CBaseDlg {
   void OnDoubleTapCommand(int command_id) override;
   int OnNotify(int code, int a, int b) override;
 
-  // The stored items, one per row in the same order, and the current one.
-  virtual int StoredCount() const = 0;
-  virtual int StoredCurrent() const = 0;
+  static Equipment& Stored();
+
   // Appends the row of stored item `index` and returns the row's index.
   virtual int AddRow(int index) = 0;
   // Runs the dialogues that make a new item and appends it to the stored
@@ -96,11 +86,6 @@ class BaseListDlg : public CBaseDlg {
   // Runs the editor on a copy of stored item `index` and keeps the copy
   // on "Ok"; true when it was kept.
   virtual bool EditItem(int index) = 0;
-  virtual Removal DescribeRemoval(int index) const = 0;
-  // Removes stored item `index`, after its partner when `with_partner`.
-  virtual void RemoveStored(int index, bool with_partner) = 0;
-  virtual void SwapStored(int i, int j) = 0;
-  virtual void ChooseStored(int index) = 0;
 
  private:
   // Enables the buttons and picks the soft keys for the list's selection:
@@ -114,9 +99,12 @@ class BaseListDlg : public CBaseDlg {
 
   void Add();
   void Remove();
+  // Asks about the partner of item `index` and removes it on "Yes".
+  void OfferToRemovePartner(int index);
   void Edit();
   void MoveSelected(int offset);
 
+  const EquipmentList items_;
   const Texts texts_;
   CameraDynaList list_;
   // Add, Remove, Edit, Move up, Move down.

@@ -18,15 +18,9 @@ class CameraListDlg : public BaseListDlg {
   std::string ClassName() const override { return "CameraListDlg"; }
 
  protected:
-  int StoredCount() const override;
-  int StoredCurrent() const override;
   int AddRow(int index) override;
   bool CreateItem() override;
   bool EditItem(int index) override;
-  Removal DescribeRemoval(int index) const override;
-  void RemoveStored(int index, bool with_partner) override;
-  void SwapStored(int i, int j) override;
-  void ChooseStored(int index) override;
 };
 
 }  // namespace zorvanel

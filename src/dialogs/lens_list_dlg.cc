@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "data/data_root.h"
 #include "data/equipment.h"
 #include "data/names.h"
 #include "dialogs/edit_lens_dlg.h"
@@ -23,18 +22,19 @@ constexpr double kLastDistance = 100.0;
 // A typed bound below this is raised to it.
 constexpr double kSmallestBound = 1.0;
 
-Equipment& Stored() { return *GetData()->mutable_equipment(); }
-
 }  // namespace
 
 LensListDlg::LensListDlg()
-    : BaseListDlg({
-          .title = UiText("My lenses"),
-          .remove_question = UiText("Do you want to remove the lens\r\n%1?"),
-          .partner_title = UiText("Remove camera?"),
-          .partner_question = UiText(
-              "Do you want to remove also\r\nthe associated camera\r\n%1?"),
-      }) {}
+    : BaseListDlg(
+          EquipmentList::kLenses,
+          {
+              .title = UiText("My lenses"),
+              .remove_question =
+                  UiText("Do you want to remove the lens\r\n%1?"),
+              .partner_title = UiText("Remove camera?"),
+              .partner_question = UiText(
+                  "Do you want to remove also\r\nthe associated camera\r\n%1?"),
+          }) {}
 
 LensListDlg::~LensListDlg() = default;
 
@@ -57,10 +57,6 @@ Lens LensListDlg::MakeLens(const Bounds& focal, const Bounds& aperture,
   accessor.RegenerateFocals(1.0);
   return lens;
 }
-
-int LensListDlg::StoredCount() const { return Stored().lenses_size(); }
-
-int LensListDlg::StoredCurrent() const { return Stored().current_lens(); }
 
 int LensListDlg::AddRow(int index) {
   return list().AddLensRow(Stored().mutable_lenses(index), -1);
@@ -130,25 +126,5 @@ bool LensListDlg::EditItem(int index) {
   *Stored().mutable_lenses(index) = copy;
   return true;
 }
-
-BaseListDlg::Removal LensListDlg::DescribeRemoval(int index) const {
-  Removal removal;
-  removal.name = ShownName(Stored().lenses(index), NameSeparator::kSpace);
-  removal.partner = PartnerCamera(Stored(), index);
-  if (removal.partner >= 0) {
-    removal.partner_name =
-        ShownName(Stored().cameras(removal.partner), NameSeparator::kSpace);
-  }
-  return removal;
-}
-
-void LensListDlg::RemoveStored(int index, bool with_partner) {
-  if (with_partner) RemoveCamera(&Stored(), PartnerCamera(Stored(), index));
-  RemoveLens(&Stored(), index);
-}
-
-void LensListDlg::SwapStored(int i, int j) { SwapLenses(&Stored(), i, j); }
-
-void LensListDlg::ChooseStored(int index) { ChooseLens(&Stored(), index); }
 
 }  // namespace zorvanel

@@ -44,15 +44,9 @@ class LensListDlg : public BaseListDlg {
                        const std::string& name);
 
  protected:
-  int StoredCount() const override;
-  int StoredCurrent() const override;
   int AddRow(int index) override;
   bool CreateItem() override;
   bool EditItem(int index) override;
-  Removal DescribeRemoval(int index) const override;
-  void RemoveStored(int index, bool with_partner) override;
-  void SwapStored(int i, int j) override;
-  void ChooseStored(int index) override;
 
  private:
   // The three entries of a new lens; nothing when the user cancels one.

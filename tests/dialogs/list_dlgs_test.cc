@@ -4,7 +4,6 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialog_harness.h"
@@ -14,15 +13,18 @@
 namespace zorvanel {
 namespace {
 
-// A list dialog over plain text rows whose operations are recorded; the
-// stored items are the names, which move as the rows do.
+// A list dialog over the stored cameras, named by `names`, shown as plain
+// text rows; its editors only record that they ran.
 class TestListDlg : public BaseListDlg {
  public:
-  explicit TestListDlg(std::vector<std::string> names)
-      : BaseListDlg({"My cameras", "Remove %1?", "Remove %1?", "Remove %1?"}),
-        names_(std::move(names)) {}
+  explicit TestListDlg(const std::vector<std::string>& names)
+      : BaseListDlg(EquipmentList::kCameras,
+                    {"My cameras", "Remove %1?", "Remove %1?", "Remove %1?"}) {
+    for (const std::string& name : names)
+      Stored().add_cameras()->set_model(name);
+  }
 
-  mutable std::vector<std::string> calls;
+  std::vector<std::string> calls;
 
   std::vector<std::string> Titles() {
     std::vector<std::string> titles;
@@ -32,34 +34,27 @@ class TestListDlg : public BaseListDlg {
     return titles;
   }
 
- protected:
-  int StoredCount() const override { return static_cast<int>(names_.size()); }
-  int StoredCurrent() const override { return -1; }
-  int AddRow(int index) override {
-    return list().AddTextRow(names_[index], "0.030 mm", "50 mm -> 75 mm", -1);
+  static std::vector<std::string> StoredNames() {
+    std::vector<std::string> names;
+    for (const Camera& camera : Stored().cameras()) {
+      names.push_back(camera.model());
+    }
+    return names;
   }
-  bool CreateItem() override { return Record("add"); }
-  bool EditItem(int) override { return Record("edit"); }
-  Removal DescribeRemoval(int index) const override {
-    Record("remove");
-    return {names_[index]};
-  }
-  void RemoveStored(int index, bool) override {
-    names_.erase(names_.begin() + index);
-  }
-  void SwapStored(int i, int j) override {
-    Record(j < i ? "up" : "down");
-    std::swap(names_[i], names_[j]);
-  }
-  void ChooseStored(int) override {}
 
- private:
-  bool Record(const std::string& call) const {
-    calls.push_back(call);
+ protected:
+  int AddRow(int index) override {
+    return list().AddTextRow(Stored().cameras(index).model(), "0.030 mm",
+                             "50 mm -> 75 mm", -1);
+  }
+  bool CreateItem() override {
+    calls.push_back("add");
     return false;
   }
-
-  std::vector<std::string> names_;
+  bool EditItem(int) override {
+    calls.push_back("edit");
+    return false;
+  }
 };
 
 // The dumped control with that id, or null.
@@ -157,13 +152,15 @@ TEST_F(ListDlgTest, SingleRowMovesNeitherWay) {
 
 TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
   TestListDlg dlg({"A", "B"});
-  // Remove is disabled until a row is selected; its question is answered
-  // "No"; "Select" then accepts.
+  // Remove is disabled until a row is selected, and asks first; "Select"
+  // makes the selected camera current.
   EXPECT_EQ(Run(dlg,
-                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 2\n"
-                "click 1004\nsoft left\n"),
+                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1\n"
+                "row 0\nclick 1004\nsoft left\n"),
             kIdOk);
-  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "remove", "edit"}));
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "edit"}));
+  EXPECT_EQ(TestListDlg::StoredNames(), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(GetData()->equipment().current_camera(), 0);
 }
 
 TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
@@ -171,8 +168,8 @@ TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
   // Move up is the fourth button: centre (3 * 96 + 48, 492 + 48).
   Run(dlg, "row 2\ndbltap 336 540\nsoft right\n");
   EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"C", "A", "B"}));
+  EXPECT_EQ(TestListDlg::StoredNames(), dlg.Titles());
   EXPECT_EQ(dlg.list().selected_index(), 0);
-  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "up"}));
 }
 
 TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
