@@ -13,11 +13,30 @@ constexpr int kListMargin = 10;
 constexpr int kItemHeight = 80;
 constexpr int kButtonCount = 5;
 
+// The English texts of the camera list and of the lens list.
+struct ListTexts {
+  const char* title;
+  const char* remove_question;   // "%1": the item's name
+  const char* partner_title;     // the question about its partner
+  const char* partner_question;  // "%1": the partner's name
+};
+
+const ListTexts& TextsOf(EquipmentList items) {
+  static constexpr ListTexts kTexts[] = {
+      {UiText("My cameras"), UiText("Do you want to remove the camera\r\n%1?"),
+       UiText("Remove lens?"),
+       UiText("Do you want to remove also\r\nthe associated lens\r\n%1?")},
+      {UiText("My lenses"), UiText("Do you want to remove the lens\r\n%1?"),
+       UiText("Remove camera?"),
+       UiText("Do you want to remove also\r\nthe associated camera\r\n%1?")},
+  };
+  return kTexts[items == EquipmentList::kCameras ? 0 : 1];
+}
+
 }  // namespace
 
-BaseListDlg::BaseListDlg(EquipmentList items, const Texts& texts)
-    : items_(items), texts_(texts) {
-  SetTitle(texts.title);
+BaseListDlg::BaseListDlg(EquipmentList items) : items_(items) {
+  SetTitle(TextsOf(items).title);
   SetSoftKeyMode(0);
 }
 
@@ -157,7 +176,7 @@ void BaseListDlg::Remove() {
   if (r < 0) return;
   if (!CMessageBox::Ask(
           UiText("Remove confirmation"),
-          Tr(texts_.remove_question, ItemName(Stored(), items_, r)))) {
+          Tr(TextsOf(items_).remove_question, ItemName(Stored(), items_, r)))) {
     return;
   }
   OfferToRemovePartner(r);
@@ -178,9 +197,9 @@ void BaseListDlg::OfferToRemovePartner(int index) {
   const EquipmentList other = items_ == EquipmentList::kCameras
                                   ? EquipmentList::kLenses
                                   : EquipmentList::kCameras;
-  if (CMessageBox::Ask(
-          texts_.partner_title,
-          Tr(texts_.partner_question, ItemName(Stored(), other, partner)))) {
+  if (CMessageBox::Ask(TextsOf(items_).partner_title,
+                       Tr(TextsOf(items_).partner_question,
+                          ItemName(Stored(), other, partner)))) {
     RemoveItem(&Stored(), other, partner);
   }
   // On "No" the partner stays; removing the item unpairs it.

@@ -43,15 +43,7 @@ class BaseListDlg : public CBaseDlg {
   static constexpr int kFirstIconBitmap = 158;
   static constexpr int kButtonSkinBitmap = 163;
 
-  // The English texts of one kind of list.
-  struct Texts {
-    const char* title;
-    const char* remove_question;   // "%1": the item's name
-    const char* partner_title;     // the question about its partner
-    const char* partner_question;  // "%1": the partner's name
-  };
-
-  BaseListDlg(EquipmentList items, const Texts& texts);
+  explicit BaseListDlg(EquipmentList items);
   ~BaseListDlg() override;
 
   std::string ClassName() const override { return "BaseListDlg"; }
@@ -105,7 +97,6 @@ class BaseListDlg : public CBaseDlg {
   void MoveSelected(int offset);
 
   const EquipmentList items_;
-  const Texts texts_;
   CameraDynaList list_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, 5> buttons_;

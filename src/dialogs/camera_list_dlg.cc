@@ -6,17 +6,7 @@
 
 namespace zorvanel {
 
-CameraListDlg::CameraListDlg()
-    : BaseListDlg(
-          EquipmentList::kCameras,
-          {
-              .title = UiText("My cameras"),
-              .remove_question =
-                  UiText("Do you want to remove the camera\r\n%1?"),
-              .partner_title = UiText("Remove lens?"),
-              .partner_question = UiText(
-                  "Do you want to remove also\r\nthe associated lens\r\n%1?"),
-          }) {}
+CameraListDlg::CameraListDlg() : BaseListDlg(EquipmentList::kCameras) {}
 
 CameraListDlg::~CameraListDlg() = default;
 

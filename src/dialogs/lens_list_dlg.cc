@@ -24,17 +24,7 @@ constexpr double kSmallestBound = 1.0;
 
 }  // namespace
 
-LensListDlg::LensListDlg()
-    : BaseListDlg(
-          EquipmentList::kLenses,
-          {
-              .title = UiText("My lenses"),
-              .remove_question =
-                  UiText("Do you want to remove the lens\r\n%1?"),
-              .partner_title = UiText("Remove camera?"),
-              .partner_question = UiText(
-                  "Do you want to remove also\r\nthe associated camera\r\n%1?"),
-          }) {}
+LensListDlg::LensListDlg() : BaseListDlg(EquipmentList::kLenses) {}
 
 LensListDlg::~LensListDlg() = default;
 

@@ -18,8 +18,7 @@ namespace {
 class TestListDlg : public BaseListDlg {
  public:
   explicit TestListDlg(const std::vector<std::string>& names)
-      : BaseListDlg(EquipmentList::kCameras,
-                    {"My cameras", "Remove %1?", "Remove %1?", "Remove %1?"}) {
+      : BaseListDlg(EquipmentList::kCameras) {
     for (const std::string& name : names)
       Stored().add_cameras()->set_model(name);
   }
