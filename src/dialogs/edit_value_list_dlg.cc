@@ -14,7 +14,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 10;
 constexpr int kGap = 20;
 constexpr int kTitleHeight = 50;
@@ -170,25 +170,6 @@ std::string_view CEditValueListDlg::TypedUnit() const {
   return kind_ == ValueKind::kFocal ? "mm" : "";
 }
 
-std::string CEditValueListDlg::FormatStored(double stored) const {
-  switch (kind_) {
-    case ValueKind::kAperture:
-      return ApertureValue(stored).Format();
-    case ValueKind::kDistance:
-      return DistanceValue(stored).Format();
-    case ValueKind::kFocal:
-      break;
-  }
-  return FocalValue(stored).Format();
-}
-
-// Reports a value beyond what the kind allows; the entry then reopens.
-void CEditValueListDlg::ShowTooLarge() const {
-  CMessageBox::Show(UiText("Invalid value"),
-                    Tr(UiText("No value may be\r\ngreater than %1."),
-                       FormatStored(MaximumValue(kind_))));
-}
-
 void CEditValueListDlg::AddOne() {
   CEditValueDlg entry(EntryLayout::kSingleNumber);
   switch (kind_) {
@@ -222,7 +203,7 @@ void CEditValueListDlg::AddOne() {
       continue;
     }
     if (!IsAcceptableValue(kind_, stored)) {
-      ShowTooLarge();
+      ReportTooLarge(kind_);
       continue;
     }
     if (!InsertValue(stored)) ReportDuplicate(stored);
@@ -281,7 +262,7 @@ void CEditValueListDlg::AddRange() {
     const double hi = std::max(a, b);
     if (!IsAcceptableValue(kind_,
                            StoredFromTyped(kind_, hi, GetUnitSystem()))) {
-      ShowTooLarge();
+      ReportTooLarge(kind_);
       continue;
     }
     if (!InsertRange(lo, hi)) {
@@ -330,7 +311,7 @@ void CEditValueListDlg::RemoveOne() {
   if (s < 0 || s >= list_.item_count()) return;
   if (!CMessageBox::Ask(UiText("Delete value?"),
                         Tr(UiText("Do you want to delete\r\nthe value %1?"),
-                           FormatStored(list_.GetStoredValue(s))))) {
+                           FormatValue(kind_, list_.GetStoredValue(s))))) {
     return;
   }
   list_.DeleteItem(s);

@@ -93,10 +93,7 @@ class CEditValueListDlg : public CBaseDlg {
 
   // The translated unit distances are typed in: "ft." or "m".
   static std::string DistanceUnitText();
-  // The value printed as its row shows it ("50 mm", "f/2.8", "1.5 m").
-  std::string FormatStored(double stored) const;
   std::string_view TypedUnit() const;
-  void ShowTooLarge() const;
   // An aperture names the real f-number it fell on, which the user may not
   // recognise from the number typed.
   void ReportDuplicate(double stored) const;

@@ -6,12 +6,9 @@
 #include "data/names.h"
 #include "dialogs/edit_lens_dlg.h"
 #include "dialogs/edit_value_dlg.h"
-#include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
-#include "i18n/translator.h"
 #include "optics/decimal.h"
 #include "optics/lens_accessor.h"
-#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -53,18 +50,16 @@ int LensListDlg::AddRow(int index) {
 }
 
 std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(CEditValueDlg& entry,
-                                                          double maximum,
-                                                          bool aperture) {
+                                                          ValueKind kind) {
   while (entry.RunModal() == kIdOk) {
-    const std::optional<TypedPair> typed =
-        ReadNumberFields(entry.text1(), entry.text2(), aperture ? "" : "mm");
+    const std::optional<TypedPair> typed = ReadNumberFields(
+        entry.text1(), entry.text2(), kind == ValueKind::kFocal ? "mm" : "");
     if (!typed) continue;
     const Bounds bounds = OrderedBounds(typed->first, typed->second);
-    if (IsFiniteNumber(bounds.hi) && bounds.hi <= maximum) return bounds;
-    const std::string limit = aperture ? ApertureValue(maximum).Format()
-                                       : FocalValue(maximum).Format();
-    CMessageBox::Show(UiText("Invalid value"),
-                      Tr(UiText("No value may be\r\ngreater than %1."), limit));
+    if (IsFiniteNumber(bounds.hi) && bounds.hi <= MaximumValue(kind)) {
+      return bounds;
+    }
+    ReportTooLarge(kind);
   }
   return std::nullopt;
 }
@@ -89,8 +84,7 @@ bool LensListDlg::CreateItem() {
   focal_entry.SetTitle(UiText("Focal of your lens"));
   focal_entry.SetComment(UiText("Enter focal range in mm"));
   focal_entry.SetCaptions(UiText("Min focal"), UiText("Max focal"));
-  const std::optional<Bounds> focal =
-      AskBounds(focal_entry, kMaxFocal, /*aperture=*/false);
+  const std::optional<Bounds> focal = AskBounds(focal_entry, ValueKind::kFocal);
   if (!focal) return false;
 
   CEditValueDlg aperture_entry(EntryLayout::kCommentTwoCaptioned);
@@ -98,7 +92,7 @@ bool LensListDlg::CreateItem() {
   aperture_entry.SetComment(UiText("Please enter n for f/n"));
   aperture_entry.SetCaptions(UiText("Min aperture"), UiText("Max aperture"));
   const std::optional<Bounds> aperture =
-      AskBounds(aperture_entry, kMaxAperture, /*aperture=*/true);
+      AskBounds(aperture_entry, ValueKind::kAperture);
   if (!aperture) return false;
 
   const std::optional<std::string> name = AskName();

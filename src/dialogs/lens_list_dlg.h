@@ -6,6 +6,7 @@
 
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_list_dlg.h"
+#include "optics/value_insertion.h"
 
 namespace zorvanel {
 
@@ -22,10 +23,6 @@ class LensListDlg : public BaseListDlg {
     double lo = 1.0;
     double hi = 1.0;
   };
-
-  // Above these a typed bound is refused as a slip of the finger.
-  static constexpr double kMaxFocal = 10000.0;    // millimetres
-  static constexpr double kMaxAperture = 1000.0;  // f-number
 
   LensListDlg();
   ~LensListDlg() override;
@@ -50,8 +47,8 @@ class LensListDlg : public BaseListDlg {
 
  private:
   // The three entries of a new lens; nothing when the user cancels one.
-  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, double maximum,
-                                         bool aperture);
+  // A bound above MaximumValue(kind) is refused as a slip of the finger.
+  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, ValueKind kind);
   static std::optional<std::string> AskName();
   // Shows `lens` in the lens editor; true on "Ok".
   static bool RunEditor(const std::string& title, Lens* lens);

@@ -1,8 +1,9 @@
 #include "dialogs/number_field.h"
 
 #include "dialogs/message_box.h"
-#include "i18n/translated_string.h"
+#include "i18n/translator.h"
 #include "optics/decimal.h"
+#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
@@ -30,6 +31,24 @@ std::optional<TypedPair> ReadNumberFields(const std::string& text1,
     return std::nullopt;
   }
   return TypedPair{*first, *second};
+}
+
+std::string FormatValue(ValueKind kind, double stored) {
+  switch (kind) {
+    case ValueKind::kAperture:
+      return ApertureValue(stored).Format();
+    case ValueKind::kDistance:
+      return DistanceValue(stored).Format();
+    case ValueKind::kFocal:
+      break;
+  }
+  return FocalValue(stored).Format();
+}
+
+void ReportTooLarge(ValueKind kind) {
+  CMessageBox::Show(UiText("Invalid value"),
+                    Tr(UiText("No value may be\r\ngreater than %1."),
+                       FormatValue(kind, MaximumValue(kind))));
 }
 
 }  // namespace zorvanel
