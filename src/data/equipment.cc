@@ -9,6 +9,28 @@
 namespace zorvanel {
 namespace {
 
+bool IsCameraIndex(const Equipment& equipment, int i) {
+  return i >= 0 && i < equipment.cameras_size();
+}
+
+bool IsLensIndex(const Equipment& equipment, int i) {
+  return i >= 0 && i < equipment.lenses_size();
+}
+
+// The lens paired with camera `camera`, the camera paired with lens `lens`;
+// -1 when the link names none.
+int PartnerLens(const Equipment& equipment, int camera) {
+  if (!IsCameraIndex(equipment, camera)) return -1;
+  const int lens = equipment.cameras(camera).lens_index();
+  return IsLensIndex(equipment, lens) ? lens : -1;
+}
+
+int PartnerCamera(const Equipment& equipment, int lens) {
+  if (!IsLensIndex(equipment, lens)) return -1;
+  const int camera = equipment.lenses(lens).camera_index();
+  return IsCameraIndex(equipment, camera) ? camera : -1;
+}
+
 constexpr double kDefaultWidestAperture = 2.8;
 constexpr double kDefaultNarrowestAperture = 22.0;
 constexpr double kLowestLensAperture = 0.5;
@@ -85,26 +107,6 @@ const ListOperations& OperationsOf(EquipmentList list) {
 }
 
 }  // namespace
-
-bool IsCameraIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.cameras_size();
-}
-
-bool IsLensIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.lenses_size();
-}
-
-int PartnerLens(const Equipment& equipment, int camera) {
-  if (!IsCameraIndex(equipment, camera)) return -1;
-  const int lens = equipment.cameras(camera).lens_index();
-  return IsLensIndex(equipment, lens) ? lens : -1;
-}
-
-int PartnerCamera(const Equipment& equipment, int lens) {
-  if (!IsLensIndex(equipment, lens)) return -1;
-  const int camera = equipment.lenses(lens).camera_index();
-  return IsCameraIndex(equipment, camera) ? camera : -1;
-}
 
 void ChooseCamera(Equipment* equipment, int index) {
   if (!IsCameraIndex(*equipment, index)) return;

@@ -7,15 +7,6 @@
 
 namespace zorvanel {
 
-// True when `i` names an element of the list.
-bool IsCameraIndex(const Equipment& equipment, int i);
-bool IsLensIndex(const Equipment& equipment, int i);
-
-// The lens paired with camera `camera`, the camera paired with lens `lens`;
-// -1 when the link names none.
-int PartnerLens(const Equipment& equipment, int camera);
-int PartnerCamera(const Equipment& equipment, int lens);
-
 // Makes camera `index` current, and its paired lens with it. Nothing happens
 // for an index without a camera.
 void ChooseCamera(Equipment* equipment, int index);
