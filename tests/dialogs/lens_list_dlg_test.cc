@@ -1,6 +1,6 @@
 // The lens list: the bounds and lists of a new lens, and the creation
-// dialogue's refusals and cancellations. The
-// complete flows (create, remove, move, select) are end-to-end scripts.
+// dialogue's refusals and cancellations. The complete flows (create,
+// remove, move, select) are end-to-end scripts.
 #include "dialogs/lens_list_dlg.h"
 
 #include <gmock/gmock.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "data/data_root.h"
-#include "data/equipment.h"
 #include "dialog_harness.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
