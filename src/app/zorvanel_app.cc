@@ -102,10 +102,9 @@ void CZorvanelApp::ApplyStoredSettings() {
 int CZorvanelApp::ReportFolderInUse() {
   std::cerr << "zorvanel: another Zorvanel is using " << program_folder_
             << "; ending without saving\n";
-  CMessageBox box(
-      CMessageBox::kOk, UiText("Already running"),
+  CMessageBox::Show(
+      UiText("Already running"),
       UiText("Zorvanel is already running\r\nwith this data folder."));
-  box.RunModal();
   return kStatusNotSaved;
 }
 
@@ -122,20 +121,18 @@ bool CZorvanelApp::KeepDamagedDataFile() {
   if (damaged_file_kept_) {
     std::cerr << "zorvanel: could not read " << data_file_path_ << "; kept as "
               << *kept << "\n";
-    message = ReplacePlaceholder(
-        Translate(UiText("The data file could not be read.\r\nWhat could "
-                         "be read is shown.\r\nThe file was kept as\r\n%1")),
-        "%1", KeptNameShown(*kept));
+    message = Tr(UiText("The data file could not be read.\r\nWhat could be "
+                        "read is shown.\r\nThe file was kept as\r\n%1"),
+                 KeptNameShown(*kept));
   } else {
     const std::string reason = kept.status().Reason();
     std::cerr << "zorvanel: could not read " << data_file_path_
               << " nor keep it aside: " << reason << "\n";
-    message = ReplacePlaceholder(
-        Translate(UiText("The data file could not be read\r\nnor kept "
-                         "aside:\r\n%1\r\nIt will not be replaced.")),
-        "%1", reason);
+    message = Tr(UiText("The data file could not be read\r\nnor kept "
+                        "aside:\r\n%1\r\nIt will not be replaced."),
+                 reason);
   }
-  NoticeBox box(CMessageBox::kOk, UiText("Data file damaged"), message);
+  NoticeBox box(CMessageBox::Kind::kOk, UiText("Data file damaged"), message);
   box.RunModal();
   return !box.closed();
 }
@@ -182,11 +179,11 @@ void CZorvanelApp::ReportNotSaved(const Status& failure) const {
 }
 
 bool CZorvanelApp::AskToRetrySave(const Status& failure) {
-  const std::string message = ReplacePlaceholder(
-      Translate(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry "
-                       "again? \"No\" ends the\r\nprogram without saving.")),
-      "%1", failure.Reason());
-  NoticeBox box(CMessageBox::kYesNo, UiText("Not saved"), message);
+  const std::string message =
+      Tr(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry again? "
+                "\"No\" ends the\r\nprogram without saving."),
+         failure.Reason());
+  NoticeBox box(CMessageBox::Kind::kYesNo, UiText("Not saved"), message);
   return box.RunModal() == kIdOk && !box.closed();
 }
 

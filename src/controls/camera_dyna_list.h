@@ -100,10 +100,6 @@ class CameraDynaList : public CDynaList {
   Lens* GetLens(int index) const;
   // The same for the selected row (null without a selection).
   CBaseItem* GetSelectedRow() const { return GetRow(selected_index()); }
-  CCameraItem* GetSelectedCameraRow() const {
-    return GetCameraRow(selected_index());
-  }
-  CLensItem* GetSelectedLensRow() const { return GetLensRow(selected_index()); }
   Camera* GetSelectedCamera() const { return GetCamera(selected_index()); }
   Lens* GetSelectedLens() const { return GetLens(selected_index()); }
 

@@ -3,15 +3,11 @@
 #include <cmath>
 #include <vector>
 
+#include "data/names.h"
 #include "optics/lens_accessor.h"
 
 namespace zorvanel {
 namespace {
-
-constexpr double kDefaultWidestAperture = 2.8;
-constexpr double kDefaultNarrowestAperture = 22.0;
-constexpr double kLowestLensAperture = 0.5;
-constexpr double kHighestLensAperture = 128.0;
 
 bool IsCameraIndex(const Equipment& equipment, int i) {
   return i >= 0 && i < equipment.cameras_size();
@@ -20,6 +16,25 @@ bool IsCameraIndex(const Equipment& equipment, int i) {
 bool IsLensIndex(const Equipment& equipment, int i) {
   return i >= 0 && i < equipment.lenses_size();
 }
+
+// The lens paired with camera `camera`, the camera paired with lens `lens`;
+// -1 when the link names none.
+int PartnerLens(const Equipment& equipment, int camera) {
+  if (!IsCameraIndex(equipment, camera)) return -1;
+  const int lens = equipment.cameras(camera).lens_index();
+  return IsLensIndex(equipment, lens) ? lens : -1;
+}
+
+int PartnerCamera(const Equipment& equipment, int lens) {
+  if (!IsLensIndex(equipment, lens)) return -1;
+  const int camera = equipment.lenses(lens).camera_index();
+  return IsCameraIndex(equipment, camera) ? camera : -1;
+}
+
+constexpr double kDefaultWidestAperture = 2.8;
+constexpr double kDefaultNarrowestAperture = 22.0;
+constexpr double kLowestLensAperture = 0.5;
+constexpr double kHighestLensAperture = 128.0;
 
 // Clamps a stored selection into [0, count - 1]; count must be positive.
 int ClampSelection(int selection, int count) {
@@ -76,7 +91,82 @@ void RegenerateLists(Lens* lens, const Camera& camera) {
   accessor.SetDistanceRange(0.1, 100.0);
 }
 
+// The operations of each list, in the order of EquipmentList.
+struct ListOperations {
+  void (*swap)(Equipment*, int, int);
+  void (*remove)(Equipment*, int);
+  void (*choose)(Equipment*, int);
+};
+
+const ListOperations& OperationsOf(EquipmentList list) {
+  static const ListOperations kOperations[] = {
+      {SwapCameras, RemoveCamera, ChooseCamera},
+      {SwapLenses, RemoveLens, ChooseLens},
+  };
+  return kOperations[list == EquipmentList::kCameras ? 0 : 1];
+}
+
 }  // namespace
+
+void ChooseCamera(Equipment* equipment, int index) {
+  if (!IsCameraIndex(*equipment, index)) return;
+  equipment->set_current_camera(index);
+  // A link past the lenses would select a lens the camera never had.
+  const int lens = PartnerLens(*equipment, index);
+  if (lens >= 0) equipment->set_current_lens(lens);
+}
+
+void ChooseLens(Equipment* equipment, int index) {
+  if (!IsLensIndex(*equipment, index)) return;
+  equipment->set_current_lens(index);
+  const int camera = equipment->current_camera();
+  if (!IsCameraIndex(*equipment, camera)) return;
+  Lens* lens = equipment->mutable_lenses(index);
+  if (lens->camera_index() == camera) return;
+  const int old_camera = PartnerCamera(*equipment, index);
+  if (old_camera >= 0) {
+    equipment->mutable_cameras(old_camera)->set_lens_index(-1);
+  }
+  const int old_lens = PartnerLens(*equipment, camera);
+  if (old_lens >= 0) equipment->mutable_lenses(old_lens)->set_camera_index(-1);
+  equipment->mutable_cameras(camera)->set_lens_index(index);
+  lens->set_camera_index(camera);
+}
+
+int ItemCount(const Equipment& equipment, EquipmentList list) {
+  return list == EquipmentList::kCameras ? equipment.cameras_size()
+                                         : equipment.lenses_size();
+}
+
+int CurrentItem(const Equipment& equipment, EquipmentList list) {
+  return list == EquipmentList::kCameras ? equipment.current_camera()
+                                         : equipment.current_lens();
+}
+
+int PartnerOf(const Equipment& equipment, EquipmentList list, int index) {
+  return list == EquipmentList::kCameras ? PartnerLens(equipment, index)
+                                         : PartnerCamera(equipment, index);
+}
+
+std::string ItemName(const Equipment& equipment, EquipmentList list,
+                     int index) {
+  if (list == EquipmentList::kCameras) {
+    return ShownName(equipment.cameras(index), NameSeparator::kSpace);
+  }
+  return ShownName(equipment.lenses(index), NameSeparator::kSpace);
+}
+
+void SwapItems(Equipment* equipment, EquipmentList list, int i, int j) {
+  OperationsOf(list).swap(equipment, i, j);
+}
+
+void RemoveItem(Equipment* equipment, EquipmentList list, int index) {
+  OperationsOf(list).remove(equipment, index);
+}
+
+void ChooseItem(Equipment* equipment, EquipmentList list, int index) {
+  OperationsOf(list).choose(equipment, index);
+}
 
 Camera* CurrentCamera(Equipment* equipment) {
   if (equipment->cameras_size() == 0) {

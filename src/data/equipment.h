@@ -1,9 +1,36 @@
 #ifndef ZORVANEL_DATA_EQUIPMENT_H_
 #define ZORVANEL_DATA_EQUIPMENT_H_
 
+#include <string>
+
 #include "data/zorvanel.pb.h"
 
 namespace zorvanel {
+
+// Makes camera `index` current, and its paired lens with it. Nothing happens
+// for an index without a camera.
+void ChooseCamera(Equipment* equipment, int index);
+// Makes lens `index` current and pairs it with the current camera, first
+// unpairing the previous partners of both. Without a current camera only
+// the lens becomes current. Nothing happens for an index without a lens.
+void ChooseLens(Equipment* equipment, int index);
+
+// Either list of the equipment, for the code that treats cameras and lenses
+// alike. Each element may be paired with one of the other list.
+enum class EquipmentList { kCameras, kLenses };
+
+int ItemCount(const Equipment& equipment, EquipmentList list);
+// The stored selection of the list, as stored (it may be stale).
+int CurrentItem(const Equipment& equipment, EquipmentList list);
+// The element of the other list paired with element `index`, or -1.
+int PartnerOf(const Equipment& equipment, EquipmentList list, int index);
+// The name lists and questions show (ShownName).
+std::string ItemName(const Equipment& equipment, EquipmentList list, int index);
+// SwapCameras or SwapLenses, RemoveCamera or RemoveLens, ChooseCamera or
+// ChooseLens.
+void SwapItems(Equipment* equipment, EquipmentList list, int i, int j);
+void RemoveItem(Equipment* equipment, EquipmentList list, int index);
+void ChooseItem(Equipment* equipment, EquipmentList list, int index);
 
 // The selected camera and lens. A stale selection index is brought back into
 // range and stored; an empty list first receives one default element. So the

@@ -7,10 +7,9 @@
 namespace zorvanel {
 
 CAboutDlg::CAboutDlg()
-    : title_text_(UiText("Zorvanel")),
-      version_text_(UiText("Version: %1")),
-      licence_text_(UiText("__licence__")),
-      ok_text_(UiText("Ok")) {}
+    : licence_text_(UiText("__licence__")), ok_text_(UiText("Ok")) {
+  SetTitle(UiText("Zorvanel"));
+}
 
 CAboutDlg::~CAboutDlg() = default;
 
@@ -42,9 +41,8 @@ AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
 
 bool CAboutDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_text_.text());
-  const int title_width = title_label_.MeasureText().width;
+  title_label().set_style(CCustomStatic::kStyleTitle);
+  const int title_width = title_label().MeasureText(nullptr, Title()).width;
 
   const Bitmap* logo = GetBitmap(kLogoBitmap);
   const Size logo_size = logo != nullptr && logo->loaded()
@@ -54,10 +52,9 @@ bool CAboutDlg::OnInitDialog() {
       Layout(ClientRect().GetSize(), Scale(), logo_size, title_width);
   logo_rect_ = layout.logo;
 
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
   version_label_.set_style(CCustomStatic::kStyleNormal);
-  version_label_.SetText(
-      ReplacePlaceholder(version_text_.text(), "%1", kVersion));
+  version_label_.SetText(Tr(UiText("Version: %1"), kVersion));
   version_label_.Create(this, kIdVersion, layout.version);
   licence_label_.set_style(CCustomStatic::kStyleItalic);
   // Like a message, a licence line too wide for the screen wraps at spaces.

@@ -12,7 +12,7 @@
 namespace zorvanel {
 
 // Where the parts of the about box go, from its client size, the scale, the
-// logo's design size and the natural width of the title text.
+// logo's size at scale 100 and the natural width of the title text.
 struct AboutLayout {
   int margin = 0;
   Rect logo;
@@ -27,10 +27,9 @@ struct AboutLayout {
 class CAboutDlg : public CBaseDlg {
  public:
   static constexpr int kLogoBitmap = 189;
-  // The logo's design size, used for the layout even when the picture is
+  // The logo's size at scale 100, used for the layout even when the picture is
   // missing (the space then stays black).
   static constexpr Size kLogoSize{100, 100};
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdVersion = 1039;
   static constexpr int kIdLicence = 1040;
   static constexpr const char* kVersion = "1.6";
@@ -39,7 +38,6 @@ class CAboutDlg : public CBaseDlg {
   ~CAboutDlg() override;
 
   std::string ClassName() const override { return "CAboutDlg"; }
-  std::string Title() const override { return title_text_.text(); }
 
   // The logo, a gap and the title form one centred row; the title and the
   // version line are centred vertically against the logo.
@@ -51,11 +49,8 @@ class CAboutDlg : public CBaseDlg {
   bool OnInitDialog() override;
 
  private:
-  TranslatedString title_text_;
-  TranslatedString version_text_;
   TranslatedString licence_text_;
   TranslatedString ok_text_;
-  CCustomStatic title_label_;
   CCustomStatic version_label_;
   CCustomStatic licence_label_;
   CCustomButton ok_button_;

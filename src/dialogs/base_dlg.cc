@@ -43,6 +43,12 @@ void CBaseDlg::SetSoftKeyMode(int mode) {
   soft_key_mode_ = mode;
 }
 
+void CBaseDlg::CreateTitle(const Rect& rect) {
+  title_label_.set_style(CCustomStatic::kStyleTitle);
+  title_label_.SetText(title_.text());
+  title_label_.Create(this, kIdTitle, rect);
+}
+
 int CBaseDlg::Scale() const { return Shell::Get().scale(); }
 
 void CBaseDlg::OnCommand(int command_id) {

@@ -3,24 +3,31 @@
 
 #include <string>
 
+#include "controls/custom_static.h"
 #include "i18n/translated_string.h"
 #include "platform/dialog.h"
+#include "platform/geometry.h"
 
 namespace zorvanel {
 
-// The base of every dialog of the program: a black background and a soft-key
-// bar of two translated labels, each sending a command id. The two
-// placeholder commands kIdLeftSoftKey and kIdRightSoftKey do nothing, so a
-// key labelled "" is harmless.
+// The base of every dialog of the program: a black background, a translated
+// title, and a soft-key bar of two translated labels, each sending a command
+// id. The two placeholder commands kIdLeftSoftKey and kIdRightSoftKey do
+// nothing, so a key labelled "" is harmless.
 class CBaseDlg : public Dialog {
  public:
   static constexpr int kIdLeftSoftKey = 32778;
   static constexpr int kIdRightSoftKey = 32779;
+  static constexpr int kIdTitle = 1007;
 
   CBaseDlg();
   ~CBaseDlg() override;
 
   std::string ClassName() const override { return "CBaseDlg"; }
+  std::string Title() const override { return title_.text(); }
+
+  // The English title, shown translated; set before the dialog runs.
+  void SetTitle(const std::string& english) { title_.SetKey(english); }
 
   // English source texts of the two keys and their commands; shows them.
   void SetSoftKeys(const std::string& left, const std::string& right,
@@ -44,7 +51,13 @@ class CBaseDlg : public Dialog {
   virtual void OnLeftSoftKey() {}
   virtual void OnRightSoftKey() {}
 
+  // Places the title label, in the title style, at `rect`.
+  void CreateTitle(const Rect& rect);
+  CCustomStatic& title_label() { return title_label_; }
+
  private:
+  TranslatedString title_;
+  CCustomStatic title_label_;
   TranslatedString left_text_;
   TranslatedString right_text_;
   int left_command_ = kIdLeftSoftKey;

@@ -1,17 +1,44 @@
 #include "dialogs/base_list_dlg.h"
 
+#include "data/data_root.h"
+#include "dialogs/message_box.h"
+#include "i18n/translator.h"
+
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kTitleHeight = 50;
 constexpr int kListMargin = 10;
 constexpr int kItemHeight = 80;
 constexpr int kButtonCount = 5;
 
+// The English texts of the camera list and of the lens list.
+struct ListTexts {
+  const char* title;
+  const char* remove_question;   // "%1": the item's name
+  const char* partner_title;     // the question about its partner
+  const char* partner_question;  // "%1": the partner's name
+};
+
+const ListTexts& TextsOf(EquipmentList items) {
+  static constexpr ListTexts kTexts[] = {
+      {UiText("My cameras"), UiText("Do you want to remove the camera\r\n%1?"),
+       UiText("Remove lens?"),
+       UiText("Do you want to remove also\r\nthe associated lens\r\n%1?")},
+      {UiText("My lenses"), UiText("Do you want to remove the lens\r\n%1?"),
+       UiText("Remove camera?"),
+       UiText("Do you want to remove also\r\nthe associated camera\r\n%1?")},
+  };
+  return kTexts[items == EquipmentList::kCameras ? 0 : 1];
+}
+
 }  // namespace
 
-BaseListDlg::BaseListDlg() { SetSoftKeyMode(0); }
+BaseListDlg::BaseListDlg(EquipmentList items) : items_(items) {
+  SetTitle(TextsOf(items).title);
+  SetSoftKeyMode(0);
+}
 
 BaseListDlg::~BaseListDlg() = default;
 
@@ -37,9 +64,7 @@ bool BaseListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   const BaseListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
@@ -58,6 +83,11 @@ bool BaseListDlg::OnInitDialog() {
     b.Enable(k == 0);
   }
   SetSoftKeyMode(2);
+
+  for (int i = 0; i < ItemCount(Stored(), items_); ++i) AddRow(i);
+  // A stale index names no row and selects nothing.
+  const int current = CurrentItem(Stored(), items_);
+  if (current >= 0) list_.SelectItem(current);
   return true;
 }
 
@@ -93,19 +123,19 @@ void BaseListDlg::OnCommand(int command_id) {
   if (!ButtonEnabled(command_id)) return;
   switch (command_id) {
     case kIdAdd:
-      OnAdd();
+      Add();
       break;
     case kIdRemove:
-      OnRemove();
+      Remove();
       break;
     case kIdEdit:
-      OnEdit();
+      Edit();
       break;
     case kIdMoveUp:
-      OnMoveUp();
+      MoveSelected(-1);
       break;
     case kIdMoveDown:
-      OnMoveDown();
+      MoveSelected(+1);
       break;
   }
 }
@@ -113,9 +143,9 @@ void BaseListDlg::OnCommand(int command_id) {
 void BaseListDlg::OnDoubleTapCommand(int command_id) {
   if (!ButtonEnabled(command_id)) return;
   if (command_id == kIdMoveUp) {
-    OnMoveUpTwice();
+    MoveSelected(-1);
   } else if (command_id == kIdMoveDown) {
-    OnMoveDownTwice();
+    MoveSelected(+1);
   }
 }
 
@@ -124,6 +154,77 @@ int BaseListDlg::OnNotify(int code, int a, int b) {
   // A double tap on the selected row does what "Select" does.
   if (code == kNotifyRowChosen) OnCommand(kIdOk);
   return 0;
+}
+
+Equipment& BaseListDlg::Stored() { return *GetData()->mutable_equipment(); }
+
+int BaseListDlg::SelectedItem() const {
+  const int row = list_.selected_index();
+  if (row < 0 || row >= list_.item_count()) return -1;
+  return row < ItemCount(Stored(), items_) ? row : -1;
+}
+
+void BaseListDlg::Add() {
+  if (!CreateItem()) return;
+  list_.SelectItem(AddRow(ItemCount(Stored(), items_) - 1));
+  UpdateButtons();
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::Remove() {
+  const int r = SelectedItem();
+  if (r < 0) return;
+  if (!CMessageBox::Ask(
+          UiText("Remove confirmation"),
+          Tr(TextsOf(items_).remove_question, ItemName(Stored(), items_, r)))) {
+    return;
+  }
+  OfferToRemovePartner(r);
+  list_.DeleteItem(r);
+  RemoveItem(&Stored(), items_, r);
+  // No row is selected after a removal: the position the list keeps now
+  // shows another item, which the user did not choose; it may neither look
+  // chosen nor be removed or selected by the next key.
+  list_.ClearSelection();
+  UpdateButtons();
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::OfferToRemovePartner(int index) {
+  const int partner = PartnerOf(Stored(), items_, index);
+  // A link that names nothing has nothing to ask about.
+  if (partner < 0) return;
+  const EquipmentList other = items_ == EquipmentList::kCameras
+                                  ? EquipmentList::kLenses
+                                  : EquipmentList::kCameras;
+  if (CMessageBox::Ask(TextsOf(items_).partner_title,
+                       Tr(TextsOf(items_).partner_question,
+                          ItemName(Stored(), other, partner)))) {
+    RemoveItem(&Stored(), other, partner);
+  }
+  // On "No" the partner stays; removing the item unpairs it.
+}
+
+void BaseListDlg::Edit() {
+  const int r = SelectedItem();
+  if (r < 0 || !EditItem(r)) return;
+  list_.RefreshTexts(r);
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::MoveSelected(int offset) {
+  const int r = SelectedItem();
+  if (r < 0) return;
+  if (!list_.SwapItems(r, r + offset)) return;
+  SwapItems(&Stored(), items_, r, r + offset);
+  list_.SelectItem(r + offset);
+  list_.Invalidate(false);
+}
+
+void BaseListDlg::OnOK() {
+  const int r = SelectedItem();
+  if (r >= 0) ChooseItem(&Stored(), items_, r);
+  CBaseDlg::OnOK();
 }
 
 }  // namespace zorvanel

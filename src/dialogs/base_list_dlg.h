@@ -6,7 +6,7 @@
 
 #include "controls/camera_dyna_list.h"
 #include "controls/custom_button.h"
-#include "controls/custom_static.h"
+#include "data/equipment.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
@@ -24,15 +24,16 @@ struct BaseListLayout {
   std::array<Rect, 5> buttons;  // Add, Remove, Edit, Move up, Move down
 };
 
-// The common base of the camera and lens lists: a title, a list, and the
-// buttons Add, Remove, Edit, Move up and Move down, with the soft keys
-// "Select" and "Back". It keeps the buttons and soft keys in step with the
-// list's selection and routes the buttons to operations the subclass
-// supplies. "Select" (command 1) reaches the subclass's OnOK; "Back" cancels.
+// The common base of the camera and lens lists: a title, a row per stored
+// camera or lens, and the buttons Add, Remove, Edit, Move up and Move down,
+// with the soft keys "Select" and "Back". It keeps the buttons and soft keys
+// in step with the list's selection and runs the operations on the stored
+// equipment at once; a subclass supplies the rows and the editors. Remove
+// asks first, then offers to remove the item's partner on the other list.
+// "Select" (command 1) makes the selected item current; "Back" cancels.
 class BaseListDlg : public CBaseDlg {
  public:
   static constexpr int kIdList = 1000;
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdAdd = 1002;
   static constexpr int kIdRemove = 1003;
   static constexpr int kIdEdit = 1004;
@@ -42,26 +43,15 @@ class BaseListDlg : public CBaseDlg {
   static constexpr int kFirstIconBitmap = 158;
   static constexpr int kButtonSkinBitmap = 163;
 
-  BaseListDlg();
+  explicit BaseListDlg(EquipmentList items);
   ~BaseListDlg() override;
 
   std::string ClassName() const override { return "BaseListDlg"; }
-  std::string Title() const override { return title_.text(); }
-
-  // The English title, shown translated; set before the dialog runs.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
 
   CameraDynaList& list() { return list_; }
   const CameraDynaList& list() const { return list_; }
   // The button with one of the ids kIdAdd ... kIdMoveDown, else null.
   CCustomButton* button(int id);
-
-  // Enables the buttons and picks the soft keys for the list's selection:
-  // with a row selected, Remove and Edit, Move up unless it is the first
-  // row, Move down unless it is the last, and "Select" / "Back"; without
-  // one, only Add and "" / "Back". Subclasses call it after they change the
-  // list.
-  void UpdateButtons();
 
   static BaseListLayout Layout(Size client, int scale);
 
@@ -70,26 +60,44 @@ class BaseListDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  // Subclasses call this first from their own OnInitDialog.
+  // Shows a row per stored item and selects the current one.
   bool OnInitDialog() override;
+  // "Select" makes the selected item current.
+  void OnOK() override;
   // A double tap on a move button moves twice (its first tap moved once).
   void OnDoubleTapCommand(int command_id) override;
   int OnNotify(int code, int a, int b) override;
 
-  virtual void OnAdd() = 0;
-  virtual void OnRemove() = 0;
-  virtual void OnEdit() = 0;
-  virtual void OnMoveUp() = 0;
-  virtual void OnMoveDown() = 0;
-  virtual void OnMoveUpTwice() { OnMoveUp(); }
-  virtual void OnMoveDownTwice() { OnMoveDown(); }
+  static Equipment& Stored();
+
+  // Appends the row of stored item `index` and returns the row's index.
+  virtual int AddRow(int index) = 0;
+  // Runs the dialogues that make a new item and appends it to the stored
+  // ones; false when the user gave up.
+  virtual bool CreateItem() = 0;
+  // Runs the editor on a copy of stored item `index` and keeps the copy
+  // on "Ok"; true when it was kept.
+  virtual bool EditItem(int index) = 0;
 
  private:
+  // Enables the buttons and picks the soft keys for the list's selection:
+  // with a row selected, Remove and Edit, Move up unless it is the first
+  // row, Move down unless it is the last, and "Select" / "Back"; without
+  // one, only Add and "" / "Back".
+  void UpdateButtons();
   bool ButtonEnabled(int id);
+  // The selected row when it names a stored item, else -1.
+  int SelectedItem() const;
 
-  TranslatedString title_;
+  void Add();
+  void Remove();
+  // Asks about the partner of item `index` and removes it on "Yes".
+  void OfferToRemovePartner(int index);
+  void Edit();
+  void MoveSelected(int offset);
+
+  const EquipmentList items_;
   CameraDynaList list_;
-  CCustomStatic title_label_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, 5> buttons_;
 };

@@ -11,7 +11,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 10;
 constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 135;
@@ -20,8 +20,7 @@ constexpr int kButtonHeight = 90;
 constexpr int kCancelWidth = 180;
 
 std::string CameraCountText(int count) {
-  return ReplacePlaceholder(Translate(UiText("%1 camera(s)")), "%1",
-                            std::to_string(count));
+  return Tr(UiText("%1 camera(s)"), std::to_string(count));
 }
 
 // Shows the manufacturers and answers the run chosen, or -1.
@@ -56,7 +55,9 @@ int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
 }  // namespace
 
 CCameraCreationModeDlg::CCameraCreationModeDlg()
-    : result_camera_(std::make_unique<Camera>()) {}
+    : result_camera_(std::make_unique<Camera>()) {
+  SetTitle(UiText("Add a new camera"));
+}
 
 CCameraCreationModeDlg::~CCameraCreationModeDlg() = default;
 
@@ -82,10 +83,7 @@ bool CCameraCreationModeDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   const CreationModeLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_.SetKey(UiText("Add a new camera"));
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
 
   comment_.SetKey(
       UiText("You can select your camera from\r\na list. Or create it "
@@ -138,9 +136,8 @@ bool CCameraCreationModeDlg::SelectFromDatabase() {
       CameraDatabase::PathIn(Shell::Get().shipped_folder());
   CameraDatabase database;
   if (!database.Load(path).ok()) {
-    CMessageBox box(CMessageBox::kOk, UiText("Error"),
-                    UiText("The file CameraDB.ptb is missing or corrupted"));
-    box.RunModal();
+    CMessageBox::Show(UiText("Error"),
+                      UiText("The file CameraDB.ptb is missing or corrupted"));
     return false;
   }
   const int run = ChooseManufacturer(database);

@@ -28,7 +28,6 @@ struct CreationModeLayout {
 // results then hold it, and the lens when one came with it.
 class CCameraCreationModeDlg : public CBaseDlg {
  public:
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdComment = 1008;
   static constexpr int kIdFromList = 1001;
   static constexpr int kIdManual = 1002;
@@ -39,7 +38,6 @@ class CCameraCreationModeDlg : public CBaseDlg {
   ~CCameraCreationModeDlg() override;
 
   std::string ClassName() const override { return "CCameraCreationModeDlg"; }
-  std::string Title() const override { return title_.text(); }
 
   // The camera made; a default camera until one was.
   const Camera& result_camera() const { return *result_camera_; }
@@ -60,12 +58,10 @@ class CCameraCreationModeDlg : public CBaseDlg {
   // The two-step pick from the database; true when it yielded a camera.
   bool SelectFromDatabase();
 
-  TranslatedString title_;
   TranslatedString comment_;
   TranslatedString from_list_text_;
   TranslatedString manual_text_;
   TranslatedString cancel_text_;
-  CCustomStatic title_label_;
   CCustomStatic comment_label_;
   CCustomButton from_list_button_;
   CCustomButton manual_button_;

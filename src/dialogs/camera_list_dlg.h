@@ -3,15 +3,13 @@
 
 #include <string>
 
-#include "data/zorvanel.pb.h"
 #include "dialogs/base_list_dlg.h"
 
 namespace zorvanel {
 
-// "My cameras": the user's cameras, one row each in stored order. Add,
-// Remove, Edit and the two moves change the stored equipment at once;
-// "Select" makes the selected camera current (and its paired lens with it);
-// "Back" leaves the selection as it was.
+// "My cameras": the user's cameras, one row each in stored order. Add offers
+// the camera database or the camera editor; "Select" makes the selected
+// camera current, and its paired lens with it.
 class CameraListDlg : public BaseListDlg {
  public:
   CameraListDlg();
@@ -20,21 +18,9 @@ class CameraListDlg : public BaseListDlg {
   std::string ClassName() const override { return "CameraListDlg"; }
 
  protected:
-  bool OnInitDialog() override;
-  void OnOK() override;
-  void OnAdd() override;
-  void OnRemove() override;
-  void OnEdit() override;
-  void OnMoveUp() override;
-  void OnMoveDown() override;
-
- private:
-  static Equipment* StoredEquipment();
-  // The selected row when it names a stored camera, else -1.
-  int SelectedCamera() const;
-  // Asks about the camera's paired lens and removes it on "Yes".
-  void OfferToRemovePartner(int camera_index);
-  void MoveSelected(int offset);
+  int AddRow(int index) override;
+  bool CreateItem() override;
+  bool EditItem(int index) override;
 };
 
 }  // namespace zorvanel

@@ -12,7 +12,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kTitleHeight = 50;
 constexpr int kCaptionHeight = 25;
 constexpr int kButtonHeight = 90;
@@ -33,11 +33,6 @@ double RealFocal(const Camera& camera) {
 
 bool InRange(double x, double low, double high) {
   return IsFiniteNumber(x) && x >= low && x <= high;
-}
-
-void ShowInvalidValue(const std::string& message) {
-  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"), message);
-  box.RunModal();
 }
 
 }  // namespace
@@ -75,10 +70,9 @@ std::string CEditCameraDlg::CircleOfConfusionText(const Camera& camera) {
 }
 
 std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
-  std::string text = Translate(UiText("Real %1 is displayed %2"));
-  text = ReplacePlaceholder(text, "%1", Format(FocalValue(RealFocal(camera))));
-  return ReplacePlaceholder(text, "%2",
-                            Format(FocalValue(camera.displayed_focal())));
+  return Tr(UiText("Real %1 is displayed %2"),
+            Format(FocalValue(RealFocal(camera))),
+            Format(FocalValue(camera.displayed_focal())));
 }
 
 void CEditCameraDlg::PlaceRow(int row, int caption_id,
@@ -101,9 +95,7 @@ bool CEditCameraDlg::OnInitDialog() {
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
 
   const EditCameraLayout layout = Layout(ClientRect().GetSize(), Scale());
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
   PlaceRow(0, kIdNameCaption, UiText("Name of the camera:"), name_button_,
            kIdNameButton, layout);
   PlaceRow(1, kIdCocCaption, UiText("Circle of confusion of the camera:"),
@@ -167,13 +159,11 @@ void CEditCameraDlg::EditCircleOfConfusion() {
       Refresh();
       return;
     }
-    std::string message = Translate(
-        UiText("The circle of confusion must be\r\nbetween %1 and %2."));
-    message =
-        ReplacePlaceholder(message, "%1", Millimetres3(kMinCircleOfConfusion));
-    message =
-        ReplacePlaceholder(message, "%2", Millimetres3(kMaxCircleOfConfusion));
-    ShowInvalidValue(message);
+    CMessageBox::Show(
+        UiText("Invalid value"),
+        Tr(UiText("The circle of confusion must be\r\nbetween %1 and %2."),
+           Millimetres3(kMinCircleOfConfusion),
+           Millimetres3(kMaxCircleOfConfusion)));
   }
 }
 
@@ -201,28 +191,21 @@ void CEditCameraDlg::EditFocalEquivalence() {
       Refresh();
       return;
     }
-    std::string message;
-    if (real < kMinFocal || displayed < kMinFocal) {
-      message = Translate(UiText("Focal values must be greater than %1."));
-      message =
-          ReplacePlaceholder(message, "%1", Format(FocalValue(kMinFocal)));
-    } else {
-      message = Translate(UiText("Focal values must be between\r\n%1 and %2."));
-      message =
-          ReplacePlaceholder(message, "%1", Format(FocalValue(kMinFocal)));
-      message =
-          ReplacePlaceholder(message, "%2", Format(FocalValue(kMaxFocal)));
-    }
-    ShowInvalidValue(message);
+    const std::string lowest = Format(FocalValue(kMinFocal));
+    CMessageBox::Show(
+        UiText("Invalid value"),
+        real < kMinFocal || displayed < kMinFocal
+            ? Tr(UiText("Focal values must be greater than %1."), lowest)
+            : Tr(UiText("Focal values must be between\r\n%1 and %2."), lowest,
+                 Format(FocalValue(kMaxFocal))));
   }
 }
 
 void CEditCameraDlg::OnOK() {
   if (camera_ == nullptr ||
       camera_->circle_of_confusion() < kDefinedCircleOfConfusion) {
-    CMessageBox box(CMessageBox::kOk, UiText("Mandatory value"),
-                    UiText("The circle of confusion is mandatory."));
-    box.RunModal();
+    CMessageBox::Show(UiText("Mandatory value"),
+                      UiText("The circle of confusion is mandatory."));
     return;
   }
   CBaseDlg::OnOK();

@@ -34,7 +34,6 @@ struct EditCameraLayout {
 //   if (editor.RunModal() == kIdOk) stored = copy;
 class CEditCameraDlg : public CBaseDlg {
  public:
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdNameCaption = 1010;
   static constexpr int kIdNameButton = 1009;
   static constexpr int kIdCocCaption = 1011;
@@ -55,10 +54,7 @@ class CEditCameraDlg : public CBaseDlg {
   ~CEditCameraDlg() override;
 
   std::string ClassName() const override { return "CEditCameraDlg"; }
-  std::string Title() const override { return title_.text(); }
 
-  // The English title, shown translated.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
   // The camera to edit in place; the dialog does not own it. Without one the
   // dialog makes a default camera of its own when it opens.
   void SetCamera(Camera* camera) { camera_ = camera; }
@@ -89,11 +85,9 @@ class CEditCameraDlg : public CBaseDlg {
                 CCustomButton& button, int button_id,
                 const EditCameraLayout& layout);
 
-  TranslatedString title_;
   Camera* camera_ = nullptr;
   std::unique_ptr<Camera> own_camera_;
 
-  CCustomStatic title_label_;
   std::array<CCustomStatic, 3> captions_;
   std::array<TranslatedString, 3> caption_texts_;
   CCustomButton name_button_;

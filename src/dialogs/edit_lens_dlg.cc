@@ -9,7 +9,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kTitleHeight = 50;
 constexpr int kCaptionHeight = 25;
 constexpr int kButtonHeight = 90;
@@ -25,7 +25,7 @@ std::string ListText(const google::protobuf::RepeatedField<double>& values,
   if (values.empty()) return Translate(empty_text);
   std::string range = format(values.Get(0));
   if (values.size() > 1) range += " - " + format(values.Get(values.size() - 1));
-  return ReplacePlaceholder(Translate(pattern), "%1", range);
+  return Tr(pattern, range);
 }
 
 }  // namespace
@@ -93,9 +93,7 @@ bool CEditLensDlg::OnInitDialog() {
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
 
   const EditLensLayout layout = Layout(ClientRect().GetSize(), Scale());
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
   caption_text_.SetKey(UiText("Name of the lens:"));
   caption_label_.set_style(CCustomStatic::kStyleNormal);
   caption_label_.SetText(caption_text_.text());

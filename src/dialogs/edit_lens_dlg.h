@@ -9,8 +9,8 @@
 #include "controls/custom_static.h"
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_dlg.h"
-#include "dialogs/value_insertion.h"
 #include "i18n/translated_string.h"
+#include "optics/value_insertion.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -40,7 +40,6 @@ struct EditLensLayout {
 //   if (editor.RunModal() == kIdOk) stored = copy;
 class CEditLensDlg : public CBaseDlg {
  public:
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdNameCaption = 1010;
   static constexpr int kIdNameButton = 1009;
   static constexpr int kIdFocalButton = 1035;
@@ -54,10 +53,7 @@ class CEditLensDlg : public CBaseDlg {
   ~CEditLensDlg() override;
 
   std::string ClassName() const override { return "CEditLensDlg"; }
-  std::string Title() const override { return title_.text(); }
 
-  // The English title, shown translated; set before the dialog runs.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
   // The lens to edit in place; the caller keeps it. Without one the dialog
   // makes a default lens of its own when it opens.
   void SetLens(Lens* lens) { lens_ = lens; }
@@ -89,12 +85,10 @@ class CEditLensDlg : public CBaseDlg {
                        std::vector<double>* edited);
   void PlaceButton(CCustomButton& button, int id, int icon, const Rect& rect);
 
-  TranslatedString title_;
   TranslatedString caption_text_;
   Lens* lens_ = nullptr;
   std::unique_ptr<Lens> own_lens_;
 
-  CCustomStatic title_label_;
   CCustomStatic caption_label_;
   CCustomButton name_button_;
   CCustomButton focal_button_;

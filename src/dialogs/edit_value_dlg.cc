@@ -6,7 +6,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kTitleHeight = 50;
 constexpr int kRowHeight = 70;  // comment, fields and buttons
 constexpr int kMargin = 10;
@@ -111,8 +111,7 @@ bool CEditValueDlg::OnInitDialog() {
   const EditValueLayout layout =
       Layout(layout_, ClientRect().GetSize(), Scale());
 
-  PlaceLabel(title_label_, kIdTitle, CCustomStatic::kStyleTitle, layout.title,
-             title_.text(), true);
+  CreateTitle(layout.title);
   PlaceLabel(comment_label_, kIdComment, CCustomStatic::kStyleItalic,
              layout.comment, comment_.text(), layout.comment_visible);
   PlaceLabel(caption1_label_, kIdCaption1, CCustomStatic::kStyleItalic,

@@ -12,14 +12,13 @@
 
 namespace zorvanel {
 
-// Which parts the value entry shows and where. The numbers are the ones the
-// callers have always used.
-enum class EntryLayout : int {
-  kSingleNumber = 0,         // comment, one narrow field
-  kSingleText = 1,           // comment, one wide field
-  kTwoFields = 2,            // comment, two fields side by side
-  kTwoCaptioned = 3,         // two captions over two fields, no comment
-  kCommentTwoCaptioned = 4,  // half-height comment, two captions, two fields
+// Which parts the value entry shows and where.
+enum class EntryLayout {
+  kSingleNumber,         // comment, one narrow field
+  kSingleText,           // comment, one wide field
+  kTwoFields,            // comment, two fields side by side
+  kTwoCaptioned,         // two captions over two fields, no comment
+  kCommentTwoCaptioned,  // half-height comment, two captions, two fields
 };
 
 // Where the parts of the value entry go, from the layout, the client size
@@ -53,7 +52,6 @@ struct EditValueLayout {
 //   }
 class CEditValueDlg : public CBaseDlg {
  public:
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdComment = 1014;
   static constexpr int kIdCaption1 = 1015;
   static constexpr int kIdCaption2 = 1016;
@@ -64,12 +62,10 @@ class CEditValueDlg : public CBaseDlg {
   ~CEditValueDlg() override;
 
   std::string ClassName() const override { return "CEditValueDlg"; }
-  std::string Title() const override { return title_.text(); }
 
   EntryLayout layout() const { return layout_; }
 
   // English texts, shown translated. The comment may hold "\r\n".
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
   void SetComment(const std::string& english) { comment_.SetKey(english); }
   void SetCaptions(const std::string& first_english,
                    const std::string& second_english);
@@ -90,7 +86,6 @@ class CEditValueDlg : public CBaseDlg {
   // The field (1 or 2) that takes the focus in the two-field layouts; any
   // other number means 1. The one-field layouts always focus field 1.
   void SetFocusField(int field) { focus_field_ = field; }
-  int focus_field() const { return focus_field_; }
 
   static EditValueLayout Layout(EntryLayout layout, Size client, int scale);
   static bool HasTwoFields(EntryLayout layout);
@@ -107,7 +102,6 @@ class CEditValueDlg : public CBaseDlg {
   void FocusChosenField();
 
   const EntryLayout layout_;
-  TranslatedString title_;
   TranslatedString comment_;
   TranslatedString caption1_;
   TranslatedString caption2_;
@@ -119,7 +113,6 @@ class CEditValueDlg : public CBaseDlg {
   std::string initial_text2_;
   int focus_field_ = 1;
 
-  CCustomStatic title_label_;
   CCustomStatic comment_label_;
   CCustomStatic caption1_label_;
   CCustomStatic caption2_label_;

@@ -14,32 +14,12 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 10;
 constexpr int kGap = 20;
 constexpr int kTitleHeight = 50;
 constexpr int kItemHeight = 60;
 constexpr int kButtonCount = 4;
-
-void ShowMessage(const std::string& title, const std::string& text) {
-  CMessageBox box(CMessageBox::kOk, title, text);
-  box.RunModal();
-}
-
-bool AskYesNo(const std::string& title, const std::string& text) {
-  CMessageBox box(CMessageBox::kYesNo, title, text);
-  return box.RunModal() == kIdOk;
-}
-
-// A title wider than the screen ("Edit focus distance values" is, in the
-// title style) takes the smaller italic style rather than losing its ends.
-void SetTitleText(CCustomStatic& label, const std::string& text, int width) {
-  label.set_style(CCustomStatic::kStyleTitle);
-  if (label.MeasureText(nullptr, text).width > width) {
-    label.set_style(CCustomStatic::kStyleItalic);
-  }
-  label.SetText(text);
-}
 
 }  // namespace
 
@@ -130,8 +110,12 @@ bool CEditValueListDlg::OnInitDialog() {
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
   const EditValueListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  SetTitleText(title_label_, title_.text(), layout.title.Width());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
+  // A title wider than the screen ("Edit focus distance values" is, in the
+  // title style) takes the smaller italic style rather than losing its ends.
+  if (title_label().MeasureText().width > layout.title.Width()) {
+    title_label().set_style(CCustomStatic::kStyleItalic);
+  }
 
   list_.Create(this, kIdList, layout.list);
   list_.InitSingleColumn(0, layout.item_height);
@@ -186,26 +170,6 @@ std::string_view CEditValueListDlg::TypedUnit() const {
   return kind_ == ValueKind::kFocal ? "mm" : "";
 }
 
-std::string CEditValueListDlg::FormatStored(double stored) const {
-  switch (kind_) {
-    case ValueKind::kAperture:
-      return Format(ApertureValue(stored));
-    case ValueKind::kDistance:
-      return Format(DistanceValue(stored));
-    case ValueKind::kFocal:
-      break;
-  }
-  return Format(FocalValue(stored));
-}
-
-// Reports a value beyond what the kind allows; the entry then reopens.
-void CEditValueListDlg::ShowTooLarge() const {
-  ShowMessage(UiText("Invalid value"),
-              ReplacePlaceholder(
-                  Translate(UiText("No value may be\r\ngreater than %1.")),
-                  "%1", FormatStored(MaximumValue(kind_))));
-}
-
 void CEditValueListDlg::AddOne() {
   CEditValueDlg entry(EntryLayout::kSingleNumber);
   switch (kind_) {
@@ -222,10 +186,9 @@ void CEditValueListDlg::AddOne() {
       break;
     case ValueKind::kDistance:
       entry.SetTitle(UiText("New distance value"));
-      entry.SetComment(ReplacePlaceholder(
-          Translate(UiText("Please enter a new focusing distance\r\nfor your "
-                           "lens (%1).")),
-          "%1", DistanceUnitText()));
+      entry.SetComment(Tr(UiText("Please enter a new focusing distance\r\nfor "
+                                 "your lens (%1)."),
+                          DistanceUnitText()));
       break;
   }
   while (entry.RunModal() == kIdOk) {
@@ -234,12 +197,13 @@ void CEditValueListDlg::AddOne() {
     if (!typed) continue;
     const double stored = StoredFromTyped(kind_, *typed, GetUnitSystem());
     if (!(stored > kMinimumValue)) {
-      ShowMessage(UiText("Invalid value"),
-                  UiText("You must enter a positive and\r\nnon null value."));
+      CMessageBox::Show(
+          UiText("Invalid value"),
+          UiText("You must enter a positive and\r\nnon null value."));
       continue;
     }
     if (!IsAcceptableValue(kind_, stored)) {
-      ShowTooLarge();
+      ReportTooLarge(kind_);
       continue;
     }
     if (!InsertValue(stored)) ReportDuplicate(stored);
@@ -249,18 +213,17 @@ void CEditValueListDlg::AddOne() {
 
 void CEditValueListDlg::ReportDuplicate(double stored) const {
   if (kind_ != ValueKind::kAperture) {
-    ShowMessage(UiText("Existing value"),
-                UiText("This value already exists.\r\nIt has not been added."));
+    CMessageBox::Show(
+        UiText("Existing value"),
+        UiText("This value already exists.\r\nIt has not been added."));
     return;
   }
-  ShowMessage(
+  CMessageBox::Show(
       UiText("Existing value"),
-      ReplacePlaceholder(
-          Translate(UiText("The aperture you have entered\r\nhas been "
-                           "converted into real\r\naperture (f/%1), and this "
-                           "real\r\naperture already exists in the list.\r\nSo "
-                           "it has not been added.")),
-          "%1", FormatFixed(ValueKey(kind_, stored), 3)));
+      Tr(UiText("The aperture you have entered\r\nhas been converted into "
+                "real\r\naperture (f/%1), and this real\r\naperture already "
+                "exists in the list.\r\nSo it has not been added."),
+         FormatFixed(ValueKey(kind_, stored), 3)));
 }
 
 void CEditValueListDlg::AddRange() {
@@ -279,8 +242,7 @@ void CEditValueListDlg::AddRange() {
     case ValueKind::kDistance:
       entry.SetTitle(UiText("New distance values"));
       entry.SetComment(
-          ReplacePlaceholder(Translate(UiText("Enter distance range (%1)")),
-                             "%1", DistanceUnitText()));
+          Tr(UiText("Enter distance range (%1)"), DistanceUnitText()));
       entry.SetCaptions(UiText("Min distance"), UiText("Max distance"));
       break;
   }
@@ -291,21 +253,23 @@ void CEditValueListDlg::AddRange() {
     const double a = typed->first;
     const double b = typed->second;
     if (!(a > kMinimumValue && b > kMinimumValue)) {
-      ShowMessage(UiText("Invalid value"),
-                  UiText("You must enter positive and\r\nnon null values."));
+      CMessageBox::Show(
+          UiText("Invalid value"),
+          UiText("You must enter positive and\r\nnon null values."));
       continue;
     }
     const double lo = std::min(a, b);
     const double hi = std::max(a, b);
     if (!IsAcceptableValue(kind_,
                            StoredFromTyped(kind_, hi, GetUnitSystem()))) {
-      ShowTooLarge();
+      ReportTooLarge(kind_);
       continue;
     }
     if (!InsertRange(lo, hi)) {
-      ShowMessage(UiText("Existing value(s)"),
-                  UiText("Some values where already existing,\r\nthey have "
-                         "not been added."));
+      CMessageBox::Show(
+          UiText("Existing value(s)"),
+          UiText("Some values where already existing,\r\nthey have "
+                 "not been added."));
     }
     return;
   }
@@ -345,17 +309,18 @@ bool CEditValueListDlg::InsertRange(double lo, double hi) {
 void CEditValueListDlg::RemoveOne() {
   const int s = list_.selected_index();
   if (s < 0 || s >= list_.item_count()) return;
-  const std::string question = ReplacePlaceholder(
-      Translate(UiText("Do you want to delete\r\nthe value %1?")), "%1",
-      FormatStored(list_.GetStoredValue(s)));
-  if (!AskYesNo(UiText("Delete value?"), question)) return;
+  if (!CMessageBox::Ask(UiText("Delete value?"),
+                        Tr(UiText("Do you want to delete\r\nthe value %1?"),
+                           FormatValue(kind_, list_.GetStoredValue(s))))) {
+    return;
+  }
   list_.DeleteItem(s);
   AfterRemoval();
 }
 
 void CEditValueListDlg::RemoveAll() {
-  if (!AskYesNo(UiText("Delete values?"),
-                UiText("Do you want to delete all values?"))) {
+  if (!CMessageBox::Ask(UiText("Delete values?"),
+                        UiText("Do you want to delete all values?"))) {
     return;
   }
   list_.DeleteAllItems();

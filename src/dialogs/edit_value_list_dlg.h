@@ -10,8 +10,8 @@
 #include "controls/custom_static.h"
 #include "controls/value_dyna_list.h"
 #include "dialogs/base_dlg.h"
-#include "dialogs/value_insertion.h"
 #include "i18n/translated_string.h"
+#include "optics/value_insertion.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -39,7 +39,6 @@ struct EditValueListLayout {
 //   if (dlg.RunModal() == kIdOk) store(dlg.Values());
 class CEditValueListDlg : public CBaseDlg {
  public:
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdList = 1037;
   static constexpr int kIdAddOne = 1000;
   static constexpr int kIdAddRange = 1001;
@@ -52,11 +51,8 @@ class CEditValueListDlg : public CBaseDlg {
   ~CEditValueListDlg() override;
 
   std::string ClassName() const override { return "CEditValueListDlg"; }
-  std::string Title() const override { return title_.text(); }
 
   ValueKind kind() const { return kind_; }
-  // The English title, shown translated; set before the dialog runs.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
 
   // Appends a stored value as the last row, unsorted: a list keeps the
   // order it was loaded in.
@@ -97,18 +93,13 @@ class CEditValueListDlg : public CBaseDlg {
 
   // The translated unit distances are typed in: "ft." or "m".
   static std::string DistanceUnitText();
-  // The value printed as its row shows it ("50 mm", "f/2.8", "1.5 m").
-  std::string FormatStored(double stored) const;
   std::string_view TypedUnit() const;
-  void ShowTooLarge() const;
   // An aperture names the real f-number it fell on, which the user may not
   // recognise from the number typed.
   void ReportDuplicate(double stored) const;
 
   const ValueKind kind_;
-  TranslatedString title_;
   std::array<TranslatedString, 4> button_texts_;
-  CCustomStatic title_label_;
   CValueDynaList list_;
   std::array<CCustomButton, 4> buttons_;
 };

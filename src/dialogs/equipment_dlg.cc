@@ -15,7 +15,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 20;
 constexpr int kButtonHeight = 90;
 constexpr int kTop = 30;

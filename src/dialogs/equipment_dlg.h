@@ -41,7 +41,7 @@ class CEquipmentDlg : public CBaseDlg {
   static constexpr int kLensPicture = 154;
   // One flag per language, side by side, in language order.
   static constexpr int kFlagStrip = 156;
-  // Design places and sizes of the two pictures.
+  // Places and sizes of the two pictures on the 480 x 640 screen.
   static constexpr Rect kCameraPictureRect = Rect::FromXYWH(20, 20, 120, 95);
   static constexpr Rect kLensPictureRect = Rect::FromXYWH(20, 175, 120, 67);
 

@@ -6,6 +6,7 @@
 
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_list_dlg.h"
+#include "optics/value_insertion.h"
 
 namespace zorvanel {
 
@@ -13,9 +14,8 @@ class CEditValueDlg;
 
 // "My lenses": the user's lenses, one row each in stored order. Add creates
 // a lens in three entries (focal range, aperture range, name) and shows it
-// in the lens editor for review; Remove, Edit and the two moves change the
-// stored equipment at once. "Select" makes the selected lens current and
-// pairs it with the current camera; "Back" leaves the selection as it was.
+// in the lens editor for review. "Select" makes the selected lens current
+// and pairs it with the current camera.
 class LensListDlg : public BaseListDlg {
  public:
   // The two bounds of a range typed for a new lens.
@@ -23,10 +23,6 @@ class LensListDlg : public BaseListDlg {
     double lo = 1.0;
     double hi = 1.0;
   };
-
-  // Above these a typed bound is refused as a slip of the finger.
-  static constexpr double kMaxFocal = 10000.0;    // millimetres
-  static constexpr double kMaxAperture = 1000.0;  // f-number
 
   LensListDlg();
   ~LensListDlg() override;
@@ -43,31 +39,19 @@ class LensListDlg : public BaseListDlg {
   // aperture range, and the standard distances from 0.1 m to 100 m.
   static Lens MakeLens(const Bounds& focal, const Bounds& aperture,
                        const std::string& name);
-  // Makes lens `index` current and pairs it with the current camera, first
-  // unpairing the previous partners of both. Without a current camera only
-  // the lens becomes current. Nothing happens for an index without a lens.
-  static void ChooseLens(Equipment* equipment, int index);
 
  protected:
-  bool OnInitDialog() override;
-  void OnOK() override;
-  void OnAdd() override;
-  void OnRemove() override;
-  void OnEdit() override;
-  void OnMoveUp() override;
-  void OnMoveDown() override;
+  int AddRow(int index) override;
+  bool CreateItem() override;
+  bool EditItem(int index) override;
 
  private:
-  static Equipment* StoredEquipment();
-  // The selected row when it names a stored lens, else -1.
-  int SelectedLens() const;
   // The three entries of a new lens; nothing when the user cancels one.
-  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, double maximum,
-                                         bool aperture);
+  // A bound above MaximumValue(kind) is refused as a slip of the finger.
+  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, ValueKind kind);
   static std::optional<std::string> AskName();
-  // Asks about the lens's paired camera and removes it on "Yes".
-  void OfferToRemovePartner(int lens_index);
-  void MoveSelected(int offset);
+  // Shows `lens` in the lens editor; true on "Ok".
+  static bool RunEditor(const std::string& title, Lens* lens);
 };
 
 }  // namespace zorvanel

@@ -4,14 +4,26 @@
 
 namespace zorvanel {
 
-CMessageBox::CMessageBox(int kind, const std::string& title,
+CMessageBox::CMessageBox(Kind kind, const std::string& title,
                          const std::string& message)
-    : kind_(kind), title_(title), message_(message) {}
+    : kind_(kind), message_(message) {
+  SetTitle(title);
+}
 
 CMessageBox::~CMessageBox() = default;
 
+void CMessageBox::Show(const std::string& title, const std::string& message) {
+  CMessageBox box(Kind::kOk, title, message);
+  box.RunModal();
+}
+
+bool CMessageBox::Ask(const std::string& title, const std::string& question) {
+  CMessageBox box(Kind::kYesNo, title, question);
+  return box.RunModal() == kIdOk;
+}
+
 MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
-                                     int kind) {
+                                     Kind kind) {
   const int w = client.width;
   const int h = client.height;
   MessageBoxLayout layout;
@@ -27,12 +39,11 @@ MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
   layout.message = Rect::FromXYWH(0, th + m, w, message_height);
   const int lowest = h - m - bh;
   const int y = std::min(th + m + message_height + m, lowest);
-  if (kind == kOk) {
+  if (kind == Kind::kOk) {
     layout.first_button = Rect::FromXYWH((w - bw) / 2, y, bw, bh);
     layout.second_button_visible = false;
   } else {
-    // Two buttons with equal gaps; a kind the box does not know gets this
-    // arrangement with "Ok" and "Cancel", so it can always be closed.
+    // Two buttons with equal gaps.
     const int gap = (w - 2 * bw) / 3;
     layout.first_button = Rect::FromXYWH(gap, y, bw, bh);
     layout.second_button = Rect::FromXYWH(bw + 2 * gap, y, bw, bh);
@@ -53,12 +64,10 @@ bool CMessageBox::OnInitDialog() {
   const MessageBoxLayout layout =
       Layout(client, Scale(), message_height, kind_);
 
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
   message_label_.Create(this, kIdMessage, layout.message);
 
-  if (kind_ == kYesNo) {
+  if (kind_ == Kind::kYesNo) {
     first_text_.SetKey(UiText("Yes"));
     second_text_.SetKey(UiText("No"));
   } else {

@@ -30,36 +30,38 @@ struct MessageBoxLayout {
 // ("Cancel", "No") or a cancel. It has no soft keys of its own.
 class CMessageBox : public CBaseDlg {
  public:
-  enum Kind : int { kOk = 0, kOkCancel = 1, kYesNo = 2 };
+  // The buttons: "Ok" alone, "Ok" and "Cancel", or "Yes" and "No".
+  enum class Kind { kOk, kOkCancel, kYesNo };
 
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdMessage = 1022;
 
   // `title` and `message` are English source texts, shown translated; a text
   // with values already put in shows as it is.
-  CMessageBox(int kind, const std::string& title, const std::string& message);
+  CMessageBox(Kind kind, const std::string& title, const std::string& message);
   ~CMessageBox() override;
 
-  std::string ClassName() const override { return "CMessageBox"; }
-  std::string Title() const override { return title_.text(); }
+  // Shows a message with "Ok" and returns once it is closed.
+  static void Show(const std::string& title, const std::string& message);
+  // Asks with "Yes" and "No"; true for "Yes".
+  static bool Ask(const std::string& title, const std::string& question);
 
-  int kind() const { return kind_; }
+  std::string ClassName() const override { return "CMessageBox"; }
+
+  Kind kind() const { return kind_; }
 
   // Buttons go below the message, but never lower than the bottom margin
   // allows: a long message disappears under them rather than them off-screen.
   static MessageBoxLayout Layout(Size client, int scale, int message_height,
-                                 int kind);
+                                 Kind kind);
 
  protected:
   bool OnInitDialog() override;
 
  private:
-  int kind_;
-  TranslatedString title_;
+  Kind kind_;
   TranslatedString message_;
   TranslatedString first_text_;
   TranslatedString second_text_;
-  CCustomStatic title_label_;
   CCustomStatic message_label_;
   CCustomButton first_button_;
   CCustomButton second_button_;

@@ -1,16 +1,16 @@
 #include "dialogs/number_field.h"
 
 #include "dialogs/message_box.h"
-#include "i18n/translated_string.h"
+#include "i18n/translator.h"
+#include "i18n/value_text.h"
 #include "optics/decimal.h"
+#include "optics/value.h"
 
 namespace zorvanel {
 namespace {
 
 void ReportNotANumber() {
-  CMessageBox box(CMessageBox::kOk, UiText("Invalid value"),
-                  UiText("Please enter a number."));
-  box.RunModal();
+  CMessageBox::Show(UiText("Invalid value"), UiText("Please enter a number."));
 }
 
 }  // namespace
@@ -32,6 +32,24 @@ std::optional<TypedPair> ReadNumberFields(const std::string& text1,
     return std::nullopt;
   }
   return TypedPair{*first, *second};
+}
+
+std::string FormatValue(ValueKind kind, double stored) {
+  switch (kind) {
+    case ValueKind::kAperture:
+      return Format(ApertureValue(stored));
+    case ValueKind::kDistance:
+      return Format(DistanceValue(stored));
+    case ValueKind::kFocal:
+      break;
+  }
+  return Format(FocalValue(stored));
+}
+
+void ReportTooLarge(ValueKind kind) {
+  CMessageBox::Show(UiText("Invalid value"),
+                    Tr(UiText("No value may be\r\ngreater than %1."),
+                       FormatValue(kind, MaximumValue(kind))));
 }
 
 }  // namespace zorvanel

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "optics/value_insertion.h"
+
 namespace zorvanel {
 
 // The number typed into a field of the value entry (ReadTypedNumber: a
@@ -23,6 +25,12 @@ struct TypedPair {
 std::optional<TypedPair> ReadNumberFields(const std::string& text1,
                                           const std::string& text2,
                                           std::string_view unit = {});
+
+// A stored value printed as the lists show it ("50 mm", "f/2.8", "1.5 m").
+std::string FormatValue(ValueKind kind, double stored);
+// Reports a value above MaximumValue(kind) ("Invalid value"); the caller
+// then runs the entry again.
+void ReportTooLarge(ValueKind kind);
 
 }  // namespace zorvanel
 

@@ -5,7 +5,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 30;
 constexpr int kMargin = 10;
@@ -36,9 +36,7 @@ bool CSelectListDlg::OnInitDialog() {
   SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
   const SelectListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
-  title_label_.set_style(CCustomStatic::kStyleTitle);
-  title_label_.SetText(title_.text());
-  title_label_.Create(this, kIdTitle, layout.title);
+  CreateTitle(layout.title);
 
   // The comment line is one line high: a comment too wide for it in italics
   // takes the smaller normal style.

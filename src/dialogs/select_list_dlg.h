@@ -31,17 +31,14 @@ struct SelectListLayout {
 class CSelectListDlg : public CBaseDlg {
  public:
   static constexpr int kIdList = 1000;
-  static constexpr int kIdTitle = 1007;
   static constexpr int kIdComment = 1014;
 
   CSelectListDlg();
   ~CSelectListDlg() override;
 
   std::string ClassName() const override { return "CSelectListDlg"; }
-  std::string Title() const override { return title_.text(); }
 
-  // English texts, shown translated.
-  void SetTitle(const std::string& english) { title_.SetKey(english); }
+  // An English text, shown translated.
   void SetComment(const std::string& english) { comment_.SetKey(english); }
 
   CameraDynaList& list() { return list_; }
@@ -57,9 +54,7 @@ class CSelectListDlg : public CBaseDlg {
   void OnOK() override;
 
  private:
-  TranslatedString title_;
   TranslatedString comment_;
-  CCustomStatic title_label_;
   CCustomStatic comment_label_;
   CameraDynaList list_;
 };

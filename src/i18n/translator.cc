@@ -1,5 +1,7 @@
 #include "i18n/translator.h"
 
+#include <utility>
+
 #include "i18n/language_file.h"
 #include "platform/regular_file.h"
 
@@ -101,6 +103,16 @@ std::string ReplacePlaceholder(std::string text, const char* placeholder,
   while ((at = text.find(mark, at)) != std::string::npos) {
     text.replace(at, mark.size(), value);
     at += value.size();
+  }
+  return text;
+}
+
+std::string FillPlaceholders(std::string text,
+                             std::span<const std::string> values) {
+  char placeholder[] = "%1";
+  for (const std::string& value : values) {
+    text = ReplacePlaceholder(std::move(text), placeholder, value);
+    ++placeholder[1];
   }
   return text;
 }

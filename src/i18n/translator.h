@@ -1,7 +1,9 @@
 #ifndef ZORVANEL_I18N_TRANSLATOR_H_
 #define ZORVANEL_I18N_TRANSLATOR_H_
 
+#include <array>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -67,6 +69,20 @@ void RetranslateAll();
 // Replaces every `placeholder` ("%1", "%2") in an already translated text.
 std::string ReplacePlaceholder(std::string text, const char* placeholder,
                                const std::string& value);
+
+// Fills "%1" with the first value, then "%2" with the second, and so on
+// (at most nine).
+std::string FillPlaceholders(std::string text,
+                             std::span<const std::string> values);
+
+// The key's text in the current language with its placeholders filled:
+// Tr(UiText("%1 camera(s)"), "3").
+template <typename... Values>
+std::string Tr(const std::string& key, const Values&... values) {
+  const std::array<std::string, sizeof...(Values)> filled{
+      std::string(values)...};
+  return FillPlaceholders(Translate(key), filled);
+}
 
 }  // namespace zorvanel
 

@@ -348,6 +348,59 @@ TEST(EquipmentOperationsTest, StaleLinkDoesNotPairAnAppendedElement) {
   EXPECT_TRUE(PairingIsConsistent(equipment));
 }
 
+TEST(ChooseTest, PairsWithTheCurrentCameraAfterUnpairingBothPartners) {
+  Equipment e = MakeEquipment(2, 6);
+  Pair(&e, 0, 5);
+  Pair(&e, 1, 2);
+  e.set_current_camera(0);
+  ChooseLens(&e, 2);
+  EXPECT_EQ(e.current_lens(), 2);
+  EXPECT_EQ(e.cameras(0).lens_index(), 2);
+  EXPECT_EQ(e.lenses(2).camera_index(), 0);
+  EXPECT_EQ(e.lenses(5).camera_index(), -1);
+  EXPECT_EQ(e.cameras(1).lens_index(), -1);
+  EXPECT_TRUE(PairingIsConsistent(e));
+
+  // Choosing it again changes nothing.
+  const std::string before = e.SerializeAsString();
+  ChooseLens(&e, 2);
+  EXPECT_EQ(e.SerializeAsString(), before);
+}
+
+TEST(ChooseTest, WithoutACurrentCameraOnlyTheLensBecomesCurrent) {
+  Equipment e = MakeEquipment(1, 3);
+  Pair(&e, 0, 1);
+  for (int camera : {-1, 1, 7}) {
+    e.set_current_camera(camera);
+    ChooseLens(&e, 2);
+    EXPECT_EQ(e.current_lens(), 2);
+    EXPECT_EQ(e.cameras(0).lens_index(), 1);
+    EXPECT_EQ(e.lenses(2).camera_index(), -1);
+  }
+  // An index without a lens changes nothing.
+  e.set_current_camera(0);
+  ChooseLens(&e, 3);
+  ChooseLens(&e, -1);
+  EXPECT_EQ(e.current_lens(), 2);
+  EXPECT_EQ(e.cameras(0).lens_index(), 1);
+}
+
+TEST(ChooseTest, ChoosingACameraSelectsItsPairedLens) {
+  Equipment e = MakeEquipment(2, 2);
+  Pair(&e, 1, 1);
+  e.set_current_lens(0);
+  ChooseCamera(&e, 1);
+  EXPECT_EQ(e.current_camera(), 1);
+  EXPECT_EQ(e.current_lens(), 1);
+  // A link past the lenses selects no lens; an index without a camera
+  // changes nothing.
+  e.mutable_cameras(0)->set_lens_index(5);
+  ChooseCamera(&e, 0);
+  ChooseCamera(&e, 2);
+  EXPECT_EQ(e.current_camera(), 0);
+  EXPECT_EQ(e.current_lens(), 1);
+}
+
 TEST(PairingTest, OneSidedLinksAreFoundAndBroken) {
   Equipment equipment = MakeEquipment(3, 3);
   Pair(&equipment, 0, 0);

@@ -41,10 +41,11 @@ TEST_F(DialogShotsTest, MessageAndAboutBoxes) {
     MakeShell(screen);
     const std::string suffix = "_" + std::to_string(screen.width);
     CMessageBox ok(
-        CMessageBox::kOk, "Error",
+        CMessageBox::Kind::kOk, "Error",
         "The circle of confusion must be\r\nbetween 0.001 and 1 mm.");
     Shoot(ok, "message_ok" + suffix);
-    CMessageBox yes_no(CMessageBox::kYesNo, "Remove", "Remove this camera?");
+    CMessageBox yes_no(CMessageBox::Kind::kYesNo, "Remove",
+                       "Remove this camera?");
     Shoot(yes_no, "message_yesno" + suffix);
     CAboutDlg about;
     Shoot(about, "about" + suffix);

@@ -1,6 +1,6 @@
-// The lens list: the bounds and lists of a new lens, the pairing made by
-// "Select", and the creation dialogue's refusals and cancellations. The
-// complete flows (create, remove, move, select) are end-to-end scripts.
+// The lens list: the bounds and lists of a new lens, and the creation
+// dialogue's refusals and cancellations. The complete flows (create,
+// remove, move, select) are end-to-end scripts.
 #include "dialogs/lens_list_dlg.h"
 
 #include <gmock/gmock.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "data/data_root.h"
-#include "data/equipment.h"
 #include "dialog_harness.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
@@ -56,62 +55,6 @@ TEST(MakeLens, NameSplitAndListsFromTheBounds) {
   ASSERT_EQ(lens.distances_size(), 31);
   EXPECT_EQ(lens.distances(0), 0.1);
   EXPECT_EQ(lens.distances(30), 100.0);
-}
-
-// Cameras and lenses named C0, C1... and L0, L1...
-Equipment MakeEquipment(int cameras, int lenses) {
-  Equipment e;
-  for (int i = 0; i < cameras; ++i) {
-    e.add_cameras()->set_model("C" + std::to_string(i));
-  }
-  for (int i = 0; i < lenses; ++i) {
-    Lens* lens = e.add_lenses();
-    lens->set_model("L" + std::to_string(i));
-    lens->add_focals(50.0);
-  }
-  return e;
-}
-
-void Pair(Equipment* e, int camera, int lens) {
-  e->mutable_cameras(camera)->set_lens_index(lens);
-  e->mutable_lenses(lens)->set_camera_index(camera);
-}
-
-TEST(ChooseLens, PairsWithTheCurrentCameraAfterUnpairingBothPartners) {
-  Equipment e = MakeEquipment(2, 6);
-  Pair(&e, 0, 5);
-  Pair(&e, 1, 2);
-  e.set_current_camera(0);
-  LensListDlg::ChooseLens(&e, 2);
-  EXPECT_EQ(e.current_lens(), 2);
-  EXPECT_EQ(e.cameras(0).lens_index(), 2);
-  EXPECT_EQ(e.lenses(2).camera_index(), 0);
-  EXPECT_EQ(e.lenses(5).camera_index(), -1);
-  EXPECT_EQ(e.cameras(1).lens_index(), -1);
-  EXPECT_TRUE(PairingIsConsistent(e));
-
-  // Choosing it again changes nothing.
-  const std::string before = e.SerializeAsString();
-  LensListDlg::ChooseLens(&e, 2);
-  EXPECT_EQ(e.SerializeAsString(), before);
-}
-
-TEST(ChooseLens, WithoutACurrentCameraOnlyTheLensBecomesCurrent) {
-  Equipment e = MakeEquipment(1, 3);
-  Pair(&e, 0, 1);
-  for (int camera : {-1, 1, 7}) {
-    e.set_current_camera(camera);
-    LensListDlg::ChooseLens(&e, 2);
-    EXPECT_EQ(e.current_lens(), 2);
-    EXPECT_EQ(e.cameras(0).lens_index(), 1);
-    EXPECT_EQ(e.lenses(2).camera_index(), -1);
-  }
-  // An index without a lens changes nothing.
-  e.set_current_camera(0);
-  LensListDlg::ChooseLens(&e, 3);
-  LensListDlg::ChooseLens(&e, -1);
-  EXPECT_EQ(e.current_lens(), 2);
-  EXPECT_EQ(e.cameras(0).lens_index(), 1);
 }
 
 class LensListRun : public DialogHarness {

@@ -13,13 +13,14 @@
 namespace zorvanel {
 namespace {
 
-// A list dialog over plain text rows whose operations are recorded; the
-// move operations exchange rows as the camera and lens lists do.
+// A list dialog over the stored cameras, named by `names`, shown as plain
+// text rows; its editors only record that they ran.
 class TestListDlg : public BaseListDlg {
  public:
-  explicit TestListDlg(std::vector<std::string> names)
-      : names_(std::move(names)) {
-    SetTitle("My cameras");
+  explicit TestListDlg(const std::vector<std::string>& names)
+      : BaseListDlg(EquipmentList::kCameras) {
+    for (const std::string& name : names)
+      Stored().add_cameras()->set_model(name);
   }
 
   std::vector<std::string> calls;
@@ -32,34 +33,27 @@ class TestListDlg : public BaseListDlg {
     return titles;
   }
 
- protected:
-  bool OnInitDialog() override {
-    BaseListDlg::OnInitDialog();
-    for (const std::string& name : names_) {
-      list().AddTextRow(name, "0.030 mm", "50 mm -> 75 mm", -1);
+  static std::vector<std::string> StoredNames() {
+    std::vector<std::string> names;
+    for (const Camera& camera : Stored().cameras()) {
+      names.push_back(camera.model());
     }
-    UpdateButtons();
-    return true;
-  }
-  void OnAdd() override { calls.push_back("add"); }
-  void OnRemove() override { calls.push_back("remove"); }
-  void OnEdit() override { calls.push_back("edit"); }
-  void OnMoveUp() override {
-    calls.push_back("up");
-    Move(-1);
-  }
-  void OnMoveDown() override {
-    calls.push_back("down");
-    Move(+1);
+    return names;
   }
 
- private:
-  void Move(int by) {
-    const int s = list().selected_index();
-    if (list().SwapItems(s, s + by)) list().SelectItem(s + by);
+ protected:
+  int AddRow(int index) override {
+    return list().AddTextRow(Stored().cameras(index).model(), "0.030 mm",
+                             "50 mm -> 75 mm", -1);
   }
-
-  std::vector<std::string> names_;
+  bool CreateItem() override {
+    calls.push_back("add");
+    return false;
+  }
+  bool EditItem(int) override {
+    calls.push_back("edit");
+    return false;
+  }
 };
 
 // The dumped control with that id, or null.
@@ -157,12 +151,15 @@ TEST_F(ListDlgTest, SingleRowMovesNeitherWay) {
 
 TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
   TestListDlg dlg({"A", "B"});
-  // Remove is disabled until a row is selected; "Select" then accepts.
+  // Remove is disabled until a row is selected, and asks first; "Select"
+  // makes the selected camera current.
   EXPECT_EQ(Run(dlg,
-                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1004\n"
-                "soft left\n"),
+                "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1\n"
+                "row 0\nclick 1004\nsoft left\n"),
             kIdOk);
-  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "remove", "edit"}));
+  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "edit"}));
+  EXPECT_EQ(TestListDlg::StoredNames(), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(GetData()->equipment().current_camera(), 0);
 }
 
 TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
@@ -170,8 +167,8 @@ TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
   // Move up is the fourth button: centre (3 * 96 + 48, 492 + 48).
   Run(dlg, "row 2\ndbltap 336 540\nsoft right\n");
   EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"C", "A", "B"}));
+  EXPECT_EQ(TestListDlg::StoredNames(), dlg.Titles());
   EXPECT_EQ(dlg.list().selected_index(), 0);
-  EXPECT_EQ(dlg.calls, (std::vector<std::string>{"up", "up"}));
 }
 
 TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {

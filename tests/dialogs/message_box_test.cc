@@ -45,7 +45,7 @@ class MessageBoxTest : public DialogTest {
 };
 
 TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
-  CMessageBox box(CMessageBox::kOk, "Error", "The name is empty.");
+  CMessageBox box(CMessageBox::Kind::kOk, "Error", "The name is empty.");
   EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
   EXPECT_EQ(dump_["dialog"], "CMessageBox");
   EXPECT_EQ(dump_["title"], "Error");
@@ -65,7 +65,7 @@ TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
 }
 
 TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
-  CMessageBox box(CMessageBox::kYesNo, "Remove", "Remove this camera?");
+  CMessageBox box(CMessageBox::Kind::kYesNo, "Remove", "Remove this camera?");
   EXPECT_EQ(Run(box, "dump\nclick 2\n"), 2);
   const nlohmann::json& yes = Control(dump_, 1);
   const nlohmann::json& no = Control(dump_, 2);
@@ -76,14 +76,14 @@ TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
   EXPECT_EQ(RectOf(yes)[0], 53);
   EXPECT_EQ(RectOf(no)[0], 266);
 
-  CMessageBox again(CMessageBox::kYesNo, "Remove", "Remove this camera?");
+  CMessageBox again(CMessageBox::Kind::kYesNo, "Remove", "Remove this camera?");
   EXPECT_EQ(Run(again, "click 1\n"), 1);
 }
 
 TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
   LoadLanguages("[Error]\nFrench;Erreur\n[Yes]\nFrench;Oui\n[No]\nFrench;Non\n",
                 0);
-  CMessageBox box(CMessageBox::kYesNo, "Error", "Lens 50mm f/1.8 exists");
+  CMessageBox box(CMessageBox::Kind::kYesNo, "Error", "Lens 50mm f/1.8 exists");
   EXPECT_EQ(Run(box, "dump\nclick 1\n"), 1);
   EXPECT_EQ(dump_["title"], "Erreur");
   EXPECT_EQ(Control(dump_, 1022)["text"], "Lens 50mm f/1.8 exists");
@@ -93,11 +93,11 @@ TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
 
 TEST_F(MessageBoxTest, ALineTooWideWrapsAtSpacesAndTheBoxGrows) {
   const std::string line = "Focal values must be greater than 0.01 mm.";
-  CMessageBox one_line(CMessageBox::kOk, "Error", "Short.");
+  CMessageBox one_line(CMessageBox::Kind::kOk, "Error", "Short.");
   Run(one_line, "dump\nclick 1\n");
   const int short_height = RectOf(Control(dump_, 1022))[3];
 
-  CMessageBox box(CMessageBox::kOk, "Error", line + " " + line);
+  CMessageBox box(CMessageBox::Kind::kOk, "Error", line + " " + line);
   out_.str("");
   Run(box, "dump\nclick 1\n");
   const std::string shown = Control(dump_, 1022)["text"];
@@ -110,7 +110,7 @@ TEST_F(MessageBoxTest, ALineTooWideWrapsAtSpacesAndTheBoxGrows) {
 }
 
 TEST_F(MessageBoxTest, EscapeCancels) {
-  CMessageBox box(CMessageBox::kOkCancel, "Error", "Sure?");
+  CMessageBox box(CMessageBox::Kind::kOkCancel, "Error", "Sure?");
   EXPECT_EQ(Run(box, "key escape\n"), 2);
 }
 

@@ -1,17 +1,16 @@
-#ifndef ZORVANEL_DIALOGS_VALUE_INSERTION_H_
-#define ZORVANEL_DIALOGS_VALUE_INSERTION_H_
+#ifndef ZORVANEL_OPTICS_VALUE_INSERTION_H_
+#define ZORVANEL_OPTICS_VALUE_INSERTION_H_
 
 #include <optional>
 #include <span>
 
 namespace zorvanel {
 
-// Which list of a lens a value belongs to. The numbers are the ones the
-// callers have always used.
-enum class ValueKind : int {
-  kFocal = 0,     // millimetres
-  kAperture = 1,  // nominal f-numbers (f/N stored as N)
-  kDistance = 2,  // metres
+// Which list of a lens a value belongs to.
+enum class ValueKind {
+  kFocal,     // millimetres
+  kAperture,  // nominal f-numbers (f/N stored as N)
+  kDistance,  // metres
 };
 
 // The rule that keeps a lens list sorted and free of duplicates, apart from
@@ -45,4 +44,4 @@ bool IsAcceptableValue(ValueKind kind, double stored);
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_DIALOGS_VALUE_INSERTION_H_
+#endif  // ZORVANEL_OPTICS_VALUE_INSERTION_H_

@@ -1,4 +1,4 @@
-#include "dialogs/value_insertion.h"
+#include "optics/value_insertion.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The rule that keeps a lens list sorted and free of duplicates, and the
 // bounds of typed values. Real f-numbers are sixths of a stop, 2^(k/12):
 // f/2.8 and f/2.9 both fall on k = 18, 2^1.5 = 2.8284271.
-#include "dialogs/value_insertion.h"
+#include "optics/value_insertion.h"
 
 #include <gtest/gtest.h>
 
