@@ -2,6 +2,7 @@
 #define ZORVANEL_PLATFORM_REGULAR_FILE_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,10 @@ class Descriptor {
 // the system said.
 Expected<std::string> ReadRegularFile(const std::string& path,
                                       size_t limit = kMaxReadableFileSize);
+
+// The target of the symbolic link `link` as the link spells it; none when
+// `link` is not a link or cannot be read.
+std::optional<std::string> ReadLink(const std::string& link);
 
 // Writes all of `bytes` to the descriptor, going on after short writes and
 // interruptions.
