@@ -33,7 +33,7 @@ class Descriptor {
 };
 
 // Reads a whole regular file of at most `limit` bytes. It never blocks on a
-// FIFO or a device (they are refused, not opened for reading). The failures:
+// FIFO or a device: they are opened without waiting and refused. Failures:
 // ENOENT when nothing has that name, EISDIR for a folder, ENXIO for any
 // other file that is not a regular one, EFBIG beyond the limit, else what
 // the system said.
