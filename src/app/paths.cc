@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #include "data/camera_database.h"
+#include "platform/regular_file.h"
 
 namespace zorvanel {
 namespace {
@@ -29,20 +29,6 @@ bool FileExists(const std::string& path) {
 bool HoldsShippedFiles(const std::string& folder) {
   return FileExists(CameraDatabase::PathIn(folder)) ||
          FileExists(TranslationPath(folder));
-}
-
-// readlink does not say how long the link is, so grow until it fits.
-std::string ReadExecutableLink() {
-  std::vector<char> buffer(256);
-  for (;;) {
-    const ssize_t length =
-        ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length < 0) return "";
-    if (static_cast<size_t>(length) < buffer.size()) {
-      return std::string(buffer.data(), static_cast<size_t>(length));
-    }
-    buffer.resize(buffer.size() * 2);
-  }
 }
 
 // /usr/bin/../share/zorvanel reads better as /usr/share/zorvanel in a
@@ -70,7 +56,7 @@ std::string ProgramFolderFromExecutable(const std::string& exe_path) {
 }
 
 std::string ExecutableFolder() {
-  return ProgramFolderFromExecutable(ReadExecutableLink());
+  return ProgramFolderFromExecutable(ReadLink("/proc/self/exe").value_or(""));
 }
 
 std::string DataFilePath(const std::string& folder) {

@@ -41,6 +41,11 @@ std::string KeptNameShown(const std::string& path) {
   return name;
 }
 
+void ReportNotSaved(const std::string& path, const Status& failure) {
+  std::cerr << "zorvanel: could not save " << path << ": " << failure.Reason()
+            << "\n";
+}
+
 }  // namespace
 
 CZorvanelApp::CZorvanelApp() = default;
@@ -74,9 +79,8 @@ void CZorvanelApp::MakeHomeDataFolder() {
   // Made at the start rather than at the first save: the lock lives there.
   // A folder given on the command line is the user's to make; when this one
   // cannot be made, the save says why.
-  if (program_folder_ == UserDataHome()) {
-    static_cast<void>(MakeFolders(program_folder_));
-  }
+  if (program_folder_ != UserDataHome()) return;
+  static_cast<void>(MakeFolders(program_folder_));
 }
 
 void CZorvanelApp::LoadLanguageFile() {
@@ -145,7 +149,7 @@ int CZorvanelApp::RunMainScreen() {
 
 int CZorvanelApp::SaveUserData() {
   for (Status saved = TrySave(); !saved.ok(); saved = TrySave()) {
-    ReportNotSaved(saved);
+    ReportNotSaved(data_file_path_, saved);
     if (!AskToRetrySave(saved)) return kStatusNotSaved;
   }
   return kStatusSaved;
@@ -157,7 +161,7 @@ int CZorvanelApp::SaveWithoutAsking() {
   if (!may_save_) return kStatusNotSaved;
   const Status saved = TrySave();
   if (saved.ok()) return kStatusSaved;
-  ReportNotSaved(saved);
+  ReportNotSaved(data_file_path_, saved);
   return kStatusNotSaved;
 }
 
@@ -171,11 +175,6 @@ Status CZorvanelApp::TrySave() {
     damaged_file_kept_ = true;
   }
   return SaveMessageFile(*GetData(), data_file_path_);
-}
-
-void CZorvanelApp::ReportNotSaved(const Status& failure) const {
-  std::cerr << "zorvanel: could not save " << data_file_path_ << ": "
-            << failure.Reason() << "\n";
 }
 
 bool CZorvanelApp::AskToRetrySave(const Status& failure) {

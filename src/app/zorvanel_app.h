@@ -65,7 +65,6 @@ class CZorvanelApp {
   int RunMainScreen();
   int SaveUserData();
   Status TrySave();
-  void ReportNotSaved(const Status& failure) const;
   bool AskToRetrySave(const Status& failure);
 
   std::string program_folder_;

@@ -46,15 +46,18 @@ bool IsDecimal(std::string_view text) {
          text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// "<pid>.<n>" exactly: anything else beside the data file is the user's.
-bool IsTemporarySuffix(std::string_view rest, pid_t* pid) {
+// The pid of "<pid>.<n>" exactly; none for anything else, which beside the
+// data file is the user's.
+std::optional<pid_t> TemporaryPid(std::string_view rest) {
   const size_t dot = rest.find('.');
-  if (dot == std::string_view::npos) return false;
-  const std::string_view pid_text = rest.substr(0, dot);
-  if (!IsDecimal(pid_text) || !IsDecimal(rest.substr(dot + 1))) return false;
+  if (dot == std::string_view::npos) return std::nullopt;
+  const std::string_view text = rest.substr(0, dot);
+  if (!IsDecimal(text) || !IsDecimal(rest.substr(dot + 1))) return std::nullopt;
+  pid_t pid = 0;
   const auto [end, ec] =
-      std::from_chars(pid_text.data(), pid_text.data() + pid_text.size(), *pid);
-  return ec == std::errc() && *pid > 0;
+      std::from_chars(text.data(), text.data() + text.size(), pid);
+  if (ec != std::errc() || pid <= 0) return std::nullopt;
+  return pid;
 }
 
 // Removes a file left by a failed step; the step's failure is what counts.
@@ -75,10 +78,9 @@ void RemoveStaleTemporaries(const std::string& path) {
   while (const dirent* entry = ::readdir(dir.get())) {
     const std::string_view name = entry->d_name;
     if (!name.starts_with(prefix)) continue;
-    const std::string_view rest = name.substr(prefix.size());
-    pid_t pid = 0;
-    if (!IsTemporarySuffix(rest, &pid)) continue;         // not one of ours
-    if (::kill(pid, 0) == 0 || errno != ESRCH) continue;  // still running
+    const std::optional<pid_t> pid = TemporaryPid(name.substr(prefix.size()));
+    if (!pid) continue;                                    // not one of ours
+    if (::kill(*pid, 0) == 0 || errno != ESRCH) continue;  // still running
     ::unlink((folder + "/" + std::string(name)).c_str());
   }
 }
@@ -219,28 +221,11 @@ Status ReplaceFile(const std::string& target, const std::string& bytes) {
                       : RemoveAfter(written, named->path);
 }
 
-// A link's target, relative to the link's folder when it is not absolute;
-// none when it cannot be read.
-std::optional<std::string> ReadLinkTarget(const std::string& link) {
-  std::string buffer(256, '\0');
-  for (;;) {
-    const ssize_t length =
-        ::readlink(link.c_str(), buffer.data(), buffer.size());
-    if (length < 0) return std::nullopt;
-    if (static_cast<size_t>(length) < buffer.size()) {
-      buffer.resize(static_cast<size_t>(length));
-      break;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
-  return buffer.starts_with('/') ? buffer : FolderOf(link) + "/" + buffer;
-}
-
 }  // namespace
 
 Status ReadMessageFile(google::protobuf::MessageLite* message,
                        const std::string& path) {
-  Expected<std::string> bytes = ReadRegularFile(path);
+  const Expected<std::string> bytes = ReadRegularFile(path);
   if (!bytes.ok()) return bytes.status();
   // Parse partially: what was read before a fault stays in the message, and
   // a missing required field is for the caller to repair.
@@ -256,9 +241,11 @@ std::string FollowLinks(const std::string& path) {
     if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
       return current;
     }
-    std::optional<std::string> target = ReadLinkTarget(current);
+    const std::optional<std::string> target = ReadLink(current);
     if (!target) return current;
-    current = *target;
+    // A relative target is relative to the link's folder.
+    current =
+        target->starts_with('/') ? *target : FolderOf(current) + "/" + *target;
   }
   return path;
 }

@@ -48,6 +48,21 @@ Expected<std::string> ReadRegularFile(const std::string& path, size_t limit) {
   }
 }
 
+std::optional<std::string> ReadLink(const std::string& link) {
+  // readlink does not say how long the target is: grow until it fits.
+  std::string buffer(256, '\0');
+  for (;;) {
+    const ssize_t length =
+        ::readlink(link.c_str(), buffer.data(), buffer.size());
+    if (length < 0) return std::nullopt;
+    if (static_cast<size_t>(length) < buffer.size()) {
+      buffer.resize(static_cast<size_t>(length));
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
 Status WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());

@@ -2,6 +2,7 @@
 #define ZORVANEL_PLATFORM_REGULAR_FILE_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,12 +33,16 @@ class Descriptor {
 };
 
 // Reads a whole regular file of at most `limit` bytes. It never blocks on a
-// FIFO or a device (they are refused, not opened for reading). The failures:
+// FIFO or a device: they are opened without waiting and refused. Failures:
 // ENOENT when nothing has that name, EISDIR for a folder, ENXIO for any
 // other file that is not a regular one, EFBIG beyond the limit, else what
 // the system said.
 Expected<std::string> ReadRegularFile(const std::string& path,
                                       size_t limit = kMaxReadableFileSize);
+
+// The target of the symbolic link `link` as the link spells it; none when
+// `link` is not a link or cannot be read.
+std::optional<std::string> ReadLink(const std::string& link);
 
 // Writes all of `bytes` to the descriptor, going on after short writes and
 // interruptions.

@@ -2,6 +2,8 @@
 #define ZORVANEL_PLATFORM_STATUS_H_
 
 #include <cassert>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -21,7 +23,7 @@ class [[nodiscard]] Status {
   }
   // A failure for the errno the last system call left; EIO when it left
   // none, so that a failure never reads as success.
-  static Status LastError();
+  static Status LastError() { return Status(errno != 0 ? errno : EIO); }
   // Success when a system call returned 0, else LastError().
   static Status FromCall(int result) {
     return result == 0 ? Status() : LastError();
@@ -30,7 +32,7 @@ class [[nodiscard]] Status {
   bool ok() const { return error_ == 0; }
   int error() const { return error_; }
   // The system's text for the errno ("Permission denied"); "" on success.
-  std::string Reason() const;
+  std::string Reason() const { return ok() ? "" : std::strerror(error_); }
 
  private:
   explicit Status(int error) : error_(error) {}
@@ -48,16 +50,14 @@ class [[nodiscard]] Expected {
   bool ok() const { return value_.has_value(); }
   const Status& status() const { return status_; }
 
-  T& operator*() {
-    assert(ok());
-    return *value_;
-  }
   const T& operator*() const {
     assert(ok());
     return *value_;
   }
-  T* operator->() { return &**this; }
-  const T* operator->() const { return &**this; }
+  T* operator->() {
+    assert(ok());
+    return &*value_;
+  }
 
  private:
   std::optional<T> value_;
