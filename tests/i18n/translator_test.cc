@@ -128,6 +128,10 @@ TEST_F(TranslatorTest, PlaceholdersAreReplacedInTheTranslation) {
             "Real %1 is displayed 35 mm");
   EXPECT_EQ(ReplacePlaceholder("%1-%1", "%1", "%1x"), "%1x-%1x");
   EXPECT_EQ(ReplacePlaceholder("abc", "", "x"), "abc");
+  // Tr translates, then fills %1, %2 in order.
+  EXPECT_EQ(Tr("Version: %1", "1.6"), "Version : 1.6");
+  EXPECT_EQ(Tr("Real %1 is displayed %2", "50 mm", "75 mm"),
+            "Real 50 mm is displayed 75 mm");
 }
 
 TEST(TranslatorFileTest, GrammarCornersOfTheTable) {
