@@ -28,7 +28,7 @@
 #include "dialogs/camera_database.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
-#include "kit_zoom_data.h"
+#include "inside_modal_backend.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
 #include "mainscreen/zorvanel_dlg.h"
@@ -38,6 +38,8 @@
 #include "platform/image.h"
 #include "platform/shell.h"
 #include "platform/text_fitter.h"
+#include "sample_data.h"
+#include "scratch_folder.h"
 
 extern char** environ;
 
@@ -45,17 +47,16 @@ namespace zorvanel {
 namespace {
 
 namespace fs = std::filesystem;
+using bench::InsideModalBackend;
 
 constexpr int kFrameMs = 16;
 
 // ---------------------------------------------------------------------------
 // Data
 
-// Where LargeCameraDatabase wrote its file, once it has.
-std::string g_database_file;
-
 // 10,000 cameras of 100 makers, each sold with one of 100 kit lenses.
 const std::string& LargeCameraDatabase() {
+  static const testing::ScratchFolder folder;
   static const std::string path = [] {
     Equipment db;
     for (int l = 0; l < 100; ++l) {
@@ -75,59 +76,12 @@ const std::string& LargeCameraDatabase() {
         camera->set_lens_index((maker + model) % 100);
       }
     }
-    const fs::path file =
-        fs::temp_directory_path() /
-        ("zorvanel-bench-db-" + std::to_string(::getpid()) + ".ptb");
-    std::ofstream(file, std::ios::binary) << db.SerializeAsString();
-    g_database_file = file.string();
+    const fs::path file = folder / "CameraDB.ptb";
+    testing::WriteFile(file, db.SerializeAsString());
     return file.string();
   }();
   return path;
 }
-
-// ---------------------------------------------------------------------------
-// Backends
-
-// Runs `measure` once from inside the modal loop of the first dialog, which
-// is then on the shell's stack exactly as in the program; afterwards every
-// wait answers with the window's close request.
-class InsideModalBackend : public Backend {
- public:
-  using Measure = std::function<void(Shell&, InsideModalBackend&)>;
-
-  InsideModalBackend(Size screen, Measure measure)
-      : screen_(screen), measure_(std::move(measure)) {}
-
-  void Attach(Shell* shell) override { shell_ = shell; }
-  Size ScreenSize() const override { return screen_; }
-  uint32_t Now() override { return now_; }
-  void Present(const Image& frame) override {
-    benchmark::DoNotOptimize(frame.PixelAt(0, 0));
-  }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override {
-    if (measure_) {
-      Measure measure = std::move(measure_);
-      measure_ = nullptr;
-      measure(*shell_, *this);
-    }
-    event->type = InputEvent::Type::kClose;
-    return true;
-  }
-
-  void Advance(uint32_t ms) { now_ += ms; }
-  void Send(InputEvent::Type type, Point p) {
-    InputEvent event;
-    event.type = type;
-    event.point = p;
-    shell_->Dispatch(event);
-  }
-
- private:
-  Size screen_;
-  Measure measure_;
-  Shell* shell_ = nullptr;
-  uint32_t now_ = 1000;
-};
 
 Size ScreenOf(const benchmark::State& state) {
   return Size{static_cast<int>(state.range(0)),
@@ -156,7 +110,7 @@ BENCHMARK(BM_FrameCopy)->Args({480, 640})->Args({960, 1280});
 // format the four results as the panel shows them.
 
 void BM_ComputeResultsFormatted(benchmark::State& state) {
-  const Zorvanel data = bench::KitZoomData();
+  const Zorvanel data = testing::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
   DofState results;
@@ -183,7 +137,7 @@ BENCHMARK(BM_ComputeResultsFormatted);
 void BM_MainScreenFrame(benchmark::State& state) {
   const Size screen = ScreenOf(state);
   ResetData();
-  *GetData() = bench::KitZoomData();
+  *GetData() = testing::KitZoomData();
   int computes = 0;
   auto measure = [&](Shell& shell, InsideModalBackend& backend) {
     auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
@@ -222,7 +176,7 @@ void BM_ZoneStripPart(benchmark::State& state) {
   const Size screen = ScreenOf(state);
   const int scale =
       std::min(screen.width * 100 / 480, screen.height * 100 / 640);
-  const Zorvanel data = bench::KitZoomData();
+  const Zorvanel data = testing::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
   FontTable fonts;
@@ -344,18 +298,16 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     state.SkipWithError("zorvanel-drive is not built beside the benchmark");
     return;
   }
-  const fs::path folder = fs::temp_directory_path() /
-                          ("zorvanel-bench-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  std::ofstream(folder / "ZorvanelData.ptb", std::ios::binary)
-      << bench::KitZoomData().SerializeAsString();
+  const testing::ScratchFolder folder;
+  testing::WriteFile(folder / "ZorvanelData.ptb",
+                     testing::KitZoomData().SerializeAsString());
   for (const char* name : {"CameraDB.ptb", "Translation.lang"}) {
     if (fs::exists(bin / name)) {
       fs::copy_file(bin / name, folder / name,
                     fs::copy_options::overwrite_existing);
     }
   }
-  const std::string folder_text = folder.string();
+  const std::string folder_text = folder.path().string();
   std::vector<std::string> words = {driver.string(), "--folder", folder_text,
                                     "/dev/null"};
   std::vector<char*> argv;
@@ -375,7 +327,6 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
       break;
     }
   }
-  fs::remove_all(folder);
 }
 BENCHMARK(BM_StartupToFirstFrame)
     ->Unit(benchmark::kMillisecond)
@@ -455,9 +406,5 @@ int main(int argc, char** argv) {
   zorvanel::TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  if (!zorvanel::g_database_file.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(zorvanel::g_database_file, ignored);
-  }
   return 0;
 }

@@ -13,6 +13,7 @@
 #include "dialogs/base_list_dlg.h"
 #include "dialogs/edit_lens_dlg.h"
 #include "dialogs/equipment_dlg.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "platform/canvas.h"
@@ -48,7 +49,7 @@ class NameFitTest : public ::testing::TestWithParam<Screen> {
   static void SetUpTestSuite() {
     database_ = new Equipment;
     ASSERT_TRUE(database_->ParseFromString(
-        ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")))
+        testing::ReadFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")))
         << "CameraDB.ptb was not built or is damaged";
   }
   static void TearDownTestSuite() { delete database_; }

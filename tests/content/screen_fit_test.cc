@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "optics/series.h"
@@ -46,7 +47,7 @@ std::set<std::string> DistanceTexts() {
   }
   SetUnitSystem(kMetric);
   const LanguageTable table = ParseLanguageFile(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+      testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
   texts.insert("Infinity");
   for (const auto& [language, text] : table.entries.at("Infinity")) {
     texts.insert(text);

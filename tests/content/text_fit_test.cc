@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "platform/canvas.h"
 #include "platform/font.h"
@@ -269,7 +270,7 @@ class TextFitTest : public ::testing::TestWithParam<int> {
 
 TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
   const LanguageTable table = ParseLanguageFile(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+      testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
   ASSERT_FALSE(table.entries.empty()) << "Translation.lang was not built";
   for (const auto& [key, texts] : table.entries) {
     if (key == "ANSI_CHARSET" || key == "__licence__") continue;

@@ -6,14 +6,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -22,35 +20,6 @@ namespace fs = std::filesystem;
 
 class MessageFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("zv_message_file_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string PathOf(const std::string& name) const {
-    return (folder_ / name).string();
-  }
-  void WriteBytes(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-  }
-  std::string ReadBytes(const std::string& name) const {
-    std::ifstream in(PathOf(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  // Everything in the folder, so that a forgotten temporary file shows.
-  std::vector<std::string> FolderContent() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
   static Zorvanel SampleRoot() {
     Zorvanel root;
     root.mutable_options()->set_language(1);
@@ -61,17 +30,17 @@ class MessageFileTest : public ::testing::Test {
     return root;
   }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_;
 };
 
 TEST_F(MessageFileTest, SavedRootLoadsBackEqual) {
   const Zorvanel saved = SampleRoot();
-  ASSERT_TRUE(SaveMessageFile(saved, PathOf("ZorvanelData.ptb")));
+  ASSERT_TRUE(SaveMessageFile(saved, folder_ / "ZorvanelData.ptb"));
   Zorvanel loaded;
-  ASSERT_TRUE(LoadMessageFile(&loaded, PathOf("ZorvanelData.ptb")));
+  ASSERT_TRUE(LoadMessageFile(&loaded, folder_ / "ZorvanelData.ptb"));
   EXPECT_EQ(loaded.SerializeAsString(), saved.SerializeAsString());
   EXPECT_EQ(loaded.equipment().cameras(0).model(), "Z100");
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("ZorvanelData.ptb"));
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("ZorvanelData.ptb"));
 }
 
 TEST_F(MessageFileTest, FileOfExactlyOneChunkParses) {
@@ -81,10 +50,10 @@ TEST_F(MessageFileTest, FileOfExactlyOneChunkParses) {
   Camera* camera = root.mutable_equipment()->mutable_cameras(0);
   while (root.ByteSizeLong() < 256) camera->mutable_model()->push_back('x');
   ASSERT_EQ(root.ByteSizeLong(), 256u);
-  WriteBytes("d.ptb", root.SerializeAsString());
+  testing::WriteFile(folder_ / "d.ptb", root.SerializeAsString());
 
   Zorvanel loaded;
-  EXPECT_TRUE(LoadMessageFile(&loaded, PathOf("d.ptb")));
+  EXPECT_TRUE(LoadMessageFile(&loaded, folder_ / "d.ptb"));
   EXPECT_EQ(loaded.equipment().cameras(0).model(), camera->model());
 }
 
@@ -92,67 +61,70 @@ TEST_F(MessageFileTest, IncompleteOrDamagedContentKeepsWhatWasRead) {
   Zorvanel root = SampleRoot();
 
   // Zero bytes: neither required field.
-  WriteBytes("empty.ptb", "");
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("empty.ptb")));
+  testing::WriteFile(folder_ / "empty.ptb", "");
+  EXPECT_FALSE(LoadMessageFile(&root, folder_ / "empty.ptb"));
   EXPECT_FALSE(root.has_options());
   EXPECT_FALSE(root.has_equipment());
 
   // Options only (language 2): a failure, but the options are there.
-  WriteBytes("options.ptb", std::string("\x0A\x02\x20\x02", 4));
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("options.ptb")));
+  testing::WriteFile(folder_ / "options.ptb",
+                     std::string("\x0A\x02\x20\x02", 4));
+  EXPECT_FALSE(LoadMessageFile(&root, folder_ / "options.ptb"));
   EXPECT_EQ(root.options().language(), 2);
   EXPECT_EQ(root.equipment().cameras_size(), 0);
 
   // A length running past the end.
-  WriteBytes("cut.ptb", std::string("\x0A\x02\x20\x02\x12\x09\x12", 7));
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("cut.ptb")));
+  testing::WriteFile(folder_ / "cut.ptb",
+                     std::string("\x0A\x02\x20\x02\x12\x09\x12", 7));
+  EXPECT_FALSE(LoadMessageFile(&root, folder_ / "cut.ptb"));
   EXPECT_EQ(root.options().language(), 2);
 }
 
 TEST_F(MessageFileTest, UnreadablePathLeavesTheMessageAlone) {
   Zorvanel root = SampleRoot();
-  EXPECT_FALSE(LoadMessageFile(&root, PathOf("missing.ptb")));
-  EXPECT_FALSE(LoadMessageFile(&root, folder_.string()));  // a folder
+  EXPECT_FALSE(LoadMessageFile(&root, folder_ / "missing.ptb"));
+  EXPECT_FALSE(LoadMessageFile(&root, folder_.path().string()));  // a folder
   EXPECT_EQ(root.SerializeAsString(), SampleRoot().SerializeAsString());
 }
 
 TEST_F(MessageFileTest, SaveReplacesTheOldContentWhole) {
-  WriteBytes("d.ptb", std::string(1000, 'z'));
+  testing::WriteFile(folder_ / "d.ptb", std::string(1000, 'z'));
   Zorvanel small;
   small.mutable_options();
   small.mutable_equipment();
-  ASSERT_TRUE(SaveMessageFile(small, PathOf("d.ptb")));
-  EXPECT_EQ(ReadBytes("d.ptb"), std::string("\x0A\x00\x12\x00", 4));
+  ASSERT_TRUE(SaveMessageFile(small, folder_ / "d.ptb"));
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"),
+            std::string("\x0A\x00\x12\x00", 4));
 }
 
 TEST_F(MessageFileTest, SaveKeepsThePermissionsOfTheOldFile) {
-  WriteBytes("d.ptb", "old");
-  fs::permissions(PathOf("d.ptb"),
+  testing::WriteFile(folder_ / "d.ptb", "old");
+  fs::permissions(folder_ / "d.ptb",
                   fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SaveMessageFile(SampleRoot(), PathOf("d.ptb")));
-  EXPECT_EQ(fs::status(PathOf("d.ptb")).permissions(),
+  ASSERT_TRUE(SaveMessageFile(SampleRoot(), folder_ / "d.ptb"));
+  EXPECT_EQ(fs::status(folder_ / "d.ptb").permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(MessageFileTest, SaveWritesAMessageWithoutItsRequiredFields) {
-  ASSERT_TRUE(SaveMessageFile(Zorvanel(), PathOf("d.ptb")));
-  EXPECT_EQ(ReadBytes("d.ptb"), "");
+  ASSERT_TRUE(SaveMessageFile(Zorvanel(), folder_ / "d.ptb"));
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), "");
 }
 
 TEST_F(MessageFileTest, FailedSaveReportsFalseAndLeavesNothingBehind) {
-  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("no/such/folder/d.ptb")));
+  EXPECT_FALSE(SaveMessageFile(SampleRoot(), folder_ / "no/such/folder/d.ptb"));
 
-  fs::create_directory(PathOf("taken"));
-  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("taken")));
-  EXPECT_TRUE(fs::is_directory(PathOf("taken")));
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("taken"));
+  fs::create_directory(folder_ / "taken");
+  EXPECT_FALSE(SaveMessageFile(SampleRoot(), folder_ / "taken"));
+  EXPECT_TRUE(fs::is_directory(folder_ / "taken"));
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("taken"));
 }
 
 TEST_F(MessageFileTest, WriteFailureKeepsTheOldFileIntact) {
   // A file size limit below the new content makes the write itself fail,
   // which is what a full disk does.
   const std::string old_content("\x0A\x00\x12\x00", 4);
-  WriteBytes("d.ptb", old_content);
+  testing::WriteFile(folder_ / "d.ptb", old_content);
   Zorvanel big = SampleRoot();
   big.mutable_equipment()->mutable_cameras(0)->set_model(std::string(500, 'm'));
 
@@ -162,13 +134,13 @@ TEST_F(MessageFileTest, WriteFailureKeepsTheOldFileIntact) {
   struct rlimit small_limit = saved_limit;
   small_limit.rlim_cur = 100;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small_limit), 0);
-  const bool saved = SaveMessageFile(big, PathOf("d.ptb"));
+  const bool saved = SaveMessageFile(big, folder_ / "d.ptb");
   ::setrlimit(RLIMIT_FSIZE, &saved_limit);
   ::signal(SIGXFSZ, saved_handler);
 
   EXPECT_FALSE(saved);
-  EXPECT_EQ(ReadBytes("d.ptb"), old_content);
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("d.ptb"));
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), old_content);
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("d.ptb"));
 }
 
 }  // namespace

@@ -5,18 +5,16 @@
 #include "dialogs/camera_list_dlg.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "data/data_root.h"
 #include "data/equipment.h"
-#include "dialog_harness.h"
-#include "message_text.h"
+#include "dialog_test.h"
 #include "dialogs/message_box.h"
+#include "message_text.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -65,7 +63,7 @@ int SelectedRow(const json& dump) {
   return -1;
 }
 
-using CameraListRun = DialogHarness;
+using CameraListRun = testing::DialogTest;
 
 TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   AddStoredCameras({"One", "Two"});
@@ -180,20 +178,8 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
 }
 
 // Picks from a database file in a folder of its own.
-class DatabasePick : public DialogHarness {
+class DatabasePick : public testing::DialogTest {
  protected:
-  void SetUp() override {
-    DialogHarness::SetUp();
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zvpick.XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    DialogHarness::TearDown();
-    std::filesystem::remove_all(folder_);
-  }
-
   // Makers A, A, B, B, B (models A1 ... B3); B2 comes with an 18-55 mm lens,
   // B3 names a lens that is not there.
   void WriteFiveCameras() {
@@ -214,19 +200,18 @@ class DatabasePick : public DialogHarness {
   }
 
   void WriteDatabase(const Equipment& database) {
-    std::ofstream out(folder_ + "/CameraDB.ptb", std::ios::binary);
-    out << database.SerializeAsString();
+    testing::WriteFile(folder_ / "CameraDB.ptb", database.SerializeAsString());
   }
 
   // Opens Add, then "Select from a list...", then the rest of `script`.
   int RunPick(const std::string& script) {
     StartShell("click 1002\nclick 1001\n" + script + "soft right\n");
-    shell_->set_program_folder(folder_);
+    shell_->set_program_folder(folder_.path().string());
     CameraListDlg cameras;
     return RunDialog(cameras);
   }
 
-  std::string folder_;
+  testing::ScratchFolder folder_;
 };
 
 TEST_F(DatabasePick, ManufacturerThenModelBringsTheKitLensPaired) {

@@ -11,7 +11,7 @@
 
 #include "data/data_root.h"
 #include "data/equipment.h"
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 
@@ -114,7 +114,7 @@ TEST(ChooseLens, WithoutACurrentCameraOnlyTheLensBecomesCurrent) {
   EXPECT_EQ(e.cameras(0).lens_index(), 1);
 }
 
-class LensListRun : public DialogHarness {
+class LensListRun : public testing::DialogTest {
  protected:
   nlohmann::json DumpOf(const std::string& name) const {
     for (const auto& dump : Dumps()) {
