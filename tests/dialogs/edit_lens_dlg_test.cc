@@ -14,11 +14,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-template <typename T>
-std::vector<double> ListOf(const T& repeated) {
-  return std::vector<double>(repeated.begin(), repeated.end());
-}
-
 TEST(EditLensTexts, EmptyListsInviteAndOneValueStandsAlone) {
   // Ranges ("Focal: 70 mm - 200 mm...") are checked end to end.
   const Lens empty;
@@ -53,11 +48,11 @@ TEST_F(EditLensRun, AcceptedFocalListSetsTheBoundsFromItsEnds) {
       "click 1035\nclick 1000\ntype 105\nkey enter\n"
       "click 1000\ntype 24\nkey enter\nsoft left\n"
       "click 1037\nclick 1003\nclick 1\nsoft right\nsoft left\n");
-  EXPECT_THAT(ListOf(lens.focals()), ElementsAre(24.0, 50.0, 105.0));
+  EXPECT_THAT(lens.focals(), ElementsAre(24.0, 50.0, 105.0));
   EXPECT_EQ(lens.min_focal(), 24.0);
   EXPECT_EQ(lens.max_focal(), 105.0);
   // The emptied but cancelled distance list left the lens as it was.
-  EXPECT_THAT(ListOf(lens.distances()), ElementsAre(1.0, 2.0));
+  EXPECT_THAT(lens.distances(), ElementsAre(1.0, 2.0));
 }
 
 TEST_F(EditLensRun, NameIsEditedWithTheEscapedSeparator) {

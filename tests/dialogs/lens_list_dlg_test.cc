@@ -20,11 +20,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-template <typename T>
-std::vector<double> ListOf(const T& repeated) {
-  return std::vector<double>(repeated.begin(), repeated.end());
-}
-
 void ExpectBounds(const LensListDlg::Bounds& b, double lo, double hi) {
   EXPECT_EQ(b.lo, lo);
   EXPECT_EQ(b.hi, hi);
@@ -51,8 +46,8 @@ TEST(MakeLens, NameSplitAndListsFromTheBounds) {
   EXPECT_EQ(lens.camera_index(), -1);
   EXPECT_EQ(lens.min_focal(), 50.0);
   EXPECT_EQ(lens.max_focal(), 50.0);
-  EXPECT_THAT(ListOf(lens.focals()), ElementsAre(50.0));
-  EXPECT_THAT(ListOf(lens.apertures()), ElementsAre(1.4));
+  EXPECT_THAT(lens.focals(), ElementsAre(50.0));
+  EXPECT_THAT(lens.apertures(), ElementsAre(1.4));
   ASSERT_EQ(lens.distances_size(), 31);
   EXPECT_EQ(lens.distances(0), 0.1);
   EXPECT_EQ(lens.distances(30), 100.0);
