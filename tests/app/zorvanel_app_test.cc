@@ -2,13 +2,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +13,7 @@
 #include "app/paths.h"
 #include "data/data_root.h"
 #include "dialog_test.h"
+#include "file_size_limit.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
@@ -211,27 +209,6 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   EXPECT_EQ(GetFontTable().Find("Wheel")->height, -7);
 }
 
-// Makes every file write beyond `bytes` fail (EFBIG instead of a signal)
-// while it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_handler_)(int);
-};
-
 // Collects what is written to stderr while it lives (through a pipe, which
 // no file size limit touches).
 class StderrCapture {
@@ -266,7 +243,7 @@ TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
   std::string message;
   {
     // The saved data grows by the wheel positions, so it cannot fit.
-    FileSizeLimit limit(old_bytes.size());
+    testing::FileSizeLimit limit(old_bytes.size());
     StderrCapture capture;
     // "No" on the question that follows: end without saving.
     status = RunApp("drag 100 240 200 240\nsoft right\nkey escape\n",

@@ -2,15 +2,13 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "file_size_limit.h"
 #include "scratch_folder.h"
 
 namespace zorvanel {
@@ -128,15 +126,11 @@ TEST_F(MessageFileTest, WriteFailureKeepsTheOldFileIntact) {
   Zorvanel big = SampleRoot();
   big.mutable_equipment()->mutable_cameras(0)->set_model(std::string(500, 'm'));
 
-  struct rlimit saved_limit;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved_limit), 0);
-  const auto saved_handler = ::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small_limit = saved_limit;
-  small_limit.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small_limit), 0);
-  const bool saved = SaveMessageFile(big, folder_ / "d.ptb");
-  ::setrlimit(RLIMIT_FSIZE, &saved_limit);
-  ::signal(SIGXFSZ, saved_handler);
+  bool saved = true;
+  {
+    const testing::FileSizeLimit limit(100);
+    saved = SaveMessageFile(big, folder_ / "d.ptb");
+  }
 
   EXPECT_FALSE(saved);
   EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), old_content);
