@@ -10,7 +10,7 @@
 
 #include "platform/driver.h"
 #include "scratch_folder.h"
-#include "test_support.h"
+#include "test_windows.h"
 
 namespace zorvanel {
 namespace {

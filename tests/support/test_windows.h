@@ -1,11 +1,10 @@
-#ifndef ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
-#define ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
+#ifndef ZORVANEL_TESTS_SUPPORT_TEST_WINDOWS_H_
+#define ZORVANEL_TESTS_SUPPORT_TEST_WINDOWS_H_
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "fake_backend.h"
 #include "platform/canvas.h"
 #include "platform/dialog.h"
 #include "platform/image.h"
@@ -104,4 +103,4 @@ class TestDialog : public Dialog {
 
 }  // namespace zorvanel::testing
 
-#endif  // ZORVANEL_TESTS_PLATFORM_TEST_SUPPORT_H_
+#endif  // ZORVANEL_TESTS_SUPPORT_TEST_WINDOWS_H_
