@@ -40,6 +40,7 @@
 #include "platform/text_fitter.h"
 #include "sample_data.h"
 #include "scratch_folder.h"
+#include "wheel_drag.h"
 
 extern char** environ;
 
@@ -135,36 +136,7 @@ BENCHMARK(BM_ComputeResultsFormatted);
 // painted and presented.
 
 void BM_MainScreenFrame(benchmark::State& state) {
-  const Size screen = ScreenOf(state);
-  ResetData();
-  *GetData() = testing::KitZoomData();
-  int computes = 0;
-  auto measure = [&](Shell& shell, InsideModalBackend& backend) {
-    auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
-    const Rect wheel = dialog->layout().WheelRect(1);
-    const Rect on_screen = dialog->ScreenRect();
-    const int y = on_screen.top + (wheel.top + wheel.bottom) / 2;
-    const int left = on_screen.left + wheel.left + wheel.Width() / 3;
-    const int right = on_screen.left + wheel.left + wheel.Width() * 2 / 3;
-    backend.Send(InputEvent::Type::kPointerDown, Point{left, y});
-    int x = left;
-    int dx = std::max(1, screen.width / 120);
-    for (auto _ : state) {
-      x += dx;
-      if (x <= left || x >= right) dx = -dx;
-      backend.Advance(kFrameMs);
-      backend.Send(InputEvent::Type::kPointerMove, Point{x, y});
-      shell.PaintFrame();
-    }
-    backend.Send(InputEvent::Type::kPointerUp, Point{x, y});
-    computes = dialog->compute_count();
-  };
-  Shell shell(std::make_unique<InsideModalBackend>(screen, measure));
-  GetFontTable().Clear();
-  GetFontTable().set_scale(shell.scale());
-  CZorvanelDlg dialog;
-  dialog.RunModal();
-  state.counters["computes"] = computes;
+  state.counters["computes"] = bench::MeasureWheelDrag(state, ScreenOf(state));
 }
 BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 
