@@ -41,8 +41,8 @@ TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
   EXPECT_FALSE(Control(dump_, 2)["visible"]);
   // Everything where the layout puts it for a message of that height.
   const Rect message = RectOf(Control(dump_, 1022));
-  const MessageBoxLayout layout = CMessageBox::Layout(
-      {480, 588}, 100, message.Height(), CMessageBox::kOk);
+  const MessageBoxLayout layout =
+      CMessageBox::Layout({480, 588}, 100, message.Height(), CMessageBox::kOk);
   EXPECT_EQ(RectOf(Control(dump_, 1007)), layout.title);
   EXPECT_EQ(message, layout.message);
   EXPECT_EQ(RectOf(ok), layout.first_button);
