@@ -14,6 +14,7 @@
 #include "dialog_test.h"
 #include "dialogs/message_box.h"
 #include "message_text.h"
+#include "sample_data.h"
 #include "scratch_folder.h"
 
 namespace zorvanel {
@@ -35,11 +36,6 @@ void AddStoredCameras(std::initializer_list<const char*> models) {
 
 void AddStoredLenses(std::initializer_list<const char*> models) {
   for (const char* model : models) Stored()->add_lenses()->set_model(model);
-}
-
-void Pair(int camera, int lens) {
-  Stored()->mutable_cameras(camera)->set_lens_index(lens);
-  Stored()->mutable_lenses(lens)->set_camera_index(camera);
 }
 
 Names StoredModels() {
@@ -68,7 +64,7 @@ using CameraListRun = testing::DialogTest;
 TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   AddStoredCameras({"One", "Two"});
   AddStoredLenses({"L0", "L1", "L2", "L3"});
-  Pair(1, 3);
+  testing::Pair(Stored(), 1, 3);
   Stored()->set_current_camera(1);
   Stored()->set_current_lens(1);
 
@@ -96,8 +92,8 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
 TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
   AddStoredCameras({"One", "Two", "Three"});
   AddStoredLenses({"L0", "L1"});
-  Pair(1, 0);
-  Pair(2, 1);
+  testing::Pair(Stored(), 1, 0);
+  testing::Pair(Stored(), 2, 1);
   Stored()->set_current_camera(2);
   Stored()->set_current_lens(1);
 

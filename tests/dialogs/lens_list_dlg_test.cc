@@ -14,6 +14,7 @@
 #include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "sample_data.h"
 
 namespace zorvanel {
 namespace {
@@ -67,10 +68,7 @@ Equipment MakeEquipment(int cameras, int lenses) {
   return e;
 }
 
-void Pair(Equipment* e, int camera, int lens) {
-  e->mutable_cameras(camera)->set_lens_index(lens);
-  e->mutable_lenses(lens)->set_camera_index(camera);
-}
+using testing::Pair;
 
 TEST(ChooseLens, PairsWithTheCurrentCameraAfterUnpairingBothPartners) {
   Equipment e = MakeEquipment(2, 6);

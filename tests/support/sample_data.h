@@ -14,10 +14,15 @@ inline void AddAll(google::protobuf::RepeatedField<double>* list,
   for (double v : values) list->Add(v);
 }
 
-// Pairs camera i with lens j both ways and selects them.
-inline void PairAndSelect(Equipment* e, int camera, int lens) {
+// Pairs camera i with lens j both ways.
+inline void Pair(Equipment* e, int camera, int lens) {
   e->mutable_cameras(camera)->set_lens_index(lens);
   e->mutable_lenses(lens)->set_camera_index(camera);
+}
+
+// Pairs camera i with lens j both ways and selects them.
+inline void PairAndSelect(Equipment* e, int camera, int lens) {
+  Pair(e, camera, lens);
   e->set_current_camera(camera);
   e->set_current_lens(lens);
 }
