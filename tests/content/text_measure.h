@@ -11,14 +11,15 @@
 
 namespace zorvanel {
 
-// Text measured as the screens draw it: the design screen's fonts at a
-// display scale, each made once, and a canvas to measure with.
+// Text measured as the screens draw it: fonts given in pixels of the
+// 480 x 640 screen at a display scale, each made once, and a canvas to
+// measure with.
 class TextMeasure {
  protected:
-  // A font `design_height` high at `scale` percent as the font table makes
-  // it: a positive height (the whole cell) is the italic face.
-  const Font& ScaledFont(int design_height, int scale) {
-    const int height = Scaled(scale, design_height);
+  // A font of that full-scale height at `scale` percent, as the font table
+  // makes it: a positive height (the whole cell) is the italic face.
+  const Font& ScaledFont(int height_at_full_scale, int scale) {
+    const int height = Scaled(scale, height_at_full_scale);
     std::unique_ptr<Font>& font = fonts_[height];
     if (!font) {
       FontSpec request;
