@@ -29,7 +29,7 @@
 #include "dialogs/select_list_dlg.h"
 #include "i18n/font_table.h"
 #include "i18n/value_text.h"
-#include "kit_zoom_data.h"
+#include "inside_modal_backend.h"
 #include "mainscreen/dof_state.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
@@ -39,6 +39,9 @@
 #include "platform/image.h"
 #include "platform/shell.h"
 #include "platform/text_fitter.h"
+#include "sample_data.h"
+#include "scratch_folder.h"
+#include "wheel_drag.h"
 
 extern char** environ;
 
@@ -46,17 +49,16 @@ namespace zorvanel {
 namespace {
 
 namespace fs = std::filesystem;
+using bench::InsideModalBackend;
 
 constexpr int kFrameMs = 16;
 
 // ---------------------------------------------------------------------------
 // Data
 
-// Where LargeCameraDatabase wrote its file, once it has.
-std::string g_database_file;
-
 // 10,000 cameras of 100 makers, each sold with one of 100 kit lenses.
 const std::string& LargeCameraDatabase() {
+  static const testing::ScratchFolder folder;
   static const std::string path = [] {
     Equipment db;
     for (int l = 0; l < 100; ++l) {
@@ -76,59 +78,12 @@ const std::string& LargeCameraDatabase() {
         camera->set_lens_index((maker + model) % 100);
       }
     }
-    const fs::path file =
-        fs::temp_directory_path() /
-        ("zorvanel-bench-db-" + std::to_string(::getpid()) + ".ptb");
-    std::ofstream(file, std::ios::binary) << db.SerializeAsString();
-    g_database_file = file.string();
+    const fs::path file = folder / "CameraDB.ptb";
+    testing::WriteFile(file, db.SerializeAsString());
     return file.string();
   }();
   return path;
 }
-
-// ---------------------------------------------------------------------------
-// Backends
-
-// Runs `measure` once from inside the modal loop of the first dialog, which
-// is then on the shell's stack exactly as in the program; afterwards every
-// wait answers with the window's close request.
-class InsideModalBackend : public Backend {
- public:
-  using Measure = std::function<void(Shell&, InsideModalBackend&)>;
-
-  InsideModalBackend(Size screen, Measure measure)
-      : screen_(screen), measure_(std::move(measure)) {}
-
-  void Attach(Shell* shell) override { shell_ = shell; }
-  Size ScreenSize() const override { return screen_; }
-  uint32_t Now() override { return now_; }
-  void Present(const Image& frame) override {
-    benchmark::DoNotOptimize(frame.PixelAt(0, 0));
-  }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override {
-    if (measure_) {
-      Measure measure = std::move(measure_);
-      measure_ = nullptr;
-      measure(*shell_, *this);
-    }
-    event->type = InputEvent::Type::kClose;
-    return true;
-  }
-
-  void Advance(uint32_t ms) { now_ += ms; }
-  void Send(InputEvent::Type type, Point p) {
-    InputEvent event;
-    event.type = type;
-    event.point = p;
-    shell_->Dispatch(event);
-  }
-
- private:
-  Size screen_;
-  Measure measure_;
-  Shell* shell_ = nullptr;
-  uint32_t now_ = 1000;
-};
 
 Size ScreenOf(const benchmark::State& state) {
   return Size{static_cast<int>(state.range(0)),
@@ -157,7 +112,7 @@ BENCHMARK(BM_FrameCopy)->Args({480, 640})->Args({960, 1280});
 // format the four results as the panel shows them.
 
 void BM_ComputeResultsFormatted(benchmark::State& state) {
-  const Zorvanel data = bench::KitZoomData();
+  const Zorvanel data = testing::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
   DofState results;
@@ -183,36 +138,7 @@ BENCHMARK(BM_ComputeResultsFormatted);
 // painted and presented.
 
 void BM_MainScreenFrame(benchmark::State& state) {
-  const Size screen = ScreenOf(state);
-  ResetData();
-  *GetData() = bench::KitZoomData();
-  int computes = 0;
-  auto measure = [&](Shell& shell, InsideModalBackend& backend) {
-    auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
-    const Rect wheel = dialog->layout().WheelRect(1);
-    const Rect on_screen = dialog->ScreenRect();
-    const int y = on_screen.top + (wheel.top + wheel.bottom) / 2;
-    const int left = on_screen.left + wheel.left + wheel.Width() / 3;
-    const int right = on_screen.left + wheel.left + wheel.Width() * 2 / 3;
-    backend.Send(InputEvent::Type::kPointerDown, Point{left, y});
-    int x = left;
-    int dx = std::max(1, screen.width / 120);
-    for (auto _ : state) {
-      x += dx;
-      if (x <= left || x >= right) dx = -dx;
-      backend.Advance(kFrameMs);
-      backend.Send(InputEvent::Type::kPointerMove, Point{x, y});
-      shell.PaintFrame();
-    }
-    backend.Send(InputEvent::Type::kPointerUp, Point{x, y});
-    computes = dialog->compute_count();
-  };
-  Shell shell(std::make_unique<InsideModalBackend>(screen, measure));
-  GetFontTable().Clear();
-  GetFontTable().set_scale(shell.scale());
-  CZorvanelDlg dialog;
-  dialog.RunModal();
-  state.counters["computes"] = computes;
+  state.counters["computes"] = bench::MeasureWheelDrag(state, ScreenOf(state));
 }
 BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 
@@ -223,7 +149,7 @@ BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 void BM_ZoneStripPart(benchmark::State& state) {
   const Size screen = ScreenOf(state);
   const int scale = DisplayScaleFor(screen);
-  const Zorvanel data = bench::KitZoomData();
+  const Zorvanel data = testing::KitZoomData();
   const Lens& lens = data.equipment().lenses(0);
   const Camera& camera = data.equipment().cameras(0);
   FontTable fonts;
@@ -346,18 +272,16 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     state.SkipWithError("zorvanel-drive is not built beside the benchmark");
     return;
   }
-  const fs::path folder = fs::temp_directory_path() /
-                          ("zorvanel-bench-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  std::ofstream(folder / "ZorvanelData.ptb", std::ios::binary)
-      << bench::KitZoomData().SerializeAsString();
+  const testing::ScratchFolder folder;
+  testing::WriteFile(folder / "ZorvanelData.ptb",
+                     testing::KitZoomData().SerializeAsString());
   for (const char* name : {"CameraDB.ptb", "Translation.lang"}) {
     if (fs::exists(bin / name)) {
       fs::copy_file(bin / name, folder / name,
                     fs::copy_options::overwrite_existing);
     }
   }
-  const std::string folder_text = folder.string();
+  const std::string folder_text = folder.path().string();
   std::vector<std::string> words = {driver.string(), "--folder", folder_text,
                                     "/dev/null"};
   std::vector<char*> argv;
@@ -377,7 +301,6 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
       break;
     }
   }
-  fs::remove_all(folder);
 }
 BENCHMARK(BM_StartupToFirstFrame)
     ->Unit(benchmark::kMillisecond)
@@ -457,9 +380,5 @@ int main(int argc, char** argv) {
   zorvanel::TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  if (!zorvanel::g_database_file.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(zorvanel::g_database_file, ignored);
-  }
   return 0;
 }

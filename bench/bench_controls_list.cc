@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "controls/camera_dyna_list.h"
-#include "platform/backend.h"
+#include "fake_backend.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
 #include "platform/shell.h"
@@ -22,18 +22,7 @@ constexpr int kFrameMs = 16;
 constexpr Rect kListRect = Rect::FromXYWH(10, 50, 460, 442);
 constexpr int kItemHeight = 80;
 
-// A clock moved by hand; no events.
-class BenchBackend : public Backend {
- public:
-  Size ScreenSize() const override { return Size{480, 640}; }
-  uint32_t Now() override { return now_; }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override { return false; }
-  void Present(const Image& frame) override {}
-  void Advance(uint32_t ms) { now_ += ms; }
-
- private:
-  uint32_t now_ = 1000;
-};
+using testing::FakeBackend;
 
 class BenchList : public CameraDynaList {
  public:
@@ -47,7 +36,7 @@ class BenchList : public CameraDynaList {
   }
   void Paint(Canvas& canvas) { OnPaint(canvas); }
   // A quick upward flick at the top speed: 24 pixels in one frame.
-  void Flick(BenchBackend& clock) {
+  void Flick(FakeBackend& clock) {
     OnPointerDown(Point{200, 300});
     clock.Advance(kFrameMs);
     OnPointerMove(Point{200, 276});
@@ -60,12 +49,12 @@ class BenchList : public CameraDynaList {
 
 struct Fixture {
   explicit Fixture(int rows) {
-    auto backend = std::make_unique<BenchBackend>();
+    auto backend = std::make_unique<FakeBackend>();
     clock = backend.get();
     shell = std::make_unique<Shell>(std::move(backend));
     list = std::make_unique<BenchList>(rows);
   }
-  BenchBackend* clock;
+  FakeBackend* clock;
   std::unique_ptr<Shell> shell;
   std::unique_ptr<BenchList> list;
   Image target{kListRect.Width(), kListRect.Height()};

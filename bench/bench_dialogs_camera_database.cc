@@ -2,10 +2,7 @@
 // file is read and cut into manufacturer runs at every pick, and the
 // manufacturer list (or the longest model list) opens and paints at once.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -15,6 +12,7 @@
 #include "i18n/font_table.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -46,27 +44,17 @@ std::string DatabaseBytes(int makers) {
   return database.SerializeAsString();
 }
 
-// A folder holding CameraDB.ptb, removed with the object.
-class DatabaseFolder {
+// A scratch folder holding CameraDB.ptb.
+class DatabaseFolder : public testing::ScratchFolder {
  public:
   explicit DatabaseFolder(int makers) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zvbench.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-    std::ofstream out(path_ + "/CameraDB.ptb", std::ios::binary);
-    out << DatabaseBytes(makers);
+    testing::WriteFile(*this / "CameraDB.ptb", DatabaseBytes(makers));
   }
-  ~DatabaseFolder() { std::filesystem::remove_all(path_); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
 };
 
 void BM_LoadAndCutIntoRuns(benchmark::State& state) {
   const DatabaseFolder folder(static_cast<int>(state.range(0)));
-  const std::string file = folder.path() + "/CameraDB.ptb";
+  const std::string file = folder / "CameraDB.ptb";
   for (auto _ : state) {
     CameraDatabase database;
     benchmark::DoNotOptimize(database.Load(file).ok());
@@ -96,7 +84,7 @@ void RunPick(const std::string& folder, const std::string& script) {
 // 100 makers of 100 cameras: the manufacturer list.
 void BM_OpenManufacturerList(benchmark::State& state) {
   const DatabaseFolder folder(100);
-  for (auto _ : state) RunPick(folder.path(), "click 1001\nwait 16\n");
+  for (auto _ : state) RunPick(folder.path().string(), "click 1001\nwait 16\n");
 }
 BENCHMARK(BM_OpenManufacturerList)->Unit(benchmark::kMillisecond);
 
@@ -104,7 +92,7 @@ BENCHMARK(BM_OpenManufacturerList)->Unit(benchmark::kMillisecond);
 void BM_OpenModelListOfTenThousand(benchmark::State& state) {
   const DatabaseFolder folder(1);
   for (auto _ : state) {
-    RunPick(folder.path(), "click 1001\nrow 0\nsoft left\nwait 16\n");
+    RunPick(folder.path().string(), "click 1001\nrow 0\nsoft left\nwait 16\n");
   }
 }
 BENCHMARK(BM_OpenModelListOfTenThousand)->Unit(benchmark::kMillisecond);
@@ -112,7 +100,7 @@ BENCHMARK(BM_OpenModelListOfTenThousand)->Unit(benchmark::kMillisecond);
 // The creation dialog alone, to tell its own cost from the pick's.
 void BM_OpenCreationDialogOnly(benchmark::State& state) {
   const DatabaseFolder folder(100);
-  for (auto _ : state) RunPick(folder.path(), "wait 16\n");
+  for (auto _ : state) RunPick(folder.path().string(), "wait 16\n");
 }
 BENCHMARK(BM_OpenCreationDialogOnly)->Unit(benchmark::kMillisecond);
 

@@ -5,7 +5,8 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
+
+#include "scratch_folder.h"
 
 #include "data/camera_database.h"
 
@@ -40,28 +41,22 @@ TEST(PathsTest, ExecutableFolderIsWhereThisProgramLies) {
 class ProgramFoldersTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zorvanel-paths-test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
     fs::create_directories(bin());
     fs::create_directories(share());
     Touch(share() / "CameraDB.ptb");
     Touch(share() / "Translation.lang");
     setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
   }
-  void TearDown() override {
-    unsetenv("XDG_DATA_HOME");
-    fs::remove_all(root_);
-  }
+  void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 
-  static void Touch(const fs::path& path) { std::ofstream(path) << "x"; }
+  static void Touch(const fs::path& path) { testing::WriteFile(path, "x"); }
   fs::path bin() const { return root_ / "bin"; }
   fs::path share() const { return root_ / "share/zorvanel"; }
   ProgramFolders Resolve(const fs::path& given = "") const {
     return ResolveProgramFolders(bin().string(), given.string());
   }
 
-  fs::path root_;
+  testing::ScratchFolder root_;
 };
 
 TEST_F(ProgramFoldersTest, InstalledProgramReadsShareAndKeepsDataInXdgHome) {

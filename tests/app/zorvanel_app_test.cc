@@ -2,42 +2,35 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include "app/paths.h"
 #include "data/data_root.h"
+#include "dialog_test.h"
+#include "file_size_limit.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
 #include "optics/units.h"
 #include "platform/script_backend.h"
 #include "platform/shell.h"
+#include "sample_data.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FiftyMillimetreData;
 using testing::LanguageFile;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)),
-                     std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
+using testing::ReadFile;
+using testing::WriteFile;
 
 Zorvanel ParseFile(const fs::path& path, bool* complete) {
   Zorvanel data;
@@ -45,39 +38,11 @@ Zorvanel ParseFile(const fs::path& path, bool* complete) {
   return data;
 }
 
-Zorvanel FiftyMillimetreData() {
-  Zorvanel data;
-  data.mutable_options();
-  Equipment* e = data.mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_model("Body");
-  camera->set_circle_of_confusion(0.03);
-  Lens* lens = e->add_lenses();
-  lens->set_model("Fifty");
-  lens->add_focals(50.0);
-  lens->add_apertures(2.8);
-  lens->add_distances(3.0);
-  e->set_current_camera(0);
-  e->set_current_lens(0);
-  return data;
-}
-
-class AppTest : public ::testing::Test {
+class AppTest : public testing::DialogTest {
  protected:
-  void SetUp() override {
-    ResetData();
-    GetTranslator().Clear();
-    SetUnitSystem(kMetric);
-    char pattern[] = "/tmp/zorvanel-app-test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    data_folder_ = folder_;
-  }
   void TearDown() override {
     unsetenv("XDG_DATA_HOME");
-    shell_.reset();
-    fs::remove_all(folder_);
-    GetTranslator().Clear();
+    DialogTest::TearDown();
   }
 
   fs::path data_path() const { return folder_ / "ZorvanelData.ptb"; }
@@ -86,10 +51,7 @@ class AppTest : public ::testing::Test {
   // replaced by `equipment` (counted in equipment_calls_).
   int RunApp(const std::string& script, std::function<int()> equipment,
              Size screen = Size{480, 640}) {
-    script_.str(script);
-    script_.clear();
-    shell_ = std::make_unique<Shell>(
-        std::make_unique<ScriptBackend>(screen, script_, out_));
+    StartShell(script, screen);
     shell_->set_program_folder(data_folder_.string());
     if (!shipped_folder_.empty()) {
       shell_->set_shipped_folder(shipped_folder_.string());
@@ -103,12 +65,11 @@ class AppTest : public ::testing::Test {
     return app.Run();
   }
 
-  fs::path folder_;
-  fs::path data_folder_;     // the program folder the app is given
-  fs::path shipped_folder_;  // none: the program folder
-  std::istringstream script_;
-  std::ostringstream out_;
-  std::unique_ptr<Shell> shell_;
+  testing::ScratchFolder folder_;
+  // The program folder the app is given, and the folder of what ships with
+  // it (none: the program folder).
+  fs::path data_folder_ = folder_.path();
+  fs::path shipped_folder_;
   int equipment_calls_ = 0;
 };
 
@@ -174,7 +135,7 @@ TEST_F(AppTest, CorruptDataFileIsKeptAsideAndWhatWasReadIsUsed) {
   ASSERT_EQ(saved.equipment().cameras_size(), 1);
   EXPECT_EQ(saved.equipment().cameras(0).model(), "Body");
   int kept = 0;
-  for (const auto& entry : fs::directory_iterator(folder_)) {
+  for (const auto& entry : fs::directory_iterator(folder_.path())) {
     if (entry.path().filename().string().starts_with(
             "ZorvanelData.ptb.damaged-")) {
       EXPECT_EQ(ReadFile(entry.path()), bytes);
@@ -234,13 +195,10 @@ TEST_F(AppTest, InstalledProgramReadsShareAndMakesItsHomeDataFolder) {
 TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
   int scale = 0;
-  script_.str("");
   for (const auto& [screen, expected] :
        {std::pair{Size{240, 320}, 50}, std::pair{Size{480, 640}, 100},
         std::pair{Size{480, 800}, 100}, std::pair{Size{640, 480}, 75}}) {
-    shell_.reset();
-    shell_ = std::make_unique<Shell>(
-        std::make_unique<ScriptBackend>(screen, script_, out_));
+    StartShell("", screen);
     CZorvanelApp app;
     scale = app.GetDisplayScale();
     EXPECT_EQ(scale, expected) << screen.width << "x" << screen.height;
@@ -250,27 +208,6 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   EXPECT_EQ(GetFontTable().Find("BigScreen")->height, -32);  // -65 * 50 / 100
   EXPECT_EQ(GetFontTable().Find("Wheel")->height, -7);
 }
-
-// Makes every file write beyond `bytes` fail (EFBIG instead of a signal)
-// while it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_handler_)(int);
-};
 
 // Collects what is written to stderr while it lives (through a pipe, which
 // no file size limit touches).
@@ -306,7 +243,7 @@ TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
   std::string message;
   {
     // The saved data grows by the wheel positions, so it cannot fit.
-    FileSizeLimit limit(old_bytes.size());
+    testing::FileSizeLimit limit(old_bytes.size());
     StderrCapture capture;
     // "No" on the question that follows: end without saving.
     status = RunApp("drag 100 240 200 240\nsoft right\nkey escape\n",
@@ -320,7 +257,7 @@ TEST_F(AppTest, FailedSaveReportsAndKeepsTheOldFile) {
       << message;
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
   EXPECT_EQ(ReadFile(data_path()), old_bytes);
-  for (const auto& entry : fs::directory_iterator(folder_)) {
+  for (const auto& entry : fs::directory_iterator(folder_.path())) {
     EXPECT_THAT(entry.path().filename().string(),  // no leftovers
                 ::testing::AnyOf("ZorvanelData.ptb", "ZorvanelData.lock"));
   }

@@ -14,6 +14,7 @@
 
 #include "camdb/camera_list.h"
 #include "data/zorvanel.pb.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 
 namespace zorvanel {
@@ -25,7 +26,7 @@ using ::testing::HasSubstr;
 Equipment LoadShippedDatabase() {
   Equipment database;
   const std::string bytes =
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb");
+      testing::ReadFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb");
   EXPECT_FALSE(bytes.empty()) << "CameraDB.ptb was not built";
   EXPECT_TRUE(database.ParseFromString(bytes)) << "CameraDB.ptb is damaged";
   return database;

@@ -21,9 +21,6 @@ struct LanguageTable {
 // the program's reader so that the shipped file is checked on its own.
 LanguageTable ParseLanguageFile(const std::string& bytes);
 
-// The whole file, or "" when it cannot be read.
-std::string ReadWholeFile(const std::string& path);
-
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_TESTS_CONTENT_LANGUAGE_FILE_READER_H_

@@ -13,12 +13,14 @@
 #include "dialogs/base_list_dlg.h"
 #include "dialogs/edit_lens_dlg.h"
 #include "dialogs/equipment_dlg.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_fitter.h"
+#include "text_measure.h"
 
 namespace zorvanel {
 namespace {
@@ -43,28 +45,19 @@ struct Screen {
 // The design screen and the smallest one, each less its soft-key bar.
 constexpr Screen kScreens[] = {{{480, 588}, 100}, {{240, 294}, 50}};
 
-class NameFitTest : public ::testing::TestWithParam<Screen> {
+class NameFitTest : public ::testing::TestWithParam<Screen>,
+                    protected TextMeasure {
  protected:
   static void SetUpTestSuite() {
     database_ = new Equipment;
     ASSERT_TRUE(database_->ParseFromString(
-        ReadWholeFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")))
+        testing::ReadFile(std::string(ZV_BIN_DIR) + "/CameraDB.ptb")))
         << "CameraDB.ptb was not built or is damaged";
   }
   static void TearDownTestSuite() { delete database_; }
 
-  NameFitTest() : image_(8, 8), canvas_(image_) {}
-
   const Font& FontOf(int design_height) {
-    const int height = Scaled(GetParam().scale, design_height);
-    auto& font = fonts_[height];
-    if (!font) {
-      FontSpec request;
-      request.height = height;
-      request.italic = height > 0;
-      font = std::make_unique<Font>(request);
-    }
-    return *font;
+    return ScaledFont(design_height, GetParam().scale);
   }
 
   int Width(const std::string& text, const Font& font) {
@@ -100,9 +93,6 @@ class NameFitTest : public ::testing::TestWithParam<Screen> {
   }
 
   static Equipment* database_;
-  Image image_;
-  Canvas canvas_;
-  std::map<int, std::unique_ptr<Font>> fonts_;
   TextFitter fitter_;
 };
 Equipment* NameFitTest::database_ = nullptr;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "i18n/value_text.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "optics/series.h"
@@ -22,6 +23,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_fitter.h"
+#include "text_measure.h"
 
 namespace zorvanel {
 namespace {
@@ -46,7 +48,7 @@ std::set<std::string> DistanceTexts() {
   }
   SetUnitSystem(kMetric);
   const LanguageTable table = ParseLanguageFile(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+      testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
   texts.insert("Infinity");
   for (const auto& [language, text] : table.entries.at("Infinity")) {
     texts.insert(text);
@@ -72,21 +74,9 @@ std::set<std::string> WheelTexts() {
   return texts;
 }
 
-class ScreenFitTest : public ::testing::TestWithParam<Size> {
+class ScreenFitTest : public ::testing::TestWithParam<Size>,
+                      protected TextMeasure {
  protected:
-  ScreenFitTest() : image_(8, 8), canvas_(image_) {}
-
-  // A main screen font as the font table scales it.
-  const Font& FontOf(int height, int scale) {
-    std::unique_ptr<Font>& font = fonts_[height];
-    if (!font) {
-      FontSpec request;
-      request.height = height * scale / 100;
-      font = std::make_unique<Font>(request);
-    }
-    return *font;
-  }
-
   // Fits `text` to `width` as the screen does and checks the answer: it
   // fits, and a pixel more would not (unless the font's own size fits).
   void ExpectFits(const std::string& text, const Font& font, int width,
@@ -102,10 +92,7 @@ class ScreenFitTest : public ::testing::TestWithParam<Size> {
         << place << " \"" << text << "\" could be drawn larger";
   }
 
-  Image image_;
-  Canvas canvas_;
   TextFitter fitter_;
-  std::map<int, std::unique_ptr<Font>> fonts_;
   int shrunk_ = 0;
 };
 
@@ -115,10 +102,10 @@ TEST_P(ScreenFitTest, EveryPanelAndWheelTextFitsItsBox) {
       std::min(screen.width * 100 / 480, screen.height * 100 / 640);
   const MainLayout l = ComputeMainLayout(
       screen.width, screen.height - kSoftKeyBar * scale / 100, scale);
-  const Font& big = FontOf(kBigScreen, scale);
-  const Font& small = FontOf(kScreen, scale);
-  const Font& row = FontOf(kMain, scale);
-  const Font& wheel = FontOf(kWheel, scale);
+  const Font& big = ScaledFont(kBigScreen, scale);
+  const Font& small = ScaledFont(kScreen, scale);
+  const Font& row = ScaledFont(kMain, scale);
+  const Font& wheel = ScaledFont(kWheel, scale);
   const int row_width = l.value_text_right - l.value_rects[0].left;
 
   int texts = 0;

@@ -13,11 +13,13 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "file_bytes.h"
 #include "language_file_reader.h"
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_fitter.h"
+#include "text_measure.h"
 
 namespace zorvanel {
 namespace {
@@ -203,24 +205,13 @@ std::string WithSampleValues(std::string text, const std::string& key) {
   return text;
 }
 
-class TextFitTest : public ::testing::TestWithParam<int> {
+class TextFitTest : public ::testing::TestWithParam<int>,
+                    protected TextMeasure {
  protected:
-  TextFitTest() : image_(8, 8), canvas_(image_) {}
-
   // The display scale in percent.
   int Scale() const { return GetParam(); }
 
-  // A font of the design screen at the scale, as the font table makes it.
-  const Font& FontOf(int height) {
-    auto& font = fonts_[height];
-    if (!font) {
-      FontSpec request;
-      request.height = height * Scale() / 100;
-      request.italic = height > 0;
-      font = std::make_unique<Font>(request);
-    }
-    return *font;
-  }
+  const Font& FontOf(int height) { return ScaledFont(height, Scale()); }
 
   // Width of the widest line of `text`.
   int Width(const std::string& text, int font) {
@@ -261,15 +252,12 @@ class TextFitTest : public ::testing::TestWithParam<int> {
     return found;
   }
 
-  Image image_;
-  Canvas canvas_;
-  std::map<int, std::unique_ptr<Font>> fonts_;
   Place version_place_;
 };
 
 TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
   const LanguageTable table = ParseLanguageFile(
-      ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
+      testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
   ASSERT_FALSE(table.entries.empty()) << "Translation.lang was not built";
   for (const auto& [key, texts] : table.entries) {
     if (key == "ANSI_CHARSET" || key == "__licence__") continue;

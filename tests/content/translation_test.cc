@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "file_bytes.h"
 #include "i18n/translation_source.h"
 #include "i18n/translator.h"
 #include "language_file_reader.h"
@@ -24,7 +25,7 @@ const char* const kLanguages[] = {"English", "French",     "German", "Spanish",
                                   "Italian", "Portuguese", "Dutch",  "Russian"};
 
 std::string ShippedFileBytes() {
-  return ReadWholeFile(std::string(ZV_BIN_DIR) + "/Translation.lang");
+  return testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang");
 }
 
 // Keys that tune fonts rather than name a text: only the languages that

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <optional>
 
+#include "file_bytes.h"
 #include "language_file_reader.h"
 
 namespace zorvanel {
@@ -142,7 +143,7 @@ std::map<std::string, std::string> CollectUiTexts(
       continue;
     const std::string file =
         std::filesystem::relative(item.path(), root).string();
-    for (const std::string& key : FindUiTexts(ReadWholeFile(item.path())))
+    for (const std::string& key : FindUiTexts(testing::ReadFile(item.path())))
       texts.emplace(key, file);
   }
   return texts;

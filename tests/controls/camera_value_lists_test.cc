@@ -9,7 +9,7 @@
 
 #include "controls/camera_dyna_list.h"
 #include "controls/value_dyna_list.h"
-#include "list_test_support.h"
+#include "dialog_test.h"
 #include "optics/units.h"
 #include "platform/canvas.h"
 
@@ -53,10 +53,7 @@ Camera MakeCamera(const char* maker, const char* model) {
   return camera;
 }
 
-class CameraListTest : public ::testing::Test {
- protected:
-  ClockShell shell_;
-};
+using CameraListTest = testing::DialogTest;
 
 TEST_F(CameraListTest, CameraRowShowsNameCircleAndFocalEquivalence) {
   Camera fresh = MakeCamera("Acme", "Z100");
@@ -198,11 +195,7 @@ TEST_F(CameraListTest, TextTallerThanItsRowIsCutAtTheRow) {
   }
 }
 
-class ValueListTest : public ::testing::Test {
- protected:
-  ~ValueListTest() override { SetUnitSystem(kMetric); }
-  ClockShell shell_;
-};
+using ValueListTest = testing::DialogTest;
 
 TEST_F(ValueListTest, ApertureRowShowsTheNominalNumberAndTheRealOne) {
   CValueDynaList list;

@@ -2,19 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "control_test_support.h"
+#include "dialog_test.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
 
-using testing::Near;
-using testing::RecordingParent;
-using testing::ShellTest;
+// A parent that records what its child buttons send.
+class RecordingParent : public Window {
+ public:
+  void OnCommand(int id) override { commands.push_back(id); }
+  std::vector<int> commands;
+  std::vector<int> double_taps;
+
+ protected:
+  void OnDoubleTapCommand(int id) override { double_taps.push_back(id); }
+};
+
+// Whether two colours are within `tolerance` per channel.
+bool Near(Colour a, Colour b, int tolerance) {
+  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+         std::abs(a.b - b.b) <= tolerance;
+}
 
 // Bitmap 158 is one of the list dialogs' three-state icon strips: 180 x 60,
 // normal | disabled | pressed, 60 x 60 each.
@@ -37,10 +51,11 @@ std::unique_ptr<Image> Render(TestButton& button) {
   return image;
 }
 
-class CustomButtonTest : public ShellTest {
+class CustomButtonTest : public testing::DialogTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
+    DialogTest::SetUp();
+    StartClockShell();
     parent_.Create(nullptr, 0, Rect{0, 0, 480, 588});
     button_.Create(&parent_, 1234, Rect::FromXYWH(10, 10, 100, 80));
   }

@@ -4,15 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "control_test_support.h"
+#include "dialog_test.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_background.h"
 
 namespace zorvanel {
 namespace {
 
-using testing::Inverted;
-using testing::ShellTest;
+Colour Inverted(Colour c) { return Rgb(255 - c.r, 255 - c.g, 255 - c.b); }
 
 class TestEdit : public CCustomEdit {
  public:
@@ -28,10 +27,10 @@ class TestEdit : public CCustomEdit {
 constexpr int kWidth = 200;
 constexpr int kHeight = 54;
 
-class CustomEditTest : public ShellTest {
+class CustomEditTest : public testing::DialogTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
+    DialogTest::SetUp();
     parent_.Create(nullptr, 0, Rect{0, 0, 480, 588});
     edit_.Create(&parent_, 1001, Rect::FromXYWH(20, 20, kWidth, kHeight));
   }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control_test_support.h"
+#include "dialog_test.h"
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
@@ -10,9 +10,7 @@
 namespace zorvanel {
 namespace {
 
-using testing::ShellTest;
-
-class CustomStaticTest : public ShellTest {};
+using CustomStaticTest = testing::DialogTest;
 
 TEST_F(CustomStaticTest, MeasuringRegistersTheThreeLabelFonts) {
   CCustomStatic label;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "list_test_support.h"
+#include "dialog_test.h"
 #include "platform/canvas.h"
 
 namespace zorvanel {
@@ -63,9 +63,12 @@ std::string TextAt(const CDynaList& list, int index) {
   return item == nullptr ? "(none)" : item->GetText(0);
 }
 
-class DynaListTest : public ::testing::Test {
+class DynaListTest : public testing::DialogTest {
  protected:
-  ClockShell shell_;
+  void SetUp() override {
+    DialogTest::SetUp();
+    StartClockShell();
+  }
   Image image_{402, 502};
 };
 
@@ -148,10 +151,10 @@ TEST_F(DynaListTest, TypedLettersSelectTheFirstRowStartingWithThemAnyCase) {
   EXPECT_EQ(list.selected_index(), 3);
   list.OnChar(U'x');  // "lux" starts no row: the selection stays
   EXPECT_EQ(list.selected_index(), 3);
-  shell_.clock().Advance(1500);  // a pause starts a new search
+  clock_->Advance(1500);  // a pause starts a new search
   list.OnChar(U'ё');
   EXPECT_EQ(list.selected_index(), 1);
-  shell_.clock().Advance(1500);
+  clock_->Advance(1500);
   list.OnChar(U'é');
   EXPECT_EQ(list.selected_index(), 2);
 }

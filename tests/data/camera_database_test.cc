@@ -3,13 +3,14 @@
 #include "data/camera_database.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
+
+#include "file_bytes.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -47,22 +48,10 @@ TEST(ManufacturerRuns, CamerasWithoutMaker) {
 
 class CameraDatabaseFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zvdb.XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    path_ = folder_ + "/CameraDB.ptb";
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+  void Write(const std::string& bytes) { testing::WriteFile(path_, bytes); }
 
-  void Write(const std::string& bytes) {
-    std::ofstream out(path_, std::ios::binary);
-    out << bytes;
-  }
-
-  std::string folder_;
-  std::string path_;
+  testing::ScratchFolder folder_;
+  std::string path_ = folder_ / "CameraDB.ptb";
 };
 
 TEST_F(CameraDatabaseFile, MissingDamagedOrEmptyFilesOfferNothing) {

@@ -2,19 +2,17 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "file_bytes.h"
+#include "file_size_limit.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -23,35 +21,6 @@ namespace fs = std::filesystem;
 
 class MessageFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("zv_message_file_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string PathOf(const std::string& name) const {
-    return (folder_ / name).string();
-  }
-  void WriteBytes(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-  }
-  std::string ReadBytes(const std::string& name) const {
-    std::ifstream in(PathOf(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  // Everything in the folder, so that a forgotten temporary file shows.
-  std::vector<std::string> FolderContent() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
   static Zorvanel SampleRoot() {
     Zorvanel root;
     root.mutable_options()->set_language(1);
@@ -62,17 +31,17 @@ class MessageFileTest : public ::testing::Test {
     return root;
   }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_;
 };
 
 TEST_F(MessageFileTest, SavedRootLoadsBackEqual) {
   const Zorvanel saved = SampleRoot();
-  ASSERT_TRUE(SaveMessageFile(saved, PathOf("ZorvanelData.ptb")).ok());
+  ASSERT_TRUE(SaveMessageFile(saved, (folder_ / "ZorvanelData.ptb")).ok());
   Zorvanel loaded;
-  ASSERT_TRUE(ReadMessageFile(&loaded, PathOf("ZorvanelData.ptb")).ok());
+  ASSERT_TRUE(ReadMessageFile(&loaded, (folder_ / "ZorvanelData.ptb")).ok());
   EXPECT_EQ(loaded.SerializeAsString(), saved.SerializeAsString());
   EXPECT_EQ(loaded.equipment().cameras(0).model(), "Z100");
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("ZorvanelData.ptb"));
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("ZorvanelData.ptb"));
 }
 
 TEST_F(MessageFileTest, FileOfExactlyOneChunkParses) {
@@ -82,10 +51,10 @@ TEST_F(MessageFileTest, FileOfExactlyOneChunkParses) {
   Camera* camera = root.mutable_equipment()->mutable_cameras(0);
   while (root.ByteSizeLong() < 256) camera->mutable_model()->push_back('x');
   ASSERT_EQ(root.ByteSizeLong(), 256u);
-  WriteBytes("d.ptb", root.SerializeAsString());
+  testing::WriteFile(folder_ / "d.ptb", root.SerializeAsString());
 
   Zorvanel loaded;
-  EXPECT_TRUE(ReadMessageFile(&loaded, PathOf("d.ptb")).ok());
+  EXPECT_TRUE(ReadMessageFile(&loaded, (folder_ / "d.ptb")).ok());
   EXPECT_EQ(loaded.equipment().cameras(0).model(), camera->model());
 }
 
@@ -93,79 +62,75 @@ TEST_F(MessageFileTest, IncompleteOrDamagedContentKeepsWhatWasRead) {
   Zorvanel root = SampleRoot();
 
   // Zero bytes: neither required field, and nothing left of the old content.
-  WriteBytes("empty.ptb", "");
-  EXPECT_TRUE(ReadMessageFile(&root, PathOf("empty.ptb")).ok());
+  testing::WriteFile(folder_ / "empty.ptb", "");
+  EXPECT_TRUE(ReadMessageFile(&root, (folder_ / "empty.ptb")).ok());
   EXPECT_FALSE(root.has_options());
   EXPECT_FALSE(root.has_equipment());
 
   // Options only (language 2), then a length running past the end.
-  WriteBytes("cut.ptb", std::string("\x0A\x02\x20\x02\x12\x09\x12", 7));
-  EXPECT_EQ(ReadMessageFile(&root, PathOf("cut.ptb")).error(), EBADMSG);
+  testing::WriteFile(folder_ / "cut.ptb", std::string("\x0A\x02\x20\x02\x12\x09\x12", 7));
+  EXPECT_EQ(ReadMessageFile(&root, (folder_ / "cut.ptb")).error(), EBADMSG);
   EXPECT_EQ(root.options().language(), 2);
 }
 
 TEST_F(MessageFileTest, UnreadablePathLeavesTheMessageAlone) {
   Zorvanel root = SampleRoot();
-  EXPECT_EQ(ReadMessageFile(&root, PathOf("missing.ptb")).error(), ENOENT);
-  EXPECT_EQ(ReadMessageFile(&root, folder_.string()).error(), EISDIR);
+  EXPECT_EQ(ReadMessageFile(&root, (folder_ / "missing.ptb")).error(), ENOENT);
+  EXPECT_EQ(ReadMessageFile(&root, folder_.path().string()).error(), EISDIR);
   EXPECT_EQ(root.SerializeAsString(), SampleRoot().SerializeAsString());
 }
 
 TEST_F(MessageFileTest, SaveReplacesTheOldContentWhole) {
-  WriteBytes("d.ptb", std::string(1000, 'z'));
+  testing::WriteFile(folder_ / "d.ptb", std::string(1000, 'z'));
   Zorvanel small;
   small.mutable_options();
   small.mutable_equipment();
-  ASSERT_TRUE(SaveMessageFile(small, PathOf("d.ptb")).ok());
-  EXPECT_EQ(ReadBytes("d.ptb"), std::string("\x0A\x00\x12\x00", 4));
+  ASSERT_TRUE(SaveMessageFile(small, (folder_ / "d.ptb")).ok());
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), std::string("\x0A\x00\x12\x00", 4));
 }
 
 TEST_F(MessageFileTest, SaveKeepsThePermissionsOfTheOldFile) {
-  WriteBytes("d.ptb", "old");
-  fs::permissions(PathOf("d.ptb"),
+  testing::WriteFile(folder_ / "d.ptb", "old");
+  fs::permissions(folder_ / "d.ptb",
                   fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SaveMessageFile(SampleRoot(), PathOf("d.ptb")).ok());
-  EXPECT_EQ(fs::status(PathOf("d.ptb")).permissions(),
+  ASSERT_TRUE(SaveMessageFile(SampleRoot(), (folder_ / "d.ptb")).ok());
+  EXPECT_EQ(fs::status((folder_ / "d.ptb")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(MessageFileTest, SaveWritesAMessageWithoutItsRequiredFields) {
-  ASSERT_TRUE(SaveMessageFile(Zorvanel(), PathOf("d.ptb")).ok());
-  EXPECT_EQ(ReadBytes("d.ptb"), "");
+  ASSERT_TRUE(SaveMessageFile(Zorvanel(), (folder_ / "d.ptb")).ok());
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), "");
 }
 
 TEST_F(MessageFileTest, FailedSaveGivesTheReasonAndLeavesNothingBehind) {
   EXPECT_EQ(
-      SaveMessageFile(SampleRoot(), PathOf("no/such/folder/d.ptb")).error(),
+      SaveMessageFile(SampleRoot(), (folder_ / "no/such/folder/d.ptb")).error(),
       ENOENT);
 
-  fs::create_directory(PathOf("taken"));
-  EXPECT_FALSE(SaveMessageFile(SampleRoot(), PathOf("taken")).ok());
-  EXPECT_TRUE(fs::is_directory(PathOf("taken")));
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("taken"));
+  fs::create_directory((folder_ / "taken"));
+  EXPECT_FALSE(SaveMessageFile(SampleRoot(), (folder_ / "taken")).ok());
+  EXPECT_TRUE(fs::is_directory((folder_ / "taken")));
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("taken"));
 }
 
 TEST_F(MessageFileTest, WriteFailureKeepsTheOldFileIntact) {
   // A file size limit below the new content makes the write itself fail,
   // which is what a full disk does.
   const std::string old_content("\x0A\x00\x12\x00", 4);
-  WriteBytes("d.ptb", old_content);
+  testing::WriteFile(folder_ / "d.ptb", old_content);
   Zorvanel big = SampleRoot();
   big.mutable_equipment()->mutable_cameras(0)->set_model(std::string(500, 'm'));
 
-  struct rlimit saved_limit;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved_limit), 0);
-  const auto saved_handler = ::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small_limit = saved_limit;
-  small_limit.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small_limit), 0);
-  const Status saved = SaveMessageFile(big, PathOf("d.ptb"));
-  ::setrlimit(RLIMIT_FSIZE, &saved_limit);
-  ::signal(SIGXFSZ, saved_handler);
+  Status saved;
+  {
+    const testing::FileSizeLimit limit(100);
+    saved = SaveMessageFile(big, folder_ / "d.ptb");
+  }
 
   EXPECT_EQ(saved.error(), EFBIG);
-  EXPECT_EQ(ReadBytes("d.ptb"), old_content);
-  EXPECT_THAT(FolderContent(), ::testing::ElementsAre("d.ptb"));
+  EXPECT_EQ(testing::ReadFile(folder_ / "d.ptb"), old_content);
+  EXPECT_THAT(folder_.FileNames(), ::testing::ElementsAre("d.ptb"));
 }
 
 }  // namespace

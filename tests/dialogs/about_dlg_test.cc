@@ -4,9 +4,8 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
-#include <vector>
 
-#include "dialog_test_support.h"
+#include "dialog_test.h"
 
 namespace zorvanel {
 namespace {
@@ -16,39 +15,32 @@ using testing::DialogTest;
 class AboutDlgTest : public DialogTest {
  protected:
   void RunAndDump() {
-    script_.str("dump\nclick 1\n");
-    script_.clear();
     CAboutDlg about;
-    EXPECT_EQ(about.RunModal(), 1);
-    dump_ = nlohmann::json::parse(out_.str().substr(0, out_.str().find('\n')));
-    for (const nlohmann::json& control : dump_["controls"]) {
-      rects_[control["id"].get<int>()] =
-          control["rect"].get<std::vector<int>>();
-      texts_[control["id"].get<int>()] = control["text"].get<std::string>();
-    }
+    EXPECT_EQ(Run(about, "dump\nclick 1\n"), 1);
+    dump_ = Dumps().at(0);
   }
+  std::string TextOf(int id) const { return Control(dump_, id)["text"]; }
 
   nlohmann::json dump_;
-  std::map<int, std::vector<int>> rects_;
-  std::map<int, std::string> texts_;
 };
 
-TEST_F(AboutDlgTest, LayoutAtFullScale) {
+TEST_F(AboutDlgTest, ShowsNameVersionLicenceAndOkWhereTheLayoutSays) {
   RunAndDump();
   EXPECT_EQ(dump_["dialog"], "CAboutDlg");
-  EXPECT_EQ(texts_[1007], "Zorvanel");
-  EXPECT_EQ(texts_[1039], "Version: 1.6");
-  EXPECT_EQ(texts_[1040], "__licence__");
-  EXPECT_EQ(texts_[1], "Ok");
+  EXPECT_EQ(TextOf(1007), "Zorvanel");
+  EXPECT_EQ(TextOf(1039), "Version: 1.6");
+  EXPECT_EQ(TextOf(1040), "__licence__");
+  EXPECT_EQ(TextOf(1), "Ok");
 
-  // The title is as wide as its text; logo (100), gap (10) and title are
-  // centred together, so the title starts at (480 - tw - 110) / 2 + 110.
-  const std::vector<int>& title = rects_[1007];
-  const int tw = title[2];
-  EXPECT_EQ(title, (std::vector<int>{(480 - tw - 110) / 2 + 110, 25, tw, 50}));
-  EXPECT_EQ(rects_[1039], (std::vector<int>{title[0], 75, tw, 20}));
-  EXPECT_EQ(rects_[1040], (std::vector<int>{0, 120, 480, 378}));
-  EXPECT_EQ(rects_[1], (std::vector<int>{165, 508, 150, 70}));
+  // The controls stand where the layout puts them for a title as wide as
+  // its text.
+  const Rect title = RectOf(Control(dump_, 1007));
+  const AboutLayout layout =
+      CAboutDlg::Layout({480, 588}, 100, CAboutDlg::kLogoSize, title.Width());
+  EXPECT_EQ(title, layout.title);
+  EXPECT_EQ(RectOf(Control(dump_, 1039)), layout.version);
+  EXPECT_EQ(RectOf(Control(dump_, 1040)), layout.licence);
+  EXPECT_EQ(RectOf(Control(dump_, 1)), layout.ok_button);
 }
 
 TEST_F(AboutDlgTest, TheVersionGoesIntoTheTranslatedLine) {
@@ -57,8 +49,8 @@ TEST_F(AboutDlgTest, TheVersionGoesIntoTheTranslatedLine) {
       "[__licence__]\nItalian;Licenza libera\n",
       0);
   RunAndDump();
-  EXPECT_EQ(texts_[1039], "Versione 1.6 (1.6)");
-  EXPECT_EQ(texts_[1040], "Licenza libera");
+  EXPECT_EQ(TextOf(1039), "Versione 1.6 (1.6)");
+  EXPECT_EQ(TextOf(1040), "Licenza libera");
 }
 
 }  // namespace

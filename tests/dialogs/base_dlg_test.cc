@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "dialog_test_support.h"
+#include "dialog_test.h"
 
 namespace zorvanel {
 namespace {

@@ -5,18 +5,17 @@
 #include "dialogs/camera_list_dlg.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "data/data_root.h"
 #include "data/equipment.h"
-#include "dialog_harness.h"
-#include "message_text.h"
+#include "dialog_test.h"
 #include "dialogs/message_box.h"
+#include "message_text.h"
+#include "sample_data.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -37,11 +36,6 @@ void AddStoredCameras(std::initializer_list<const char*> models) {
 
 void AddStoredLenses(std::initializer_list<const char*> models) {
   for (const char* model : models) Stored()->add_lenses()->set_model(model);
-}
-
-void Pair(int camera, int lens) {
-  Stored()->mutable_cameras(camera)->set_lens_index(lens);
-  Stored()->mutable_lenses(lens)->set_camera_index(camera);
 }
 
 Names StoredModels() {
@@ -65,12 +59,12 @@ int SelectedRow(const json& dump) {
   return -1;
 }
 
-using CameraListRun = DialogHarness;
+using CameraListRun = testing::DialogTest;
 
 TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   AddStoredCameras({"One", "Two"});
   AddStoredLenses({"L0", "L1", "L2", "L3"});
-  Pair(1, 3);
+  testing::Pair(Stored(), 1, 3);
   Stored()->set_current_camera(1);
   Stored()->set_current_lens(1);
 
@@ -98,8 +92,8 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
 TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
   AddStoredCameras({"One", "Two", "Three"});
   AddStoredLenses({"L0", "L1"});
-  Pair(1, 0);
-  Pair(2, 1);
+  testing::Pair(Stored(), 1, 0);
+  testing::Pair(Stored(), 2, 1);
   Stored()->set_current_camera(2);
   Stored()->set_current_lens(1);
 
@@ -180,20 +174,8 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
 }
 
 // Picks from a database file in a folder of its own.
-class DatabasePick : public DialogHarness {
+class DatabasePick : public testing::DialogTest {
  protected:
-  void SetUp() override {
-    DialogHarness::SetUp();
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zvpick.XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    DialogHarness::TearDown();
-    std::filesystem::remove_all(folder_);
-  }
-
   // Makers A, A, B, B, B (models A1 ... B3); B2 comes with an 18-55 mm lens,
   // B3 names a lens that is not there.
   void WriteFiveCameras() {
@@ -214,19 +196,18 @@ class DatabasePick : public DialogHarness {
   }
 
   void WriteDatabase(const Equipment& database) {
-    std::ofstream out(folder_ + "/CameraDB.ptb", std::ios::binary);
-    out << database.SerializeAsString();
+    testing::WriteFile(folder_ / "CameraDB.ptb", database.SerializeAsString());
   }
 
   // Opens Add, then "Select from a list...", then the rest of `script`.
   int RunPick(const std::string& script) {
     StartShell("click 1002\nclick 1001\n" + script + "soft right\n");
-    shell_->set_program_folder(folder_);
+    shell_->set_program_folder(folder_.path().string());
     CameraListDlg cameras;
     return RunDialog(cameras);
   }
 
-  std::string folder_;
+  testing::ScratchFolder folder_;
 };
 
 TEST_F(DatabasePick, ManufacturerThenModelBringsTheKitLensPaired) {

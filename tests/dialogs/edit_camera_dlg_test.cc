@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "dialog_harness.h"
-#include "message_text.h"
+#include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "i18n/translated_string.h"
+#include "message_text.h"
 
 namespace zorvanel {
 namespace {
@@ -20,21 +20,7 @@ using nlohmann::json;
 constexpr int kMessage = CMessageBox::kIdMessage;
 constexpr int kField1 = CEditValueDlg::kIdField1;
 
-TEST(EditCameraLayout, RowsOfCaptionAndButton) {
-  // Rows start at 50 + 20 + 10 = 80 and are 10 + 25 + 20 + 90 = 145 apart;
-  // each button sits 10 + 25 below its caption's top.
-  const EditCameraLayout full = CEditCameraDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(full.captions[0], Rect::FromXYWH(0, 80, 480, 25));
-  EXPECT_EQ(full.buttons[0], Rect::FromXYWH(10, 115, 460, 90));
-  EXPECT_EQ(full.buttons[2], Rect::FromXYWH(10, 405, 460, 90));
-  // S = 50: 25 + 10 + 5 = 40, rows 5 + 12 + 10 + 45 = 72 apart.
-  const EditCameraLayout half = CEditCameraDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.captions[1], Rect::FromXYWH(0, 112, 240, 12));
-  EXPECT_EQ(half.buttons[1], Rect::FromXYWH(5, 129, 230, 45));
-}
-
-class EditCameraRun : public DialogHarness {
+class EditCameraRun : public testing::DialogTest {
  protected:
   // Runs an editor on camera_ with `script`.
   int RunEditor(const std::string& script) {
@@ -128,14 +114,9 @@ TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
 }
 
 TEST_F(EditCameraRun, RefusalIsTranslatedBeforeTheValueGoesIn) {
-  std::string bytes;
-  for (char16_t u :
-       std::u16string(u"\uFEFF[Focal values must be greater than %1.]\r\n"
-                      u"French;Les focales doivent d\u00E9passer %1.\r\n")) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>(u >> 8);
-  }
-  GetTranslator().LoadFromBytes(bytes);
+  GetTranslator().LoadFromBytes(testing::LanguageFileUnits(
+      u"[Focal values must be greater than %1.]\r\n"
+      u"French;Les focales doivent d\u00E9passer %1.\r\n"));
   RunEditor("click 1001\nclick 1021\ntype 0.005\nkey enter\ndump\n");
   GetTranslator().Clear();
   RetranslateAll();

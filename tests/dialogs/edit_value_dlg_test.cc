@@ -5,65 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/label_fitting.h"
 
 namespace zorvanel {
 namespace {
-
-TEST(EditValueLayout, FiveLayoutsAtFullScale) {
-  // 480 wide: n = 160, c = 192, x0 = (480 - 384) / 3 = 32; buttons at
-  // (480 - 320) / 3 = 53 and 160 + 106 = 266, y = 50 + 140 + 10 = 200.
-  const Size client{480, 588};
-  const EditValueLayout number =
-      CEditValueDlg::Layout(EntryLayout::kSingleNumber, client, 100);
-  EXPECT_EQ(number.comment, Rect::FromXYWH(0, 50, 480, 70));
-  EXPECT_FALSE(number.captions_visible);
-  EXPECT_EQ(number.field1, Rect::FromXYWH(160, 120, 160, 70));
-  EXPECT_FALSE(number.field2_visible);
-  EXPECT_EQ(number.ok_button, Rect::FromXYWH(53, 200, 160, 70));
-  EXPECT_EQ(number.cancel_button, Rect::FromXYWH(266, 200, 160, 70));
-
-  EXPECT_EQ(CEditValueDlg::Layout(EntryLayout::kSingleText, client, 100).field1,
-            Rect::FromXYWH(10, 120, 460, 70));
-
-  const EditValueLayout two =
-      CEditValueDlg::Layout(EntryLayout::kTwoFields, client, 100);
-  EXPECT_TRUE(two.comment_visible);
-  EXPECT_FALSE(two.captions_visible);
-  EXPECT_EQ(two.field1, Rect::FromXYWH(32, 120, 192, 70));
-  EXPECT_EQ(two.field2, Rect::FromXYWH(256, 120, 192, 70));
-
-  const EditValueLayout captioned =
-      CEditValueDlg::Layout(EntryLayout::kTwoCaptioned, client, 100);
-  EXPECT_FALSE(captioned.comment_visible);
-  EXPECT_EQ(captioned.caption2, Rect::FromXYWH(240, 50, 240, 70));
-  EXPECT_EQ(captioned.field2, Rect::FromXYWH(256, 120, 192, 70));
-  EXPECT_EQ(captioned.ok_button.top, 200);
-
-  // Half-height rows of 35: comment 50..85, captions 85..120, fields from
-  // 120, buttons at 50 + 70 + 10 + 70 = 200.
-  const EditValueLayout half =
-      CEditValueDlg::Layout(EntryLayout::kCommentTwoCaptioned, client, 100);
-  EXPECT_EQ(half.comment, Rect::FromXYWH(0, 50, 480, 35));
-  EXPECT_EQ(half.caption1, Rect::FromXYWH(0, 85, 240, 35));
-  EXPECT_EQ(half.field1, Rect::FromXYWH(32, 120, 192, 70));
-  EXPECT_EQ(half.ok_button, Rect::FromXYWH(53, 200, 160, 70));
-}
-
-TEST(EditValueLayout, HalfScaleRoundsEachNumberDown) {
-  // S = 50 on 240 x 294: t 25, g 35, m 5, d = 3500 / 200 = 17, n 80, c 96,
-  // x0 = 16.
-  const EditValueLayout half =
-      CEditValueDlg::Layout(EntryLayout::kCommentTwoCaptioned, {240, 294}, 50);
-  EXPECT_EQ(half.comment, Rect::FromXYWH(0, 25, 240, 17));
-  EXPECT_EQ(half.caption2, Rect::FromXYWH(120, 42, 120, 17));
-  EXPECT_EQ(half.field1, Rect::FromXYWH(16, 59, 96, 35));
-  EXPECT_EQ(half.field2, Rect::FromXYWH(128, 59, 96, 35));
-  // 25 + 34 + 5 + 35 = 99; buttons at 80 / 3 = 26 and 80 + 53 = 133.
-  EXPECT_EQ(half.ok_button, Rect::FromXYWH(26, 99, 80, 35));
-  EXPECT_EQ(half.cancel_button, Rect::FromXYWH(133, 99, 80, 35));
-}
 
 // Notes whether the keyboard was up right after the dialog opened.
 class ObservedEntry : public CEditValueDlg {
@@ -79,7 +25,7 @@ class ObservedEntry : public CEditValueDlg {
   }
 };
 
-using EditValueRun = DialogHarness;
+using EditValueRun = testing::DialogTest;
 constexpr int kField1 = CEditValueDlg::kIdField1;
 constexpr int kField2 = CEditValueDlg::kIdField2;
 

@@ -9,36 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "platform/image.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
 
 using ::testing::ElementsAre;
 
-TEST(EditValueListLayout, ListOnTheLeftAndFourButtonsStackedBeside) {
-  // 480 x 588: list width 2 * 450 / 5 = 180, height 588 - 80 = 508, buttons
-  // (508 - 60) / 4 = 112 high and 480 - 30 - 180 = 270 wide at x = 200.
-  const EditValueListLayout full = CEditValueListDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(full.list, Rect::FromXYWH(10, 70, 180, 508));
-  EXPECT_EQ(full.buttons[0], Rect::FromXYWH(200, 70, 270, 112));
-  EXPECT_EQ(full.buttons[1], Rect::FromXYWH(200, 202, 270, 112));
-  EXPECT_EQ(full.buttons[3], Rect::FromXYWH(200, 466, 270, 112));
-  // The last button ends where the list does, a margin above the bottom.
-  EXPECT_EQ(full.buttons[3].bottom, 578);
-
-  // 240 x 294 at S = 50: margin 5, gap 10, title 25; list 90 x 254, buttons
-  // (254 - 30) / 4 = 56 high, 135 wide.
-  const EditValueListLayout half = CEditValueListDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.list, Rect::FromXYWH(5, 35, 90, 254));
-  EXPECT_EQ(half.buttons[2], Rect::FromXYWH(100, 167, 135, 56));
-}
-
-class EditValueListRun : public DialogHarness {
+class EditValueListRun : public testing::DialogTest {
  protected:
   // The first dump whose dialog is `name`.
   nlohmann::json DumpOf(const std::string& name, int nth = 0) const {
@@ -163,7 +145,8 @@ TEST_F(EditValueListRun, LongValuesShrinkToFitTheNarrowList) {
   CEditValueListDlg dlg(ValueKind::kFocal);
   dlg.AppendValue(100.0);
   dlg.AppendValue(1000000.0);
-  const std::string path = ::testing::TempDir() + "/value_list_fit.png";
+  const testing::ScratchFolder folder;
+  const std::string path = folder / "value_list_fit.png";
   Run(dlg, "shot " + path + "\nsoft right\n");
   const std::unique_ptr<Image> shot = Image::LoadPng(path);
   ASSERT_NE(shot, nullptr);

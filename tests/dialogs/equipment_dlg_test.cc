@@ -7,7 +7,7 @@
 #include <string>
 
 #include "data/data_root.h"
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/camera_creation_mode_dlg.h"
 #include "i18n/translated_string.h"
 
@@ -15,39 +15,6 @@ namespace zorvanel {
 namespace {
 
 using nlohmann::json;
-
-TEST(EquipmentLayout, AtFullAndHalfScale) {
-  // m = 20, h = 90: the lens button 30 + 40 + 90 below the top, the
-  // language button 30 + 80 + 180, the bottom row at 588 - 90 - 20.
-  const EquipmentLayout full = CEquipmentDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.camera_button, Rect::FromXYWH(160, 30, 300, 90));
-  EXPECT_EQ(full.lens_button, Rect::FromXYWH(160, 160, 300, 90));
-  EXPECT_EQ(full.language_button, Rect::FromXYWH(20, 290, 440, 90));
-  EXPECT_EQ(full.units_button, Rect::FromXYWH(20, 478, 180, 90));
-  EXPECT_EQ(full.about_button, Rect::FromXYWH(280, 478, 180, 90));
-  EXPECT_EQ(full.camera_picture, Rect::FromXYWH(20, 20, 120, 95));
-  EXPECT_EQ(full.lens_picture, Rect::FromXYWH(20, 175, 120, 67));
-
-  // S = 50 on 240 x 294: m = 10, h = 45, top 15, left column 80, 90 wide.
-  const EquipmentLayout half = CEquipmentDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.camera_button, Rect::FromXYWH(80, 15, 150, 45));
-  EXPECT_EQ(half.lens_button, Rect::FromXYWH(80, 80, 150, 45));
-  EXPECT_EQ(half.language_button, Rect::FromXYWH(10, 145, 220, 45));
-  EXPECT_EQ(half.units_button, Rect::FromXYWH(10, 239, 90, 45));
-  EXPECT_EQ(half.about_button, Rect::FromXYWH(140, 239, 90, 45));
-  EXPECT_EQ(half.camera_picture, Rect::FromXYWH(10, 10, 60, 47));
-  EXPECT_EQ(half.lens_picture, Rect::FromXYWH(10, 87, 60, 33));
-}
-
-TEST(CreationModeLayout, AtFullScale) {
-  const CreationModeLayout full =
-      CCameraCreationModeDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(full.comment, Rect::FromXYWH(0, 60, 480, 135));
-  EXPECT_EQ(full.from_list_button, Rect::FromXYWH(10, 205, 460, 90));
-  EXPECT_EQ(full.manual_button, Rect::FromXYWH(10, 305, 460, 90));
-  EXPECT_EQ(full.cancel_button, Rect::FromXYWH(290, 498, 180, 90));
-}
 
 TEST(EquipmentSelection, NeedsACameraAndALensThatExist) {
   Equipment equipment;
@@ -63,14 +30,8 @@ TEST(EquipmentSelection, NeedsACameraAndALensThatExist) {
   EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
 }
 
-class EquipmentRun : public DialogHarness {
+class EquipmentRun : public testing::DialogTest {
  protected:
-  void TearDown() override {
-    DialogHarness::TearDown();
-    GetTranslator().Clear();
-    RetranslateAll();
-  }
-
   static Equipment* Stored() { return GetData()->mutable_equipment(); }
 
   // A selected camera and lens, the camera paired with lens 1 ("Wide").
@@ -91,15 +52,9 @@ class EquipmentRun : public DialogHarness {
 
   // Three languages, English first; "Exit" and "Main screen" translated.
   static void LoadThreeLanguages() {
-    const std::u16string file =
-        u"\uFEFF[Exit]\r\nEnglish;Exit\r\nFrench;Quitter\r\n"
-        u"German;Beenden\r\n[Main screen]\r\nGerman;Hauptbildschirm\r\n";
-    std::string bytes;
-    for (char16_t u : file) {
-      bytes += static_cast<char>(u & 0xFF);
-      bytes += static_cast<char>(u >> 8);
-    }
-    GetTranslator().LoadFromBytes(bytes);
+    GetTranslator().LoadFromBytes(testing::LanguageFile(
+        "[Exit]\nEnglish;Exit\nFrench;Quitter\nGerman;Beenden\n"
+        "[Main screen]\nGerman;Hauptbildschirm\n"));
     RetranslateAll();
   }
 };

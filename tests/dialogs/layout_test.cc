@@ -1,10 +1,16 @@
-// Layout numbers of the message box and the about box, worked out by hand
-// from the design sizes (margin 10, title 50, button 70 high, ...), and the
-// screen sizes on which every screen can be laid out.
+// Where the message box and the about box put their parts, and the screen
+// sizes on which every screen can be laid out.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "dialogs/about_dlg.h"
 #include "dialogs/base_list_dlg.h"
+#include "dialogs/camera_creation_mode_dlg.h"
+#include "dialogs/edit_camera_dlg.h"
+#include "dialogs/edit_lens_dlg.h"
+#include "dialogs/edit_value_dlg.h"
 #include "dialogs/edit_value_list_dlg.h"
 #include "dialogs/equipment_dlg.h"
 #include "dialogs/message_box.h"
@@ -14,80 +20,215 @@
 namespace zorvanel {
 namespace {
 
-TEST(MessageBoxLayout, AtFullScale) {
-  // A 480 x 640 screen leaves a 480 x 588 dialog; a 40-pixel message.
-  const MessageBoxLayout ok =
-      CMessageBox::Layout({480, 588}, 100, 40, CMessageBox::Kind::kOk);
-  EXPECT_EQ(ok.margin, 10);
-  EXPECT_EQ(ok.title_height, 50);
-  EXPECT_EQ(ok.button_height, 70);
-  EXPECT_EQ(ok.button_width, 160);
-  EXPECT_EQ(ok.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(ok.message, Rect::FromXYWH(0, 60, 480, 40));
-  // One centred button below the message: y = 50 + 10 + 40 + 10.
-  EXPECT_EQ(ok.first_button, Rect::FromXYWH(160, 110, 160, 70));
-  EXPECT_FALSE(ok.second_button_visible);
+// The client areas of a 480 x 640 and a 240 x 320 screen, at their scales.
+struct Client {
+  Size size;
+  int scale;
+};
+constexpr Client kClients[] = {{{480, 588}, 100}, {{240, 294}, 50}};
 
-  // Two buttons with three equal gaps of (480 - 320) / 3 = 53.
-  const MessageBoxLayout yes_no =
-      CMessageBox::Layout({480, 588}, 100, 40, CMessageBox::Kind::kYesNo);
-  EXPECT_EQ(yes_no.first_button, Rect::FromXYWH(53, 110, 160, 70));
-  EXPECT_EQ(yes_no.second_button, Rect::FromXYWH(266, 110, 160, 70));
-  EXPECT_TRUE(yes_no.second_button_visible);
+bool Inside(const Rect& inner, Size outer) {
+  return inner.left >= 0 && inner.top >= 0 && inner.right <= outer.width &&
+         inner.bottom <= outer.height;
 }
 
-TEST(MessageBoxLayout, AtHalfScale) {
-  // 240 x 320 screen: bar 26, dialog 240 x 294; a 20-pixel message.
-  const MessageBoxLayout ok =
-      CMessageBox::Layout({240, 294}, 50, 20, CMessageBox::Kind::kOk);
-  EXPECT_EQ(ok.margin, 5);
-  EXPECT_EQ(ok.title_height, 25);
-  EXPECT_EQ(ok.button_height, 35);
-  EXPECT_EQ(ok.button_width, 80);
-  EXPECT_EQ(ok.message, Rect::FromXYWH(0, 30, 240, 20));
-  EXPECT_EQ(ok.first_button, Rect::FromXYWH(80, 55, 80, 35));
+// The parts one screen shows, by name.
+struct Part {
+  std::string name;
+  Rect rect;
+};
+using Parts = std::vector<Part>;
 
-  // Gaps of (240 - 160) / 3 = 26.
-  const MessageBoxLayout ok_cancel =
-      CMessageBox::Layout({240, 294}, 50, 20, CMessageBox::Kind::kOkCancel);
-  EXPECT_EQ(ok_cancel.first_button, Rect::FromXYWH(26, 55, 80, 35));
-  EXPECT_EQ(ok_cancel.second_button, Rect::FromXYWH(132, 55, 80, 35));
+// Every shown part has room, lies inside the client and covers no other.
+void ExpectApart(const std::string& screen, const Parts& parts, Size client) {
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const Part& a = parts[i];
+    EXPECT_FALSE(a.rect.IsEmpty()) << screen << ": " << a.name;
+    EXPECT_TRUE(Inside(a.rect, client)) << screen << ": " << a.name;
+    for (size_t j = i + 1; j < parts.size(); ++j) {
+      EXPECT_TRUE(a.rect.Intersect(parts[j].rect).IsEmpty())
+          << screen << ": " << a.name << " covers " << parts[j].name;
+    }
+  }
+}
+
+Parts WithButtons(Parts parts, const std::string& name, const auto& buttons) {
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    parts.push_back({name + " " + std::to_string(i), buttons[i]});
+  }
+  return parts;
+}
+
+// The screens' parts on the screens the program accepts, from the smallest
+// portrait screen to a large landscape one.
+TEST(ScreenLayouts, EveryPartHasRoomOnScreenAndCoversNoOther) {
+  const Client clients[] = {{{480, 588}, 100},
+                            {{240, 294}, 50},
+                            {{640, 441}, 75},
+                            {{960, 1176}, 200},
+                            {{482, 588}, 100}};
+  for (const Client& c : clients) {
+    const Size z = c.size;
+    const int k = c.scale;
+    const std::string at =
+        " at " + std::to_string(z.width) + "x" + std::to_string(z.height);
+    const BaseListLayout lists = BaseListDlg::Layout(z, k);
+    ExpectApart("lists" + at,
+                WithButtons({{"list", lists.list}}, "button", lists.buttons),
+                z);
+    const SelectListLayout select = CSelectListDlg::Layout(z, k);
+    ExpectApart("select" + at,
+                {{"comment", select.comment}, {"list", select.list}}, z);
+    const EditCameraLayout camera = CEditCameraDlg::Layout(z, k);
+    ExpectApart("camera" + at,
+                WithButtons(WithButtons({}, "caption", camera.captions),
+                            "button", camera.buttons),
+                z);
+    const EditLensLayout lens = CEditLensDlg::Layout(z, k);
+    ExpectApart("lens" + at,
+                {{"caption", lens.caption},
+                 {"name", lens.name_button},
+                 {"focal", lens.focal_button},
+                 {"aperture", lens.aperture_button},
+                 {"distance", lens.distance_button}},
+                z);
+    const EditValueListLayout values = CEditValueListDlg::Layout(z, k);
+    ExpectApart("values" + at,
+                WithButtons({{"list", values.list}}, "button", values.buttons),
+                z);
+    const EquipmentLayout equipment = CEquipmentDlg::Layout(z, k);
+    ExpectApart("equipment" + at,
+                {{"camera", equipment.camera_button},
+                 {"lens", equipment.lens_button},
+                 {"language", equipment.language_button},
+                 {"units", equipment.units_button},
+                 {"about", equipment.about_button},
+                 {"camera picture", equipment.camera_picture},
+                 {"lens picture", equipment.lens_picture}},
+                z);
+    const CreationModeLayout creation = CCameraCreationModeDlg::Layout(z, k);
+    ExpectApart("creation" + at,
+                {{"comment", creation.comment},
+                 {"from list", creation.from_list_button},
+                 {"manual", creation.manual_button},
+                 {"cancel", creation.cancel_button}},
+                z);
+    for (const EntryLayout kind :
+         {EntryLayout::kSingleNumber, EntryLayout::kSingleText,
+          EntryLayout::kTwoFields, EntryLayout::kTwoCaptioned,
+          EntryLayout::kCommentTwoCaptioned}) {
+      const EditValueLayout entry = CEditValueDlg::Layout(kind, z, k);
+      Parts parts = {{"field 1", entry.field1},
+                     {"ok", entry.ok_button},
+                     {"cancel", entry.cancel_button}};
+      if (entry.comment_visible) parts.push_back({"comment", entry.comment});
+      if (entry.captions_visible) {
+        parts.push_back({"caption 1", entry.caption1});
+        parts.push_back({"caption 2", entry.caption2});
+      }
+      if (entry.field2_visible) parts.push_back({"field 2", entry.field2});
+      ExpectApart("entry " + std::to_string(static_cast<int>(kind)) + at, parts,
+                  z);
+    }
+  }
+}
+
+TEST(ScreenLayouts, ListButtonsAreSquareInOneCentredRowUnderTheList) {
+  for (const Client& c : kClients) {
+    for (const int extra : {0, 2}) {
+      const Size client{c.size.width + extra, c.size.height};
+      const BaseListLayout l = BaseListDlg::Layout(client, c.scale);
+      EXPECT_EQ(l.buttons[0].left, client.width - l.buttons[4].right);
+      for (const Rect& button : l.buttons) {
+        EXPECT_EQ(button.Width(), button.Height());
+        EXPECT_EQ(button.top, l.list.bottom);
+        EXPECT_EQ(button.bottom, client.height);
+      }
+    }
+  }
+}
+
+TEST(ScreenLayouts, EntryShowsThePartsItsKindNames) {
+  const Size client{480, 588};
+  auto shown = [&](EntryLayout kind) {
+    const EditValueLayout l = CEditValueDlg::Layout(kind, client, 100);
+    return std::vector<bool>{l.comment_visible, l.captions_visible,
+                             l.field2_visible};
+  };
+  using Shown = std::vector<bool>;
+  EXPECT_EQ(shown(EntryLayout::kSingleNumber), (Shown{true, false, false}));
+  EXPECT_EQ(shown(EntryLayout::kSingleText), (Shown{true, false, false}));
+  EXPECT_EQ(shown(EntryLayout::kTwoFields), (Shown{true, false, true}));
+  EXPECT_EQ(shown(EntryLayout::kTwoCaptioned), (Shown{false, true, true}));
+  EXPECT_EQ(shown(EntryLayout::kCommentTwoCaptioned),
+            (Shown{true, true, true}));
+  // A number needs less room than a name.
+  EXPECT_LT(CEditValueDlg::Layout(EntryLayout::kSingleNumber, client, 100)
+                .field1.Width(),
+            CEditValueDlg::Layout(EntryLayout::kSingleText, client, 100)
+                .field1.Width());
+}
+
+TEST(MessageBoxLayout, ButtonsFollowTheMessageCentredOrMirrored) {
+  for (const Client& c : kClients) {
+    const int message_height = c.scale / 2;
+    for (const CMessageBox::Kind kind :
+         {CMessageBox::Kind::kOk, CMessageBox::Kind::kOkCancel, CMessageBox::Kind::kYesNo}) {
+      const MessageBoxLayout l =
+          CMessageBox::Layout(c.size, c.scale, message_height, kind);
+      EXPECT_EQ(l.title.top, 0);
+      EXPECT_GT(l.message.top, l.title.bottom);
+      EXPECT_EQ(l.message.Height(), message_height);
+      EXPECT_GT(l.first_button.top, l.message.bottom);
+      EXPECT_TRUE(Inside(l.first_button, c.size));
+      EXPECT_EQ(l.second_button_visible, kind != CMessageBox::Kind::kOk);
+      if (kind == CMessageBox::Kind::kOk) {
+        EXPECT_EQ(l.first_button.left, c.size.width - l.first_button.right);
+      } else {
+        EXPECT_EQ(l.second_button.top, l.first_button.top);
+        EXPECT_LT(l.first_button.right, l.second_button.left);
+        // Equal gaps at the sides and between the buttons, but for the
+        // pixels a third leaves over.
+        EXPECT_NEAR(l.first_button.left, c.size.width - l.second_button.right,
+                    2);
+        EXPECT_NEAR(l.first_button.left,
+                    l.second_button.left - l.first_button.right, 2);
+      }
+    }
+  }
 }
 
 TEST(MessageBoxLayout, ALongMessageLeavesTheButtonsOnScreen) {
-  // 588 - 10 - 70 = 508 is as low as the buttons go.
   const MessageBoxLayout layout =
       CMessageBox::Layout({480, 588}, 100, 600, CMessageBox::Kind::kOkCancel);
-  EXPECT_EQ(layout.first_button.top, 508);
-  EXPECT_EQ(layout.second_button.bottom, 578);
+  EXPECT_TRUE(Inside(layout.first_button, {480, 588}));
+  EXPECT_TRUE(Inside(layout.second_button, {480, 588}));
+  EXPECT_GT(layout.second_button.bottom, 588 - layout.button_height);
   EXPECT_EQ(layout.message.Height(), 600);
 }
 
-TEST(AboutLayout, AtFullScale) {
-  const AboutLayout layout =
-      CAboutDlg::Layout({480, 588}, 100, {100, 100}, 200);
-  // (480 - 200 - 10 - 100) / 2 = 85; the title follows the logo and a gap.
-  EXPECT_EQ(layout.logo, Rect::FromXYWH(85, 10, 100, 100));
-  // Title and version (50 + 20) centred against the logo at 10 ... 110.
-  EXPECT_EQ(layout.title, Rect::FromXYWH(195, 25, 200, 50));
-  EXPECT_EQ(layout.version, Rect::FromXYWH(195, 75, 200, 20));
-  // 588 - 40 - 70 - 100 = 378 for the licence below the logo row.
-  EXPECT_EQ(layout.licence, Rect::FromXYWH(0, 120, 480, 378));
-  EXPECT_EQ(layout.ok_button, Rect::FromXYWH(165, 508, 150, 70));
-  EXPECT_EQ(layout.ok_button.bottom, 588 - 10);
-}
 
-TEST(AboutLayout, AtHalfScale) {
-  const AboutLayout layout = CAboutDlg::Layout({240, 294}, 50, {100, 100}, 100);
-  // Logo 50 x 50, gap 5: (240 - 100 - 5 - 50) / 2 = 42.
-  EXPECT_EQ(layout.logo, Rect::FromXYWH(42, 5, 50, 50));
-  // (10 + 50 - 10 - 25) / 2 = 12.
-  EXPECT_EQ(layout.title, Rect::FromXYWH(97, 12, 100, 25));
-  EXPECT_EQ(layout.version, Rect::FromXYWH(97, 37, 100, 10));
-  // 294 - 20 - 35 - 50 = 189.
-  EXPECT_EQ(layout.licence, Rect::FromXYWH(0, 60, 240, 189));
-  EXPECT_EQ(layout.ok_button, Rect::FromXYWH(82, 254, 75, 35));
-  EXPECT_EQ(layout.ok_button.bottom, 294 - 5);
+TEST(AboutLayout, LogoAndTitleCentredTogetherAboveTheLicenceAndOk) {
+  for (const Client& c : kClients) {
+    const int title_width = 2 * c.scale;
+    const AboutLayout l =
+        CAboutDlg::Layout(c.size, c.scale, {100, 100}, title_width);
+    EXPECT_EQ(l.logo.Width(), c.scale);  // the logo follows the scale
+    EXPECT_EQ(l.title.Width(), title_width);
+    EXPECT_LT(l.logo.right, l.title.left);
+    EXPECT_NEAR(l.logo.left, c.size.width - l.title.right, 1);
+    // Title and version stand beside the logo, one above the other.
+    EXPECT_EQ(l.version.left, l.title.left);
+    EXPECT_EQ(l.version.top, l.title.bottom);
+    EXPECT_GE(l.title.top, l.logo.top);
+    EXPECT_LE(l.version.bottom, l.logo.bottom);
+    // The licence takes the whole width between the logo row and the button.
+    EXPECT_GT(l.licence.top, l.logo.bottom);
+    EXPECT_EQ(l.licence.Width(), c.size.width);
+    EXPECT_LT(l.licence.bottom, l.ok_button.top);
+    EXPECT_NEAR(l.ok_button.left, c.size.width - l.ok_button.right, 1);
+    EXPECT_EQ(l.ok_button.bottom, c.size.height - l.margin);
+  }
 }
 
 // The programs accept exactly the screens on which the list screens keep

@@ -10,19 +10,15 @@
 #include <vector>
 
 #include "data/data_root.h"
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
+#include "sample_data.h"
 
 namespace zorvanel {
 namespace {
 
 using ::testing::ElementsAre;
-
-template <typename T>
-std::vector<double> ListOf(const T& repeated) {
-  return std::vector<double>(repeated.begin(), repeated.end());
-}
 
 void ExpectBounds(const LensListDlg::Bounds& b, double lo, double hi) {
   EXPECT_EQ(b.lo, lo);
@@ -50,14 +46,14 @@ TEST(MakeLens, NameSplitAndListsFromTheBounds) {
   EXPECT_EQ(lens.camera_index(), -1);
   EXPECT_EQ(lens.min_focal(), 50.0);
   EXPECT_EQ(lens.max_focal(), 50.0);
-  EXPECT_THAT(ListOf(lens.focals()), ElementsAre(50.0));
-  EXPECT_THAT(ListOf(lens.apertures()), ElementsAre(1.4));
+  EXPECT_THAT(lens.focals(), ElementsAre(50.0));
+  EXPECT_THAT(lens.apertures(), ElementsAre(1.4));
   ASSERT_EQ(lens.distances_size(), 31);
   EXPECT_EQ(lens.distances(0), 0.1);
   EXPECT_EQ(lens.distances(30), 100.0);
 }
 
-class LensListRun : public DialogHarness {
+class LensListRun : public testing::DialogTest {
  protected:
   nlohmann::json DumpOf(const std::string& name) const {
     for (const auto& dump : Dumps()) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog_harness.h"
+#include "dialog_test.h"
 #include "dialogs/base_list_dlg.h"
 #include "dialogs/select_list_dlg.h"
 
@@ -56,19 +56,11 @@ class TestListDlg : public BaseListDlg {
   }
 };
 
-// The dumped control with that id, or null.
-nlohmann::json ControlIn(const nlohmann::json& dump, int id) {
-  for (const auto& control : dump["controls"]) {
-    if (control["id"] == id) return control;
-  }
-  return nullptr;
-}
-
 // The enabled flags of Add, Remove, Edit, Move up, Move down in a dump.
 std::vector<bool> ButtonsEnabled(const nlohmann::json& dump) {
   std::vector<bool> enabled;
   for (int id = BaseListDlg::kIdAdd; id <= BaseListDlg::kIdMoveDown; ++id) {
-    const nlohmann::json control = ControlIn(dump, id);
+    const nlohmann::json control = testing::DialogTest::Control(dump, id);
     enabled.push_back(control != nullptr && control["enabled"] == true);
   }
   return enabled;
@@ -77,40 +69,7 @@ std::vector<bool> ButtonsEnabled(const nlohmann::json& dump) {
 const nlohmann::json kNoSelectKeys = {"", "Back"};
 const nlohmann::json kSelectKeys = {"Select", "Back"};
 
-TEST(BaseListLayout, FiveSquareButtonsUnderTheList) {
-  // 480 x 640: a 480 x 588 dialog at scale 100.
-  const BaseListLayout full = BaseListDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.button_size, 96);
-  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(full.list, Rect::FromXYWH(10, 50, 460, 588 - 50 - 96));
-  EXPECT_EQ(full.item_height, 80);
-  for (int k = 0; k < 5; ++k) {
-    EXPECT_EQ(full.buttons[k], Rect::FromXYWH(96 * k, 492, 96, 96));
-  }
-  // Two pixels left over by the division by five: one on each side.
-  const BaseListLayout wider = BaseListDlg::Layout({482, 588}, 100);
-  EXPECT_EQ(wider.buttons[0].left, 1);
-  EXPECT_EQ(wider.buttons[4].left, 1 + 4 * 96);
-  // 240 x 320: a 240 x 294 dialog at scale 50.
-  const BaseListLayout half = BaseListDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.button_size, 48);
-  EXPECT_EQ(half.list, Rect::FromXYWH(5, 25, 230, 294 - 25 - 48));
-  EXPECT_EQ(half.item_height, 40);
-  EXPECT_EQ(half.buttons[2], Rect::FromXYWH(96, 246, 48, 48));
-}
-
-TEST(SelectListLayout, TitleCommentAndList) {
-  const SelectListLayout full = CSelectListDlg::Layout({480, 588}, 100);
-  EXPECT_EQ(full.title, Rect::FromXYWH(0, 0, 480, 50));
-  EXPECT_EQ(full.comment, Rect::FromXYWH(0, 50, 480, 30));
-  EXPECT_EQ(full.list, Rect::FromXYWH(10, 90, 460, 588 - 90 - 10));
-  EXPECT_EQ(full.item_height, 65);
-  const SelectListLayout half = CSelectListDlg::Layout({240, 294}, 50);
-  EXPECT_EQ(half.list, Rect::FromXYWH(5, 45, 230, 294 - 45 - 5));
-  EXPECT_EQ(half.item_height, 32);
-}
-
-class ListDlgTest : public DialogHarness {};
+class ListDlgTest : public testing::DialogTest {};
 
 TEST_F(ListDlgTest, EmptyListOffersOnlyAddAndBack) {
   TestListDlg dlg({});
@@ -198,21 +157,18 @@ TEST_F(ListDlgTest, FlingRunsAsAChainOfPaintsAndSettlesOnARow) {
   EXPECT_EQ(dlg.list().selected_index(), -1);  // a drag selects nothing
 }
 
-// Draws a list dialog with camera rows and a selection, saves the screen
-// for a look, and checks the parts that must be there.
-class ListDlgPicture : public DialogHarness,
+// Draws a list dialog with camera rows and a selection, and checks the parts
+// that must be there.
+class ListDlgPicture : public testing::DialogTest,
                        public ::testing::WithParamInterface<Size> {};
 
 TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
   const Size screen = GetParam();
-  const std::string path = ::testing::TempDir() + "zorvanel_list_dlg_" +
-                           std::to_string(screen.width) + "x" +
-                           std::to_string(screen.height) + ".png";
   TestListDlg dlg({"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6",
                    "Pentax K-1",
                    "A camera with a name far too long for any row",
                    "Sony A7 III", "Fujifilm X-T4"});
-  Run(dlg, "row 1\nshot " + path + "\ndump\nsoft right\n", screen);
+  Run(dlg, "row 1\ndump\nsoft right\n", screen);
   const int s = DisplayScaleFor(screen);
   const Rect list =
       BaseListDlg::Layout({screen.width, screen.height - Scaled(s, 52)}, s)
@@ -235,7 +191,7 @@ TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
 INSTANTIATE_TEST_SUITE_P(Screens, ListDlgPicture,
                          ::testing::Values(Size{480, 640}, Size{240, 320}));
 
-class SelectListDlgTest : public DialogHarness {};
+class SelectListDlgTest : public testing::DialogTest {};
 
 TEST_F(SelectListDlgTest, CancelledBeforeAnySelectionAnswersCancel) {
   CSelectListDlg dlg;

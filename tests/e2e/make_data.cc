@@ -19,6 +19,7 @@
 #include <string>
 
 #include "data/zorvanel.pb.h"
+#include "sample_data.h"
 
 namespace {
 
@@ -27,38 +28,11 @@ using zorvanel::Equipment;
 using zorvanel::Lens;
 using zorvanel::Zorvanel;
 
-void AddAll(google::protobuf::RepeatedField<double>* list,
-            std::initializer_list<double> values) {
-  for (double v : values) list->Add(v);
-}
+using zorvanel::testing::AddAll;
+using zorvanel::testing::PairAndSelect;
 
-// Pairs camera i with lens j both ways and selects them.
-void PairAndSelect(Equipment* e, int camera, int lens) {
-  e->mutable_cameras(camera)->set_lens_index(lens);
-  e->mutable_lenses(lens)->set_camera_index(camera);
-  e->set_current_camera(camera);
-  e->set_current_lens(lens);
-}
-
-// A camera with a 0.03 mm circle of confusion and a 50 mm f/2.8 lens that
-// focuses at 3 m or 40 m: the worked example of the depth of field.
-void Fifty(Zorvanel* data) {
-  data->mutable_options();
-  Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Test");
-  camera->set_model("Body");
-  camera->set_circle_of_confusion(0.03);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Test");
-  lens->set_model("Fifty");
-  lens->add_focals(50.0);
-  lens->add_apertures(2.8);
-  AddAll(lens->mutable_distances(), {3.0, 40.0});
-  lens->set_min_focal(50.0);
-  lens->set_max_focal(50.0);
-  PairAndSelect(e, 0, 0);
-}
+// The worked example of the depth of field.
+void Fifty(Zorvanel* data) { *data = zorvanel::testing::FiftyMillimetreData(); }
 
 void FiftyImperial(Zorvanel* data) {
   Fifty(data);
@@ -95,34 +69,7 @@ void Compact(Zorvanel* data) {
 }
 
 // A kit zoom on an APS-C body with full lists: what a user typically has.
-void Zoom(Zorvanel* data) {
-  zorvanel::Options* options = data->mutable_options();
-  options->set_focal_wheel(50.0);
-  options->set_aperture_wheel(30.0);
-  options->set_distance_wheel(40.0);
-  Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Canon");
-  camera->set_model("EOS 600D");
-  camera->set_circle_of_confusion(0.018);
-  camera->set_focal_multiplier(1.6);
-  camera->set_displayed_focal(56.0);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Canon");
-  lens->set_model("EF-S 18-55mm");
-  AddAll(lens->mutable_focals(), {18.125, 21.875, 26.25, 30.625, 34.375, 38.75,
-                                  42.5, 46.875, 50.625, 55.0});
-  AddAll(lens->mutable_apertures(),
-         {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3, 7.1, 8.0, 9.0, 10.0, 11.0,
-          13.0, 14.0, 16.0, 18.0, 20.0, 22.0});
-  AddAll(lens->mutable_distances(),
-         {0.1,  0.12, 0.15, 0.2,  0.25, 0.3,  0.4,  0.5,  0.6,  0.8,  1.0,
-          1.2,  1.5,  2.0,  2.5,  3.0,  4.0,  5.0,  6.0,  8.0,  10.0, 12.0,
-          15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0});
-  lens->set_min_focal(18.0);
-  lens->set_max_focal(55.0);
-  PairAndSelect(e, 0, 0);
-}
+void Zoom(Zorvanel* data) { *data = zorvanel::testing::KitZoomData(); }
 
 // A lens whose lists are all empty: nothing can be picked.
 void EmptyLens(Zorvanel* data) {

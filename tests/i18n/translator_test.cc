@@ -1,16 +1,14 @@
 #include "i18n/translator.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "i18n/translated_string.h"
 #include "language_file_bytes.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -160,12 +158,10 @@ TEST(TranslatorFileTest, MissingFileLeavesEverythingEnglish) {
 }
 
 TEST(TranslatorFileTest, LoadsTheFileFromDisk) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("zv_lang_" + std::to_string(::getpid())))
-                               .string();
-  std::ofstream(path, std::ios::binary) << FileOf(kTwoLanguages);
+  const testing::ScratchFolder folder;
+  const std::string path = (folder / "Translation.lang").string();
+  testing::WriteFile(path, FileOf(kTwoLanguages));
   EXPECT_TRUE(LoadTranslations(path).ok());
-  std::filesystem::remove(path);
   EXPECT_EQ(GetLanguageCount(), 2);
   EXPECT_EQ(Translate("Exit"), "Quitter");
   GetTranslator().Clear();

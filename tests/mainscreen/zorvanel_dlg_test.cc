@@ -8,13 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "data/data_root.h"
-#include "i18n/font_table.h"
-#include "i18n/translator.h"
-#include "language_file_bytes.h"
-#include "optics/units.h"
-#include "platform/script_backend.h"
-#include "platform/shell.h"
+#include "dialog_test.h"
+#include "sample_data.h"
 
 namespace zorvanel {
 namespace {
@@ -30,23 +25,10 @@ constexpr int kPanelLeftX = 50;  // left of the split at x = 290
 constexpr int kPanelRightX = 400;
 constexpr int kPanelY = 100;
 
-// A camera with c = 0.03 mm and a 50 mm f/2.8 lens focusing at 3 m or 40 m.
+// The worked example: c = 0.03 mm and a 50 mm f/2.8 lens focusing at 3 m or
+// 40 m.
 void StoreFiftyMillimetre(Zorvanel* data) {
-  data->mutable_options();
-  Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Test");
-  camera->set_model("Body");
-  camera->set_circle_of_confusion(0.03);
-  Lens* lens = e->add_lenses();
-  lens->set_maker("Test");
-  lens->set_model("Fifty");
-  lens->add_focals(50.0);
-  lens->add_apertures(2.8);
-  lens->add_distances(3.0);
-  lens->add_distances(40.0);
-  e->set_current_camera(0);
-  e->set_current_lens(0);
+  *data = testing::FiftyMillimetreData();
 }
 
 // What the desktop would get as the window's icon.
@@ -71,17 +53,11 @@ class IconRecordingBackend : public ScriptBackend {
   ShownIcon* shown_;
 };
 
-class MainScreenTest : public ::testing::Test {
+class MainScreenTest : public testing::DialogTest {
  protected:
-  void SetUp() override {
-    ResetData();
-    GetTranslator().Clear();
-    SetUnitSystem(kMetric);
-  }
-
   void TearDown() override {
     dialog_.reset();
-    shell_.reset();
+    DialogTest::TearDown();
   }
 
   // Runs a fresh main screen on `screen` through the driver script. Returns
@@ -89,40 +65,23 @@ class MainScreenTest : public ::testing::Test {
   int Run(const std::string& script, Size screen = Size{480, 640}) {
     dialog_.reset();
     shell_.reset();
-    script_.str(script);
-    script_.clear();
+    SetScript(script);
     out_.str("");
-    shell_ = std::make_unique<Shell>(
+    StartShell(
         std::make_unique<IconRecordingBackend>(screen, script_, out_, &icon_));
-    GetFontTable().Clear();
-    GetFontTable().set_scale(shell_->scale());
     dialog_ = std::make_unique<CZorvanelDlg>();
     dialog_->set_equipment_screen([this](Window* parent) {
       ++equipment_calls_;
       return equipment_screen_ ? equipment_screen_() : kIdCancel;
     });
-    try {
-      return dialog_->RunModal();
-    } catch (const ScriptFinished&) {
-      return 0;
-    }
+    return RunDialog(*dialog_);
   }
 
-  // The "main" part of every dump the script printed.
-  std::vector<json> Dumps() const {
-    std::vector<json> dumps;
-    std::istringstream lines(out_.str());
-    std::string line;
-    while (std::getline(lines, line)) dumps.push_back(json::parse(line));
-    return dumps;
-  }
+  // The "main" part of the dump the script printed at `index`.
   json MainDump(size_t index) const { return Dumps().at(index)["main"]; }
 
   const Options& options() const { return GetData()->options(); }
 
-  std::istringstream script_;
-  std::ostringstream out_;
-  std::unique_ptr<Shell> shell_;
   std::unique_ptr<CZorvanelDlg> dialog_;
   int equipment_calls_ = 0;
   std::function<int()> equipment_screen_;

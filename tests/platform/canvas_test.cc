@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_context.h"
 #include "platform/text_fitter.h"
+#include "scratch_folder.h"
 
 namespace zorvanel {
 namespace {
@@ -50,11 +52,10 @@ TEST(ImageTest, NewImagesAreOpaqueBlackAndSurvivePng) {
   image.data()[0] = 0x80808080u;
   image.data()[image.stride_words() + 1] = 0xFF102030u;
   image.MarkDirty();
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "zv_image_test.png").string();
+  const testing::ScratchFolder folder;
+  const std::string path = (folder / "image.png").string();
   ASSERT_TRUE(image.SavePng(path));
   std::unique_ptr<Image> loaded = Image::LoadPng(path);
-  std::remove(path.c_str());
   ASSERT_NE(loaded, nullptr);
   EXPECT_EQ(loaded->size(), (Size{7, 5}));
   EXPECT_EQ(loaded->source_bits(), 32);
@@ -382,6 +383,29 @@ TEST_F(DrawTextTest, UsesTheCurrentFontAndColourAndScopedStateRestoresThem) {
     }
   }
   EXPECT_TRUE(red);
+}
+
+// The text fitter's smallest size: a text a little too wide is drawn just
+// small enough to fit, a far wider one no smaller than the floor it is
+// given.
+TEST(TextFitterTest, ShrinksToFitButNotBelowTheSmallestSize) {
+  Image image(8, 8);
+  Canvas canvas(image);
+  const Font title = TestFont(-33);
+  TextFitter fitter;
+  const std::string name = "Acme Zoom 18-55mm f/3.5-5.6 IS II";
+  const int natural = canvas.MeasureText(name, title).width;
+  EXPECT_EQ(&fitter.FontFor(canvas, name, title, natural, 25), &title);
+
+  const int row = natural * 9 / 10;
+  const Font& fitted = fitter.FontFor(canvas, name, title, row, 25);
+  EXPECT_LE(canvas.MeasureText(name, fitted).width, row);
+  EXPECT_LE(fitted.request().height, -28);
+  EXPECT_GE(fitted.request().height, -32);
+
+  EXPECT_EQ(
+      fitter.FontFor(canvas, name, title, natural / 2, 25).request().height,
+      -25);
 }
 
 }  // namespace

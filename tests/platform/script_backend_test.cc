@@ -9,7 +9,8 @@
 #include <sstream>
 
 #include "platform/driver.h"
-#include "test_support.h"
+#include "scratch_folder.h"
+#include "test_windows.h"
 
 namespace zorvanel {
 namespace {
@@ -249,8 +250,8 @@ TEST(ScriptBackendTest, BadLinesStopTheScriptWithTheirNumber) {
 }
 
 TEST(ScriptBackendTest, ShotSavesTheWholeScreen) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "zv_shot_test.png").string();
+  const testing::ScratchFolder folder;
+  const std::string path = (folder / "shot.png").string();
   TestDialog dialog;
   LogWindow red("red", nullptr);
   red.paint = [](Canvas& c) { c.FillRect(Rect{0, 0, 5, 5}, Rgb(255, 0, 0)); };
@@ -262,7 +263,6 @@ TEST(ScriptBackendTest, ShotSavesTheWholeScreen) {
   EXPECT_EQ(RunDriver(options, in, out, err, [&] { return dialog.RunModal(); }),
             0);
   std::unique_ptr<Image> shot = Image::LoadPng(path);
-  std::remove(path.c_str());
   ASSERT_NE(shot, nullptr);
   EXPECT_EQ(shot->size(), (Size{240, 320}));
   EXPECT_EQ(shot->ColourAt(2, 3), Rgb(255, 0, 0));

@@ -6,7 +6,8 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "test_support.h"
+#include "fake_backend.h"
+#include "test_windows.h"
 
 namespace zorvanel {
 namespace {

@@ -6,28 +6,14 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "sample_data.h"
+#include "scratch_folder.h"
 
 namespace zorvanel::hardening {
 
-// A fresh empty folder under the system's temporary folder, removed with
-// the object.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const {
-    return path_ / name;
-  }
-  // The names of the files in the folder, sorted.
-  std::vector<std::string> FileNames() const;
-
- private:
-  std::filesystem::path path_;
-};
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
 
 // How a child process ended.
 struct ExitStatus {
@@ -41,12 +27,7 @@ ExitStatus RunProgram(const std::string& program,
                       const std::vector<std::string>& args,
                       std::string* output);
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
-
-// A camera with a 0.03 mm circle of confusion and a 50 mm lens, paired and
-// selected: the main screen opens straight away on it.
-Zorvanel FiftyMillimetreData();
+using testing::FiftyMillimetreData;
 
 // A collection in use: four cameras and five lenses, two pairs among them,
 // a camera and a lens selected that are not paired, wheel positions,
