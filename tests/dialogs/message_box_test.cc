@@ -42,7 +42,7 @@ TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
   // Everything where the layout puts it for a message of that height.
   const Rect message = RectOf(Control(dump_, 1022));
   const MessageBoxLayout layout =
-      CMessageBox::Layout({480, 588}, 100, message.Height(), CMessageBox::kOk);
+      CMessageBox::Layout({480, 588}, 100, message.Height(), CMessageBox::Kind::kOk);
   EXPECT_EQ(RectOf(Control(dump_, 1007)), layout.title);
   EXPECT_EQ(message, layout.message);
   EXPECT_EQ(RectOf(ok), layout.first_button);
@@ -58,7 +58,7 @@ TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
   EXPECT_TRUE(no["visible"]);
   const MessageBoxLayout layout = CMessageBox::Layout(
       {480, 588}, 100, RectOf(Control(dump_, 1022)).Height(),
-      CMessageBox::kYesNo);
+      CMessageBox::Kind::kYesNo);
   EXPECT_EQ(RectOf(yes), layout.first_button);
   EXPECT_EQ(RectOf(no), layout.second_button);
 
