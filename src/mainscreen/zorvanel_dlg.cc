@@ -13,7 +13,6 @@
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
 #include "mainscreen/equipment_screen.h"
-#include "mainscreen/wheel_travel.h"
 #include "optics/lens_accessor.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
