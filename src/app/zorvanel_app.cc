@@ -50,8 +50,6 @@ std::string Reason(int error) {
 CZorvanelApp::CZorvanelApp() = default;
 CZorvanelApp::~CZorvanelApp() = default;
 
-Zorvanel* CZorvanelApp::GetData() const { return zorvanel::GetData(); }
-
 int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 
 int CZorvanelApp::Run() {
