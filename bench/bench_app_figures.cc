@@ -30,7 +30,7 @@
 #include "i18n/font_table.h"
 #include "i18n/value_text.h"
 #include "inside_modal_backend.h"
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
 #include "mainscreen/zorvanel_dlg.h"

@@ -8,7 +8,7 @@
 
 #include "data/zorvanel.pb.h"
 #include "i18n/value_text.h"
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 #include "optics/lens_accessor.h"
 #include "optics/units.h"
 

@@ -51,8 +51,6 @@ void ReportNotSaved(const std::string& path, const Status& failure) {
 CZorvanelApp::CZorvanelApp() = default;
 CZorvanelApp::~CZorvanelApp() = default;
 
-Zorvanel* CZorvanelApp::GetData() const { return zorvanel::GetData(); }
-
 int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 
 int CZorvanelApp::Run() {

@@ -41,8 +41,6 @@ class CZorvanelApp {
   // another program holds the folder.
   int SaveWithoutAsking();
 
-  // The user's data (never null).
-  Zorvanel* GetData() const;
   // The screen's scale in percent against the reference screen.
   int GetDisplayScale() const;
 

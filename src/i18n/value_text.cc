@@ -65,9 +65,12 @@ std::string FormatImperial(double feet) {
 
 std::string Format(const DistanceValue& distance) {
   if (distance.IsNoValue()) return kNoValueText;
-  const double x = DisplayLength(distance);
+  const bool metric = GetUnitSystem() == kMetric;
+  // In the unit shown: a distance too large for feet is infinity too.
+  const double x =
+      metric ? distance.GetValue() : ConvertLength(distance.GetValue(), true);
   if (x < 0.0 || std::isinf(x)) return Translate(UiText("Infinity"));
-  return GetUnitSystem() == kMetric ? FormatMetric(x) : FormatImperial(x);
+  return metric ? FormatMetric(x) : FormatImperial(x);
 }
 
 std::string Format(const FocalValue& focal) {

@@ -35,20 +35,18 @@ struct MainLayout {
   int height = 0;
   int scale = 0;
 
-  // The rows share the height left between the two vertical margins: eight
-  // row heights hold the three caption rows, the three wheels and the gaps.
+  // A caption row is an eighth of the height inside the vertical margins.
   int vertical_margin = 0;
   int row_height = 0;
   // A value box is this high, centred in its row.
   int value_height = 0;
   int value_inset = 0;
-  // Left of the captions and right of the values, the zone strip inside it.
+  // At either side: left of the captions, right of the value texts.
   int side_margin = 0;
   int value_left = 0;
   int wheel_height = 0;
-  // Between a wheel and the caption row below it.
-  int wheel_gap = 0;
-  // The panel keeps its scaled reference width, centred on a wider screen.
+  int wheel_gap = 0;  // between a wheel and the caption row below it
+  // The panel keeps its scaled reference width, centred.
   int panel_left = 0;
   int panel_tap_split = 0;
   // Usable travel of a marker: the width less both end caps; may be 0 or

@@ -30,21 +30,17 @@ constexpr double kImperialLadder[] = {1,  2,   3,   5,   10,   20,   30,
 // Where the two inner labels would sit best, as shares of the axis.
 constexpr double kLabelTargets[] = {0.3, 0.6};
 
-// The lens's nearest distance: its smallest positive entry.
-double NearestDistance(const Lens& lens) {
-  double nearest = kNoValue;
+// The lens's smallest (its nearest) or largest positive distance; kNoValue
+// for none.
+double DistanceEnd(const Lens& lens, bool largest) {
+  double end = kNoValue;
   for (double d : lens.distances()) {
-    if (d > 0.0 && std::isfinite(d) && !(d >= nearest)) nearest = d;
+    if (d > 0.0 && std::isfinite(d) &&
+        (std::isnan(end) || (largest ? d > end : d < end))) {
+      end = d;
+    }
   }
-  return nearest;
-}
-
-double LargestDistance(const Lens& lens) {
-  double largest = kNoValue;
-  for (double d : lens.distances()) {
-    if (d > 0.0 && std::isfinite(d) && !(d <= largest)) largest = d;
-  }
-  return largest;
+  return end;
 }
 
 bool IsSet(const Value& v) { return !v.IsNoValue(); }
@@ -85,8 +81,8 @@ int ZoneStrip::XOf(double distance_m) const {
 void ZoneStrip::Update(const Lens& lens, const DofState& results) {
   const double hyperfocal = results.hyperfocal.GetValue();
   const double log_end =
-      hyperfocal > 0.0 ? 4.0 * hyperfocal : LargestDistance(lens);
-  axis_ = ZoneAxis(NearestDistance(lens), log_end);
+      hyperfocal > 0.0 ? 4.0 * hyperfocal : DistanceEnd(lens, true);
+  axis_ = ZoneAxis(DistanceEnd(lens, false), log_end);
 
   const double near = results.near_limit.GetValue();
   const double far = results.far_limit.GetValue();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_axis.h"
 #include "platform/geometry.h"

@@ -9,11 +9,10 @@
 #include "data/data_root.h"
 #include "data/equipment.h"
 #include "data/names.h"
+#include "dialogs/equipment_dlg.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
-#include "mainscreen/equipment_screen.h"
-#include "mainscreen/wheel_travel.h"
 #include "optics/lens_accessor.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
@@ -47,7 +46,13 @@ nlohmann::json Rounded(double x, double per) {
 
 }  // namespace
 
-CZorvanelDlg::CZorvanelDlg() : equipment_screen_(RunEquipmentScreen) {}
+// Dialogs cover the whole dialog area whatever their parent, so the parent
+// is not needed to place the equipment screen.
+CZorvanelDlg::CZorvanelDlg()
+    : equipment_screen_([](Window* /*parent*/) {
+        CEquipmentDlg dialog;
+        return dialog.RunModal();
+      }) {}
 
 CZorvanelDlg::~CZorvanelDlg() = default;
 

@@ -8,7 +8,7 @@
 
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
 #include "platform/geometry.h"
@@ -151,7 +151,6 @@ class CZorvanelDlg : public CBaseDlg {
   Fonts fonts_;
   // Every text of the screen is drawn through it: none is ever cut off.
   TextFitter fitter_;
-  // The panel and wheel pictures at this screen's sizes (made at layout).
 
   TranslatedString focal_label_;
   TranslatedString aperture_label_;

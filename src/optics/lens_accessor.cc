@@ -60,21 +60,6 @@ Lens* LensAccessor::CreateLens() {
   return lens_;
 }
 
-std::optional<FocalValue> LensAccessor::FocalAt(float percent) const {
-  if (lens_ == nullptr) return std::nullopt;
-  return zorvanel::FocalAt(*lens_, percent);
-}
-
-std::optional<ApertureValue> LensAccessor::ApertureAt(float percent) const {
-  if (lens_ == nullptr) return std::nullopt;
-  return zorvanel::ApertureAt(*lens_, percent);
-}
-
-std::optional<DistanceValue> LensAccessor::DistanceAt(float percent) const {
-  if (lens_ == nullptr) return std::nullopt;
-  return zorvanel::DistanceAt(*lens_, percent);
-}
-
 void LensAccessor::SetApertureRange(double min, double max) {
   if (lens_ == nullptr) return;
   std::vector<ApertureValue> range;

@@ -25,7 +25,7 @@ std::optional<DistanceValue> DistanceAt(const Lens& lens, float percent);
 
 // A handle on one lens: either a lens of the user's data (not owned), or a
 // lens the handle created itself (owned, freed with the handle). Operations
-// on a handle without a lens do nothing and pick no value.
+// on a handle without a lens do nothing.
 class LensAccessor {
  public:
   LensAccessor() = default;
@@ -38,10 +38,6 @@ class LensAccessor {
   // handle owned before) and returns it.
   Lens* CreateLens();
   Lens* lens() const { return lens_; }
-
-  std::optional<FocalValue> FocalAt(float percent) const;
-  std::optional<ApertureValue> ApertureAt(float percent) const;
-  std::optional<DistanceValue> DistanceAt(float percent) const;
 
   // Replace one list of the lens: apertures by the nominal f-numbers of the
   // standard series from min to max; distances by the metres of the series

@@ -1,7 +1,5 @@
 #include "optics/units.h"
 
-#include "optics/value.h"
-
 namespace zorvanel {
 namespace {
 
@@ -20,11 +18,6 @@ void SetUnitSystem(int units) {
 
 double ConvertLength(double x, bool to_feet) {
   return to_feet ? x * kFeetPerMetre : x * kMetresPerFoot;
-}
-
-double DisplayLength(const Value& value) {
-  return GetUnitSystem() == kImperial ? value.GetValue() * kFeetPerMetre
-                                      : value.GetValue();
 }
 
 }  // namespace zorvanel

@@ -3,8 +3,6 @@
 
 namespace zorvanel {
 
-class Value;
-
 // How distances are shown and entered. Distances are always stored in metres.
 enum UnitSystem { kMetric = 0, kImperial = 1 };
 
@@ -18,9 +16,6 @@ void SetUnitSystem(int units);
 // reciprocal to 14 digits). Every conversion between the two goes through
 // here so that a value converted there and back prints as it was entered.
 double ConvertLength(double x, bool to_feet);
-
-// The value's number in the unit shown: feet under kImperial, else as stored.
-double DisplayLength(const Value& value);
 
 }  // namespace zorvanel
 

@@ -64,13 +64,9 @@ constexpr Colour Rgb(int r, int g, int b) {
 }
 
 // The reference screen: every design number is given for it, and a screen's
-// display scale is its size against it.
+// display scale is its size against it, in percent (integer divisions).
 inline constexpr int kReferenceWidth = 480;
 inline constexpr int kReferenceHeight = 640;
-
-// The display scale in percent:
-// min(w * 100 / kReferenceWidth, h * 100 / kReferenceHeight), integer
-// divisions.
 constexpr int DisplayScaleFor(Size screen) {
   return std::min(screen.width * 100 / kReferenceWidth,
                   screen.height * 100 / kReferenceHeight);

@@ -6,7 +6,7 @@
 #include "data/equipment.h"
 #include "fuzz_harness.h"
 #include "i18n/value_text.h"
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 #include "optics/units.h"
 #include "platform/geometry.h"
 

@@ -1,10 +1,9 @@
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 
 #include <gtest/gtest.h>
 
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
-#include "mainscreen/wheel_travel.h"
 #include "optics/units.h"
 
 namespace zorvanel {
@@ -31,7 +30,7 @@ DofState Compute(const Lens& lens, const Camera& camera) {
   return state;
 }
 
-class DofStateTest : public ::testing::Test {
+class WheelReadingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetUnitSystem(kMetric);
@@ -40,7 +39,7 @@ class DofStateTest : public ::testing::Test {
   void TearDown() override { SetUnitSystem(kMetric); }
 };
 
-TEST_F(DofStateTest, PercentOfTheScaledTravel) {
+TEST_F(WheelReadingsTest, PercentOfTheScaledTravel) {
   EXPECT_EQ(PercentAt(26, 100), 5.4166665f);
   EXPECT_EQ(PercentAt(27, 100), 5.625f);
   EXPECT_EQ(PercentAt(480, 100), 100.0f);
@@ -50,7 +49,7 @@ TEST_F(DofStateTest, PercentOfTheScaledTravel) {
   EXPECT_GT(PercentAt(2147483647, 100), 1e8f);  // no overflow
 }
 
-TEST_F(DofStateTest, ShowsThePickedValuesAndTheResults) {
+TEST_F(WheelReadingsTest, ShowsThePickedValuesAndTheResults) {
   const DofState state =
       Compute(OneValueLens(50, 2.8, 3), CameraWithCircle(0.03));
   EXPECT_EQ(state.focal_text, "50 mm");
@@ -69,7 +68,7 @@ TEST_F(DofStateTest, ShowsThePickedValuesAndTheResults) {
   EXPECT_EQ(Format(beyond.near_limit), "17 m");
 }
 
-TEST_F(DofStateTest, MultiplierChangesOnlyTheShownFocal) {
+TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
   Camera camera = CameraWithCircle(0.03);
   camera.set_focal_multiplier(1.5);
   const DofState state = Compute(OneValueLens(50, 2.8, 3), camera);
@@ -77,7 +76,7 @@ TEST_F(DofStateTest, MultiplierChangesOnlyTheShownFocal) {
   EXPECT_EQ(Format(state.hyperfocal), "29.5 m");
 }
 
-TEST_F(DofStateTest, WheelPositionsPickTheEntries) {
+TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
   Lens lens;
   for (double f : {18, 24, 35, 50, 70}) lens.add_focals(f);
   for (double n : {2.8, 4.0, 5.6, 8.0}) lens.add_apertures(n);
@@ -95,7 +94,7 @@ TEST_F(DofStateTest, WheelPositionsPickTheEntries) {
   EXPECT_EQ(state.distance_text, "2 m");
 }
 
-TEST_F(DofStateTest, EmptyListGivesNoValues) {
+TEST_F(WheelReadingsTest, EmptyListGivesNoValues) {
   Lens lens = OneValueLens(50, 2.8, 3);
   lens.clear_apertures();
   DofState state;

@@ -1,15 +1,26 @@
-#include "mainscreen/dof_state.h"
+#include "mainscreen/wheel_readings.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
 #include "i18n/value_text.h"
 #include "mainscreen/main_layout.h"
-#include "mainscreen/wheel_travel.h"
 #include "optics/lens_accessor.h"
+#include "platform/geometry.h"
 
 namespace zorvanel {
 namespace {
+
+// Pixels per percent of the travel at scale 100: the exact travel the
+// stored percentages use.
+constexpr double kPixelsPerPercent = kReferenceWidth / 100.0;
+
+int64_t WholePixelTravel(int scale) {
+  return static_cast<int64_t>(scale) * kReferenceWidth / 100;
+}
 
 template <typename V>
 std::string TextOf(const std::optional<V>& value) {
@@ -21,6 +32,32 @@ void SetIfChanged(std::string* stored, std::string text) {
 }
 
 }  // namespace
+
+float PercentAt(int position, int scale) {
+  const int64_t travel = WholePixelTravel(scale);
+  if (travel <= 0) return 0.0f;
+  return static_cast<float>(static_cast<int64_t>(position) * 100) /
+         static_cast<float>(travel);
+}
+
+int PositionOfIndex(int index, int count, int scale) {
+  const int64_t travel = WholePixelTravel(scale);
+  if (count <= 1 || index <= 0 || travel <= 0) return 0;
+  if (index >= count - 1) return static_cast<int>(travel);
+  return static_cast<int>((index * travel + (count - 1) / 2) / (count - 1));
+}
+
+double StoredPercent(int position, int scale) {
+  if (scale <= 0) return 0.0;
+  return static_cast<double>(position) * 100 /
+         (static_cast<double>(scale) * kPixelsPerPercent);
+}
+
+int PositionOfStoredPercent(double percent, int scale) {
+  if (!std::isfinite(percent)) return 0;
+  const double position = percent * scale * kPixelsPerPercent / 100;
+  return static_cast<int>(std::lround(std::clamp(position, -1.0e6, 1.0e6)));
+}
 
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
                            double multiplier) {
@@ -48,9 +85,11 @@ void ComputeResults(const Lens& lens, const Camera& camera,
     SetIfChanged(texts[i], WheelValueText(lens, i, percents[i],
                                           camera.focal_multiplier()));
   }
-  const std::optional<FocalValue> focal = FocalAt(lens, percents[0]);
-  const std::optional<ApertureValue> aperture = ApertureAt(lens, percents[1]);
-  const std::optional<DistanceValue> distance = DistanceAt(lens, percents[2]);
+  const std::optional<FocalValue> focal = FocalAt(lens, percents[kFocalWheel]);
+  const std::optional<ApertureValue> aperture =
+      ApertureAt(lens, percents[kApertureWheel]);
+  const std::optional<DistanceValue> distance =
+      DistanceAt(lens, percents[kDistanceWheel]);
   state->focus.SetValue(distance ? distance->GetValue() : kNoValue);
   state->f_number = aperture ? aperture->GetValue() : kNoValue;
   DepthOfField& results = *state;
