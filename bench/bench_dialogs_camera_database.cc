@@ -12,8 +12,8 @@
 
 #include "dialogs/camera_creation_mode_dlg.h"
 #include "dialogs/camera_database.h"
+#include "drive/script_backend.h"
 #include "i18n/font_table.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel {

@@ -44,7 +44,7 @@ class BenchBackend : public Backend {
       DragWhileMeasuring();
     }
     event->type = InputEvent::Type::kSoftKey;
-    event->soft_key = 1;
+    event->soft_key = SoftKeySide::kRight;
     return true;
   }
 

@@ -11,7 +11,7 @@ constexpr int kButtonCount = 5;
 
 }  // namespace
 
-BaseListDlg::BaseListDlg() { SetSoftKeyMode(0); }
+BaseListDlg::BaseListDlg() { SetSoftKeyMode(SoftKeyMode::kNone); }
 
 BaseListDlg::~BaseListDlg() = default;
 
@@ -57,7 +57,7 @@ bool BaseListDlg::OnInitDialog() {
     // Only Add works on an empty selection.
     b.Enable(k == 0);
   }
-  SetSoftKeyMode(2);
+  SetSoftKeyMode(SoftKeyMode::kBack);
   return true;
 }
 
@@ -75,7 +75,7 @@ void BaseListDlg::UpdateButtons() {
   button(kIdEdit)->Enable(selected);
   button(kIdMoveUp)->Enable(selected && s > 0);
   button(kIdMoveDown)->Enable(selected && s < n - 1);
-  SetSoftKeyMode(selected ? 1 : 2);
+  SetSoftKeyMode(selected ? SoftKeyMode::kSelectBack : SoftKeyMode::kBack);
 }
 
 bool BaseListDlg::ButtonEnabled(int id) {

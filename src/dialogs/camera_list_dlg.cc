@@ -58,7 +58,7 @@ void CameraListDlg::OnAdd() {
   const int row = list().AddCameraRow(camera, -1);
   list().SelectItem(row);
   UpdateButtons();
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void CameraListDlg::OnRemove() {
@@ -77,7 +77,7 @@ void CameraListDlg::OnRemove() {
   // look chosen, nor be removed or selected by the next key.
   list().ClearSelection();
   UpdateButtons();
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void CameraListDlg::OfferToRemovePartner(int camera_index) {
@@ -104,7 +104,7 @@ void CameraListDlg::OnEdit() {
   if (editor.RunModal() != kIdOk) return;
   *StoredEquipment()->mutable_cameras(r) = copy;
   list().RefreshTexts(r);
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void CameraListDlg::MoveSelected(int offset) {
@@ -113,7 +113,7 @@ void CameraListDlg::MoveSelected(int offset) {
   if (!list().SwapItems(r, r + offset)) return;
   SwapCameras(StoredEquipment(), r, r + offset);
   list().SelectItem(r + offset);
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void CameraListDlg::OnMoveUp() { MoveSelected(-1); }

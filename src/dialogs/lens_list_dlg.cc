@@ -167,7 +167,7 @@ void LensListDlg::OnAdd() {
   const int row = list().AddLensRow(added, -1);
   list().SelectItem(row);
   UpdateButtons();
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void LensListDlg::OnRemove() {
@@ -186,7 +186,7 @@ void LensListDlg::OnRemove() {
   // shows another lens, which the user did not choose.
   list().ClearSelection();
   UpdateButtons();
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void LensListDlg::OfferToRemovePartner(int lens_index) {
@@ -213,7 +213,7 @@ void LensListDlg::OnEdit() {
   if (editor.RunModal() != kIdOk) return;
   *StoredEquipment()->mutable_lenses(r) = copy;
   list().RefreshTexts(r);
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void LensListDlg::MoveSelected(int offset) {
@@ -222,7 +222,7 @@ void LensListDlg::MoveSelected(int offset) {
   if (!list().SwapItems(r, r + offset)) return;
   SwapLenses(StoredEquipment(), r, r + offset);
   list().SelectItem(r + offset);
-  list().Invalidate(false);
+  list().Invalidate();
 }
 
 void LensListDlg::OnMoveUp() { MoveSelected(-1); }

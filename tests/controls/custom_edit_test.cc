@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "control_test_support.h"
+#include "drive/dialog_dump.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_background.h"
 
@@ -123,8 +124,9 @@ TEST_F(CustomEditTest, TypingAndKeys) {
 
 TEST_F(CustomEditTest, TheDumpShowsTheFieldsOwnText) {
   edit_.set_text("Canon");
-  nlohmann::json out;
-  edit_.Describe(out);
+  Description description;
+  edit_.Describe(description);
+  const nlohmann::json out = ToJson(description);
   EXPECT_EQ(out["kind"], "edit");
   EXPECT_EQ(out["text"], "Canon");
 }

@@ -7,11 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "drive/script_backend.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
 #include "message_text.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel::testing {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "data/data_root.h"
+#include "drive/script_backend.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
 #include "optics/units.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
