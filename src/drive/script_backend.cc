@@ -81,7 +81,7 @@ bool ScriptBackend::WaitEvent(int timeout_ms, InputEvent* event) {
       return false;
     }
     if (shell_ != nullptr && shell_->paint_pending()) {
-      // Settling: a repaint chain runs to its end, one frame per 16 ms,
+      // Settling: a repaint chain runs to its end, one frame at a time,
       // before the next line is read.
       if (++settle_frames_ > settle_frame_limit_) {
         Fail("the screen keeps repainting and never settles");
