@@ -47,7 +47,6 @@ class ScriptBackend : public Backend {
   uint32_t Now() override { return now_; }
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
   void Present(const Image& frame) override {}
-  int line_number() const { return line_number_; }
   // A repaint chain longer than this many frames before the next line is a
   // runaway: the script stops with an error.
   void set_settle_frame_limit(int frames) { settle_frame_limit_ = frames; }

@@ -24,8 +24,6 @@ SoftKeyBar::SoftKeyBar(Size screen, int scale)
       height_(Scaled(scale, kSoftKeyBarDesignHeight)),
       font_(BarFont(scale)) {}
 
-SoftKeyBar::~SoftKeyBar() = default;
-
 bool SoftKeyBar::Contains(Point p) const {
   return p.x >= 0 && p.x < screen_.width &&
          p.y >= std::max(0, screen_.height - height_) && p.y < screen_.height;

@@ -20,7 +20,6 @@ struct SoftKeys;
 class SoftKeyBar {
  public:
   SoftKeyBar(Size screen, int scale);
-  ~SoftKeyBar();
 
   int height() const { return height_; }
   bool Contains(Point screen) const;
