@@ -97,8 +97,7 @@ Shell& Shell::Get() {
 bool Shell::Exists() { return g_shell != nullptr; }
 
 Rect Shell::DialogArea() const {
-  return Rect{0, 0, screen_.width,
-              std::max(0, screen_.height - soft_key_bar_height())};
+  return Rect{0, 0, screen_.width, soft_key_bar_.top()};
 }
 
 // ---------------------------------------------------------------------------

@@ -25,8 +25,8 @@ SoftKeyBar::SoftKeyBar(Size screen, int scale)
       font_(BarFont(scale)) {}
 
 bool SoftKeyBar::Contains(Point p) const {
-  return p.x >= 0 && p.x < screen_.width &&
-         p.y >= std::max(0, screen_.height - height_) && p.y < screen_.height;
+  return p.x >= 0 && p.x < screen_.width && p.y >= top() &&
+         p.y < screen_.height;
 }
 
 SoftKeySide SoftKeyBar::SideAt(Point p) const {
@@ -35,13 +35,13 @@ SoftKeySide SoftKeyBar::SideAt(Point p) const {
 
 void SoftKeyBar::Paint(Canvas& canvas, const SoftKeys* keys) {
   if (height_ <= 0) return;
-  const int top = screen_.height - height_;
+  const int y = top();
   // The shaded bar never changes: drawn once, copied at every frame.
   if (!background_) PaintBackground();
-  canvas.Blit(*background_, Rect{0, 0, screen_.width, height_}, Point{0, top});
+  canvas.Blit(*background_, Rect{0, 0, screen_.width, height_}, Point{0, y});
   const int middle = screen_.width / 2;
-  const Rect left{0, top + 1, middle, screen_.height};
-  const Rect right{middle, top + 1, screen_.width, screen_.height};
+  const Rect left{0, y + 1, middle, screen_.height};
+  const Rect right{middle, y + 1, screen_.width, screen_.height};
   if (pressed_) {
     canvas.FillRect(*pressed_ == SoftKeySide::kLeft ? left : right,
                     Rgb(72, 72, 88));

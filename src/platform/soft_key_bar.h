@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_PLATFORM_SOFT_KEY_BAR_H_
 #define ZORVANEL_PLATFORM_SOFT_KEY_BAR_H_
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,8 @@ class SoftKeyBar {
   SoftKeyBar(Size screen, int scale);
 
   int height() const { return height_; }
+  // Where the bar begins: the dialogs live above it.
+  int top() const { return std::max(0, screen_.height - height_); }
   bool Contains(Point screen) const;
   // The half of the bar under a point of the screen.
   SoftKeySide SideAt(Point screen) const;
