@@ -23,8 +23,8 @@ inline constexpr int kFrameIntervalMs = 16;
 
 // The one process-wide platform object: screen, modal stack, timers, clock,
 // capture, focus, on-screen keyboard, painting, and the soft-key bar under
-// the dialogs. Exactly one
-// exists at a time; windows reach it through Shell::Get().
+// the dialogs. Exactly one exists at a time; windows reach it through
+// Shell::Get().
 class Shell {
  public:
   explicit Shell(std::unique_ptr<Backend> backend);
