@@ -9,8 +9,8 @@
 
 #include "data/camera_database.h"
 #include "dialogs/camera_creation_mode_dlg.h"
+#include "drive/script_backend.h"
 #include "i18n/font_table.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 #include "scratch_folder.h"
 

@@ -1,7 +1,6 @@
 #include "controls/camera_dyna_list.h"
 
 #include <cstdlib>
-#include <nlohmann/json.hpp>
 #include <utility>
 
 #include "controls/list_rows.h"
@@ -205,12 +204,12 @@ std::string CameraDynaList::SearchText(int index) const {
   return item != nullptr ? item->title() : std::string();
 }
 
-void CameraDynaList::DescribeRow(int index, nlohmann::json& row) const {
+void CameraDynaList::DescribeRow(int index, Description& row) const {
   const CBaseItem* item = GetRow(index);
-  row["title"] = item != nullptr ? item->title() : std::string();
-  row["left"] = item != nullptr ? item->left_note() : std::string();
-  row["right"] = item != nullptr ? item->right_note() : std::string();
-  row["selected"] = index == selected_index();
+  row.Set("title", item != nullptr ? item->title() : std::string());
+  row.Set("left", item != nullptr ? item->left_note() : std::string());
+  row.Set("right", item != nullptr ? item->right_note() : std::string());
+  row.Set("selected", index == selected_index());
 }
 
 }  // namespace zorvanel

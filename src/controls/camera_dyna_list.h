@@ -119,7 +119,7 @@ class CameraDynaList : public CDynaList {
   // Typed letters are matched against the row's title.
   std::string SearchText(int index) const override;
   // {"title", "left", "right", "selected"}
-  void DescribeRow(int index, nlohmann::json& row) const override;
+  void DescribeRow(int index, Description& row) const override;
 
  private:
   void DrawNotes(Canvas& canvas, const CBaseItem& row, const Rect& r,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <nlohmann/json.hpp>
 
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
@@ -54,7 +53,7 @@ void CCustomButton::SetIcon(int bitmap_id, bool three_state) {
   has_icon_ = true;
   icon_id_ = bitmap_id;
   three_state_ = three_state;
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomButton::SetIconStrip(int bitmap_id, int index, int frame_count) {
@@ -62,22 +61,22 @@ void CCustomButton::SetIconStrip(int bitmap_id, int index, int frame_count) {
   icon_id_ = bitmap_id;
   icon_index_ = index;
   icon_frame_count_ = frame_count;
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomButton::SetIconIndex(int index) {
   icon_index_ = index;
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomButton::SetBackgroundBitmap(int bitmap_id) {
   background_.SetSourceId(bitmap_id);
-  Invalidate(false);
+  Invalidate();
 }
 
-void CCustomButton::Describe(nlohmann::json& out) const {
+void CCustomButton::Describe(Description& out) const {
   Window::Describe(out);
-  out["pressed"] = CurrentLook() == ButtonLook::kPressed;
+  out.Set("pressed", CurrentLook() == ButtonLook::kPressed);
 }
 
 ButtonLook CCustomButton::CurrentLook() const {
@@ -173,7 +172,7 @@ void CCustomButton::StartPress(Point p, bool double_tap) {
     // keeps the pressed look until a second after that press.
     SetTimer(ButtonPress::kFlashTimerId, ButtonPress::kFlashMs);
   }
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomButton::OnPointerDown(Point p) { StartPress(p, false); }
@@ -181,13 +180,13 @@ void CCustomButton::OnPointerDown(Point p) { StartPress(p, false); }
 void CCustomButton::OnDoubleTap(Point p) { StartPress(p, true); }
 
 void CCustomButton::OnPointerMove(Point p) {
-  if (press_.Move(p, ClientRect())) Invalidate(false);
+  if (press_.Move(p, ClientRect())) Invalidate();
 }
 
 void CCustomButton::OnPointerUp(Point p) {
   if (!press_.tracking()) return;
   const ButtonPress::Release release = press_.Up(p, ClientRect());
-  Invalidate(false);
+  Invalidate();
   // The parent may run a modal dialog from the command; nothing of this
   // button is touched after it.
   if (release == ButtonPress::Release::kClick) {
@@ -201,7 +200,7 @@ void CCustomButton::OnTimer(int timer_id) {
   if (timer_id != ButtonPress::kFlashTimerId) return;
   if (press_.FlashTimerFired(Shell::Get().Now())) {
     KillTimer(ButtonPress::kFlashTimerId);
-    Invalidate(false);
+    Invalidate();
   }
 }
 

@@ -2,7 +2,6 @@
 #define ZORVANEL_CONTROLS_CUSTOM_BUTTON_H_
 
 #include <memory>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "controls/button_press.h"
@@ -44,7 +43,7 @@ class CCustomButton : public Window {
 
   std::string Kind() const override { return "button"; }
   // Adds "pressed": whether the button shows its pressed look.
-  void Describe(nlohmann::json& out) const override;
+  void Describe(Description& out) const override;
 
   // An icon bitmap; a three-state one holds normal, disabled and pressed
   // frames side by side.

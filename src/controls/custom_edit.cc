@@ -1,7 +1,6 @@
 #include "controls/custom_edit.h"
 
 #include <cstdlib>
-#include <nlohmann/json.hpp>
 
 #include "platform/shell.h"
 
@@ -22,17 +21,16 @@ CCustomEdit::CCustomEdit() {
 
 CCustomEdit::~CCustomEdit() = default;
 
-void CCustomEdit::Describe(nlohmann::json& out) const {
+void CCustomEdit::Describe(Description& out) const {
   Window::Describe(out);
-  out["text"] = state_.text();
+  out.Set("text", state_.text());
   int start = 0;
   int end = 0;
   state_.GetSelection(&start, &end);
-  out["selection"] = {start, end};
+  out.Set("selection", std::vector<int>{start, end});
   const Rect field = ScreenRect();
-  const Rect& caret = state_.caret_rect();
-  out["caret_rect"] = {field.left + caret.left, field.top + caret.top,
-                       caret.Width(), caret.Height()};
+  out.Set("caret_rect",
+          RectValue(state_.caret_rect().Offset(field.left, field.top)));
 }
 
 const Font& CCustomEdit::EnsureFont() {
@@ -72,13 +70,13 @@ int CCustomEdit::TextMargin() const {
 }
 
 void CCustomEdit::RepaintIf(bool changed) {
-  if (changed) Invalidate(false);
+  if (changed) Invalidate();
 }
 
 void CCustomEdit::set_text(const std::string& text) {
   SyncFieldSize();
   state_.set_text(text);
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomEdit::GetSelection(int* start, int* end) const {
@@ -163,7 +161,7 @@ void CCustomEdit::OnPointerMove(Point p) {
 
 void CCustomEdit::OnPointerUp(Point p) {
   tracking_ = false;
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomEdit::OnDoubleTap(Point p) { SelectAll(); }
@@ -213,14 +211,14 @@ void CCustomEdit::OnFocus() {
   Shell::Get().ShowKeyboard(true);
   SelectAll();
   focused_ = true;
-  Invalidate(false);
+  Invalidate();
 }
 
 void CCustomEdit::OnBlur() {
   Shell::Get().ShowKeyboard(false);
   focused_ = false;
   tracking_ = false;
-  Invalidate(false);
+  Invalidate();
 }
 
 }  // namespace zorvanel

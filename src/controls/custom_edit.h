@@ -2,7 +2,6 @@
 #define ZORVANEL_CONTROLS_CUSTOM_EDIT_H_
 
 #include <memory>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "controls/edit_state.h"
@@ -35,7 +34,7 @@ class CCustomEdit : public Window {
 
   std::string Kind() const override { return "edit"; }
   bool TakesTabFocus() const override { return true; }
-  void Describe(nlohmann::json& out) const override;
+  void Describe(Description& out) const override;
 
   const std::string& text() const { return state_.text(); }
   void set_text(const std::string& text);

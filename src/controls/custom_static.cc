@@ -17,7 +17,7 @@ constexpr Colour kTextColour = Rgb(255, 255, 255);
 void CCustomStatic::set_style(int style) {
   if (style == style_) return;
   style_ = style;
-  Invalidate(true);
+  Invalidate();
 }
 
 const char* CCustomStatic::StyleFontName(int style) {

@@ -3,7 +3,6 @@
 #include <glib.h>
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 #include <utility>
 
 #include "platform/shell.h"
@@ -131,7 +130,7 @@ CDynaList::~CDynaList() = default;
 uint32_t CDynaList::Now() { return Shell::Exists() ? Shell::Get().Now() : 0; }
 
 void CDynaList::RequestRepaint() {
-  if (Shell::Exists()) Invalidate(false);
+  if (Shell::Exists()) Invalidate();
 }
 
 void CDynaList::Init(int header_height, int item_height, int header_font_height,
@@ -635,25 +634,22 @@ void CDynaList::OnPaint(Canvas& canvas) {
 
 // ------------------------------------------------------------------ driver
 
-void CDynaList::DescribeRow(int index, nlohmann::json& row) const {
-  row["text"] = items_[index]->GetText(0);
-  row["selected"] = index == selected_;
+void CDynaList::DescribeRow(int index, Description& row) const {
+  row.Set("text", items_[index]->GetText(0));
+  row.Set("selected", index == selected_);
 }
 
-void CDynaList::AddToDump(nlohmann::json& dump) const {
-  nlohmann::json rows = nlohmann::json::array();
-  for (int i = 0; i < item_count(); ++i) {
-    nlohmann::json row = nlohmann::json::object();
-    DescribeRow(i, row);
-    rows.push_back(std::move(row));
-  }
-  dump["rows"] = std::move(rows);
+void CDynaList::AddToDump(Description& dump) const {
+  std::vector<Description> rows(item_count());
+  for (int i = 0; i < item_count(); ++i) DescribeRow(i, rows[i]);
+  dump.Set("rows", std::move(rows));
 }
 
-void CDynaList::Describe(nlohmann::json& out) const {
+void CDynaList::Describe(Description& out) const {
   Window::Describe(out);
-  out["scroll"] = {scroller_.scroll().x, scroller_.scroll().y};
-  out["selected"] = selected_;
+  out.Set("scroll",
+          std::vector<int>{scroller_.scroll().x, scroller_.scroll().y});
+  out.Set("selected", selected_);
 }
 
 void CDynaList::EnsureVisible(int index) {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -163,9 +162,9 @@ class CDynaList : public Window {
 
   // Adds "scroll": [x, y], the content position at the view's top-left,
   // and "selected", the selected index.
-  void Describe(nlohmann::json& out) const override;
+  void Describe(Description& out) const override;
   // Adds "rows" (one entry per row, see DescribeRow) to the dump.
-  void AddToDump(nlohmann::json& dump) const override;
+  void AddToDump(Description& dump) const override;
   // Scrolls row `index` into view without any fling and returns the centre
   // of its visible part in client coordinates.
   std::optional<Point> RevealRow(int index) override;
@@ -210,7 +209,7 @@ class CDynaList : public Window {
   // The text that typed letters are matched against.
   virtual std::string SearchText(int index) const;
   // One row of the dump: {"text", "selected"} by default.
-  virtual void DescribeRow(int index, nlohmann::json& row) const;
+  virtual void DescribeRow(int index, Description& row) const;
 
   const Font* item_font() const { return item_font_.get(); }
   const Font* header_font() const { return header_font_.get(); }

@@ -1,7 +1,5 @@
 #include "controls/value_dyna_list.h"
 
-#include <nlohmann/json.hpp>
-
 #include "controls/list_rows.h"
 #include "i18n/value_text.h"
 #include "platform/shell.h"
@@ -101,11 +99,11 @@ void CValueDynaList::OnSelectionChanged(int index) {
   SendNotifyToParent(kNotifySelectionChanged, index, 0);
 }
 
-void CValueDynaList::DescribeRow(int index, nlohmann::json& row) const {
+void CValueDynaList::DescribeRow(int index, Description& row) const {
   const CValueItem* item = GetValueRow(index);
-  row["text"] = item != nullptr ? item->text() : std::string();
-  row["note"] = item != nullptr ? item->note() : std::string();
-  row["selected"] = index == selected_index();
+  row.Set("text", item != nullptr ? item->text() : std::string());
+  row.Set("note", item != nullptr ? item->note() : std::string());
+  row.Set("selected", index == selected_index());
 }
 
 }  // namespace zorvanel

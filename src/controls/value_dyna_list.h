@@ -66,7 +66,7 @@ class CValueDynaList : public CDynaList {
   bool OnEraseBackground(Canvas& canvas) override;
   void OnSelectionChanged(int index) override;
   // {"text", "note", "selected"}
-  void DescribeRow(int index, nlohmann::json& row) const override;
+  void DescribeRow(int index, Description& row) const override;
 
  private:
   void EnsureFonts();

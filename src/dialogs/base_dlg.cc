@@ -25,19 +25,17 @@ void CBaseDlg::RebuildSoftKeyBar() {
   SetSoftKeyBar(keys);
 }
 
-void CBaseDlg::SetSoftKeyMode(int mode) {
+void CBaseDlg::SetSoftKeyMode(SoftKeyMode mode) {
   if (mode == soft_key_mode_) return;
   switch (mode) {
-    case 0:
+    case SoftKeyMode::kNone:
       SetSoftKeys("", "", kIdLeftSoftKey, kIdRightSoftKey);
       break;
-    case 1:
+    case SoftKeyMode::kSelectBack:
       SetSoftKeys(UiText("Select"), UiText("Back"), kIdOk, kIdCancel);
       break;
-    case 2:
+    case SoftKeyMode::kBack:
       SetSoftKeys("", UiText("Back"), kIdLeftSoftKey, kIdCancel);
-      break;
-    default:
       break;
   }
   soft_key_mode_ = mode;

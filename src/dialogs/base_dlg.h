@@ -10,6 +10,13 @@
 
 namespace zorvanel {
 
+// The soft keys of a list dialog.
+enum class SoftKeyMode {
+  kNone,        // no labels, placeholder commands
+  kSelectBack,  // "Select" (OK) / "Back" (cancel)
+  kBack,        // no left label / "Back" (cancel)
+};
+
 // The base of every dialog of the program: a black background, a translated
 // title, and a soft-key bar of two translated labels, each sending a command
 // id. The two placeholder commands kIdLeftSoftKey and kIdRightSoftKey do
@@ -34,11 +41,8 @@ class CBaseDlg : public Dialog {
                    int left_command, int right_command);
   // Shows the keys' current translations; call it after a language change.
   void RebuildSoftKeyBar();
-  // 0: no labels, placeholder commands; 1: "Select" (OK) / "Back" (cancel);
-  // 2: no left label / "Back" (cancel). The same mode again changes nothing;
-  // an unknown mode leaves the bar alone but is stored all the same.
-  void SetSoftKeyMode(int mode);
-  int soft_key_mode() const { return soft_key_mode_; }
+  // Shows the keys of `mode`; the same mode again changes nothing.
+  void SetSoftKeyMode(SoftKeyMode mode);
 
   // The screen scale in percent.
   int Scale() const;
@@ -62,7 +66,7 @@ class CBaseDlg : public Dialog {
   TranslatedString right_text_;
   int left_command_ = kIdLeftSoftKey;
   int right_command_ = kIdRightSoftKey;
-  int soft_key_mode_ = 0;
+  SoftKeyMode soft_key_mode_ = SoftKeyMode::kNone;
 };
 
 }  // namespace zorvanel

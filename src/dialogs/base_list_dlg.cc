@@ -37,7 +37,7 @@ const ListTexts& TextsOf(EquipmentList items) {
 
 BaseListDlg::BaseListDlg(EquipmentList items) : items_(items) {
   SetTitle(TextsOf(items).title);
-  SetSoftKeyMode(0);
+  SetSoftKeyMode(SoftKeyMode::kNone);
 }
 
 BaseListDlg::~BaseListDlg() = default;
@@ -82,7 +82,7 @@ bool BaseListDlg::OnInitDialog() {
     // Only Add works on an empty selection.
     b.Enable(k == 0);
   }
-  SetSoftKeyMode(2);
+  SetSoftKeyMode(SoftKeyMode::kBack);
 
   for (int i = 0; i < ItemCount(Stored(), items_); ++i) AddRow(i);
   // A stale index names no row and selects nothing.
@@ -105,7 +105,7 @@ void BaseListDlg::UpdateButtons() {
   button(kIdEdit)->Enable(selected);
   button(kIdMoveUp)->Enable(selected && s > 0);
   button(kIdMoveDown)->Enable(selected && s < n - 1);
-  SetSoftKeyMode(selected ? 1 : 2);
+  SetSoftKeyMode(selected ? SoftKeyMode::kSelectBack : SoftKeyMode::kBack);
 }
 
 bool BaseListDlg::ButtonEnabled(int id) {
@@ -168,7 +168,7 @@ void BaseListDlg::Add() {
   if (!CreateItem()) return;
   list_.SelectItem(AddRow(ItemCount(Stored(), items_) - 1));
   UpdateButtons();
-  list_.Invalidate(false);
+  list_.Invalidate();
 }
 
 void BaseListDlg::Remove() {
@@ -187,7 +187,7 @@ void BaseListDlg::Remove() {
   // chosen nor be removed or selected by the next key.
   list_.ClearSelection();
   UpdateButtons();
-  list_.Invalidate(false);
+  list_.Invalidate();
 }
 
 void BaseListDlg::OfferToRemovePartner(int index) {
@@ -209,7 +209,7 @@ void BaseListDlg::Edit() {
   const int r = SelectedItem();
   if (r < 0 || !EditItem(r)) return;
   list_.RefreshTexts(r);
-  list_.Invalidate(false);
+  list_.Invalidate();
 }
 
 void BaseListDlg::MoveSelected(int offset) {
@@ -218,7 +218,7 @@ void BaseListDlg::MoveSelected(int offset) {
   if (!list_.SwapItems(r, r + offset)) return;
   SwapItems(&Stored(), items_, r, r + offset);
   list_.SelectItem(r + offset);
-  list_.Invalidate(false);
+  list_.Invalidate();
 }
 
 void BaseListDlg::OnOK() {

@@ -157,7 +157,7 @@ void CEditValueListDlg::OnCommand(int command_id) {
       RemoveAll();
       break;
   }
-  list_.Invalidate(false);
+  list_.Invalidate();
 }
 
 std::string CEditValueListDlg::DistanceUnitText() {

@@ -148,8 +148,8 @@ void CEquipmentDlg::NextLanguage() {
   // An index past the last language selects the first one.
   SetLanguage(GetLanguage() + 1);
   Refresh();
-  camera_button_.Invalidate(false);
-  lens_button_.Invalidate(false);
+  camera_button_.Invalidate();
+  lens_button_.Invalidate();
   RebuildSoftKeyBar();
   GetData()->mutable_options()->set_language(GetLanguage());
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
 
@@ -39,7 +38,7 @@ std::string CameraLineFor(const Camera& camera, const Lens& lens) {
 }
 
 // x rounded to 1 / per; null when it is not a number.
-nlohmann::json Rounded(double x, double per) {
+DescriptionValue Rounded(double x, double per) {
   if (!std::isfinite(x)) return nullptr;
   return std::round(x * per) / per;
 }
@@ -205,7 +204,7 @@ void CZorvanelDlg::OnPointerMove(Point p) {
     if (moved != position) {
       position = moved;
       ComputeResults();
-      Invalidate(false);
+      Invalidate();
     }
     last_point_ = p;
   }
@@ -219,7 +218,7 @@ void CZorvanelDlg::OnPointerUp(Point p) {
   if (tap && layout_done_ && p.y < layout_.panel.bottom) {
     if (p.x < layout_.panel_tap_split) {
       show_hyperfocal_ = !show_hyperfocal_;
-      Invalidate(true);
+      Invalidate();
     } else {
       OpenOptions();
     }
@@ -246,7 +245,7 @@ void CZorvanelDlg::FocusAtHyperfocal() {
   if (moved == position) return;
   position = moved;
   ComputeResults();
-  Invalidate(false);
+  Invalidate();
 }
 
 // ---------------------------------------------------------------------------
@@ -272,7 +271,7 @@ void CZorvanelDlg::OpenOptions() {
   }
   ComputeResults();
   if (layout_done_) RefreshEquipmentTexts();
-  Invalidate(false);
+  Invalidate();
 }
 
 void CZorvanelDlg::OnOK() {
@@ -413,41 +412,40 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
 // ---------------------------------------------------------------------------
 // Dump
 
-void CZorvanelDlg::AddToDump(nlohmann::json& dump) const {
-  dump["main"] = {
-      {"focal", results_.focal_text},
-      {"aperture", results_.aperture_text},
-      {"distance", results_.distance_text},
-      {"large_label", LargeLabel()},
-      {"large", LargeValue()},
-      {"min", Format(results_.near_limit)},
-      {"max", Format(results_.far_limit)},
-      {"fourth_label", FourthLabel()},
-      {"fourth", FourthValue()},
-      {"camera", camera_line_},
-      {"wheels",
-       {wheel_positions_[0], wheel_positions_[1], wheel_positions_[2]}},
-      {"zone", ZoneDump()},
-      {"diffraction_f", Rounded(diffraction_limit_, 10.0)},
-      {"diffraction", diffraction()},
-  };
+void CZorvanelDlg::AddToDump(Description& dump) const {
+  Description main;
+  main.Set("focal", results_.focal_text);
+  main.Set("aperture", results_.aperture_text);
+  main.Set("distance", results_.distance_text);
+  main.Set("large_label", LargeLabel());
+  main.Set("large", LargeValue());
+  main.Set("min", Format(results_.near_limit));
+  main.Set("max", Format(results_.far_limit));
+  main.Set("fourth_label", FourthLabel());
+  main.Set("fourth", FourthValue());
+  main.Set("camera", camera_line_);
+  main.Set("wheels",
+           std::vector<int>(wheel_positions_.begin(), wheel_positions_.end()));
+  main.Set("zone", ZoneDump());
+  main.Set("diffraction_f", Rounded(diffraction_limit_, 10.0));
+  main.Set("diffraction", diffraction());
+  dump.Set("main", std::move(main));
 }
 
 // Distances in metres to a tenth of a millimetre; null for infinity (a
 // negative far limit) and for no value.
-nlohmann::json CZorvanelDlg::ZoneDump() const {
+Description CZorvanelDlg::ZoneDump() const {
   auto metres = [](const DistanceValue& v) {
-    return v.GetValue() < 0.0 ? nlohmann::json(nullptr)
+    return v.GetValue() < 0.0 ? DescriptionValue(nullptr)
                               : Rounded(v.GetValue(), 10000.0);
   };
-  const Rect& r = zone_.layout().strip;
-  return {
-      {"rect", {r.left, r.top, r.Width(), r.Height()}},
-      {"near_m", metres(results_.near_limit)},
-      {"far_m", metres(results_.far_limit)},
-      {"focus_m", metres(results_.focus)},
-      {"hyperfocal_m", metres(results_.hyperfocal)},
-  };
+  Description zone;
+  zone.Set("rect", RectValue(zone_.layout().strip));
+  zone.Set("near_m", metres(results_.near_limit));
+  zone.Set("far_m", metres(results_.far_limit));
+  zone.Set("focus_m", metres(results_.focus));
+  zone.Set("hyperfocal_m", metres(results_.hyperfocal));
+  return zone;
 }
 
 }  // namespace zorvanel

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <functional>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "dialogs/base_dlg.h"
@@ -50,7 +49,7 @@ class CZorvanelDlg : public CBaseDlg {
   // Closing the window ends the program as "Exit" does: with the data saved.
   void OnCloseRequest() override { OnOK(); }
   void OnCommand(int command_id) override;
-  void AddToDump(nlohmann::json& dump) const override;
+  void AddToDump(Description& dump) const override;
 
   // Runs the equipment screen; on its OK the results follow the new
   // equipment, language and units; otherwise the program ends (OnOK).
@@ -120,7 +119,7 @@ class CZorvanelDlg : public CBaseDlg {
   void PaintRows(Canvas& canvas, const Fonts& fonts);
   void PaintWheels(Canvas& canvas, const Fonts& fonts);
   void PaintDiffractionMark(Canvas& canvas);
-  nlohmann::json ZoneDump() const;
+  Description ZoneDump() const;
 
   // The texts of the panel, as shown.
   const std::string& LargeLabel() const;

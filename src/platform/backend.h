@@ -20,7 +20,7 @@ struct InputEvent {
     kDoubleTap,  // the second press of a double tap (a release follows)
     kChar,
     kKey,
-    kSoftKey,  // soft_key: 0 left, 1 right
+    kSoftKey,  // a press of the `soft_key`
     kClose,    // the window's close request
     kWheel,    // the mouse wheel over `point`: `wheel` notches, positive down
   };
@@ -29,7 +29,7 @@ struct InputEvent {
   char32_t ch = 0;
   Key key = Key::kEnter;
   int modifiers = 0;  // kModShift, kModCtrl held with the key
-  int soft_key = 0;
+  SoftKeySide soft_key = SoftKeySide::kLeft;
   int wheel = 0;
 };
 

@@ -16,12 +16,19 @@ struct SoftKeys {
   int left_command = 0;
   std::string right_text;
   int right_command = 0;
+
+  const std::string& text(SoftKeySide side) const {
+    return side == SoftKeySide::kLeft ? left_text : right_text;
+  }
+  int command(SoftKeySide side) const {
+    return side == SoftKeySide::kLeft ? left_command : right_command;
+  }
 };
 
 // A full-screen modal dialog. RunModal() pushes it on the shell's modal
 // stack, places it over the dialog area, runs OnInitDialog(), then pumps
 // events in a nested loop until EndDialog(result). Handlers may run further
-// dialogs modally from inside: the nested loop is the design.
+// dialogs modally from inside, each in a loop nested in the one before.
 class Dialog : public Window {
  public:
   Dialog();

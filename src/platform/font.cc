@@ -35,10 +35,10 @@ int CellPixels(const FaceMetrics& m) {
 }
 
 // The face's Windows ascent and descent (usWinAscent, usWinDescent) as
-// fractions of the em, or false when it has none. The device measured a
-// font's cell with these; Pango and FreeType use the typographic ones when
-// a face asks for them, and Wine's Tahoma does: its cell would come out a
-// fifth shorter, and a font asked for by cell height a fifth larger.
+// fractions of the em, or false when it has none. A cell height means these;
+// Pango and FreeType use the typographic ones when a face asks for them, and
+// Wine's Tahoma does: its cell would come out a fifth shorter, and a font
+// asked for by cell height a fifth larger.
 bool WindowsCell(PangoFont* font, double* ascent, double* descent) {
   hb_font_t* shaping = pango_font_get_hb_font(font);
   if (shaping == nullptr) return false;

@@ -26,7 +26,6 @@ class Image {
   int height() const { return height_; }
   Size size() const { return Size{width_, height_}; }
   int source_bits() const { return source_bits_; }
-  void set_source_bits(int bits) { source_bits_ = bits; }
 
   // Raw access to the premultiplied 0xAARRGGBB words, row by row.
   uint32_t* data();

@@ -15,11 +15,8 @@ namespace {
 
 Shell* g_shell = nullptr;
 
-// A repaint chain (a fling, a glide) advances one frame per interval.
-constexpr int kFrameIntervalMs = 16;
-// Like the pocket computer's window timers, nothing fires more often.
+// A shorter timer would keep the loop busy without showing anything more.
 constexpr int kMinTimerIntervalMs = 10;
-constexpr int kSoftKeyFontDesignHeight = 24;
 
 // Signed distance between two readings of a wrapping millisecond clock.
 int32_t Elapsed(uint32_t later, uint32_t earlier) {
@@ -45,17 +42,18 @@ const Window* RootOf(const Window* window) {
   return window;
 }
 
-void CollectDescendants(const Window* window, std::vector<const Window*>* out) {
-  for (const Window* child : window->children()) {
-    out->push_back(child);
-    CollectDescendants(child, out);
+bool ShownAlongChain(const Window* window) {
+  for (const Window* w = window; w != nullptr; w = w->parent()) {
+    if (!w->visible()) return false;
   }
+  return true;
 }
 
 // The windows Tab stops at, in the order of the tree.
 void CollectTabStops(Window* window, std::vector<Window*>* out) {
   for (Window* child : window->children()) {
-    if (child->TakesTabFocus() && child->IsReallyVisible()) {
+    if (child->TakesTabFocus() && ShownAlongChain(child) &&
+        EnabledAlongChain(child)) {
       out->push_back(child);
     }
     CollectTabStops(child, out);
@@ -76,11 +74,9 @@ Window* FindVisibleDescendant(Window* window, int id) {
 Shell::Shell(std::unique_ptr<Backend> backend)
     : backend_(std::move(backend)),
       screen_(backend_->ScreenSize()),
-      scale_(DisplayScaleFor(screen_)) {
+      scale_(DisplayScaleFor(screen_)),
+      soft_key_bar_(screen_, scale_) {
   frame_ = std::make_unique<Image>(screen_.width, screen_.height);
-  FontSpec bar_spec;
-  bar_spec.height = -std::max(1, Scaled(scale_, kSoftKeyFontDesignHeight));
-  bar_font_ = std::make_unique<Font>(bar_spec);
   g_shell = this;
   backend_->Attach(this);
   last_frame_time_ = backend_->Now();
@@ -100,13 +96,8 @@ Shell& Shell::Get() {
 
 bool Shell::Exists() { return g_shell != nullptr; }
 
-int Shell::soft_key_bar_height() const {
-  return Scaled(scale_, kSoftKeyBarDesignHeight);
-}
-
 Rect Shell::DialogArea() const {
-  return Rect{0, 0, screen_.width,
-              std::max(0, screen_.height - soft_key_bar_height())};
+  return Rect{0, 0, screen_.width, soft_key_bar_.top()};
 }
 
 // ---------------------------------------------------------------------------
@@ -126,7 +117,7 @@ int Shell::RunModal(Dialog* dialog) {
   SetFocus(nullptr);
   capture_ = nullptr;
   implicit_capture_ = false;
-  soft_key_pressed_ = -1;
+  soft_key_bar_.set_pressed(std::nullopt);
   stack_.push_back(dialog);
   frames_.push_back(&frame);
   struct Leave {
@@ -167,7 +158,7 @@ void Shell::EndModal(ModalFrame* frame) {
   } else if (focus_ == nullptr) {
     SetFocus(frame->saved_focus);
   }
-  soft_key_pressed_ = -1;
+  soft_key_bar_.set_pressed(std::nullopt);
   ++modal_generation_;
   paint_pending_ = true;
   if (stack_.empty()) {
@@ -383,7 +374,7 @@ bool Shell::StrayPointerEvent(const InputEvent& event) {
       stray_gesture_ = false;
       capture_ = nullptr;
       implicit_capture_ = false;
-      soft_key_pressed_ = -1;
+      soft_key_bar_.set_pressed(std::nullopt);
       paint_pending_ = true;
       return true;
     default:
@@ -392,16 +383,11 @@ bool Shell::StrayPointerEvent(const InputEvent& event) {
 }
 
 void Shell::DispatchWheel(const InputEvent& event) {
-  if (InSoftKeyBar(event.point) || event.wheel == 0) return;
+  if (soft_key_bar_.Contains(event.point) || event.wheel == 0) return;
   for (Window* w = WindowAt(event.point); w != nullptr; w = w->parent()) {
     if (!EnabledAlongChain(w)) continue;
     if (w->OnWheel(w->ToClient(event.point), event.wheel)) return;
   }
-}
-
-bool Shell::InSoftKeyBar(Point p) const {
-  return p.x >= 0 && p.x < screen_.width && p.y >= DialogArea().bottom &&
-         p.y < screen_.height;
 }
 
 void Shell::DispatchPointer(const InputEvent& event) {
@@ -410,10 +396,10 @@ void Shell::DispatchPointer(const InputEvent& event) {
   switch (event.type) {
     case InputEvent::Type::kPointerDown:
     case InputEvent::Type::kDoubleTap: {
-      if (InSoftKeyBar(p)) {
-        const int side = p.x < screen_.width / 2 ? 0 : 1;
+      if (soft_key_bar_.Contains(p)) {
+        const SoftKeySide side = soft_key_bar_.SideAt(p);
         if (SoftKeyLabelled(side)) {
-          soft_key_pressed_ = side;
+          soft_key_bar_.set_pressed(side);
           paint_pending_ = true;
         }
         return;
@@ -437,13 +423,12 @@ void Shell::DispatchPointer(const InputEvent& event) {
       if (capture_ != nullptr) capture_->OnPointerMove(capture_->ToClient(p));
       return;
     case InputEvent::Type::kPointerUp: {
-      if (soft_key_pressed_ >= 0) {
+      if (const std::optional<SoftKeySide> side = soft_key_bar_.pressed()) {
         // The key counts when the finger leaves it where it went down.
-        const int side = soft_key_pressed_;
-        soft_key_pressed_ = -1;
+        soft_key_bar_.set_pressed(std::nullopt);
         paint_pending_ = true;
-        if (InSoftKeyBar(p) && (p.x < screen_.width / 2 ? 0 : 1) == side) {
-          PressSoftKey(side);
+        if (soft_key_bar_.Contains(p) && soft_key_bar_.SideAt(p) == *side) {
+          PressSoftKey(*side);
         }
         return;
       }
@@ -475,10 +460,10 @@ void Shell::DispatchKey(Key key) {
   if (top == nullptr) return;
   switch (key) {
     case Key::kF1:
-      PressSoftKey(0);
+      PressSoftKey(SoftKeySide::kLeft);
       return;
     case Key::kF2:
-      PressSoftKey(1);
+      PressSoftKey(SoftKeySide::kRight);
       return;
     case Key::kEnter:
       top->OnEnterKey();
@@ -513,19 +498,16 @@ void Shell::MoveTabFocus(int step) {
   SetFocus(stops[next]);
 }
 
-bool Shell::SoftKeyLabelled(int side) const {
+bool Shell::SoftKeyLabelled(SoftKeySide side) const {
   const Dialog* top = TopDialog();
-  if (top == nullptr) return false;
-  const SoftKeys& keys = top->soft_keys();
-  return !(side == 0 ? keys.left_text : keys.right_text).empty();
+  return top != nullptr && !top->soft_keys().text(side).empty();
 }
 
-void Shell::PressSoftKey(int side) {
+void Shell::PressSoftKey(SoftKeySide side) {
   // A half without a label is not a key: it never reacts.
   if (!SoftKeyLabelled(side)) return;
   Dialog* top = TopDialog();
-  const SoftKeys& keys = top->soft_keys();
-  const int command = side == 0 ? keys.left_command : keys.right_command;
+  const int command = top->soft_keys().command(side);
   if (command != 0) top->OnCommand(command);
 }
 
@@ -576,7 +558,7 @@ void Shell::PaintFrame() {
     canvas.ClipTo(area);
     PaintWindow(top, canvas);
   }
-  PaintSoftKeyBar(canvas);
+  soft_key_bar_.Paint(canvas, top != nullptr ? &top->soft_keys() : nullptr);
   backend_->Present(*frame_);
 }
 
@@ -591,74 +573,6 @@ void Shell::PaintWindow(Window* window, Canvas& canvas) {
   for (size_t i = 0; i < window->children().size(); ++i) {
     PaintWindow(window->children()[i], canvas);
   }
-}
-
-void Shell::PaintSoftKeyBar(Canvas& canvas) {
-  const int height = soft_key_bar_height();
-  if (height <= 0) return;
-  const int top = screen_.height - height;
-  // The shaded bar never changes: drawn once, copied at every frame.
-  if (!bar_background_) {
-    bar_background_ = std::make_unique<Image>(screen_.width, height);
-    PaintSoftKeyBarBackground(*bar_background_);
-  }
-  canvas.Blit(*bar_background_, Rect{0, 0, screen_.width, height},
-              Point{0, top});
-  const int middle = screen_.width / 2;
-  const Rect halves[2] = {Rect{0, top + 1, middle, screen_.height},
-                          Rect{middle, top + 1, screen_.width, screen_.height}};
-  if (soft_key_pressed_ == 0 || soft_key_pressed_ == 1) {
-    canvas.FillRect(halves[soft_key_pressed_], Rgb(72, 72, 88));
-  }
-  const Dialog* dialog = TopDialog();
-  if (dialog == nullptr) return;
-  const SoftKeys& keys = dialog->soft_keys();
-  canvas.DrawText(keys.left_text, halves[0], kTextCentre | kTextVCentre,
-                  *bar_font_, Rgb(255, 255, 255));
-  canvas.DrawText(keys.right_text, halves[1], kTextCentre | kTextVCentre,
-                  *bar_font_, Rgb(255, 255, 255));
-}
-
-void Shell::PaintSoftKeyBarBackground(Image& bar) {
-  Canvas canvas(bar);
-  const int width = bar.width();
-  const int height = bar.height();
-  // A dark bar, a shade lighter at the top, with a thin highlight line.
-  for (int row = 0; row < height; ++row) {
-    const int shade = 48 - 32 * row / height;
-    canvas.FillRect(Rect{0, row, width, row + 1}, Rgb(shade, shade, shade));
-  }
-  canvas.FillRect(Rect{0, 0, width, 1}, Rgb(96, 96, 96));
-}
-
-// ---------------------------------------------------------------------------
-// The driver's dump
-
-nlohmann::json Shell::DumpTopDialog() const {
-  nlohmann::json dump = nlohmann::json::object();
-  const Dialog* top = TopDialog();
-  if (top == nullptr) {
-    dump["dialog"] = nullptr;
-    dump["title"] = "";
-    dump["softkeys"] = {"", ""};
-    dump["controls"] = nlohmann::json::array();
-    return dump;
-  }
-  dump["dialog"] = top->ClassName();
-  dump["title"] = top->Title();
-  dump["softkeys"] = {top->soft_keys().left_text, top->soft_keys().right_text};
-  std::vector<const Window*> descendants;
-  CollectDescendants(top, &descendants);
-  nlohmann::json controls = nlohmann::json::array();
-  for (const Window* window : descendants) {
-    nlohmann::json control = nlohmann::json::object();
-    window->Describe(control);
-    controls.push_back(std::move(control));
-  }
-  dump["controls"] = std::move(controls);
-  for (const Window* window : descendants) window->AddToDump(dump);
-  top->AddToDump(dump);
-  return dump;
 }
 
 }  // namespace zorvanel

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,15 +11,20 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/soft_key_bar.h"
 
 namespace zorvanel {
 
 class Dialog;
 class Window;
 
-// The one process-wide platform object: screen, modal stack, soft-key bar,
-// timers, clock, capture, focus, on-screen keyboard, painting. Exactly one
-// exists at a time; windows reach it through Shell::Get().
+// The time between two frames of a repaint chain (a fling, a glide).
+inline constexpr int kFrameIntervalMs = 16;
+
+// The one process-wide platform object: screen, modal stack, timers, clock,
+// capture, focus, on-screen keyboard, painting, and the soft-key bar under
+// the dialogs. Exactly one exists at a time; windows reach it through
+// Shell::Get().
 class Shell {
  public:
   explicit Shell(std::unique_ptr<Backend> backend);
@@ -32,11 +36,10 @@ class Shell {
   static bool Exists();
 
   Backend& backend() { return *backend_; }
-  Size screen_size() const { return screen_; }
   // Display scale in percent, computed once from the screen size.
   int scale() const { return scale_; }
   // 52 * S / 100 pixels along the bottom of the screen.
-  int soft_key_bar_height() const;
+  int soft_key_bar_height() const { return soft_key_bar_.height(); }
   // The screen above the soft-key bar: where every dialog lives.
   Rect DialogArea() const;
   uint32_t Now() { return backend_->Now(); }
@@ -81,7 +84,7 @@ class Shell {
   // Input, in screen coordinates. Public so tests and the driver can feed
   // events without a backend.
   void Dispatch(const InputEvent& event);
-  void PressSoftKey(int side);  // 0 left, 1 right
+  void PressSoftKey(SoftKeySide side);
   // The desktop window's close request: every dialog above the bottom one
   // ends with cancel, the bottom one gets OnCloseRequest.
   void RequestClose();
@@ -100,9 +103,6 @@ class Shell {
   // Runs due timers and a pending paint once, without waiting: one step of
   // the modal loop. Tests call it to let the program settle.
   void RunPendingWork();
-
-  // The driver's dump of the top dialog (see the README's driver section).
-  nlohmann::json DumpTopDialog() const;
 
  private:
   struct Timer {
@@ -123,9 +123,8 @@ class Shell {
   void DeliverCloseRequest();
   // The focused window when it belongs to the top dialog and is enabled.
   Window* KeyboardTarget() const;
-  bool InSoftKeyBar(Point screen) const;
   // Whether that half of the bar shows a label (only then is it a key).
-  bool SoftKeyLabelled(int side) const;
+  bool SoftKeyLabelled(SoftKeySide side) const;
   void PumpOnce();
   int MillisecondsToNextWork();
   void RunDueTimers();
@@ -141,12 +140,11 @@ class Shell {
   void MoveTabFocus(int step);
   void TellCovered(Window* window);
   void PaintWindow(Window* window, Canvas& canvas);
-  void PaintSoftKeyBar(Canvas& canvas);
-  static void PaintSoftKeyBarBackground(Image& bar);
 
   std::unique_ptr<Backend> backend_;
   Size screen_;
   int scale_;
+  SoftKeyBar soft_key_bar_;
   std::string program_folder_;
   std::optional<std::string> shipped_folder_;
   std::vector<Dialog*> stack_;
@@ -161,15 +159,12 @@ class Shell {
   bool close_pending_ = false;  // the bottom dialog still has to hear it
   std::vector<ModalFrame*> frames_;
   uint32_t last_frame_time_ = 0;
-  int soft_key_pressed_ = -1;
   // Counts changes of the top dialog; a press remembers the count it began
   // under.
   uint64_t modal_generation_ = 0;
   uint64_t press_generation_ = 0;
   bool stray_gesture_ = false;
   std::unique_ptr<Image> frame_;
-  std::unique_ptr<Font> bar_font_;
-  std::unique_ptr<Image> bar_background_;  // made at the first frame
 };
 
 }  // namespace zorvanel

@@ -1,7 +1,6 @@
 #include "platform/window.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 
 #include "platform/shell.h"
 
@@ -22,13 +21,6 @@ void Window::Create(Window* parent, int id, const Rect& rect) {
   rect_ = rect;
   if (parent != nullptr) parent->AddChild(this);
   Invalidate();
-}
-
-Window* Window::GetChild(int id) const {
-  for (Window* child : children_) {
-    if (child->id_ == id) return child;
-  }
-  return nullptr;
 }
 
 void Window::SetRect(const Rect& r) {
@@ -62,20 +54,13 @@ void Window::Enable(bool enable) {
   Invalidate();
 }
 
-bool Window::IsReallyVisible() const {
-  for (const Window* w = this; w != nullptr; w = w->parent_) {
-    if (!w->visible_ || !w->enabled_) return false;
-  }
-  return true;
-}
-
 void Window::SetText(const std::string& text) {
   if (text_ == text) return;
   text_ = text;
   Invalidate();
 }
 
-void Window::Invalidate(bool erase) {
+void Window::Invalidate() {
   if (Shell::Exists()) Shell::Get().Invalidate(this);
 }
 
@@ -115,19 +100,18 @@ int Window::SendNotifyToParent(int code, int a, int b) {
   return parent_ != nullptr ? parent_->OnNotify(code, a, b) : 0;
 }
 
-void Window::Describe(nlohmann::json& out) const {
-  const Rect r = ScreenRect();
+void Window::Describe(Description& out) const {
   bool shown = true;
   for (const Window* w = this; w != nullptr; w = w->parent_) {
     shown = shown && w->visible_;
   }
-  out["id"] = id_;
-  out["kind"] = Kind();
-  out["rect"] = {r.left, r.top, r.Width(), r.Height()};
-  out["visible"] = shown;
-  out["enabled"] = enabled_;
-  out["focused"] = HasFocus();
-  out["text"] = text_;
+  out.Set("id", id_);
+  out.Set("kind", Kind());
+  out.Set("rect", RectValue(ScreenRect()));
+  out.Set("visible", shown);
+  out.Set("enabled", enabled_);
+  out.Set("focused", HasFocus());
+  out.Set("text", text_);
 }
 
 void Window::AddChild(Window* child) {

@@ -1,11 +1,11 @@
 #ifndef ZORVANEL_PLATFORM_WINDOW_H_
 #define ZORVANEL_PLATFORM_WINDOW_H_
 
-#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/description.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -32,6 +32,9 @@ enum class Key {
   // characters.
   kA,
 };
+
+// The two keys of the soft-key bar.
+enum class SoftKeySide { kLeft, kRight };
 
 // Modifier keys held with a key (bit flags).
 inline constexpr int kModShift = 1;
@@ -63,7 +66,6 @@ class Window {
   void set_id(int id) { id_ = id; }
   Window* parent() const { return parent_; }
   const std::vector<Window*>& children() const { return children_; }
-  Window* GetChild(int id) const;  // direct child with that id
 
   const Rect& rect() const { return rect_; }
   void SetRect(const Rect& r);
@@ -77,14 +79,12 @@ class Window {
   void Show(bool show);
   bool enabled() const { return enabled_; }
   void Enable(bool enable);
-  // Visible and enabled along the whole chain of parents.
-  bool IsReallyVisible() const;
 
   const std::string& text() const { return text_; }
   void SetText(const std::string& text);  // repaints on a change
 
   // Services of the shell on behalf of this window.
-  void Invalidate(bool erase = true);
+  void Invalidate();
   void SetTimer(int timer_id, int ms);
   void KillTimer(int timer_id);
   void SetCapture();
@@ -97,17 +97,18 @@ class Window {
   void SendDoubleTapCommandToParent(int command_id);
   int SendNotifyToParent(int code, int a, int b);
 
-  // Self-description for the driver's dump: the kind of control ("window",
-  // "button", "edit", "label", "list", ...).
+  // What the window tells about itself to whoever looks into the running
+  // program. The kind of control: "window", "button", "edit", "label",
+  // "list", ...
   virtual std::string Kind() const { return "window"; }
-  // Fills {"id", "kind", "rect", "visible", "enabled", "focused", "text"};
-  // subclasses may add fields.
-  virtual void Describe(nlohmann::json& out) const;
-  // Lets a window add top-level entries to the dump of its dialog
+  // Fills "id", "kind", "rect" (in screen pixels), "visible", "enabled",
+  // "focused" and "text"; subclasses may add fields.
+  virtual void Describe(Description& out) const;
+  // Lets a window add top-level entries to the description of its dialog
   // ("rows" for a list, "main" for the main screen).
-  virtual void AddToDump(nlohmann::json& dump) const {}
-  // For the driver's "row I": scrolls row `index` into view and returns its
-  // centre in client coordinates; windows that are not lists return nothing.
+  virtual void AddToDump(Description& dump) const {}
+  // Scrolls row `index` into view and returns its centre in client
+  // coordinates, for a tap on it; windows that are not lists return nothing.
   virtual std::optional<Point> RevealRow(int index) { return std::nullopt; }
   // Whether Tab and Shift+Tab stop here (text fields do).
   virtual bool TakesTabFocus() const { return false; }

@@ -18,7 +18,6 @@
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
 #include "optics/units.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 #include "sample_data.h"
 #include "scratch_folder.h"

@@ -153,9 +153,9 @@ TEST_F(CameraListTest, DumpShowsTitleNotesAndSelection) {
   list.AddTextRow("Acme", "2 cameras", "", -1);
   list.AddTextRow("Bolt", "", "x", -1);
   list.SelectItem(0);
-  nlohmann::json dump = nlohmann::json::object();
+  Description dump;
   list.AddToDump(dump);
-  EXPECT_EQ(dump["rows"], nlohmann::json::parse(R"([
+  EXPECT_EQ(ToJson(dump)["rows"], nlohmann::json::parse(R"([
       {"title": "Acme", "left": "2 cameras", "right": "", "selected": true},
       {"title": "Bolt", "left": "", "right": "x", "selected": false}])"));
 }
@@ -246,9 +246,9 @@ TEST_F(ValueListTest, DumpAndNotificationsMatchTheCameraList) {
   list.AddApertureRow(2.8, -1);
   list.AddFocalRow(35, -1);
   list.SelectItem(0);
-  nlohmann::json dump = nlohmann::json::object();
+  Description dump;
   list.AddToDump(dump);
-  EXPECT_EQ(dump["rows"], nlohmann::json::parse(R"js([
+  EXPECT_EQ(ToJson(dump)["rows"], nlohmann::json::parse(R"js([
       {"text": "f/2.8", "note": "(f/2.828)", "selected": true},
       {"text": "35 mm", "note": "", "selected": false}])js"));
   EXPECT_EQ(parent.notices,

@@ -122,8 +122,9 @@ TEST_F(CustomEditTest, TypingAndKeys) {
 
 TEST_F(CustomEditTest, TheDumpShowsTheFieldsOwnText) {
   edit_.set_text("Canon");
-  nlohmann::json out;
-  edit_.Describe(out);
+  Description description;
+  edit_.Describe(description);
+  const nlohmann::json out = ToJson(description);
   EXPECT_EQ(out["kind"], "edit");
   EXPECT_EQ(out["text"], "Canon");
 }

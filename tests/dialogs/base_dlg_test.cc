@@ -33,22 +33,19 @@ class BaseDlgTest : public DialogTest {};
 
 TEST_F(BaseDlgTest, SoftKeyModes) {
   CBaseDlg dlg;
-  dlg.SetSoftKeyMode(0);  // stored already: no bar is built
+  dlg.SetSoftKeyMode(SoftKeyMode::kNone);  // stored already: no bar is built
   EXPECT_EQ(BarOf(dlg), Bar("", 0, "", 0));
-  dlg.SetSoftKeyMode(1);
+  dlg.SetSoftKeyMode(SoftKeyMode::kSelectBack);
   EXPECT_EQ(BarOf(dlg), Bar("Select", 1, "Back", 2));
-  dlg.SetSoftKeyMode(5);  // stored, bar left alone
-  EXPECT_EQ(dlg.soft_key_mode(), 5);
-  EXPECT_EQ(BarOf(dlg), Bar("Select", 1, "Back", 2));
-  dlg.SetSoftKeyMode(2);
+  dlg.SetSoftKeyMode(SoftKeyMode::kBack);
   EXPECT_EQ(BarOf(dlg), Bar("", 32778, "Back", 2));
-  dlg.SetSoftKeyMode(0);
+  dlg.SetSoftKeyMode(SoftKeyMode::kNone);
   EXPECT_EQ(BarOf(dlg), Bar("", 32778, "", 32779));
 }
 
 TEST_F(BaseDlgTest, PlaceholderKeysDoNothing) {
   CountingDlg dlg;
-  dlg.SetSoftKeyMode(2);
+  dlg.SetSoftKeyMode(SoftKeyMode::kBack);
   dlg.OnCommand(dlg.soft_keys().left_command);
   dlg.OnCommand(CBaseDlg::kIdRightSoftKey);
   EXPECT_EQ(dlg.left_presses, 1);

@@ -1,4 +1,4 @@
-#include "platform/script_backend.h"
+#include "drive/script_backend.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "platform/driver.h"
+#include "drive/driver.h"
 #include "scratch_folder.h"
 #include "test_windows.h"
 
@@ -157,7 +157,7 @@ class GlidingWindow : public Window {
   void OnPaint(Canvas& canvas) override {
     ++painted;
     if (frames_ < 0 || painted < frames_) {
-      Invalidate(false);
+      Invalidate();
     } else if (painted == frames_) {
       SetText("settled at " + std::to_string(Shell::Get().Now()));
     }

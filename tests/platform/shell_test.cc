@@ -8,6 +8,7 @@
 
 #include "fake_backend.h"
 #include "test_windows.h"
+#include "drive/dialog_dump.h"
 
 namespace zorvanel {
 namespace {
@@ -486,8 +487,8 @@ TEST_F(ShellTest, FramePaintsChildrenOverParentsClippedAndThenTheBar) {
 class DumpWindow : public LogWindow {
  public:
   using LogWindow::LogWindow;
-  void AddToDump(nlohmann::json& dump) const override {
-    dump["rows"].push_back(text());
+  void AddToDump(Description& dump) const override {
+    dump.Set("rows", std::vector<int>{id()});
   }
 };
 
@@ -505,7 +506,7 @@ TEST_F(ShellTest, DumpDescribesTheTopDialogInScreenPixels) {
     label.Enable(false);
     label.SetFocus();
     d.SetSoftKeyBar(SoftKeys{"Select", 1, "Back", 2});
-    dump = shell_->DumpTopDialog();
+    dump = DumpTopDialog(*shell_);
     d.EndDialog(kIdOk);
   };
   dialog.RunModal();
@@ -519,7 +520,7 @@ TEST_F(ShellTest, DumpDescribesTheTopDialogInScreenPixels) {
       {"id": 1007, "kind": "window", "rect": [15, 25, 50, 20],
        "visible": true, "enabled": false, "focused": true,
        "text": "Ünïcode"}],
-    "rows": ["row text"]})");
+    "rows": [1000]})");
   EXPECT_EQ(dump, expected) << dump.dump();
 }
 

@@ -21,7 +21,8 @@
 #include "language_file_bytes.h"
 #include "optics/units.h"
 #include "platform/dialog.h"
-#include "platform/script_backend.h"
+#include "drive/dialog_dump.h"
+#include "drive/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel::testing {

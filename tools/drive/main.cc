@@ -10,7 +10,7 @@
 
 #include "app/paths.h"
 #include "app/zorvanel_app.h"
-#include "platform/driver.h"
+#include "drive/driver.h"
 
 int main(int argc, char** argv) {
   using namespace zorvanel;

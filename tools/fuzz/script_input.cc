@@ -3,10 +3,10 @@
 #include <sstream>
 #include <string>
 
+#include "drive/driver.h"
 #include "fuzz_harness.h"
 #include "platform/canvas.h"
 #include "platform/dialog.h"
-#include "platform/driver.h"
 
 namespace zorvanel::fuzz {
 namespace {

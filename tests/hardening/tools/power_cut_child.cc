@@ -19,7 +19,7 @@
 #include <string_view>
 
 #include "app/zorvanel_app.h"
-#include "platform/driver.h"
+#include "drive/driver.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
-#ifndef ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_
-#define ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_
+#ifndef ZORVANEL_DRIVE_SCRIPT_BACKEND_H_
+#define ZORVANEL_DRIVE_SCRIPT_BACKEND_H_
 
 #include <deque>
 #include <functional>
 #include <istream>
 #include <ostream>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/backend.h"
@@ -13,20 +15,28 @@
 namespace zorvanel {
 
 // The script ran out before the program ended: the process ends as if its
-// power were cut (nothing saved). Thrown out of WaitEvent; the driver
-// catches it.
-struct ScriptFinished {};
+// power were cut (nothing saved). Thrown out of WaitEvent through the modal
+// loops; RunDriver catches it.
+struct ScriptFinished : std::exception {
+  const char* what() const noexcept override { return "the script ran out"; }
+};
 
-// A line of the script could not be read; the driver reports it and exits 2.
-struct ScriptError {
+// A line of the script could not be read; RunDriver reports it and returns 2.
+struct ScriptError : std::runtime_error {
+  ScriptError(int line_number, std::string line, std::string reason)
+      : std::runtime_error(reason),
+        line_number(line_number),
+        line(std::move(line)),
+        reason(std::move(reason)) {}
+
   int line_number;
   std::string line;
   std::string reason;
 };
 
 // Headless backend: a virtual clock, events from a script, frames kept in
-// memory. Time moves only through "wait", the 16 ms between the steps of a
-// drag, and repaint chains (one frame per 16 ms). Before each script line
+// memory. Time moves only through "wait", the frame between two steps of a
+// drag, and repaint chains (one frame after another). Before each script line
 // the program settles: pending paints, and the work they trigger, run first.
 class ScriptBackend : public Backend {
  public:
@@ -37,10 +47,6 @@ class ScriptBackend : public Backend {
   uint32_t Now() override { return now_; }
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
   void Present(const Image& frame) override {}
-  void SetTextInput(bool on) override { text_input_ = on; }
-
-  bool text_input() const { return text_input_; }
-  int line_number() const { return line_number_; }
   // A repaint chain longer than this many frames before the next line is a
   // runaway: the script stops with an error.
   void set_settle_frame_limit(int frames) { settle_frame_limit_ = frames; }
@@ -66,7 +72,6 @@ class ScriptBackend : public Backend {
   std::ostream& out_;
   Shell* shell_ = nullptr;
   uint32_t now_ = 0;
-  bool text_input_ = false;
   int line_number_ = 0;
   int wait_budget_ms_ = 0;  // time still to pass for a "wait"
   int settle_frames_ = 0;   // frames painted since the last line was read
@@ -81,4 +86,4 @@ class ScriptBackend : public Backend {
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_PLATFORM_SCRIPT_BACKEND_H_
+#endif  // ZORVANEL_DRIVE_SCRIPT_BACKEND_H_

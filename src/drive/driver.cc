@@ -1,4 +1,4 @@
-#include "platform/driver.h"
+#include "drive/driver.h"
 
 #include <filesystem>
 #include <fstream>
@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "drive/script_backend.h"
 #include "platform/process_endings.h"
 #include "platform/screen_size.h"
-#include "platform/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel {

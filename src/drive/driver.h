@@ -1,5 +1,5 @@
-#ifndef ZORVANEL_PLATFORM_DRIVER_H_
-#define ZORVANEL_PLATFORM_DRIVER_H_
+#ifndef ZORVANEL_DRIVE_DRIVER_H_
+#define ZORVANEL_DRIVE_DRIVER_H_
 
 #include <functional>
 #include <istream>
@@ -42,4 +42,4 @@ int RunDriver(const DriverOptions& options, std::istream& script,
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_PLATFORM_DRIVER_H_
+#endif  // ZORVANEL_DRIVE_DRIVER_H_

@@ -1,4 +1,4 @@
-#include "platform/script_backend.h"
+#include "drive/script_backend.h"
 
 #include <glib.h>
 
@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "drive/dialog_dump.h"
 #include "platform/dialog.h"
 #include "platform/process_endings.h"
 #include "platform/shell.h"
@@ -17,8 +18,6 @@ namespace zorvanel {
 
 namespace {
 
-// The time between two frames of a repaint chain and two steps of a drag.
-constexpr int kFrameMs = 16;
 constexpr int kDefaultDragSteps = 10;
 constexpr int kMaxDragSteps = 10000;
 // A day of virtual time is more than any script needs.
@@ -82,12 +81,12 @@ bool ScriptBackend::WaitEvent(int timeout_ms, InputEvent* event) {
       return false;
     }
     if (shell_ != nullptr && shell_->paint_pending()) {
-      // Settling: a repaint chain runs to its end, one frame per 16 ms,
+      // Settling: a repaint chain runs to its end, one frame at a time,
       // before the next line is read.
       if (++settle_frames_ > settle_frame_limit_) {
         Fail("the screen keeps repainting and never settles");
       }
-      now_ += timeout_ms >= 0 ? timeout_ms : kFrameMs;
+      now_ += timeout_ms >= 0 ? timeout_ms : kFrameIntervalMs;
       return false;
     }
     settle_frames_ = 0;
@@ -190,7 +189,8 @@ void ScriptBackend::ExecuteLine(const std::string& line) {
     }
     InputEvent event;
     event.type = InputEvent::Type::kSoftKey;
-    event.soft_key = words[0] == "left" ? 0 : 1;
+    event.soft_key =
+        words[0] == "left" ? SoftKeySide::kLeft : SoftKeySide::kRight;
     queue_.push_back(Queued{0, event});
   } else if (command == "wait") {
     want_numbers(1, 1, "expected: wait MS");
@@ -241,7 +241,8 @@ void ScriptBackend::QueueDrag(const std::vector<int>& args) {
                          static_cast<int64_t>(to.x - from.x) * i / steps),
         static_cast<int>(from.y +
                          static_cast<int64_t>(to.y - from.y) * i / steps)};
-    QueuePointer(InputEvent::Type::kPointerMove, p, kFrameMs);
+    // A drag moves one step a frame.
+    QueuePointer(InputEvent::Type::kPointerMove, p, kFrameIntervalMs);
   }
   QueuePointer(InputEvent::Type::kPointerUp, to);
 }
@@ -339,7 +340,7 @@ void ScriptBackend::SaveShot(const std::string& path) {
 
 void ScriptBackend::PrintDump() {
   const nlohmann::json dump =
-      shell_ != nullptr ? shell_->DumpTopDialog() : nlohmann::json::object();
+      shell_ != nullptr ? DumpTopDialog(*shell_) : nlohmann::json::object();
   // Texts that are not valid UTF-8 are printed with replacement characters
   // rather than stopping the dump.
   out_ << dump.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
