@@ -24,8 +24,7 @@ constexpr int kIconMargin = 20;
 constexpr int kPressedShade = 110;
 
 void DefineButtonFont() {
-  GetFontTable().DefineFont("Button", -25, 0, 0, 0, 400, false, false, false,
-                            "Tahoma");
+  GetFontTable().DefineFont("Button", {.height = -25});
 }
 
 }  // namespace
@@ -160,7 +159,7 @@ void CCustomButton::ShadeSkin(Canvas& surface) {
 
 void CCustomButton::DrawOverlay(Canvas& surface) {
   const Image* overlay =
-      GetScaledBitmap(kOverlayBitmap, ClientRect().GetSize());
+      GetScaledBitmap(pictures::kButtonOverlay, ClientRect().GetSize());
   if (overlay == nullptr) return;
   surface.Blend(*overlay, Rect{0, 0, overlay->width(), overlay->height()},
                 ClientRect(), kOpaque, true);

@@ -10,6 +10,7 @@
 #include "platform/image.h"
 #include "platform/window.h"
 #include "skins/bitmap_background.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -36,9 +37,6 @@ IconFrame SelectIconFrame(int bitmap_width, int frame_count, int index,
 // an optional glossy overlay. A tap sends the button's id to its parent.
 class CCustomButton : public Window {
  public:
-  static constexpr int kDefaultSkinBitmap = 185;
-  static constexpr int kOverlayBitmap = 186;
-
   CCustomButton();
   ~CCustomButton() override;
 
@@ -90,7 +88,7 @@ class CCustomButton : public Window {
   int icon_index_ = 0;
   int icon_frame_count_ = 1;
   bool overlay_ = true;
-  CBitmapBackground background_{kDefaultSkinBitmap};
+  CBitmapBackground background_{pictures::kButtonSkin};
   ButtonPress press_;
   // The button is drawn here and copied to the screen in one piece.
   std::unique_ptr<Image> surface_;

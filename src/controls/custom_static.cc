@@ -33,10 +33,10 @@ const char* CCustomStatic::StyleFontName(int style) {
 
 void CCustomStatic::DefineLabelFonts() {
   FontTable& table = GetFontTable();
-  table.DefineFont("Title", -38, 0, 0, 0, 400, false, false, false, "Tahoma");
+  table.DefineFont("Title", {.height = -38});
   // The only cell height (positive) among the program's fonts.
-  table.DefineFont("Italic", 30, 0, 0, 0, 400, true, false, false, "Tahoma");
-  table.DefineFont("Normal", -20, 0, 0, 0, 400, false, false, false, "Tahoma");
+  table.DefineFont("Italic", {.height = 30, .italic = true});
+  table.DefineFont("Normal", {.height = -20});
 }
 
 const Font* CCustomStatic::StyleFont() const {

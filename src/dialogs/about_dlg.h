@@ -26,7 +26,6 @@ struct AboutLayout {
 // licence text below, and an Ok button at the bottom.
 class CAboutDlg : public CBaseDlg {
  public:
-  static constexpr int kLogoBitmap = 189;
   // The logo's design size, used for the layout even when the picture is
   // missing (the space then stays black).
   static constexpr Size kLogoSize{100, 100};

@@ -1,5 +1,7 @@
 #include "dialogs/base_list_dlg.h"
 
+#include "skins/picture_ids.h"
+
 namespace zorvanel {
 namespace {
 
@@ -48,9 +50,9 @@ bool BaseListDlg::OnInitDialog() {
 
   for (int k = 0; k < kButtonCount; ++k) {
     CCustomButton& b = buttons_[k];
-    b.SetBackgroundBitmap(kButtonSkinBitmap);
+    b.SetBackgroundBitmap(pictures::kListButtonSkin);
     b.SetText("");
-    b.SetIcon(kFirstIconBitmap + k, true);
+    b.SetIcon(pictures::kListAdd + k, true);
     b.set_overlay(false);
     b.set_flash_on_press(true);
     b.Create(this, kIdAdd + k, layout.buttons[k]);

@@ -13,6 +13,7 @@
 #include "dialogs/value_insertion.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -46,7 +47,9 @@ class CEditValueListDlg : public CBaseDlg {
   static constexpr int kIdRemoveOne = 1002;
   static constexpr int kIdRemoveAll = 1003;
   // Icons of the four buttons, in the order of their ids.
-  static constexpr std::array<int, 4> kIcons = {178, 179, 183, 184};
+  static constexpr std::array<unsigned, 4> kIcons = {
+      pictures::kAddOne, pictures::kAddRange, pictures::kRemoveOne,
+      pictures::kRemoveAll};
 
   explicit CEditValueListDlg(ValueKind kind);
   ~CEditValueListDlg() override;

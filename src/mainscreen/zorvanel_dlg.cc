@@ -17,12 +17,10 @@
 #include "platform/canvas.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
-
-constexpr unsigned kWheelBitmap = 134;
-constexpr unsigned kPanelBitmap = 135;
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kPanelText = Rgb(70, 70, 70);
@@ -86,7 +84,7 @@ CZorvanelDlg::CZorvanelDlg() : equipment_screen_(RunEquipmentScreen) {}
 CZorvanelDlg::~CZorvanelDlg() = default;
 
 void CZorvanelDlg::ShowWindowIcon() {
-  const Bitmap* icon = GetBitmap(kWindowIconId);
+  const Bitmap* icon = GetBitmap(pictures::kWindowIcon);
   if (icon != nullptr && icon->loaded()) {
     Shell::Get().backend().SetIcon(icon->image());
   }
@@ -129,7 +127,7 @@ void CZorvanelDlg::DefineFonts() {
                                                 {"BigScreen", -65},
                                                 {"CameraScreen", -18}};
   for (const auto& [name, height] : kFonts) {
-    fonts.DefineFont(name, height, 0, 0, 0, 400, false, false, false, "Tahoma");
+    fonts.DefineFont(name, {.height = height});
   }
 }
 
@@ -372,7 +370,7 @@ void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
   if (const Image* panel =
-          GetScaledBitmap(kPanelBitmap, layout_.panel.GetSize())) {
+          GetScaledBitmap(pictures::kResultPanel, layout_.panel.GetSize())) {
     canvas.Blit(*panel, Rect{0, 0, panel->width(), panel->height()},
                 Point{layout_.panel.left, layout_.panel.top});
   }
@@ -424,7 +422,7 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
   if (const Image* wheel =
-          GetScaledBitmap(kWheelBitmap, l.WheelRect(0).GetSize())) {
+          GetScaledBitmap(pictures::kWheel, l.WheelRect(0).GetSize())) {
     for (int i = 0; i < kWheelCount; ++i) {
       const Rect dest = l.WheelRect(i);
       canvas.Blit(*wheel, Rect{0, 0, wheel->width(), wheel->height()},

@@ -247,8 +247,9 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   }
   RunApp("soft right\n", LeaveEquipmentScreen, Size{240, 320});
   ASSERT_NE(GetFontTable().Find("BigScreen"), nullptr);
-  EXPECT_EQ(GetFontTable().Find("BigScreen")->height, -32);  // -65 * 50 / 100
-  EXPECT_EQ(GetFontTable().Find("Wheel")->height, -7);
+  EXPECT_EQ(GetFontTable().Find("BigScreen")->spec.height,
+            -32);  // -65 * 50 / 100
+  EXPECT_EQ(GetFontTable().Find("Wheel")->spec.height, -7);
 }
 
 // Makes every file write beyond `bytes` fail (EFBIG instead of a signal)
