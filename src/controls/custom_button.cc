@@ -6,6 +6,7 @@
 
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
 
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int kDisabledIconAlpha = 136;
 constexpr int kOpaque = 255;
-constexpr Colour kCaptionColour = Rgb(255, 255, 255);
-constexpr Colour kDisabledCaptionColour = Rgb(128, 128, 128);
 // Design pixels left of an icon that sits beside a caption.
 constexpr int kIconMargin = 20;
 // How much a press darkens the skin: every button, with a caption only or
@@ -143,7 +142,7 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
   const int th = surface.MeasureText(caption, *font).height;
   const int top = (height() - th) / 2;
   const Colour colour =
-      look == ButtonLook::kDisabled ? kDisabledCaptionColour : kCaptionColour;
+      look == ButtonLook::kDisabled ? palette::kDisabledText : palette::kText;
   surface.DrawText(caption, Rect{text_left, top, width(), top + th},
                    kTextCentre, *font, colour);
 }
@@ -151,7 +150,7 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
 void CCustomButton::ShadeSkin(Canvas& surface) {
   static const std::unique_ptr<Image> kBlack = [] {
     auto pixel = std::make_unique<Image>(1, 1);
-    Canvas(*pixel).FillRect(Rect{0, 0, 1, 1}, Rgb(0, 0, 0));
+    Canvas(*pixel).FillRect(Rect{0, 0, 1, 1}, palette::kGround);
     return pixel;
   }();
   surface.Blend(*kBlack, Rect{0, 0, 1, 1}, ClientRect(), kPressedShade, false);

@@ -6,17 +6,12 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "platform/palette.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
 namespace {
 
-constexpr Colour kHeaderFill = Rgb(230, 230, 230);
-constexpr Colour kHeaderText = Rgb(0, 0, 0);
-constexpr Colour kSelectedFill = Rgb(100, 100, 255);
-constexpr Colour kSelectedText = Rgb(255, 255, 255);
-constexpr Colour kEvenFill = Rgb(255, 255, 255);
-constexpr Colour kOddFill = Rgb(230, 230, 255);
 // Room left beside the widest text of a column.
 constexpr int kColumnTextMargin = 5;
 constexpr int kDefaultItemFontHeight = 13;
@@ -181,7 +176,7 @@ void CDynaList::Init(int header_height, int item_height, int header_font_height,
 void CDynaList::InitSingleColumn(int header_height, int item_height) {
   Init(header_height, item_height, -1, kDefaultItemFontHeight,
        kDefaultBufferRows);
-  item_fill_ = Rgb(0, 0, 0);
+  item_fill_ = palette::kGround;
   // The title is never shown: the program's lists have no header.
   InsertColumn(
       std::make_unique<CColumn>(width() - 2, "Description", kAlignLeft), -1);
@@ -548,7 +543,7 @@ void CDynaList::RedrawBuffer() {
 void CDynaList::RedrawHeader() {
   if (!header_canvas_) return;
   header_canvas_->FillRect(Rect{0, 0, header_->width(), header_height_},
-                           kHeaderFill);
+                           palette::kPlainHeader);
   for (int j = 0; j < column_count(); ++j) {
     const CColumn& column = *columns_[j];
     const Rect cell{column.start_ - buffer_origin_.x, 0,
@@ -585,19 +580,21 @@ void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
   const CColumn& col = *columns_[column];
   canvas.ClipTo(cell);
   canvas.DrawText(col.title(), cell, col.TextFormat(), *header_font_,
-                  kHeaderText);
+                  palette::kPlainHeaderText);
 }
 
 void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                          bool selected, int flags) {
   const CItem& row = *items_[item];
   if (flags & kCellFillBackground) {
-    const Colour fill =
-        selected ? kSelectedFill : (item % 2 == 0 ? kEvenFill : kOddFill);
+    const Colour fill = selected ? palette::kPlainRowSelected
+                                 : (item % 2 == 0 ? palette::kPlainRowEven
+                                                  : palette::kPlainRowOdd);
     canvas.FillRect(cell, fill);
   }
   if ((flags & kCellDrawText) && item_font_) {
-    const Colour text = selected ? kSelectedText : row.GetColour(column);
+    const Colour text =
+        selected ? palette::kPlainRowSelectedText : row.GetColour(column);
     canvas.ClipTo(cell);
     canvas.DrawText(row.GetText(column), cell, columns_[column]->TextFormat(),
                     *item_font_, text);

@@ -13,6 +13,7 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/palette.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -261,7 +262,7 @@ class CDynaList : public Window {
   bool auto_size_columns_ = true;
   // Items inserted before Init could not be measured yet.
   bool measure_all_pending_ = false;
-  Colour item_fill_ = Rgb(255, 255, 255);
+  Colour item_fill_ = palette::kPlainRowEven;
   DynaListScroller scroller_;
   int buffer_redraws_ = 0;
   // The current press is the second of a double tap.

@@ -15,17 +15,13 @@
 #include "optics/lens_accessor.h"
 #include "optics/value.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
 #include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
-
-constexpr Colour kWhite = Rgb(255, 255, 255);
-constexpr Colour kPanelText = Rgb(70, 70, 70);
-constexpr Colour kMarkerRed = Rgb(230, 0, 0);
-constexpr Colour kBackground = Rgb(0, 0, 0);
 
 // Wheel position (pixels) from a stored percentage of the scaled 480-pixel
 // travel, rounded to the nearest pixel: a percentage saved from a position
@@ -346,7 +342,7 @@ std::string CZorvanelDlg::FourthValue() const {
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
   if (!layout_done_) DoLayout();
   const Fonts& fonts = CurrentFonts();
-  canvas.FillRect(ClientRect(), kBackground);
+  canvas.FillRect(ClientRect(), palette::kGround);
   PaintPanelPicture(canvas);
   PaintRows(canvas, fonts);
   PaintPanelTexts(canvas, fonts);
@@ -365,7 +361,8 @@ void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
   const int side = std::max(2, Scaled(Scale(), 10));
   const int left = layout_.width - layout_.left_margin + Scaled(Scale(), 6);
   const int top = (row.top + row.bottom - side) / 2;
-  canvas.FillRect(Rect{left, top, left + side, top + side}, kDiffractionAmber);
+  canvas.FillRect(Rect{left, top, left + side, top + side},
+                  palette::kDiffraction);
 }
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
@@ -384,22 +381,23 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
   };
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
-    draw(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
-    draw(min_label_.text(), l.min_label, kTextRight, font, kPanelText);
+    draw(LargeLabel(), l.large_label, kTextCentre, font, palette::kPanelText);
+    draw(min_label_.text(), l.min_label, kTextRight, font, palette::kPanelText);
     draw(results_.near_limit.Format(), l.near_value, kTextLeft, font,
-         kPanelText);
-    draw(max_label_.text(), l.max_label, kTextRight, font, kPanelText);
-    draw(results_.far_limit.Format(), l.far_value, kTextLeft, font, kPanelText);
-    draw(FourthLabel(), l.fourth_label, kTextRight, font, kPanelText);
-    draw(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
+         palette::kPanelText);
+    draw(max_label_.text(), l.max_label, kTextRight, font, palette::kPanelText);
+    draw(results_.far_limit.Format(), l.far_value, kTextLeft, font,
+         palette::kPanelText);
+    draw(FourthLabel(), l.fourth_label, kTextRight, font, palette::kPanelText);
+    draw(FourthValue(), l.fourth_value, kTextLeft, font, palette::kPanelText);
   }
   if (fonts.big_screen != nullptr) {
     draw(LargeValue(), l.large_value, kTextCentre, *fonts.big_screen,
-         kPanelText);
+         palette::kPanelText);
   }
   if (fonts.camera_screen != nullptr) {
     draw(camera_line_, l.camera_line, kTextCentre, *fonts.camera_screen,
-         kWhite);
+         palette::kText);
   }
 }
 
@@ -411,11 +409,11 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
       &results_.focal_text, &results_.aperture_text, &results_.distance_text};
   for (int i = 0; i < kWheelCount; ++i) {
     fitter_.Draw(canvas, captions[i]->text(), layout_.caption_rects[i],
-                 kTextRight | kTextVCentre, *fonts.main, kWhite);
+                 kTextRight | kTextVCentre, *fonts.main, palette::kText);
     Rect value_rect = layout_.value_rects[i];
     value_rect.right = layout_.value_text_right;
     fitter_.Draw(canvas, *values[i], value_rect, kTextLeft | kTextVCentre,
-                 *fonts.main, kWhite);
+                 *fonts.main, palette::kText);
   }
 }
 
@@ -431,20 +429,21 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   }
   for (int i = 0; i < kWheelCount; ++i) {
     for (const TickMark& tick : l.ticks[i]) {
-      canvas.Polyline({tick.begin(), tick.end()}, kWhite, 1);
+      canvas.Polyline({tick.begin(), tick.end()}, palette::kText, 1);
     }
     if (fonts.wheel != nullptr) {
       for (int slot = 0; slot < 4; ++slot) {
         const ReferenceSlot& s = l.reference_slots[i][slot];
         const bool amber = i == kApertureWheel && diffracted_references_[slot];
         fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
-                     *fonts.wheel, amber ? kDiffractionAmber : kWhite, s.room);
+                     *fonts.wheel,
+                     amber ? palette::kDiffraction : palette::kText, s.room);
       }
     }
   }
   for (int i = 0; i < kWheelCount; ++i) {
     canvas.FillRect(l.MarkerRect(wheel_positions_[i], l.wheel_tops[i]),
-                    kMarkerRed);
+                    palette::kMarker);
   }
 }
 

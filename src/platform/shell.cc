@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
+#include "platform/palette.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -569,7 +570,7 @@ void Shell::PaintFrame() {
   const Rect area = DialogArea();
   if (top == nullptr || !top->visible() ||
       top->rect().Intersect(area) != area) {
-    canvas.FillRect(area, Rgb(0, 0, 0));
+    canvas.FillRect(area, palette::kGround);
   }
   if (top != nullptr) {
     Canvas::ScopedState state(canvas);
@@ -608,15 +609,15 @@ void Shell::PaintSoftKeyBar(Canvas& canvas) {
   const Rect halves[2] = {Rect{0, top + 1, middle, screen_.height},
                           Rect{middle, top + 1, screen_.width, screen_.height}};
   if (soft_key_pressed_ == 0 || soft_key_pressed_ == 1) {
-    canvas.FillRect(halves[soft_key_pressed_], Rgb(72, 72, 88));
+    canvas.FillRect(halves[soft_key_pressed_], palette::kSoftKeyPressed);
   }
   const Dialog* dialog = TopDialog();
   if (dialog == nullptr) return;
   const SoftKeys& keys = dialog->soft_keys();
   canvas.DrawText(keys.left_text, halves[0], kTextCentre | kTextVCentre,
-                  *bar_font_, Rgb(255, 255, 255));
+                  *bar_font_, palette::kText);
   canvas.DrawText(keys.right_text, halves[1], kTextCentre | kTextVCentre,
-                  *bar_font_, Rgb(255, 255, 255));
+                  *bar_font_, palette::kText);
 }
 
 void Shell::PaintSoftKeyBarBackground(Image& bar) {
@@ -628,7 +629,7 @@ void Shell::PaintSoftKeyBarBackground(Image& bar) {
     const int shade = 48 - 32 * row / height;
     canvas.FillRect(Rect{0, row, width, row + 1}, Rgb(shade, shade, shade));
   }
-  canvas.FillRect(Rect{0, 0, width, 1}, Rgb(96, 96, 96));
+  canvas.FillRect(Rect{0, 0, width, 1}, palette::kSoftKeyBarEdge);
 }
 
 // ---------------------------------------------------------------------------
