@@ -63,11 +63,6 @@ void CCustomButton::SetIconStrip(int bitmap_id, int index, int frame_count) {
   Invalidate(false);
 }
 
-void CCustomButton::SetIconIndex(int index) {
-  icon_index_ = index;
-  Invalidate(false);
-}
-
 void CCustomButton::SetBackgroundBitmap(int bitmap_id) {
   background_.SetSourceId(bitmap_id);
   Invalidate(false);

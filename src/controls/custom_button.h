@@ -49,15 +49,14 @@ class CCustomButton : public Window {
   void SetIcon(int bitmap_id, bool three_state);
   // An icon that is frame `index` of a strip of `frame_count` equal frames.
   void SetIconStrip(int bitmap_id, int index, int frame_count);
-  // Selects another frame of the strip.
-  void SetIconIndex(int index);
-  // The nine-slice skin under everything (185 unless changed).
+  // The nine-slice skin under everything (pictures::kButtonSkin unless
+  // changed).
   void SetBackgroundBitmap(int bitmap_id);
 
   // A press keeps the pressed look for a second (off by default).
   void set_flash_on_press(bool on) { press_.set_flash_on_press(on); }
-  bool flash_on_press() const { return press_.flash_on_press(); }
-  // Bitmap 186 blended over the finished button (on by default).
+  // pictures::kButtonOverlay blended over the finished button (on by
+  // default).
   void set_overlay(bool on) { overlay_ = on; }
   bool overlay() const { return overlay_; }
 

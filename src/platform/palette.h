@@ -35,6 +35,7 @@ inline constexpr Colour kPlainHeader = Rgb(230, 230, 230);
 inline constexpr Colour kPlainHeaderText = Rgb(0, 0, 0);
 inline constexpr Colour kPlainRowEven = Rgb(255, 255, 255);
 inline constexpr Colour kPlainRowOdd = Rgb(230, 230, 255);
+inline constexpr Colour kPlainRowText = Rgb(0, 0, 0);
 inline constexpr Colour kPlainRowSelected = Rgb(100, 100, 255);
 inline constexpr Colour kPlainRowSelectedText = Rgb(255, 255, 255);
 

@@ -19,7 +19,6 @@ class CBitmapBackground {
 
   // A new source takes effect at the next Draw.
   void SetSourceId(int id);
-  int source_id() const { return source_id_; }
   // Draws the background over (0, 0, w, h) of the canvas.
   void Draw(Canvas& target, int w, int h);
   // The built background at the size last drawn (null before the first
