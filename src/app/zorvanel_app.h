@@ -46,7 +46,7 @@ class CZorvanelApp {
   // The folder that holds the user's data file (Shell::program_folder).
   const std::string& GetProgramFolder() const { return program_folder_; }
   const std::string& GetDataFilePath() const { return data_file_path_; }
-  // The screen's scale in percent against the 480 x 640 design.
+  // The screen's scale in percent against the 480 x 640 reference screen.
   int GetDisplayScale() const;
 
   // Replaces the equipment screen the main screen opens (tests).

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kDisabledIconAlpha = 136;
 constexpr int kOpaque = 255;
-// Design pixels left of an icon that sits beside a caption.
+// Reference pixels left of an icon that sits beside a caption.
 constexpr int kIconMargin = 20;
 // How much a press darkens the skin: every button, with a caption only or
 // not, shows that it is held.

@@ -26,7 +26,7 @@ class CCustomEdit : public Window {
  public:
   // A drag further than this from the press point selects.
   static constexpr int kDragThreshold = 10;
-  // Design pixels left and right of the text that stay the border's.
+  // Reference pixels left and right of the text that stay the border's.
   static constexpr int kTextMargin = 6;
 
   CCustomEdit();

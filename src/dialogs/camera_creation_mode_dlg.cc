@@ -11,7 +11,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kMargin = 10;
 constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 135;

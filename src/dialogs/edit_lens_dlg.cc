@@ -10,7 +10,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kTitleHeight = 50;
 constexpr int kCaptionHeight = 25;
 constexpr int kButtonHeight = 90;

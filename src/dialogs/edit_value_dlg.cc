@@ -6,7 +6,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kTitleHeight = 50;
 constexpr int kRowHeight = 70;  // comment, fields and buttons
 constexpr int kMargin = 10;

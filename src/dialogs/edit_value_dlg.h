@@ -12,8 +12,7 @@
 
 namespace zorvanel {
 
-// Which parts the value entry shows and where. The numbers are the ones the
-// callers have always used.
+// Which parts the value entry shows and where.
 enum class EntryLayout : int {
   kSingleNumber = 0,         // comment, one narrow field
   kSingleText = 1,           // comment, one wide field

@@ -14,7 +14,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kMargin = 10;
 constexpr int kGap = 20;
 constexpr int kTitleHeight = 50;

@@ -16,7 +16,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kMargin = 20;
 constexpr int kButtonHeight = 90;
 constexpr int kTop = 30;

@@ -37,7 +37,7 @@ class CEquipmentDlg : public CBaseDlg {
   static constexpr int kIdAboutButton = 1004;
   static constexpr int kIdLanguageButton = 1005;
   static constexpr int kIdUnitsButton = 1006;
-  // Design places and sizes of the two pictures.
+  // Places and sizes of the two pictures on the reference screen.
   static constexpr Rect kCameraPictureRect = Rect::FromXYWH(20, 20, 120, 95);
   static constexpr Rect kLensPictureRect = Rect::FromXYWH(20, 175, 120, 67);
 

@@ -5,7 +5,7 @@
 namespace zorvanel {
 namespace {
 
-// Design sizes on the 480 x 640 screen.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 30;
 constexpr int kMargin = 10;

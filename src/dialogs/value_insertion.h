@@ -6,8 +6,7 @@
 
 namespace zorvanel {
 
-// Which list of a lens a value belongs to. The numbers are the ones the
-// callers have always used.
+// Which list of a lens a value belongs to.
 enum class ValueKind : int {
   kFocal = 0,     // millimetres
   kAperture = 1,  // nominal f-numbers (f/N stored as N)

@@ -9,11 +9,11 @@
 namespace zorvanel {
 namespace {
 
-// Design x where the panel's display glass ends on the right (the frame
+// Reference x where the panel's display glass ends on the right (the frame
 // starts at 472), less a little air.
 constexpr int kDisplayTextRight = 468;
 
-// Design x of the four tick marks on a 480-pixel ring.
+// Reference x of the four tick marks on a 480-pixel ring.
 constexpr int kTickLeftEnd = 15;
 constexpr int kTickQuarter = 127;
 constexpr int kTickThreeQuarters = 353;
@@ -61,7 +61,7 @@ void LayOutRows(MainLayout& l) {
   }
 }
 
-// The quarter marks sit at fixed design positions; the values under them
+// The quarter marks sit at fixed reference positions; the values under them
 // are those of the percentages those positions stand for on the travel.
 float PercentOfTravel(int offset, int travel) {
   if (travel <= 0) return offset <= 0 ? 0.0f : 100.0f;

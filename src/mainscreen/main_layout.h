@@ -63,9 +63,9 @@ struct MainLayout {
   Rect camera_line;
 
   std::array<Rect, kWheelCount> caption_rects;
-  // The value boxes of the design: 100 pixels wide at every scale.
+  // The value boxes: 100 pixels wide at every scale.
   std::array<Rect, kWheelCount> value_rects;
-  // Where a value text may run to: the design's 100 pixels clip "1.89 mile"
+  // Where a value text may run to: 100-pixel boxes would clip "1.89 mile"
   // at scale 100 and nearly everything at larger scales, so the (left
   // aligned) text may use the row up to the left margin's mirror.
   int value_text_right = 0;

@@ -13,7 +13,7 @@
 namespace zorvanel {
 namespace {
 
-// Design numbers at 480 x 640; the strip scales like the wheels.
+// Reference numbers at 480 x 640; the strip scales like the wheels.
 constexpr int kStripHeight = 46;
 constexpr int kLeastStripHeight = 30;
 

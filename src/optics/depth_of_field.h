@@ -9,9 +9,9 @@
 
 namespace zorvanel {
 
-// A wheel position in pixels as a percentage of the 480-pixel design travel
-// scaled by `scale` percent, in single precision. A scale that leaves no
-// travel gives 0.
+// A wheel position in pixels as a percentage of the travel, 480 pixels on the
+// reference screen scaled by `scale` percent, in single precision. A scale that
+// leaves no travel gives 0.
 float PositionToPercent(int position, int scale);
 
 // What the main screen shows: the three picked values as text and the four

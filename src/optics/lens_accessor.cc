@@ -12,8 +12,7 @@
 namespace zorvanel {
 namespace {
 
-// Narrowing to single precision is part of the stored format's history: the
-// wheels always handled apertures as floats.
+// Stored apertures are read at single precision, as the wheels take them.
 // Values beyond the float range become infinities (no value) instead of an
 // undefined conversion.
 double NarrowedAperture(double stored) {

@@ -21,7 +21,7 @@ struct SoftKeys {
 // A full-screen modal dialog. RunModal() pushes it on the shell's modal
 // stack, places it over the dialog area, runs OnInitDialog(), then pumps
 // events in a nested loop until EndDialog(result). Handlers may run further
-// dialogs modally from inside: the nested loop is the design.
+// dialogs modally from inside: the loops nest.
 class Dialog : public Window {
  public:
   Dialog();

@@ -15,7 +15,7 @@ namespace zorvanel {
 namespace {
 
 // Character height used when a request leaves the size open (height 0):
-// about 9 points on the 192-dot-per-inch design screen.
+// about 9 points on the 192-dot-per-inch reference screen.
 constexpr int kDefaultEmPixels = 24;
 // Size at which a face's proportions are measured to turn a cell height
 // into a character height.
@@ -35,8 +35,8 @@ int CellPixels(const FaceMetrics& m) {
 }
 
 // The face's Windows ascent and descent (usWinAscent, usWinDescent) as
-// fractions of the em, or false when it has none. The device measured a
-// font's cell with these; Pango and FreeType use the typographic ones when
+// fractions of the em, or false when it has none. A request's cell height
+// is measured with these; Pango and FreeType use the typographic ones when
 // a face asks for them, and Wine's Tahoma does: its cell would come out a
 // fifth shorter, and a font asked for by cell height a fifth larger.
 bool WindowsCell(PangoFont* font, double* ascent, double* descent) {

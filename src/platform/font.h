@@ -9,11 +9,10 @@ typedef struct _PangoAttrList PangoAttrList;
 
 namespace zorvanel {
 
-// A font request in the pocket computer's terms. `height` follows its sign
-// rule: negative = character (em) height in pixels, positive = cell height
-// (ascent + descent) in pixels, 0 = a default size. `width` is the average
-// character width in pixels (0 = natural); a width narrows or widens the
-// face horizontally.
+// A font request. `height` follows a sign rule: negative = character (em)
+// height in pixels, positive = cell height (ascent + descent) in pixels, 0 = a
+// default size. `width` is the average character width in pixels (0 = natural);
+// a width narrows or widens the face horizontally.
 struct FontSpec {
   int height = 0;
   int width = 0;
@@ -28,13 +27,13 @@ struct FontSpec {
   std::string face = "Tahoma";
 };
 
-// The pixel height of a font given in points on the 480 x 640 design screen
+// The pixel height of a font given in points on the 480 x 640 reference screen
 // (which has 192 dots per inch), scaled by the display scale in percent.
 // Returned as a negative (character) height for FontSpec::height.
 int PointsToHeight(int points, int scale);
 
-// A font made from a FontSpec through Pango and fontconfig. Face names of the
-// original device are mapped to faces of the same widths: "Tahoma" to Wine's
+// A font made from a FontSpec through Pango and fontconfig. The face names the
+// program asks for are mapped to faces of the same widths: "Tahoma" to Wine's
 // Tahoma, "Arial" to Liberation Sans, each backed by DejaVu Sans; any other
 // name goes to fontconfig as it is, which falls back to a face that has the
 // glyphs.

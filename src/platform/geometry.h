@@ -63,16 +63,17 @@ constexpr Colour Rgb(int r, int g, int b) {
                 static_cast<uint8_t>(b)};
 }
 
-// The screen scale in percent against the 480 x 640 design:
+// The screen scale in percent against the 480 x 640 reference screen:
 // min(w * 100 / 480, h * 100 / 640), integer divisions.
 constexpr int DisplayScaleFor(Size screen) {
   return std::min(screen.width * 100 / 480, screen.height * 100 / 640);
 }
 
-// S(v): a design number scaled by the display scale k, truncated toward zero.
+// S(v): a reference-screen number scaled by the display scale k, truncated
+// toward zero.
 constexpr int Scaled(int k, int v) { return k * v / 100; }
 
-// The soft-key bar along the bottom of the screen, in design pixels; the
+// The soft-key bar along the bottom of the screen, in reference pixels; the
 // dialogs live above it.
 inline constexpr int kSoftKeyBarDesignHeight = 52;
 

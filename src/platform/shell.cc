@@ -18,7 +18,7 @@ Shell* g_shell = nullptr;
 
 // A repaint chain (a fling, a glide) advances one frame per interval.
 constexpr int kFrameIntervalMs = 16;
-// Like the pocket computer's window timers, nothing fires more often.
+// No timer fires more often than this.
 constexpr int kMinTimerIntervalMs = 10;
 constexpr int kSoftKeyFontDesignHeight = 24;
 
