@@ -154,7 +154,7 @@ void BM_ZoneStripPart(benchmark::State& state) {
   const Camera& camera = data.equipment().cameras(0);
   FontTable fonts;
   fonts.set_scale(scale);
-  fonts.DefineFont("Wheel", -14, 0, 0, 0, 400, false, false, false, "Tahoma");
+  fonts.DefineFont("Wheel", {.height = -14});
   const Font* font = fonts.GetFont("Wheel");
   ZoneStrip strip;
   strip.set_layout(ComputeZoneStripLayout(

@@ -2,8 +2,8 @@
 //
 //   zorvanel [--screen WxH] [--folder DIR] [--help]
 //
-// --screen fixes the window's client size (default: the largest multiple of
-// the 480 x 640 design that fits the display); --folder is where the data
+// --screen fixes the window's client size (default: the largest multiple of the
+// 480 x 640 reference screen that fits the display); --folder is where the data
 // files live (default: see ResolveProgramFolders); --help lists them.
 
 #include <iostream>

@@ -24,7 +24,6 @@ class ButtonPress {
   };
 
   void set_flash_on_press(bool on) { flash_on_press_ = on; }
-  bool flash_on_press() const { return flash_on_press_; }
 
   // A press at `p` (client coordinates of a button of `bounds`); `double_tap`
   // marks the second press of a double tap. Returns true when the flash

@@ -142,9 +142,8 @@ Lens* CameraDynaList::GetLens(int index) const {
 
 void CameraDynaList::DefineRowFonts() {
   FontTable& fonts = GetFontTable();
-  fonts.DefineFont(kTitleFont, -33, 0, 0, 0, 400, false, false, false,
-                   "Tahoma");
-  fonts.DefineFont(kNoteFont, -15, 0, 0, 0, 400, false, false, false, "Tahoma");
+  fonts.DefineFont(kTitleFont, {.height = -33});
+  fonts.DefineFont(kNoteFont, {.height = -15});
 }
 
 void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,

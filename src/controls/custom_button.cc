@@ -5,6 +5,7 @@
 
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
 
@@ -14,17 +15,14 @@ namespace {
 
 constexpr int kDisabledIconAlpha = 136;
 constexpr int kOpaque = 255;
-constexpr Colour kCaptionColour = Rgb(255, 255, 255);
-constexpr Colour kDisabledCaptionColour = Rgb(128, 128, 128);
-// Design pixels left of an icon that sits beside a caption.
+// Reference pixels left of an icon that sits beside a caption.
 constexpr int kIconMargin = 20;
 // How much a press darkens the skin: every button, with a caption only or
 // not, shows that it is held.
 constexpr int kPressedShade = 110;
 
 void DefineButtonFont() {
-  GetFontTable().DefineFont("Button", -25, 0, 0, 0, 400, false, false, false,
-                            "Tahoma");
+  GetFontTable().DefineFont("Button", {.height = -25});
 }
 
 }  // namespace
@@ -61,11 +59,6 @@ void CCustomButton::SetIconStrip(int bitmap_id, int index, int frame_count) {
   icon_id_ = bitmap_id;
   icon_index_ = index;
   icon_frame_count_ = frame_count;
-  Invalidate();
-}
-
-void CCustomButton::SetIconIndex(int index) {
-  icon_index_ = index;
   Invalidate();
 }
 
@@ -143,7 +136,7 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
   const int th = surface.MeasureText(caption, *font).height;
   const int top = (height() - th) / 2;
   const Colour colour =
-      look == ButtonLook::kDisabled ? kDisabledCaptionColour : kCaptionColour;
+      look == ButtonLook::kDisabled ? palette::kDisabledText : palette::kText;
   surface.DrawText(caption, Rect{text_left, top, width(), top + th},
                    kTextCentre, *font, colour);
 }
@@ -151,7 +144,7 @@ void CCustomButton::DrawCaption(Canvas& surface, ButtonLook look,
 void CCustomButton::ShadeSkin(Canvas& surface) {
   static const std::unique_ptr<Image> kBlack = [] {
     auto pixel = std::make_unique<Image>(1, 1);
-    Canvas(*pixel).FillRect(Rect{0, 0, 1, 1}, Rgb(0, 0, 0));
+    Canvas(*pixel).FillRect(Rect{0, 0, 1, 1}, palette::kGround);
     return pixel;
   }();
   surface.Blend(*kBlack, Rect{0, 0, 1, 1}, ClientRect(), kPressedShade, false);
@@ -159,7 +152,7 @@ void CCustomButton::ShadeSkin(Canvas& surface) {
 
 void CCustomButton::DrawOverlay(Canvas& surface) {
   const Image* overlay =
-      GetScaledBitmap(kOverlayBitmap, ClientRect().GetSize());
+      GetScaledBitmap(pictures::kButtonOverlay, ClientRect().GetSize());
   if (overlay == nullptr) return;
   surface.Blend(*overlay, Rect{0, 0, overlay->width(), overlay->height()},
                 ClientRect(), kOpaque, true);

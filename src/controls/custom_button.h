@@ -9,6 +9,7 @@
 #include "platform/image.h"
 #include "platform/window.h"
 #include "skins/bitmap_background.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -35,9 +36,6 @@ IconFrame SelectIconFrame(int bitmap_width, int frame_count, int index,
 // an optional glossy overlay. A tap sends the button's id to its parent.
 class CCustomButton : public Window {
  public:
-  static constexpr int kDefaultSkinBitmap = 185;
-  static constexpr int kOverlayBitmap = 186;
-
   CCustomButton();
   ~CCustomButton() override;
 
@@ -50,15 +48,14 @@ class CCustomButton : public Window {
   void SetIcon(int bitmap_id, bool three_state);
   // An icon that is frame `index` of a strip of `frame_count` equal frames.
   void SetIconStrip(int bitmap_id, int index, int frame_count);
-  // Selects another frame of the strip.
-  void SetIconIndex(int index);
-  // The nine-slice skin under everything (185 unless changed).
+  // The nine-slice skin under everything (pictures::kButtonSkin unless
+  // changed).
   void SetBackgroundBitmap(int bitmap_id);
 
   // A press keeps the pressed look for a second (off by default).
   void set_flash_on_press(bool on) { press_.set_flash_on_press(on); }
-  bool flash_on_press() const { return press_.flash_on_press(); }
-  // Bitmap 186 blended over the finished button (on by default).
+  // pictures::kButtonOverlay blended over the finished button (on by
+  // default).
   void set_overlay(bool on) { overlay_ = on; }
   bool overlay() const { return overlay_; }
 
@@ -89,7 +86,7 @@ class CCustomButton : public Window {
   int icon_index_ = 0;
   int icon_frame_count_ = 1;
   bool overlay_ = true;
-  CBitmapBackground background_{kDefaultSkinBitmap};
+  CBitmapBackground background_{pictures::kButtonSkin};
   ButtonPress press_;
   // The button is drawn here and copied to the screen in one piece.
   std::unique_ptr<Image> surface_;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/palette.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -9,8 +10,6 @@ namespace zorvanel {
 namespace {
 
 constexpr int kFontPoints = 11;
-constexpr Colour kTextColour = Rgb(0, 0, 0);
-constexpr Colour kTextBackground = Rgb(255, 255, 255);
 
 }  // namespace
 
@@ -136,8 +135,8 @@ void CCustomEdit::OnPaint(Canvas& canvas) {
       // Text sits exactly where the caret arithmetic puts it.
       const Rect box = Rect::FromXYWH(state_.TextLeft(), (h - size.height) / 2,
                                       size.width, size.height);
-      surface.FillRect(box, kTextBackground);
-      surface.DrawText(text, box, kTextLeft, font, kTextColour);
+      surface.FillRect(box, palette::kFieldTextBox);
+      surface.DrawText(text, box, kTextLeft, font, palette::kFieldText);
     }
     if (focused_) surface.InvertRect(state_.caret_rect());
   }

@@ -10,6 +10,7 @@
 #include "platform/image.h"
 #include "platform/window.h"
 #include "skins/bitmap_background.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -22,11 +23,9 @@ namespace zorvanel {
 // than the field scrolls to keep the caret in view.
 class CCustomEdit : public Window {
  public:
-  static constexpr int kFocusSkinBitmap = 169;
-  static constexpr int kIdleSkinBitmap = 170;
   // A drag further than this from the press point selects.
   static constexpr int kDragThreshold = 10;
-  // Design pixels left and right of the text that stay the border's.
+  // Reference pixels left and right of the text that stay the border's.
   static constexpr int kTextMargin = 6;
 
   CCustomEdit();
@@ -75,8 +74,8 @@ class CCustomEdit : public Window {
   void SyncFieldSize();
   void RepaintIf(bool changed);
 
-  CBitmapBackground idle_skin_{kIdleSkinBitmap};
-  CBitmapBackground focus_skin_{kFocusSkinBitmap};
+  CBitmapBackground idle_skin_{pictures::kEditIdle};
+  CBitmapBackground focus_skin_{pictures::kEditFocused};
   std::unique_ptr<Font> font_;
   // A scratch surface for measuring text outside painting.
   std::unique_ptr<Image> measure_image_;

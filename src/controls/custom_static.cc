@@ -3,16 +3,10 @@
 #include "i18n/font_table.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
+#include "platform/palette.h"
 #include "platform/text_fitter.h"
 
 namespace zorvanel {
-
-namespace {
-
-constexpr Colour kBackground = Rgb(0, 0, 0);
-constexpr Colour kTextColour = Rgb(255, 255, 255);
-
-}  // namespace
 
 void CCustomStatic::set_style(int style) {
   if (style == style_) return;
@@ -33,10 +27,10 @@ const char* CCustomStatic::StyleFontName(int style) {
 
 void CCustomStatic::DefineLabelFonts() {
   FontTable& table = GetFontTable();
-  table.DefineFont("Title", -38, 0, 0, 0, 400, false, false, false, "Tahoma");
+  table.DefineFont("Title", {.height = -38});
   // The only cell height (positive) among the program's fonts.
-  table.DefineFont("Italic", 30, 0, 0, 0, 400, true, false, false, "Tahoma");
-  table.DefineFont("Normal", -20, 0, 0, 0, 400, false, false, false, "Tahoma");
+  table.DefineFont("Italic", {.height = 30, .italic = true});
+  table.DefineFont("Normal", {.height = -20});
 }
 
 const Font* CCustomStatic::StyleFont() const {
@@ -69,7 +63,7 @@ std::string CCustomStatic::WrappedToWidth(const std::string& text,
 void CCustomStatic::OnPaint(Canvas& canvas) {
   const int w = width();
   const int h = height();
-  canvas.FillRect(ClientRect(), kBackground);
+  canvas.FillRect(ClientRect(), palette::kGround);
   const Font* font = StyleFont();
   if (font == nullptr || text().empty()) return;
   // A word too long to wrap (a name without spaces) is drawn smaller
@@ -77,7 +71,7 @@ void CCustomStatic::OnPaint(Canvas& canvas) {
   const Font& drawn = fitter_.FontFor(canvas, text(), *font, w);
   const int th = canvas.MeasureText(text(), drawn).height;
   canvas.DrawText(text(), Rect{0, (h - th) / 2, w, (h + th) / 2}, kTextCentre,
-                  drawn, kTextColour);
+                  drawn, palette::kText);
 }
 
 }  // namespace zorvanel

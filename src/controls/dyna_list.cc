@@ -5,17 +5,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/palette.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
 namespace {
 
-constexpr Colour kHeaderFill = Rgb(230, 230, 230);
-constexpr Colour kHeaderText = Rgb(0, 0, 0);
-constexpr Colour kSelectedFill = Rgb(100, 100, 255);
-constexpr Colour kSelectedText = Rgb(255, 255, 255);
-constexpr Colour kEvenFill = Rgb(255, 255, 255);
-constexpr Colour kOddFill = Rgb(230, 230, 255);
 // Room left beside the widest text of a column.
 constexpr int kColumnTextMargin = 5;
 constexpr int kDefaultItemFontHeight = 13;
@@ -53,53 +48,20 @@ int InsertAt(std::vector<std::unique_ptr<T>>& list, std::unique_ptr<T> element,
 
 }  // namespace
 
-// ---------------------------------------------------------------- CSubItem
-
-bool CDynaList::CSubItem::IsGreater(const CSubItem& other) const {
-  return text_.compare(other.text_) > 0;
-}
-
 // ------------------------------------------------------------------- CItem
 
-CDynaList::CItem::CItem(int sub_item_count) {
-  for (int i = 0; i < sub_item_count; ++i) {
-    sub_items_.push_back(std::make_unique<CSubItem>());
-  }
-}
+CDynaList::CItem::CItem(int sub_item_count)
+    : texts_(std::max(sub_item_count, 0)) {}
 
 CDynaList::CItem::~CItem() = default;
 
-const CDynaList::CSubItem* CDynaList::CItem::SubItem(int column) const {
-  if (column < 0 || column >= sub_item_count()) return nullptr;
-  return sub_items_[column].get();
-}
-
-bool CDynaList::CItem::Compare(const CItem& other, int column) const {
-  const CSubItem* mine = SubItem(column);
-  const CSubItem* theirs = other.SubItem(column);
-  if (mine == nullptr || theirs == nullptr) return false;
-  return mine->IsGreater(*theirs);
-}
-
 const std::string& CDynaList::CItem::GetText(int column) const {
-  const CSubItem* sub_item = SubItem(column);
-  return sub_item == nullptr ? EmptyText() : sub_item->text();
+  return HasColumn(column) ? texts_[column] : EmptyText();
 }
 
 bool CDynaList::CItem::SetText(int column, const std::string& text) {
-  if (SubItem(column) == nullptr) return false;
-  sub_items_[column]->set_text(text);
-  return true;
-}
-
-Colour CDynaList::CItem::GetColour(int column) const {
-  const CSubItem* sub_item = SubItem(column);
-  return sub_item == nullptr ? Colour{} : sub_item->colour();
-}
-
-bool CDynaList::CItem::SetColour(int column, Colour colour) {
-  if (SubItem(column) == nullptr) return false;
-  sub_items_[column]->set_colour(colour);
+  if (!HasColumn(column)) return false;
+  texts_[column] = text;
   return true;
 }
 
@@ -180,7 +142,7 @@ void CDynaList::Init(int header_height, int item_height, int header_font_height,
 void CDynaList::InitSingleColumn(int header_height, int item_height) {
   Init(header_height, item_height, -1, kDefaultItemFontHeight,
        kDefaultBufferRows);
-  item_fill_ = Rgb(0, 0, 0);
+  item_fill_ = palette::kGround;
   // The title is never shown: the program's lists have no header.
   InsertColumn(
       std::make_unique<CColumn>(width() - 2, "Description", kAlignLeft), -1);
@@ -196,17 +158,6 @@ int CDynaList::InsertColumn(std::unique_ptr<CColumn> column, int index) {
   return at;
 }
 
-void CDynaList::DeleteAllColumns() {
-  columns_.clear();
-  RecomputeColumnStarts();
-  ContentChanged();
-}
-
-const CDynaList::CColumn* CDynaList::GetColumn(int index) const {
-  if (index < 0 || index >= column_count()) return nullptr;
-  return columns_[index].get();
-}
-
 void CDynaList::RecomputeColumnStarts() {
   int start = 0;
   for (auto& column : columns_) {
@@ -217,22 +168,13 @@ void CDynaList::RecomputeColumnStarts() {
   UpdateScrollerGeometry();
 }
 
-int CDynaList::ColumnAt(int content_x) const {
-  for (int j = 0; j < column_count(); ++j) {
-    const CColumn& column = *columns_[j];
-    if (column.start_ <= content_x && content_x < column.start_ + column.width_)
-      return j;
-  }
-  return -1;
-}
-
 // ------------------------------------------------------------------- items
 
 int CDynaList::InsertItem(std::unique_ptr<CItem> item, int index) {
   if (!item) return -1;
   // Columns only ever grow, so measuring the newcomer is enough; before
   // Init there is no font to measure with and Init measures them all.
-  if (auto_size_columns_ && page_canvas_ && FitColumnsTo(*item)) {
+  if (page_canvas_ && FitColumnsTo(*item)) {
     RecomputeColumnStarts();
   }
   const int at = InsertAt(items_, std::move(item), index);
@@ -264,7 +206,7 @@ CDynaList::CItem* CDynaList::GetItem(int index) const {
 }
 
 bool CDynaList::SelectItem(int index) {
-  if (GetItem(index) == nullptr || !CanSelect(index)) return false;
+  if (GetItem(index) == nullptr) return false;
   const int previous = selected_;
   selected_ = index;
   if (buffer_valid_) {
@@ -524,7 +466,7 @@ void CDynaList::ChooseBufferOrigin() {
 }
 
 void CDynaList::RedrawBuffer() {
-  if (auto_size_columns_ && measure_all_pending_) {
+  if (measure_all_pending_) {
     FitColumnsToRows(0, item_count());
     measure_all_pending_ = false;
   }
@@ -535,7 +477,7 @@ void CDynaList::RedrawBuffer() {
   const int first = std::max(buffer_origin_.y / item_height_, 0);
   const int last = std::min(
       (buffer_origin_.y + bh + item_height_ - 1) / item_height_, item_count());
-  if (auto_size_columns_) FitColumnsToRows(first, last);
+  FitColumnsToRows(first, last);
 
   RedrawHeader();
   page_canvas_->FillRect(Rect{0, 0, page_->width(), bh}, item_fill_);
@@ -547,7 +489,7 @@ void CDynaList::RedrawBuffer() {
 void CDynaList::RedrawHeader() {
   if (!header_canvas_) return;
   header_canvas_->FillRect(Rect{0, 0, header_->width(), header_height_},
-                           kHeaderFill);
+                           palette::kPlainHeader);
   for (int j = 0; j < column_count(); ++j) {
     const CColumn& column = *columns_[j];
     const Rect cell{column.start_ - buffer_origin_.x, 0,
@@ -584,19 +526,21 @@ void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
   const CColumn& col = *columns_[column];
   canvas.ClipTo(cell);
   canvas.DrawText(col.title(), cell, col.TextFormat(), *header_font_,
-                  kHeaderText);
+                  palette::kPlainHeaderText);
 }
 
 void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                          bool selected, int flags) {
   const CItem& row = *items_[item];
   if (flags & kCellFillBackground) {
-    const Colour fill =
-        selected ? kSelectedFill : (item % 2 == 0 ? kEvenFill : kOddFill);
+    const Colour fill = selected ? palette::kPlainRowSelected
+                                 : (item % 2 == 0 ? palette::kPlainRowEven
+                                                  : palette::kPlainRowOdd);
     canvas.FillRect(cell, fill);
   }
   if ((flags & kCellDrawText) && item_font_) {
-    const Colour text = selected ? kSelectedText : row.GetColour(column);
+    const Colour text =
+        selected ? palette::kPlainRowSelectedText : palette::kPlainRowText;
     canvas.ClipTo(cell);
     canvas.DrawText(row.GetText(column), cell, columns_[column]->TextFormat(),
                     *item_font_, text);

@@ -12,6 +12,7 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/palette.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -31,25 +32,7 @@ class CDynaList : public Window {
   static constexpr int kCellDrawText = 4;
   static constexpr int kCellAll = 255;
 
-  // One cell's text and text colour.
-  class CSubItem {
-   public:
-    virtual ~CSubItem() = default;
-
-    // True when this text sorts after the other's.
-    virtual bool IsGreater(const CSubItem& other) const;
-
-    const std::string& text() const { return text_; }
-    void set_text(const std::string& text) { text_ = text; }
-    Colour colour() const { return colour_; }
-    void set_colour(Colour colour) { colour_ = colour; }
-
-   private:
-    std::string text_;
-    Colour colour_;
-  };
-
-  // One row: a sub-item per column. Column arguments outside
+  // One row: a text per column. Column arguments outside
   // [0, sub-item count) are refused: getters answer empty, setters false.
   class CItem {
    public:
@@ -58,18 +41,16 @@ class CDynaList : public Window {
     CItem(const CItem&) = delete;
     CItem& operator=(const CItem&) = delete;
 
-    // True when this item's text in `column` sorts after the other's.
-    bool Compare(const CItem& other, int column) const;
     const std::string& GetText(int column) const;
     bool SetText(int column, const std::string& text);
-    Colour GetColour(int column) const;
-    bool SetColour(int column, Colour colour);
-    int sub_item_count() const { return static_cast<int>(sub_items_.size()); }
+    int sub_item_count() const { return static_cast<int>(texts_.size()); }
 
    private:
-    const CSubItem* SubItem(int column) const;
+    bool HasColumn(int column) const {
+      return column >= 0 && column < sub_item_count();
+    }
 
-    std::vector<std::unique_ptr<CSubItem>> sub_items_;
+    std::vector<std::string> texts_;
   };
 
   // Alignment of a column's texts.
@@ -82,11 +63,7 @@ class CDynaList : public Window {
     virtual ~CColumn() = default;
 
     int width() const { return width_; }
-    void set_width(int width) { width_ = width; }
     const std::string& title() const { return title_; }
-    // Left edge in content coordinates, kept by the list.
-    int start() const { return start_; }
-    int alignment() const { return alignment_; }
     // The alignment as text format flags, vertically centred.
     int TextFormat() const;
 
@@ -116,9 +93,7 @@ class CDynaList : public Window {
   // Inserts before `index`, or appends when index is outside the columns.
   // Returns the column's index.
   int InsertColumn(std::unique_ptr<CColumn> column, int index);
-  void DeleteAllColumns();
   int column_count() const { return static_cast<int>(columns_.size()); }
-  const CColumn* GetColumn(int index) const;
 
   // Inserts before `index`, or appends when index is outside the rows.
   // Returns the row's index. The selected index is left as it is.
@@ -132,8 +107,8 @@ class CDynaList : public Window {
   bool SwapItems(int a, int b);
   // Null when index is outside [0, count).
   CItem* GetItem(int index) const;
-  // False when the index has no row or cannot be selected. Selecting the
-  // selected row again still reports the change.
+  // False when the index has no row. Selecting the selected row again still
+  // reports the change.
   bool SelectItem(int index);
   // Leaves no row selected, without telling the parent: the owner brings
   // what depends on the selection up to date itself.
@@ -142,18 +117,11 @@ class CDynaList : public Window {
   int selected_index() const { return selected_; }
   int item_count() const { return static_cast<int>(items_.size()); }
   int item_height() const { return item_height_; }
-  int header_height() const { return header_height_; }
   const Rect& viewport() const { return viewport_; }
   Size content_size() const { return content_; }
 
   // Row under a client point, or -1 outside the viewport or below the rows.
   int HitTest(Point p) const;
-  // Column under a content x, or -1.
-  int ColumnAt(int content_x) const;
-
-  void set_auto_size_columns(bool on) { auto_size_columns_ = on; }
-  void set_item_fill_colour(Colour colour) { item_fill_ = colour; }
-  Colour item_fill_colour() const { return item_fill_; }
 
   // The touch state: position, velocity, snapping.
   const DynaListScroller& scroller() const { return scroller_; }
@@ -201,7 +169,6 @@ class CDynaList : public Window {
   virtual void OnTap(Point p);
   // Paints the control's background before the rows; true when it did.
   virtual bool OnEraseBackground(Canvas& canvas) { return false; }
-  virtual bool CanSelect(int index) { return true; }
   // Called after every successful SelectItem.
   virtual void OnSelectionChanged(int index) {}
   // The selected row was double tapped.
@@ -210,9 +177,6 @@ class CDynaList : public Window {
   virtual std::string SearchText(int index) const;
   // One row of the dump: {"text", "selected"} by default.
   virtual void DescribeRow(int index, Description& row) const;
-
-  const Font* item_font() const { return item_font_.get(); }
-  const Font* header_font() const { return header_font_.get(); }
 
   // The rows' content changed: the page buffer is redrawn at the next paint.
   void ContentChanged();
@@ -257,10 +221,9 @@ class CDynaList : public Window {
   int item_height_ = 50;
   int header_height_ = 0;
   int selected_ = -1;
-  bool auto_size_columns_ = true;
   // Items inserted before Init could not be measured yet.
   bool measure_all_pending_ = false;
-  Colour item_fill_ = Rgb(255, 255, 255);
+  Colour item_fill_ = palette::kPlainRowEven;
   DynaListScroller scroller_;
   int buffer_redraws_ = 0;
   // The current press is the second of a double tap.

@@ -23,7 +23,7 @@ namespace zorvanel {
 class DynaListScroller {
  public:
   // A press and release that never went this far apart on either axis is a
-  // tap, on the 480 x 640 design screen; the owner scales it.
+  // tap, on the 480 x 640 reference screen; the owner scales it.
   static constexpr int kTapAllowance = 15;
   // A finger held still this long before it leaves flings nothing.
   static constexpr uint32_t kHoldStillMs = 100;

@@ -4,33 +4,29 @@
 #include <cmath>
 
 #include "i18n/value_text.h"
+#include "optics/value.h"
+#include "platform/palette.h"
 
 namespace zorvanel {
 namespace {
 
-constexpr Colour kSelectedFill = Rgb(230, 230, 230);
-constexpr Colour kSelectedText = Rgb(0, 0, 0);
-constexpr Colour kRowText = Rgb(230, 230, 230);
-constexpr Colour kEvenFill = Rgb(0, 0, 0);
-constexpr Colour kOddFill = Rgb(20, 20, 20);
-constexpr Colour kFrame = Rgb(150, 150, 150);
 constexpr int kFrameWidth = 2;
 
 }  // namespace
 
 Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected) {
   if (selected) {
-    canvas.FillRect(cell, kSelectedFill);
-    return kSelectedText;
+    canvas.FillRect(cell, palette::kRowSelected);
+    return palette::kRowSelectedText;
   }
-  canvas.FillRect(cell, row % 2 == 0 ? kEvenFill : kOddFill);
-  return kRowText;
+  canvas.FillRect(cell, row % 2 == 0 ? palette::kRowEven : palette::kRowOdd);
+  return palette::kRowText;
 }
 
 void EraseFramedListBackground(Canvas& canvas, Size size) {
   const Rect whole{0, 0, size.width, size.height};
-  canvas.FillRect(whole, Rgb(0, 0, 0));
-  canvas.FrameRect(whole, kFrame, kFrameWidth);
+  canvas.FillRect(whole, palette::kGround);
+  canvas.FrameRect(whole, palette::kListFrame, kFrameWidth);
 }
 
 std::string FormatFixed(double x, int decimals) {

@@ -36,7 +36,7 @@ class CValueDynaList : public CDynaList {
     std::string note_;
   };
 
-  // Point sizes of the row text and the note, on the design screen.
+  // Point sizes of the row text and the note, on the reference screen.
   static constexpr int kTextPoints = 15;
   static constexpr int kNotePoints = 6;
 

@@ -3,6 +3,7 @@
 #include "i18n/translator.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_cache.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -44,7 +45,7 @@ bool CAboutDlg::OnInitDialog() {
   title_label().set_style(CCustomStatic::kStyleTitle);
   const int title_width = title_label().MeasureText(nullptr, Title()).width;
 
-  const Bitmap* logo = GetBitmap(kLogoBitmap);
+  const Bitmap* logo = GetBitmap(pictures::kLogo);
   const Size logo_size = logo != nullptr && logo->loaded()
                              ? Size{logo->width(), logo->height()}
                              : kLogoSize;
@@ -68,7 +69,8 @@ bool CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::OnPaint(Canvas& canvas) {
   CBaseDlg::OnPaint(canvas);
-  if (const Image* logo = GetScaledBitmap(kLogoBitmap, logo_rect_.GetSize())) {
+  if (const Image* logo =
+          GetScaledBitmap(pictures::kLogo, logo_rect_.GetSize())) {
     canvas.Blit(*logo, Rect{0, 0, logo->width(), logo->height()},
                 Point{logo_rect_.left, logo_rect_.top});
   }

@@ -12,7 +12,7 @@
 namespace zorvanel {
 
 // Where the parts of the about box go, from its client size, the scale, the
-// logo's size at scale 100 and the natural width of the title text.
+// logo's reference size and the natural width of the title text.
 struct AboutLayout {
   int margin = 0;
   Rect logo;
@@ -26,8 +26,7 @@ struct AboutLayout {
 // licence text below, and an Ok button at the bottom.
 class CAboutDlg : public CBaseDlg {
  public:
-  static constexpr int kLogoBitmap = 189;
-  // The logo's size at scale 100, used for the layout even when the picture is
+  // The logo's reference size, used for the layout even when the picture is
   // missing (the space then stays black).
   static constexpr Size kLogoSize{100, 100};
   static constexpr int kIdVersion = 1039;

@@ -3,11 +3,12 @@
 #include "data/data_root.h"
 #include "dialogs/message_box.h"
 #include "i18n/translator.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
 
-// Sizes on the 480 x 640 screen; Scaled() fits them to the others.
+// Sizes on the 480 x 640 reference screen.
 constexpr int kTitleHeight = 50;
 constexpr int kListMargin = 10;
 constexpr int kItemHeight = 80;
@@ -73,9 +74,9 @@ bool BaseListDlg::OnInitDialog() {
 
   for (int k = 0; k < kButtonCount; ++k) {
     CCustomButton& b = buttons_[k];
-    b.SetBackgroundBitmap(kButtonSkinBitmap);
+    b.SetBackgroundBitmap(pictures::kListButtonSkin);
     b.SetText("");
-    b.SetIcon(kFirstIconBitmap + k, true);
+    b.SetIcon(pictures::kListAdd + k, true);
     b.set_overlay(false);
     b.set_flash_on_press(true);
     b.Create(this, kIdAdd + k, layout.buttons[k]);

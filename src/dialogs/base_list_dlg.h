@@ -39,9 +39,6 @@ class BaseListDlg : public CBaseDlg {
   static constexpr int kIdEdit = 1004;
   static constexpr int kIdMoveUp = 1005;
   static constexpr int kIdMoveDown = 1006;
-  // Icons of the five buttons (three-state strips, Add first) and their skin.
-  static constexpr int kFirstIconBitmap = 158;
-  static constexpr int kButtonSkinBitmap = 163;
 
   explicit BaseListDlg(EquipmentList items);
   ~BaseListDlg() override;

@@ -7,6 +7,7 @@
 #include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
 #include "platform/shell.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
@@ -94,12 +95,12 @@ bool CCameraCreationModeDlg::OnInitDialog() {
 
   from_list_text_.SetKey(UiText("Select from a list..."));
   from_list_button_.SetText(from_list_text_.text());
-  from_list_button_.SetIcon(kFromListIcon, false);
+  from_list_button_.SetIcon(pictures::kSelectFromList, false);
   from_list_button_.Create(this, kIdFromList, layout.from_list_button);
 
   manual_text_.SetKey(UiText("Create manually..."));
   manual_button_.SetText(manual_text_.text());
-  manual_button_.SetIcon(kManualIcon, false);
+  manual_button_.SetIcon(pictures::kCreateManually, false);
   manual_button_.Create(this, kIdManual, layout.manual_button);
 
   cancel_text_.SetKey(UiText("Cancel"));

@@ -31,8 +31,6 @@ class CCameraCreationModeDlg : public CBaseDlg {
   static constexpr int kIdComment = 1008;
   static constexpr int kIdFromList = 1001;
   static constexpr int kIdManual = 1002;
-  static constexpr int kManualIcon = 165;
-  static constexpr int kFromListIcon = 166;
 
   CCameraCreationModeDlg();
   ~CCameraCreationModeDlg() override;

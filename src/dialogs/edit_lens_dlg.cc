@@ -5,6 +5,8 @@
 #include "dialogs/edit_value_list_dlg.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
+#include "optics/value.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
@@ -100,10 +102,11 @@ bool CEditLensDlg::OnInitDialog() {
   caption_label_.Create(this, kIdNameCaption, layout.caption);
 
   PlaceButton(name_button_, kIdNameButton, 0, layout.name_button);
-  PlaceButton(focal_button_, kIdFocalButton, kFocalIcon, layout.focal_button);
-  PlaceButton(aperture_button_, kIdApertureButton, kApertureIcon,
+  PlaceButton(focal_button_, kIdFocalButton, pictures::kFocal,
+              layout.focal_button);
+  PlaceButton(aperture_button_, kIdApertureButton, pictures::kAperture,
               layout.aperture_button);
-  PlaceButton(distance_button_, kIdDistanceButton, kDistanceIcon,
+  PlaceButton(distance_button_, kIdDistanceButton, pictures::kDistance,
               layout.distance_button);
   return true;
 }

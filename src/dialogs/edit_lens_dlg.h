@@ -45,9 +45,6 @@ class CEditLensDlg : public CBaseDlg {
   static constexpr int kIdFocalButton = 1035;
   static constexpr int kIdApertureButton = 1036;
   static constexpr int kIdDistanceButton = 1037;
-  static constexpr int kFocalIcon = 182;
-  static constexpr int kApertureIcon = 180;
-  static constexpr int kDistanceIcon = 181;
 
   CEditLensDlg();
   ~CEditLensDlg() override;

@@ -13,6 +13,7 @@
 #include "i18n/translated_string.h"
 #include "optics/value_insertion.h"
 #include "platform/geometry.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 
@@ -45,7 +46,9 @@ class CEditValueListDlg : public CBaseDlg {
   static constexpr int kIdRemoveOne = 1002;
   static constexpr int kIdRemoveAll = 1003;
   // Icons of the four buttons, in the order of their ids.
-  static constexpr std::array<int, 4> kIcons = {178, 179, 183, 184};
+  static constexpr std::array<unsigned, 4> kIcons = {
+      pictures::kAddOne, pictures::kAddRange, pictures::kRemoveOne,
+      pictures::kRemoveAll};
 
   explicit CEditValueListDlg(ValueKind kind);
   ~CEditValueListDlg() override;

@@ -11,6 +11,7 @@
 #include "optics/units.h"
 #include "platform/canvas.h"
 #include "skins/bitmap_cache.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
@@ -91,7 +92,7 @@ void CEquipmentDlg::Refresh() {
   language_button_.SetText(Translate(UiText("Select the language...")));
   // Without a language file there is no flag to show.
   if (GetLanguageCount() > 0) {
-    language_button_.SetIconStrip(kFlagStrip, GetLanguage(),
+    language_button_.SetIconStrip(pictures::kFlagStrip, GetLanguage(),
                                   GetLanguageCount());
   }
   units_button_.SetText(GetUnitSystem() != kMetric
@@ -178,8 +179,8 @@ void CEquipmentDlg::OnEscapeKey() { OnCommand(soft_keys().right_command); }
 
 void CEquipmentDlg::OnPaint(Canvas& canvas) {
   CBaseDlg::OnPaint(canvas);
-  DrawPicture(canvas, kCameraPicture, kCameraPictureRect);
-  DrawPicture(canvas, kLensPicture, kLensPictureRect);
+  DrawPicture(canvas, pictures::kCamera, kCameraPictureRect);
+  DrawPicture(canvas, pictures::kLens, kLensPictureRect);
 }
 
 void CEquipmentDlg::DrawPicture(Canvas& canvas, int bitmap_id,

@@ -37,11 +37,7 @@ class CEquipmentDlg : public CBaseDlg {
   static constexpr int kIdAboutButton = 1004;
   static constexpr int kIdLanguageButton = 1005;
   static constexpr int kIdUnitsButton = 1006;
-  static constexpr int kCameraPicture = 153;
-  static constexpr int kLensPicture = 154;
-  // One flag per language, side by side, in language order.
-  static constexpr int kFlagStrip = 156;
-  // Places and sizes of the two pictures on the 480 x 640 screen.
+  // Places and sizes of the two pictures on the reference screen.
   static constexpr Rect kCameraPictureRect = Rect::FromXYWH(20, 20, 120, 95);
   static constexpr Rect kLensPictureRect = Rect::FromXYWH(20, 175, 120, 67);
 

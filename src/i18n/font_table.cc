@@ -87,21 +87,13 @@ FontTable::FontTable() : charset_key_("ANSI_CHARSET") {
 
 FontTable::~FontTable() = default;
 
-int FontTable::DefineFont(const std::string& name, int height, int width,
-                          int escapement, int orientation, int weight,
-                          bool italic, bool underline, bool strikeout,
-                          const std::string& face) {
+int FontTable::DefineFont(const std::string& name, const FontSpec& spec) {
   if (definitions_.contains(name)) return 0;
   auto def = std::make_unique<FontDef>();
-  def->height = ScaledDesignValue(height, scale_);
-  def->width = ScaledDesignValue(width, scale_);
-  def->escapement = escapement;
-  def->orientation = orientation;
-  def->weight = weight;
-  def->italic = italic;
-  def->underline = underline;
-  def->strikeout = strikeout;
-  def->face.SetKey(face);
+  def->spec = spec;
+  def->spec.height = ScaledDesignValue(spec.height, scale_);
+  def->spec.width = ScaledDesignValue(spec.width, scale_);
+  def->face.SetKey(spec.face);
   def->width_ratio.SetKey("__" + name + "CharWidthRatio__");
   definitions_.emplace(name, std::move(def));
   return 1;
@@ -118,31 +110,25 @@ int FontTable::CurrentCharset() const {
 }
 
 int FontTable::WidthOf(const FontDef& def) const {
-  if (def.width != 0) return def.width;
+  if (def.spec.width != 0) return def.spec.width;
   if (!def.width_ratio.HasTranslation()) return 0;
   const long ratio = LeadingInteger(def.width_ratio.text());
   // No ratio, or one that is no width at all: the face's own width.
   if (ratio <= 0) return 0;
   // ratio x height / 100, with a negative height giving a negative width.
   return ScaledDesignValue(
-      def.height,
+      def.spec.height,
       static_cast<int>(std::clamp(ratio, kMinWidthRatio, kMaxWidthRatio)));
 }
 
 FontSpec FontTable::SpecOf(const FontDef& def) const {
-  FontSpec request;
-  request.height = def.height;
+  FontSpec request = def.spec;
   request.width = WidthOf(def);
-  request.escapement = def.escapement;
-  request.orientation = def.orientation;
-  request.weight = def.weight;
-  request.italic = def.italic;
-  request.underline = def.underline;
-  request.strikeout = def.strikeout;
   request.charset = CurrentCharset();
-  request.quality = std::abs(static_cast<int64_t>(def.height)) < kSmallFontHeight
-                     ? kAntialiasedQuality
-                     : 0;
+  request.quality =
+      std::abs(static_cast<int64_t>(def.spec.height)) < kSmallFontHeight
+          ? kAntialiasedQuality
+          : 0;
   request.face = TruncatedFace(def.face.text());
   return request;
 }
@@ -155,11 +141,11 @@ std::string FontTable::FontDescription(const std::string& name) const {
   const FontSpec request = SpecOf(*def);
   // A face of at most 31 characters (4 bytes each) and ten numbers fit.
   char description[256];
-  std::snprintf(description, sizeof(description),
-                "%s-%d-%d-%d-%d-%d-%d-%d-%d-%d", request.face.c_str(),
-                request.charset, request.height, request.width, request.weight,
-                request.italic ? 1 : 0, request.underline ? 1 : 0,
-                request.strikeout ? 1 : 0, request.escapement, request.orientation);
+  std::snprintf(
+      description, sizeof(description), "%s-%d-%d-%d-%d-%d-%d-%d-%d-%d",
+      request.face.c_str(), request.charset, request.height, request.width,
+      request.weight, request.italic ? 1 : 0, request.underline ? 1 : 0,
+      request.strikeout ? 1 : 0, request.escapement, request.orientation);
   return description;
 }
 

@@ -15,14 +15,10 @@ namespace zorvanel {
 class FontTable {
  public:
   struct FontDef {
-    int height = 0;  // already scaled; negative = character height
-    int width = 0;   // already scaled; 0 = from the width ratio or natural
-    int escapement = 0;
-    int orientation = 0;
-    int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikeout = false;
+    // As defined, with height and width already scaled (a width of 0 comes
+    // from the width ratio or is the face's own); the charset, quality and
+    // face come from the language when the font is made.
+    FontSpec spec;
     TranslatedString face;         // key: the face name given
     TranslatedString width_ratio;  // key: "__<name>CharWidthRatio__"
   };
@@ -34,11 +30,11 @@ class FontTable {
   void set_scale(int scale) { scale_ = scale; }
   int scale() const { return scale_; }
 
-  // Returns 1 when the definition was added, 0 when the name existed (the
-  // first definition wins).
-  int DefineFont(const std::string& name, int height, int width,
-                 int escapement, int orientation, int weight, bool italic,
-                 bool underline, bool strikeout, const std::string& face);
+  // Adds a definition whose height and width are pixels at scale 100 (they
+  // are scaled by scale()); the spec's charset and quality are not used.
+  // Returns 1 when the definition was added, 0 when the name existed (the first
+  // definition wins).
+  int DefineFont(const std::string& name, const FontSpec& spec);
   // The font for the definition in the current language, or null when the
   // name is not defined. Owned by the table.
   const Font* GetFont(const std::string& name);

@@ -8,16 +8,13 @@
 #include "optics/units.h"
 #include "optics/value.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/text_fitter.h"
 
 namespace zorvanel {
 namespace {
 
-constexpr Colour kWhite = Rgb(255, 255, 255);
-constexpr Colour kBand = Rgb(70, 160, 230);
-constexpr Colour kMarkerRed = Rgb(230, 0, 0);
-
-// Sizes at scale 100; the strip scales like the wheels.
+// Reference numbers at 480 x 640; the strip scales like the wheels.
 constexpr int kStripHeight = 46;
 constexpr int kLeastStripHeight = 30;
 
@@ -144,25 +141,25 @@ void ZoneStrip::Paint(Canvas& canvas, TextFitter& fitter, const Font* font,
   if (z.strip.IsEmpty()) return;
   if (has_zone_) {
     canvas.FillRect(Rect{band_left_, z.band_top, band_right_, z.band_bottom},
-                    warn ? kDiffractionAmber : kBand);
+                    warn ? palette::kDiffraction : palette::kZoneBand);
   }
   canvas.Polyline({Point{z.axis_left, z.axis_y}, Point{z.axis_right, z.axis_y}},
-                  kWhite, 1);
+                  palette::kText, 1);
   // Where the scale stops being logarithmic: a break in the axis.
   const int junction = XOf(axis_.log_end_m());
   const int t = z.tick_length;
   for (int dx : {-t / 2, t / 2}) {
     canvas.Polyline({Point{junction + dx - t / 2, z.axis_y + t},
                      Point{junction + dx + t / 2, z.axis_y - t}},
-                    kWhite, 1);
+                    palette::kText, 1);
   }
   for (const Label& label : labels_) {
     canvas.Polyline(
         {Point{label.tick_x, z.axis_y}, Point{label.tick_x, z.axis_y + t}},
-        kWhite, 1);
+        palette::kText, 1);
     if (font != nullptr) {
-      fitter.Draw(canvas, label.text, label.rect, label.format, *font, kWhite,
-                  label.rect.Width());
+      fitter.Draw(canvas, label.text, label.rect, label.format, *font,
+                  palette::kText, label.rect.Width());
     }
   }
   if (hyperfocal_x_ >= 0) {
@@ -171,13 +168,13 @@ void ZoneStrip::Paint(Canvas& canvas, TextFitter& fitter, const Font* font,
     canvas.Polyline(
         {Point{hyperfocal_x_ - m, top}, Point{hyperfocal_x_, top + m},
          Point{hyperfocal_x_ + m, top}, Point{hyperfocal_x_ - m, top}},
-        kWhite, 1);
+        palette::kText, 1);
   }
   if (focus_x_ >= 0) {
     const int left = focus_x_ - z.marker_width / 2;
     canvas.FillRect(
         Rect{left, z.marker_top, left + z.marker_width, z.marker_bottom},
-        kMarkerRed);
+        palette::kMarker);
   }
 }
 

@@ -16,10 +16,6 @@ class Canvas;
 class Font;
 class TextFitter;
 
-// What the main screen draws in amber once the aperture is past the
-// diffraction limit.
-inline constexpr Colour kDiffractionAmber = Rgb(255, 170, 0);
-
 // Where the parts of the zone strip go: the band between the distance wheel
 // and the bottom of the screen. A pure function of the main layout.
 struct ZoneStripLayout {

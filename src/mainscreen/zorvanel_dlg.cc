@@ -14,19 +14,14 @@
 #include "i18n/value_text.h"
 #include "optics/lens_accessor.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel {
 namespace {
 
-constexpr unsigned kWheelBitmap = 134;
-constexpr unsigned kPanelBitmap = 135;
-
-constexpr Colour kWhite = Rgb(255, 255, 255);
-constexpr Colour kPanelText = Rgb(70, 70, 70);
-constexpr Colour kMarkerRed = Rgb(230, 0, 0);
-constexpr Colour kBackground = Rgb(0, 0, 0);
 
 std::string CameraLineFor(const Camera& camera, const Lens& lens) {
   // A compact's built-in lens carries the camera's model: show the camera's
@@ -56,7 +51,7 @@ CZorvanelDlg::CZorvanelDlg()
 CZorvanelDlg::~CZorvanelDlg() = default;
 
 void CZorvanelDlg::ShowWindowIcon() {
-  const Bitmap* icon = GetBitmap(kWindowIconId);
+  const Bitmap* icon = GetBitmap(pictures::kWindowIcon);
   if (icon != nullptr && icon->loaded()) {
     Shell::Get().backend().SetIcon(icon->image());
   }
@@ -99,7 +94,7 @@ void CZorvanelDlg::DefineFonts() {
                                                 {"BigScreen", -65},
                                                 {"CameraScreen", -18}};
   for (const auto& [name, height] : kFonts) {
-    fonts.DefineFont(name, height, 0, 0, 0, 400, false, false, false, "Tahoma");
+    fonts.DefineFont(name, {.height = height});
   }
 }
 
@@ -307,7 +302,7 @@ std::string CZorvanelDlg::FourthValue() const {
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
   if (!layout_done_) DoLayout();
   const Fonts& fonts = CurrentFonts();
-  canvas.FillRect(ClientRect(), kBackground);
+  canvas.FillRect(ClientRect(), palette::kGround);
   PaintPanelPicture(canvas);
   PaintRows(canvas, fonts);
   PaintPanelTexts(canvas, fonts);
@@ -326,12 +321,13 @@ void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
   const int side = std::max(2, Scaled(Scale(), 10));
   const int left = layout_.width - layout_.side_margin + Scaled(Scale(), 6);
   const int top = (row.top + row.bottom - side) / 2;
-  canvas.FillRect(Rect{left, top, left + side, top + side}, kDiffractionAmber);
+  canvas.FillRect(Rect{left, top, left + side, top + side},
+                  palette::kDiffraction);
 }
 
 void CZorvanelDlg::PaintPanelPicture(Canvas& canvas) {
   if (const Image* panel =
-          GetScaledBitmap(kPanelBitmap, layout_.panel.GetSize())) {
+          GetScaledBitmap(pictures::kResultPanel, layout_.panel.GetSize())) {
     canvas.Blit(*panel, Rect{0, 0, panel->width(), panel->height()},
                 Point{layout_.panel.left, layout_.panel.top});
   }
@@ -345,22 +341,23 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
   };
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
-    draw(LargeLabel(), l.large_label, kTextCentre, font, kPanelText);
-    draw(min_label_.text(), l.min_label, kTextRight, font, kPanelText);
+    draw(LargeLabel(), l.large_label, kTextCentre, font, palette::kPanelText);
+    draw(min_label_.text(), l.min_label, kTextRight, font, palette::kPanelText);
     draw(Format(results_.near_limit), l.near_value, kTextLeft, font,
-         kPanelText);
-    draw(max_label_.text(), l.max_label, kTextRight, font, kPanelText);
-    draw(Format(results_.far_limit), l.far_value, kTextLeft, font, kPanelText);
-    draw(FourthLabel(), l.fourth_label, kTextRight, font, kPanelText);
-    draw(FourthValue(), l.fourth_value, kTextLeft, font, kPanelText);
+         palette::kPanelText);
+    draw(max_label_.text(), l.max_label, kTextRight, font, palette::kPanelText);
+    draw(Format(results_.far_limit), l.far_value, kTextLeft, font,
+         palette::kPanelText);
+    draw(FourthLabel(), l.fourth_label, kTextRight, font, palette::kPanelText);
+    draw(FourthValue(), l.fourth_value, kTextLeft, font, palette::kPanelText);
   }
   if (fonts.big_screen != nullptr) {
     draw(LargeValue(), l.large_value, kTextCentre, *fonts.big_screen,
-         kPanelText);
+         palette::kPanelText);
   }
   if (fonts.camera_screen != nullptr) {
     draw(camera_line_, l.camera_line, kTextCentre, *fonts.camera_screen,
-         kWhite);
+         palette::kText);
   }
 }
 
@@ -372,18 +369,18 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
       &results_.focal_text, &results_.aperture_text, &results_.distance_text};
   for (int i = 0; i < kWheelCount; ++i) {
     fitter_.Draw(canvas, captions[i]->text(), layout_.caption_rects[i],
-                 kTextRight | kTextVCentre, *fonts.main, kWhite);
+                 kTextRight | kTextVCentre, *fonts.main, palette::kText);
     Rect value_rect = layout_.value_rects[i];
     value_rect.right = layout_.value_text_right;
     fitter_.Draw(canvas, *values[i], value_rect, kTextLeft | kTextVCentre,
-                 *fonts.main, kWhite);
+                 *fonts.main, palette::kText);
   }
 }
 
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
   if (const Image* wheel =
-          GetScaledBitmap(kWheelBitmap, l.WheelRect(0).GetSize())) {
+          GetScaledBitmap(pictures::kWheel, l.WheelRect(0).GetSize())) {
     for (int i = 0; i < kWheelCount; ++i) {
       const Rect dest = l.WheelRect(i);
       canvas.Blit(*wheel, Rect{0, 0, wheel->width(), wheel->height()},
@@ -392,20 +389,21 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   }
   for (int i = 0; i < kWheelCount; ++i) {
     for (const TickMark& tick : l.ticks[i]) {
-      canvas.Polyline({tick.begin(), tick.end()}, kWhite, 1);
+      canvas.Polyline({tick.begin(), tick.end()}, palette::kText, 1);
     }
     if (fonts.wheel != nullptr) {
       for (int slot = 0; slot < 4; ++slot) {
         const ReferenceSlot& s = l.reference_slots[i][slot];
         const bool amber = i == kApertureWheel && diffracted_references_[slot];
         fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
-                     *fonts.wheel, amber ? kDiffractionAmber : kWhite, s.room);
+                     *fonts.wheel,
+                     amber ? palette::kDiffraction : palette::kText, s.room);
       }
     }
   }
   for (int i = 0; i < kWheelCount; ++i) {
     canvas.FillRect(l.MarkerRect(wheel_positions_[i], l.wheel_tops[i]),
-                    kMarkerRed);
+                    palette::kMarker);
   }
 }
 

@@ -28,7 +28,6 @@ class CZorvanelDlg : public CBaseDlg {
  public:
   // The left soft key's command.
   static constexpr int kIdOptions = 32774;
-  static constexpr unsigned kWindowIconId = 152;
 
   // Runs the equipment screen modally over `parent` and returns its result.
   using EquipmentScreen = std::function<int(Window* parent)>;

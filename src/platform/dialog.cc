@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -30,7 +31,7 @@ void Dialog::SetSoftKeyBar(const SoftKeys& keys) {
 }
 
 void Dialog::OnPaint(Canvas& canvas) {
-  canvas.FillRect(ClientRect(), Rgb(0, 0, 0));
+  canvas.FillRect(ClientRect(), palette::kGround);
 }
 
 void Dialog::OnCommand(int command_id) {

@@ -15,7 +15,7 @@ namespace zorvanel {
 namespace {
 
 // Character height used when a request leaves the size open (height 0):
-// about 9 points on the 192-dot-per-inch design screen.
+// about 9 points on the 192-dot-per-inch reference screen.
 constexpr int kDefaultEmPixels = 24;
 // Size at which a face's proportions are measured to turn a cell height
 // into a character height.

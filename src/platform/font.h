@@ -27,7 +27,7 @@ struct FontSpec {
   std::string face = "Tahoma";
 };
 
-// The pixel height of a font given in points on the 480 x 640 design screen
+// The pixel height of a font given in points on the 480 x 640 reference screen
 // (which has 192 dots per inch), scaled by the display scale in percent.
 // Returned as a negative (character) height for FontSpec::height.
 int PointsToHeight(int points, int scale);

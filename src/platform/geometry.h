@@ -72,10 +72,11 @@ constexpr int DisplayScaleFor(Size screen) {
                   screen.height * 100 / kReferenceHeight);
 }
 
-// S(v): a design number scaled by the display scale k, truncated toward zero.
+// S(v): a reference-screen number scaled by the display scale k, truncated
+// toward zero.
 constexpr int Scaled(int k, int v) { return k * v / 100; }
 
-// The soft-key bar along the bottom of the screen, in design pixels; the
+// The soft-key bar along the bottom of the screen, in reference pixels; the
 // dialogs live above it.
 inline constexpr int kSoftKeyBarDesignHeight = 52;
 

@@ -5,11 +5,11 @@
 namespace zorvanel {
 namespace {
 
-// The list screens stack, on the 480 x 640 design, the soft-key bar, a
-// title (50), their list and a row of five square buttons a fifth of the
-// screen's width each. On a screen much wider than it is high the buttons
-// alone would be taller than the screen: the list must keep room for one of
-// its rows (80).
+// The list screens stack, on the 480 x 640 reference screen, the soft-key bar,
+// a title (50), their list and a row of five square buttons a fifth of the
+// screen's width each. On a screen much wider than it is high the buttons alone
+// would be taller than the screen: the list must keep room for one of its rows
+// (80).
 constexpr int kListTitleDesign = 50;
 constexpr int kListRowDesign = 80;
 constexpr int kListButtonsAcross = 5;

@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
+#include "platform/palette.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -551,7 +552,7 @@ void Shell::PaintFrame() {
   const Rect area = DialogArea();
   if (top == nullptr || !top->visible() ||
       top->rect().Intersect(area) != area) {
-    canvas.FillRect(area, Rgb(0, 0, 0));
+    canvas.FillRect(area, palette::kGround);
   }
   if (top != nullptr) {
     Canvas::ScopedState state(canvas);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/canvas.h"
+#include "platform/palette.h"
 #include "platform/dialog.h"
 
 namespace zorvanel {
@@ -44,13 +45,13 @@ void SoftKeyBar::Paint(Canvas& canvas, const SoftKeys* keys) {
   const Rect right{middle, y + 1, screen_.width, screen_.height};
   if (pressed_) {
     canvas.FillRect(*pressed_ == SoftKeySide::kLeft ? left : right,
-                    Rgb(72, 72, 88));
+                    palette::kSoftKeyPressed);
   }
   if (keys == nullptr) return;
   canvas.DrawText(keys->left_text, left, kTextCentre | kTextVCentre, font_,
-                  Rgb(255, 255, 255));
+                  palette::kText);
   canvas.DrawText(keys->right_text, right, kTextCentre | kTextVCentre, font_,
-                  Rgb(255, 255, 255));
+                  palette::kText);
 }
 
 void SoftKeyBar::PaintBackground() {
@@ -62,7 +63,7 @@ void SoftKeyBar::PaintBackground() {
     canvas.FillRect(Rect{0, row, screen_.width, row + 1},
                     Rgb(shade, shade, shade));
   }
-  canvas.FillRect(Rect{0, 0, screen_.width, 1}, Rgb(96, 96, 96));
+  canvas.FillRect(Rect{0, 0, screen_.width, 1}, palette::kSoftKeyBarEdge);
 }
 
 }  // namespace zorvanel

@@ -14,7 +14,7 @@ int scale_override = 0;
 
 // Nine-slice copy of `src` over the whole of `canvas`'s w x h target at
 // display scale k: the four corners (40 % of the source each way) at their
-// design size scaled by k, the edges and the centre (the middle 20 %)
+// reference size scaled by k, the edges and the centre (the middle 20 %)
 // stretched between them (a stretch to the same size is a plain copy).
 // Where the target is too small for the stretched parts, only the corners
 // are drawn and they overlap.
@@ -78,9 +78,9 @@ void CBitmapBackground::Draw(Canvas& target, int w, int h) {
   // A screen too small for any scale still draws (at 1 %), never divides
   // by zero.
   const int k = std::max(1, SkinScale());
-  // Built at the size it is drawn: a picture at the design size would grow
+  // Built at the size it is drawn: a picture at the reference size would grow
   // without bound on a screen whose scale is far below its width (a control
-  // 8192 pixels wide at scale 7 is 117,000 design pixels), and stretching it
+  // 8192 pixels wide at scale 7 is 117,000 reference pixels), and stretching it
   // at every paint would cost far more than a copy.
   if (!built_ || built_->size() != Size{w, h} || built_scale_ != k) {
     Build(w, h, k);

@@ -10,7 +10,7 @@ namespace zorvanel {
 
 // A background of any size built from a small picture by nine-slice scaling
 // (corners 40 %, edges and centre 20 % of the source, stretched). Built once
-// at the size it is drawn, with the corners at their design size scaled by
+// at the size it is drawn, with the corners at their reference size scaled by
 // the display scale, so it looks the same at every scale and costs no more
 // memory than the control it covers.
 class CBitmapBackground {
@@ -19,7 +19,6 @@ class CBitmapBackground {
 
   // A new source takes effect at the next Draw.
   void SetSourceId(int id);
-  int source_id() const { return source_id_; }
   // Draws the background over (0, 0, w, h) of the canvas.
   void Draw(Canvas& target, int w, int h);
   // The built background at the size last drawn (null before the first

@@ -133,7 +133,7 @@ TEST_F(CustomEditTest, TheDumpShowsTheFieldsOwnText) {
 std::unique_ptr<Image> FocusSkin() {
   auto image = std::make_unique<Image>(kWidth, kHeight);
   Canvas canvas(*image);
-  CBitmapBackground skin(CCustomEdit::kFocusSkinBitmap);
+  CBitmapBackground skin(pictures::kEditFocused);
   skin.Draw(canvas, kWidth, kHeight);
   return image;
 }
@@ -153,7 +153,7 @@ TEST_F(CustomEditTest, AnEmptyFocusedFieldInvertsACentredCaretColumn) {
   // Without the focus there is no caret.
   shell_->SetFocus(nullptr);
   auto idle = Render();
-  CBitmapBackground idle_skin(CCustomEdit::kIdleSkinBitmap);
+  CBitmapBackground idle_skin(pictures::kEditIdle);
   Image expected(kWidth, kHeight);
   Canvas canvas(expected);
   idle_skin.Draw(canvas, kWidth, kHeight);

@@ -39,14 +39,12 @@ class FontTableTest : public ::testing::Test {
   }
   // The program's fonts as the screens and controls define them.
   void DefineProgramFonts(FontTable& table) {
-    table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
-    table.DefineFont("Wheel", -14, 0, 0, 0, 400, false, false, false, "Tahoma");
-    table.DefineFont("BigScreen", -65, 0, 0, 0, 400, false, false, false,
-                     "Tahoma");
-    table.DefineFont("Button", -25, 0, 0, 0, 400, false, false, false,
-                     "Tahoma");
-    table.DefineFont("Title", -38, 0, 0, 0, 400, false, false, false, "Tahoma");
-    table.DefineFont("Italic", 30, 0, 0, 0, 400, true, false, false, "Tahoma");
+    table.DefineFont("Main", {.height = -25});
+    table.DefineFont("Wheel", {.height = -14});
+    table.DefineFont("BigScreen", {.height = -65});
+    table.DefineFont("Button", {.height = -25});
+    table.DefineFont("Title", {.height = -38});
+    table.DefineFont("Italic", {.height = 30, .italic = true});
   }
 };
 
@@ -55,9 +53,9 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
   table.set_scale(50);  // a 240 x 320 screen
   DefineProgramFonts(table);
   // -65 * 50 / 100 = -32.5, truncated toward zero.
-  EXPECT_EQ(table.Find("BigScreen")->height, -32);
-  EXPECT_EQ(table.Find("Wheel")->height, -7);
-  EXPECT_EQ(table.Find("Italic")->height, 15);
+  EXPECT_EQ(table.Find("BigScreen")->spec.height, -32);
+  EXPECT_EQ(table.Find("Wheel")->spec.height, -7);
+  EXPECT_EQ(table.Find("Italic")->spec.height, 15);
 
   // Below 10 pixels a font is asked for antialiased (quality 4).
   const Font* wheel = table.GetFont("Wheel");
@@ -69,16 +67,19 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
 
 TEST_F(FontTableTest, TheFirstDefinitionWins) {
   FontTable table;
-  EXPECT_EQ(table.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false,
-                             "Tahoma"),
-            1);
-  EXPECT_EQ(
-      table.DefineFont("Main", -40, 10, 0, 0, 700, true, true, true, "Arial"),
-      0);
+  EXPECT_EQ(table.DefineFont("Main", {.height = -25}), 1);
+  EXPECT_EQ(table.DefineFont("Main", {.height = -40,
+                                      .width = 10,
+                                      .weight = 700,
+                                      .italic = true,
+                                      .underline = true,
+                                      .strikeout = true,
+                                      .face = "Arial"}),
+            0);
   const FontTable::FontDef* main = table.Find("Main");
-  EXPECT_EQ(main->height, -25);
-  EXPECT_EQ(main->weight, 400);
-  EXPECT_FALSE(main->italic);
+  EXPECT_EQ(main->spec.height, -25);
+  EXPECT_EQ(main->spec.weight, 400);
+  EXPECT_FALSE(main->spec.italic);
   EXPECT_EQ(main->face.key(), "Tahoma");
   EXPECT_EQ(table.GetFont("Wheel"), nullptr);  // never defined
   EXPECT_EQ(table.FontDescription("Wheel"), "");
@@ -160,7 +161,7 @@ TEST_F(FontTableTest, WidthRatiosStayWhereTextCanBeDrawn) {
   RetranslateAll();
   FontTable table;
   for (const char* name : {"Main", "Wheel", "Screen", "Title"}) {
-    table.DefineFont(name, -25, 0, 0, 0, 400, false, false, false, "Tahoma");
+    table.DefineFont(name, {.height = -25});
   }
   const auto width = [&](const char* name) {
     const Font* font = table.GetFont(name);

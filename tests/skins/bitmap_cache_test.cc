@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "skins/picture_ids.h"
+
 namespace zorvanel {
 namespace {
 
 TEST(BitmapCacheTest, SameIdTwiceLoadsOnceAndGivesTheSameBitmap) {
   BitmapCache cache;
-  Bitmap* first = cache.GetBitmap(134);
+  Bitmap* first = cache.GetBitmap(pictures::kWheel);
   ASSERT_NE(first, nullptr);
-  Bitmap* second = cache.GetBitmap(134);
+  Bitmap* second = cache.GetBitmap(pictures::kWheel);
   EXPECT_EQ(first, second);
   EXPECT_EQ(cache.load_count(), 1);
   EXPECT_EQ(cache.size(), 1u);
@@ -25,22 +27,22 @@ TEST(BitmapCacheTest, MissingPictureIsNullAndTriedAgainLater) {
 }
 
 TEST(BitmapCacheTest, ProcessCacheIsShared) {
-  Bitmap* a = GetBitmap(185);
+  Bitmap* a = GetBitmap(pictures::kButtonSkin);
   ASSERT_NE(a, nullptr);
-  EXPECT_EQ(GetBitmapCache().GetBitmap(185), a);
+  EXPECT_EQ(GetBitmapCache().GetBitmap(pictures::kButtonSkin), a);
 }
 
 TEST(BitmapCacheTest, AdoptedPictureReplacesTheResource) {
   BitmapCache cache;
   EXPECT_EQ(cache.Adopt(5, std::make_unique<Bitmap>()), nullptr);  // empty
   auto bitmap = std::make_unique<Bitmap>();
-  ASSERT_TRUE(bitmap->Load(189));
-  Bitmap* adopted = cache.Adopt(134, std::move(bitmap));
-  EXPECT_EQ(cache.GetBitmap(134), adopted);
+  ASSERT_TRUE(bitmap->Load(pictures::kLogo));
+  Bitmap* adopted = cache.Adopt(pictures::kWheel, std::move(bitmap));
+  EXPECT_EQ(cache.GetBitmap(pictures::kWheel), adopted);
   EXPECT_EQ(adopted->width(), 100);
   EXPECT_EQ(cache.load_count(), 0);
-  cache.Drop(134);
-  EXPECT_EQ(cache.GetBitmap(134)->width(), 480);
+  cache.Drop(pictures::kWheel);
+  EXPECT_EQ(cache.GetBitmap(pictures::kWheel)->width(), 480);
 }
 
 // Stretched copies are made once per id and size, keep a 32-bit picture's
@@ -48,25 +50,28 @@ TEST(BitmapCacheTest, AdoptedPictureReplacesTheResource) {
 // when the picture they came from is replaced.
 TEST(BitmapCacheTest, StretchedCopiesAreMadeOnceAndFollowTheirPicture) {
   BitmapCache cache;
-  EXPECT_EQ(cache.GetScaled(186, Size{0, 10}), nullptr);
+  EXPECT_EQ(cache.GetScaled(pictures::kButtonOverlay, Size{0, 10}), nullptr);
   EXPECT_EQ(cache.GetScaled(9999, Size{10, 10}), nullptr);
-  const Image* original = cache.GetScaled(186, Size{460, 460});
+  const Image* original =
+      cache.GetScaled(pictures::kButtonOverlay, Size{460, 460});
   ASSERT_NE(original, nullptr);
-  EXPECT_EQ(original, &cache.GetBitmap(186)->image());
+  EXPECT_EQ(original, &cache.GetBitmap(pictures::kButtonOverlay)->image());
 
-  const Image* small = cache.GetScaled(186, Size{200, 90});
+  const Image* small = cache.GetScaled(pictures::kButtonOverlay, Size{200, 90});
   ASSERT_NE(small, nullptr);
   EXPECT_EQ(small->size(), (Size{200, 90}));
-  EXPECT_EQ(cache.GetScaled(186, Size{200, 90}), small);
-  EXPECT_NE(cache.GetScaled(186, Size{90, 200}), small);
+  EXPECT_EQ(cache.GetScaled(pictures::kButtonOverlay, Size{200, 90}), small);
+  EXPECT_NE(cache.GetScaled(pictures::kButtonOverlay, Size{90, 200}), small);
   EXPECT_EQ(small->source_bits(), 32);
   // The gloss overlay is transparent at its bottom, opaque nowhere.
   EXPECT_EQ(small->AlphaAt(100, 89), 0);
 
   auto replacement = std::make_unique<Bitmap>();
-  ASSERT_TRUE(replacement->Load(189));  // 24 bits: opaque everywhere
-  cache.Adopt(186, std::move(replacement));
-  const Image* replaced = cache.GetScaled(186, Size{200, 90});
+  ASSERT_TRUE(
+      replacement->Load(pictures::kLogo));  // 24 bits: opaque everywhere
+  cache.Adopt(pictures::kButtonOverlay, std::move(replacement));
+  const Image* replaced =
+      cache.GetScaled(pictures::kButtonOverlay, Size{200, 90});
   ASSERT_NE(replaced, nullptr);
   EXPECT_EQ(replaced->AlphaAt(100, 89), 255);
 }

@@ -54,7 +54,7 @@ std::string CheckSelection(const Equipment& equipment) {
   return {};
 }
 
-// The wheels at both ends and in the middle, on small, design and large
+// The wheels at both ends and in the middle, on small, reference and large
 // screens, in both unit systems.
 std::string ComputeEverywhere(const Lens& lens, const Camera& camera) {
   DofState state;

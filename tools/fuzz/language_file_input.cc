@@ -24,8 +24,12 @@ constexpr int kMaxLanguagesChecked = 16;
 
 void DefineFonts(FontTable& fonts) {
   fonts.Clear();
-  fonts.DefineFont("Main", -25, 0, 0, 0, 400, false, false, false, "Tahoma");
-  fonts.DefineFont("Wheel", -14, 0, 0, 0, 700, true, true, true, "Tahoma");
+  fonts.DefineFont("Main", {.height = -25});
+  fonts.DefineFont("Wheel", {.height = -14,
+                             .weight = 700,
+                             .italic = true,
+                             .underline = true,
+                             .strikeout = true});
 }
 
 std::string CheckLanguage(int language, FontTable& fonts) {

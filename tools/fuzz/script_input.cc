@@ -16,7 +16,7 @@ constexpr int kButtonId = 101;
 constexpr int kEditId = 102;
 constexpr int kRowCount = 40;
 constexpr int kRowHeight = 20;
-// A quarter of the design screen: every frame is painted (and, in the fuzz
+// A quarter of the reference screen: every frame is painted (and, in the fuzz
 // build, every pixel loop traced), so a small screen buys many more inputs.
 constexpr Size kScreen{120, 160};
 constexpr int kTimerId = 7;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "drawing.h"
+#include "skins/picture_ids.h"
 
 namespace zorvanel::skingen {
 
@@ -155,7 +156,7 @@ class Sheet {
       CentredText(x + text_left, y, w - text_left, h, caption, Hex(0xffffff),
                   19);
     }
-    if (overlay) PutWhole(186, x, y, w, h);
+    if (overlay) PutWhole(pictures::kButtonOverlay, x, y, w, h);
   }
 
   void Pictures(double y);
@@ -194,18 +195,18 @@ void Sheet::Stretched(double top) {
   Label(20, top + 12,
         "134 wheel stretched: 960x80 (scale 200), 240x20 "
         "(scale 50), 640x40");
-  PutWhole(134, 20, top + 20, 960, 80);
-  PutWhole(134, 1000, top + 20, 240, 20);
-  PutWhole(134, 20, top + 110, 640, 40);
+  PutWhole(pictures::kWheel, 20, top + 20, 960, 80);
+  PutWhole(pictures::kWheel, 1000, top + 20, 240, 20);
+  PutWhole(pictures::kWheel, 20, top + 110, 640, 40);
   Label(700, top + 122, "135 panel at 50 % (240x81)");
-  PutWhole(135, 700, top + 130, 240, 81);
+  PutWhole(pictures::kResultPanel, 700, top + 130, 240, 81);
 }
 
 // A stand-in for the main screen at 480 x 588, scale 100: enough to judge
 // how the panel and the wheels carry their texts, ticks and markers.
 void Sheet::MainScreen(double x0, double y0) {
   FillRect(cr(), x0, y0, 480, 588, Hex(0x000000));
-  PutWhole(135, x0, y0, 480, 163);
+  PutWhole(pictures::kResultPanel, x0, y0, 480, 163);
   const Rgba kPanelText = Hex(0x464646);
   CentredText(x0 + 10, y0 + 5, 460, 35, "Canon EOS 5D + EF 24-105mm",
               Hex(0xffffff), 17);
@@ -225,7 +226,7 @@ void Sheet::MainScreen(double x0, double y0) {
     const double top = y0 + tops[i];
     Text(x0 + 130, top - 25, captions[i], Hex(0xffffff), 22);
     Text(x0 + 252, top - 25, readings[i], Hex(0xffffff), 22);
-    PutWhole(134, x0, top, 480, 40);
+    PutWhole(pictures::kWheel, x0, top, 480, 40);
     cairo_set_line_width(cr(), 1);
     SetColour(cr(), Hex(0xffffff));
     const int ticks[4][3] = {
@@ -257,47 +258,56 @@ void Sheet::Controls(double x0, double y0) {
         "185 + 186 custom buttons (the flag, the lens value and "
         "the creation icons with captions)");
   double y = y0 + 20;
-  Button(x0, y, 440, 90, 185, "Select the language...", 156, 2, 8);
+  Button(x0, y, 440, 90, pictures::kButtonSkin, "Select the language...",
+         pictures::kFlagStrip, 2, 8);
   y += 100;
-  Button(x0, y, 320, 90, 185, "Canon EOS 5D", 0);
-  Button(x0 + 330, y, 180, 90, 185, "About...", 0);
+  Button(x0, y, 320, 90, pictures::kButtonSkin, "Canon EOS 5D", 0);
+  Button(x0 + 330, y, 180, 90, pictures::kButtonSkin, "About...", 0);
   y += 100;
-  Button(x0, y, 460, 90, 185, "Select from a list...", 166);
+  Button(x0, y, 460, 90, pictures::kButtonSkin, "Select from a list...",
+         pictures::kSelectFromList);
   y += 100;
-  Button(x0, y, 460, 90, 185, "Create manually...", 165);
+  Button(x0, y, 460, 90, pictures::kButtonSkin, "Create manually...",
+         pictures::kCreateManually);
   y += 100;
-  Button(x0, y, 300, 80, 185, "50 mm", 182);
-  Button(x0 + 310, y, 300, 80, 185, "f/8", 180);
+  Button(x0, y, 300, 80, pictures::kButtonSkin, "50 mm", pictures::kFocal);
+  Button(x0 + 310, y, 300, 80, pictures::kButtonSkin, "f/8",
+         pictures::kAperture);
   y += 90;
-  Button(x0, y, 300, 80, 185, "4 m", 181);
-  Button(x0 + 310, y, 200, 50, 185, "small 200x50");
+  Button(x0, y, 300, 80, pictures::kButtonSkin, "4 m", pictures::kDistance);
+  Button(x0 + 310, y, 200, 50, pictures::kButtonSkin, "small 200x50");
   y += 90;
   Label(x0, y + 12, "value list buttons 270x112 (disabled: alpha 136)");
   y += 20;
-  Button(x0, y, 270, 112, 185, "Add one...", 178);
-  Button(x0 + 280, y, 270, 112, 185, "Add range...", 179);
+  Button(x0, y, 270, 112, pictures::kButtonSkin, "Add one...",
+         pictures::kAddOne);
+  Button(x0 + 280, y, 270, 112, pictures::kButtonSkin, "Add range...",
+         pictures::kAddRange);
   y += 122;
-  Button(x0, y, 270, 112, 185, "Remove one", 183, 0, 1, 136 / 255.0);
-  Button(x0 + 280, y, 270, 112, 185, "Remove all", 184);
+  Button(x0, y, 270, 112, pictures::kButtonSkin, "Remove one",
+         pictures::kRemoveOne, 0, 1, 136 / 255.0);
+  Button(x0 + 280, y, 270, 112, pictures::kButtonSkin, "Remove all",
+         pictures::kRemoveAll);
   y += 122;
   Label(x0, y + 12, "163 list buttons 96x96: normal, disabled, pressed");
   y += 20;
   for (int state = 0; state < 3; ++state) {
     for (int k = 0; k < 5; ++k) {
-      Button(x0 + k * 96, y, 96, 96, 163, "", 158 + k, state, 3,
-             state == 1 ? 136 / 255.0 : 1.0, false);
+      Button(x0 + k * 96, y, 96, 96, pictures::kListButtonSkin, "",
+             pictures::kListAdd + k, state, 3, state == 1 ? 136 / 255.0 : 1.0,
+             false);
     }
     y += 100;
   }
   Label(x0, y + 12, "169 / 170 edit fields 300x50, 420x70");
   y += 20;
-  NineSlice(169, x0, y, 300, 50);
+  NineSlice(pictures::kEditFocused, x0, y, 300, 50);
   CentredText(x0, y, 300, 50, "f/2.8", Hex(0x000000), 18);
-  NineSlice(170, x0 + 310, y, 300, 50);
+  NineSlice(pictures::kEditIdle, x0 + 310, y, 300, 50);
   CentredText(x0 + 310, y, 300, 50, "Canon", Hex(0x000000), 18);
   y += 60;
-  NineSlice(169, x0, y, 420, 70);
-  NineSlice(170, x0 + 430, y, 120, 40);
+  NineSlice(pictures::kEditFocused, x0, y, 420, 70);
+  NineSlice(pictures::kEditIdle, x0 + 430, y, 120, 40);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "bundle_writer.h"
 #include "contact_sheet.h"
 #include "picture.h"
+#include "skins/picture_ids.h"
 
 namespace {
 
@@ -34,7 +35,6 @@ struct Options {
   std::vector<IconRequest> icons;
 };
 
-constexpr unsigned kWindowIconId = 152;
 constexpr int kLargestIcon = 1024;
 
 bool ParseIcon(const char* size_text, const char* path,
@@ -69,7 +69,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 // scaled from its 64 x 64 pixels.
 bool WriteIcon(const IconRequest& icon) {
   for (const auto& picture : zorvanel::skingen::AllPictures()) {
-    if (picture.id != kWindowIconId) continue;
+    if (picture.id != zorvanel::pictures::kWindowIcon) continue;
     zorvanel::skingen::PictureSpec sized = picture;
     sized.width = icon.size;
     sized.height = icon.size;
