@@ -27,8 +27,10 @@ class BenchBackend : public Backend {
  public:
   Size ScreenSize() const override { return Size{480, 640}; }
   uint32_t Now() override { return now_; }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override { return false; }
-  void Present(const Image& frame) override {}
+  bool WaitEvent(int /*timeout_ms*/, InputEvent* /*event*/) override {
+    return false;
+  }
+  void Present(const Image& /*frame*/) override {}
   void Advance(uint32_t ms) { now_ += ms; }
 
  private:

@@ -38,7 +38,7 @@ class BenchBackend : public Backend {
     benchmark::DoNotOptimize(frame.PixelAt(0, 0));
   }
 
-  bool WaitEvent(int timeout_ms, InputEvent* event) override {
+  bool WaitEvent(int /*timeout_ms*/, InputEvent* event) override {
     if (!measured_) {
       measured_ = true;
       DragWhileMeasuring();

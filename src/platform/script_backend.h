@@ -36,7 +36,7 @@ class ScriptBackend : public Backend {
   Size ScreenSize() const override { return screen_; }
   uint32_t Now() override { return now_; }
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
-  void Present(const Image& frame) override {}
+  void Present(const Image& /*frame*/) override {}
   void SetTextInput(bool on) override { text_input_ = on; }
 
   bool text_input() const { return text_input_; }

@@ -75,7 +75,7 @@ void Window::SetText(const std::string& text) {
   Invalidate();
 }
 
-void Window::Invalidate(bool erase) {
+void Window::Invalidate(bool /*erase*/) {
   if (Shell::Exists()) Shell::Get().Invalidate(this);
 }
 

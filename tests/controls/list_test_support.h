@@ -17,8 +17,10 @@ class ClockBackend : public Backend {
   explicit ClockBackend(Size screen) : screen_(screen) {}
   Size ScreenSize() const override { return screen_; }
   uint32_t Now() override { return now_; }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override { return false; }
-  void Present(const Image& frame) override {}
+  bool WaitEvent(int /*timeout_ms*/, InputEvent* /*event*/) override {
+    return false;
+  }
+  void Present(const Image& /*frame*/) override {}
 
   void set_now(uint32_t now) { now_ = now; }
   void Advance(uint32_t ms) { now_ += ms; }

@@ -97,7 +97,7 @@ class MainScreenTest : public ::testing::Test {
     GetFontTable().Clear();
     GetFontTable().set_scale(shell_->scale());
     dialog_ = std::make_unique<CZorvanelDlg>();
-    dialog_->set_equipment_screen([this](Window* parent) {
+    dialog_->set_equipment_screen([this](Window* /*parent*/) {
       ++equipment_calls_;
       return equipment_screen_ ? equipment_screen_() : kIdCancel;
     });
