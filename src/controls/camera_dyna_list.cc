@@ -147,7 +147,7 @@ void CameraDynaList::DefineRowFonts() {
 }
 
 void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
-                              int column, bool selected, int flags) {
+                              int /*column*/, bool selected) {
   const Colour text = FillDarkRow(canvas, cell, item, selected);
   const CBaseItem* row = GetRow(item);
   if (row == nullptr) return;

@@ -111,7 +111,7 @@ class CameraDynaList : public CDynaList {
 
  protected:
   void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected, int flags) override;
+                bool selected) override;
   bool OnEraseBackground(Canvas& canvas) override;
   void OnSelectionChanged(int index) override;
   // Tells the parent the row was chosen (kNotifyRowChosen).

@@ -158,12 +158,12 @@ void CCustomEdit::OnPointerMove(Point p) {
   SetSelection(CaretIndexAt(press_point_.x), CaretIndexAt(p.x));
 }
 
-void CCustomEdit::OnPointerUp(Point p) {
+void CCustomEdit::OnPointerUp(Point /*p*/) {
   tracking_ = false;
   Invalidate();
 }
 
-void CCustomEdit::OnDoubleTap(Point p) { SelectAll(); }
+void CCustomEdit::OnDoubleTap(Point /*p*/) { SelectAll(); }
 
 void CCustomEdit::OnChar(char32_t ch) {
   SyncFieldSize();

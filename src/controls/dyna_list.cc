@@ -319,7 +319,7 @@ void CDynaList::OnPointerUp(Point p) {
   }
 }
 
-bool CDynaList::OnWheel(Point p, int rows) {
+bool CDynaList::OnWheel(Point /*p*/, int rows) {
   if (scroller_.pressed()) return true;
   scroller_.ScrollRows(rows);
   RequestRepaint();
@@ -497,7 +497,7 @@ void CDynaList::RedrawHeader() {
                     header_height_};
     if (cell.left >= header_->width() || cell.right <= 0) continue;
     Canvas::ScopedState state(*header_canvas_);
-    DrawHeaderCell(*header_canvas_, cell, j, 0, kCellAll);
+    DrawHeaderCell(*header_canvas_, cell, j);
   }
 }
 
@@ -514,15 +514,14 @@ void CDynaList::DrawRowIntoBuffer(int index) {
                     column.start_ + column.width_ - buffer_origin_.x, bottom};
     if (cell.left >= bw || cell.right <= 0) continue;
     Canvas::ScopedState state(*page_canvas_);
-    DrawCell(*page_canvas_, cell, index, j, index == selected_, kCellAll);
+    DrawCell(*page_canvas_, cell, index, j, index == selected_);
   }
 }
 
 // ---------------------------------------------------------------- drawing
 
-void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
-                               int state, int flags) {
-  if ((flags & kCellDrawText) == 0 || header_font_ == nullptr) return;
+void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column) {
+  if (header_font_ == nullptr) return;
   const CColumn& col = *columns_[column];
   canvas.ClipTo(cell);
   canvas.DrawText(col.title(), cell, col.TextFormat(), *header_font_,
@@ -530,15 +529,13 @@ void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
 }
 
 void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                         bool selected, int flags) {
+                         bool selected) {
   const CItem& row = *items_[item];
-  if (flags & kCellFillBackground) {
-    const Colour fill = selected ? palette::kPlainRowSelected
-                                 : (item % 2 == 0 ? palette::kPlainRowEven
-                                                  : palette::kPlainRowOdd);
-    canvas.FillRect(cell, fill);
-  }
-  if ((flags & kCellDrawText) && item_font_) {
+  const Colour fill = selected ? palette::kPlainRowSelected
+                               : (item % 2 == 0 ? palette::kPlainRowEven
+                                                : palette::kPlainRowOdd);
+  canvas.FillRect(cell, fill);
+  if (item_font_) {
     const Colour text =
         selected ? palette::kPlainRowSelectedText : palette::kPlainRowText;
     canvas.ClipTo(cell);

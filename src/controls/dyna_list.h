@@ -27,11 +27,6 @@ namespace zorvanel {
 // shell's clock.
 class CDynaList : public Window {
  public:
-  // Flags of the cell drawing operations.
-  static constexpr int kCellFillBackground = 1;
-  static constexpr int kCellDrawText = 4;
-  static constexpr int kCellAll = 255;
-
   // One row: a text per column. Column arguments outside
   // [0, sub-item count) are refused: getters answer empty, setters false.
   class CItem {
@@ -159,20 +154,19 @@ class CDynaList : public Window {
   // shows again.
   void OnCovered() override;
 
-  // Draws a header cell; `state` is always 0 and `flags` kCellAll.
-  virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column,
-                              int state, int flags);
-  // Draws a data cell into the page buffer; `flags` is always kCellAll.
+  // Draws a header cell.
+  virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column);
+  // Draws a data cell into the page buffer.
   virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                        bool selected, int flags);
+                        bool selected);
   // A tap: selects the row under the point and repaints.
   virtual void OnTap(Point p);
   // Paints the control's background before the rows; true when it did.
-  virtual bool OnEraseBackground(Canvas& canvas) { return false; }
+  virtual bool OnEraseBackground(Canvas& /*canvas*/) { return false; }
   // Called after every successful SelectItem.
-  virtual void OnSelectionChanged(int index) {}
+  virtual void OnSelectionChanged(int /*index*/) {}
   // The selected row was double tapped.
-  virtual void OnRowChosen(int index) {}
+  virtual void OnRowChosen(int /*index*/) {}
   // The text that typed letters are matched against.
   virtual std::string SearchText(int index) const;
   // One row of the dump: {"text", "selected"} by default.

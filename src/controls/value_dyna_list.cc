@@ -75,7 +75,7 @@ void CValueDynaList::EnsureFonts() {
 }
 
 void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
-                              int column, bool selected, int flags) {
+                              int /*column*/, bool selected) {
   const Colour text = FillDarkRow(canvas, cell, item, selected);
   const CValueItem* row = GetValueRow(item);
   if (row == nullptr) return;

@@ -62,7 +62,7 @@ class CValueDynaList : public CDynaList {
 
  protected:
   void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected, int flags) override;
+                bool selected) override;
   bool OnEraseBackground(Canvas& canvas) override;
   void OnSelectionChanged(int index) override;
   // {"text", "note", "selected"}

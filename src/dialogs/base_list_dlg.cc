@@ -150,7 +150,7 @@ void BaseListDlg::OnDoubleTapCommand(int command_id) {
   }
 }
 
-int BaseListDlg::OnNotify(int code, int a, int b) {
+int BaseListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifySelectionChanged) UpdateButtons();
   // A double tap on the selected row does what "Select" does.
   if (code == kNotifyRowChosen) OnCommand(kIdOk);

@@ -132,7 +132,7 @@ void CEditValueListDlg::UpdateRemoveButton() {
   buttons_[kIdRemoveOne - kIdAddOne].Enable(s >= 0 && s < list_.item_count());
 }
 
-int CEditValueListDlg::OnNotify(int code, int a, int b) {
+int CEditValueListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifySelectionChanged) UpdateRemoveButton();
   return 0;
 }

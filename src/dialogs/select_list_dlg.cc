@@ -50,7 +50,7 @@ bool CSelectListDlg::OnInitDialog() {
   return true;
 }
 
-int CSelectListDlg::OnNotify(int code, int a, int b) {
+int CSelectListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifySelectionChanged) {
     SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
   }

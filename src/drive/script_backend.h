@@ -46,7 +46,7 @@ class ScriptBackend : public Backend {
   Size ScreenSize() const override { return screen_; }
   uint32_t Now() override { return now_; }
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
-  void Present(const Image& frame) override {}
+  void Present(const Image& /*frame*/) override {}
   // A repaint chain longer than this many frames before the next line is a
   // runaway: the script stops with an error.
   void set_settle_frame_limit(int frames) { settle_frame_limit_ = frames; }

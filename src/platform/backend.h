@@ -40,7 +40,7 @@ class Backend {
   virtual ~Backend() = default;
 
   // Called once by the shell that takes this backend.
-  virtual void Attach(Shell* shell) {}
+  virtual void Attach(Shell* /*shell*/) {}
   virtual Size ScreenSize() const = 0;
   // Milliseconds since some fixed start.
   virtual uint32_t Now() = 0;
@@ -50,9 +50,9 @@ class Backend {
   // Shows a finished frame of the screen's size.
   virtual void Present(const Image& frame) = 0;
   // The on-screen keyboard: on while a text field has the focus.
-  virtual void SetTextInput(bool on) {}
+  virtual void SetTextInput(bool /*on*/) {}
   // The picture the desktop shows for the program's window.
-  virtual void SetIcon(const Image& icon) {}
+  virtual void SetIcon(const Image& /*icon*/) {}
 };
 
 }  // namespace zorvanel

@@ -106,44 +106,44 @@ class Window {
   virtual void Describe(Description& out) const;
   // Lets a window add top-level entries to the description of its dialog
   // ("rows" for a list, "main" for the main screen).
-  virtual void AddToDump(Description& dump) const {}
+  virtual void AddToDump(Description& /*dump*/) const {}
   // Scrolls row `index` into view and returns its centre in client
   // coordinates, for a tap on it; windows that are not lists return nothing.
-  virtual std::optional<Point> RevealRow(int index) { return std::nullopt; }
+  virtual std::optional<Point> RevealRow(int /*index*/) { return std::nullopt; }
   // Whether Tab and Shift+Tab stop here (text fields do).
   virtual bool TakesTabFocus() const { return false; }
 
   // Command a button sends: public so a dialog can be driven directly.
-  virtual void OnCommand(int command_id) {}
+  virtual void OnCommand(int /*command_id*/) {}
 
  protected:
   friend class Shell;
 
   // Hooks. Protected virtuals with empty defaults; the shell is the one
   // dispatcher that calls them.
-  virtual void OnPaint(Canvas& canvas) {}
-  virtual void OnPointerDown(Point p) {}
-  virtual void OnPointerMove(Point p) {}
-  virtual void OnPointerUp(Point p) {}
+  virtual void OnPaint(Canvas& /*canvas*/) {}
+  virtual void OnPointerDown(Point /*p*/) {}
+  virtual void OnPointerMove(Point /*p*/) {}
+  virtual void OnPointerUp(Point /*p*/) {}
   // The second press of a double tap, in place of OnPointerDown. The default
   // treats it as a press.
   virtual void OnDoubleTap(Point p) { OnPointerDown(p); }
-  virtual void OnChar(char32_t ch) {}
+  virtual void OnChar(char32_t /*ch*/) {}
   // True when the key was used.
-  virtual bool OnKeyDown(Key key) { return false; }
+  virtual bool OnKeyDown(Key /*key*/) { return false; }
   // The mouse wheel turned over the window by `rows` notches (positive:
   // toward the end of the content). True when the window used it; else the
   // shell offers it to the parent.
-  virtual bool OnWheel(Point p, int rows) { return false; }
+  virtual bool OnWheel(Point /*p*/, int /*rows*/) { return false; }
   // Another dialog opened over the one this window belongs to: nothing of
   // it is painted or hears the pointer until that dialog ends.
   virtual void OnCovered() {}
-  virtual void OnTimer(int timer_id) {}
+  virtual void OnTimer(int /*timer_id*/) {}
   virtual void OnFocus() {}
   virtual void OnBlur() {}
   // A child button was double tapped (after the click of its first tap).
-  virtual void OnDoubleTapCommand(int command_id) {}
-  virtual int OnNotify(int code, int a, int b) { return 0; }
+  virtual void OnDoubleTapCommand(int /*command_id*/) {}
+  virtual int OnNotify(int /*code*/, int /*a*/, int /*b*/) { return 0; }
 
  private:
   void AddChild(Window* child);

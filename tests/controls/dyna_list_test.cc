@@ -51,9 +51,9 @@ class TestList : public CDynaList {
 
  protected:
   void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected, int flags) override {
+                bool selected) override {
     ++draw_cell_calls;
-    CDynaList::DrawCell(canvas, cell, item, column, selected, flags);
+    CDynaList::DrawCell(canvas, cell, item, column, selected);
   }
   void OnSelectionChanged(int index) override { selections.push_back(index); }
 };

@@ -70,7 +70,7 @@ class MainScreenTest : public testing::DialogTest {
     StartShell(
         std::make_unique<IconRecordingBackend>(screen, script_, out_, &icon_));
     dialog_ = std::make_unique<CZorvanelDlg>();
-    dialog_->set_equipment_screen([this](Window* parent) {
+    dialog_->set_equipment_screen([this](Window* /*parent*/) {
       ++equipment_calls_;
       return equipment_screen_ ? equipment_screen_() : kIdCancel;
     });

@@ -154,7 +154,7 @@ class GlidingWindow : public Window {
   int painted = 0;
 
  protected:
-  void OnPaint(Canvas& canvas) override {
+  void OnPaint(Canvas& /*canvas*/) override {
     ++painted;
     if (frames_ < 0 || painted < frames_) {
       Invalidate();

@@ -87,7 +87,7 @@ class EditStub : public Window {
   std::string Kind() const override { return "edit"; }
 
  protected:
-  void OnPointerDown(Point p) override { SetFocus(); }
+  void OnPointerDown(Point /*p*/) override { SetFocus(); }
   void OnChar(char32_t ch) override {
     if (ch < 0x80) SetText(text() + static_cast<char>(ch));
   }

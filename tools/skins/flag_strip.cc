@@ -145,7 +145,7 @@ void PaintFlagFrame(cairo_t* cr, void (*flag)(cairo_t*)) {
 
 }  // namespace
 
-void PaintFlagStrip(cairo_t* cr, int width, int height) {
+void PaintFlagStrip(cairo_t* cr, int /*width*/, int /*height*/) {
   SetColour(cr, kButtonFace);
   cairo_paint(cr);
   void (*const flags[])(cairo_t*) = {UnitedKingdom, France, Germany,

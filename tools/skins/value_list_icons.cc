@@ -35,7 +35,7 @@ void PaintAddOne(cairo_t* cr, int width, int height) {
   FillSign(cr, [&](cairo_t* p) { PlusSign(p, c, height / 2.0 - 1, 17, 9); });
 }
 
-void PaintAddRange(cairo_t* cr, int width, int height) {
+void PaintAddRange(cairo_t* cr, int width, int /*height*/) {
   // The plus of "add one" over a range bar: a span with stops at both ends.
   const double c = width / 2.0;
   PaintOrb(cr, c, 27, 22, kGreenLight, kGreenDark);
