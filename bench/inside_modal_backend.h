@@ -29,7 +29,7 @@ class InsideModalBackend : public Backend {
   void Present(const Image& frame) override {
     benchmark::DoNotOptimize(frame.PixelAt(0, 0));
   }
-  bool WaitEvent(int timeout_ms, InputEvent* event) override {
+  bool WaitEvent(int /*timeout_ms*/, InputEvent* event) override {
     if (measure_) {
       Measure measure = std::move(measure_);
       measure_ = nullptr;

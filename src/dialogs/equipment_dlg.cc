@@ -25,10 +25,10 @@ constexpr int kSmallButtonWidth = 180;
 
 Equipment* StoredEquipment() { return GetData()->mutable_equipment(); }
 
-Rect ScaledRect(const Rect& design, int scale) {
-  return Rect::FromXYWH(Scaled(scale, design.left), Scaled(scale, design.top),
-                        Scaled(scale, design.Width()),
-                        Scaled(scale, design.Height()));
+Rect ScaledRect(const Rect& reference, int scale) {
+  return Rect::FromXYWH(Scaled(scale, reference.left), Scaled(scale, reference.top),
+                        Scaled(scale, reference.Width()),
+                        Scaled(scale, reference.Height()));
 }
 
 }  // namespace
@@ -184,8 +184,8 @@ void CEquipmentDlg::OnPaint(Canvas& canvas) {
 }
 
 void CEquipmentDlg::DrawPicture(Canvas& canvas, int bitmap_id,
-                                const Rect& design) {
-  const Rect dest = ScaledRect(design, Scale());
+                                const Rect& reference) {
+  const Rect dest = ScaledRect(reference, Scale());
   if (const Image* picture = GetScaledBitmap(bitmap_id, dest.GetSize())) {
     canvas.Blit(*picture, Rect{0, 0, picture->width(), picture->height()},
                 Point{dest.left, dest.top});

@@ -70,7 +70,7 @@ class CEquipmentDlg : public CBaseDlg {
   void NextLanguage();
   void ToggleUnits();
   void OpenAbout();
-  void DrawPicture(Canvas& canvas, int bitmap_id, const Rect& design);
+  void DrawPicture(Canvas& canvas, int bitmap_id, const Rect& reference);
 
   CCustomButton camera_button_;
   CCustomButton lens_button_;

@@ -68,7 +68,7 @@ std::string TruncatedFace(const std::string& face) {
   return face;
 }
 
-int ScaledDesignValue(int value, int scale) {
+int ScaledReferenceValue(int value, int scale) {
   const int64_t scaled = static_cast<int64_t>(value) * scale / 100;
   if (scaled > std::numeric_limits<int>::max()) {
     return std::numeric_limits<int>::max();
@@ -91,8 +91,8 @@ int FontTable::DefineFont(const std::string& name, const FontSpec& spec) {
   if (definitions_.contains(name)) return 0;
   auto def = std::make_unique<FontDef>();
   def->spec = spec;
-  def->spec.height = ScaledDesignValue(spec.height, scale_);
-  def->spec.width = ScaledDesignValue(spec.width, scale_);
+  def->spec.height = ScaledReferenceValue(spec.height, scale_);
+  def->spec.width = ScaledReferenceValue(spec.width, scale_);
   def->face.SetKey(spec.face);
   def->width_ratio.SetKey("__" + name + "CharWidthRatio__");
   definitions_.emplace(name, std::move(def));
@@ -116,7 +116,7 @@ int FontTable::WidthOf(const FontDef& def) const {
   // No ratio, or one that is no width at all: the face's own width.
   if (ratio <= 0) return 0;
   // ratio x height / 100, with a negative height giving a negative width.
-  return ScaledDesignValue(
+  return ScaledReferenceValue(
       def.spec.height,
       static_cast<int>(std::clamp(ratio, kMinWidthRatio, kMaxWidthRatio)));
 }

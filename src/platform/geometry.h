@@ -63,8 +63,9 @@ constexpr Colour Rgb(int r, int g, int b) {
                 static_cast<uint8_t>(b)};
 }
 
-// The reference screen: every design number is given for it, and a screen's
-// display scale is its size against it, in percent (integer divisions).
+// The reference screen: every size in pixels in the code is given for it; a
+// screen's display scale is its size against it, in percent (integer
+// divisions).
 inline constexpr int kReferenceWidth = 480;
 inline constexpr int kReferenceHeight = 640;
 constexpr int DisplayScaleFor(Size screen) {
@@ -78,7 +79,7 @@ constexpr int Scaled(int k, int v) { return k * v / 100; }
 
 // The soft-key bar along the bottom of the screen, in reference pixels; the
 // dialogs live above it.
-inline constexpr int kSoftKeyBarDesignHeight = 52;
+inline constexpr int kSoftKeyBarHeight = 52;
 
 }  // namespace zorvanel
 

@@ -10,8 +10,8 @@ namespace {
 // screen's width each. On a screen much wider than it is high the buttons alone
 // would be taller than the screen: the list must keep room for one of its rows
 // (80).
-constexpr int kListTitleDesign = 50;
-constexpr int kListRowDesign = 80;
+constexpr int kListTitleHeight = 50;
+constexpr int kListRowHeight = 80;
 constexpr int kListButtonsAcross = 5;
 
 std::optional<int> ParseSide(std::string_view text) {
@@ -33,10 +33,10 @@ bool SidesInRange(Size screen) {
 
 bool ListsHaveRoom(Size screen) {
   const int k = DisplayScaleFor(screen);
-  const int list_height = screen.height - Scaled(k, kSoftKeyBarDesignHeight) -
-                          Scaled(k, kListTitleDesign) -
+  const int list_height = screen.height - Scaled(k, kSoftKeyBarHeight) -
+                          Scaled(k, kListTitleHeight) -
                           screen.width / kListButtonsAcross;
-  return list_height >= Scaled(k, kListRowDesign);
+  return list_height >= Scaled(k, kListRowHeight);
 }
 
 }  // namespace

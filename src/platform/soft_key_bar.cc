@@ -10,11 +10,11 @@ namespace zorvanel {
 
 namespace {
 
-constexpr int kFontDesignHeight = 24;
+constexpr int kFontHeight = 24;
 
 FontSpec BarFont(int scale) {
   FontSpec spec;
-  spec.height = -std::max(1, Scaled(scale, kFontDesignHeight));
+  spec.height = -std::max(1, Scaled(scale, kFontHeight));
   return spec;
 }
 
@@ -22,7 +22,7 @@ FontSpec BarFont(int scale) {
 
 SoftKeyBar::SoftKeyBar(Size screen, int scale)
     : screen_(screen),
-      height_(Scaled(scale, kSoftKeyBarDesignHeight)),
+      height_(Scaled(scale, kSoftKeyBarHeight)),
       font_(BarFont(scale)) {}
 
 bool SoftKeyBar::Contains(Point p) const {

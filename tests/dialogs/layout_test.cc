@@ -239,7 +239,7 @@ TEST(AcceptedScreens, AreThoseEveryScreenCanBeLaidOutOn) {
     for (int width = kMinScreenSide; width <= kMaxScreenSide; width += 7) {
       const Size screen{width, height};
       const int k = DisplayScaleFor(screen);
-      const Size client{width, height - Scaled(k, kSoftKeyBarDesignHeight)};
+      const Size client{width, height - Scaled(k, kSoftKeyBarHeight)};
       const BaseListLayout lists = BaseListDlg::Layout(client, k);
       const bool accepted = ScreenSizeProblem(screen).empty();
       ASSERT_EQ(accepted, lists.list.Height() >= lists.item_height)

@@ -51,7 +51,7 @@ json RunMainScreen(const ScratchFolder& folder, Size screen,
 std::string TurnEveryWheel(Size screen) {
   const int scale = DisplayScaleFor(screen);
   const MainLayout layout = ComputeMainLayout(
-      screen.width, screen.height - Scaled(scale, kSoftKeyBarDesignHeight),
+      screen.width, screen.height - Scaled(scale, kSoftKeyBarHeight),
       scale);
   const int turns[kWheelCount] = {37, 101, 203};
   std::string script;
