@@ -121,7 +121,10 @@ void CEditLensDlg::Refresh() {
 void CEditLensDlg::OnCommand(int command_id) {
   switch (command_id) {
     case kIdNameButton:
-      EditName();
+      if (AskForName(lens_, UiText("Lens name"),
+                     UiText("Please enter the name of your lens."))) {
+        Refresh();
+      }
       break;
     case kIdFocalButton:
       EditFocals();
@@ -138,18 +141,6 @@ void CEditLensDlg::OnCommand(int command_id) {
       CBaseDlg::OnCommand(command_id);
       break;
   }
-}
-
-void CEditLensDlg::EditName() {
-  CEditValueDlg entry(EntryLayout::kSingleText);
-  entry.SetTitle(UiText("Lens name"));
-  entry.SetComment(UiText("Please enter the name of your lens."));
-  entry.set_text1(DisplayName(*lens_, NameSeparator::kEscaped));
-  // An untouched name is left as stored: splitting it again would move a
-  // lone maker into the model.
-  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return;
-  SplitName(lens_, entry.text1());
-  Refresh();
 }
 
 std::optional<std::vector<double>> CEditLensDlg::EditList(

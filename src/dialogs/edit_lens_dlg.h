@@ -72,7 +72,6 @@ class CEditLensDlg : public CBaseDlg {
 
  private:
   void Refresh();
-  void EditName();
   void EditFocals();
   // Lets the user edit `values` and takes the list when accepted.
   void EditValues(ValueKind kind, const std::string& title,
