@@ -9,11 +9,6 @@
 namespace zorvanel {
 namespace {
 
-EquipmentList OtherList(EquipmentList list) {
-  return list == EquipmentList::kCameras ? EquipmentList::kLenses
-                                         : EquipmentList::kCameras;
-}
-
 bool IsIndex(const Equipment& equipment, EquipmentList list, int i) {
   return i >= 0 && i < ItemCount(equipment, list);
 }
@@ -138,6 +133,11 @@ void ChooseLens(Equipment* equipment, int index) {
   if (old_lens >= 0) equipment->mutable_lenses(old_lens)->set_camera_index(-1);
   equipment->mutable_cameras(camera)->set_lens_index(index);
   lens->set_camera_index(camera);
+}
+
+EquipmentList OtherList(EquipmentList list) {
+  return list == EquipmentList::kCameras ? EquipmentList::kLenses
+                                         : EquipmentList::kCameras;
 }
 
 int ItemCount(const Equipment& equipment, EquipmentList list) {
