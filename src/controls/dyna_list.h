@@ -17,7 +17,7 @@
 
 namespace zorvanel {
 
-// The touch list: rows of items in columns under an optional header, that
+// The touch list: rows of items in columns, that
 // scroll when dragged, keep going with inertia, settle on a row boundary and
 // select the row that is tapped.
 //
@@ -75,15 +75,12 @@ class CDynaList : public Window {
 
   std::string Kind() const override { return "list"; }
 
-  // Sets up the buffers and fonts for the window's current size. Font
-  // heights are pixels (not scaled): a negative header font height means
-  // header_height - 2, a negative item font height means item_height.
-  void Init(int header_height, int item_height, int header_font_height,
-            int item_font_height, int buffer_rows);
-  // The form every list of the program uses: no extra header font, 13-pixel
-  // item font, 15 buffer rows, black page, one left-aligned column as wide
-  // as the list's inside.
-  void InitSingleColumn(int header_height, int item_height);
+  // Sets up the buffers and font for the window's current size. The font
+  // height is pixels (not scaled); a negative one means item_height.
+  void Init(int item_height, int item_font_height, int buffer_rows);
+  // The form every list of the program uses: 13-pixel item font, 15 buffer
+  // rows, black page, one left-aligned column as wide as the list's inside.
+  void InitSingleColumn(int item_height);
 
   // Inserts before `index`, or appends when index is outside the columns.
   // Returns the column's index.
@@ -154,8 +151,6 @@ class CDynaList : public Window {
   // shows again.
   void OnCovered() override;
 
-  // Draws a header cell.
-  virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column);
   // Draws a data cell into the page buffer.
   virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                         bool selected);
@@ -187,7 +182,6 @@ class CDynaList : public Window {
   void EnsurePageSize();
   void ChooseBufferOrigin();
   void RedrawBuffer();
-  void RedrawHeader();
   void DrawRowIntoBuffer(int index);
   void CopyBuffersTo(Canvas& canvas);
   void RequestRepaint();
@@ -200,12 +194,9 @@ class CDynaList : public Window {
   std::vector<std::unique_ptr<CItem>> items_;
 
   std::unique_ptr<Image> page_;
-  std::unique_ptr<Image> header_;
-  // Declared after the images they draw into, so they end first.
+  // Declared after the image it draws into, so it ends first.
   std::unique_ptr<Canvas> page_canvas_;
-  std::unique_ptr<Canvas> header_canvas_;
   std::unique_ptr<Font> item_font_;
-  std::unique_ptr<Font> header_font_;
 
   bool buffer_valid_ = false;
   Point buffer_origin_;
@@ -213,7 +204,6 @@ class CDynaList : public Window {
   int buffer_rows_ = 15;
   Size content_;
   int item_height_ = 50;
-  int header_height_ = 0;
   int selected_ = -1;
   // Items inserted before Init could not be measured yet.
   bool measure_all_pending_ = false;
