@@ -67,8 +67,8 @@ bool CDynaList::CItem::SetText(int column, const std::string& text) {
 
 // ----------------------------------------------------------------- CColumn
 
-CDynaList::CColumn::CColumn(int width, const std::string& title, int alignment)
-    : width_(width), title_(title), alignment_(alignment) {}
+CDynaList::CColumn::CColumn(int width, int alignment)
+    : width_(width), alignment_(alignment) {}
 
 int CDynaList::CColumn::TextFormat() const {
   switch (alignment_) {
@@ -127,9 +127,7 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
 void CDynaList::InitSingleColumn(int item_height) {
   Init(item_height, kDefaultItemFontHeight, kDefaultBufferRows);
   item_fill_ = palette::kGround;
-  // The title is never shown: the program's lists have no header.
-  InsertColumn(
-      std::make_unique<CColumn>(width() - 2, "Description", kAlignLeft), -1);
+  InsertColumn(std::make_unique<CColumn>(width() - 2, kAlignLeft), -1);
 }
 
 // ----------------------------------------------------------------- columns

@@ -54,18 +54,16 @@ class CDynaList : public Window {
   class CColumn {
    public:
     // Alignment 0 left, 1 centred, 2 right; any other value counts as left.
-    CColumn(int width, const std::string& title, int alignment);
+    CColumn(int width, int alignment);
     virtual ~CColumn() = default;
 
     int width() const { return width_; }
-    const std::string& title() const { return title_; }
     // The alignment as text format flags, vertically centred.
     int TextFormat() const;
 
    private:
     friend class CDynaList;
     int width_;
-    std::string title_;
     int start_ = 0;
     int alignment_;
   };
