@@ -65,22 +65,6 @@ bool CDynaList::CItem::SetText(int column, const std::string& text) {
   return true;
 }
 
-// ----------------------------------------------------------------- CColumn
-
-CDynaList::CColumn::CColumn(int width, int alignment)
-    : width_(width), alignment_(alignment) {}
-
-int CDynaList::CColumn::TextFormat() const {
-  switch (alignment_) {
-    case kAlignCentre:
-      return kTextCentre | kTextVCentre;
-    case kAlignRight:
-      return kTextRight | kTextVCentre;
-    default:
-      return kTextLeft | kTextVCentre;
-  }
-}
-
 // --------------------------------------------------------------- CDynaList
 
 CDynaList::CDynaList() = default;
@@ -127,7 +111,7 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
 void CDynaList::InitSingleColumn(int item_height) {
   Init(item_height, kDefaultItemFontHeight, kDefaultBufferRows);
   item_fill_ = palette::kGround;
-  InsertColumn(std::make_unique<CColumn>(width() - 2, kAlignLeft), -1);
+  InsertColumn(std::make_unique<CColumn>(width() - 2), -1);
 }
 
 // ----------------------------------------------------------------- columns
@@ -497,7 +481,7 @@ void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
     const Colour text =
         selected ? palette::kPlainRowSelectedText : palette::kPlainRowText;
     canvas.ClipTo(cell);
-    canvas.DrawText(row.GetText(column), cell, columns_[column]->TextFormat(),
+    canvas.DrawText(row.GetText(column), cell, kTextLeft | kTextVCentre,
                     *item_font_, text);
   }
 }

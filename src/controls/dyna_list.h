@@ -48,24 +48,18 @@ class CDynaList : public Window {
     std::vector<std::string> texts_;
   };
 
-  // Alignment of a column's texts.
-  enum Alignment { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };
-
+  // A column's texts are drawn left-aligned and vertically centred.
   class CColumn {
    public:
-    // Alignment 0 left, 1 centred, 2 right; any other value counts as left.
-    CColumn(int width, int alignment);
+    explicit CColumn(int width) : width_(width) {}
     virtual ~CColumn() = default;
 
     int width() const { return width_; }
-    // The alignment as text format flags, vertically centred.
-    int TextFormat() const;
 
    private:
     friend class CDynaList;
     int width_;
     int start_ = 0;
-    int alignment_;
   };
 
   CDynaList();

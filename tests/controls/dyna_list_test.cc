@@ -25,7 +25,7 @@ class TestList : public CDynaList {
   TestList() {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
     Init(kItemHeight, 13, 15);
-    InsertColumn(std::make_unique<CColumn>(400, kAlignLeft), -1);
+    InsertColumn(std::make_unique<CColumn>(400), -1);
   }
 
   void AddRows(int count) {
