@@ -52,9 +52,6 @@ class CDynaList : public Window {
   class CColumn {
    public:
     explicit CColumn(int width) : width_(width) {}
-    virtual ~CColumn() = default;
-
-    int width() const { return width_; }
 
    private:
     friend class CDynaList;
