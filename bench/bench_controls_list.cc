@@ -28,7 +28,7 @@ class BenchList : public CameraDynaList {
  public:
   explicit BenchList(int rows) {
     Create(nullptr, 1000, kListRect);
-    InitSingleColumn(0, kItemHeight);
+    InitSingleColumn(kItemHeight);
     for (int i = 0; i < rows; ++i) {
       AddTextRow("Camera " + std::to_string(i), "0.030 mm", "50 mm -> 75 mm",
                  -1);

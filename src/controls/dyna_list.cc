@@ -65,22 +65,6 @@ bool CDynaList::CItem::SetText(int column, const std::string& text) {
   return true;
 }
 
-// ----------------------------------------------------------------- CColumn
-
-CDynaList::CColumn::CColumn(int width, const std::string& title, int alignment)
-    : width_(width), title_(title), alignment_(alignment) {}
-
-int CDynaList::CColumn::TextFormat() const {
-  switch (alignment_) {
-    case kAlignCentre:
-      return kTextCentre | kTextVCentre;
-    case kAlignRight:
-      return kTextRight | kTextVCentre;
-    default:
-      return kTextLeft | kTextVCentre;
-  }
-}
-
 // --------------------------------------------------------------- CDynaList
 
 CDynaList::CDynaList() = default;
@@ -95,43 +79,28 @@ void CDynaList::RequestRepaint() {
   if (Shell::Exists()) Invalidate();
 }
 
-void CDynaList::Init(int header_height, int item_height, int header_font_height,
-                     int item_font_height, int buffer_rows) {
-  header_height_ = std::max(header_height, 0);
+void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
   item_height_ = std::max(item_height, 1);
   buffer_rows_ = std::max(buffer_rows, 1);
 
   const int w = width();
   const int h = height();
-  viewport_ = Rect{1, header_height_ + 1, w - 1, h - 1};
+  viewport_ = Rect{1, 1, w - 1, h - 1};
   const int scale = Shell::Exists() ? Shell::Get().scale() : 100;
   scroller_.SetTapAllowance(
       std::max(1, Scaled(scale, DynaListScroller::kTapAllowance)));
   if (viewport_.IsEmpty()) viewport_ = Rect{};
 
   page_canvas_.reset();
-  header_canvas_.reset();
   page_.reset();
-  header_.reset();
   EnsurePageSize();
-  if (header_height_ > 0 && viewport_.Width() > 0) {
-    header_ = std::make_unique<Image>(viewport_.Width(), header_height_);
-    header_canvas_ = std::make_unique<Canvas>(*header_);
-  }
 
   FontSpec item_spec;
   item_spec.face = kListFace;
   item_spec.weight = 400;
   item_spec.height = item_font_height >= 0 ? item_font_height : item_height_;
   item_font_ = std::make_unique<Font>(item_spec);
-  FontSpec header_spec;
-  header_spec.face = kListFace;
-  header_spec.weight = 700;
-  header_spec.height =
-      header_font_height >= 0 ? header_font_height : header_height_ - 2;
-  header_font_ = std::make_unique<Font>(header_spec);
   if (page_canvas_) page_canvas_->SetFont(item_font_.get());
-  if (header_canvas_) header_canvas_->SetFont(header_font_.get());
 
   // Everything inserted so far is measured with the new font at the next
   // redraw.
@@ -139,13 +108,10 @@ void CDynaList::Init(int header_height, int item_height, int header_font_height,
   ContentChanged();
 }
 
-void CDynaList::InitSingleColumn(int header_height, int item_height) {
-  Init(header_height, item_height, -1, kDefaultItemFontHeight,
-       kDefaultBufferRows);
+void CDynaList::InitSingleColumn(int item_height) {
+  Init(item_height, kDefaultItemFontHeight, kDefaultBufferRows);
   item_fill_ = palette::kGround;
-  // The title is never shown: the program's lists have no header.
-  InsertColumn(
-      std::make_unique<CColumn>(width() - 2, "Description", kAlignLeft), -1);
+  InsertColumn(std::make_unique<CColumn>(width() - 2), -1);
 }
 
 // ----------------------------------------------------------------- columns
@@ -479,26 +445,10 @@ void CDynaList::RedrawBuffer() {
       (buffer_origin_.y + bh + item_height_ - 1) / item_height_, item_count());
   FitColumnsToRows(first, last);
 
-  RedrawHeader();
   page_canvas_->FillRect(Rect{0, 0, page_->width(), bh}, item_fill_);
   for (int i = first; i < last; ++i) DrawRowIntoBuffer(i);
   buffer_valid_ = true;
   ++buffer_redraws_;
-}
-
-void CDynaList::RedrawHeader() {
-  if (!header_canvas_) return;
-  header_canvas_->FillRect(Rect{0, 0, header_->width(), header_height_},
-                           palette::kPlainHeader);
-  for (int j = 0; j < column_count(); ++j) {
-    const CColumn& column = *columns_[j];
-    const Rect cell{column.start_ - buffer_origin_.x, 0,
-                    column.start_ + column.width_ - buffer_origin_.x,
-                    header_height_};
-    if (cell.left >= header_->width() || cell.right <= 0) continue;
-    Canvas::ScopedState state(*header_canvas_);
-    DrawHeaderCell(*header_canvas_, cell, j);
-  }
 }
 
 void CDynaList::DrawRowIntoBuffer(int index) {
@@ -520,14 +470,6 @@ void CDynaList::DrawRowIntoBuffer(int index) {
 
 // ---------------------------------------------------------------- drawing
 
-void CDynaList::DrawHeaderCell(Canvas& canvas, const Rect& cell, int column) {
-  if (header_font_ == nullptr) return;
-  const CColumn& col = *columns_[column];
-  canvas.ClipTo(cell);
-  canvas.DrawText(col.title(), cell, col.TextFormat(), *header_font_,
-                  palette::kPlainHeaderText);
-}
-
 void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                          bool selected) {
   const CItem& row = *items_[item];
@@ -539,7 +481,7 @@ void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
     const Colour text =
         selected ? palette::kPlainRowSelectedText : palette::kPlainRowText;
     canvas.ClipTo(cell);
-    canvas.DrawText(row.GetText(column), cell, columns_[column]->TextFormat(),
+    canvas.DrawText(row.GetText(column), cell, kTextLeft | kTextVCentre,
                     *item_font_, text);
   }
 }
@@ -549,12 +491,6 @@ void CDynaList::CopyBuffersTo(Canvas& canvas) {
   const int vw = viewport_.Width();
   const int vh = viewport_.Height();
   // Drawn last, the rows cover whatever the background left inside.
-  if (header_ && header_height_ > 2) {
-    canvas.Blit(
-        *header_,
-        Rect::FromXYWH(scroll.x - buffer_origin_.x, 0, vw, header_height_ - 2),
-        Point{viewport_.left, 1});
-  }
   canvas.Blit(*page_,
               Rect::FromXYWH(scroll.x - buffer_origin_.x,
                              scroll.y - buffer_origin_.y, vw, vh),

@@ -17,7 +17,7 @@
 
 namespace zorvanel {
 
-// The touch list: rows of items in columns under an optional header, that
+// The touch list: rows of items in columns, that
 // scroll when dragged, keep going with inertia, settle on a row boundary and
 // select the row that is tapped.
 //
@@ -48,26 +48,15 @@ class CDynaList : public Window {
     std::vector<std::string> texts_;
   };
 
-  // Alignment of a column's texts.
-  enum Alignment { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };
-
+  // A column's texts are drawn left-aligned and vertically centred.
   class CColumn {
    public:
-    // Alignment 0 left, 1 centred, 2 right; any other value counts as left.
-    CColumn(int width, const std::string& title, int alignment);
-    virtual ~CColumn() = default;
-
-    int width() const { return width_; }
-    const std::string& title() const { return title_; }
-    // The alignment as text format flags, vertically centred.
-    int TextFormat() const;
+    explicit CColumn(int width) : width_(width) {}
 
    private:
     friend class CDynaList;
     int width_;
-    std::string title_;
     int start_ = 0;
-    int alignment_;
   };
 
   CDynaList();
@@ -75,15 +64,12 @@ class CDynaList : public Window {
 
   std::string Kind() const override { return "list"; }
 
-  // Sets up the buffers and fonts for the window's current size. Font
-  // heights are pixels (not scaled): a negative header font height means
-  // header_height - 2, a negative item font height means item_height.
-  void Init(int header_height, int item_height, int header_font_height,
-            int item_font_height, int buffer_rows);
-  // The form every list of the program uses: no extra header font, 13-pixel
-  // item font, 15 buffer rows, black page, one left-aligned column as wide
-  // as the list's inside.
-  void InitSingleColumn(int header_height, int item_height);
+  // Sets up the buffers and font for the window's current size. The font
+  // height is pixels (not scaled); a negative one means item_height.
+  void Init(int item_height, int item_font_height, int buffer_rows);
+  // The form every list of the program uses: 13-pixel item font, 15 buffer
+  // rows, black page, one left-aligned column as wide as the list's inside.
+  void InitSingleColumn(int item_height);
 
   // Inserts before `index`, or appends when index is outside the columns.
   // Returns the column's index.
@@ -154,8 +140,6 @@ class CDynaList : public Window {
   // shows again.
   void OnCovered() override;
 
-  // Draws a header cell.
-  virtual void DrawHeaderCell(Canvas& canvas, const Rect& cell, int column);
   // Draws a data cell into the page buffer.
   virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                         bool selected);
@@ -187,7 +171,6 @@ class CDynaList : public Window {
   void EnsurePageSize();
   void ChooseBufferOrigin();
   void RedrawBuffer();
-  void RedrawHeader();
   void DrawRowIntoBuffer(int index);
   void CopyBuffersTo(Canvas& canvas);
   void RequestRepaint();
@@ -200,12 +183,9 @@ class CDynaList : public Window {
   std::vector<std::unique_ptr<CItem>> items_;
 
   std::unique_ptr<Image> page_;
-  std::unique_ptr<Image> header_;
-  // Declared after the images they draw into, so they end first.
+  // Declared after the image it draws into, so it ends first.
   std::unique_ptr<Canvas> page_canvas_;
-  std::unique_ptr<Canvas> header_canvas_;
   std::unique_ptr<Font> item_font_;
-  std::unique_ptr<Font> header_font_;
 
   bool buffer_valid_ = false;
   Point buffer_origin_;
@@ -213,7 +193,6 @@ class CDynaList : public Window {
   int buffer_rows_ = 15;
   Size content_;
   int item_height_ = 50;
-  int header_height_ = 0;
   int selected_ = -1;
   // Items inserted before Init could not be measured yet.
   bool measure_all_pending_ = false;

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "i18n/value_text.h"
-#include "optics/value.h"
 #include "platform/palette.h"
 
 namespace zorvanel {

@@ -9,26 +9,34 @@
 namespace zorvanel {
 namespace {
 
+bool IsIndex(const Equipment& equipment, EquipmentList list, int i) {
+  return i >= 0 && i < ItemCount(equipment, list);
+}
+
 bool IsCameraIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.cameras_size();
+  return IsIndex(equipment, EquipmentList::kCameras, i);
 }
 
-bool IsLensIndex(const Equipment& equipment, int i) {
-  return i >= 0 && i < equipment.lenses_size();
+// The stored link of element `i` into the other list, which may be stale.
+int LinkOf(const Equipment& equipment, EquipmentList list, int i) {
+  return list == EquipmentList::kCameras ? equipment.cameras(i).lens_index()
+                                         : equipment.lenses(i).camera_index();
 }
 
-// The lens paired with camera `camera`, the camera paired with lens `lens`;
-// -1 when the link names none.
-int PartnerLens(const Equipment& equipment, int camera) {
-  if (!IsCameraIndex(equipment, camera)) return -1;
-  const int lens = equipment.cameras(camera).lens_index();
-  return IsLensIndex(equipment, lens) ? lens : -1;
+void SetLink(Equipment* equipment, EquipmentList list, int i, int link) {
+  if (list == EquipmentList::kCameras) {
+    equipment->mutable_cameras(i)->set_lens_index(link);
+  } else {
+    equipment->mutable_lenses(i)->set_camera_index(link);
+  }
 }
 
-int PartnerCamera(const Equipment& equipment, int lens) {
-  if (!IsLensIndex(equipment, lens)) return -1;
-  const int camera = equipment.lenses(lens).camera_index();
-  return IsCameraIndex(equipment, camera) ? camera : -1;
+void SetCurrentItem(Equipment* equipment, EquipmentList list, int i) {
+  if (list == EquipmentList::kCameras) {
+    equipment->set_current_camera(i);
+  } else {
+    equipment->set_current_lens(i);
+  }
 }
 
 constexpr double kDefaultWidestAperture = 2.8;
@@ -45,16 +53,25 @@ int ClampSelection(int selection, int count) {
 
 // A link past the end of a list is harmless while nothing is there, but it
 // would pair the next appended element with a partner that never chose it.
-void ForgetLinksToCamera(Equipment* equipment, int camera) {
-  for (Lens& lens : *equipment->mutable_lenses()) {
-    if (lens.camera_index() == camera) lens.set_camera_index(-1);
+void ForgetLinksTo(Equipment* equipment, EquipmentList list, int index) {
+  const EquipmentList other = OtherList(list);
+  for (int i = 0; i < ItemCount(*equipment, other); ++i) {
+    if (LinkOf(*equipment, other, i) == index) SetLink(equipment, other, i, -1);
   }
 }
 
-void ForgetLinksToLens(Equipment* equipment, int lens) {
-  for (Camera& camera : *equipment->mutable_cameras()) {
-    if (camera.lens_index() == lens) camera.set_lens_index(-1);
+// The elements of `list` whose in-range link is not answered by a link back.
+std::vector<int> UnansweredLinks(const Equipment& equipment,
+                                 EquipmentList list) {
+  const EquipmentList other = OtherList(list);
+  std::vector<int> unanswered;
+  for (int i = 0; i < ItemCount(equipment, list); ++i) {
+    const int j = LinkOf(equipment, list, i);
+    if (IsIndex(equipment, other, j) && LinkOf(equipment, other, j) != i) {
+      unanswered.push_back(i);
+    }
   }
+  return unanswered;
 }
 
 // What a lens from the camera database may name as its own f-numbers;
@@ -91,46 +108,36 @@ void RegenerateLists(Lens* lens, const Camera& camera) {
   accessor.SetDistanceRange(0.1, 100.0);
 }
 
-// The operations of each list, in the order of EquipmentList.
-struct ListOperations {
-  void (*swap)(Equipment*, int, int);
-  void (*remove)(Equipment*, int);
-  void (*choose)(Equipment*, int);
-};
-
-const ListOperations& OperationsOf(EquipmentList list) {
-  static const ListOperations kOperations[] = {
-      {SwapCameras, RemoveCamera, ChooseCamera},
-      {SwapLenses, RemoveLens, ChooseLens},
-  };
-  return kOperations[list == EquipmentList::kCameras ? 0 : 1];
-}
-
 }  // namespace
 
 void ChooseCamera(Equipment* equipment, int index) {
   if (!IsCameraIndex(*equipment, index)) return;
   equipment->set_current_camera(index);
   // A link past the lenses would select a lens the camera never had.
-  const int lens = PartnerLens(*equipment, index);
+  const int lens = PartnerOf(*equipment, EquipmentList::kCameras, index);
   if (lens >= 0) equipment->set_current_lens(lens);
 }
 
 void ChooseLens(Equipment* equipment, int index) {
-  if (!IsLensIndex(*equipment, index)) return;
+  if (!IsIndex(*equipment, EquipmentList::kLenses, index)) return;
   equipment->set_current_lens(index);
   const int camera = equipment->current_camera();
   if (!IsCameraIndex(*equipment, camera)) return;
   Lens* lens = equipment->mutable_lenses(index);
   if (lens->camera_index() == camera) return;
-  const int old_camera = PartnerCamera(*equipment, index);
+  const int old_camera = PartnerOf(*equipment, EquipmentList::kLenses, index);
   if (old_camera >= 0) {
     equipment->mutable_cameras(old_camera)->set_lens_index(-1);
   }
-  const int old_lens = PartnerLens(*equipment, camera);
+  const int old_lens = PartnerOf(*equipment, EquipmentList::kCameras, camera);
   if (old_lens >= 0) equipment->mutable_lenses(old_lens)->set_camera_index(-1);
   equipment->mutable_cameras(camera)->set_lens_index(index);
   lens->set_camera_index(camera);
+}
+
+EquipmentList OtherList(EquipmentList list) {
+  return list == EquipmentList::kCameras ? EquipmentList::kLenses
+                                         : EquipmentList::kCameras;
 }
 
 int ItemCount(const Equipment& equipment, EquipmentList list) {
@@ -144,8 +151,9 @@ int CurrentItem(const Equipment& equipment, EquipmentList list) {
 }
 
 int PartnerOf(const Equipment& equipment, EquipmentList list, int index) {
-  return list == EquipmentList::kCameras ? PartnerLens(equipment, index)
-                                         : PartnerCamera(equipment, index);
+  if (!IsIndex(equipment, list, index)) return -1;
+  const int partner = LinkOf(equipment, list, index);
+  return IsIndex(equipment, OtherList(list), partner) ? partner : -1;
 }
 
 std::string ItemName(const Equipment& equipment, EquipmentList list,
@@ -157,15 +165,54 @@ std::string ItemName(const Equipment& equipment, EquipmentList list,
 }
 
 void SwapItems(Equipment* equipment, EquipmentList list, int i, int j) {
-  OperationsOf(list).swap(equipment, i, j);
+  if (!IsIndex(*equipment, list, i) || !IsIndex(*equipment, list, j) ||
+      i == j) {
+    return;
+  }
+  const int partner_of_i = PartnerOf(*equipment, list, i);
+  const int partner_of_j = PartnerOf(*equipment, list, j);
+  const EquipmentList other = OtherList(list);
+  if (partner_of_i >= 0) SetLink(equipment, other, partner_of_i, j);
+  if (partner_of_j >= 0) SetLink(equipment, other, partner_of_j, i);
+  const int current = CurrentItem(*equipment, list);
+  if (current == i) {
+    SetCurrentItem(equipment, list, j);
+  } else if (current == j) {
+    SetCurrentItem(equipment, list, i);
+  }
+  if (list == EquipmentList::kCameras) {
+    equipment->mutable_cameras()->SwapElements(i, j);
+  } else {
+    equipment->mutable_lenses()->SwapElements(i, j);
+  }
 }
 
 void RemoveItem(Equipment* equipment, EquipmentList list, int index) {
-  OperationsOf(list).remove(equipment, index);
+  if (!IsIndex(*equipment, list, index)) return;
+  if (CurrentItem(*equipment, list) == index) {
+    SetCurrentItem(equipment, list, -1);
+  }
+  const int partner = PartnerOf(*equipment, list, index);
+  SetLink(equipment, list, index, -1);
+  if (partner >= 0) SetLink(equipment, OtherList(list), partner, -1);
+  // Walking the element to the end one swap at a time lets every link and the
+  // selection follow the neighbours that move down.
+  for (int p = index; p < ItemCount(*equipment, list) - 1; ++p) {
+    SwapItems(equipment, list, p, p + 1);
+  }
+  if (list == EquipmentList::kCameras) {
+    equipment->mutable_cameras()->RemoveLast();
+  } else {
+    equipment->mutable_lenses()->RemoveLast();
+  }
 }
 
 void ChooseItem(Equipment* equipment, EquipmentList list, int index) {
-  OperationsOf(list).choose(equipment, index);
+  if (list == EquipmentList::kCameras) {
+    ChooseCamera(equipment, index);
+  } else {
+    ChooseLens(equipment, index);
+  }
 }
 
 Camera* CurrentCamera(Equipment* equipment) {
@@ -189,93 +236,32 @@ Lens* CurrentLens(Equipment* equipment) {
 }
 
 void SwapCameras(Equipment* equipment, int i, int j) {
-  if (!IsCameraIndex(*equipment, i) || !IsCameraIndex(*equipment, j) ||
-      i == j) {
-    return;
-  }
-  const int lens_of_i = equipment->cameras(i).lens_index();
-  const int lens_of_j = equipment->cameras(j).lens_index();
-  if (IsLensIndex(*equipment, lens_of_i)) {
-    equipment->mutable_lenses(lens_of_i)->set_camera_index(j);
-  }
-  if (IsLensIndex(*equipment, lens_of_j)) {
-    equipment->mutable_lenses(lens_of_j)->set_camera_index(i);
-  }
-  if (equipment->current_camera() == i) {
-    equipment->set_current_camera(j);
-  } else if (equipment->current_camera() == j) {
-    equipment->set_current_camera(i);
-  }
-  equipment->mutable_cameras()->SwapElements(i, j);
+  SwapItems(equipment, EquipmentList::kCameras, i, j);
 }
 
 void SwapLenses(Equipment* equipment, int i, int j) {
-  if (!IsLensIndex(*equipment, i) || !IsLensIndex(*equipment, j) || i == j) {
-    return;
-  }
-  const int camera_of_i = equipment->lenses(i).camera_index();
-  const int camera_of_j = equipment->lenses(j).camera_index();
-  if (IsCameraIndex(*equipment, camera_of_i)) {
-    equipment->mutable_cameras(camera_of_i)->set_lens_index(j);
-  }
-  if (IsCameraIndex(*equipment, camera_of_j)) {
-    equipment->mutable_cameras(camera_of_j)->set_lens_index(i);
-  }
-  if (equipment->current_lens() == i) {
-    equipment->set_current_lens(j);
-  } else if (equipment->current_lens() == j) {
-    equipment->set_current_lens(i);
-  }
-  equipment->mutable_lenses()->SwapElements(i, j);
+  SwapItems(equipment, EquipmentList::kLenses, i, j);
 }
 
 void RemoveCamera(Equipment* equipment, int index) {
-  if (!IsCameraIndex(*equipment, index)) return;
-  if (equipment->current_camera() == index) equipment->set_current_camera(-1);
-  Camera* camera = equipment->mutable_cameras(index);
-  const int partner = camera->lens_index();
-  if (partner >= 0) {
-    camera->set_lens_index(-1);
-    if (IsLensIndex(*equipment, partner)) {
-      equipment->mutable_lenses(partner)->set_camera_index(-1);
-    }
-  }
-  // Walking the camera to the end one swap at a time lets every link and the
-  // selection follow the neighbours that move down.
-  for (int p = index; p < equipment->cameras_size() - 1; ++p) {
-    SwapCameras(equipment, p, p + 1);
-  }
-  equipment->mutable_cameras()->RemoveLast();
+  RemoveItem(equipment, EquipmentList::kCameras, index);
 }
 
 void RemoveLens(Equipment* equipment, int index) {
-  if (!IsLensIndex(*equipment, index)) return;
-  if (equipment->current_lens() == index) equipment->set_current_lens(-1);
-  Lens* lens = equipment->mutable_lenses(index);
-  const int partner = lens->camera_index();
-  if (partner >= 0) {
-    lens->set_camera_index(-1);
-    if (IsCameraIndex(*equipment, partner)) {
-      equipment->mutable_cameras(partner)->set_lens_index(-1);
-    }
-  }
-  for (int p = index; p < equipment->lenses_size() - 1; ++p) {
-    SwapLenses(equipment, p, p + 1);
-  }
-  equipment->mutable_lenses()->RemoveLast();
+  RemoveItem(equipment, EquipmentList::kLenses, index);
 }
 
 Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
                   const Lens* tmpl_lens) {
   const int camera_index = equipment->cameras_size();
-  ForgetLinksToCamera(equipment, camera_index);
+  ForgetLinksTo(equipment, EquipmentList::kCameras, camera_index);
   Camera* camera = equipment->add_cameras();
   *camera = tmpl;
   camera->set_lens_index(-1);
   if (tmpl_lens == nullptr) return camera;
 
   const int lens_index = equipment->lenses_size();
-  ForgetLinksToLens(equipment, lens_index);
+  ForgetLinksTo(equipment, EquipmentList::kLenses, lens_index);
   Lens* lens = equipment->add_lenses();
   *lens = *tmpl_lens;
   lens->set_camera_index(camera_index);
@@ -286,7 +272,7 @@ Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
 
 Lens* AddLens(Equipment* equipment, const Lens& tmpl) {
   const int lens_index = equipment->lenses_size();
-  ForgetLinksToLens(equipment, lens_index);
+  ForgetLinksTo(equipment, EquipmentList::kLenses, lens_index);
   Lens* lens = equipment->add_lenses();
   *lens = tmpl;
   lens->set_camera_index(-1);
@@ -294,44 +280,21 @@ Lens* AddLens(Equipment* equipment, const Lens& tmpl) {
 }
 
 bool PairingIsConsistent(const Equipment& equipment) {
-  for (int i = 0; i < equipment.cameras_size(); ++i) {
-    const int j = equipment.cameras(i).lens_index();
-    if (IsLensIndex(equipment, j) && equipment.lenses(j).camera_index() != i) {
-      return false;
-    }
-  }
-  for (int j = 0; j < equipment.lenses_size(); ++j) {
-    const int i = equipment.lenses(j).camera_index();
-    if (IsCameraIndex(equipment, i) && equipment.cameras(i).lens_index() != j) {
-      return false;
-    }
-  }
-  return true;
+  return UnansweredLinks(equipment, EquipmentList::kCameras).empty() &&
+         UnansweredLinks(equipment, EquipmentList::kLenses).empty();
 }
 
 void RepairPairing(Equipment* equipment) {
   // Decide on the original links first, then cut: cutting while scanning
   // would make the second pass see links the first pass already broke.
-  std::vector<int> cameras_to_cut;
-  std::vector<int> lenses_to_cut;
-  for (int i = 0; i < equipment->cameras_size(); ++i) {
-    const int j = equipment->cameras(i).lens_index();
-    if (IsLensIndex(*equipment, j) &&
-        equipment->lenses(j).camera_index() != i) {
-      cameras_to_cut.push_back(i);
-    }
+  const std::vector<int> cameras_to_cut =
+      UnansweredLinks(*equipment, EquipmentList::kCameras);
+  const std::vector<int> lenses_to_cut =
+      UnansweredLinks(*equipment, EquipmentList::kLenses);
+  for (int i : cameras_to_cut) {
+    SetLink(equipment, EquipmentList::kCameras, i, -1);
   }
-  for (int j = 0; j < equipment->lenses_size(); ++j) {
-    const int i = equipment->lenses(j).camera_index();
-    if (IsCameraIndex(*equipment, i) &&
-        equipment->cameras(i).lens_index() != j) {
-      lenses_to_cut.push_back(j);
-    }
-  }
-  for (int i : cameras_to_cut)
-    equipment->mutable_cameras(i)->set_lens_index(-1);
-  for (int j : lenses_to_cut)
-    equipment->mutable_lenses(j)->set_camera_index(-1);
+  for (int j : lenses_to_cut) SetLink(equipment, EquipmentList::kLenses, j, -1);
 }
 
 }  // namespace zorvanel

@@ -19,6 +19,9 @@ void ChooseLens(Equipment* equipment, int index);
 // alike. Each element may be paired with one of the other list.
 enum class EquipmentList { kCameras, kLenses };
 
+// The list whose elements pair with those of `list`.
+EquipmentList OtherList(EquipmentList list);
+
 int ItemCount(const Equipment& equipment, EquipmentList list);
 // The stored selection of the list, as stored (it may be stale).
 int CurrentItem(const Equipment& equipment, EquipmentList list);

@@ -68,7 +68,7 @@ bool BaseListDlg::OnInitDialog() {
   CreateTitle(layout.title);
 
   list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(0, layout.item_height);
+  list_.InitSingleColumn(layout.item_height);
   // The keys move through the list from the start.
   list_.SetFocus();
 
@@ -195,9 +195,7 @@ void BaseListDlg::OfferToRemovePartner(int index) {
   const int partner = PartnerOf(Stored(), items_, index);
   // A link that names nothing has nothing to ask about.
   if (partner < 0) return;
-  const EquipmentList other = items_ == EquipmentList::kCameras
-                                  ? EquipmentList::kLenses
-                                  : EquipmentList::kCameras;
+  const EquipmentList other = OtherList(items_);
   if (CMessageBox::Ask(TextsOf(items_).partner_title,
                        Tr(TextsOf(items_).partner_question,
                           ItemName(Stored(), other, partner)))) {

@@ -114,7 +114,10 @@ void CEditCameraDlg::Refresh() {
 void CEditCameraDlg::OnCommand(int command_id) {
   switch (command_id) {
     case kIdNameButton:
-      EditName();
+      if (AskForName(camera_, UiText("Camera name"),
+                     UiText("Please enter the name of your camera."))) {
+        Refresh();
+      }
       break;
     case kIdCocButton:
       EditCircleOfConfusion();
@@ -126,19 +129,6 @@ void CEditCameraDlg::OnCommand(int command_id) {
       CBaseDlg::OnCommand(command_id);
       break;
   }
-}
-
-void CEditCameraDlg::EditName() {
-  CEditValueDlg entry(EntryLayout::kSingleText);
-  entry.SetTitle(UiText("Camera name"));
-  entry.SetComment(UiText("Please enter the name of your camera."));
-  entry.set_text1(DisplayName(*camera_, NameSeparator::kEscaped));
-  // An untouched name is left as stored: splitting it again would move a
-  // lone maker into the model.
-  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return;
-  // Any name goes, the empty one included (it clears both parts).
-  SplitName(camera_, entry.text1());
-  Refresh();
 }
 
 void CEditCameraDlg::EditCircleOfConfusion() {

@@ -78,7 +78,6 @@ class CEditCameraDlg : public CBaseDlg {
 
  private:
   void Refresh();
-  void EditName();
   void EditCircleOfConfusion();
   void EditFocalEquivalence();
   void PlaceRow(int row, int caption_id, const std::string& caption,

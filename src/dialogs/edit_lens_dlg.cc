@@ -121,16 +121,21 @@ void CEditLensDlg::Refresh() {
 void CEditLensDlg::OnCommand(int command_id) {
   switch (command_id) {
     case kIdNameButton:
-      EditName();
+      if (AskForName(lens_, UiText("Lens name"),
+                     UiText("Please enter the name of your lens."))) {
+        Refresh();
+      }
       break;
     case kIdFocalButton:
       EditFocals();
       break;
     case kIdApertureButton:
-      EditApertures();
+      EditValues(ValueKind::kAperture, UiText("Edit aperture values"),
+                 lens_->mutable_apertures());
       break;
     case kIdDistanceButton:
-      EditDistances();
+      EditValues(ValueKind::kDistance, UiText("Edit focus distance values"),
+                 lens_->mutable_distances());
       break;
     default:
       CBaseDlg::OnCommand(command_id);
@@ -138,58 +143,33 @@ void CEditLensDlg::OnCommand(int command_id) {
   }
 }
 
-void CEditLensDlg::EditName() {
-  CEditValueDlg entry(EntryLayout::kSingleText);
-  entry.SetTitle(UiText("Lens name"));
-  entry.SetComment(UiText("Please enter the name of your lens."));
-  entry.set_text1(DisplayName(*lens_, NameSeparator::kEscaped));
-  // An untouched name is left as stored: splitting it again would move a
-  // lone maker into the model.
-  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return;
-  SplitName(lens_, entry.text1());
-  Refresh();
-}
-
-bool CEditLensDlg::EditList(
+std::optional<std::vector<double>> CEditLensDlg::EditList(
     ValueKind kind, const std::string& title,
-    const google::protobuf::RepeatedField<double>& values,
-    std::vector<double>* edited) {
+    const google::protobuf::RepeatedField<double>& values) {
   CEditValueListDlg dlg(kind);
   dlg.SetTitle(title);
   for (double v : values) dlg.AppendValue(v);
-  if (dlg.RunModal() != kIdOk) return false;
-  *edited = dlg.Values();
-  return true;
+  if (dlg.RunModal() != kIdOk) return std::nullopt;
+  return dlg.Values();
 }
 
 void CEditLensDlg::EditFocals() {
-  std::vector<double> edited;
+  const std::optional<std::vector<double>> edited =
+      EditList(ValueKind::kFocal, UiText("Edit focal values"), lens_->focals());
   // The focal wheel needs one value at least: an emptied list is not taken.
-  if (EditList(ValueKind::kFocal, UiText("Edit focal values"), lens_->focals(),
-               &edited) &&
-      !edited.empty()) {
-    lens_->mutable_focals()->Assign(edited.begin(), edited.end());
-    lens_->set_min_focal(edited.front());
-    lens_->set_max_focal(edited.back());
+  if (edited && !edited->empty()) {
+    lens_->mutable_focals()->Assign(edited->begin(), edited->end());
+    lens_->set_min_focal(edited->front());
+    lens_->set_max_focal(edited->back());
   }
   Refresh();
 }
 
-void CEditLensDlg::EditApertures() {
-  std::vector<double> edited;
-  if (EditList(ValueKind::kAperture, UiText("Edit aperture values"),
-               lens_->apertures(), &edited)) {
-    lens_->mutable_apertures()->Assign(edited.begin(), edited.end());
-  }
-  Refresh();
-}
-
-void CEditLensDlg::EditDistances() {
-  std::vector<double> edited;
-  if (EditList(ValueKind::kDistance, UiText("Edit focus distance values"),
-               lens_->distances(), &edited)) {
-    lens_->mutable_distances()->Assign(edited.begin(), edited.end());
-  }
+void CEditLensDlg::EditValues(ValueKind kind, const std::string& title,
+                              google::protobuf::RepeatedField<double>* values) {
+  const std::optional<std::vector<double>> edited =
+      EditList(kind, title, *values);
+  if (edited) values->Assign(edited->begin(), edited->end());
   Refresh();
 }
 

@@ -2,6 +2,7 @@
 #define ZORVANEL_DIALOGS_EDIT_LENS_DLG_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,15 +72,15 @@ class CEditLensDlg : public CBaseDlg {
 
  private:
   void Refresh();
-  void EditName();
   void EditFocals();
-  void EditApertures();
-  void EditDistances();
-  // Runs the value list dialog on `values`; true with the edited list in
-  // `edited` when the user accepted it.
-  static bool EditList(ValueKind kind, const std::string& title,
-                       const google::protobuf::RepeatedField<double>& values,
-                       std::vector<double>* edited);
+  // Lets the user edit `values` and takes the list when accepted.
+  void EditValues(ValueKind kind, const std::string& title,
+                  google::protobuf::RepeatedField<double>* values);
+  // Runs the value list dialog on `values`: the edited list when the user
+  // accepted it.
+  static std::optional<std::vector<double>> EditList(
+      ValueKind kind, const std::string& title,
+      const google::protobuf::RepeatedField<double>& values);
   void PlaceButton(CCustomButton& button, int id, int icon, const Rect& rect);
 
   TranslatedString caption_text_;

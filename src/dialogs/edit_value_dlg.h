@@ -6,6 +6,7 @@
 #include "controls/custom_button.h"
 #include "controls/custom_edit.h"
 #include "controls/custom_static.h"
+#include "data/names.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
@@ -121,6 +122,23 @@ class CEditValueDlg : public CBaseDlg {
   CCustomButton ok_button_;
   CCustomButton cancel_button_;
 };
+
+// Asks for a new name of a camera or lens, shown with its separators
+// escaped; true when the user changed it and it was stored. Any name goes,
+// the empty one included (it clears both parts).
+template <typename Item>
+bool AskForName(Item* item, const std::string& title,
+                const std::string& comment) {
+  CEditValueDlg entry(EntryLayout::kSingleText);
+  entry.SetTitle(title);
+  entry.SetComment(comment);
+  entry.set_text1(DisplayName(*item, NameSeparator::kEscaped));
+  // An untouched name is left as stored: splitting it again would move a
+  // lone maker into the model.
+  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return false;
+  SplitName(item, entry.text1());
+  return true;
+}
 
 }  // namespace zorvanel
 

@@ -118,7 +118,7 @@ bool CEditValueListDlg::OnInitDialog() {
   }
 
   list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(0, layout.item_height);
+  list_.InitSingleColumn(layout.item_height);
   // The keys move through the list from the start.
   list_.SetFocus();
 

@@ -44,7 +44,7 @@ bool CSelectListDlg::OnInitDialog() {
   comment_label_.Create(this, kIdComment, layout.comment);
 
   list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(0, layout.item_height);
+  list_.InitSingleColumn(layout.item_height);
   // The keys and typed letters move through the list from the start.
   list_.SetFocus();
   return true;

@@ -2,7 +2,6 @@
 #define ZORVANEL_DRIVE_SCRIPT_BACKEND_H_
 
 #include <deque>
-#include <functional>
 #include <istream>
 #include <ostream>
 #include <stdexcept>

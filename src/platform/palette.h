@@ -29,10 +29,7 @@ inline constexpr Colour kRowSelected = Rgb(230, 230, 230);
 inline constexpr Colour kRowSelectedText = Rgb(0, 0, 0);
 inline constexpr Colour kListFrame = Rgb(150, 150, 150);
 
-// A list that draws no rows of its own: light rows under a grey header,
-// the selected row blue.
-inline constexpr Colour kPlainHeader = Rgb(230, 230, 230);
-inline constexpr Colour kPlainHeaderText = Rgb(0, 0, 0);
+// A list that draws no rows of its own: light rows, the selected row blue.
 inline constexpr Colour kPlainRowEven = Rgb(255, 255, 255);
 inline constexpr Colour kPlainRowOdd = Rgb(230, 230, 255);
 inline constexpr Colour kPlainRowText = Rgb(0, 0, 0);

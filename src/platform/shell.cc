@@ -116,8 +116,7 @@ int Shell::RunModal(Dialog* dialog) {
   // The dialog underneath keeps its focus for when this one leaves; nothing
   // of it takes keys or a pointer press meanwhile.
   SetFocus(nullptr);
-  capture_ = nullptr;
-  implicit_capture_ = false;
+  DropCapture();
   soft_key_bar_.set_pressed(std::nullopt);
   stack_.push_back(dialog);
   frames_.push_back(&frame);
@@ -143,16 +142,11 @@ int Shell::RunModal(Dialog* dialog) {
 }
 
 void Shell::EndModal(ModalFrame* frame) {
-  frames_.erase(std::remove(frames_.begin(), frames_.end(), frame),
-                frames_.end());
+  std::erase(frames_, frame);
   if (!frame->destroyed) {
     frame->dialog->running_ = false;
-    stack_.erase(std::remove(stack_.begin(), stack_.end(), frame->dialog),
-                 stack_.end());
-    if (capture_ != nullptr && IsWithin(capture_, frame->dialog)) {
-      capture_ = nullptr;
-      implicit_capture_ = false;
-    }
+    std::erase(stack_, frame->dialog);
+    if (capture_ != nullptr && IsWithin(capture_, frame->dialog)) DropCapture();
     if (focus_ == nullptr || IsWithin(focus_, frame->dialog)) {
       SetFocus(frame->saved_focus);
     }
@@ -275,7 +269,10 @@ void Shell::SetCapture(Window* window) {
 }
 
 void Shell::ReleaseCapture(Window* window) {
-  if (capture_ != window) return;
+  if (capture_ == window) DropCapture();
+}
+
+void Shell::DropCapture() {
   capture_ = nullptr;
   implicit_capture_ = false;
 }
@@ -295,10 +292,7 @@ void Shell::ShowKeyboard(bool show) {
 
 void Shell::Forget(Window* window) {
   std::erase_if(timers_, [&](const Timer& t) { return t.window == window; });
-  if (capture_ == window) {
-    capture_ = nullptr;
-    implicit_capture_ = false;
-  }
+  if (capture_ == window) DropCapture();
   if (focus_ == window) {
     // It cannot hear OnBlur any more; the keyboard it asked for goes too.
     focus_ = nullptr;
@@ -308,8 +302,7 @@ void Shell::Forget(Window* window) {
     if (frame->saved_focus == window) frame->saved_focus = nullptr;
     if (frame->dialog == window && !frame->destroyed) {
       frame->destroyed = true;
-      stack_.erase(std::remove(stack_.begin(), stack_.end(), frame->dialog),
-                   stack_.end());
+      std::erase(stack_, frame->dialog);
     }
   }
 }
@@ -373,8 +366,7 @@ bool Shell::StrayPointerEvent(const InputEvent& event) {
       if (press_generation_ != modal_generation_) stray_gesture_ = true;
       if (!stray_gesture_) return false;
       stray_gesture_ = false;
-      capture_ = nullptr;
-      implicit_capture_ = false;
+      DropCapture();
       soft_key_bar_.set_pressed(std::nullopt);
       paint_pending_ = true;
       return true;
@@ -435,10 +427,7 @@ void Shell::DispatchPointer(const InputEvent& event) {
       }
       Window* target = capture_;
       if (target == nullptr) return;
-      if (implicit_capture_) {
-        capture_ = nullptr;
-        implicit_capture_ = false;
-      }
+      if (implicit_capture_) DropCapture();
       target->OnPointerUp(target->ToClient(p));
       return;
     }

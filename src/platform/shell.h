@@ -120,6 +120,7 @@ class Shell {
   };
 
   void EndModal(ModalFrame* frame);
+  void DropCapture();
   void DeliverCloseRequest();
   // The focused window when it belongs to the top dialog and is enabled.
   Window* KeyboardTarget() const;

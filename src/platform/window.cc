@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include <algorithm>
-
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -120,8 +118,7 @@ void Window::AddChild(Window* child) {
 }
 
 void Window::RemoveChild(Window* child) {
-  children_.erase(std::remove(children_.begin(), children_.end(), child),
-                  children_.end());
+  std::erase(children_, child);
   child->parent_ = nullptr;
 }
 

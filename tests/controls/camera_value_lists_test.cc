@@ -38,7 +38,7 @@ class Shown : public List {
  public:
   explicit Shown(Window* parent = nullptr, int item_height = 80) {
     this->Create(parent, 1000, Rect::FromXYWH(0, 0, 402, 502));
-    this->InitSingleColumn(0, item_height);
+    this->InitSingleColumn(item_height);
   }
   void Paint(Image& image) {
     Canvas canvas(image);

@@ -24,8 +24,8 @@ class TestList : public CDynaList {
 
   TestList() {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
-    Init(0, kItemHeight, -1, 13, 15);
-    InsertColumn(std::make_unique<CColumn>(400, "Name", kAlignLeft), -1);
+    Init(kItemHeight, 13, 15);
+    InsertColumn(std::make_unique<CColumn>(400), -1);
   }
 
   void AddRows(int count) {

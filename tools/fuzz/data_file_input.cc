@@ -1,4 +1,3 @@
-#include <array>
 #include <string>
 
 #include "controls/list_rows.h"

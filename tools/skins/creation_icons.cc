@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "drawing.h"
 #include "icon_style.h"
 #include "painters.h"

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "drawing.h"
 #include "painters.h"
 #include "palette.h"

@@ -4,7 +4,6 @@
 #include <cairo.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
