@@ -34,7 +34,7 @@ void CCustomEdit::Describe(Description& out) const {
 
 const Font& CCustomEdit::EnsureFont() {
   if (!font_) {
-    FontSpec request;
+    FontRequest request;
     request.height = PointsToHeight(kFontPoints, Shell::Get().scale());
     request.face = "Tahoma";
     font_ = std::make_unique<Font>(request);

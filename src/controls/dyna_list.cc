@@ -95,11 +95,11 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
   page_.reset();
   EnsurePageSize();
 
-  FontSpec item_spec;
-  item_spec.face = kListFace;
-  item_spec.weight = 400;
-  item_spec.height = item_font_height >= 0 ? item_font_height : item_height_;
-  item_font_ = std::make_unique<Font>(item_spec);
+  FontRequest item_request;
+  item_request.face = kListFace;
+  item_request.weight = 400;
+  item_request.height = item_font_height >= 0 ? item_font_height : item_height_;
+  item_font_ = std::make_unique<Font>(item_request);
   if (page_canvas_) page_canvas_->SetFont(item_font_.get());
 
   // Everything inserted so far is measured with the new font at the next

@@ -11,7 +11,7 @@ namespace {
 constexpr int kTextInset = 5;
 
 std::unique_ptr<Font> PointFont(int points) {
-  FontSpec request;
+  FontRequest request;
   request.face = "Tahoma";
   request.height =
       PointsToHeight(points, Shell::Exists() ? Shell::Get().scale() : 100);

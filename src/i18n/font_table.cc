@@ -87,13 +87,13 @@ FontTable::FontTable() : charset_key_("ANSI_CHARSET") {
 
 FontTable::~FontTable() = default;
 
-int FontTable::DefineFont(const std::string& name, const FontSpec& spec) {
+int FontTable::DefineFont(const std::string& name, const FontRequest& request) {
   if (definitions_.contains(name)) return 0;
   auto def = std::make_unique<FontDef>();
-  def->spec = spec;
-  def->spec.height = ScaledReferenceValue(spec.height, scale_);
-  def->spec.width = ScaledReferenceValue(spec.width, scale_);
-  def->face.SetKey(spec.face);
+  def->request = request;
+  def->request.height = ScaledReferenceValue(request.height, scale_);
+  def->request.width = ScaledReferenceValue(request.width, scale_);
+  def->face.SetKey(request.face);
   def->width_ratio.SetKey("__" + name + "CharWidthRatio__");
   definitions_.emplace(name, std::move(def));
   return 1;
@@ -110,23 +110,23 @@ int FontTable::CurrentCharset() const {
 }
 
 int FontTable::WidthOf(const FontDef& def) const {
-  if (def.spec.width != 0) return def.spec.width;
+  if (def.request.width != 0) return def.request.width;
   if (!def.width_ratio.HasTranslation()) return 0;
   const long ratio = LeadingInteger(def.width_ratio.text());
   // No ratio, or one that is no width at all: the face's own width.
   if (ratio <= 0) return 0;
   // ratio x height / 100, with a negative height giving a negative width.
   return ScaledReferenceValue(
-      def.spec.height,
+      def.request.height,
       static_cast<int>(std::clamp(ratio, kMinWidthRatio, kMaxWidthRatio)));
 }
 
-FontSpec FontTable::SpecOf(const FontDef& def) const {
-  FontSpec request = def.spec;
+FontRequest FontTable::RequestOf(const FontDef& def) const {
+  FontRequest request = def.request;
   request.width = WidthOf(def);
   request.charset = CurrentCharset();
   request.quality =
-      std::abs(static_cast<int64_t>(def.spec.height)) < kSmallFontHeight
+      std::abs(static_cast<int64_t>(def.request.height)) < kSmallFontHeight
           ? kAntialiasedQuality
           : 0;
   request.face = TruncatedFace(def.face.text());
@@ -138,7 +138,7 @@ std::string FontTable::FontDescription(const std::string& name) const {
   if (def == nullptr) return std::string();
   // The face is cut as the platform cuts it, so that two definitions that
   // would make the same font share one cache entry.
-  const FontSpec request = SpecOf(*def);
+  const FontRequest request = RequestOf(*def);
   // A face of at most 31 characters (4 bytes each) and ten numbers fit.
   char description[256];
   std::snprintf(
@@ -155,7 +155,7 @@ const Font* FontTable::GetFont(const std::string& name) {
   std::string description = FontDescription(name);
   auto it = cache_.find(description);
   if (it != cache_.end()) return it->second.get();
-  auto font = std::make_unique<Font>(SpecOf(*def));
+  auto font = std::make_unique<Font>(RequestOf(*def));
   const Font* result = font.get();
   cache_.emplace(std::move(description), std::move(font));
   return result;

@@ -18,7 +18,7 @@ class FontTable {
     // As defined, with height and width already scaled (a width of 0 comes
     // from the width ratio or is the face's own); the charset, quality and
     // face come from the language when the font is made.
-    FontSpec spec;
+    FontRequest request;
     TranslatedString face;         // key: the face name given
     TranslatedString width_ratio;  // key: "__<name>CharWidthRatio__"
   };
@@ -31,10 +31,10 @@ class FontTable {
   int scale() const { return scale_; }
 
   // Adds a definition whose height and width are pixels at scale 100 (they
-  // are scaled by scale()); the spec's charset and quality are not used.
+  // are scaled by scale()); the request's charset and quality are not used.
   // Returns 1 when the definition was added, 0 when the name existed (the first
   // definition wins).
-  int DefineFont(const std::string& name, const FontSpec& spec);
+  int DefineFont(const std::string& name, const FontRequest& request);
   // The font for the definition in the current language, or null when the
   // name is not defined. Owned by the table.
   const Font* GetFont(const std::string& name);
@@ -49,7 +49,7 @@ class FontTable {
 
  private:
   int WidthOf(const FontDef& def) const;
-  FontSpec SpecOf(const FontDef& def) const;
+  FontRequest RequestOf(const FontDef& def) const;
 
   int scale_ = 100;
   std::map<std::string, std::unique_ptr<FontDef>> definitions_;

@@ -44,7 +44,7 @@ int CountLines(std::string_view text) {
 }
 
 const Font& DefaultFont() {
-  static const Font font{FontSpec{}};
+  static const Font font{FontRequest{}};
   return font;
 }
 

@@ -87,7 +87,8 @@ FaceMetrics MetricsAt(PangoFontDescription* description, double em_pixels) {
 }
 
 // The character (em) height in pixels a request asks for.
-double EmPixelsFor(const FontSpec& request, PangoFontDescription* description) {
+double EmPixelsFor(const FontRequest& request,
+                   PangoFontDescription* description) {
   if (request.height < 0) return -static_cast<double>(request.height);
   if (request.height == 0) return kDefaultEmPixels;
   // A cell height: scale the face's ascent + descent to it.
@@ -97,7 +98,7 @@ double EmPixelsFor(const FontSpec& request, PangoFontDescription* description) {
   return request.height * kReferenceEmPixels / cell;
 }
 
-PangoAttrList* DecorationAttributes(const FontSpec& request) {
+PangoAttrList* DecorationAttributes(const FontRequest& request) {
   if (!request.underline && !request.strikeout) return nullptr;
   PangoAttrList* list = pango_attr_list_new();
   if (request.underline) {
@@ -137,8 +138,8 @@ std::string Font::ResolveFace(const std::string& face) {
   return face;
 }
 
-Font::Font(const FontSpec& request)
-    : spec_(request),
+Font::Font(const FontRequest& request)
+    : request_(request),
       description_(pango_font_description_new()),
       serial_(NextSerial()) {
   pango_font_description_set_family(description_,

@@ -13,7 +13,7 @@ namespace zorvanel {
 // height in pixels, positive = cell height (ascent + descent) in pixels, 0 = a
 // default size. `width` is the average character width in pixels (0 = natural);
 // a width narrows or widens the face horizontally.
-struct FontSpec {
+struct FontRequest {
   int height = 0;
   int width = 0;
   int escapement = 0;
@@ -29,22 +29,22 @@ struct FontSpec {
 
 // The pixel height of a font given in points on the 480 x 640 reference screen
 // (which has 192 dots per inch), scaled by the display scale in percent.
-// Returned as a negative (character) height for FontSpec::height.
+// Returned as a negative (character) height for FontRequest::height.
 int PointsToHeight(int points, int scale);
 
-// A font made from a FontSpec through Pango and fontconfig. The face names the
-// program asks for are mapped to faces of the same widths: "Tahoma" to Wine's
-// Tahoma, "Arial" to Liberation Sans, each backed by DejaVu Sans; any other
-// name goes to fontconfig as it is, which falls back to a face that has the
-// glyphs.
+// A font made from a FontRequest through Pango and fontconfig. The face names
+// the program asks for are mapped to faces of the same widths: "Tahoma" to
+// Wine's Tahoma, "Arial" to Liberation Sans, each backed by DejaVu Sans; any
+// other name goes to fontconfig as it is, which falls back to a face that has
+// the glyphs.
 class Font {
  public:
-  explicit Font(const FontSpec& request);
+  explicit Font(const FontRequest& request);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
 
-  const FontSpec& request() const { return spec_; }
+  const FontRequest& request() const { return request_; }
   const PangoFontDescription* description() const { return description_; }
   // Horizontal stretch to apply when drawing (1.0 = natural width).
   double x_scale() const { return x_scale_; }
@@ -63,7 +63,7 @@ class Font {
   static std::string ResolveFace(const std::string& face);
 
  private:
-  FontSpec spec_;
+  FontRequest request_;
   PangoFontDescription* description_;
   double x_scale_ = 1.0;
   int line_height_ = 0;

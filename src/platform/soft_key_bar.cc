@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/canvas.h"
-#include "platform/palette.h"
 #include "platform/dialog.h"
+#include "platform/palette.h"
 
 namespace zorvanel {
 
@@ -12,10 +12,10 @@ namespace {
 
 constexpr int kFontHeight = 24;
 
-FontSpec BarFont(int scale) {
-  FontSpec spec;
-  spec.height = -std::max(1, Scaled(scale, kFontHeight));
-  return spec;
+FontRequest BarFont(int scale) {
+  FontRequest request;
+  request.height = -std::max(1, Scaled(scale, kFontHeight));
+  return request;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ int OneLarger(int height) { return height < 0 ? height - 1 : height + 1; }
 const Font& TextFitter::SizeOf(const Font& font, int height) {
   std::unique_ptr<Font>& sized = sizes_[{font.serial(), height}];
   if (!sized) {
-    FontSpec request = font.request();
+    FontRequest request = font.request();
     const int base = StartingHeight(font);
     // A set character width narrows the face: keep its proportion.
     request.width = request.width * height / base;

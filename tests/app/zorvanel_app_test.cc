@@ -204,9 +204,9 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   }
   RunApp("soft right\n", LeaveEquipmentScreen, Size{240, 320});
   ASSERT_NE(GetFontTable().Find("BigScreen"), nullptr);
-  EXPECT_EQ(GetFontTable().Find("BigScreen")->spec.height,
+  EXPECT_EQ(GetFontTable().Find("BigScreen")->request.height,
             -32);  // -65 * 50 / 100
-  EXPECT_EQ(GetFontTable().Find("Wheel")->spec.height, -7);
+  EXPECT_EQ(GetFontTable().Find("Wheel")->request.height, -7);
 }
 
 // Collects what is written to stderr while it lives (through a pipe, which

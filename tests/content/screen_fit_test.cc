@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "i18n/value_text.h"
 #include "file_bytes.h"
+#include "i18n/value_text.h"
 #include "language_file_reader.h"
 #include "mainscreen/main_layout.h"
 #include "optics/series.h"
@@ -86,7 +86,7 @@ class ScreenFitTest : public ::testing::TestWithParam<Size>,
     EXPECT_LE(drawn_width, width) << place << " \"" << text << "\"";
     if (&drawn == &font) return;
     ++shrunk_;
-    FontSpec larger = drawn.request();
+    FontRequest larger = drawn.request();
     larger.height += larger.height < 0 ? -1 : 1;
     EXPECT_GT(canvas_.MeasureText(text, Font(larger)).width, width)
         << place << " \"" << text << "\" could be drawn larger";

@@ -22,7 +22,7 @@ class TextMeasure {
     const int height = Scaled(scale, height_at_full_scale);
     std::unique_ptr<Font>& font = fonts_[height];
     if (!font) {
-      FontSpec request;
+      FontRequest request;
       request.height = height;
       request.italic = height > 0;
       font = std::make_unique<Font>(request);

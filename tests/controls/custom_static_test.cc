@@ -20,10 +20,10 @@ TEST_F(CustomStaticTest, MeasuringRegistersTheThreeLabelFonts) {
   ASSERT_NE(table.Find("Title"), nullptr);
   ASSERT_NE(table.Find("Italic"), nullptr);
   ASSERT_NE(table.Find("Normal"), nullptr);
-  EXPECT_EQ(table.Find("Title")->spec.height, -38);
-  EXPECT_EQ(table.Find("Italic")->spec.height, 30);
-  EXPECT_TRUE(table.Find("Italic")->spec.italic);
-  EXPECT_EQ(table.Find("Normal")->spec.height, -20);
+  EXPECT_EQ(table.Find("Title")->request.height, -38);
+  EXPECT_EQ(table.Find("Italic")->request.height, 30);
+  EXPECT_TRUE(table.Find("Italic")->request.italic);
+  EXPECT_EQ(table.Find("Normal")->request.height, -20);
 }
 
 TEST_F(CustomStaticTest, AnUnknownStyleUsesTheNormalFont) {

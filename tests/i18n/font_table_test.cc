@@ -53,9 +53,9 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
   table.set_scale(50);  // a 240 x 320 screen
   DefineProgramFonts(table);
   // -65 * 50 / 100 = -32.5, truncated toward zero.
-  EXPECT_EQ(table.Find("BigScreen")->spec.height, -32);
-  EXPECT_EQ(table.Find("Wheel")->spec.height, -7);
-  EXPECT_EQ(table.Find("Italic")->spec.height, 15);
+  EXPECT_EQ(table.Find("BigScreen")->request.height, -32);
+  EXPECT_EQ(table.Find("Wheel")->request.height, -7);
+  EXPECT_EQ(table.Find("Italic")->request.height, 15);
 
   // Below 10 pixels a font is asked for antialiased (quality 4).
   const Font* wheel = table.GetFont("Wheel");
@@ -77,9 +77,9 @@ TEST_F(FontTableTest, TheFirstDefinitionWins) {
                                       .face = "Arial"}),
             0);
   const FontTable::FontDef* main = table.Find("Main");
-  EXPECT_EQ(main->spec.height, -25);
-  EXPECT_EQ(main->spec.weight, 400);
-  EXPECT_FALSE(main->spec.italic);
+  EXPECT_EQ(main->request.height, -25);
+  EXPECT_EQ(main->request.weight, 400);
+  EXPECT_FALSE(main->request.italic);
   EXPECT_EQ(main->face.key(), "Tahoma");
   EXPECT_EQ(table.GetFont("Wheel"), nullptr);  // never defined
   EXPECT_EQ(table.FontDescription("Wheel"), "");

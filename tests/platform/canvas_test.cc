@@ -37,7 +37,7 @@ Rect InkBox(const Image& image, Colour background) {
 }
 
 Font TestFont(int height) {
-  FontSpec request;
+  FontRequest request;
   request.height = height;
   return Font(request);
 }
@@ -85,7 +85,7 @@ TEST(FontTest, HeightSignRuleAndFaces) {
 
 // The family of the face a font request really loads.
 std::string LoadedFamily(const std::string& face) {
-  FontSpec request;
+  FontRequest request;
   request.height = -25;
   request.face = face;
   const Font font(request);
@@ -136,14 +136,14 @@ TEST(FontTest, PointsToHeightUsesTheDesignScreen) {
 TEST(FontTest, WidthStretchesTheFaceHorizontally) {
   Image image(10, 10);
   Canvas canvas(image);
-  FontSpec natural_spec;
-  natural_spec.height = -20;
-  const Font natural(natural_spec);
+  FontRequest natural_request;
+  natural_request.height = -20;
+  const Font natural(natural_request);
   const int natural_width = canvas.MeasureText("Depth of field", natural).width;
 
-  FontSpec wide_spec = natural_spec;
-  wide_spec.width = 22;  // about twice the natural average of ~11 px
-  const Font wide(wide_spec);
+  FontRequest wide_request = natural_request;
+  wide_request.width = 22;  // about twice the natural average of ~11 px
+  const Font wide(wide_request);
   EXPECT_GT(wide.x_scale(), 1.6);
   EXPECT_NEAR(canvas.MeasureText("Depth of field", wide).width,
               natural_width * wide.x_scale(), 2);

@@ -4,8 +4,8 @@
 
 namespace zorvanel::skingen {
 
-const std::vector<PictureSpec>& AllPictures() {
-  static const std::vector<PictureSpec> kPictures = {
+const std::vector<PictureRecipe>& AllPictures() {
+  static const std::vector<PictureRecipe> kPictures = {
       {pictures::kWheel, "wheel", 480, 40, 24, PaintWheel},
       {pictures::kResultPanel, "result_panel", 480, 163, 24, PaintResultPanel},
       {pictures::kWindowIcon, "window_icon", 64, 64, 32, PaintWindowIcon},

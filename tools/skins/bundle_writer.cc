@@ -31,7 +31,7 @@ bool WriteBundle(const std::vector<std::unique_ptr<Picture>>& pictures,
   PutU32(bytes, kBundleVersion);
   PutU32(bytes, static_cast<uint32_t>(pictures.size()));
   for (const auto& picture : pictures) {
-    const PictureSpec& info = picture->info();
+    const PictureRecipe& info = picture->info();
     PutU32(bytes, info.id);
     PutU32(bytes, static_cast<uint32_t>(info.width));
     PutU32(bytes, static_cast<uint32_t>(info.height));

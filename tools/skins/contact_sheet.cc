@@ -173,7 +173,7 @@ class Sheet {
 void Sheet::Pictures(double top) {
   double x = 20, y = top, row_height = 0;
   for (const auto& p : pictures_) {
-    const PictureSpec& info = p->info();
+    const PictureRecipe& info = p->info();
     if (x + info.width > kSheetWidth - 20) {
       x = 20;
       y += row_height + 34;

@@ -70,7 +70,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 bool WriteIcon(const IconRequest& icon) {
   for (const auto& picture : zorvanel::skingen::AllPictures()) {
     if (picture.id != zorvanel::pictures::kWindowIcon) continue;
-    zorvanel::skingen::PictureSpec sized = picture;
+    zorvanel::skingen::PictureRecipe sized = picture;
     sized.width = icon.size;
     sized.height = icon.size;
     return zorvanel::skingen::Picture(sized).SavePng(icon.path);

@@ -15,7 +15,7 @@ namespace zorvanel::skingen {
 // opaque black, 32-bit ones fully transparent.
 using PaintFunction = void (*)(cairo_t* cr, int width, int height);
 
-struct PictureSpec {
+struct PictureRecipe {
   unsigned id;
   const char* name;
   int width;
@@ -25,14 +25,14 @@ struct PictureSpec {
 };
 
 // Every skin picture of the program, by rising id.
-const std::vector<PictureSpec>& AllPictures();
+const std::vector<PictureRecipe>& AllPictures();
 
 // One drawn picture.
 class Picture {
  public:
-  explicit Picture(const PictureSpec& info);
+  explicit Picture(const PictureRecipe& info);
 
-  const PictureSpec& info() const { return spec_; }
+  const PictureRecipe& info() const { return recipe_; }
   cairo_surface_t* surface() const { return surface_.get(); }
 
   // The pixels as they go into the bundle, top row first: blue, green, red
@@ -42,7 +42,7 @@ class Picture {
   bool SavePng(const std::string& path) const;
 
  private:
-  PictureSpec spec_;
+  PictureRecipe recipe_;
   SurfacePtr surface_;
 };
 
