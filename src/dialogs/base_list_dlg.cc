@@ -9,10 +9,7 @@ namespace zorvanel {
 namespace {
 
 // Sizes on the 480 x 640 reference screen.
-constexpr int kTitleHeight = 50;
 constexpr int kListMargin = 10;
-constexpr int kItemHeight = 80;
-constexpr int kButtonCount = 5;
 
 // The English texts of the camera list and of the lens list.
 struct ListTexts {
@@ -47,15 +44,16 @@ BaseListLayout BaseListDlg::Layout(Size client, int scale) {
   const int w = client.width;
   const int h = client.height;
   BaseListLayout layout;
-  const int bw = w / kButtonCount;
-  const int rest = w - kButtonCount * bw;
+  const int bw = w / kListButtonsAcross;
+  const int rest = w - kListButtonsAcross * bw;
   layout.button_size = bw;
-  layout.item_height = Scaled(scale, kItemHeight);
-  layout.title = Rect::FromXYWH(0, 0, w, Scaled(scale, kTitleHeight));
-  layout.list = Rect::FromXYWH(
-      Scaled(scale, kListMargin), Scaled(scale, kTitleHeight),
-      w - Scaled(scale, 2 * kListMargin), h - Scaled(scale, kTitleHeight) - bw);
-  for (int k = 0; k < kButtonCount; ++k) {
+  layout.item_height = Scaled(scale, kListRowHeight);
+  layout.title = Rect::FromXYWH(0, 0, w, Scaled(scale, kDialogTitleHeight));
+  layout.list = Rect::FromXYWH(Scaled(scale, kListMargin),
+                               Scaled(scale, kDialogTitleHeight),
+                               w - Scaled(scale, 2 * kListMargin),
+                               h - Scaled(scale, kDialogTitleHeight) - bw);
+  for (int k = 0; k < kListButtonsAcross; ++k) {
     layout.buttons[k] = Rect::FromXYWH(rest / 2 + k * bw, h - bw, bw, bw);
   }
   return layout;
@@ -72,7 +70,7 @@ bool BaseListDlg::OnInitDialog() {
   // The keys move through the list from the start.
   list_.SetFocus();
 
-  for (int k = 0; k < kButtonCount; ++k) {
+  for (int k = 0; k < kListButtonsAcross; ++k) {
     CCustomButton& b = buttons_[k];
     b.SetBackgroundBitmap(pictures::kListButtonSkin);
     b.SetText("");

@@ -10,6 +10,7 @@
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
+#include "platform/screen_size.h"
 
 namespace zorvanel {
 
@@ -21,7 +22,7 @@ struct BaseListLayout {
   int item_height = 0;
   Rect title;
   Rect list;
-  std::array<Rect, 5> buttons;  // Add, Remove, Edit, Move up, Move down
+  std::array<Rect, kListButtonsAcross> buttons;  // Add, Remove, Edit, Move up, Move down
 };
 
 // The common base of the camera and lens lists: a title, a row per stored
@@ -96,7 +97,7 @@ class BaseListDlg : public CBaseDlg {
   const EquipmentList items_;
   CameraDynaList list_;
   // Add, Remove, Edit, Move up, Move down.
-  std::array<CCustomButton, 5> buttons_;
+  std::array<CCustomButton, kListButtonsAcross> buttons_;
 };
 
 }  // namespace zorvanel

@@ -14,7 +14,6 @@ namespace {
 
 // Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 10;
-constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 135;
 constexpr int kFirstButtonTop = 205;
 constexpr int kButtonHeight = 90;
@@ -69,8 +68,8 @@ CreationModeLayout CCameraCreationModeDlg::Layout(Size client, int scale) {
   const int bh = Scaled(scale, kButtonHeight);
   const int top = Scaled(scale, kFirstButtonTop);
   CreationModeLayout layout;
-  layout.title = Rect::FromXYWH(0, 0, w, Scaled(scale, kTitleHeight));
-  layout.comment = Rect::FromXYWH(0, Scaled(scale, kTitleHeight) + m, w,
+  layout.title = Rect::FromXYWH(0, 0, w, Scaled(scale, kDialogTitleHeight));
+  layout.comment = Rect::FromXYWH(0, Scaled(scale, kDialogTitleHeight) + m, w,
                                   Scaled(scale, kCommentHeight));
   layout.from_list_button = Rect::FromXYWH(m, top, w - 2 * m, bh);
   layout.manual_button = Rect::FromXYWH(m, top + m + bh, w - 2 * m, bh);

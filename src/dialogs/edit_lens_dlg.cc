@@ -12,7 +12,6 @@ namespace zorvanel {
 namespace {
 
 // Sizes on the 480 x 640 screen; Scaled() fits them to the others.
-constexpr int kTitleHeight = 50;
 constexpr int kCaptionHeight = 25;
 constexpr int kButtonHeight = 90;
 constexpr int kMargin = 10;
@@ -37,7 +36,7 @@ CEditLensDlg::~CEditLensDlg() = default;
 
 EditLensLayout CEditLensDlg::Layout(Size client, int scale) {
   const int w = client.width;
-  const int t = Scaled(scale, kTitleHeight);
+  const int t = Scaled(scale, kDialogTitleHeight);
   const int c = Scaled(scale, kCaptionHeight);
   const int b = Scaled(scale, kButtonHeight);
   const int m = Scaled(scale, kMargin);

@@ -7,7 +7,6 @@ namespace zorvanel {
 namespace {
 
 // Sizes on the 480 x 640 screen; Scaled() fits them to the others.
-constexpr int kTitleHeight = 50;
 constexpr int kRowHeight = 70;  // comment, fields and buttons
 constexpr int kMargin = 10;
 
@@ -32,7 +31,7 @@ bool CEditValueDlg::HasTwoFields(EntryLayout layout) {
 EditValueLayout CEditValueDlg::Layout(EntryLayout layout, Size client,
                                       int scale) {
   const int w = client.width;
-  const int t = Scaled(scale, kTitleHeight);
+  const int t = Scaled(scale, kDialogTitleHeight);
   const int g = Scaled(scale, kRowHeight);
   const int m = Scaled(scale, kMargin);
   const int d = scale * kRowHeight / 200;  // half-height comment

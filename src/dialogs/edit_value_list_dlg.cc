@@ -17,7 +17,6 @@ namespace {
 // Sizes on the 480 x 640 screen; Scaled() fits them to the others.
 constexpr int kMargin = 10;
 constexpr int kGap = 20;
-constexpr int kTitleHeight = 50;
 constexpr int kItemHeight = 60;
 constexpr int kButtonCount = 4;
 
@@ -32,7 +31,7 @@ EditValueListLayout CEditValueListDlg::Layout(Size client, int scale) {
   const int h = client.height;
   const int m = Scaled(scale, kMargin);
   const int e = Scaled(scale, kGap);
-  const int t = Scaled(scale, kTitleHeight);
+  const int t = Scaled(scale, kDialogTitleHeight);
   const int list_width = 2 * (w - 3 * m) / 5;
   const int list_height = h - t - e - m;
   const int button_height = (list_height - 3 * e) / kButtonCount;

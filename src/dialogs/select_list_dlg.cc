@@ -6,7 +6,6 @@ namespace zorvanel {
 namespace {
 
 // Sizes on the 480 x 640 screen; Scaled() fits them to the others.
-constexpr int kTitleHeight = 50;
 constexpr int kCommentHeight = 30;
 constexpr int kMargin = 10;
 constexpr int kItemHeight = 65;
@@ -19,7 +18,7 @@ CSelectListDlg::~CSelectListDlg() = default;
 SelectListLayout CSelectListDlg::Layout(Size client, int scale) {
   const int w = client.width;
   const int h = client.height;
-  const int th = Scaled(scale, kTitleHeight);
+  const int th = Scaled(scale, kDialogTitleHeight);
   const int ch = Scaled(scale, kCommentHeight);
   const int m = Scaled(scale, kMargin);
   const int top = th + ch + m;

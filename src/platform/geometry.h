@@ -80,6 +80,8 @@ constexpr int Scaled(int k, int v) { return k * v / 100; }
 // The soft-key bar along the bottom of the screen, in reference pixels; the
 // dialogs live above it.
 inline constexpr int kSoftKeyBarHeight = 52;
+// The title along the top of a dialog, in reference pixels.
+inline constexpr int kDialogTitleHeight = 50;
 
 }  // namespace zorvanel
 

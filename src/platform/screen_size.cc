@@ -5,15 +5,6 @@
 namespace zorvanel {
 namespace {
 
-// The list screens stack, on the 480 x 640 reference screen, the soft-key bar,
-// a title (50), their list and a row of five square buttons a fifth of the
-// screen's width each. On a screen much wider than it is high the buttons alone
-// would be taller than the screen: the list must keep room for one of its rows
-// (80).
-constexpr int kListTitleHeight = 50;
-constexpr int kListRowHeight = 80;
-constexpr int kListButtonsAcross = 5;
-
 std::optional<int> ParseSide(std::string_view text) {
   int value = 0;
   const auto [end, ec] =
@@ -34,7 +25,7 @@ bool SidesInRange(Size screen) {
 bool ListsHaveRoom(Size screen) {
   const int k = DisplayScaleFor(screen);
   const int list_height = screen.height - Scaled(k, kSoftKeyBarHeight) -
-                          Scaled(k, kListTitleHeight) -
+                          Scaled(k, kDialogTitleHeight) -
                           screen.width / kListButtonsAcross;
   return list_height >= Scaled(k, kListRowHeight);
 }

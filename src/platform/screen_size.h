@@ -13,6 +13,14 @@ namespace zorvanel {
 inline constexpr int kMinScreenSide = 48;
 inline constexpr int kMaxScreenSide = 8192;
 
+// The list screens stack the soft-key bar, a title, their list and a row of
+// square buttons, each a kListButtonsAcross-th of the screen's width. On a
+// screen much wider than it is high the buttons alone would be taller than
+// the screen: the list must keep room for one of its rows (kListRowHeight
+// reference pixels).
+inline constexpr int kListRowHeight = 80;
+inline constexpr int kListButtonsAcross = 5;
+
 // Empty when the program can lay out every one of its screens on `screen`;
 // otherwise the reason, as one line. Both programs ask this one function.
 std::string ScreenSizeProblem(Size screen);
