@@ -182,48 +182,40 @@ const CZorvanelDlg::Fonts& CZorvanelDlg::CurrentFonts() {
 // Input
 
 void CZorvanelDlg::OnPointerDown(Point p) {
-  const int wheel = layout_done_ ? layout_.WheelAt(p.y) : -1;
-  dragging_ = wheel >= 0;
-  if (dragging_) {
-    dragged_wheel_ = wheel;
-    last_point_ = p;
-  }
+  if (layout_done_) drag_.Press(p, layout_);
   CBaseDlg::OnPointerDown(p);
 }
 
 void CZorvanelDlg::OnPointerMove(Point p) {
-  if (dragging_) {
-    int& position = wheel_positions_[dragged_wheel_];
-    const int moved =
-        std::clamp(position + (p.x - last_point_.x), 0, layout_.width);
-    if (moved != position) {
-      position = moved;
-      ComputeResults();
-      Invalidate();
-    }
-    last_point_ = p;
+  if (drag_.Move(p, layout_, &wheel_positions_)) {
+    ComputeResults();
+    Invalidate();
   }
   CBaseDlg::OnPointerMove(p);
 }
 
 void CZorvanelDlg::OnPointerUp(Point p) {
-  // A press that began on a wheel is never a tap, even without movement.
-  const bool tap = !dragging_;
-  dragging_ = false;
-  if (tap && layout_done_ && p.y < layout_.panel.bottom) {
-    if (p.x < layout_.panel_tap_split) {
+  // Before the first painting there is no layout: nothing to tap yet.
+  const WheelDrag::Release release =
+      layout_done_ ? drag_.Up(p, layout_) : WheelDrag::Release::kNone;
+  switch (release) {
+    case WheelDrag::Release::kToggle:
       show_hyperfocal_ = !show_hyperfocal_;
       Invalidate();
-    } else {
+      break;
+    case WheelDrag::Release::kOptions:
       OpenOptions();
-    }
+      break;
+    case WheelDrag::Release::kNone:
+      break;
   }
   CBaseDlg::OnPointerUp(p);
 }
 
 void CZorvanelDlg::OnDoubleTap(Point p) {
-  OnPointerDown(p);
-  if (dragging_ && dragged_wheel_ == kDistanceWheel) FocusAtHyperfocal();
+  const bool on_distance = layout_done_ && drag_.DoubleTap(p, layout_);
+  CBaseDlg::OnPointerDown(p);
+  if (on_distance) FocusAtHyperfocal();
 }
 
 // The far limit reaches infinity from the hyperfocal distance on: the nearest

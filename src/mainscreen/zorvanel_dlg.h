@@ -9,6 +9,7 @@
 #include "i18n/translated_string.h"
 #include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
+#include "mainscreen/wheel_drag.h"
 #include "mainscreen/zone_strip.h"
 #include "platform/geometry.h"
 #include "platform/text_fitter.h"
@@ -128,13 +129,11 @@ class CZorvanelDlg : public CBaseDlg {
 
   EquipmentScreen equipment_screen_;
   int applied_language_ = -1;
-  bool dragging_ = false;
-  int dragged_wheel_ = -1;
+  WheelDrag drag_;
   std::array<int, kWheelCount> wheel_positions_{};
   // The percentages read at start and the positions they gave.
   std::array<double, kWheelCount> stored_percents_{};
   std::array<int, kWheelCount> restored_positions_{};
-  Point last_point_;
   DofState results_;
   bool layout_done_ = false;
   MainLayout layout_;
