@@ -247,22 +247,6 @@ TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
   EXPECT_EQ(MainDump(1)["wheels"], json({0, 0, 480}));
 }
 
-TEST_F(MainScreenTest, TravelPastTheEndIsNotOwedBack) {
-  StoreFiftyMillimetre(GetData());
-  // Left past 0, then 50 pixels back right: the wheel follows at once.
-  Run("press 200 240\nmove 100 240\nmove 150 240\nrelease 150 240\ndump\n");
-  EXPECT_EQ(MainDump(0)["wheels"], json({50, 0, 0}));
-  EXPECT_EQ(dialog_->compute_count(), 2);
-}
-
-TEST_F(MainScreenTest, EveryWheelTakesItsOwnBand) {
-  StoreFiftyMillimetre(GetData());
-  Run("drag 10 240 20 240\ndrag 10 360 30 360\ndrag 10 470 40 470\n"
-      "drag 10 190 90 190\n"  // above wheel 0's band: nothing moves
-      "dump\n");
-  EXPECT_EQ(MainDump(0)["wheels"], json({10, 20, 30}));
-}
-
 // ---------------------------------------------------------------------------
 // Panel taps and commands
 
@@ -279,15 +263,6 @@ TEST_F(MainScreenTest, PanelTapTogglesTheLargeLineAndTheChoiceIsStored) {
   // The next start comes back with the depth of field on the large line.
   Run("dump\n");
   EXPECT_EQ(MainDump(0)["large_label"], "DOF:");
-  EXPECT_EQ(equipment_calls_, 0);
-}
-
-TEST_F(MainScreenTest, APressOnAWheelNeverToggles) {
-  StoreFiftyMillimetre(GetData());
-  Run("tap 50 240\n"
-      "press 50 240\nrelease 50 100\n"  // released over the panel
-      "dump\n");
-  EXPECT_EQ(MainDump(0)["large_label"], "Hyperfocal");
   EXPECT_EQ(equipment_calls_, 0);
 }
 
