@@ -30,6 +30,7 @@
 #include "i18n/font_table.h"
 #include "i18n/value_text.h"
 #include "inside_modal_backend.h"
+#include "main_screen_drag.h"
 #include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_strip.h"
@@ -41,7 +42,6 @@
 #include "platform/text_fitter.h"
 #include "sample_data.h"
 #include "scratch_folder.h"
-#include "wheel_drag.h"
 
 extern char** environ;
 
@@ -124,8 +124,8 @@ void BM_ComputeResultsFormatted(benchmark::State& state) {
                                           (step * 5) % kReferenceWidth};
     ComputeResults(lens, camera, positions, 100, &results);
     for (const DistanceValue* value :
-         {&results.hyperfocal, &results.near_limit, &results.far_limit,
-          &results.depth_of_field}) {
+         {&results.dof.hyperfocal, &results.dof.near_limit,
+          &results.dof.far_limit, &results.dof.depth_of_field}) {
       benchmark::DoNotOptimize(Format(*value));
     }
   }
@@ -138,7 +138,8 @@ BENCHMARK(BM_ComputeResultsFormatted);
 // painted and presented.
 
 void BM_MainScreenFrame(benchmark::State& state) {
-  state.counters["computes"] = bench::MeasureWheelDrag(state, ScreenOf(state));
+  state.counters["computes"] =
+      bench::MeasureMainScreenDrag(state, ScreenOf(state));
 }
 BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
 

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "wheel_drag.h"
+#include "main_screen_drag.h"
 
 namespace zorvanel {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 void BM_MainScreenDragFrame(benchmark::State& state) {
   const Size screen{static_cast<int>(state.range(0)),
                     static_cast<int>(state.range(1))};
-  state.counters["computes"] = bench::MeasureWheelDrag(state, screen);
+  state.counters["computes"] = bench::MeasureMainScreenDrag(state, screen);
 }
 
 BENCHMARK(BM_MainScreenDragFrame)

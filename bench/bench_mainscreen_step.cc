@@ -41,10 +41,10 @@ void RunComputeResults(benchmark::State& state, UnitSystem units) {
     const std::array<int, 3> positions = {step % 481, (step * 7) % 481,
                                           (step * 13) % 481};
     ComputeResults(lens, camera, positions, 100, &results);
-    std::string shown = Format(results.hyperfocal);
-    shown += Format(results.near_limit);
-    shown += Format(results.far_limit);
-    shown += Format(results.depth_of_field);
+    std::string shown = Format(results.dof.hyperfocal);
+    shown += Format(results.dof.near_limit);
+    shown += Format(results.dof.far_limit);
+    shown += Format(results.dof.depth_of_field);
     benchmark::DoNotOptimize(shown);
     benchmark::DoNotOptimize(results);
     ++step;

@@ -1,4 +1,4 @@
-// The pointer on the main screen: which wheel a press drags, and what a tap means.
+// Which wheel a press drags, and what a tap on the main screen means.
 #include "mainscreen/wheel_drag.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The pointer on the main screen, apart from drawing: wheel drags and panel taps.
+// The main screen's pointer gesture, apart from drawing: drags and taps.
 #ifndef ZORVANEL_MAINSCREEN_WHEEL_DRAG_H_
 #define ZORVANEL_MAINSCREEN_WHEEL_DRAG_H_
 

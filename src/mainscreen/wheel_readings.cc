@@ -27,6 +27,13 @@ std::string TextOf(const std::optional<V>& value) {
   return value ? Format(*value) : kNoValueText;
 }
 
+// The focal length a camera with focal display `multiplier` shows.
+std::string FocalText(const std::optional<FocalValue>& focal,
+                      double multiplier) {
+  if (!focal) return kNoValueText;
+  return Format(FocalValue(DisplayedFocal(focal->GetValue(), multiplier)));
+}
+
 void SetIfChanged(std::string* stored, std::string text) {
   if (*stored != text) *stored = std::move(text);
 }
@@ -62,11 +69,8 @@ int PositionOfStoredPercent(double percent, int scale) {
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
                            double multiplier) {
   switch (wheel) {
-    case kFocalWheel: {
-      const std::optional<FocalValue> focal = FocalAt(lens, percent);
-      if (!focal) return kNoValueText;
-      return Format(FocalValue(DisplayedFocal(focal->GetValue(), multiplier)));
-    }
+    case kFocalWheel:
+      return FocalText(FocalAt(lens, percent), multiplier);
     case kApertureWheel:
       return TextOf(ApertureAt(lens, percent));
     default:
@@ -77,27 +81,22 @@ std::string WheelValueText(const Lens& lens, int wheel, float percent,
 void ComputeResults(const Lens& lens, const Camera& camera,
                     const std::array<int, 3>& positions, int scale,
                     DofState* state) {
-  std::string* texts[kWheelCount] = {&state->focal_text, &state->aperture_text,
-                                     &state->distance_text};
-  std::array<float, kWheelCount> percents;
-  for (int i = 0; i < kWheelCount; ++i) {
-    percents[i] = PercentAt(positions[i], scale);
-    SetIfChanged(texts[i], WheelValueText(lens, i, percents[i],
-                                          camera.focal_multiplier()));
-  }
-  const std::optional<FocalValue> focal = FocalAt(lens, percents[kFocalWheel]);
+  auto percent = [&](int wheel) { return PercentAt(positions[wheel], scale); };
+  const std::optional<FocalValue> focal = FocalAt(lens, percent(kFocalWheel));
   const std::optional<ApertureValue> aperture =
-      ApertureAt(lens, percents[kApertureWheel]);
+      ApertureAt(lens, percent(kApertureWheel));
   const std::optional<DistanceValue> distance =
-      DistanceAt(lens, percents[kDistanceWheel]);
+      DistanceAt(lens, percent(kDistanceWheel));
+  SetIfChanged(&state->focal_text, FocalText(focal, camera.focal_multiplier()));
+  SetIfChanged(&state->aperture_text, TextOf(aperture));
+  SetIfChanged(&state->distance_text, TextOf(distance));
   state->focus.SetValue(distance ? distance->GetValue() : kNoValue);
   state->f_number = aperture ? aperture->GetValue() : kNoValue;
-  DepthOfField& results = *state;
-  results = focal && aperture && distance
-                ? ComputeDepthOfField(focal->GetValue(), aperture->GetValue(),
-                                      camera.circle_of_confusion(),
-                                      distance->GetValue())
-                : DepthOfField{};
+  state->dof = focal && aperture && distance
+                   ? ComputeDepthOfField(
+                         focal->GetValue(), aperture->GetValue(),
+                         camera.circle_of_confusion(), distance->GetValue())
+                   : DepthOfField{};
 }
 
 }  // namespace zorvanel

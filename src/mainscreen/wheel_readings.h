@@ -35,8 +35,9 @@ int PositionOfStoredPercent(double percent, int scale);
 // and the focus distance (metres) and real f-number the results come from
 // (kNoValue when nothing could be picked). Results hold kNoValue whenever a
 // lens list is empty.
-struct DofState : DepthOfField {
+struct DofState {
   std::string focal_text, aperture_text, distance_text;
+  DepthOfField dof;
   DistanceValue focus{kNoValue};
   double f_number = kNoValue;
 };
@@ -49,8 +50,9 @@ std::string WheelValueText(const Lens& lens, int wheel, float percent,
                            double multiplier);
 
 // Picks focal length, aperture and distance from the lens lists at the wheel
-// `positions` (focal, aperture, distance) and computes the results with the
-// camera's circle of confusion. A text is only assigned when it changed.
+// `positions` (focal, aperture, distance), once each, then formats them and
+// computes the results with the camera's circle of confusion. A text is only
+// assigned when it changed.
 void ComputeResults(const Lens& lens, const Camera& camera,
                     const std::array<int, 3>& positions, int scale,
                     DofState* state);

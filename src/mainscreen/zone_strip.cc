@@ -76,14 +76,14 @@ int ZoneStrip::XOf(double distance_m) const {
 }
 
 void ZoneStrip::Update(const Lens& lens, const DofState& results) {
-  const double hyperfocal = results.hyperfocal.GetValue();
+  const double hyperfocal = results.dof.hyperfocal.GetValue();
   const double log_end =
       hyperfocal > 0.0 ? 4.0 * hyperfocal : DistanceEnd(lens, true);
   axis_ = ZoneAxis(DistanceEnd(lens, false), log_end);
 
-  const double near = results.near_limit.GetValue();
-  const double far = results.far_limit.GetValue();
-  has_zone_ = IsSet(results.near_limit) && IsSet(results.far_limit);
+  const double near = results.dof.near_limit.GetValue();
+  const double far = results.dof.far_limit.GetValue();
+  has_zone_ = IsSet(results.dof.near_limit) && IsSet(results.dof.far_limit);
   if (has_zone_) {
     band_left_ = XOf(near);
     band_right_ = far < 0.0 ? layout_.axis_right : XOf(far);

@@ -224,7 +224,7 @@ void CZorvanelDlg::OnDoubleTap(Point p) {
 void CZorvanelDlg::FocusAtHyperfocal() {
   const Lens& lens = *CurrentLens(GetData()->mutable_equipment());
   const int index =
-      HyperfocalDistanceIndex(lens, results_.hyperfocal.GetValue());
+      HyperfocalDistanceIndex(lens, results_.dof.hyperfocal.GetValue());
   if (index < 0) return;
   int& position = wheel_positions_[kDistanceWheel];
   const int moved = std::clamp(
@@ -278,8 +278,8 @@ const std::string& CZorvanelDlg::LargeLabel() const {
 }
 
 std::string CZorvanelDlg::LargeValue() const {
-  return Format(show_hyperfocal_ ? results_.hyperfocal
-                                 : results_.depth_of_field);
+  return Format(show_hyperfocal_ ? results_.dof.hyperfocal
+                                 : results_.dof.depth_of_field);
 }
 
 const std::string& CZorvanelDlg::FourthLabel() const {
@@ -287,8 +287,8 @@ const std::string& CZorvanelDlg::FourthLabel() const {
 }
 
 std::string CZorvanelDlg::FourthValue() const {
-  return Format(show_hyperfocal_ ? results_.depth_of_field
-                                 : results_.hyperfocal);
+  return Format(show_hyperfocal_ ? results_.dof.depth_of_field
+                                 : results_.dof.hyperfocal);
 }
 
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
@@ -335,10 +335,10 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
     const Font& font = *fonts.screen;
     draw(LargeLabel(), l.large_label, kTextCentre, font, palette::kPanelText);
     draw(min_label_.text(), l.min_label, kTextRight, font, palette::kPanelText);
-    draw(Format(results_.near_limit), l.near_value, kTextLeft, font,
+    draw(Format(results_.dof.near_limit), l.near_value, kTextLeft, font,
          palette::kPanelText);
     draw(max_label_.text(), l.max_label, kTextRight, font, palette::kPanelText);
-    draw(Format(results_.far_limit), l.far_value, kTextLeft, font,
+    draw(Format(results_.dof.far_limit), l.far_value, kTextLeft, font,
          palette::kPanelText);
     draw(FourthLabel(), l.fourth_label, kTextRight, font, palette::kPanelText);
     draw(FourthValue(), l.fourth_value, kTextLeft, font, palette::kPanelText);
@@ -409,8 +409,8 @@ void CZorvanelDlg::AddToDump(Description& dump) const {
   main.Set("distance", results_.distance_text);
   main.Set("large_label", LargeLabel());
   main.Set("large", LargeValue());
-  main.Set("min", Format(results_.near_limit));
-  main.Set("max", Format(results_.far_limit));
+  main.Set("min", Format(results_.dof.near_limit));
+  main.Set("max", Format(results_.dof.far_limit));
   main.Set("fourth_label", FourthLabel());
   main.Set("fourth", FourthValue());
   main.Set("camera", camera_line_);
@@ -431,10 +431,10 @@ Description CZorvanelDlg::ZoneDump() const {
   };
   Description zone;
   zone.Set("rect", RectValue(zone_.layout().strip));
-  zone.Set("near_m", metres(results_.near_limit));
-  zone.Set("far_m", metres(results_.far_limit));
+  zone.Set("near_m", metres(results_.dof.near_limit));
+  zone.Set("far_m", metres(results_.dof.far_limit));
   zone.Set("focus_m", metres(results_.focus));
-  zone.Set("hyperfocal_m", metres(results_.hyperfocal));
+  zone.Set("hyperfocal_m", metres(results_.dof.hyperfocal));
   return zone;
 }
 

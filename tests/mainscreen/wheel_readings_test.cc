@@ -55,17 +55,17 @@ TEST_F(WheelReadingsTest, ShowsThePickedValuesAndTheResults) {
   EXPECT_EQ(state.focal_text, "50 mm");
   EXPECT_EQ(state.aperture_text, "f/2.8");
   EXPECT_EQ(state.distance_text, "3 m");
-  EXPECT_EQ(Format(state.hyperfocal), "29.5 m");
-  EXPECT_EQ(Format(state.near_limit), "2.73 m");
-  EXPECT_EQ(Format(state.far_limit), "3.33 m");
-  EXPECT_EQ(Format(state.depth_of_field), "60.7 cm");
+  EXPECT_EQ(Format(state.dof.hyperfocal), "29.5 m");
+  EXPECT_EQ(Format(state.dof.near_limit), "2.73 m");
+  EXPECT_EQ(Format(state.dof.far_limit), "3.33 m");
+  EXPECT_EQ(Format(state.dof.depth_of_field), "60.7 cm");
   EXPECT_EQ(state.focus.GetValue(), 3.0);
 
   const DofState beyond =
       Compute(OneValueLens(50, 2.8, 40), CameraWithCircle(0.03));
-  EXPECT_EQ(Format(beyond.far_limit), "Infinity");
-  EXPECT_EQ(Format(beyond.depth_of_field), "Infinity");
-  EXPECT_EQ(Format(beyond.near_limit), "17 m");
+  EXPECT_EQ(Format(beyond.dof.far_limit), "Infinity");
+  EXPECT_EQ(Format(beyond.dof.depth_of_field), "Infinity");
+  EXPECT_EQ(Format(beyond.dof.near_limit), "17 m");
 }
 
 TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
@@ -73,7 +73,7 @@ TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
   camera.set_focal_multiplier(1.5);
   const DofState state = Compute(OneValueLens(50, 2.8, 3), camera);
   EXPECT_EQ(state.focal_text, "75 mm");
-  EXPECT_EQ(Format(state.hyperfocal), "29.5 m");
+  EXPECT_EQ(Format(state.dof.hyperfocal), "29.5 m");
 }
 
 TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
@@ -103,15 +103,15 @@ TEST_F(WheelReadingsTest, EmptyListGivesNoValues) {
   EXPECT_EQ(state.aperture_text, kNoValueText);
   EXPECT_EQ(state.distance_text, "3 m");
   for (const DistanceValue* result :
-       {&state.hyperfocal, &state.near_limit, &state.far_limit,
-        &state.depth_of_field}) {
+       {&state.dof.hyperfocal, &state.dof.near_limit, &state.dof.far_limit,
+        &state.dof.depth_of_field}) {
     EXPECT_EQ(Format(*result), kNoValueText);
   }
 
   // Results come back once the list is filled again.
   lens.add_apertures(2.8);
   ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, &state);
-  EXPECT_EQ(Format(state.near_limit), "2.73 m");
+  EXPECT_EQ(Format(state.dof.near_limit), "2.73 m");
 
   ComputeResults(Lens(), Camera(), {0, 0, 0}, 100, &state);
   EXPECT_EQ(state.focal_text, kNoValueText);

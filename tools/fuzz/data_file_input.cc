@@ -33,8 +33,9 @@ std::string CheckState(const DofState& state) {
       return problem;
     }
   }
-  for (const DistanceValue* value : {&state.hyperfocal, &state.near_limit,
-                                     &state.far_limit, &state.depth_of_field}) {
+  for (const DistanceValue* value :
+       {&state.dof.hyperfocal, &state.dof.near_limit, &state.dof.far_limit,
+        &state.dof.depth_of_field}) {
     if (std::string problem = CheckShown(Format(*value)); !problem.empty()) {
       return problem;
     }

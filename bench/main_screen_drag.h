@@ -1,5 +1,6 @@
-#ifndef ZORVANEL_BENCH_WHEEL_DRAG_H_
-#define ZORVANEL_BENCH_WHEEL_DRAG_H_
+// The main screen driven through a wheel drag, frame by frame, for benchmarks.
+#ifndef ZORVANEL_BENCH_MAIN_SCREEN_DRAG_H_
+#define ZORVANEL_BENCH_MAIN_SCREEN_DRAG_H_
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +20,7 @@ namespace zorvanel::bench {
 // over the middle third: one pointer move (values picked, results computed)
 // and one painted and presented frame per iteration of `state`. Returns how
 // often the results were computed.
-inline int MeasureWheelDrag(benchmark::State& state, Size screen) {
+inline int MeasureMainScreenDrag(benchmark::State& state, Size screen) {
   constexpr int kFrameMs = 16;
   ResetData();
   *GetData() = testing::KitZoomData();
@@ -54,4 +55,4 @@ inline int MeasureWheelDrag(benchmark::State& state, Size screen) {
 
 }  // namespace zorvanel::bench
 
-#endif  // ZORVANEL_BENCH_WHEEL_DRAG_H_
+#endif  // ZORVANEL_BENCH_MAIN_SCREEN_DRAG_H_
