@@ -3,80 +3,69 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <vector>
 
 namespace zorvanel {
 namespace {
 
+using Release = WheelDrag::Release;
+
 const MainLayout kLayout = ComputeMainLayout(480, 588, 100);
 const int kPanelY = kLayout.panel.bottom - 1;
-const int kSplit = kLayout.panel_tap_split;
-// Each wheel's band reaches one wheel height above its top.
+// Wheel 1 low in its band, and the gap between the panel and wheel 0's band.
+const int kWheelY[] = {kLayout.wheel_tops[0], kLayout.wheel_tops[1] + 79,
+                       kLayout.wheel_tops[2]};
 const int kGapY = kLayout.wheel_tops[0] - kLayout.wheel_height;
 
-int WheelY(int wheel) { return kLayout.wheel_tops[wheel]; }
-
-struct DragCase {
+// A press, moves at its height and a release; the positions after (all start
+// at 0), how many moves changed them and what the release meant.
+struct Gesture {
   Point press;
-  std::vector<int> move_xs;  // at the press's height
-  std::array<int, kWheelCount> start, end;
-  int changes;  // moves that changed a position
+  std::vector<int> move_xs;
+  Point release;
+  std::array<int, kWheelCount> end;
+  int changes;
+  Release meaning;
 };
 
-TEST(WheelDrag, MovesPickPositionsOnTheWheelUnderThePress) {
-  const DragCase cases[] = {
-      {{100, WheelY(0)}, {130}, {0, 0, 0}, {30, 0, 0}, 1},
-      {{10, WheelY(1) + 79}, {30}, {0, 0, 0}, {0, 20, 0}, 1},  // low in band
-      {{10, WheelY(2)}, {5, 45}, {0, 0, 0}, {0, 0, 40}, 1},
-      {{10, kGapY}, {90}, {0, 0, 0}, {0, 0, 0}, 0},  // between panel and wheel
-      {{10, kPanelY}, {90}, {0, 0, 0}, {0, 0, 0}, 0},
+TEST(WheelDrag, DragsTheWheelUnderThePressAndTapsOnlyOffTheWheels) {
+  const int split = kLayout.panel_tap_split;
+  const Gesture gestures[] = {
+      {{100, kWheelY[0]}, {130}, {0, kPanelY}, {30, 0, 0}, 1, Release::kNone},
+      {{10, kWheelY[1]}, {30}, {0, 0}, {0, 20, 0}, 1, Release::kNone},
       // Travel past either end is not owed back.
-      {{200, WheelY(0)}, {100, 150}, {0, 0, 0}, {50, 0, 0}, 1},
-      {{100, WheelY(2)}, {400, 300}, {0, 0, 470}, {0, 0, 380}, 2},
+      {{10, kWheelY[2]}, {5, 45}, {0, 0}, {0, 0, 40}, 1, Release::kNone},
+      {{10, kWheelY[2]}, {600, 500}, {0, 0}, {0, 0, 380}, 2, Release::kNone},
+      {{50, kGapY}, {90}, {50, kPanelY}, {0, 0, 0}, 0, Release::kToggle},
+      {{50, kPanelY}, {}, {split - 1, kPanelY}, {}, 0, Release::kToggle},
+      {{50, kPanelY}, {}, {split, 0}, {}, 0, Release::kOptions},
+      {{50, kPanelY}, {}, {50, kPanelY + 1}, {}, 0, Release::kNone},
+      {{50, kWheelY[0]}, {}, {50, kPanelY}, {}, 0, Release::kNone},
   };
-  for (const DragCase& c : cases) {
+  for (const Gesture& g : gestures) {
     WheelDrag drag;
-    std::array<int, kWheelCount> positions = c.start;
-    drag.Press(c.press, kLayout);
+    std::array<int, kWheelCount> positions{};
+    drag.Press(g.press, kLayout);
     int changes = 0;
-    for (int x : c.move_xs) {
-      changes += drag.Move(Point{x, c.press.y}, kLayout, &positions);
+    for (int x : g.move_xs) {
+      changes += drag.Move(Point{x, g.press.y}, kLayout, &positions);
     }
-    EXPECT_EQ(positions, c.end) << c.press.x << "," << c.press.y;
-    EXPECT_EQ(changes, c.changes) << c.press.x << "," << c.press.y;
-    drag.Up(Point{0, c.press.y}, kLayout);
-    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, &positions));  // released
-  }
-}
-
-TEST(WheelDrag, OnlyAPressOffTheWheelsIsATapOnThePanel) {
-  using R = WheelDrag::Release;
-  const struct {
-    Point press, release;
-    R meaning;
-  } cases[] = {
-      {{50, kPanelY}, {kSplit - 1, kPanelY}, R::kToggle},
-      {{50, kPanelY}, {kSplit, 0}, R::kOptions},
-      {{50, kGapY}, {50, kPanelY}, R::kToggle},  // ends over the panel
-      {{50, kPanelY}, {50, kPanelY + 1}, R::kNone},
-      {{50, WheelY(0)}, {50, WheelY(0)}, R::kNone},  // even without moving
-      {{50, WheelY(0)}, {50, kPanelY}, R::kNone},
-  };
-  for (const auto& c : cases) {
-    WheelDrag drag;
-    drag.Press(c.press, kLayout);
-    EXPECT_EQ(drag.Up(c.release, kLayout), c.meaning)
-        << c.press.y << " to " << c.release.x << "," << c.release.y;
+    const std::string at = std::to_string(g.press.y);
+    EXPECT_EQ(drag.Up(g.release, kLayout), g.meaning) << at;
+    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, &positions)) << at;
+    EXPECT_EQ(positions, g.end) << at;
+    EXPECT_EQ(changes, g.changes) << at;
   }
 }
 
 TEST(WheelDrag, ADoubleTapOnTheDistanceWheelAsksForTheHyperfocalFocus) {
   WheelDrag drag;
-  EXPECT_FALSE(drag.DoubleTap(Point{50, WheelY(1)}, kLayout));
-  EXPECT_EQ(drag.wheel(), kApertureWheel);  // and drags like a press
-  EXPECT_TRUE(drag.DoubleTap(Point{50, WheelY(2)}, kLayout));
+  EXPECT_FALSE(drag.DoubleTap(Point{50, kWheelY[1]}, kLayout));
+  EXPECT_EQ(drag.wheel(), kApertureWheel);  // and drags as a press does
+  EXPECT_TRUE(drag.DoubleTap(Point{50, kWheelY[2]}, kLayout));
   EXPECT_FALSE(drag.DoubleTap(Point{50, kPanelY}, kLayout));
-  EXPECT_FALSE(drag.dragging());
 }
 
 }  // namespace
