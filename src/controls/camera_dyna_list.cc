@@ -7,6 +7,7 @@
 #include "data/names.h"
 #include "i18n/font_table.h"
 #include "i18n/value_text.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -15,8 +16,6 @@ namespace {
 constexpr int kTextInset = 5;
 // Smallest size of a row's title, in quarters of the title font's size.
 constexpr int kSmallestTitleQuarters = 3;
-// Multipliers up to this count as none.
-constexpr double kMinMultiplier = 0.01;
 
 }  // namespace
 
@@ -74,11 +73,11 @@ void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
                                  std::string* left_note,
                                  std::string* right_note) {
   *title = ShownName(camera, NameSeparator::kSpace);
-  *left_note = FormatFixed(camera.circle_of_confusion(), 3) + " mm";
+  *left_note = FormatCircleOfConfusion(camera.circle_of_confusion());
   const double displayed = camera.displayed_focal();
   const double multiplier = camera.focal_multiplier();
   const double real =
-      multiplier > kMinMultiplier ? displayed / multiplier : displayed;
+      multiplier > kLeastRowMultiplier ? displayed / multiplier : displayed;
   *right_note =
       Format(FocalValue(real)) + " -> " + Format(FocalValue(displayed));
 }

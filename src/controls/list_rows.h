@@ -1,8 +1,6 @@
 #ifndef ZORVANEL_CONTROLS_LIST_ROWS_H_
 #define ZORVANEL_CONTROLS_LIST_ROWS_H_
 
-#include <string>
-
 #include "platform/canvas.h"
 #include "platform/geometry.h"
 
@@ -17,10 +15,6 @@ Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected);
 
 // Black over the whole control with a grey outline two pixels wide.
 void EraseFramedListBackground(Canvas& canvas, Size size);
-
-// x with exactly `decimals` digits after a '.', whatever the locale:
-// FormatFixed(2.8284, 3) == "2.828". NaN and infinities give kNoValueText.
-std::string FormatFixed(double x, int decimals);
 
 }  // namespace zorvanel
 

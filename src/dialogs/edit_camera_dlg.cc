@@ -1,13 +1,12 @@
 #include "dialogs/edit_camera_dlg.h"
 
-#include "controls/list_rows.h"
 #include "data/names.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
-#include "optics/decimal.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -18,20 +17,11 @@ constexpr int kButtonHeight = 90;
 constexpr int kGap = 10;
 constexpr int kRowSpace = 20;
 
-// A circle of confusion below this counts as undefined when confirming.
-constexpr double kDefinedCircleOfConfusion = 0.0001;
-
-std::string Millimetres3(double x) { return FormatFixed(x, 3) + " mm"; }
-
 // The real focal length that the camera shows as its displayed one.
 double RealFocal(const Camera& camera) {
   const double displayed = camera.displayed_focal();
   const double multiplier = camera.focal_multiplier();
   return multiplier > 0.0 ? displayed / multiplier : displayed;
-}
-
-bool InRange(double x, double low, double high) {
-  return IsFiniteNumber(x) && x >= low && x <= high;
 }
 
 }  // namespace
@@ -65,7 +55,7 @@ std::string CEditCameraDlg::CircleOfConfusionText(const Camera& camera) {
   if (camera.circle_of_confusion() < 0.0) {
     return Translate(UiText("Click to define..."));
   }
-  return Millimetres3(camera.circle_of_confusion());
+  return FormatCircleOfConfusion(camera.circle_of_confusion());
 }
 
 std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
@@ -137,23 +127,22 @@ void CEditCameraDlg::EditCircleOfConfusion() {
       UiText("Please enter the circle of confusion\r\nof your camera (mm)."));
   const double current = camera_->circle_of_confusion();
   entry.set_text1(current > 0.0 ? FormatFixed(current, 3) : std::string());
-  while (entry.RunModal() == kIdOk) {
-    // The field shows three decimals: confirming it untouched must not round
-    // the stored value to them.
-    if (current > 0.0 && entry.TextsUnchanged()) return;
-    const std::optional<double> value = ReadNumberField(entry.text1(), "mm");
-    if (!value) continue;
-    if (InRange(*value, kMinCircleOfConfusion, kMaxCircleOfConfusion)) {
-      camera_->set_circle_of_confusion(*value);
-      Refresh();
-      return;
-    }
-    CMessageBox::Show(
-        UiText("Invalid value"),
-        Tr(UiText("The circle of confusion must be\r\nbetween %1 and %2."),
-           Millimetres3(kMinCircleOfConfusion),
-           Millimetres3(kMaxCircleOfConfusion)));
-  }
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = kMillimetreUnit,
+       // The field shows three decimals.
+       .untouched_cancels = current > 0.0,
+       .refusal = [](const TypedPair& numbers) -> std::optional<std::string> {
+         const ClosedRange range = kCircleOfConfusionRange;
+         if (range.Contains(numbers.first)) return std::nullopt;
+         return Tr(
+             UiText("The circle of confusion must be\r\nbetween %1 and %2."),
+             FormatCircleOfConfusion(range.low),
+             FormatCircleOfConfusion(range.high));
+       }});
+  if (!typed) return;
+  camera_->set_circle_of_confusion(typed->first);
+  Refresh();
 }
 
 void CEditCameraDlg::EditFocalEquivalence() {
@@ -164,30 +153,28 @@ void CEditCameraDlg::EditFocalEquivalence() {
   entry.set_text1(Format(FocalValue(RealFocal(*camera_))));
   entry.set_text2(Format(FocalValue(camera_->displayed_focal())));
   entry.SetFocusField(2);
-  while (entry.RunModal() == kIdOk) {
-    // The fields show rounded focal lengths: confirming them untouched must
-    // not replace the multiplier by their ratio.
-    if (entry.TextsUnchanged()) return;
-    const std::optional<TypedPair> typed =
-        ReadNumberFields(entry.text1(), entry.text2(), "mm");
-    if (!typed) continue;
-    const double real = typed->first;
-    const double displayed = typed->second;
-    if (InRange(real, kMinFocal, kMaxFocal) &&
-        InRange(displayed, kMinFocal, kMaxFocal)) {
-      camera_->set_focal_multiplier(displayed / real);
-      camera_->set_displayed_focal(displayed);
-      Refresh();
-      return;
-    }
-    const std::string lowest = Format(FocalValue(kMinFocal));
-    CMessageBox::Show(
-        UiText("Invalid value"),
-        real < kMinFocal || displayed < kMinFocal
-            ? Tr(UiText("Focal values must be greater than %1."), lowest)
-            : Tr(UiText("Focal values must be between\r\n%1 and %2."), lowest,
-                 Format(FocalValue(kMaxFocal))));
-  }
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = kMillimetreUnit,
+       // The fields show rounded focal lengths: their ratio is not the
+       // multiplier.
+       .untouched_cancels = true,
+       .refusal = [](const TypedPair& numbers) -> std::optional<std::string> {
+         const ClosedRange range = kCameraFocalRange;
+         if (range.Contains(numbers.first) && range.Contains(numbers.second)) {
+           return std::nullopt;
+         }
+         const std::string lowest = Format(FocalValue(range.low));
+         if (numbers.first < range.low || numbers.second < range.low) {
+           return Tr(UiText("Focal values must be greater than %1."), lowest);
+         }
+         return Tr(UiText("Focal values must be between\r\n%1 and %2."), lowest,
+                   Format(FocalValue(range.high)));
+       }});
+  if (!typed) return;
+  camera_->set_focal_multiplier(typed->second / typed->first);
+  camera_->set_displayed_focal(typed->second);
+  Refresh();
 }
 
 void CEditCameraDlg::OnOK() {

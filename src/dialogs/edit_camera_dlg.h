@@ -41,15 +41,6 @@ class CEditCameraDlg : public CBaseDlg {
   static constexpr int kIdFocalCaption = 1012;
   static constexpr int kIdFocalButton = 1001;
 
-  // The accepted circles of confusion, in millimetres, both included.
-  static constexpr double kMinCircleOfConfusion = 0.001;
-  static constexpr double kMaxCircleOfConfusion = 0.3;
-  // The accepted real and displayed focal lengths, in millimetres, both
-  // included. The upper bound keeps the multiplier (displayed / real)
-  // finite and meaningful whatever is typed.
-  static constexpr double kMinFocal = 0.01;
-  static constexpr double kMaxFocal = 10000.0;
-
   CEditCameraDlg();
   ~CEditCameraDlg() override;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/list_rows.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
@@ -10,6 +9,7 @@
 #include "i18n/value_text.h"
 #include "optics/series.h"
 #include "optics/units.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -163,12 +163,6 @@ std::string CEditValueListDlg::DistanceUnitText() {
   return Translate(GetUnitSystem() != kMetric ? UiText("ft.") : UiText("m"));
 }
 
-// Focal lengths are always millimetres, so "50 mm" is typed as 50; the
-// other kinds take no unit (a distance's follows the unit system).
-std::string_view CEditValueListDlg::TypedUnit() const {
-  return kind_ == ValueKind::kFocal ? "mm" : "";
-}
-
 void CEditValueListDlg::AddOne() {
   CEditValueDlg entry(EntryLayout::kSingleNumber);
   switch (kind_) {
@@ -190,24 +184,22 @@ void CEditValueListDlg::AddOne() {
                           DistanceUnitText()));
       break;
   }
-  while (entry.RunModal() == kIdOk) {
-    const std::optional<double> typed =
-        ReadNumberField(entry.text1(), TypedUnit());
-    if (!typed) continue;
-    const double stored = StoredFromTyped(kind_, *typed, GetUnitSystem());
-    if (!(stored > kMinimumValue)) {
-      CMessageBox::Show(
-          UiText("Invalid value"),
-          UiText("You must enter a positive and\r\nnon null value."));
-      continue;
-    }
-    if (!IsAcceptableValue(kind_, stored)) {
-      ReportTooLarge(kind_);
-      continue;
-    }
-    if (!InsertValue(stored)) ReportDuplicate(stored);
-    return;
-  }
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = TypedUnit(kind_),
+       .refusal =
+           [this](const TypedPair& numbers) -> std::optional<std::string> {
+         const double stored =
+             StoredFromTyped(kind_, numbers.first, GetUnitSystem());
+         if (!(stored > kMinimumValue)) {
+           return UiText("You must enter a positive and\r\nnon null value.");
+         }
+         if (!IsAcceptableValue(kind_, stored)) return TooLargeText(kind_);
+         return std::nullopt;
+       }});
+  if (!typed) return;
+  const double stored = StoredFromTyped(kind_, typed->first, GetUnitSystem());
+  if (!InsertValue(stored)) ReportDuplicate(stored);
 }
 
 void CEditValueListDlg::ReportDuplicate(double stored) const {
@@ -245,32 +237,28 @@ void CEditValueListDlg::AddRange() {
       entry.SetCaptions(UiText("Min distance"), UiText("Max distance"));
       break;
   }
-  while (entry.RunModal() == kIdOk) {
-    const std::optional<TypedPair> typed =
-        ReadNumberFields(entry.text1(), entry.text2(), TypedUnit());
-    if (!typed) continue;
-    const double a = typed->first;
-    const double b = typed->second;
-    if (!(a > kMinimumValue && b > kMinimumValue)) {
-      CMessageBox::Show(
-          UiText("Invalid value"),
-          UiText("You must enter positive and\r\nnon null values."));
-      continue;
-    }
-    const double lo = std::min(a, b);
-    const double hi = std::max(a, b);
-    if (!IsAcceptableValue(kind_,
-                           StoredFromTyped(kind_, hi, GetUnitSystem()))) {
-      ReportTooLarge(kind_);
-      continue;
-    }
-    if (!InsertRange(lo, hi)) {
-      CMessageBox::Show(
-          UiText("Existing value(s)"),
-          UiText("Some values where already existing,\r\nthey have "
-                 "not been added."));
-    }
-    return;
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = TypedUnit(kind_),
+       .refusal =
+           [this](const TypedPair& numbers) -> std::optional<std::string> {
+         if (!(numbers.first > kMinimumValue &&
+               numbers.second > kMinimumValue)) {
+           return UiText("You must enter positive and\r\nnon null values.");
+         }
+         const double hi = std::max(numbers.first, numbers.second);
+         if (!IsAcceptableValue(kind_,
+                                StoredFromTyped(kind_, hi, GetUnitSystem()))) {
+           return TooLargeText(kind_);
+         }
+         return std::nullopt;
+       }});
+  if (!typed) return;
+  if (!InsertRange(std::min(typed->first, typed->second),
+                   std::max(typed->first, typed->second))) {
+    CMessageBox::Show(UiText("Existing value(s)"),
+                      UiText("Some values where already existing,\r\nthey have "
+                             "not been added."));
   }
 }
 

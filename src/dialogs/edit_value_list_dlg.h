@@ -3,7 +3,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "controls/custom_button.h"
@@ -96,7 +95,6 @@ class CEditValueListDlg : public CBaseDlg {
 
   // The translated unit distances are typed in: "ft." or "m".
   static std::string DistanceUnitText();
-  std::string_view TypedUnit() const;
   // An aperture names the real f-number it fell on, which the user may not
   // recognise from the number typed.
   void ReportDuplicate(double stored) const;

@@ -7,8 +7,10 @@
 #include "dialogs/edit_lens_dlg.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/number_field.h"
+#include "i18n/value_text.h"
 #include "optics/decimal.h"
 #include "optics/lens_accessor.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -16,8 +18,6 @@ namespace {
 // The distances every new lens starts with, in metres.
 constexpr double kFirstDistance = 0.1;
 constexpr double kLastDistance = 100.0;
-// A typed bound below this is raised to it.
-constexpr double kSmallestBound = 1.0;
 
 }  // namespace
 
@@ -27,8 +27,8 @@ LensListDlg::~LensListDlg() = default;
 
 LensListDlg::Bounds LensListDlg::OrderedBounds(double a, double b) {
   Bounds bounds{std::min(a, b), std::max(a, b)};
-  if (bounds.hi < kSmallestBound) bounds.hi = kSmallestBound;
-  if (bounds.lo < kSmallestBound) bounds.lo = bounds.hi;
+  if (bounds.hi < kSmallestLensBound) bounds.hi = kSmallestLensBound;
+  if (bounds.lo < kSmallestLensBound) bounds.lo = bounds.hi;
   return bounds;
 }
 
@@ -51,17 +51,19 @@ int LensListDlg::AddRow(int index) {
 
 std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(CEditValueDlg& entry,
                                                           ValueKind kind) {
-  while (entry.RunModal() == kIdOk) {
-    const std::optional<TypedPair> typed = ReadNumberFields(
-        entry.text1(), entry.text2(), kind == ValueKind::kFocal ? "mm" : "");
-    if (!typed) continue;
-    const Bounds bounds = OrderedBounds(typed->first, typed->second);
-    if (IsFiniteNumber(bounds.hi) && bounds.hi <= MaximumValue(kind)) {
-      return bounds;
-    }
-    ReportTooLarge(kind);
-  }
-  return std::nullopt;
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = TypedUnit(kind),
+       .refusal =
+           [kind](const TypedPair& numbers) -> std::optional<std::string> {
+         const Bounds bounds = OrderedBounds(numbers.first, numbers.second);
+         if (IsFiniteNumber(bounds.hi) && bounds.hi <= MaximumValue(kind)) {
+           return std::nullopt;
+         }
+         return TooLargeText(kind);
+       }});
+  if (!typed) return std::nullopt;
+  return OrderedBounds(typed->first, typed->second);
 }
 
 std::optional<std::string> LensListDlg::AskName() {

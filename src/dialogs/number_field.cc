@@ -1,55 +1,53 @@
+// The numbers typed into the value entry, asked for until they are accepted.
 #include "dialogs/number_field.h"
 
 #include "dialogs/message_box.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
 #include "optics/decimal.h"
-#include "optics/value.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
 
-void ReportNotANumber() {
-  CMessageBox::Show(UiText("Invalid value"), UiText("Please enter a number."));
+void ReportInvalid(const std::string& why) {
+  CMessageBox::Show(UiText("Invalid value"), why);
+}
+
+// Both fields as numbers, or nothing when either is not one.
+std::optional<TypedPair> ReadFields(const CEditValueDlg& entry,
+                                    std::string_view unit) {
+  const std::optional<double> first = ReadTypedNumber(entry.text1(), unit);
+  if (!CEditValueDlg::HasTwoFields(entry.layout())) {
+    if (!first) return std::nullopt;
+    return TypedPair{*first, 0.0};
+  }
+  const std::optional<double> second = ReadTypedNumber(entry.text2(), unit);
+  if (!first || !second) return std::nullopt;
+  return TypedPair{*first, *second};
 }
 
 }  // namespace
 
-std::optional<double> ReadNumberField(const std::string& text,
-                                      std::string_view unit) {
-  const std::optional<double> number = ReadTypedNumber(text, unit);
-  if (!number) ReportNotANumber();
-  return number;
-}
-
-std::optional<TypedPair> ReadNumberFields(const std::string& text1,
-                                          const std::string& text2,
-                                          std::string_view unit) {
-  const std::optional<double> first = ReadTypedNumber(text1, unit);
-  const std::optional<double> second = ReadTypedNumber(text2, unit);
-  if (!first || !second) {
-    ReportNotANumber();
-    return std::nullopt;
+std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
+                                    const NumberRules& rules) {
+  while (entry.RunModal() == kIdOk) {
+    if (rules.untouched_cancels && entry.TextsUnchanged()) break;
+    const std::optional<TypedPair> typed = ReadFields(entry, rules.unit);
+    if (!typed) {
+      ReportInvalid(UiText("Please enter a number."));
+      continue;
+    }
+    const std::optional<std::string> refusal = rules.refusal(*typed);
+    if (!refusal) return typed;
+    ReportInvalid(*refusal);
   }
-  return TypedPair{*first, *second};
+  return std::nullopt;
 }
 
-std::string FormatValue(ValueKind kind, double stored) {
-  switch (kind) {
-    case ValueKind::kAperture:
-      return Format(ApertureValue(stored));
-    case ValueKind::kDistance:
-      return Format(DistanceValue(stored));
-    case ValueKind::kFocal:
-      break;
-  }
-  return Format(FocalValue(stored));
-}
-
-void ReportTooLarge(ValueKind kind) {
-  CMessageBox::Show(UiText("Invalid value"),
-                    Tr(UiText("No value may be\r\ngreater than %1."),
-                       FormatValue(kind, MaximumValue(kind))));
+std::string TooLargeText(ValueKind kind) {
+  return Tr(UiText("No value may be\r\ngreater than %1."),
+            FormatValue(kind, MaximumValue(kind)));
 }
 
 }  // namespace zorvanel

@@ -1,36 +1,47 @@
+// The numbers typed into the value entry: read, judged and asked for again
+// until they are accepted.
 #ifndef ZORVANEL_DIALOGS_NUMBER_FIELD_H_
 #define ZORVANEL_DIALOGS_NUMBER_FIELD_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "dialogs/edit_value_dlg.h"
 #include "optics/value_insertion.h"
 
 namespace zorvanel {
 
-// The number typed into a field of the value entry (ReadTypedNumber: a
-// decimal comma counts, `unit` may follow). A text that is not a number is
-// reported at once ("Invalid value", "Please enter a number.") and gives
-// std::nullopt; the caller then runs the entry again.
-std::optional<double> ReadNumberField(const std::string& text,
-                                      std::string_view unit = {});
-
-// Both fields of a two-field entry, reported as one: std::nullopt when
-// either is not a number.
+// The numbers in the entry's fields; `second` is 0 in the one-field layouts.
 struct TypedPair {
   double first = 0.0;
   double second = 0.0;
 };
-std::optional<TypedPair> ReadNumberFields(const std::string& text1,
-                                          const std::string& text2,
-                                          std::string_view unit = {});
 
-// A stored value printed as the lists show it ("50 mm", "f/2.8", "1.5 m").
-std::string FormatValue(ValueKind kind, double stored);
-// Reports a value above MaximumValue(kind) ("Invalid value"); the caller
-// then runs the entry again.
-void ReportTooLarge(ValueKind kind);
+// How AskNumbers reads and judges what was typed.
+struct NumberRules {
+  // May follow each number, ignoring case ("35 mm" where it is "mm").
+  std::string_view unit;
+  // Confirming fields that still show their first texts counts as
+  // cancelling: they show a rounded copy of the stored value, which must not
+  // replace it.
+  bool untouched_cancels = false;
+  // Why the numbers are refused (shown under "Invalid value"), or nothing
+  // when they are accepted.
+  std::function<std::optional<std::string>(const TypedPair&)> refusal;
+};
+
+// Runs `entry` until the user cancels (nothing) or confirms numbers that
+// `rules` accept (those numbers). A field that is not a number
+// (ReadTypedNumber: a decimal comma counts; a blank field is 0) is reported
+// ("Please enter a number."), a refusal is shown, and either way the entry
+// runs again showing what was typed.
+std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
+                                    const NumberRules& rules);
+
+// Why a value above MaximumValue(kind) is refused.
+std::string TooLargeText(ValueKind kind);
 
 }  // namespace zorvanel
 

@@ -1,5 +1,6 @@
 #include "i18n/value_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -29,6 +30,15 @@ double RoundToDisplayStep(double x) {
     if (x < s.below) return TruncateTowardZero(x * s.multiplier + 0.5) * s.step;
   }
   return TruncateTowardZero(x + 0.5);
+}
+
+// Two decimals without trailing zeros or point: 2.80 -> "2.8", 10.00 -> "10",
+// 0.00 -> "0". Only for finite x.
+std::string FixedTwoTrimmed(double x) {
+  std::string text = FormatFixed(x, 2);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
 }
 
 std::string ReplaceEveryPercent(const std::string& pattern,
@@ -86,6 +96,26 @@ std::string Format(const ApertureValue& aperture) {
   return "f/" + FixedTwoTrimmed(aperture.GetNominal());
 }
 
+std::string FormatValue(ValueKind kind, double stored) {
+  switch (kind) {
+    case ValueKind::kAperture:
+      return Format(ApertureValue(stored));
+    case ValueKind::kDistance:
+      return Format(DistanceValue(stored));
+    case ValueKind::kFocal:
+      break;
+  }
+  return Format(FocalValue(stored));
+}
+
+std::string_view TypedUnit(ValueKind kind) {
+  return kind == ValueKind::kFocal ? kMillimetreUnit : "";
+}
+
+std::string FormatCircleOfConfusion(double millimetres) {
+  return FormatFixed(millimetres, 3) + " " + kMillimetreUnit;
+}
+
 std::string FocalRangeLabel(const Lens& lens) {
   std::string label = Format(FocalValue(lens.min_focal()));
   if (lens.max_focal() > 0.0) {
@@ -107,6 +137,17 @@ std::string ApertureRangeLabel(const Lens& lens) {
 std::string FormatRounded(const std::string& pattern, double x) {
   if (!std::isfinite(x)) return kNoValueText;
   return ReplaceEveryPercent(pattern, FixedTwoTrimmed(RoundToDisplayStep(x)));
+}
+
+std::string FormatFixed(double x, int decimals) {
+  // A damaged data file can hold any double; it shows as "no value".
+  if (!std::isfinite(x)) return kNoValueText;
+  // Room for every digit of the largest double and the decimals.
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof(buffer), x,
+                                    std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return std::string();
+  return std::string(buffer, result.ptr);
 }
 
 }  // namespace zorvanel

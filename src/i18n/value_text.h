@@ -2,14 +2,20 @@
 #define ZORVANEL_I18N_VALUE_TEXT_H_
 
 #include <string>
+#include <string_view>
 
 #include "data/zorvanel.pb.h"
 #include "optics/value.h"
+#include "optics/value_insertion.h"
 
 namespace zorvanel {
 
 // What every value that holds no value prints as.
 inline constexpr char kNoValueText[] = "\xE2\x80\x94";  // U+2014 em dash
+
+// The unit of focal lengths and circles of confusion, which the unit system
+// never changes.
+inline constexpr char kMillimetreUnit[] = "mm";
 
 // A distance in the current unit system with a unit chosen by size ("20 cm",
 // "1.5 m", "2.5 km", "12 in.", "1.24 mile"), or the translation of
@@ -20,6 +26,17 @@ std::string Format(const DistanceValue& distance);
 std::string Format(const FocalValue& focal);
 // The entered f-number ("f/2.8").
 std::string Format(const ApertureValue& aperture);
+
+// A stored value of `kind` printed as the lists show it ("50 mm", "f/2.8",
+// "1.5 m").
+std::string FormatValue(ValueKind kind, double stored);
+// The unit a value of `kind` may be typed with: kMillimetreUnit for focal
+// lengths, so that "50 mm" is typed as 50; none for the other kinds (a
+// distance's follows the unit system).
+std::string_view TypedUnit(ValueKind kind);
+
+// A circle of confusion with three decimals: "0.030 mm".
+std::string FormatCircleOfConfusion(double millimetres);
 
 // "18 mm - 55 mm" ("18 mm" alone while max_focal is not above 0).
 std::string FocalRangeLabel(const Lens& lens);
@@ -32,6 +49,10 @@ std::string ApertureRangeLabel(const Lens& lens);
 // 100 up, one decimal from 10, two below. NaN and infinities give
 // kNoValueText.
 std::string FormatRounded(const std::string& pattern, double x);
+
+// x with exactly `decimals` digits after a '.', whatever the locale:
+// FormatFixed(2.8284, 3) == "2.828". NaN and infinities give kNoValueText.
+std::string FormatFixed(double x, int decimals);
 
 }  // namespace zorvanel
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "optics/numeric.h"
 #include "platform/canvas.h"
 
 namespace zorvanel {
@@ -18,15 +19,6 @@ constexpr int kTickLeftEnd = 15;
 constexpr int kTickQuarter = 127;
 constexpr int kTickThreeQuarters = 353;
 constexpr int kTickRightEnd = 465;
-
-// Doubles that came out of the marker geometry become pixel numbers; any
-// value outside the int range (only possible on absurd screens) is pinned.
-int TruncateToInt(double v) {
-  if (!(v == v)) return 0;  // NaN
-  if (v >= 2147483647.0) return 2147483647;
-  if (v <= -2147483648.0) return -2147483647 - 1;
-  return static_cast<int>(v);
-}
 
 void LayOutPanel(MainLayout& l) {
   const int k = l.scale;
@@ -155,11 +147,11 @@ Rect MainLayout::MarkerRect(int position, int wheel_top) const {
   // narrower towards both ends.
   const double r = std::sqrt(1.0 - q * q);
   const double k = scale;
-  const int y1 = TruncateToInt((5 * r + 9) * k * 0.01 + wheel_top);
-  const int y2 = TruncateToInt((10 * r + 22) * k * 0.01 + wheel_top);
+  const int y1 = TruncateToInt32((5 * r + 9) * k * 0.01 + wheel_top);
+  const int y2 = TruncateToInt32((10 * r + 22) * k * 0.01 + wheel_top);
   const double w = (6 * r + 4) * k * 0.01;
-  const int left = x - TruncateToInt(w * 0.5);
-  const int right = TruncateToInt(left + w);
+  const int left = x - TruncateToInt32(w * 0.5);
+  const int right = TruncateToInt32(left + w);
   return Rect{left, y1, right, y2};
 }
 

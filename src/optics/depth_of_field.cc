@@ -3,12 +3,13 @@
 #include <cmath>
 #include <limits>
 
+#include "optics/value_limits.h"
+
 namespace zorvanel {
 namespace {
 
 // Far limits from here on are shown as infinity.
 constexpr double kInfiniteFarLimit = 5000.0;
-constexpr double kMinimumMultiplier = 0.001;
 // 2.44 x the wavelength of green light (0.00055 mm).
 constexpr double kDiffractionDiscPerFNumber = 2.44 * 0.00055;
 
@@ -39,7 +40,7 @@ DepthOfField ComputeDepthOfField(double focal_mm, double f_number,
 }
 
 double DisplayedFocal(double focal_mm, double multiplier) {
-  return multiplier > kMinimumMultiplier ? focal_mm * multiplier : focal_mm;
+  return multiplier > kLeastMultiplier ? focal_mm * multiplier : focal_mm;
 }
 
 double DiffractionLimit(double coc_mm) {

@@ -1,8 +1,6 @@
 #ifndef ZORVANEL_OPTICS_NUMERIC_H_
 #define ZORVANEL_OPTICS_NUMERIC_H_
 
-#include <string>
-
 namespace zorvanel {
 
 // Truncation toward zero that is defined for every double. The display
@@ -10,18 +8,13 @@ namespace zorvanel {
 // their digits; NaN and infinities pass through unchanged.
 double TruncateTowardZero(double x);
 
-// Truncation to a 32-bit index: toward zero, saturating at the int range;
-// NaN gives 0.
+// Truncation to a 32-bit index or pixel position: toward zero, saturating at
+// the int range; NaN gives 0.
 int TruncateToInt32(double x);
 
 // Two numbers closer than 1e-9 are the same value: what separates them is
 // binary noise (24 computed back through a multiplier as 23.99999999999).
 bool IsSameValue(double a, double b);
-
-// x printed as "%.2f" ('.' whatever the locale, every digit of huge values),
-// then trailing '0', '.' and ',' removed in that order: 2.80 -> "2.8",
-// 10.00 -> "10", 0.00 -> "0". Not for NaN or infinities.
-std::string FixedTwoTrimmed(double x);
 
 }  // namespace zorvanel
 

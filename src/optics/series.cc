@@ -5,6 +5,7 @@
 
 #include "optics/numeric.h"
 #include "optics/units.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -145,7 +146,7 @@ void GenerateFocalRange(double a, double b, std::vector<FocalValue>* out,
     out->emplace_back(a);
     return;
   }
-  const double m = multiplier > 0.001 ? multiplier : 1.0;
+  const double m = multiplier > kLeastMultiplier ? multiplier : 1.0;
   const int count = FocalCount(a, b);
   const bool snap = m != 1.0 || (IsNearlyWhole(a) && IsNearlyWhole(b));
   const double step = (b - a) / (count - 1);

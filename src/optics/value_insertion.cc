@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
-#include "optics/decimal.h"
 #include "optics/numeric.h"
 #include "optics/units.h"
 #include "optics/value.h"
 
 namespace zorvanel {
-namespace {
-
-constexpr double kMaximumFocal = 10000.0;      // millimetres
-constexpr double kMaximumAperture = 1000.0;    // f-number
-constexpr double kMaximumDistance = 100000.0;  // metres
-
-}  // namespace
 
 double ValueKey(ValueKind kind, double stored) {
   if (kind != ValueKind::kAperture) return stored;
@@ -37,23 +29,6 @@ std::optional<int> InsertionIndex(std::span<const double> keys, double key) {
   const auto greater = std::find_if(keys.begin(), keys.end(),
                                     [key](double k) { return k > key; });
   return static_cast<int>(greater - keys.begin());
-}
-
-double MaximumValue(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::kFocal:
-      return kMaximumFocal;
-    case ValueKind::kAperture:
-      return kMaximumAperture;
-    case ValueKind::kDistance:
-      return kMaximumDistance;
-  }
-  return kMaximumFocal;
-}
-
-bool IsAcceptableValue(ValueKind kind, double stored) {
-  return IsFiniteNumber(stored) && stored > kMinimumValue &&
-         stored <= MaximumValue(kind);
 }
 
 }  // namespace zorvanel

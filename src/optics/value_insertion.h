@@ -35,13 +35,6 @@ double StoredFromTyped(ValueKind kind, double typed, int unit_system);
 // value.
 std::optional<int> InsertionIndex(std::span<const double> keys, double key);
 
-// Every value a user enters must be above kMinimumValue and finite; the
-// upper bounds keep typing slips (an extra digit, "1e300") out of the data:
-// 10000 mm for focal lengths, f/1000 for apertures, 100 km for distances.
-inline constexpr double kMinimumValue = 0.001;
-double MaximumValue(ValueKind kind);
-bool IsAcceptableValue(ValueKind kind, double stored);
-
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_OPTICS_VALUE_INSERTION_H_

@@ -1,12 +1,11 @@
-// The rule that keeps a lens list sorted and free of duplicates, and the
-// bounds of typed values. Real f-numbers are sixths of a stop, 2^(k/12):
-// f/2.8 and f/2.9 both fall on k = 18, 2^1.5 = 2.8284271.
+// The rule that keeps a lens list sorted and free of duplicates. Real
+// f-numbers are sixths of a stop, 2^(k/12): f/2.8 and f/2.9 both fall on
+// k = 18, 2^1.5 = 2.8284271.
 #include "optics/value_insertion.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "optics/units.h"
@@ -53,27 +52,6 @@ TEST(StoredFromTyped, OnlyDistancesTypedInFeetAreConverted) {
   EXPECT_EQ(StoredFromTyped(ValueKind::kDistance, 10.0, kMetric), 10.0);
   EXPECT_EQ(StoredFromTyped(ValueKind::kFocal, 10.0, kImperial), 10.0);
   EXPECT_EQ(StoredFromTyped(ValueKind::kAperture, 10.0, kImperial), 10.0);
-}
-
-TEST(IsAcceptableValue, AboveTheMinimumUpToTheKindsMaximumAndFinite) {
-  for (ValueKind kind :
-       {ValueKind::kFocal, ValueKind::kAperture, ValueKind::kDistance}) {
-    EXPECT_FALSE(IsAcceptableValue(kind, 0.0));
-    EXPECT_FALSE(IsAcceptableValue(kind, -5.0));
-    EXPECT_FALSE(IsAcceptableValue(kind, 0.001));
-    EXPECT_TRUE(IsAcceptableValue(kind, 0.0011));
-    EXPECT_TRUE(IsAcceptableValue(kind, MaximumValue(kind)));
-    EXPECT_FALSE(
-        IsAcceptableValue(kind, std::nextafter(MaximumValue(kind), 1e300)));
-    EXPECT_FALSE(
-        IsAcceptableValue(kind, std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(
-        IsAcceptableValue(kind, std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(IsAcceptableValue(kind, std::numeric_limits<double>::max()));
-  }
-  EXPECT_EQ(MaximumValue(ValueKind::kFocal), 10000.0);
-  EXPECT_EQ(MaximumValue(ValueKind::kAperture), 1000.0);
-  EXPECT_EQ(MaximumValue(ValueKind::kDistance), 100000.0);
 }
 
 }  // namespace

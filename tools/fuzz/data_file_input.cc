@@ -1,6 +1,5 @@
 #include <string>
 
-#include "controls/list_rows.h"
 #include "data/data_root.h"
 #include "data/equipment.h"
 #include "fuzz_harness.h"
