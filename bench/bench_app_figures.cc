@@ -122,11 +122,11 @@ void BM_ComputeResultsFormatted(benchmark::State& state) {
     const std::array<int, 3> positions = {(step * 7) % kReferenceWidth,
                                           (step * 13) % kReferenceWidth,
                                           (step * 5) % kReferenceWidth};
-    ComputeResults(lens, camera, positions, 100, &results);
+    ComputeResults(lens, camera, positions, 100, kMetric, &results);
     for (const DistanceValue* value :
          {&results.dof.hyperfocal, &results.dof.near_limit,
           &results.dof.far_limit, &results.dof.depth_of_field}) {
-      benchmark::DoNotOptimize(Format(*value));
+      benchmark::DoNotOptimize(Format(*value, kMetric));
     }
   }
 }
@@ -169,8 +169,8 @@ void BM_ZoneStripPart(benchmark::State& state) {
     ++step;
     const std::array<int, 3> positions = {240, (step * 4) % kReferenceWidth,
                                           192};
-    ComputeResults(lens, camera, positions, scale, &results);
-    strip.Update(lens, results);
+    ComputeResults(lens, camera, positions, scale, kMetric, &results);
+    strip.Update(lens, results, kMetric);
     strip.Paint(canvas, fitter, font, false);
   }
 }

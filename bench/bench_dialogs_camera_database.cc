@@ -72,9 +72,8 @@ void RunPick(const std::string& folder, const std::string& script) {
   std::istringstream in(script);
   std::ostringstream out;
   Shell shell(std::make_unique<ScriptBackend>(Size{480, 640}, in, out));
-  shell.set_program_folder(folder);
   GetFontTable().set_scale(shell.scale());
-  CCameraCreationModeDlg creation;
+  CCameraCreationModeDlg creation(CameraDatabase::PathIn(folder));
   try {
     creation.RunModal();
   } catch (const ScriptFinished&) {

@@ -17,20 +17,19 @@ namespace {
 
 // A zoom lens as a new camera brings it: 10 focals (18-55), the 19 apertures
 // f/2.8-f/22 and the 31 distances 0.1-100 m.
-Lens RealisticLens() {
+Lens RealisticLens(UnitSystem units) {
   LensAccessor accessor;
   Lens* lens = accessor.CreateLens();
   lens->set_min_focal(18);
   lens->set_max_focal(55);
   accessor.RegenerateFocals(1.0);
   accessor.SetApertureRange(2.8, 22);
-  accessor.SetDistanceRange(0.1, 100);
+  accessor.SetDistanceRange(0.1, 100, units);
   return *lens;
 }
 
 void RunComputeResults(benchmark::State& state, UnitSystem units) {
-  SetUnitSystem(units);
-  const Lens lens = RealisticLens();
+  const Lens lens = RealisticLens(units);
   Camera camera;
   camera.set_circle_of_confusion(0.03);
   camera.set_focal_multiplier(1.5);
@@ -40,16 +39,15 @@ void RunComputeResults(benchmark::State& state, UnitSystem units) {
     // The three wheels move at different speeds across the whole travel.
     const std::array<int, 3> positions = {step % 481, (step * 7) % 481,
                                           (step * 13) % 481};
-    ComputeResults(lens, camera, positions, 100, &results);
-    std::string shown = Format(results.dof.hyperfocal);
-    shown += Format(results.dof.near_limit);
-    shown += Format(results.dof.far_limit);
-    shown += Format(results.dof.depth_of_field);
+    ComputeResults(lens, camera, positions, 100, units, &results);
+    std::string shown = Format(results.dof.hyperfocal, units);
+    shown += Format(results.dof.near_limit, units);
+    shown += Format(results.dof.far_limit, units);
+    shown += Format(results.dof.depth_of_field, units);
     benchmark::DoNotOptimize(shown);
     benchmark::DoNotOptimize(results);
     ++step;
   }
-  SetUnitSystem(kMetric);
 }
 
 void BM_ComputeResultsMetric(benchmark::State& state) {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "data/data_root.h"
+#include "data/zorvanel.pb.h"
 #include "i18n/font_table.h"
 #include "inside_modal_backend.h"
 #include "mainscreen/zorvanel_dlg.h"
@@ -22,8 +22,7 @@ namespace zorvanel::bench {
 // often the results were computed.
 inline int MeasureMainScreenDrag(benchmark::State& state, Size screen) {
   constexpr int kFrameMs = 16;
-  ResetData();
-  *GetData() = testing::KitZoomData();
+  Zorvanel data = testing::KitZoomData();
   int computes = 0;
   auto measure = [&](Shell& shell, InsideModalBackend& backend) {
     auto* dialog = static_cast<CZorvanelDlg*>(shell.TopDialog());
@@ -48,7 +47,7 @@ inline int MeasureMainScreenDrag(benchmark::State& state, Size screen) {
   Shell shell(std::make_unique<InsideModalBackend>(screen, measure));
   GetFontTable().Clear();
   GetFontTable().set_scale(shell.scale());
-  CZorvanelDlg dialog;
+  CZorvanelDlg dialog(&data, [](Window* /*parent*/) { return kIdCancel; });
   dialog.RunModal();
   return computes;
 }

@@ -40,11 +40,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   Shell shell(std::move(backend));
-  const ProgramFolders folders =
-      ResolveProgramFolders(ExecutableFolder(), args.folder);
-  shell.set_program_folder(folders.data);
-  shell.set_shipped_folder(folders.shipped);
-  CZorvanelApp app;
+  CZorvanelApp app(ResolveProgramFolders(ExecutableFolder(), args.folder));
   // Without a display nothing can be asked any more: what is in memory is
   // written as it is.
   SdlBackend::SetDisplayLostHandler([&app] { return app.SaveWithoutAsking(); });

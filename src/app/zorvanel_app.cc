@@ -6,12 +6,13 @@
 #include "app/damaged_file.h"
 #include "app/folder_lock.h"
 #include "app/paths.h"
+#include "data/camera_database.h"
 #include "data/data_root.h"
 #include "data/message_file.h"
+#include "dialogs/equipment_dlg.h"
 #include "dialogs/message_box.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
-#include "optics/units.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -48,17 +49,22 @@ void ReportNotSaved(const std::string& path, const Status& failure) {
 
 }  // namespace
 
-CZorvanelApp::CZorvanelApp() = default;
+CZorvanelApp::CZorvanelApp(ProgramFolders folders)
+    : folders_(std::move(folders)),
+      data_file_path_(DataFilePath(folders_.data)),
+      equipment_screen_([this](Window* /*parent*/) {
+        return RunEquipmentScreen();
+      }) {}
+
 CZorvanelApp::~CZorvanelApp() = default;
 
 int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 
 int CZorvanelApp::Run() {
-  BuildPaths();
   LoadLanguageFile();
   MakeHomeDataFolder();
   // Taken before anything is read, held until the save is done.
-  const FolderLock lock(LockFilePath(program_folder_));
+  const FolderLock lock(LockFilePath(folders_.data));
   LoadUserData();
   ApplyStoredSettings();
   if (lock.state() == FolderLock::State::kBusy) return ReportFolderInUse();
@@ -68,41 +74,34 @@ int CZorvanelApp::Run() {
   return SaveUserData();
 }
 
-void CZorvanelApp::BuildPaths() {
-  program_folder_ = Shell::Get().program_folder();
-  data_file_path_ = DataFilePath(program_folder_);
-}
-
 void CZorvanelApp::MakeHomeDataFolder() {
   // Made at the start rather than at the first save: the lock lives there.
   // A folder given on the command line is the user's to make; when this one
   // cannot be made, the save says why.
-  if (program_folder_ != UserDataHome()) return;
-  static_cast<void>(MakeFolders(program_folder_));
+  if (folders_.data != UserDataHome()) return;
+  static_cast<void>(MakeFolders(folders_.data));
 }
 
 void CZorvanelApp::LoadLanguageFile() {
   // Without the file the interface stays in English.
   static_cast<void>(
-      LoadTranslations(TranslationPath(Shell::Get().shipped_folder())));
+      LoadTranslations(TranslationPath(folders_.shipped)));
   RetranslateAll();
 }
 
 void CZorvanelApp::LoadUserData() {
   // Only reading: whether the file is kept aside is decided once it is
   // clear that this program may write in the folder.
-  data_read_ = LoadDataFile(GetData(), data_file_path_);
+  data_read_ = LoadDataFile(&data_, data_file_path_);
 }
 
 void CZorvanelApp::ApplyStoredSettings() {
-  const Options& options = GetData()->options();
-  SetLanguage(options.language());
-  SetUnitSystem(options.units());
+  SetLanguage(data_.options().language());
   GetFontTable().set_scale(GetDisplayScale());
 }
 
 int CZorvanelApp::ReportFolderInUse() {
-  std::cerr << "zorvanel: another Zorvanel is using " << program_folder_
+  std::cerr << "zorvanel: another Zorvanel is using " << folders_.data
             << "; ending without saving\n";
   CMessageBox::Show(
       UiText("Already running"),
@@ -140,9 +139,15 @@ bool CZorvanelApp::KeepDamagedDataFile() {
 }
 
 int CZorvanelApp::RunMainScreen() {
-  CZorvanelDlg main_screen;
-  if (equipment_screen_) main_screen.set_equipment_screen(equipment_screen_);
+  CZorvanelDlg main_screen(&data_, equipment_screen_);
   return main_screen.RunModal();
+}
+
+// Dialogs cover the whole dialog area whatever their parent, so the parent
+// is not needed to place the equipment screen.
+int CZorvanelApp::RunEquipmentScreen() {
+  CEquipmentDlg dialog(&data_, CameraDatabase::PathIn(folders_.shipped));
+  return dialog.RunModal();
 }
 
 int CZorvanelApp::SaveUserData() {
@@ -172,7 +177,7 @@ Status CZorvanelApp::TrySave() {
     if (!kept.ok()) return kept.status();
     damaged_file_kept_ = true;
   }
-  return SaveMessageFile(*GetData(), data_file_path_);
+  return SaveMessageFile(data_, data_file_path_);
 }
 
 bool CZorvanelApp::AskToRetrySave(const Status& failure) {

@@ -3,17 +3,19 @@
 
 #include <string>
 
+#include "app/paths.h"
 #include "data/zorvanel.pb.h"
 #include "mainscreen/zorvanel_dlg.h"
 #include "platform/status.h"
 
 namespace zorvanel {
 
-// The application: loads the language file from the shell's shipped folder
-// and the user's data from its program folder, applies the stored language
-// and units, runs the main screen and writes the data back when it ends with
-// OK. One exists per run; the caller has already made the Shell (with the
-// program folder set) for the chosen backend.
+// The application: loads the language file from the shipped folder and the
+// user's data from the data folder, applies the stored language, runs the
+// main screen and writes the data back when it ends with OK. It owns the
+// user's data (the units among its options) and hands each screen the part
+// it works on. One exists per run; the caller has already made the Shell for
+// the chosen backend.
 //
 // Nothing the user made is lost on the way: a data file that cannot be read
 // is kept aside before anything is written (and the user is told where), a
@@ -26,7 +28,7 @@ class CZorvanelApp {
   static constexpr int kStatusNotSaved = 1;  // the save failed, or another
                                              // program holds the folder
 
-  CZorvanelApp();
+  explicit CZorvanelApp(ProgramFolders folders);
   ~CZorvanelApp();
   CZorvanelApp(const CZorvanelApp&) = delete;
   CZorvanelApp& operator=(const CZorvanelApp&) = delete;
@@ -44,13 +46,16 @@ class CZorvanelApp {
   // The screen's scale in percent against the reference screen.
   int GetDisplayScale() const;
 
+  // The user's data as it stands in memory.
+  const Zorvanel& data() const { return data_; }
+
   // Replaces the equipment screen the main screen opens (tests).
   void set_equipment_screen(CZorvanelDlg::EquipmentScreen screen) {
     equipment_screen_ = std::move(screen);
   }
 
  private:
-  void BuildPaths();
+  int RunEquipmentScreen();
   void LoadLanguageFile();
   void MakeHomeDataFolder();
   void LoadUserData();
@@ -65,8 +70,9 @@ class CZorvanelApp {
   Status TrySave();
   bool AskToRetrySave(const Status& failure);
 
-  std::string program_folder_;
-  std::string data_file_path_;
+  const ProgramFolders folders_;
+  const std::string data_file_path_;
+  Zorvanel data_;
   Status data_read_;
   bool damaged_file_kept_ = false;
   bool may_save_ = false;  // loaded, and the folder is this program's

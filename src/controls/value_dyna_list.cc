@@ -48,9 +48,10 @@ int CValueDynaList::AddApertureRow(double f_number, int index) {
       index);
 }
 
-int CValueDynaList::AddDistanceRow(double metres, int index) {
-  return InsertItem(std::make_unique<CValueItem>(Format(DistanceValue(metres)),
-                                                 metres, 0.0, ""),
+int CValueDynaList::AddDistanceRow(double metres, UnitSystem units,
+                                   int index) {
+  return InsertItem(std::make_unique<CValueItem>(
+                        Format(DistanceValue(metres), units), metres, 0.0, ""),
                     index);
 }
 

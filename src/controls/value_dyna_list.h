@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/dyna_list.h"
+#include "optics/units.h"
 #include "platform/font.h"
 #include "platform/text_fitter.h"
 
@@ -48,8 +49,8 @@ class CValueDynaList : public CDynaList {
   // The f-number is narrowed to single precision before its real f-number
   // is looked up, as the wheels do; the row keeps the number as given.
   int AddApertureRow(double f_number, int index);
-  // Formatted in the unit system in force now; the row keeps that text.
-  int AddDistanceRow(double metres, int index);
+  // Formatted in `units`; the row keeps that text.
+  int AddDistanceRow(double metres, UnitSystem units, int index);
 
   // The row, or null.
   CValueItem* GetValueRow(int index) const;

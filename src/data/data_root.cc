@@ -46,13 +46,6 @@ void RepairLoadedData(Zorvanel* data, bool parse_failed) {
 
 }  // namespace
 
-Zorvanel* GetData() {
-  static Zorvanel data;
-  return &data;
-}
-
-void ResetData() { GetData()->Clear(); }
-
 Status LoadDataFile(Zorvanel* data, const std::string& path) {
   const Status read = ReadMessageFile(data, path);
   RepairLoadedData(data, read.error() == EBADMSG);

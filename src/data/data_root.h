@@ -8,13 +8,6 @@
 
 namespace zorvanel {
 
-// The user's data for the whole process: options, cameras, lenses and the
-// selection. Created empty on first use; never null.
-Zorvanel* GetData();
-
-// Makes the data empty again, as at process start (for tests).
-void ResetData();
-
 // Reads the user's data file into `data` (ReadMessageFile, with its
 // failures) and makes what was read safe to work on: camera-lens links that
 // are not answered by a link back are cut and a selection that names no

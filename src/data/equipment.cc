@@ -100,12 +100,12 @@ void RegenerateApertures(LensAccessor* accessor) {
   accessor->SetLensApertures(widest, narrowest);
 }
 
-void RegenerateLists(Lens* lens, const Camera& camera) {
+void RegenerateLists(Lens* lens, const Camera& camera, UnitSystem units) {
   LensAccessor accessor(lens);
   accessor.RegenerateFocals(
       camera.has_focal_multiplier() ? camera.focal_multiplier() : 1.0);
   RegenerateApertures(&accessor);
-  accessor.SetDistanceRange(0.1, 100.0);
+  accessor.SetDistanceRange(0.1, 100.0, units);
 }
 
 }  // namespace
@@ -215,7 +215,24 @@ void ChooseItem(Equipment* equipment, EquipmentList list, int index) {
   }
 }
 
-Camera* CurrentCamera(Equipment* equipment) {
+const Camera* SelectedCamera(const Equipment& equipment) {
+  const int index = equipment.current_camera();
+  return IsCameraIndex(equipment, index) ? &equipment.cameras(index) : nullptr;
+}
+
+const Lens* SelectedLens(const Equipment& equipment) {
+  const int index = equipment.current_lens();
+  return IsIndex(equipment, EquipmentList::kLenses, index)
+             ? &equipment.lenses(index)
+             : nullptr;
+}
+
+bool CameraAndLensSelected(const Equipment& equipment) {
+  return SelectedCamera(equipment) != nullptr &&
+         SelectedLens(equipment) != nullptr;
+}
+
+Camera* EnsureSelectedCamera(Equipment* equipment) {
   if (equipment->cameras_size() == 0) {
     equipment->set_current_camera(0);
     return equipment->add_cameras();
@@ -225,7 +242,7 @@ Camera* CurrentCamera(Equipment* equipment) {
   return equipment->mutable_cameras(equipment->current_camera());
 }
 
-Lens* CurrentLens(Equipment* equipment) {
+Lens* EnsureSelectedLens(Equipment* equipment) {
   if (equipment->lenses_size() == 0) {
     equipment->set_current_lens(0);
     return equipment->add_lenses();
@@ -252,7 +269,7 @@ void RemoveLens(Equipment* equipment, int index) {
 }
 
 Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
-                  const Lens* tmpl_lens) {
+                  const Lens* tmpl_lens, UnitSystem units) {
   const int camera_index = equipment->cameras_size();
   ForgetLinksTo(equipment, EquipmentList::kCameras, camera_index);
   Camera* camera = equipment->add_cameras();
@@ -266,7 +283,7 @@ Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
   *lens = *tmpl_lens;
   lens->set_camera_index(camera_index);
   camera->set_lens_index(lens_index);
-  RegenerateLists(lens, *camera);
+  RegenerateLists(lens, *camera, units);
   return camera;
 }
 

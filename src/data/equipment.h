@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/zorvanel.pb.h"
+#include "optics/units.h"
 
 namespace zorvanel {
 
@@ -35,11 +36,20 @@ void SwapItems(Equipment* equipment, EquipmentList list, int i, int j);
 void RemoveItem(Equipment* equipment, EquipmentList list, int index);
 void ChooseItem(Equipment* equipment, EquipmentList list, int index);
 
-// The selected camera and lens. A stale selection index is brought back into
-// range and stored; an empty list first receives one default element. So the
-// result is never null. It stays valid until the list changes.
-Camera* CurrentCamera(Equipment* equipment);
-Lens* CurrentLens(Equipment* equipment);
+// The selected camera and lens, or null when the selection names none (no
+// selection, or an index past the end of its list). Reading never changes
+// the equipment.
+const Camera* SelectedCamera(const Equipment& equipment);
+const Lens* SelectedLens(const Equipment& equipment);
+// Both name an element: what the results of the main screen need.
+bool CameraAndLensSelected(const Equipment& equipment);
+
+// For code about to work on the selected camera or lens whatever the stored
+// selection says: a stale index is brought back into range and stored; an
+// empty list first receives one default element. So the result is never
+// null. It stays valid until the list changes.
+Camera* EnsureSelectedCamera(Equipment* equipment);
+Lens* EnsureSelectedLens(Equipment* equipment);
 
 // Exchange two neighbours in the list; the pairing links of their partners and
 // the selection follow them. Nothing happens unless both indices are valid and
@@ -58,11 +68,11 @@ void RemoveLens(Equipment* equipment, int index);
 // (focals from its min/max focal with the camera's multiplier when that is
 // set; apertures from the lens's own widest f-number, the first of its
 // `apertures`, to its narrowest, the last when there are two, else f/22,
-// and f/2.8 to f/22 when it names none; distances 0.1 m to 100 m in the
-// current unit system). Without it the camera comes unpaired. Returns the new
+// and f/2.8 to f/22 when it names none; distances 0.1 m to 100 m on the
+// series of `units`). Without it the camera comes unpaired. Returns the new
 // camera.
 Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
-                  const Lens* tmpl_lens);
+                  const Lens* tmpl_lens, UnitSystem units);
 
 // Appends an unpaired copy of `tmpl` and returns it.
 Lens* AddLens(Equipment* equipment, const Lens& tmpl);

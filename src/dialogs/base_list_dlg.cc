@@ -1,6 +1,5 @@
 #include "dialogs/base_list_dlg.h"
 
-#include "data/data_root.h"
 #include "dialogs/message_box.h"
 #include "i18n/translator.h"
 #include "skins/picture_ids.h"
@@ -33,7 +32,8 @@ const ListTexts& TextsOf(EquipmentList items) {
 
 }  // namespace
 
-BaseListDlg::BaseListDlg(EquipmentList items) : items_(items) {
+BaseListDlg::BaseListDlg(EquipmentList items, Equipment* equipment)
+    : items_(items), equipment_(equipment) {
   SetTitle(TextsOf(items).title);
   SetSoftKeyMode(SoftKeyMode::kNone);
 }
@@ -154,8 +154,6 @@ int BaseListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifyRowChosen) OnCommand(kIdOk);
   return 0;
 }
-
-Equipment& BaseListDlg::Stored() { return *GetData()->mutable_equipment(); }
 
 int BaseListDlg::SelectedItem() const {
   const int row = list_.selected_index();

@@ -32,6 +32,7 @@ struct BaseListLayout {
 // equipment at once; a subclass supplies the rows and the editors. Remove
 // asks first, then offers to remove the item's partner on the other list.
 // "Select" (command 1) makes the selected item current; "Back" cancels.
+// The equipment worked on outlives the dialog.
 class BaseListDlg : public CBaseDlg {
  public:
   static constexpr int kIdList = 1000;
@@ -41,7 +42,7 @@ class BaseListDlg : public CBaseDlg {
   static constexpr int kIdMoveUp = 1005;
   static constexpr int kIdMoveDown = 1006;
 
-  explicit BaseListDlg(EquipmentList items);
+  BaseListDlg(EquipmentList items, Equipment* equipment);
   ~BaseListDlg() override;
 
   std::string ClassName() const override { return "BaseListDlg"; }
@@ -66,7 +67,7 @@ class BaseListDlg : public CBaseDlg {
   void OnDoubleTapCommand(int command_id) override;
   int OnNotify(int code, int a, int b) override;
 
-  static Equipment& Stored();
+  Equipment& Stored() const { return *equipment_; }
 
   // Appends the row of stored item `index` and returns the row's index.
   virtual int AddRow(int index) = 0;
@@ -95,6 +96,7 @@ class BaseListDlg : public CBaseDlg {
   void MoveSelected(int offset);
 
   const EquipmentList items_;
+  Equipment* const equipment_;
   CameraDynaList list_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, kListButtonsAcross> buttons_;

@@ -6,7 +6,6 @@
 #include "dialogs/message_box.h"
 #include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
-#include "platform/shell.h"
 #include "skins/picture_ids.h"
 
 namespace zorvanel {
@@ -54,8 +53,9 @@ int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
 
 }  // namespace
 
-CCameraCreationModeDlg::CCameraCreationModeDlg()
-    : result_camera_(std::make_unique<Camera>()) {
+CCameraCreationModeDlg::CCameraCreationModeDlg(std::string database_path)
+    : database_path_(std::move(database_path)),
+      result_camera_(std::make_unique<Camera>()) {
   SetTitle(UiText("Add a new camera"));
 }
 
@@ -132,10 +132,8 @@ void CCameraCreationModeDlg::CreateManually() {
 }
 
 bool CCameraCreationModeDlg::SelectFromDatabase() {
-  const std::string path =
-      CameraDatabase::PathIn(Shell::Get().shipped_folder());
   CameraDatabase database;
-  if (!database.Load(path).ok()) {
+  if (!database.Load(database_path_).ok()) {
     CMessageBox::Show(UiText("Error"),
                       UiText("The file CameraDB.ptb is missing or corrupted"));
     return false;

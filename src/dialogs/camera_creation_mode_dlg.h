@@ -25,14 +25,15 @@ struct CreationModeLayout {
 // Offers the two ways to make a new camera: pick it from the camera database
 // (manufacturer, then model; it may bring the lens it is sold with) or type
 // it in through the camera editor. Ends with 1 once a camera was made; the
-// results then hold it, and the lens when one came with it.
+// results then hold it, and the lens when one came with it. The database is
+// read from `database_path` each time it is offered.
 class CCameraCreationModeDlg : public CBaseDlg {
  public:
   static constexpr int kIdComment = 1008;
   static constexpr int kIdFromList = 1001;
   static constexpr int kIdManual = 1002;
 
-  CCameraCreationModeDlg();
+  explicit CCameraCreationModeDlg(std::string database_path);
   ~CCameraCreationModeDlg() override;
 
   std::string ClassName() const override { return "CCameraCreationModeDlg"; }
@@ -56,6 +57,7 @@ class CCameraCreationModeDlg : public CBaseDlg {
   // The two-step pick from the database; true when it yielded a camera.
   bool SelectFromDatabase();
 
+  const std::string database_path_;
   TranslatedString comment_;
   TranslatedString from_list_text_;
   TranslatedString manual_text_;

@@ -6,7 +6,11 @@
 
 namespace zorvanel {
 
-CameraListDlg::CameraListDlg() : BaseListDlg(EquipmentList::kCameras) {}
+CameraListDlg::CameraListDlg(Equipment* equipment, UnitSystem units,
+                             std::string camera_database_path)
+    : BaseListDlg(EquipmentList::kCameras, equipment),
+      units_(units),
+      camera_database_path_(std::move(camera_database_path)) {}
 
 CameraListDlg::~CameraListDlg() = default;
 
@@ -15,9 +19,10 @@ int CameraListDlg::AddRow(int index) {
 }
 
 bool CameraListDlg::CreateItem() {
-  CCameraCreationModeDlg creation;
+  CCameraCreationModeDlg creation(camera_database_path_);
   if (creation.RunModal() != kIdOk) return false;
-  AddCamera(&Stored(), creation.result_camera(), creation.result_lens());
+  AddCamera(&Stored(), creation.result_camera(), creation.result_lens(),
+            units_);
   return true;
 }
 

@@ -31,7 +31,7 @@ std::string ListText(const google::protobuf::RepeatedField<double>& values,
 
 }  // namespace
 
-CEditLensDlg::CEditLensDlg() = default;
+CEditLensDlg::CEditLensDlg(UnitSystem units) : units_(units) {}
 CEditLensDlg::~CEditLensDlg() = default;
 
 EditLensLayout CEditLensDlg::Layout(Size client, int scale) {
@@ -72,10 +72,10 @@ std::string CEditLensDlg::ApertureText(const Lens& lens) {
                   });
 }
 
-std::string CEditLensDlg::DistanceText(const Lens& lens) {
+std::string CEditLensDlg::DistanceText(const Lens& lens, UnitSystem units) {
   return ListText(lens.distances(), UiText("Define distance values..."),
                   UiText("Distance: %1..."),
-                  [](double v) { return Format(DistanceValue(v)); });
+                  [units](double v) { return Format(DistanceValue(v), units); });
 }
 
 void CEditLensDlg::PlaceButton(CCustomButton& button, int id, int icon,
@@ -114,7 +114,7 @@ void CEditLensDlg::Refresh() {
   name_button_.SetText(NameText(*lens_));
   focal_button_.SetText(FocalText(*lens_));
   aperture_button_.SetText(ApertureText(*lens_));
-  distance_button_.SetText(DistanceText(*lens_));
+  distance_button_.SetText(DistanceText(*lens_, units_));
 }
 
 void CEditLensDlg::OnCommand(int command_id) {
@@ -144,8 +144,8 @@ void CEditLensDlg::OnCommand(int command_id) {
 
 std::optional<std::vector<double>> CEditLensDlg::EditList(
     ValueKind kind, const std::string& title,
-    const google::protobuf::RepeatedField<double>& values) {
-  CEditValueListDlg dlg(kind);
+    const google::protobuf::RepeatedField<double>& values) const {
+  CEditValueListDlg dlg(kind, units_);
   dlg.SetTitle(title);
   for (double v : values) dlg.AppendValue(v);
   if (dlg.RunModal() != kIdOk) return std::nullopt;

@@ -11,6 +11,7 @@
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
+#include "optics/units.h"
 #include "optics/value_insertion.h"
 #include "platform/geometry.h"
 
@@ -33,9 +34,10 @@ struct EditLensLayout {
 // is kept is the caller's decision, from the editor's result. An edited
 // focal list that comes back empty leaves the lens's focal lengths alone (a
 // lens needs at least one); empty aperture and distance lists are taken.
+// Distances are shown and typed in `units`.
 //
 //   Lens copy = stored;
-//   CEditLensDlg editor;
+//   CEditLensDlg editor(units);
 //   editor.SetTitle(UiText("Edit lens"));
 //   editor.SetLens(&copy);
 //   if (editor.RunModal() == kIdOk) stored = copy;
@@ -47,7 +49,7 @@ class CEditLensDlg : public CBaseDlg {
   static constexpr int kIdApertureButton = 1036;
   static constexpr int kIdDistanceButton = 1037;
 
-  CEditLensDlg();
+  explicit CEditLensDlg(UnitSystem units);
   ~CEditLensDlg() override;
 
   std::string ClassName() const override { return "CEditLensDlg"; }
@@ -61,7 +63,7 @@ class CEditLensDlg : public CBaseDlg {
   static std::string NameText(const Lens& lens);
   static std::string FocalText(const Lens& lens);
   static std::string ApertureText(const Lens& lens);
-  static std::string DistanceText(const Lens& lens);
+  static std::string DistanceText(const Lens& lens, UnitSystem units);
 
   static EditLensLayout Layout(Size client, int scale);
 
@@ -78,11 +80,12 @@ class CEditLensDlg : public CBaseDlg {
                   google::protobuf::RepeatedField<double>* values);
   // Runs the value list dialog on `values`: the edited list when the user
   // accepted it.
-  static std::optional<std::vector<double>> EditList(
+  std::optional<std::vector<double>> EditList(
       ValueKind kind, const std::string& title,
-      const google::protobuf::RepeatedField<double>& values);
+      const google::protobuf::RepeatedField<double>& values) const;
   void PlaceButton(CCustomButton& button, int id, int icon, const Rect& rect);
 
+  const UnitSystem units_;
   TranslatedString caption_text_;
   Lens* lens_ = nullptr;
   std::unique_ptr<Lens> own_lens_;

@@ -22,7 +22,8 @@ constexpr int kButtonCount = 4;
 
 }  // namespace
 
-CEditValueListDlg::CEditValueListDlg(ValueKind kind) : kind_(kind) {}
+CEditValueListDlg::CEditValueListDlg(ValueKind kind, UnitSystem units)
+    : kind_(kind), units_(units) {}
 
 CEditValueListDlg::~CEditValueListDlg() = default;
 
@@ -53,7 +54,7 @@ int CEditValueListDlg::AddRow(double stored, int index) {
     case ValueKind::kAperture:
       return list_.AddApertureRow(stored, index);
     case ValueKind::kDistance:
-      return list_.AddDistanceRow(stored, index);
+      return list_.AddDistanceRow(stored, units_, index);
     case ValueKind::kFocal:
       break;
   }
@@ -159,8 +160,8 @@ void CEditValueListDlg::OnCommand(int command_id) {
   list_.Invalidate();
 }
 
-std::string CEditValueListDlg::DistanceUnitText() {
-  return Translate(GetUnitSystem() != kMetric ? UiText("ft.") : UiText("m"));
+std::string CEditValueListDlg::DistanceUnitText() const {
+  return Translate(units_ != kMetric ? UiText("ft.") : UiText("m"));
 }
 
 void CEditValueListDlg::AddOne() {
@@ -190,15 +191,17 @@ void CEditValueListDlg::AddOne() {
        .refusal =
            [this](const TypedPair& numbers) -> std::optional<std::string> {
          const double stored =
-             StoredFromTyped(kind_, numbers.first, GetUnitSystem());
+             StoredFromTyped(kind_, numbers.first, units_);
          if (!(stored > kMinimumValue)) {
            return UiText("You must enter a positive and\r\nnon null value.");
          }
-         if (!IsAcceptableValue(kind_, stored)) return TooLargeText(kind_);
+         if (!IsAcceptableValue(kind_, stored)) {
+           return TooLargeText(kind_, units_);
+         }
          return std::nullopt;
        }});
   if (!typed) return;
-  const double stored = StoredFromTyped(kind_, typed->first, GetUnitSystem());
+  const double stored = StoredFromTyped(kind_, typed->first, units_);
   if (!InsertValue(stored)) ReportDuplicate(stored);
 }
 
@@ -247,9 +250,8 @@ void CEditValueListDlg::AddRange() {
            return UiText("You must enter positive and\r\nnon null values.");
          }
          const double hi = std::max(numbers.first, numbers.second);
-         if (!IsAcceptableValue(kind_,
-                                StoredFromTyped(kind_, hi, GetUnitSystem()))) {
-           return TooLargeText(kind_);
+         if (!IsAcceptableValue(kind_, StoredFromTyped(kind_, hi, units_))) {
+           return TooLargeText(kind_, units_);
          }
          return std::nullopt;
        }});
@@ -280,10 +282,9 @@ bool CEditValueListDlg::InsertRange(double lo, double hi) {
       break;
     }
     case ValueKind::kDistance: {
-      const UnitSystem units = GetUnitSystem();
       std::vector<DistanceValue> values;
-      SelectDistanceRange(StoredFromTyped(kind_, lo, units),
-                          StoredFromTyped(kind_, hi, units), &values);
+      SelectDistanceRange(StoredFromTyped(kind_, lo, units_),
+                          StoredFromTyped(kind_, hi, units_), units_, &values);
       for (const DistanceValue& v : values) {
         all_new &= InsertValue(v.GetValue());
       }
@@ -298,7 +299,7 @@ void CEditValueListDlg::RemoveOne() {
   if (s < 0 || s >= list_.item_count()) return;
   if (!CMessageBox::Ask(UiText("Delete value?"),
                         Tr(UiText("Do you want to delete\r\nthe value %1?"),
-                           FormatValue(kind_, list_.GetStoredValue(s))))) {
+                           FormatValue(kind_, list_.GetStoredValue(s), units_)))) {
     return;
   }
   list_.DeleteItem(s);

@@ -10,6 +10,7 @@
 #include "controls/value_dyna_list.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
+#include "optics/units.h"
 #include "optics/value_insertion.h"
 #include "platform/geometry.h"
 #include "skins/picture_ids.h"
@@ -30,10 +31,10 @@ struct EditValueListLayout {
 // values are added one at a time or as a range of the standard series, and
 // removed one at a time or all at once. The rows stay sorted by key and free
 // of duplicates (apertures compared by their real f-number). Distances are
-// typed in the unit system in force and kept in metres. The dialog works on
-// its rows only; on "Ok" the caller reads them back with Values().
+// typed and shown in `units` and kept in metres. The dialog works on its
+// rows only; on "Ok" the caller reads them back with Values().
 //
-//   CEditValueListDlg dlg(ValueKind::kAperture);
+//   CEditValueListDlg dlg(ValueKind::kAperture, units);
 //   dlg.SetTitle(UiText("Edit aperture values"));
 //   for (double f : lens.apertures()) dlg.AppendValue(f);
 //   if (dlg.RunModal() == kIdOk) store(dlg.Values());
@@ -49,7 +50,7 @@ class CEditValueListDlg : public CBaseDlg {
       pictures::kAddOne, pictures::kAddRange, pictures::kRemoveOne,
       pictures::kRemoveAll};
 
-  explicit CEditValueListDlg(ValueKind kind);
+  CEditValueListDlg(ValueKind kind, UnitSystem units);
   ~CEditValueListDlg() override;
 
   std::string ClassName() const override { return "CEditValueListDlg"; }
@@ -94,12 +95,13 @@ class CEditValueListDlg : public CBaseDlg {
   void AfterRemoval();
 
   // The translated unit distances are typed in: "ft." or "m".
-  static std::string DistanceUnitText();
+  std::string DistanceUnitText() const;
   // An aperture names the real f-number it fell on, which the user may not
   // recognise from the number typed.
   void ReportDuplicate(double stored) const;
 
   const ValueKind kind_;
+  const UnitSystem units_;
   std::array<TranslatedString, 4> button_texts_;
   CValueDynaList list_;
   std::array<CCustomButton, 4> buttons_;

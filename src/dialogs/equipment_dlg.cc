@@ -1,6 +1,5 @@
 #include "dialogs/equipment_dlg.h"
 
-#include "data/data_root.h"
 #include "data/equipment.h"
 #include "data/names.h"
 #include "dialogs/about_dlg.h"
@@ -23,8 +22,6 @@ constexpr int kTop = 30;
 constexpr int kPictureColumn = 160;  // the buttons start right of it
 constexpr int kSmallButtonWidth = 180;
 
-Equipment* StoredEquipment() { return GetData()->mutable_equipment(); }
-
 Rect ScaledRect(const Rect& reference, int scale) {
   return Rect::FromXYWH(Scaled(scale, reference.left), Scaled(scale, reference.top),
                         Scaled(scale, reference.Width()),
@@ -33,7 +30,8 @@ Rect ScaledRect(const Rect& reference, int scale) {
 
 }  // namespace
 
-CEquipmentDlg::CEquipmentDlg() = default;
+CEquipmentDlg::CEquipmentDlg(Zorvanel* data, std::string camera_database_path)
+    : data_(data), camera_database_path_(std::move(camera_database_path)) {}
 CEquipmentDlg::~CEquipmentDlg() = default;
 
 EquipmentLayout CEquipmentDlg::Layout(Size client, int scale) {
@@ -56,11 +54,8 @@ EquipmentLayout CEquipmentDlg::Layout(Size client, int scale) {
   return layout;
 }
 
-bool CEquipmentDlg::CameraAndLensSelected(const Equipment& equipment) {
-  // An index into an empty list selects nothing: reading it would invent a
-  // blank camera or lens.
-  return equipment.current_camera() >= 0 && equipment.cameras_size() > 0 &&
-         equipment.current_lens() >= 0 && equipment.lenses_size() > 0;
+UnitSystem CEquipmentDlg::units() const {
+  return ToUnitSystem(data_->options().units());
 }
 
 bool CEquipmentDlg::OnInitDialog() {
@@ -76,18 +71,14 @@ bool CEquipmentDlg::OnInitDialog() {
 }
 
 void CEquipmentDlg::Refresh() {
-  Equipment* equipment = StoredEquipment();
-  const bool has_camera =
-      equipment->current_camera() >= 0 && equipment->cameras_size() > 0;
+  const Camera* camera = SelectedCamera(data_->equipment());
   camera_button_.SetText(
-      has_camera
-          ? ShownName(*CurrentCamera(equipment), NameSeparator::kLineBreak)
-          : Translate(UiText("Select the camera...")));
-  const bool has_lens =
-      equipment->current_lens() >= 0 && equipment->lenses_size() > 0;
-  lens_button_.SetText(
-      has_lens ? ShownName(*CurrentLens(equipment), NameSeparator::kLineBreak)
-               : Translate(UiText("Select the lens...")));
+      camera != nullptr ? ShownName(*camera, NameSeparator::kLineBreak)
+                        : Translate(UiText("Select the camera...")));
+  const Lens* lens = SelectedLens(data_->equipment());
+  lens_button_.SetText(lens != nullptr
+                           ? ShownName(*lens, NameSeparator::kLineBreak)
+                           : Translate(UiText("Select the lens...")));
 
   language_button_.SetText(Translate(UiText("Select the language...")));
   // Without a language file there is no flag to show.
@@ -95,7 +86,7 @@ void CEquipmentDlg::Refresh() {
     language_button_.SetIconStrip(pictures::kFlagStrip, GetLanguage(),
                                   GetLanguageCount());
   }
-  units_button_.SetText(GetUnitSystem() != kMetric
+  units_button_.SetText(units() != kMetric
                             ? Translate(UiText("ft./in."))
                             : Translate(UiText("m/cm")));
   about_button_.SetText(Translate(UiText("About...")));
@@ -103,7 +94,7 @@ void CEquipmentDlg::Refresh() {
 }
 
 void CEquipmentDlg::RefreshSoftKeys() {
-  if (CameraAndLensSelected(*StoredEquipment())) {
+  if (CameraAndLensSelected(data_->equipment())) {
     SetSoftKeys("", UiText("Main screen"), kIdLeftSoftKey, kIdOk);
   } else {
     SetSoftKeys("", UiText("Exit"), kIdLeftSoftKey, kIdCancel);
@@ -134,13 +125,13 @@ void CEquipmentDlg::OnCommand(int command_id) {
 }
 
 void CEquipmentDlg::OpenCameraList() {
-  CameraListDlg cameras;
+  CameraListDlg cameras(StoredEquipment(), units(), camera_database_path_);
   cameras.RunModal();
   Refresh();
 }
 
 void CEquipmentDlg::OpenLensList() {
-  LensListDlg lenses;
+  LensListDlg lenses(StoredEquipment(), units());
   lenses.RunModal();
   Refresh();
 }
@@ -152,15 +143,15 @@ void CEquipmentDlg::NextLanguage() {
   camera_button_.Invalidate();
   lens_button_.Invalidate();
   RebuildSoftKeyBar();
-  GetData()->mutable_options()->set_language(GetLanguage());
+  data_->mutable_options()->set_language(GetLanguage());
 }
 
 void CEquipmentDlg::ToggleUnits() {
-  const UnitSystem previous = GetUnitSystem();
-  SetUnitSystem(previous == kMetric ? kImperial : kMetric);
-  GetData()->mutable_options()->set_units(GetUnitSystem());
+  const UnitSystem previous = units();
+  const UnitSystem next = previous == kMetric ? kImperial : kMetric;
+  data_->mutable_options()->set_units(next);
   for (Lens& lens : *StoredEquipment()->mutable_lenses()) {
-    LensAccessor(&lens).FollowUnitSystem(previous);
+    LensAccessor(&lens).FollowUnitSystem(previous, next);
   }
   Refresh();
 }
@@ -171,7 +162,7 @@ void CEquipmentDlg::OpenAbout() {
 }
 
 void CEquipmentDlg::OnOK() {
-  if (!CameraAndLensSelected(*StoredEquipment())) return;
+  if (!CameraAndLensSelected(data_->equipment())) return;
   CBaseDlg::OnOK();
 }
 

@@ -6,6 +6,7 @@
 #include "controls/custom_button.h"
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_dlg.h"
+#include "optics/units.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -27,9 +28,11 @@ struct EquipmentLayout {
 
 // The settings screen: choose the current camera and lens (through their
 // lists), switch the language and the units, open the about box. It keeps
-// nothing of its own; everything it shows is read from the stored data and
-// settings at each refresh. It ends with 1 ("Main screen") only while a
+// nothing of its own; everything it shows is read from the user's data (which
+// outlives it) at each refresh. It ends with 1 ("Main screen") only while a
 // camera and a lens are selected, and with 2 ("Exit") when the user leaves.
+// The camera database is read from `camera_database_path` when a camera is
+// added from it.
 class CEquipmentDlg : public CBaseDlg {
  public:
   static constexpr int kIdCameraButton = 1000;
@@ -41,16 +44,12 @@ class CEquipmentDlg : public CBaseDlg {
   static constexpr Rect kCameraPictureRect = Rect::FromXYWH(20, 20, 120, 95);
   static constexpr Rect kLensPictureRect = Rect::FromXYWH(20, 175, 120, 67);
 
-  CEquipmentDlg();
+  CEquipmentDlg(Zorvanel* data, std::string camera_database_path);
   ~CEquipmentDlg() override;
 
   std::string ClassName() const override { return "CEquipmentDlg"; }
 
   static EquipmentLayout Layout(Size client, int scale);
-
-  // True when the stored selection names a camera and a lens, the condition
-  // for going on to the main screen.
-  static bool CameraAndLensSelected(const Equipment& equipment);
 
   void OnCommand(int command_id) override;
   void OnPaint(Canvas& canvas) override;
@@ -63,6 +62,8 @@ class CEquipmentDlg : public CBaseDlg {
   void OnOK() override;
 
  private:
+  Equipment* StoredEquipment() const { return data_->mutable_equipment(); }
+  UnitSystem units() const;
   void Refresh();
   void RefreshSoftKeys();
   void OpenCameraList();
@@ -72,6 +73,8 @@ class CEquipmentDlg : public CBaseDlg {
   void OpenAbout();
   void DrawPicture(Canvas& canvas, int bitmap_id, const Rect& reference);
 
+  Zorvanel* const data_;
+  const std::string camera_database_path_;
   CCustomButton camera_button_;
   CCustomButton lens_button_;
   CCustomButton language_button_;

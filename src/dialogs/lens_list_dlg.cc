@@ -21,7 +21,8 @@ constexpr double kLastDistance = 100.0;
 
 }  // namespace
 
-LensListDlg::LensListDlg() : BaseListDlg(EquipmentList::kLenses) {}
+LensListDlg::LensListDlg(Equipment* equipment, UnitSystem units)
+    : BaseListDlg(EquipmentList::kLenses, equipment), units_(units) {}
 
 LensListDlg::~LensListDlg() = default;
 
@@ -33,12 +34,12 @@ LensListDlg::Bounds LensListDlg::OrderedBounds(double a, double b) {
 }
 
 Lens LensListDlg::MakeLens(const Bounds& focal, const Bounds& aperture,
-                           const std::string& name) {
+                           const std::string& name, UnitSystem units) {
   Lens lens;
   SplitName(&lens, name);
   LensAccessor accessor(&lens);
   accessor.SetApertureRange(aperture.lo, aperture.hi);
-  accessor.SetDistanceRange(kFirstDistance, kLastDistance);
+  accessor.SetDistanceRange(kFirstDistance, kLastDistance, units);
   lens.set_min_focal(focal.lo);
   lens.set_max_focal(focal.hi);
   accessor.RegenerateFocals(1.0);
@@ -49,18 +50,18 @@ int LensListDlg::AddRow(int index) {
   return list().AddLensRow(Stored().mutable_lenses(index), -1);
 }
 
-std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(CEditValueDlg& entry,
-                                                          ValueKind kind) {
+std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(
+    CEditValueDlg& entry, ValueKind kind) const {
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = TypedUnit(kind),
        .refusal =
-           [kind](const TypedPair& numbers) -> std::optional<std::string> {
+           [this, kind](const TypedPair& numbers) -> std::optional<std::string> {
          const Bounds bounds = OrderedBounds(numbers.first, numbers.second);
          if (IsFiniteNumber(bounds.hi) && bounds.hi <= MaximumValue(kind)) {
            return std::nullopt;
          }
-         return TooLargeText(kind);
+         return TooLargeText(kind, units_);
        }});
   if (!typed) return std::nullopt;
   return OrderedBounds(typed->first, typed->second);
@@ -74,8 +75,8 @@ std::optional<std::string> LensListDlg::AskName() {
   return entry.text1();
 }
 
-bool LensListDlg::RunEditor(const std::string& title, Lens* lens) {
-  CEditLensDlg editor;
+bool LensListDlg::RunEditor(const std::string& title, Lens* lens) const {
+  CEditLensDlg editor(units_);
   editor.SetTitle(title);
   editor.SetLens(lens);
   return editor.RunModal() == kIdOk;
@@ -100,7 +101,7 @@ bool LensListDlg::CreateItem() {
   const std::optional<std::string> name = AskName();
   if (!name) return false;
 
-  Lens lens = MakeLens(*focal, *aperture, *name);
+  Lens lens = MakeLens(*focal, *aperture, *name, units_);
   if (!RunEditor(UiText("Details of your lens"), &lens)) return false;
   AddLens(&Stored(), lens);
   return true;

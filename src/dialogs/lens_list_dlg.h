@@ -6,6 +6,7 @@
 
 #include "data/zorvanel.pb.h"
 #include "dialogs/base_list_dlg.h"
+#include "optics/units.h"
 #include "optics/value_insertion.h"
 
 namespace zorvanel {
@@ -15,7 +16,8 @@ class CEditValueDlg;
 // "My lenses": the user's lenses, one row each in stored order. Add creates
 // a lens in three entries (focal range, aperture range, name) and shows it
 // in the lens editor for review. "Select" makes the selected lens current
-// and pairs it with the current camera.
+// and pairs it with the current camera. Distances are shown and made in
+// `units`.
 class LensListDlg : public BaseListDlg {
  public:
   // The two bounds of a range typed for a new lens.
@@ -24,7 +26,7 @@ class LensListDlg : public BaseListDlg {
     double hi = 1.0;
   };
 
-  LensListDlg();
+  LensListDlg(Equipment* equipment, UnitSystem units);
   ~LensListDlg() override;
 
   std::string ClassName() const override { return "LensListDlg"; }
@@ -36,9 +38,10 @@ class LensListDlg : public BaseListDlg {
   // A new, unpaired lens with the name typed (maker and model split at "\n"
   // typed as two characters) and its lists generated from the bounds:
   // focal lengths from the focal range, the standard apertures of the
-  // aperture range, and the standard distances from 0.1 m to 100 m.
+  // aperture range, and the distances of the series of `units` from 0.1 m
+  // to 100 m.
   static Lens MakeLens(const Bounds& focal, const Bounds& aperture,
-                       const std::string& name);
+                       const std::string& name, UnitSystem units);
 
  protected:
   int AddRow(int index) override;
@@ -48,10 +51,12 @@ class LensListDlg : public BaseListDlg {
  private:
   // The three entries of a new lens; nothing when the user cancels one.
   // A bound above MaximumValue(kind) is refused as a slip of the finger.
-  static std::optional<Bounds> AskBounds(CEditValueDlg& entry, ValueKind kind);
+  std::optional<Bounds> AskBounds(CEditValueDlg& entry, ValueKind kind) const;
   static std::optional<std::string> AskName();
   // Shows `lens` in the lens editor; true on "Ok".
-  static bool RunEditor(const std::string& title, Lens* lens);
+  bool RunEditor(const std::string& title, Lens* lens) const;
+
+  const UnitSystem units_;
 };
 
 }  // namespace zorvanel

@@ -45,9 +45,9 @@ std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
   return std::nullopt;
 }
 
-std::string TooLargeText(ValueKind kind) {
+std::string TooLargeText(ValueKind kind, UnitSystem units) {
   return Tr(UiText("No value may be\r\ngreater than %1."),
-            FormatValue(kind, MaximumValue(kind)));
+            FormatValue(kind, MaximumValue(kind), units));
 }
 
 }  // namespace zorvanel

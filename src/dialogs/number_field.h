@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "dialogs/edit_value_dlg.h"
+#include "optics/units.h"
 #include "optics/value_insertion.h"
 
 namespace zorvanel {
@@ -40,8 +41,9 @@ struct NumberRules {
 std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
                                     const NumberRules& rules);
 
-// Why a value above MaximumValue(kind) is refused.
-std::string TooLargeText(ValueKind kind);
+// Why a value above MaximumValue(kind) is refused (a distance's limit shown
+// in `units`).
+std::string TooLargeText(ValueKind kind, UnitSystem units);
 
 }  // namespace zorvanel
 

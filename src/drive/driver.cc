@@ -92,7 +92,6 @@ int RunDriver(const DriverOptions& options, std::istream& script,
               std::ostream& out, std::ostream& err,
               const std::function<int()>& program) {
   Shell shell(std::make_unique<ScriptBackend>(options.screen, script, out));
-  shell.set_program_folder(options.folder);
   try {
     return program();
   } catch (const ScriptFinished&) {

@@ -13,7 +13,7 @@ namespace zorvanel {
 // What the command line of zorvanel-drive asks for.
 struct DriverOptions {
   Size screen{kReferenceWidth, kReferenceHeight};
-  std::string folder;       // the program folder
+  std::string folder;       // the data folder, shipped files included
   std::string script_path;  // empty: the script comes from stdin
 };
 
@@ -26,8 +26,8 @@ bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
 // The usage line printed with a command line error.
 std::string DriverUsage();
 
-// Builds the script backend and the shell (program folder set), runs
-// `program` and returns its status. The script running out first returns 0
+// Builds the script backend and the shell, runs `program` and returns its
+// status. The script running out first returns 0
 // (the program is cut off, nothing saved); a bad script line prints
 // "line N: <reason>: <line>" on stderr and returns 2; a script file that
 // cannot be opened returns 2 as well.

@@ -73,9 +73,9 @@ std::string FormatImperial(double feet) {
 
 }  // namespace
 
-std::string Format(const DistanceValue& distance) {
+std::string Format(const DistanceValue& distance, UnitSystem units) {
   if (distance.IsNoValue()) return kNoValueText;
-  const bool metric = GetUnitSystem() == kMetric;
+  const bool metric = units == kMetric;
   // In the unit shown: a distance too large for feet is infinity too.
   const double x =
       metric ? distance.GetValue() : ConvertLength(distance.GetValue(), true);
@@ -96,12 +96,12 @@ std::string Format(const ApertureValue& aperture) {
   return "f/" + FixedTwoTrimmed(aperture.GetNominal());
 }
 
-std::string FormatValue(ValueKind kind, double stored) {
+std::string FormatValue(ValueKind kind, double stored, UnitSystem units) {
   switch (kind) {
     case ValueKind::kAperture:
       return Format(ApertureValue(stored));
     case ValueKind::kDistance:
-      return Format(DistanceValue(stored));
+      return Format(DistanceValue(stored), units);
     case ValueKind::kFocal:
       break;
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/zorvanel.pb.h"
+#include "optics/units.h"
 #include "optics/value.h"
 #include "optics/value_insertion.h"
 
@@ -17,10 +18,10 @@ inline constexpr char kNoValueText[] = "\xE2\x80\x94";  // U+2014 em dash
 // never changes.
 inline constexpr char kMillimetreUnit[] = "mm";
 
-// A distance in the current unit system with a unit chosen by size ("20 cm",
-// "1.5 m", "2.5 km", "12 in.", "1.24 mile"), or the translation of
-// "Infinity" for a negative one.
-std::string Format(const DistanceValue& distance);
+// A distance in `units` with a unit chosen by size ("20 cm", "1.5 m",
+// "2.5 km", "12 in.", "1.24 mile"), or the translation of "Infinity" for a
+// negative one.
+std::string Format(const DistanceValue& distance, UnitSystem units);
 // A focal length in millimetres whatever the units ("50 mm"); a negative one
 // prints "Infini".
 std::string Format(const FocalValue& focal);
@@ -28,8 +29,8 @@ std::string Format(const FocalValue& focal);
 std::string Format(const ApertureValue& aperture);
 
 // A stored value of `kind` printed as the lists show it ("50 mm", "f/2.8",
-// "1.5 m").
-std::string FormatValue(ValueKind kind, double stored);
+// "1.5 m"), a distance in `units`.
+std::string FormatValue(ValueKind kind, double stored, UnitSystem units);
 // The unit a value of `kind` may be typed with: kMillimetreUnit for focal
 // lengths, so that "50 mm" is typed as 50; none for the other kinds (a
 // distance's follows the unit system).

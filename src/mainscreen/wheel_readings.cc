@@ -22,9 +22,9 @@ int64_t WholePixelTravel(int scale) {
   return static_cast<int64_t>(scale) * kReferenceWidth / 100;
 }
 
-template <typename V>
-std::string TextOf(const std::optional<V>& value) {
-  return value ? Format(*value) : kNoValueText;
+template <typename V, typename... Units>
+std::string TextOf(const std::optional<V>& value, Units... units) {
+  return value ? Format(*value, units...) : kNoValueText;
 }
 
 // The focal length a camera with focal display `multiplier` shows.
@@ -67,20 +67,20 @@ int PositionOfStoredPercent(double percent, int scale) {
 }
 
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
-                           double multiplier) {
+                           double multiplier, UnitSystem units) {
   switch (wheel) {
     case kFocalWheel:
       return FocalText(FocalAt(lens, percent), multiplier);
     case kApertureWheel:
       return TextOf(ApertureAt(lens, percent));
     default:
-      return TextOf(DistanceAt(lens, percent));
+      return TextOf(DistanceAt(lens, percent), units);
   }
 }
 
 void ComputeResults(const Lens& lens, const Camera& camera,
                     const std::array<int, 3>& positions, int scale,
-                    DofState* state) {
+                    UnitSystem units, DofState* state) {
   auto percent = [&](int wheel) { return PercentAt(positions[wheel], scale); };
   const std::optional<FocalValue> focal = FocalAt(lens, percent(kFocalWheel));
   const std::optional<ApertureValue> aperture =
@@ -89,7 +89,7 @@ void ComputeResults(const Lens& lens, const Camera& camera,
       DistanceAt(lens, percent(kDistanceWheel));
   SetIfChanged(&state->focal_text, FocalText(focal, camera.focal_multiplier()));
   SetIfChanged(&state->aperture_text, TextOf(aperture));
-  SetIfChanged(&state->distance_text, TextOf(distance));
+  SetIfChanged(&state->distance_text, TextOf(distance, units));
   state->focus.SetValue(distance ? distance->GetValue() : kNoValue);
   state->f_number = aperture ? aperture->GetValue() : kNoValue;
   state->dof = focal && aperture && distance

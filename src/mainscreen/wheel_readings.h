@@ -6,6 +6,7 @@
 
 #include "data/zorvanel.pb.h"
 #include "optics/depth_of_field.h"
+#include "optics/units.h"
 #include "optics/value.h"
 
 namespace zorvanel {
@@ -44,18 +45,17 @@ struct DofState {
 
 // The text of the entry a wheel at `percent` picks from the lens: the focal
 // length a camera with focal display `multiplier` shows, the entered
-// f-number, the distance in the current units; kNoValueText for an empty
-// list.
+// f-number, the distance in `units`; kNoValueText for an empty list.
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
-                           double multiplier);
+                           double multiplier, UnitSystem units);
 
 // Picks focal length, aperture and distance from the lens lists at the wheel
-// `positions` (focal, aperture, distance), once each, then formats them and
-// computes the results with the camera's circle of confusion. A text is only
-// assigned when it changed.
+// `positions` (focal, aperture, distance), once each, then formats them (the
+// distance in `units`) and computes the results with the camera's circle of
+// confusion. A text is only assigned when it changed.
 void ComputeResults(const Lens& lens, const Camera& camera,
                     const std::array<int, 3>& positions, int scale,
-                    DofState* state);
+                    UnitSystem units, DofState* state);
 
 }  // namespace zorvanel
 

@@ -75,7 +75,8 @@ int ZoneStrip::XOf(double distance_m) const {
   return layout_.axis_left + static_cast<int>(std::lround(f * length));
 }
 
-void ZoneStrip::Update(const Lens& lens, const DofState& results) {
+void ZoneStrip::Update(const Lens& lens, const DofState& results,
+                       UnitSystem units) {
   const double hyperfocal = results.dof.hyperfocal.GetValue();
   const double log_end =
       hyperfocal > 0.0 ? 4.0 * hyperfocal : DistanceEnd(lens, true);
@@ -91,10 +92,10 @@ void ZoneStrip::Update(const Lens& lens, const DofState& results) {
   }
   focus_x_ = IsSet(results.focus) ? XOf(results.focus.GetValue()) : -1;
   hyperfocal_x_ = hyperfocal > 0.0 ? XOf(hyperfocal) : -1;
-  PlaceLabels();
+  PlaceLabels(units);
 }
 
-void ZoneStrip::PlaceLabels() {
+void ZoneStrip::PlaceLabels(UnitSystem units) {
   labels_.clear();
   const ZoneStripLayout& z = layout_;
   if (z.strip.IsEmpty()) return;
@@ -102,8 +103,9 @@ void ZoneStrip::PlaceLabels() {
   const int bottom = z.strip.bottom;
   labels_.push_back(
       Label{Rect{z.axis_left, z.label_top, z.axis_left + gap - gap / 8, bottom},
-            kTextLeft, Format(DistanceValue(axis_.nearest_m())), z.axis_left});
-  const bool imperial = GetUnitSystem() == kImperial;
+            kTextLeft, Format(DistanceValue(axis_.nearest_m()), units),
+            z.axis_left});
+  const bool imperial = units == kImperial;
   int previous_x = z.axis_left;
   for (double target : kLabelTargets) {
     double best = kNoValue;
@@ -127,7 +129,7 @@ void ZoneStrip::PlaceLabels() {
     if (x - previous_x < gap || z.axis_right - x < gap * 3 / 4) continue;
     labels_.push_back(Label{Rect{x - gap / 2 + gap / 16, z.label_top,
                                  x + gap / 2 - gap / 16, bottom},
-                            kTextCentre, Format(DistanceValue(best)), x});
+                            kTextCentre, Format(DistanceValue(best), units), x});
     previous_x = x;
   }
   labels_.push_back(

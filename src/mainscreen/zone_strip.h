@@ -8,6 +8,7 @@
 #include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/zone_axis.h"
+#include "optics/units.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -54,8 +55,8 @@ class ZoneStrip {
   const ZoneStripLayout& layout() const { return layout_; }
 
   // Follows new results: the axis (its far end follows the hyperfocal
-  // distance), the positions and the labels in the current units.
-  void Update(const Lens& lens, const DofState& results);
+  // distance), the positions and the labels in `units`.
+  void Update(const Lens& lens, const DofState& results, UnitSystem units);
 
   // `warn` draws the band in amber: the aperture is past the diffraction
   // limit.
@@ -68,7 +69,7 @@ class ZoneStrip {
 
  private:
   int XOf(double distance_m) const;
-  void PlaceLabels();
+  void PlaceLabels(UnitSystem units);
 
   ZoneStripLayout layout_;
   ZoneAxis axis_;

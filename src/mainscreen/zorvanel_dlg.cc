@@ -5,10 +5,8 @@
 #include <optional>
 #include <utility>
 
-#include "data/data_root.h"
 #include "data/equipment.h"
 #include "data/names.h"
-#include "dialogs/equipment_dlg.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
@@ -40,13 +38,8 @@ DescriptionValue Rounded(double x, double per) {
 
 }  // namespace
 
-// Dialogs cover the whole dialog area whatever their parent, so the parent
-// is not needed to place the equipment screen.
-CZorvanelDlg::CZorvanelDlg()
-    : equipment_screen_([](Window* /*parent*/) {
-        CEquipmentDlg dialog;
-        return dialog.RunModal();
-      }) {}
+CZorvanelDlg::CZorvanelDlg(Zorvanel* data, EquipmentScreen equipment_screen)
+    : data_(data), equipment_screen_(std::move(equipment_screen)) {}
 
 CZorvanelDlg::~CZorvanelDlg() = default;
 
@@ -70,7 +63,9 @@ bool CZorvanelDlg::OnInitDialog() {
   min_label_.SetKey(UiText("Min:"));
   max_label_.SetKey(UiText("Max:"));
   dof_label_.SetKey(UiText("DOF:"));
-  show_hyperfocal_ = GetData()->options().show_hyperfocal();
+  // What the program saves always carries the equipment, even empty.
+  data_->mutable_equipment();
+  show_hyperfocal_ = data_->options().show_hyperfocal();
   RestoreWheelPositions();
   // First run: nothing to compute with until a camera and a lens exist. If
   // the user leaves the equipment screen without them, the program ends.
@@ -99,7 +94,7 @@ void CZorvanelDlg::DefineFonts() {
 }
 
 void CZorvanelDlg::RestoreWheelPositions() {
-  const Options& options = GetData()->options();
+  const Options& options = data_->options();
   stored_percents_ = {options.focal_wheel(), options.aperture_wheel(),
                       options.distance_wheel()};
   // Positions never leave 0 .. client width, whatever the file said.
@@ -122,31 +117,37 @@ double CZorvanelDlg::PercentToStore(int wheel) const {
   return StoredPercent(wheel_positions_[wheel], Scale());
 }
 
-bool CZorvanelDlg::EquipmentUnselected() {
-  const Equipment& equipment = *GetData()->mutable_equipment();
-  return equipment.current_camera() < 0 || equipment.current_lens() < 0;
+bool CZorvanelDlg::EquipmentUnselected() const {
+  return !CameraAndLensSelected(data_->equipment());
 }
 
+UnitSystem CZorvanelDlg::units() const {
+  return ToUnitSystem(data_->options().units());
+}
+
+// The screen never shows without a camera and a lens (OnInitDialog ends it
+// first), so the results have nothing to follow then.
 void CZorvanelDlg::ComputeResults() {
-  Equipment* equipment = GetData()->mutable_equipment();
-  const Lens& lens = *CurrentLens(equipment);
-  const Camera& camera = *CurrentCamera(equipment);
-  zorvanel::ComputeResults(lens, camera, wheel_positions_, Scale(), &results_);
+  if (EquipmentUnselected()) return;
+  const Lens& lens = *SelectedLens(data_->equipment());
+  const Camera& camera = *SelectedCamera(data_->equipment());
+  zorvanel::ComputeResults(lens, camera, wheel_positions_, Scale(), units(),
+                           &results_);
   diffraction_limit_ = DiffractionLimit(camera.circle_of_confusion());
-  zone_.Update(lens, results_);
+  zone_.Update(lens, results_, units());
   ++compute_count_;
 }
 
 void CZorvanelDlg::RefreshEquipmentTexts() {
-  Equipment* equipment = GetData()->mutable_equipment();
-  const Lens& lens = *CurrentLens(equipment);
-  const Camera& camera = *CurrentCamera(equipment);
+  if (EquipmentUnselected()) return;
+  const Lens& lens = *SelectedLens(data_->equipment());
+  const Camera& camera = *SelectedCamera(data_->equipment());
   camera_line_ = CameraLineFor(camera, lens);
   for (int i = 0; i < kWheelCount; ++i) {
     for (int slot = 0; slot < 4; ++slot) {
       const float percent = layout_.reference_slots[i][slot].percent;
       reference_texts_[i][slot] =
-          WheelValueText(lens, i, percent, camera.focal_multiplier());
+          WheelValueText(lens, i, percent, camera.focal_multiplier(), units());
       if (i == kApertureWheel) {
         const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
         diffracted_references_[slot] =
@@ -222,13 +223,14 @@ void CZorvanelDlg::OnDoubleTap(Point p) {
 // distance of the lens at or beyond it gives the deepest zone the lens can
 // focus for.
 void CZorvanelDlg::FocusAtHyperfocal() {
-  const Lens& lens = *CurrentLens(GetData()->mutable_equipment());
+  const Lens* lens = SelectedLens(data_->equipment());
+  if (lens == nullptr) return;
   const int index =
-      HyperfocalDistanceIndex(lens, results_.dof.hyperfocal.GetValue());
+      HyperfocalDistanceIndex(*lens, results_.dof.hyperfocal.GetValue());
   if (index < 0) return;
   int& position = wheel_positions_[kDistanceWheel];
   const int moved = std::clamp(
-      PositionOfIndex(index, lens.distances_size(), Scale()), 0, layout_.width);
+      PositionOfIndex(index, lens->distances_size(), Scale()), 0, layout_.width);
   if (moved == position) return;
   position = moved;
   ComputeResults();
@@ -262,7 +264,7 @@ void CZorvanelDlg::OpenOptions() {
 }
 
 void CZorvanelDlg::OnOK() {
-  Options* options = GetData()->mutable_options();
+  Options* options = data_->mutable_options();
   options->set_focal_wheel(PercentToStore(kFocalWheel));
   options->set_aperture_wheel(PercentToStore(kApertureWheel));
   options->set_distance_wheel(PercentToStore(kDistanceWheel));
@@ -278,8 +280,9 @@ const std::string& CZorvanelDlg::LargeLabel() const {
 }
 
 std::string CZorvanelDlg::LargeValue() const {
-  return Format(show_hyperfocal_ ? results_.dof.hyperfocal
-                                 : results_.dof.depth_of_field);
+  return Format(
+      show_hyperfocal_ ? results_.dof.hyperfocal : results_.dof.depth_of_field,
+      units());
 }
 
 const std::string& CZorvanelDlg::FourthLabel() const {
@@ -287,8 +290,9 @@ const std::string& CZorvanelDlg::FourthLabel() const {
 }
 
 std::string CZorvanelDlg::FourthValue() const {
-  return Format(show_hyperfocal_ ? results_.dof.depth_of_field
-                                 : results_.dof.hyperfocal);
+  return Format(
+      show_hyperfocal_ ? results_.dof.depth_of_field : results_.dof.hyperfocal,
+      units());
 }
 
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
@@ -335,10 +339,10 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
     const Font& font = *fonts.screen;
     draw(LargeLabel(), l.large_label, kTextCentre, font, palette::kPanelText);
     draw(min_label_.text(), l.min_label, kTextRight, font, palette::kPanelText);
-    draw(Format(results_.dof.near_limit), l.near_value, kTextLeft, font,
+    draw(Format(results_.dof.near_limit, units()), l.near_value, kTextLeft, font,
          palette::kPanelText);
     draw(max_label_.text(), l.max_label, kTextRight, font, palette::kPanelText);
-    draw(Format(results_.dof.far_limit), l.far_value, kTextLeft, font,
+    draw(Format(results_.dof.far_limit, units()), l.far_value, kTextLeft, font,
          palette::kPanelText);
     draw(FourthLabel(), l.fourth_label, kTextRight, font, palette::kPanelText);
     draw(FourthValue(), l.fourth_value, kTextLeft, font, palette::kPanelText);
@@ -409,8 +413,8 @@ void CZorvanelDlg::AddToDump(Description& dump) const {
   main.Set("distance", results_.distance_text);
   main.Set("large_label", LargeLabel());
   main.Set("large", LargeValue());
-  main.Set("min", Format(results_.dof.near_limit));
-  main.Set("max", Format(results_.dof.far_limit));
+  main.Set("min", Format(results_.dof.near_limit, units()));
+  main.Set("max", Format(results_.dof.far_limit, units()));
   main.Set("fourth_label", FourthLabel());
   main.Set("fourth", FourthValue());
   main.Set("camera", camera_line_);

@@ -5,12 +5,14 @@
 #include <functional>
 #include <string>
 
+#include "data/zorvanel.pb.h"
 #include "dialogs/base_dlg.h"
 #include "i18n/translated_string.h"
 #include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/wheel_drag.h"
 #include "mainscreen/zone_strip.h"
+#include "optics/units.h"
 #include "platform/geometry.h"
 #include "platform/text_fitter.h"
 
@@ -24,7 +26,8 @@ class Font;
 // of the panel switches its large line between hyperfocal distance and depth
 // of field, a tap on its right part (or "Options...") opens the equipment
 // screen. "Exit", and closing the window, end the program with the data
-// saved.
+// saved. It reads the equipment and the units from the user's data and keeps
+// the wheel positions and the panel choice in its options.
 class CZorvanelDlg : public CBaseDlg {
  public:
   // The left soft key's command.
@@ -33,13 +36,10 @@ class CZorvanelDlg : public CBaseDlg {
   // Runs the equipment screen modally over `parent` and returns its result.
   using EquipmentScreen = std::function<int(Window* parent)>;
 
-  CZorvanelDlg();
+  // `data` outlives the dialog; `equipment_screen` is what "Options..." and
+  // the right part of the panel open.
+  CZorvanelDlg(Zorvanel* data, EquipmentScreen equipment_screen);
   ~CZorvanelDlg() override;
-
-  // Replaces the equipment screen (tests drive the main screen without it).
-  void set_equipment_screen(EquipmentScreen screen) {
-    equipment_screen_ = std::move(screen);
-  }
 
   std::string ClassName() const override { return "CZorvanelDlg"; }
   // Neither key ends the program: a stray Escape would end it without
@@ -105,7 +105,8 @@ class CZorvanelDlg : public CBaseDlg {
   // The percentage saved for a wheel: the one read at start while the wheel
   // stands where that put it, else its position's.
   double PercentToStore(int wheel) const;
-  bool EquipmentUnselected();
+  bool EquipmentUnselected() const;
+  UnitSystem units() const;
   void ComputeResults();
   // The camera line and the reference values: they follow the equipment,
   // the units and the language, not the wheel positions.
@@ -127,6 +128,7 @@ class CZorvanelDlg : public CBaseDlg {
   const std::string& FourthLabel() const;
   std::string FourthValue() const;
 
+  Zorvanel* const data_;
   EquipmentScreen equipment_screen_;
   int applied_language_ = -1;
   WheelDrag drag_;

@@ -79,10 +79,11 @@ void LensAccessor::SetLensApertures(double widest, double narrowest) {
   if (narrowest > widest) lens_->add_apertures(narrowest);
 }
 
-void LensAccessor::SetDistanceRange(double min_metres, double max_metres) {
+void LensAccessor::SetDistanceRange(double min_metres, double max_metres,
+                                    UnitSystem units) {
   if (lens_ == nullptr) return;
   std::vector<DistanceValue> range;
-  SelectDistanceRange(min_metres, max_metres, &range);
+  SelectDistanceRange(min_metres, max_metres, units, &range);
   lens_->clear_distances();
   for (const DistanceValue& v : range) lens_->add_distances(v.GetValue());
 }
@@ -100,12 +101,13 @@ void LensAccessor::RegenerateFocals(double multiplier) {
   SetFocalRange(lens_->min_focal(), lens_->max_focal(), multiplier);
 }
 
-void LensAccessor::FollowUnitSystem(UnitSystem previous_units) {
-  if (lens_ == nullptr || GetUnitSystem() == previous_units) return;
+void LensAccessor::FollowUnitSystem(UnitSystem previous_units,
+                                    UnitSystem units) {
+  if (lens_ == nullptr || units == previous_units) return;
   const std::span<const double> distances(lens_->distances().data(),
                                           lens_->distances_size());
   if (!IsDistanceLadder(distances, previous_units)) return;
-  SetDistanceRange(distances.front(), distances.back());
+  SetDistanceRange(distances.front(), distances.back(), units);
 }
 
 }  // namespace zorvanel

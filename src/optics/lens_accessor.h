@@ -41,22 +41,23 @@ class LensAccessor {
 
   // Replace one list of the lens: apertures by the nominal f-numbers of the
   // standard series from min to max; distances by the metres of the series
-  // of the current unit system; focals by a generated range.
+  // of `units`; focals by a generated range.
   void SetApertureRange(double min, double max);
   // Apertures of a lens whose ends are known: `widest` and `narrowest` as
   // they are (a lens's own f/1.7 or f/3.3 is not a standard mark) and the
   // standard marks strictly between them.
   void SetLensApertures(double widest, double narrowest);
-  void SetDistanceRange(double min_metres, double max_metres);
+  void SetDistanceRange(double min_metres, double max_metres,
+                        UnitSystem units);
   void SetFocalRange(double min, double max, double multiplier);
   // SetFocalRange over the lens's own min_focal..max_focal.
   void RegenerateFocals(double multiplier);
-  // After the unit system changed from `previous_units`: distances that are
-  // still a stretch of that system's series become the same stretch of the
-  // current one (from the element nearest to the first to the one nearest to
-  // the last), so a metric lens does not show 3.94 in. in feet. A list the
-  // user edited is kept.
-  void FollowUnitSystem(UnitSystem previous_units);
+  // After the unit system changed from `previous_units` to `units`:
+  // distances that are still a stretch of the previous system's series
+  // become the same stretch of the new one (from the element nearest to the
+  // first to the one nearest to the last), so a metric lens does not show
+  // 3.94 in. in feet. A list the user edited is kept.
+  void FollowUnitSystem(UnitSystem previous_units, UnitSystem units);
 
  private:
   Lens* lens_ = nullptr;

@@ -106,6 +106,10 @@ const std::vector<DistanceValue>& ImperialDistanceSeries() {
   return series;
 }
 
+const std::vector<DistanceValue>& DistanceSeries(UnitSystem units) {
+  return units == kMetric ? MetricDistanceSeries() : ImperialDistanceSeries();
+}
+
 void SelectApertureRange(double min, double max,
                          std::vector<ApertureValue>* out) {
   SelectRange(
@@ -113,21 +117,16 @@ void SelectApertureRange(double min, double max,
       [](const ApertureValue& v) { return v.GetNominal(); }, out);
 }
 
-void SelectDistanceRange(double min, double max,
+void SelectDistanceRange(double min, double max, UnitSystem units,
                          std::vector<DistanceValue>* out) {
-  const std::vector<DistanceValue>& series = GetUnitSystem() == kMetric
-                                                 ? MetricDistanceSeries()
-                                                 : ImperialDistanceSeries();
   SelectRange(
-      series, min, max, [](const DistanceValue& v) { return v.GetValue(); },
-      out);
+      DistanceSeries(units), min, max,
+      [](const DistanceValue& v) { return v.GetValue(); }, out);
 }
 
 bool IsDistanceLadder(std::span<const double> metres, UnitSystem unit_system) {
   if (metres.size() < 2) return false;
-  const std::vector<DistanceValue>& series = unit_system == kMetric
-                                                 ? MetricDistanceSeries()
-                                                 : ImperialDistanceSeries();
+  const std::vector<DistanceValue>& series = DistanceSeries(unit_system);
   const auto first =
       std::find_if(series.begin(), series.end(), [&](const DistanceValue& v) {
         return IsSameValue(v.GetValue(), metres[0]);

@@ -17,15 +17,17 @@ const std::vector<ApertureValue>& ApertureSeries();
 const std::vector<DistanceValue>& MetricDistanceSeries();
 // 52 distances from 1 inch to 10000 feet on the same ladder, stored in metres.
 const std::vector<DistanceValue>& ImperialDistanceSeries();
+// The distance series of `units`.
+const std::vector<DistanceValue>& DistanceSeries(UnitSystem units);
 
 // Append the stretch of a series from the element nearest to `min` to the
 // element nearest to `max` (ties go to the smaller element). Never empty: when
 // `max` lies at or below the first element, that element alone.
 // Apertures compare their nominal f-numbers; distances their metres, on the
-// series of the current unit system.
+// series of `units`.
 void SelectApertureRange(double min, double max,
                          std::vector<ApertureValue>* out);
-void SelectDistanceRange(double min, double max,
+void SelectDistanceRange(double min, double max, UnitSystem units,
                          std::vector<DistanceValue>* out);
 
 // True when `metres` is two or more consecutive elements of the distance

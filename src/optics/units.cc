@@ -6,14 +6,10 @@ namespace {
 constexpr double kFeetPerMetre = 3.2808;
 constexpr double kMetresPerFoot = 0.30480370641307;
 
-UnitSystem g_unit_system = kMetric;
-
 }  // namespace
 
-UnitSystem GetUnitSystem() { return g_unit_system; }
-
-void SetUnitSystem(int units) {
-  g_unit_system = units == kImperial ? kImperial : kMetric;
+UnitSystem ToUnitSystem(int stored) {
+  return stored == kImperial ? kImperial : kMetric;
 }
 
 double ConvertLength(double x, bool to_feet) {

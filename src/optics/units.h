@@ -6,11 +6,9 @@ namespace zorvanel {
 // How distances are shown and entered. Distances are always stored in metres.
 enum UnitSystem { kMetric = 0, kImperial = 1 };
 
-// The process-wide unit setting (kMetric at start).
-UnitSystem GetUnitSystem();
-// Any number other than kImperial selects kMetric: a damaged setting must not
-// print metres labelled as feet.
-void SetUnitSystem(int units);
+// The unit system a stored setting names. Any number other than kImperial
+// selects kMetric: a damaged setting must not print metres labelled as feet.
+UnitSystem ToUnitSystem(int stored);
 
 // Metres to feet (x * 3.2808) or feet to metres (x * 0.30480370641307, the
 // reciprocal to 14 digits). Every conversion between the two goes through

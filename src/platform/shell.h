@@ -3,8 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/backend.h"
@@ -43,21 +41,6 @@ class Shell {
   // The screen above the soft-key bar: where every dialog lives.
   Rect DialogArea() const;
   uint32_t Now() { return backend_->Now(); }
-
-  // Where the user's data file is kept.
-  const std::string& program_folder() const { return program_folder_; }
-  void set_program_folder(const std::string& folder) {
-    program_folder_ = folder;
-  }
-  // Where the camera database and the language file are read from: the
-  // program folder unless told otherwise (an installed program reads them
-  // from its share folder).
-  const std::string& shipped_folder() const {
-    return shipped_folder_ ? *shipped_folder_ : program_folder_;
-  }
-  void set_shipped_folder(const std::string& folder) {
-    shipped_folder_ = folder;
-  }
 
   // Modal stack. RunModal is called by Dialog::RunModal.
   int RunModal(Dialog* dialog);
@@ -146,8 +129,6 @@ class Shell {
   Size screen_;
   int scale_;
   SoftKeyBar soft_key_bar_;
-  std::string program_folder_;
-  std::optional<std::string> shipped_folder_;
   std::vector<Dialog*> stack_;
   std::vector<Timer> timers_;
   Window* capture_ = nullptr;

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "app/paths.h"
-#include "data/data_root.h"
 #include "dialog_test.h"
 #include "file_size_limit.h"
 #include "i18n/font_table.h"
@@ -47,16 +46,14 @@ class AppTest : public testing::DialogTest {
   fs::path data_path() const { return folder_ / "ZorvanelData.ptb"; }
 
   // Runs the application on a headless screen; the equipment screen is
-  // replaced by `equipment` (counted in equipment_calls_).
+  // replaced by `equipment` (counted in equipment_calls_), which may look at
+  // the application's data through AppData().
   int RunApp(const std::string& script, std::function<int()> equipment,
              Size screen = Size{480, 640}) {
     StartShell(script, screen);
-    shell_->set_program_folder(data_folder_.string());
-    if (!shipped_folder_.empty()) {
-      shell_->set_shipped_folder(shipped_folder_.string());
-    }
     GetFontTable().Clear();
-    CZorvanelApp app;
+    CZorvanelApp app(Folders());
+    app_ = &app;
     app.set_equipment_screen([this, equipment](Window*) {
       ++equipment_calls_;
       return equipment();
@@ -64,12 +61,21 @@ class AppTest : public testing::DialogTest {
     return app.Run();
   }
 
+  ProgramFolders Folders() const {
+    return {data_folder_.string(), shipped_folder_.empty()
+                                       ? data_folder_.string()
+                                       : shipped_folder_.string()};
+  }
+
+  const Zorvanel& AppData() const { return app_->data(); }
+
   testing::ScratchFolder folder_;
   // The program folder the app is given, and the folder of what ships with
   // it (none: the program folder).
   fs::path data_folder_ = folder_.path();
   fs::path shipped_folder_;
   int equipment_calls_ = 0;
+  const CZorvanelApp* app_ = nullptr;
 };
 
 int LeaveEquipmentScreen() { return kIdCancel; }
@@ -78,7 +84,7 @@ TEST_F(AppTest, FirstRunInAnEmptyFolderCreatesTheDataFile) {
   bool data_was_empty = false;
   const int status = RunApp("", [&] {
     data_was_empty =
-        GetData()->equipment().cameras_size() == 0 && !GetData()->has_options();
+        AppData().equipment().cameras_size() == 0 && !AppData().has_options();
     return LeaveEquipmentScreen();
   });
   EXPECT_EQ(status, 0);
@@ -102,7 +108,7 @@ TEST_F(AppTest, DataFileWithOnlyOptionsKeepsTheSettings) {
   int units_seen = -1;
   EXPECT_EQ(RunApp("",
                    [&] {
-                     units_seen = GetUnitSystem();
+                     units_seen = ToUnitSystem(AppData().options().units());
                      return LeaveEquipmentScreen();
                    }),
             0);
@@ -198,7 +204,7 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
        {std::pair{Size{240, 320}, 50}, std::pair{Size{480, 640}, 100},
         std::pair{Size{480, 800}, 100}, std::pair{Size{640, 480}, 75}}) {
     StartShell("", screen);
-    CZorvanelApp app;
+    CZorvanelApp app(Folders());
     scale = app.GetDisplayScale();
     EXPECT_EQ(scale, expected) << screen.width << "x" << screen.height;
   }

@@ -40,13 +40,11 @@ constexpr int kSoftKeyBar = 52;
 // every language.
 std::set<std::string> DistanceTexts() {
   std::set<std::string> texts;
-  for (const int units : {kMetric, kImperial}) {
-    SetUnitSystem(units);
+  for (const UnitSystem units : {kMetric, kImperial}) {
     for (double metres = 0.001; metres < 1e5; metres *= 1.01) {
-      texts.insert(Format(DistanceValue(metres)));
+      texts.insert(Format(DistanceValue(metres), units));
     }
   }
-  SetUnitSystem(kMetric);
   const LanguageTable table = ParseLanguageFile(
       testing::ReadFile(std::string(ZV_BIN_DIR) + "/Translation.lang"));
   texts.insert("Infinity");

@@ -216,8 +216,8 @@ TEST_F(ValueListTest, ApertureRowShowsTheNominalNumberAndTheRealOne) {
 TEST_F(ValueListTest, FocalAndDistanceRowsShowTheirValues) {
   CValueDynaList list;
   list.AddFocalRow(50, -1);
-  list.AddDistanceRow(1.5, -1);
-  list.AddDistanceRow(0.2, 0);
+  list.AddDistanceRow(1.5, kMetric, -1);
+  list.AddDistanceRow(0.2, kMetric, 0);
   EXPECT_EQ(list.GetValueRow(0)->text(), "20 cm");
   EXPECT_EQ(list.GetValueRow(1)->text(), "50 mm");
   EXPECT_EQ(list.GetValueRow(2)->text(), "1.5 m");
@@ -231,11 +231,10 @@ TEST_F(ValueListTest, FocalAndDistanceRowsShowTheirValues) {
   EXPECT_EQ(list.GetSelectedValue(), 1.5);
 }
 
-TEST_F(ValueListTest, DistanceRowKeepsItsTextWhenTheUnitsChange) {
+TEST_F(ValueListTest, DistanceRowsShowTheirOwnUnits) {
   CValueDynaList list;
-  list.AddDistanceRow(0.3048, -1);
-  SetUnitSystem(kImperial);
-  list.AddDistanceRow(0.3048, -1);  // 0.99998784 ft, below one foot
+  list.AddDistanceRow(0.3048, kMetric, -1);
+  list.AddDistanceRow(0.3048, kImperial, -1);  // 0.99998784 ft, below 1 ft
   EXPECT_EQ(list.GetValueRow(0)->text(), "30.5 cm");
   EXPECT_EQ(list.GetValueRow(1)->text(), "12 in.");
 }

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
-#include "data/data_root.h"
 #include "data/names.h"
 #include "data/zorvanel.pb.h"
 #include "optics/units.h"
@@ -38,41 +38,57 @@ std::vector<int> CameraIds(const Equipment& equipment) {
   return ids;
 }
 
-TEST(CurrentSelectionTest, StaleIndexIsRepairedAndStored) {
-  Equipment equipment = MakeEquipment(0, 3);
-  equipment.set_current_lens(7);
-  EXPECT_EQ(CurrentLens(&equipment)->id(), 202);
-  EXPECT_EQ(equipment.current_lens(), 2);
-
-  equipment.set_current_lens(-1);
-  EXPECT_EQ(CurrentLens(&equipment)->id(), 200);
-  EXPECT_EQ(equipment.current_lens(), 0);
-
-  equipment = MakeEquipment(2, 0);
-  equipment.set_current_camera(5);
-  EXPECT_EQ(CurrentCamera(&equipment)->id(), 101);
-  EXPECT_EQ(equipment.current_camera(), 1);
+// The lookup names the selected lens or nothing and leaves the equipment as
+// it was; ensuring brings the selection into range and stores it.
+TEST(SelectionTest, LookupOnlyReadsAndEnsureRepairs) {
+  struct Case {
+    int lenses;
+    int selection;
+    int found;    // index of the lens found, -1 for none
+    int ensured;  // the selection afterwards
+  };
+  const Case kCases[] = {
+      {3, 1, 1, 1}, {3, 7, -1, 2}, {3, -1, -1, 0}, {0, 0, -1, 0}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.selection);
+    Equipment equipment = MakeEquipment(0, c.lenses);
+    equipment.set_current_lens(c.selection);
+    const std::string before = equipment.SerializeAsString();
+    const Lens* found = SelectedLens(equipment);
+    EXPECT_EQ(found == nullptr ? -1 : found->id() - 200, c.found);
+    EXPECT_EQ(equipment.SerializeAsString(), before);
+    const Lens* ensured = EnsureSelectedLens(&equipment);
+    EXPECT_EQ(equipment.current_lens(), c.ensured);
+    EXPECT_EQ(ensured, &equipment.lenses(c.ensured));
+  }
 }
 
-TEST(CurrentSelectionTest, EmptyListGetsOneDefaultElement) {
+TEST(SelectionTest, EnsuringInAnEmptyListAddsOneDefaultElement) {
   Equipment equipment;
-  const Lens* lens = CurrentLens(&equipment);
+  const Lens* lens = EnsureSelectedLens(&equipment);
   EXPECT_EQ(equipment.lenses_size(), 1);
   EXPECT_EQ(lens->camera_index(), -1);
   EXPECT_TRUE(equipment.has_current_lens());
-  EXPECT_EQ(equipment.current_lens(), 0);
 
-  const Camera* camera = CurrentCamera(&equipment);
+  const Camera* camera = EnsureSelectedCamera(&equipment);
   EXPECT_EQ(equipment.cameras_size(), 1);
   EXPECT_EQ(camera->circle_of_confusion(), -1.0);
   EXPECT_EQ(equipment.current_camera(), 0);
 }
 
-TEST(DataRootTest, SharedUntilReset) {
-  GetData()->mutable_options()->set_units(1);
-  EXPECT_EQ(GetData()->options().units(), 1);
-  ResetData();
-  EXPECT_FALSE(GetData()->has_options());
+TEST(SelectionTest, CameraAndLensSelectedNeedsBothToExist) {
+  Equipment equipment;
+  EXPECT_FALSE(CameraAndLensSelected(equipment));
+  // Indices alone, with nothing to point at, select nothing.
+  equipment.set_current_camera(0);
+  equipment.set_current_lens(0);
+  EXPECT_FALSE(CameraAndLensSelected(equipment));
+  equipment.add_cameras();
+  equipment.add_lenses();
+  EXPECT_TRUE(CameraAndLensSelected(equipment));
+  EXPECT_EQ(SelectedCamera(equipment), &equipment.cameras(0));
+  equipment.set_current_lens(-1);
+  EXPECT_FALSE(CameraAndLensSelected(equipment));
 }
 
 TEST(NamesTest, DisplayNameJoinsBySeparator) {
@@ -244,7 +260,6 @@ TEST(EquipmentOperationsTest, OperationsKeepPairsAndSelectionOnTheirElements) {
 }
 
 TEST(EquipmentOperationsTest, AddCameraWithLensPairsThemAtTheEnd) {
-  SetUnitSystem(kMetric);
   Equipment equipment = MakeEquipment(2, 3);
   Camera camera;
   camera.set_model("Z100");
@@ -254,7 +269,7 @@ TEST(EquipmentOperationsTest, AddCameraWithLensPairsThemAtTheEnd) {
   kit.set_max_focal(55);
   kit.set_camera_index(7);
 
-  const Camera* added = AddCamera(&equipment, camera, &kit);
+  const Camera* added = AddCamera(&equipment, camera, &kit, kMetric);
   EXPECT_EQ(added->model(), "Z100");
   EXPECT_EQ(added->lens_index(), 3);
   ASSERT_EQ(equipment.lenses_size(), 4);
@@ -278,7 +293,7 @@ TEST(EquipmentOperationsTest, AddCameraUsesTheMultiplierOnlyWhenSet) {
   Lens kit;
   kit.set_min_focal(18);
   kit.set_max_focal(55);
-  AddCamera(&equipment, camera, &kit);
+  AddCamera(&equipment, camera, &kit, kMetric);
   const std::vector<double> expected = {18,     22,     26,     30.667, 34.667,
                                         38.667, 42.667, 46.667, 50.667, 55.333};
   EXPECT_THAT(equipment.lenses(0).focals(),
@@ -292,7 +307,7 @@ TEST(EquipmentOperationsTest, AddCameraGivesTheLensItsOwnApertures) {
     Equipment equipment;
     Lens kit;
     for (double f_number : named) kit.add_apertures(f_number);
-    AddCamera(&equipment, Camera(), &kit);
+    AddCamera(&equipment, Camera(), &kit, kMetric);
     const auto& list = equipment.lenses(0).apertures();
     return std::vector<double>(list.begin(), list.end());
   };
@@ -315,7 +330,7 @@ TEST(EquipmentOperationsTest, AddCameraAloneComesUnpaired) {
   Equipment equipment = MakeEquipment(1, 1);
   Camera camera;
   camera.set_lens_index(0);
-  const Camera* added = AddCamera(&equipment, camera, nullptr);
+  const Camera* added = AddCamera(&equipment, camera, nullptr, kMetric);
   EXPECT_EQ(added->lens_index(), -1);
   EXPECT_EQ(equipment.lenses_size(), 1);
   EXPECT_EQ(equipment.lenses(0).camera_index(), -1);
@@ -343,7 +358,7 @@ TEST(EquipmentOperationsTest, StaleLinkDoesNotPairAnAppendedElement) {
   EXPECT_TRUE(PairingIsConsistent(equipment));
 
   equipment.mutable_lenses(0)->set_camera_index(1);
-  AddCamera(&equipment, Camera(), nullptr);
+  AddCamera(&equipment, Camera(), nullptr, kMetric);
   EXPECT_EQ(equipment.lenses(0).camera_index(), -1);
   EXPECT_TRUE(PairingIsConsistent(equipment));
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data_root.h"
+#include "data/camera_database.h"
 #include "data/equipment.h"
 #include "dialog_test.h"
 #include "dialogs/message_box.h"
@@ -23,28 +23,31 @@ namespace {
 using nlohmann::json;
 using Names = std::vector<std::string>;
 
-Equipment* Stored() { return GetData()->mutable_equipment(); }
+class CameraListRun : public testing::DialogTest {
+ protected:
+  Equipment* Stored() { return data_.mutable_equipment(); }
 
-void AddStoredCameras(std::initializer_list<const char*> models) {
-  for (const char* model : models) {
-    Camera* camera = Stored()->add_cameras();
-    camera->set_maker("Acme");
-    camera->set_model(model);
-    camera->set_circle_of_confusion(0.03);
+  void AddStoredCameras(std::initializer_list<const char*> models) {
+    for (const char* model : models) {
+      Camera* camera = Stored()->add_cameras();
+      camera->set_maker("Acme");
+      camera->set_model(model);
+      camera->set_circle_of_confusion(0.03);
+    }
   }
-}
 
-void AddStoredLenses(std::initializer_list<const char*> models) {
-  for (const char* model : models) Stored()->add_lenses()->set_model(model);
-}
-
-Names StoredModels() {
-  Names models;
-  for (const Camera& camera : Stored()->cameras()) {
-    models.push_back(camera.model());
+  void AddStoredLenses(std::initializer_list<const char*> models) {
+    for (const char* model : models) Stored()->add_lenses()->set_model(model);
   }
-  return models;
-}
+
+  Names StoredModels() {
+    Names models;
+    for (const Camera& camera : Stored()->cameras()) {
+      models.push_back(camera.model());
+    }
+    return models;
+  }
+};
 
 Names RowTitles(const json& dump) {
   Names titles;
@@ -59,7 +62,6 @@ int SelectedRow(const json& dump) {
   return -1;
 }
 
-using CameraListRun = testing::DialogTest;
 
 TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   AddStoredCameras({"One", "Two"});
@@ -68,7 +70,7 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   Stored()->set_current_camera(1);
   Stored()->set_current_lens(1);
 
-  CameraListDlg back;
+  CameraListDlg back(Stored(), kMetric, "");
   EXPECT_EQ(Run(back, "dump\nrow 0\nsoft right\n"), kIdCancel);
   const json dump = Dumps().at(0);
   EXPECT_EQ(dump["title"], "My cameras");
@@ -77,13 +79,13 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   EXPECT_EQ(dump["softkeys"], json({"Select", "Back"}));
   EXPECT_EQ(Stored()->current_camera(), 1);  // "Back" chose nothing
 
-  CameraListDlg paired;
+  CameraListDlg paired(Stored(), kMetric, "");
   EXPECT_EQ(Run(paired, "row 1\nsoft left\n"), kIdOk);
   EXPECT_EQ(Stored()->current_lens(), 3);
 
   // An unpaired camera, or one whose link names no lens, leaves the lens.
   Stored()->mutable_cameras(0)->set_lens_index(9);
-  CameraListDlg unpaired;
+  CameraListDlg unpaired(Stored(), kMetric, "");
   EXPECT_EQ(Run(unpaired, "row 0\nsoft left\n"), kIdOk);
   EXPECT_EQ(Stored()->current_camera(), 0);
   EXPECT_EQ(Stored()->current_lens(), 3);
@@ -98,7 +100,7 @@ TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
   Stored()->set_current_lens(1);
 
   // "No" to the first question changes nothing; then "Yes" twice.
-  CameraListDlg cameras;
+  CameraListDlg cameras(Stored(), kMetric, "");
   EXPECT_EQ(Run(cameras,
                 "row 1\nclick 1003\nclick 2\nclick 1003\ndump\n"
                 "click 1\ndump\nclick 1\ndump\nsoft right\n"),
@@ -124,7 +126,7 @@ TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
   EXPECT_EQ(Control(dumps[2], BaseListDlg::kIdRemove)["enabled"], false);
 
   // An unpaired camera asks once.
-  CameraListDlg unpaired;
+  CameraListDlg unpaired(Stored(), kMetric, "");
   EXPECT_EQ(Run(unpaired, "row 0\nclick 1003\nclick 1\ndump\nsoft right\n"),
             kIdCancel);
   EXPECT_EQ(Dumps().at(0)["dialog"], "CameraListDlg");
@@ -133,7 +135,7 @@ TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
 
 TEST_F(CameraListRun, MovesStopAtTheEnds) {
   AddStoredCameras({"One", "Two"});
-  CameraListDlg cameras;
+  CameraListDlg cameras(Stored(), kMetric, "");
   // The second tap finds Move down disabled on the last row.
   EXPECT_EQ(Run(cameras, "row 0\nclick 1006\nclick 1006\nsoft right\n"),
             kIdCancel);
@@ -143,11 +145,11 @@ TEST_F(CameraListRun, MovesStopAtTheEnds) {
 TEST_F(CameraListRun, EditWorksOnACopyUntilConfirmed) {
   AddStoredCameras({"One"});
   const std::string edit = "row 0\nclick 1004\nclick 1000\ntype 0.05\n";
-  CameraListDlg cancelled;
+  CameraListDlg cancelled(Stored(), kMetric, "");
   Run(cancelled, edit + "key enter\nsoft right\nsoft right\n");
   EXPECT_EQ(Stored()->cameras(0).circle_of_confusion(), 0.03);
 
-  CameraListDlg confirmed;
+  CameraListDlg confirmed(Stored(), kMetric, "");
   Run(confirmed, edit + "key enter\nsoft left\ndump\nsoft right\n");
   EXPECT_EQ(Stored()->cameras(0).circle_of_confusion(), 0.05);
   EXPECT_EQ(Dumps().at(0)["rows"][0]["left"], "0.050 mm");
@@ -161,7 +163,7 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
       "click 1002\nkey enter\nclick 1002\nsoft right\ndump\nclick 1002\n"
       "click 1009\ntype Zeta\\nQ1\nkey enter\n"
       "click 1000\ntype 0.02\nkey enter\nsoft left\ndump\nsoft right\n";
-  CameraListDlg cameras;
+  CameraListDlg cameras(Stored(), kMetric, "");
   EXPECT_EQ(Run(cameras, script), kIdCancel);
   const auto dumps = Dumps();
   EXPECT_EQ(dumps[0]["dialog"], "CCameraCreationModeDlg");
@@ -174,7 +176,7 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
 }
 
 // Picks from a database file in a folder of its own.
-class DatabasePick : public testing::DialogTest {
+class DatabasePick : public CameraListRun {
  protected:
   // Makers A, A, B, B, B (models A1 ... B3); B2 comes with an 18-55 mm lens,
   // B3 names a lens that is not there.
@@ -202,8 +204,8 @@ class DatabasePick : public testing::DialogTest {
   // Opens Add, then "Select from a list...", then the rest of `script`.
   int RunPick(const std::string& script) {
     StartShell("click 1002\nclick 1001\n" + script + "soft right\n");
-    shell_->set_program_folder(folder_.path().string());
-    CameraListDlg cameras;
+    CameraListDlg cameras(Stored(), kMetric,
+                          CameraDatabase::PathIn(folder_.path().string()));
     return RunDialog(cameras);
   }
 

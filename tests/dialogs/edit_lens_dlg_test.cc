@@ -19,18 +19,18 @@ TEST(EditLensTexts, EmptyListsInviteAndOneValueStandsAlone) {
   const Lens empty;
   EXPECT_EQ(CEditLensDlg::NameText(empty), "Click to define...");
   EXPECT_EQ(CEditLensDlg::FocalText(empty), "Define focal values...");
-  EXPECT_EQ(CEditLensDlg::DistanceText(empty), "Define distance values...");
+  EXPECT_EQ(CEditLensDlg::DistanceText(empty, kMetric),
+            "Define distance values...");
 
   Lens prime;
   prime.add_focals(50.0);
   prime.add_apertures(1.4);
   // 10 ft in metres, shown in feet again.
   prime.add_distances(3.0480370641307);
-  SetUnitSystem(kImperial);
   EXPECT_EQ(CEditLensDlg::FocalText(prime), "Focal: 50 mm...");
   EXPECT_EQ(CEditLensDlg::ApertureText(prime), "Aperture: f/1.4...");
-  EXPECT_EQ(CEditLensDlg::DistanceText(prime), "Distance: 10 ft....");
-  SetUnitSystem(kMetric);
+  EXPECT_EQ(CEditLensDlg::DistanceText(prime, kImperial),
+            "Distance: 10 ft....");
 }
 
 using EditLensRun = testing::DialogTest;
@@ -42,7 +42,7 @@ TEST_F(EditLensRun, AcceptedFocalListSetsTheBoundsFromItsEnds) {
   lens.set_max_focal(50.0);
   lens.add_distances(1.0);
   lens.add_distances(2.0);
-  CEditLensDlg editor;
+  CEditLensDlg editor(kMetric);
   editor.SetLens(&lens);
   Run(editor,
       "click 1035\nclick 1000\ntype 105\nkey enter\n"
@@ -59,7 +59,7 @@ TEST_F(EditLensRun, NameIsEditedWithTheEscapedSeparator) {
   Lens lens;
   lens.set_maker("Acme");
   lens.set_model("Tele");
-  CEditLensDlg editor;
+  CEditLensDlg editor(kMetric);
   editor.SetTitle("Edit lens");
   editor.SetLens(&lens);
   Run(editor,

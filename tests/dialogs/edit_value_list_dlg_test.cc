@@ -33,8 +33,7 @@ class EditValueListRun : public testing::DialogTest {
 };
 
 TEST_F(EditValueListRun, ImperialDistanceIsTypedInFeetAndStoredInMetres) {
-  SetUnitSystem(kImperial);
-  CEditValueListDlg dlg(ValueKind::kDistance);
+  CEditValueListDlg dlg(ValueKind::kDistance, kImperial);
   Run(dlg, "click 1000\ndump\ntype 10\nkey enter\ndump\nsoft left\n");
   ASSERT_EQ(dlg.Values().size(), 1u);
   EXPECT_DOUBLE_EQ(dlg.Values()[0], 3.0480370641307);
@@ -44,7 +43,7 @@ TEST_F(EditValueListRun, ImperialDistanceIsTypedInFeetAndStoredInMetres) {
 }
 
 TEST_F(EditValueListRun, InvalidEntriesReopenWithTheRejectedText) {
-  CEditValueListDlg dlg(ValueKind::kFocal);
+  CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   dlg.AppendValue(50.0);
   Run(dlg,
       "click 1000\ntype 0\nkey enter\ndump\nkey enter\n"
@@ -78,7 +77,7 @@ TEST_F(EditValueListRun, InvalidEntriesReopenWithTheRejectedText) {
 }
 
 TEST_F(EditValueListRun, AddRangeInsertsAroundPresentValues) {
-  CEditValueListDlg dlg(ValueKind::kFocal);
+  CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   dlg.AppendValue(35.0);
   // 24 to 70: 46 has no divisor from 20 down to 6, so 10 values 46 / 9 mm
   // apart, each rounded to the millimetre; none of them is 35.
@@ -96,7 +95,7 @@ TEST_F(EditValueListRun, AddRangeInsertsAroundPresentValues) {
 }
 
 TEST_F(EditValueListRun, SelectionFollowsItsValueAndRemoveOneAsksFirst) {
-  CEditValueListDlg dlg(ValueKind::kFocal);
+  CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   for (double v : {24.0, 35.0, 85.0}) dlg.AppendValue(v);
   // 35 is selected; 10 goes in before it, and 35 must stay the one chosen.
   Run(dlg,
@@ -142,7 +141,7 @@ int TextHeight(const Image& image, int left, int top, int right, int bottom) {
 TEST_F(EditValueListRun, LongValuesShrinkToFitTheNarrowList) {
   // The list is 180 pixels wide from x = 10: "100 mm" fits in the row font,
   // "1000000 mm" does not and is drawn smaller rather than cut at the frame.
-  CEditValueListDlg dlg(ValueKind::kFocal);
+  CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   dlg.AppendValue(100.0);
   dlg.AppendValue(1000000.0);
   const testing::ScratchFolder folder;
@@ -159,7 +158,7 @@ TEST_F(EditValueListRun, LongValuesShrinkToFitTheNarrowList) {
 }
 
 TEST_F(EditValueListRun, ListLoadedOutOfOrderKeepsItsOrder) {
-  CEditValueListDlg dlg(ValueKind::kFocal);
+  CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   for (double v : {50.0, 35.0, 85.0}) dlg.AppendValue(v);
   Run(dlg, "click 1000\ntype 40\nkey enter\nsoft left\n");
   EXPECT_THAT(dlg.Values(), ElementsAre(40.0, 50.0, 35.0, 85.0));

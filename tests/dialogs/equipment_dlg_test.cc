@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "data/data_root.h"
 #include "dialog_test.h"
 #include "dialogs/camera_creation_mode_dlg.h"
 #include "i18n/translated_string.h"
@@ -16,26 +15,12 @@ namespace {
 
 using nlohmann::json;
 
-TEST(EquipmentSelection, NeedsACameraAndALensThatExist) {
-  Equipment equipment;
-  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
-  // Indices alone, with nothing to point at, select nothing.
-  equipment.set_current_camera(0);
-  equipment.set_current_lens(0);
-  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
-  equipment.add_cameras();
-  equipment.add_lenses();
-  EXPECT_TRUE(CEquipmentDlg::CameraAndLensSelected(equipment));
-  equipment.set_current_lens(-1);
-  EXPECT_FALSE(CEquipmentDlg::CameraAndLensSelected(equipment));
-}
-
 class EquipmentRun : public testing::DialogTest {
  protected:
-  static Equipment* Stored() { return GetData()->mutable_equipment(); }
+  Equipment* Stored() { return data_.mutable_equipment(); }
 
   // A selected camera and lens, the camera paired with lens 1 ("Wide").
-  static void StoreSelectedPair() {
+  void StoreSelectedPair() {
     Camera* camera = Stored()->add_cameras();
     camera->set_maker("Acme");
     camera->set_model("Z100");
@@ -60,7 +45,7 @@ class EquipmentRun : public testing::DialogTest {
 };
 
 TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment, "dump\nkey enter\ndump\nsoft right\n"), kIdCancel);
   const auto dumps = Dumps();
   const json& dump = dumps.at(0);
@@ -79,7 +64,7 @@ TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
 
 TEST_F(EquipmentRun, NamesStandOnTwoLinesAndMainScreenIsOffered) {
   StoreSelectedPair();
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment, "dump\nkey enter\n"), kIdOk);
   const json dump = Dumps().at(0);
   EXPECT_EQ(dump["softkeys"], json({"", "Main screen"}));
@@ -92,7 +77,7 @@ TEST_F(EquipmentRun, NamesStandOnTwoLinesAndMainScreenIsOffered) {
 TEST_F(EquipmentRun, ChoosingAPairedCameraChangesBothButtons) {
   StoreSelectedPair();
   Stored()->set_current_camera(-1);
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment,
                 "dump\nclick 1000\nrow 0\nsoft left\ndump\n"
                 "soft right\n"),
@@ -107,7 +92,7 @@ TEST_F(EquipmentRun, ChoosingAPairedCameraChangesBothButtons) {
 
 TEST_F(EquipmentRun, RemovingTheCurrentCameraTurnsBackToExit) {
   StoreSelectedPair();
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   // Remove camera 0: yes to it, no to its lens; then Back.
   EXPECT_EQ(Run(equipment,
                 "click 1000\nrow 0\nclick 1003\nclick 1\nclick 2\n"
@@ -120,7 +105,7 @@ TEST_F(EquipmentRun, RemovingTheCurrentCameraTurnsBackToExit) {
 }
 
 TEST_F(EquipmentRun, UnitsToggleAndAreStored) {
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment,
                 "click 1006\ndump\nclick 1006\ndump\nclick 1006\n"
                 "soft right\n"),
@@ -129,15 +114,14 @@ TEST_F(EquipmentRun, UnitsToggleAndAreStored) {
   EXPECT_EQ(Control(dumps[0], CEquipmentDlg::kIdUnitsButton)["text"],
             "ft./in.");
   EXPECT_EQ(Control(dumps[1], CEquipmentDlg::kIdUnitsButton)["text"], "m/cm");
-  EXPECT_EQ(GetUnitSystem(), kImperial);
-  EXPECT_TRUE(GetData()->options().has_units());
-  EXPECT_EQ(GetData()->options().units(), kImperial);
+  EXPECT_TRUE(data_.options().has_units());
+  EXPECT_EQ(data_.options().units(), kImperial);
 }
 
 TEST_F(EquipmentRun, LanguageCyclesBackToTheFirstAndRetranslatesTheKeys) {
   LoadThreeLanguages();
   SetLanguage(1);
-  CEquipmentDlg equipment;
+  CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment,
                 "dump\nclick 1005\ndump\nclick 1005\ndump\n"
                 "soft right\n"),
@@ -147,8 +131,8 @@ TEST_F(EquipmentRun, LanguageCyclesBackToTheFirstAndRetranslatesTheKeys) {
   EXPECT_EQ(dumps[1]["softkeys"], json({"", "Beenden"}));
   EXPECT_EQ(dumps[2]["softkeys"], json({"", "Exit"}));
   EXPECT_EQ(GetLanguage(), 0);
-  EXPECT_TRUE(GetData()->options().has_language());
-  EXPECT_EQ(GetData()->options().language(), 0);
+  EXPECT_TRUE(data_.options().has_language());
+  EXPECT_EQ(data_.options().language(), 0);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "data/data_root.h"
 #include "dialog_test.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
@@ -39,8 +38,8 @@ TEST(LensBounds, OrderedAndRaisedToOne) {
 TEST(MakeLens, NameSplitAndListsFromTheBounds) {
   // The full lists of a zoom are checked end to end (lens_create); here a
   // prime: one focal length, one aperture, the metric distance ladder.
-  SetUnitSystem(kMetric);
-  const Lens lens = LensListDlg::MakeLens({50, 50}, {1.4, 1.4}, "Lumo\\nF 50");
+  const Lens lens =
+      LensListDlg::MakeLens({50, 50}, {1.4, 1.4}, "Lumo\\nF 50", kMetric);
   EXPECT_EQ(lens.maker(), "Lumo");
   EXPECT_EQ(lens.model(), "F 50");
   EXPECT_EQ(lens.camera_index(), -1);
@@ -65,7 +64,7 @@ class LensListRun : public testing::DialogTest {
 };
 
 TEST_F(LensListRun, CancelledOrRefusedCreationAddsNothing) {
-  LensListDlg dlg;
+  LensListDlg dlg(data_.mutable_equipment(), kMetric);
   // A focal bound beyond the maximum is refused and the entry reopens with
   // what was typed; then cancelled at the name, then in the review.
   Run(dlg,
@@ -74,7 +73,7 @@ TEST_F(LensListRun, CancelledOrRefusedCreationAddsNothing) {
       "click 1002\ntype 50\nkey enter\nkey enter\nkey escape\n"
       "click 1002\ntype 50\nkey enter\nkey enter\ntype Prime\nkey enter\n"
       "soft right\ndump\nsoft right\n");
-  EXPECT_EQ(GetData()->equipment().lenses_size(), 0);
+  EXPECT_EQ(data_.equipment().lenses_size(), 0);
   EXPECT_TRUE(DumpOf("LensListDlg")["rows"].empty());
   const auto message = DumpOf("CMessageBox");
   EXPECT_EQ(message["title"], "Invalid value");

@@ -17,8 +17,8 @@ namespace {
 // text rows; its editors only record that they ran.
 class TestListDlg : public BaseListDlg {
  public:
-  explicit TestListDlg(const std::vector<std::string>& names)
-      : BaseListDlg(EquipmentList::kCameras) {
+  TestListDlg(Equipment* equipment, const std::vector<std::string>& names)
+      : BaseListDlg(EquipmentList::kCameras, equipment) {
     for (const std::string& name : names)
       Stored().add_cameras()->set_model(name);
   }
@@ -33,7 +33,7 @@ class TestListDlg : public BaseListDlg {
     return titles;
   }
 
-  static std::vector<std::string> StoredNames() {
+  std::vector<std::string> StoredNames() const {
     std::vector<std::string> names;
     for (const Camera& camera : Stored().cameras()) {
       names.push_back(camera.model());
@@ -72,7 +72,7 @@ const nlohmann::json kSelectKeys = {"Select", "Back"};
 class ListDlgTest : public testing::DialogTest {};
 
 TEST_F(ListDlgTest, EmptyListOffersOnlyAddAndBack) {
-  TestListDlg dlg({});
+  TestListDlg dlg(data_.mutable_equipment(), {});
   EXPECT_EQ(Run(dlg, "dump\nsoft left\nsoft right\n"), kIdCancel);
   const auto dumps = Dumps();
   ASSERT_EQ(dumps.size(), 1u);
@@ -84,7 +84,7 @@ TEST_F(ListDlgTest, EmptyListOffersOnlyAddAndBack) {
 }
 
 TEST_F(ListDlgTest, ButtonsFollowTheSelectedRow) {
-  TestListDlg dlg({"A", "B", "C"});
+  TestListDlg dlg(data_.mutable_equipment(), {"A", "B", "C"});
   Run(dlg, "dump\nrow 0\ndump\nrow 1\ndump\nrow 2\ndump\nsoft right\n");
   const auto dumps = Dumps();
   ASSERT_EQ(dumps.size(), 4u);
@@ -102,14 +102,14 @@ TEST_F(ListDlgTest, ButtonsFollowTheSelectedRow) {
 }
 
 TEST_F(ListDlgTest, SingleRowMovesNeitherWay) {
-  TestListDlg dlg({"A"});
+  TestListDlg dlg(data_.mutable_equipment(), {"A"});
   Run(dlg, "row 0\ndump\nsoft right\n");
   EXPECT_EQ(ButtonsEnabled(Dumps().at(0)),
             (std::vector<bool>{true, true, true, false, false}));
 }
 
 TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
-  TestListDlg dlg({"A", "B"});
+  TestListDlg dlg(data_.mutable_equipment(), {"A", "B"});
   // Remove is disabled until a row is selected, and asks first; "Select"
   // makes the selected camera current.
   EXPECT_EQ(Run(dlg,
@@ -117,21 +117,21 @@ TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
                 "row 0\nclick 1004\nsoft left\n"),
             kIdOk);
   EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "edit"}));
-  EXPECT_EQ(TestListDlg::StoredNames(), (std::vector<std::string>{"A"}));
-  EXPECT_EQ(GetData()->equipment().current_camera(), 0);
+  EXPECT_EQ(dlg.StoredNames(), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(data_.equipment().current_camera(), 0);
 }
 
 TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
-  TestListDlg dlg({"A", "B", "C"});
+  TestListDlg dlg(data_.mutable_equipment(), {"A", "B", "C"});
   // Move up is the fourth button: centre (3 * 96 + 48, 492 + 48).
   Run(dlg, "row 2\ndbltap 336 540\nsoft right\n");
   EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"C", "A", "B"}));
-  EXPECT_EQ(TestListDlg::StoredNames(), dlg.Titles());
+  EXPECT_EQ(dlg.StoredNames(), dlg.Titles());
   EXPECT_EQ(dlg.list().selected_index(), 0);
 }
 
 TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
-  TestListDlg dlg({"A", "B"});
+  TestListDlg dlg(data_.mutable_equipment(), {"A", "B"});
   Run(dlg, "soft right\n");
   // Nothing is selected: only Add still answers.
   for (int id = BaseListDlg::kIdRemove; id <= BaseListDlg::kIdMoveDown; ++id) {
@@ -144,7 +144,7 @@ TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
 TEST_F(ListDlgTest, FlingRunsAsAChainOfPaintsAndSettlesOnARow) {
   std::vector<std::string> names;
   for (int i = 0; i < 60; ++i) names.push_back("Camera " + std::to_string(i));
-  TestListDlg dlg(names);
+  TestListDlg dlg(data_.mutable_equipment(), names);
   // A quick upward drag, released while moving; the script's next line
   // waits until the list has come to rest.
   Run(dlg, "drag 240 400 240 250 5\ndump\nsoft right\n");
@@ -164,7 +164,7 @@ class ListDlgPicture : public testing::DialogTest,
 
 TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
   const Size screen = GetParam();
-  TestListDlg dlg({"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6",
+  TestListDlg dlg(data_.mutable_equipment(), {"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6",
                    "Pentax K-1",
                    "A camera with a name far too long for any row",
                    "Sony A7 III", "Fujifilm X-T4"});

@@ -12,20 +12,16 @@
 namespace zorvanel {
 namespace {
 
-// Every test starts metric and without translations.
+// Every test starts without translations.
 class ValueTextTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetUnitSystem(kMetric);
-    GetTranslator().Clear();
-  }
-  void TearDown() override {
-    SetUnitSystem(kMetric);
-    GetTranslator().Clear();
-  }
+  void SetUp() override { GetTranslator().Clear(); }
+  void TearDown() override { GetTranslator().Clear(); }
 };
 
-std::string Metres(double metres) { return Format(DistanceValue(metres)); }
+std::string Metres(double metres, UnitSystem units = kMetric) {
+  return Format(DistanceValue(metres), units);
+}
 
 TEST_F(ValueTextTest, ApertureFormatTrimsZerosAndPoint) {
   EXPECT_EQ(Format(ApertureValue(8)), "f/8");
@@ -38,13 +34,11 @@ TEST_F(ValueTextTest, ApertureFormatTrimsZerosAndPoint) {
   EXPECT_EQ(Format(ApertureValue()), "f/0");
 }
 
-TEST_F(ValueTextTest, FocalPrintsMillimetresWhateverTheUnits) {
+TEST_F(ValueTextTest, FocalPrintsMillimetres) {
   EXPECT_EQ(Format(FocalValue(50)), "50 mm");
   EXPECT_EQ(Format(FocalValue(17.5)), "17.5 mm");
   EXPECT_EQ(Format(FocalValue(0)), "0 mm");
   EXPECT_EQ(Format(FocalValue(-1)), "Infini");
-  SetUnitSystem(kImperial);
-  EXPECT_EQ(Format(FocalValue(35)), "35 mm");
 }
 
 TEST_F(ValueTextTest, MetricDistanceUnitBoundsAreInclusive) {
@@ -60,13 +54,13 @@ TEST_F(ValueTextTest, MetricDistanceUnitBoundsAreInclusive) {
 }
 
 TEST_F(ValueTextTest, ImperialDistances) {
-  SetUnitSystem(kImperial);
-  EXPECT_EQ(Metres(0.3048), "12 in.");       // 0.99998784 ft, below 1 ft
-  EXPECT_EQ(Metres(1609.344), "5280 ft.");   // 5279.936 ft, below a mile
-  EXPECT_EQ(Metres(2000), "1.24 mile");      // 6561.6 ft
-  EXPECT_EQ(Metres(1.0 / 3.2808), "1 ft.");  // exactly one foot: no inches
-  EXPECT_EQ(Metres(ConvertLength(1.0 / 12, false)), "1 in.");
-  EXPECT_EQ(Metres(3), "9.84 ft.");  // 9.8424 ft
+  auto feet = [](double metres) { return Metres(metres, kImperial); };
+  EXPECT_EQ(feet(0.3048), "12 in.");       // 0.99998784 ft, below 1 ft
+  EXPECT_EQ(feet(1609.344), "5280 ft.");   // 5279.936 ft, below a mile
+  EXPECT_EQ(feet(2000), "1.24 mile");      // 6561.6 ft
+  EXPECT_EQ(feet(1.0 / 3.2808), "1 ft.");  // exactly one foot: no inches
+  EXPECT_EQ(feet(ConvertLength(1.0 / 12, false)), "1 in.");
+  EXPECT_EQ(feet(3), "9.84 ft.");  // 9.8424 ft
 }
 
 TEST_F(ValueTextTest, InfinityIsTranslated) {

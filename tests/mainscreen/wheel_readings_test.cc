@@ -26,17 +26,13 @@ Camera CameraWithCircle(double circle) {
 
 DofState Compute(const Lens& lens, const Camera& camera) {
   DofState state;
-  ComputeResults(lens, camera, {0, 0, 0}, 100, &state);
+  ComputeResults(lens, camera, {0, 0, 0}, 100, kMetric, &state);
   return state;
 }
 
 class WheelReadingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetUnitSystem(kMetric);
-    GetTranslator().Clear();
-  }
-  void TearDown() override { SetUnitSystem(kMetric); }
+  void SetUp() override { GetTranslator().Clear(); }
 };
 
 TEST_F(WheelReadingsTest, PercentOfTheScaledTravel) {
@@ -55,17 +51,17 @@ TEST_F(WheelReadingsTest, ShowsThePickedValuesAndTheResults) {
   EXPECT_EQ(state.focal_text, "50 mm");
   EXPECT_EQ(state.aperture_text, "f/2.8");
   EXPECT_EQ(state.distance_text, "3 m");
-  EXPECT_EQ(Format(state.dof.hyperfocal), "29.5 m");
-  EXPECT_EQ(Format(state.dof.near_limit), "2.73 m");
-  EXPECT_EQ(Format(state.dof.far_limit), "3.33 m");
-  EXPECT_EQ(Format(state.dof.depth_of_field), "60.7 cm");
+  EXPECT_EQ(Format(state.dof.hyperfocal, kMetric), "29.5 m");
+  EXPECT_EQ(Format(state.dof.near_limit, kMetric), "2.73 m");
+  EXPECT_EQ(Format(state.dof.far_limit, kMetric), "3.33 m");
+  EXPECT_EQ(Format(state.dof.depth_of_field, kMetric), "60.7 cm");
   EXPECT_EQ(state.focus.GetValue(), 3.0);
 
   const DofState beyond =
       Compute(OneValueLens(50, 2.8, 40), CameraWithCircle(0.03));
-  EXPECT_EQ(Format(beyond.dof.far_limit), "Infinity");
-  EXPECT_EQ(Format(beyond.dof.depth_of_field), "Infinity");
-  EXPECT_EQ(Format(beyond.dof.near_limit), "17 m");
+  EXPECT_EQ(Format(beyond.dof.far_limit, kMetric), "Infinity");
+  EXPECT_EQ(Format(beyond.dof.depth_of_field, kMetric), "Infinity");
+  EXPECT_EQ(Format(beyond.dof.near_limit, kMetric), "17 m");
 }
 
 TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
@@ -73,7 +69,7 @@ TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
   camera.set_focal_multiplier(1.5);
   const DofState state = Compute(OneValueLens(50, 2.8, 3), camera);
   EXPECT_EQ(state.focal_text, "75 mm");
-  EXPECT_EQ(Format(state.dof.hyperfocal), "29.5 m");
+  EXPECT_EQ(Format(state.dof.hyperfocal, kMetric), "29.5 m");
 }
 
 TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
@@ -83,12 +79,12 @@ TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
   for (double s : {1, 2, 3}) lens.add_distances(s);
   DofState state;
   // 240 px = 50 %: index 2 of 5, 2 of 4 (1.5 + 0.5), 1 of 3.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, kMetric, &state);
   EXPECT_EQ(state.focal_text, "35 mm");
   EXPECT_EQ(state.aperture_text, "f/5.6");
   EXPECT_EQ(state.distance_text, "2 m");
   // Scale 50: the same percentages from half the pixels.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, kMetric, &state);
   EXPECT_EQ(state.focal_text, "70 mm");
   EXPECT_EQ(state.aperture_text, "f/2.8");
   EXPECT_EQ(state.distance_text, "2 m");
@@ -98,22 +94,22 @@ TEST_F(WheelReadingsTest, EmptyListGivesNoValues) {
   Lens lens = OneValueLens(50, 2.8, 3);
   lens.clear_apertures();
   DofState state;
-  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, kMetric, &state);
   EXPECT_EQ(state.focal_text, "50 mm");
   EXPECT_EQ(state.aperture_text, kNoValueText);
   EXPECT_EQ(state.distance_text, "3 m");
   for (const DistanceValue* result :
        {&state.dof.hyperfocal, &state.dof.near_limit, &state.dof.far_limit,
         &state.dof.depth_of_field}) {
-    EXPECT_EQ(Format(*result), kNoValueText);
+    EXPECT_EQ(Format(*result, kMetric), kNoValueText);
   }
 
   // Results come back once the list is filled again.
   lens.add_apertures(2.8);
-  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, &state);
-  EXPECT_EQ(Format(state.dof.near_limit), "2.73 m");
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, kMetric, &state);
+  EXPECT_EQ(Format(state.dof.near_limit, kMetric), "2.73 m");
 
-  ComputeResults(Lens(), Camera(), {0, 0, 0}, 100, &state);
+  ComputeResults(Lens(), Camera(), {0, 0, 0}, 100, kMetric, &state);
   EXPECT_EQ(state.focal_text, kNoValueText);
   EXPECT_EQ(state.distance_text, kNoValueText);
 }

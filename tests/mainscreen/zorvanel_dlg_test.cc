@@ -69,8 +69,7 @@ class MainScreenTest : public testing::DialogTest {
     out_.str("");
     StartShell(
         std::make_unique<IconRecordingBackend>(screen, script_, out_, &icon_));
-    dialog_ = std::make_unique<CZorvanelDlg>();
-    dialog_->set_equipment_screen([this](Window* /*parent*/) {
+    dialog_ = std::make_unique<CZorvanelDlg>(&data_, [this](Window* /*parent*/) {
       ++equipment_calls_;
       return equipment_screen_ ? equipment_screen_() : kIdCancel;
     });
@@ -80,7 +79,7 @@ class MainScreenTest : public testing::DialogTest {
   // The "main" part of the dump the script printed at `index`.
   json MainDump(size_t index) const { return Dumps().at(index)["main"]; }
 
-  const Options& options() const { return GetData()->options(); }
+  const Options& options() const { return data_.options(); }
 
   std::unique_ptr<CZorvanelDlg> dialog_;
   int equipment_calls_ = 0;
@@ -94,8 +93,8 @@ class MainScreenTest : public testing::DialogTest {
 TEST_F(MainScreenTest, FirstRunWithoutEquipmentEndsAndStoresDefaults) {
   EXPECT_EQ(Run(""), kIdOk);
   EXPECT_EQ(equipment_calls_, 1);
-  EXPECT_TRUE(GetData()->has_options());
-  EXPECT_TRUE(GetData()->has_equipment());
+  EXPECT_TRUE(data_.has_options());
+  EXPECT_TRUE(data_.has_equipment());
   EXPECT_EQ(options().focal_wheel(), 0.0);
   EXPECT_EQ(options().aperture_wheel(), 0.0);
   EXPECT_EQ(options().distance_wheel(), 0.0);
@@ -113,8 +112,8 @@ TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
   GetTranslator().LoadFromBytes(
       testing::LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"));
-  equipment_screen_ = [] {
-    StoreFiftyMillimetre(GetData());
+  equipment_screen_ = [this] {
+    StoreFiftyMillimetre(&data_);
     SetLanguage(1);  // the user also switched to French there
     return kIdOk;
   };
@@ -125,7 +124,7 @@ TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
 }
 
 TEST_F(MainScreenTest, SelectedEquipmentSkipsTheEquipmentScreen) {
-  StoreFiftyMillimetre(GetData());
+  StoreFiftyMillimetre(&data_);
   Run("dump\n");
   EXPECT_EQ(equipment_calls_, 0);
   EXPECT_EQ(Dumps()[0]["dialog"], "CZorvanelDlg");
@@ -137,7 +136,7 @@ TEST_F(MainScreenTest, SelectedEquipmentSkipsTheEquipmentScreen) {
 // 40 m near 16.978 m and the far limit beyond the hyperfocal distance).
 
 TEST_F(MainScreenTest, ShowsTheDepthOfFieldAtThreeAndFortyMetres) {
-  StoreFiftyMillimetre(GetData());
+  StoreFiftyMillimetre(&data_);
   // 300 pixels right: 62.5 % of the distance wheel picks the second entry.
   Run("dump\ndrag 100 470 400 470\ndump\n");
   const json at3 = MainDump(0);
@@ -161,8 +160,8 @@ TEST_F(MainScreenTest, ShowsTheDepthOfFieldAtThreeAndFortyMetres) {
 }
 
 TEST_F(MainScreenTest, EmptyLensListsShowDashes) {
-  StoreFiftyMillimetre(GetData());
-  Lens* lens = GetData()->mutable_equipment()->mutable_lenses(0);
+  StoreFiftyMillimetre(&data_);
+  Lens* lens = data_.mutable_equipment()->mutable_lenses(0);
   lens->clear_focals();
   lens->clear_apertures();
   lens->clear_distances();
@@ -181,22 +180,22 @@ TEST_F(MainScreenTest, EmptyLensListsShowDashes) {
 }
 
 TEST_F(MainScreenTest, CameraLineJoinsModelsOrNamesACompactOnce) {
-  StoreFiftyMillimetre(GetData());
-  Equipment* e = GetData()->mutable_equipment();
+  StoreFiftyMillimetre(&data_);
+  Equipment* e = data_.mutable_equipment();
   e->mutable_lenses(0)->set_model("Body");  // a built-in lens
   Run("dump\n");
   EXPECT_EQ(MainDump(0)["camera"], "Test Body");
 
-  ResetData();
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_equipment()->mutable_lenses(0)->set_model("body");
+  data_.Clear();
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_equipment()->mutable_lenses(0)->set_model("body");
   Run("dump\n");
   EXPECT_EQ(MainDump(0)["camera"], "Body + body");  // exact comparison
 }
 
 TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
-  StoreFiftyMillimetre(GetData());
-  Equipment* e = GetData()->mutable_equipment();
+  StoreFiftyMillimetre(&data_);
+  Equipment* e = data_.mutable_equipment();
   Lens* lens = e->mutable_lenses(0);
   lens->clear_focals();
   for (double f : {18.0, 24.0, 35.0, 55.0}) lens->add_focals(f);
@@ -213,9 +212,9 @@ TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
 // Wheels
 
 TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_options()->set_focal_wheel(50.0);
-  GetData()->mutable_options()->set_aperture_wheel(33.3);
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_options()->set_focal_wheel(50.0);
+  data_.mutable_options()->set_aperture_wheel(33.3);
   EXPECT_EQ(Run("dump\ndrag 100 240 130 240\ndump\nsoft right\n"), kIdOk);
   // 33.3 * 4.8 = 159.84 rounds to 160.
   EXPECT_EQ(MainDump(0)["wheels"], json({240, 160, 0}));
@@ -227,9 +226,9 @@ TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
 }
 
 TEST_F(MainScreenTest, HalfScaleRoundsPositionsAndKeepsUnturnedPercentages) {
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_options()->set_focal_wheel(50.0);
-  GetData()->mutable_options()->set_aperture_wheel(33.3);
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_options()->set_focal_wheel(50.0);
+  data_.mutable_options()->set_aperture_wheel(33.3);
   // 50 * 240.0 / 100 = 120; 50 * 159.84 / 100 = 79.92 rounds to 80.
   Run("dump\nsoft right\n", Size{240, 320});
   EXPECT_EQ(MainDump(0)["wheels"], json({120, 80, 0}));
@@ -237,8 +236,8 @@ TEST_F(MainScreenTest, HalfScaleRoundsPositionsAndKeepsUnturnedPercentages) {
 }
 
 TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_options()->set_distance_wheel(100.0);
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_options()->set_distance_wheel(100.0);
   Run("dump\n"
       "drag 300 240 100 240\n"  // focal wheel, already at 0
       "drag 100 470 400 470\n"  // distance wheel, already at 480
@@ -251,7 +250,7 @@ TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
 // Panel taps and commands
 
 TEST_F(MainScreenTest, PanelTapTogglesTheLargeLineAndTheChoiceIsStored) {
-  StoreFiftyMillimetre(GetData());
+  StoreFiftyMillimetre(&data_);
   Run("tap 50 100\ndump\nsoft right\n");
   const json main = MainDump(0);
   EXPECT_EQ(main["large_label"], "DOF:");
@@ -267,11 +266,10 @@ TEST_F(MainScreenTest, PanelTapTogglesTheLargeLineAndTheChoiceIsStored) {
 }
 
 TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
-  StoreFiftyMillimetre(GetData());
-  equipment_screen_ = [] {
+  StoreFiftyMillimetre(&data_);
+  equipment_screen_ = [this] {
     // The user switched to feet there.
-    GetData()->mutable_options()->set_units(kImperial);
-    SetUnitSystem(kImperial);
+    data_.mutable_options()->set_units(kImperial);
     return kIdOk;
   };
   Run("tap 289 100\ndump\ntap 290 100\ndump\nsoft left\ndump\n");
@@ -282,7 +280,7 @@ TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
 }
 
 TEST_F(MainScreenTest, LeavingTheEquipmentScreenWithExitEndsTheProgram) {
-  StoreFiftyMillimetre(GetData());
+  StoreFiftyMillimetre(&data_);
   equipment_screen_ = [] { return kIdCancel; };
   EXPECT_EQ(Run("drag 100 240 150 240\nsoft left\ndump\n"), kIdOk);
   EXPECT_EQ(equipment_calls_, 1);
@@ -294,8 +292,8 @@ TEST_F(MainScreenTest, LeavingTheEquipmentScreenWithExitEndsTheProgram) {
 // Painting
 
 TEST_F(MainScreenTest, MarkersAndTicksAreDrawnWhereTheLayoutSays) {
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_options()->set_focal_wheel(50.0);
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_options()->set_focal_wheel(50.0);
   Run("drag 100 470 200 470\ndump\n");
   const Image& frame = shell_->frame();
   const Colour red = Rgb(230, 0, 0);
@@ -310,7 +308,7 @@ TEST_F(MainScreenTest, MarkersAndTicksAreDrawnWhereTheLayoutSays) {
 }
 
 TEST_F(MainScreenTest, HalfScaleDrawsTicksAtHalfPositions) {
-  StoreFiftyMillimetre(GetData());
+  StoreFiftyMillimetre(&data_);
   Run("dump\n", Size{240, 320});
   const MainLayout& l = dialog_->layout();
   const Image& frame = shell_->frame();
@@ -322,8 +320,8 @@ TEST_F(MainScreenTest, HalfScaleDrawsTicksAtHalfPositions) {
 }
 
 TEST_F(MainScreenTest, TinyScreenPaintsAndDragsWithoutFault) {
-  StoreFiftyMillimetre(GetData());
-  GetData()->mutable_options()->set_focal_wheel(1.0e300);
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_options()->set_focal_wheel(1.0e300);
   EXPECT_EQ(
       Run("dump\ndrag 0 2 3 2\ndrag 3 4 0 4\ndump\nsoft right\n", Size{4, 6}),
       kIdOk);

@@ -73,7 +73,6 @@ TEST(LensAccessorTest, ApertureOutsideFloatRangeIsNoValue) {
 }
 
 TEST(LensAccessorTest, RangesReplaceTheLists) {
-  SetUnitSystem(kMetric);
   LensAccessor accessor;
   Lens* lens = accessor.CreateLens();
   ASSERT_EQ(accessor.lens(), lens);
@@ -85,7 +84,7 @@ TEST(LensAccessorTest, RangesReplaceTheLists) {
 
   accessor.SetApertureRange(3.5, 5.6);
   EXPECT_THAT(lens->apertures(), ElementsAre(3.5, 4.0, 4.5, 5.0, 5.6));
-  accessor.SetDistanceRange(1000, 2000);
+  accessor.SetDistanceRange(1000, 2000, kMetric);
   EXPECT_THAT(lens->distances(), ElementsAre(1000, 1200, 1500, 2000));
   accessor.RegenerateFocals(1.0);
   EXPECT_EQ(lens->focals_size(), 13);

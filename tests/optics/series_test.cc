@@ -26,9 +26,10 @@ std::vector<double> Nominals(double min, double max) {
   return out;
 }
 
-std::vector<double> Distances(double min, double max) {
+std::vector<double> Distances(double min, double max,
+                              UnitSystem units = kMetric) {
   std::vector<DistanceValue> range;
-  SelectDistanceRange(min, max, &range);
+  SelectDistanceRange(min, max, units, &range);
   std::vector<double> out;
   for (const DistanceValue& v : range) out.push_back(v.GetValue());
   return out;
@@ -42,11 +43,7 @@ std::vector<double> Focals(double a, double b, double multiplier = 1.0) {
   return out;
 }
 
-class SeriesTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetUnitSystem(kMetric); }
-  void TearDown() override { SetUnitSystem(kMetric); }
-};
+class SeriesTest : public ::testing::Test {};
 
 TEST_F(SeriesTest, SeriesSizesAndEnds) {
   ASSERT_EQ(ApertureSeries().size(), 33u);
@@ -94,18 +91,16 @@ TEST_F(SeriesTest, MetricDistanceSelection) {
 }
 
 TEST_F(SeriesTest, ImperialDistanceSelectionUsesTheFeetLadder) {
-  SetUnitSystem(kImperial);
-  const std::vector<double> near_to_far = Distances(0.1, 100);
+  const std::vector<double> near_to_far = Distances(0.1, 100, kImperial);
   ASSERT_EQ(near_to_far.size(), 31u);
   // 1/3 ft (0.1016 m) is nearest to 0.1 m; 300 ft (91.44 m) to 100 m.
   EXPECT_THAT(near_to_far.front(), DoubleNear(0.10160123547102332, 1e-15));
   EXPECT_THAT(near_to_far.back(), DoubleNear(91.441111923921, 1e-11));
 
-  // The unit setting in force at each call picks the series.
-  SetUnitSystem(kMetric);
+  // The units given pick the series.
   EXPECT_THAT(Distances(1, 1), ElementsAre(1.0));
-  SetUnitSystem(kImperial);
-  EXPECT_THAT(Distances(1, 1), Pointwise(DoubleNear(1e-12), {3 * kFoot}));
+  EXPECT_THAT(Distances(1, 1, kImperial),
+              Pointwise(DoubleNear(1e-12), {3 * kFoot}));
 }
 
 TEST_F(SeriesTest, SelectionWithoutNumbersStillGivesOneElement) {

@@ -12,12 +12,7 @@ namespace {
 
 using ::testing::DoubleNear;
 
-// Every test starts and ends metric.
-class ValueTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetUnitSystem(kMetric); }
-  void TearDown() override { SetUnitSystem(kMetric); }
-};
+class ValueTest : public ::testing::Test {};
 
 TEST_F(ValueTest, RealApertureTableIsSixthsOfAStop) {
   const std::vector<double>& table = RealApertureTable();
@@ -53,10 +48,9 @@ TEST_F(ValueTest, ApertureKeepsEnteredAndNearestRealNumber) {
 }
 
 TEST_F(ValueTest, UnknownUnitSettingIsMetric) {
-  SetUnitSystem(2);
-  EXPECT_EQ(GetUnitSystem(), kMetric);
-  SetUnitSystem(-1);
-  EXPECT_EQ(GetUnitSystem(), kMetric);
+  EXPECT_EQ(ToUnitSystem(1), kImperial);
+  EXPECT_EQ(ToUnitSystem(2), kMetric);
+  EXPECT_EQ(ToUnitSystem(-1), kMetric);
 }
 
 TEST_F(ValueTest, ConversionFactors) {

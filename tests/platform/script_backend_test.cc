@@ -63,7 +63,6 @@ DriverRun Drive(const std::string& script,
   std::istringstream in(script);
   std::ostringstream out, err;
   DriverOptions options;
-  options.folder = "/somewhere";
   DriverRun run;
   run.status = RunDriver(options, in, out, err, program);
   run.out = out.str();
@@ -79,7 +78,6 @@ TEST(ScriptBackendTest, EachLineKindBecomesItsEvents) {
   FakeList list("list", &log);
   list.kind = "list";
   dialog.on_init = [&](TestDialog& d) {
-    EXPECT_EQ(Shell::Get().program_folder(), "/somewhere");
     pad.Create(&d, 1, Rect{0, 0, 200, 200});
     button.Create(&d, 7, Rect{300, 100, 340, 120});
     list.Create(&d, 1000, Rect{200, 300, 400, 500});

@@ -14,12 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "data/data_root.h"
+#include "data/zorvanel.pb.h"
 #include "fake_backend.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
-#include "optics/units.h"
 #include "platform/dialog.h"
 #include "drive/dialog_dump.h"
 #include "drive/script_backend.h"
@@ -27,9 +26,9 @@
 
 namespace zorvanel::testing {
 
-// Every test starts from empty data, untranslated texts and metric units,
-// on a 480 x 640 shell with an empty script; the process-wide font table
-// follows the shell's scale.
+// Every test starts from empty data (metric units), untranslated texts, on a
+// 480 x 640 shell with an empty script; the process-wide font table follows
+// the shell's scale. The dialogs under test work on data_.
 class DialogTest : public ::testing::Test {
  public:
   // The dumped control with that id, or null.
@@ -50,9 +49,7 @@ class DialogTest : public ::testing::Test {
   static constexpr Size kScreen{480, 640};
 
   void SetUp() override {
-    ResetData();
     GetTranslator().Clear();
-    SetUnitSystem(kMetric);
     StartShell("");
   }
 
@@ -62,7 +59,6 @@ class DialogTest : public ::testing::Test {
     GetFontTable().set_scale(100);
     GetTranslator().Clear();
     RetranslateAll();
-    SetUnitSystem(kMetric);
   }
 
   // A fresh shell on `screen` reading `script`, with no output yet.
@@ -135,6 +131,8 @@ class DialogTest : public ::testing::Test {
     SetLanguage(language);
   }
 
+  // The user's data the dialogs under test read and change.
+  Zorvanel data_;
   std::istringstream script_;
   std::ostringstream out_;
   std::unique_ptr<Shell> shell_;

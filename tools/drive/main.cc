@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     std::cerr << "zorvanel-drive: " << error << "\n";
     return 2;
   }
-  return RunDriver(options, [] {
-    CZorvanelApp app;
+  return RunDriver(options, [&options] {
+    CZorvanelApp app(ProgramFolders{options.folder, options.folder});
     return app.Run();
   });
 }

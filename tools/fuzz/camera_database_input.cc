@@ -57,7 +57,7 @@ std::string CheckPick(const CameraDatabase& database, int camera_index) {
   // The rows of the model list.
   DisplayName(camera, NameSeparator::kSpace);
   Equipment mine;
-  AddCamera(&mine, camera, kit_lens);
+  AddCamera(&mine, camera, kit_lens, kMetric);
   if (!PairingIsConsistent(mine)) return "a picked camera is badly paired";
   if (kit_lens == nullptr) return {};
   const Lens& lens = mine.lenses(0);

@@ -25,7 +25,7 @@ std::string CheckShown(const std::string& text) {
   return {};
 }
 
-std::string CheckState(const DofState& state) {
+std::string CheckState(const DofState& state, UnitSystem units) {
   for (const std::string* text :
        {&state.focal_text, &state.aperture_text, &state.distance_text}) {
     if (std::string problem = CheckShown(*text); !problem.empty()) {
@@ -35,14 +35,16 @@ std::string CheckState(const DofState& state) {
   for (const DistanceValue* value :
        {&state.dof.hyperfocal, &state.dof.near_limit, &state.dof.far_limit,
         &state.dof.depth_of_field}) {
-    if (std::string problem = CheckShown(Format(*value)); !problem.empty()) {
+    if (std::string problem = CheckShown(Format(*value, units));
+        !problem.empty()) {
       return problem;
     }
   }
   return {};
 }
 
-// The selection after CurrentCamera and CurrentLens names real elements.
+// The selection after EnsureSelectedCamera and EnsureSelectedLens names real
+// elements.
 std::string CheckSelection(const Equipment& equipment) {
   if (equipment.current_camera() < 0 ||
       equipment.current_camera() >= equipment.cameras_size() ||
@@ -58,12 +60,12 @@ std::string CheckSelection(const Equipment& equipment) {
 std::string ComputeEverywhere(const Lens& lens, const Camera& camera) {
   DofState state;
   for (UnitSystem units : {kMetric, kImperial}) {
-    SetUnitSystem(units);
     for (int scale : {50, 100, 213}) {
       const int travel = Scaled(scale, kReferenceWidth);
       for (int at : {0, travel / 3, travel / 2, travel}) {
-        ComputeResults(lens, camera, {at, travel - at, at}, scale, &state);
-        if (std::string problem = CheckState(state); !problem.empty()) {
+        ComputeResults(lens, camera, {at, travel - at, at}, scale, units,
+                       &state);
+        if (std::string problem = CheckState(state, units); !problem.empty()) {
           return problem;
         }
       }
@@ -82,7 +84,7 @@ std::string CheckOperations(Equipment equipment) {
   SwapCameras(&equipment, 0, equipment.cameras_size() - 1);
   SwapLenses(&equipment, 0, equipment.lenses_size() - 1);
   if (!PairingIsConsistent(equipment)) return "a swap broke the pairing";
-  AddCamera(&equipment, camera_template, &lens_template);
+  AddCamera(&equipment, camera_template, &lens_template, kMetric);
   AddLens(&equipment, lens_template);
   if (!PairingIsConsistent(equipment)) return "an addition broke the pairing";
   RemoveCamera(&equipment, 0);
@@ -105,18 +107,16 @@ std::string CheckLoaded(const Zorvanel& data) {
 }  // namespace
 
 std::string FeedDataFile(std::string_view bytes) {
-  ResetData();
-  Zorvanel* data = GetData();
+  Zorvanel data;
   // Whatever the load leaves is used, repaired as at start-up, and what
   // would be written back must parse.
-  static_cast<void>(LoadDataFile(data, WriteScratchFile(bytes)));
-  if (std::string problem = CheckLoaded(*data); !problem.empty()) {
-    ResetData();
+  static_cast<void>(LoadDataFile(&data, WriteScratchFile(bytes)));
+  if (std::string problem = CheckLoaded(data); !problem.empty()) {
     return problem;
   }
-  Equipment* equipment = data->mutable_equipment();
-  const Lens& lens = *CurrentLens(equipment);
-  const Camera& camera = *CurrentCamera(equipment);
+  Equipment* equipment = data.mutable_equipment();
+  const Lens& lens = *EnsureSelectedLens(equipment);
+  const Camera& camera = *EnsureSelectedCamera(equipment);
   std::string problem = CheckSelection(*equipment);
   if (problem.empty()) problem = ComputeEverywhere(lens, camera);
   if (problem.empty()) {
@@ -129,8 +129,6 @@ std::string FeedDataFile(std::string_view bytes) {
     }
   }
   if (problem.empty()) problem = CheckOperations(*equipment);
-  SetUnitSystem(kMetric);
-  ResetData();
   return problem;
 }
 

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   g_folder = options.folder;
-  return RunDriver(options, [] {
-    CZorvanelApp app;
+  return RunDriver(options, [&options] {
+    CZorvanelApp app(ProgramFolders{options.folder, options.folder});
     return app.Run();
   });
 }
