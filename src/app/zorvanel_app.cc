@@ -52,9 +52,8 @@ void ReportNotSaved(const std::string& path, const Status& failure) {
 CZorvanelApp::CZorvanelApp(ProgramFolders folders)
     : folders_(std::move(folders)),
       data_file_path_(DataFilePath(folders_.data)),
-      equipment_screen_([this](Window* /*parent*/) {
-        return RunEquipmentScreen();
-      }) {}
+      equipment_screen_(
+          [this](Window* /*parent*/) { return RunEquipmentScreen(); }) {}
 
 CZorvanelApp::~CZorvanelApp() = default;
 
@@ -84,8 +83,7 @@ void CZorvanelApp::MakeHomeDataFolder() {
 
 void CZorvanelApp::LoadLanguageFile() {
   // Without the file the interface stays in English.
-  static_cast<void>(
-      LoadTranslations(TranslationPath(folders_.shipped)));
+  static_cast<void>(LoadTranslations(TranslationPath(folders_.shipped)));
   RetranslateAll();
 }
 

@@ -48,8 +48,7 @@ int CValueDynaList::AddApertureRow(double f_number, int index) {
       index);
 }
 
-int CValueDynaList::AddDistanceRow(double metres, UnitSystem units,
-                                   int index) {
+int CValueDynaList::AddDistanceRow(double metres, UnitSystem units, int index) {
   return InsertItem(std::make_unique<CValueItem>(
                         Format(DistanceValue(metres), units), metres, 0.0, ""),
                     index);

@@ -74,8 +74,9 @@ std::string CEditLensDlg::ApertureText(const Lens& lens) {
 
 std::string CEditLensDlg::DistanceText(const Lens& lens, UnitSystem units) {
   return ListText(lens.distances(), UiText("Define distance values..."),
-                  UiText("Distance: %1..."),
-                  [units](double v) { return Format(DistanceValue(v), units); });
+                  UiText("Distance: %1..."), [units](double v) {
+                    return Format(DistanceValue(v), units);
+                  });
 }
 
 void CEditLensDlg::PlaceButton(CCustomButton& button, int id, int icon,

@@ -297,9 +297,10 @@ bool CEditValueListDlg::InsertRange(double lo, double hi) {
 void CEditValueListDlg::RemoveOne() {
   const int s = list_.selected_index();
   if (s < 0 || s >= list_.item_count()) return;
-  if (!CMessageBox::Ask(UiText("Delete value?"),
-                        Tr(UiText("Do you want to delete\r\nthe value %1?"),
-                           FormatValue(kind_, list_.GetStoredValue(s), units_)))) {
+  if (!CMessageBox::Ask(
+          UiText("Delete value?"),
+          Tr(UiText("Do you want to delete\r\nthe value %1?"),
+             FormatValue(kind_, list_.GetStoredValue(s), units_)))) {
     return;
   }
   list_.DeleteItem(s);

@@ -72,9 +72,9 @@ bool CEquipmentDlg::OnInitDialog() {
 
 void CEquipmentDlg::Refresh() {
   const Camera* camera = SelectedCamera(data_->equipment());
-  camera_button_.SetText(
-      camera != nullptr ? ShownName(*camera, NameSeparator::kLineBreak)
-                        : Translate(UiText("Select the camera...")));
+  camera_button_.SetText(camera != nullptr
+                             ? ShownName(*camera, NameSeparator::kLineBreak)
+                             : Translate(UiText("Select the camera...")));
   const Lens* lens = SelectedLens(data_->equipment());
   lens_button_.SetText(lens != nullptr
                            ? ShownName(*lens, NameSeparator::kLineBreak)
@@ -86,9 +86,8 @@ void CEquipmentDlg::Refresh() {
     language_button_.SetIconStrip(pictures::kFlagStrip, GetLanguage(),
                                   GetLanguageCount());
   }
-  units_button_.SetText(units() != kMetric
-                            ? Translate(UiText("ft./in."))
-                            : Translate(UiText("m/cm")));
+  units_button_.SetText(units() != kMetric ? Translate(UiText("ft./in."))
+                                           : Translate(UiText("m/cm")));
   about_button_.SetText(Translate(UiText("About...")));
   RefreshSoftKeys();
 }

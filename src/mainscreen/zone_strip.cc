@@ -101,10 +101,9 @@ void ZoneStrip::PlaceLabels(UnitSystem units) {
   if (z.strip.IsEmpty()) return;
   const int gap = z.label_gap;
   const int bottom = z.strip.bottom;
-  labels_.push_back(
-      Label{Rect{z.axis_left, z.label_top, z.axis_left + gap - gap / 8, bottom},
-            kTextLeft, Format(DistanceValue(axis_.nearest_m()), units),
-            z.axis_left});
+  labels_.push_back(Label{
+      Rect{z.axis_left, z.label_top, z.axis_left + gap - gap / 8, bottom},
+      kTextLeft, Format(DistanceValue(axis_.nearest_m()), units), z.axis_left});
   const bool imperial = units == kImperial;
   int previous_x = z.axis_left;
   for (double target : kLabelTargets) {
@@ -129,7 +128,8 @@ void ZoneStrip::PlaceLabels(UnitSystem units) {
     if (x - previous_x < gap || z.axis_right - x < gap * 3 / 4) continue;
     labels_.push_back(Label{Rect{x - gap / 2 + gap / 16, z.label_top,
                                  x + gap / 2 - gap / 16, bottom},
-                            kTextCentre, Format(DistanceValue(best), units), x});
+                            kTextCentre, Format(DistanceValue(best), units),
+                            x});
     previous_x = x;
   }
   labels_.push_back(

@@ -229,8 +229,9 @@ void CZorvanelDlg::FocusAtHyperfocal() {
       HyperfocalDistanceIndex(*lens, results_.dof.hyperfocal.GetValue());
   if (index < 0) return;
   int& position = wheel_positions_[kDistanceWheel];
-  const int moved = std::clamp(
-      PositionOfIndex(index, lens->distances_size(), Scale()), 0, layout_.width);
+  const int moved =
+      std::clamp(PositionOfIndex(index, lens->distances_size(), Scale()), 0,
+                 layout_.width);
   if (moved == position) return;
   position = moved;
   ComputeResults();

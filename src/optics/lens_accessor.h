@@ -47,8 +47,7 @@ class LensAccessor {
   // they are (a lens's own f/1.7 or f/3.3 is not a standard mark) and the
   // standard marks strictly between them.
   void SetLensApertures(double widest, double narrowest);
-  void SetDistanceRange(double min_metres, double max_metres,
-                        UnitSystem units);
+  void SetDistanceRange(double min_metres, double max_metres, UnitSystem units);
   void SetFocalRange(double min, double max, double multiplier);
   // SetFocalRange over the lens's own min_focal..max_focal.
   void RegenerateFocals(double multiplier);

@@ -62,7 +62,6 @@ int SelectedRow(const json& dump) {
   return -1;
 }
 
-
 TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   AddStoredCameras({"One", "Two"});
   AddStoredLenses({"L0", "L1", "L2", "L3"});

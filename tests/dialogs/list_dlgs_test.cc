@@ -164,10 +164,11 @@ class ListDlgPicture : public testing::DialogTest,
 
 TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
   const Size screen = GetParam();
-  TestListDlg dlg(data_.mutable_equipment(), {"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6",
-                   "Pentax K-1",
-                   "A camera with a name far too long for any row",
-                   "Sony A7 III", "Fujifilm X-T4"});
+  TestListDlg dlg(
+      data_.mutable_equipment(),
+      {"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6", "Pentax K-1",
+       "A camera with a name far too long for any row", "Sony A7 III",
+       "Fujifilm X-T4"});
   Run(dlg, "row 1\ndump\nsoft right\n", screen);
   const int s = DisplayScaleFor(screen);
   const Rect list =

@@ -79,12 +79,14 @@ TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
   for (double s : {1, 2, 3}) lens.add_distances(s);
   DofState state;
   // 240 px = 50 %: index 2 of 5, 2 of 4 (1.5 + 0.5), 1 of 3.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, kMetric, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, kMetric,
+                 &state);
   EXPECT_EQ(state.focal_text, "35 mm");
   EXPECT_EQ(state.aperture_text, "f/5.6");
   EXPECT_EQ(state.distance_text, "2 m");
   // Scale 50: the same percentages from half the pixels.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, kMetric, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, kMetric,
+                 &state);
   EXPECT_EQ(state.focal_text, "70 mm");
   EXPECT_EQ(state.aperture_text, "f/2.8");
   EXPECT_EQ(state.distance_text, "2 m");

@@ -69,10 +69,11 @@ class MainScreenTest : public testing::DialogTest {
     out_.str("");
     StartShell(
         std::make_unique<IconRecordingBackend>(screen, script_, out_, &icon_));
-    dialog_ = std::make_unique<CZorvanelDlg>(&data_, [this](Window* /*parent*/) {
-      ++equipment_calls_;
-      return equipment_screen_ ? equipment_screen_() : kIdCancel;
-    });
+    dialog_ =
+        std::make_unique<CZorvanelDlg>(&data_, [this](Window* /*parent*/) {
+          ++equipment_calls_;
+          return equipment_screen_ ? equipment_screen_() : kIdCancel;
+        });
     return RunDialog(*dialog_);
   }
 
