@@ -190,8 +190,7 @@ void CEditValueListDlg::AddOne() {
       {.unit = TypedUnit(kind_),
        .refusal =
            [this](const TypedPair& numbers) -> std::optional<std::string> {
-         const double stored =
-             StoredFromTyped(kind_, numbers.first, units_);
+         const double stored = StoredFromTyped(kind_, numbers.first, units_);
          if (!(stored > kMinimumValue)) {
            return UiText("You must enter a positive and\r\nnon null value.");
          }

@@ -55,8 +55,8 @@ std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = TypedUnit(kind),
-       .refusal =
-           [this, kind](const TypedPair& numbers) -> std::optional<std::string> {
+       .refusal = [this, kind](
+                      const TypedPair& numbers) -> std::optional<std::string> {
          const Bounds bounds = OrderedBounds(numbers.first, numbers.second);
          if (IsFiniteNumber(bounds.hi) && bounds.hi <= MaximumValue(kind)) {
            return std::nullopt;

@@ -340,8 +340,8 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
     const Font& font = *fonts.screen;
     draw(LargeLabel(), l.large_label, kTextCentre, font, palette::kPanelText);
     draw(min_label_.text(), l.min_label, kTextRight, font, palette::kPanelText);
-    draw(Format(results_.dof.near_limit, units()), l.near_value, kTextLeft, font,
-         palette::kPanelText);
+    draw(Format(results_.dof.near_limit, units()), l.near_value, kTextLeft,
+         font, palette::kPanelText);
     draw(max_label_.text(), l.max_label, kTextRight, font, palette::kPanelText);
     draw(Format(results_.dof.far_limit, units()), l.far_value, kTextLeft, font,
          palette::kPanelText);
