@@ -18,28 +18,31 @@
 
 int main(int argc, char** argv) {
   using namespace zorvanel;
-  ProgramArgs args;
-  std::string error;
-  if (!ParseProgramArgs(argc, argv, &args, &error)) {
-    std::cerr << "zorvanel: " << error << "\n" << ProgramUsage();
+  const Expected<ProgramArgs> parsed = ParseProgramArgs(argc, argv);
+  if (!parsed.ok()) {
+    std::cerr << "zorvanel: " << parsed.status().Reason() << "\n"
+              << ProgramUsage();
     return 2;
   }
+  const ProgramArgs& args = *parsed;
   if (args.help) {
     std::cout << ProgramHelp();
     return 0;
   }
-  if (!args.folder.empty() && !CheckDataFolder(args.folder, &error)) {
-    std::cerr << "zorvanel: " << error << "\n";
-    return 2;
+  if (!args.folder.empty()) {
+    if (const Status folder = CheckDataFolder(args.folder); !folder.ok()) {
+      std::cerr << "zorvanel: " << folder.Reason() << "\n";
+      return 2;
+    }
   }
   const Size screen = args.screen ? *args.screen : SdlBackend::PickScreenSize();
-  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(screen, &error);
-  if (!backend) {
+  Expected<std::unique_ptr<SdlBackend>> backend = SdlBackend::Create(screen);
+  if (!backend.ok()) {
     std::cerr << "zorvanel: no display available; run the program headless "
                  "with zorvanel-drive\n";
     return 1;
   }
-  Shell shell(std::move(backend));
+  Shell shell(std::move(*backend));
   CZorvanelApp app(ResolveProgramFolders(ExecutableFolder(), args.folder));
   // Without a display nothing can be asked any more: what is in memory is
   // written as it is.

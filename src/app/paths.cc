@@ -117,22 +117,14 @@ std::string LockFilePath(const std::string& folder) {
   return InFolder(folder, "ZorvanelData.lock");
 }
 
-bool CheckDataFolder(const std::string& folder, std::string* error) {
-  if (folder.empty()) {
-    *error = "--folder needs a folder";
-    return false;
-  }
+Status CheckDataFolder(const std::string& folder) {
+  if (folder.empty()) return Status::Failure("--folder needs a folder");
   struct stat info;
   if (::stat(folder.c_str(), &info) != 0) {
-    *error =
-        "cannot use the folder " + folder + ": " + Status::LastError().Reason();
-    return false;
+    return Status::LastError().WithContext("cannot use the folder " + folder);
   }
-  if (!S_ISDIR(info.st_mode)) {
-    *error = "not a folder: " + folder;
-    return false;
-  }
-  return true;
+  if (!S_ISDIR(info.st_mode)) return Status::Failure("not a folder: " + folder);
+  return Status();
 }
 
 }  // namespace zorvanel

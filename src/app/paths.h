@@ -23,9 +23,9 @@ std::string TranslationPath(const std::string& folder);  // Translation.lang
 // The file whose lock marks the folder as in use by a running program.
 std::string LockFilePath(const std::string& folder);  // ZorvanelData.lock
 
-// Whether `folder` names an existing folder; false with a one-line reason
+// Success when `folder` names an existing folder; a one-line reason
 // otherwise (empty, missing, not a folder).
-bool CheckDataFolder(const std::string& folder, std::string* error);
+Status CheckDataFolder(const std::string& folder);
 
 // Where the desktop program keeps its files.
 struct ProgramFolders {

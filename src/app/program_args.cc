@@ -26,36 +26,30 @@ std::string ProgramHelp() {
          "\"Exit\".\n";
 }
 
-bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
-                      std::string* error) {
-  *args = ProgramArgs();
+Expected<ProgramArgs> ParseProgramArgs(int argc, const char* const* argv) {
+  ProgramArgs args;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      args->help = true;
+      args.help = true;
       continue;
     }
     if (arg != "--screen" && arg != "--folder") {
-      *error = "unknown argument: " + std::string(arg);
-      return false;
+      return Status::Failure("unknown argument: " + std::string(arg));
     }
-    if (i + 1 >= argc) {
-      *error = std::string(arg) + " needs a value";
-      return false;
-    }
+    if (i + 1 >= argc)
+      return Status::Failure(std::string(arg) + " needs a value");
     const std::string_view value = argv[++i];
     if (arg == "--screen") {
-      args->screen = ParseScreenSize(value, error);
-      if (!args->screen) return false;
+      Expected<Size> screen = ParseScreenSize(value);
+      if (!screen.ok()) return screen.status();
+      args.screen = *screen;
     } else {
-      if (value.empty()) {
-        *error = "--folder needs a folder";
-        return false;
-      }
-      args->folder = value;
+      if (value.empty()) return Status::Failure("--folder needs a folder");
+      args.folder = value;
     }
   }
-  return true;
+  return args;
 }
 
 }  // namespace zorvanel

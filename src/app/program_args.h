@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -20,11 +21,10 @@ struct ProgramArgs {
 std::string ProgramUsage();
 std::string ProgramHelp();
 
-// False, with a one-line reason, for an unknown option, a missing value, an
-// empty folder or a screen size the program does not accept
+// The options, or a one-line reason for an unknown option, a missing value,
+// an empty folder or a screen size the program does not accept
 // (ParseScreenSize).
-bool ParseProgramArgs(int argc, const char* const* argv, ProgramArgs* args,
-                      std::string* error);
+Expected<ProgramArgs> ParseProgramArgs(int argc, const char* const* argv);
 
 }  // namespace zorvanel
 

@@ -34,42 +34,34 @@ std::string DriverUsage() {
   return "usage: zorvanel-drive [--screen WxH] [--folder DIR] [SCRIPT]";
 }
 
-bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
-                     std::string* error) {
-  *options = DriverOptions{};
+Expected<DriverOptions> ParseDriverArgs(int argc, char** argv) {
+  DriverOptions options;
   bool folder_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    auto value = [&](std::string_view name) -> const char* {
+    if (arg == "--screen" || arg == "--folder") {
       if (i + 1 >= argc) {
-        *error = std::string(name) + " needs a value";
-        return nullptr;
+        return Status::Failure(std::string(arg) + " needs a value");
       }
-      return argv[++i];
-    };
-    if (arg == "--screen") {
-      const char* text = value(arg);
-      if (text == nullptr) return false;
-      const std::optional<Size> screen = ParseScreenSize(text, error);
-      if (!screen) return false;
-      options->screen = *screen;
-    } else if (arg == "--folder") {
-      const char* text = value(arg);
-      if (text == nullptr) return false;
-      options->folder = text;
-      folder_given = true;
+      const char* value = argv[++i];
+      if (arg == "--folder") {
+        options.folder = value;
+        folder_given = true;
+        continue;
+      }
+      const Expected<Size> screen = ParseScreenSize(value);
+      if (!screen.ok()) return screen.status();
+      options.screen = *screen;
     } else if (arg.size() > 1 && arg[0] == '-') {
-      *error = "unknown option " + std::string(arg);
-      return false;
-    } else if (!options->script_path.empty()) {
-      *error = "only one script may be given";
-      return false;
+      return Status::Failure("unknown option " + std::string(arg));
+    } else if (!options.script_path.empty()) {
+      return Status::Failure("only one script may be given");
     } else {
-      options->script_path = std::string(arg);
+      options.script_path = std::string(arg);
     }
   }
-  if (!folder_given) options->folder = OwnFolder(argc > 0 ? argv[0] : nullptr);
-  return true;
+  if (!folder_given) options.folder = OwnFolder(argc > 0 ? argv[0] : nullptr);
+  return options;
 }
 
 int RunDriver(const DriverOptions& options,

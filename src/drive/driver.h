@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -18,10 +19,9 @@ struct DriverOptions {
 };
 
 // zorvanel-drive [--screen WxH] [--folder DIR] [SCRIPT]. The folder defaults
-// to the folder of the running executable. False with a message on a bad
+// to the folder of the running executable. The reason instead on a bad
 // command line.
-bool ParseDriverArgs(int argc, char** argv, DriverOptions* options,
-                     std::string* error);
+Expected<DriverOptions> ParseDriverArgs(int argc, char** argv);
 
 // The usage line printed with a command line error.
 std::string DriverUsage();

@@ -335,7 +335,7 @@ Point ScriptBackend::RevealedRow(int index) const {
 void ScriptBackend::SaveShot(const std::string& path) {
   if (shell_ == nullptr) Fail("nothing to save");
   if (shell_->paint_pending()) shell_->PaintFrame();
-  if (!shell_->frame().SavePng(path)) Fail("cannot write the picture");
+  if (!shell_->frame().SavePng(path).ok()) Fail("cannot write the picture");
 }
 
 void ScriptBackend::PrintDump() {

@@ -102,10 +102,14 @@ uint8_t Image::AlphaAt(int x, int y) const { return PixelAt(x, y) >> 24; }
 
 void Image::MarkDirty() { cairo_surface_mark_dirty(surface_); }
 
-bool Image::SavePng(const std::string& path) const {
-  if (width_ == 0 || height_ == 0) return false;
-  return cairo_surface_write_to_png(surface_, path.c_str()) ==
-         CAIRO_STATUS_SUCCESS;
+Status Image::SavePng(const std::string& path) const {
+  if (width_ == 0 || height_ == 0) return Status::Failure("no pixels to save");
+  const cairo_status_t written =
+      cairo_surface_write_to_png(surface_, path.c_str());
+  if (written != CAIRO_STATUS_SUCCESS) {
+    return Status::Failure(cairo_status_to_string(written));
+  }
+  return Status();
 }
 
 std::unique_ptr<Image> Image::LoadPng(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/status.h"
 
 typedef struct _cairo_surface cairo_surface_t;
 
@@ -39,7 +40,8 @@ class Image {
   // Marks the pixels as changed after writes through data().
   void MarkDirty();
 
-  bool SavePng(const std::string& path) const;
+  // Writes the pixels to a PNG file; the reason when they cannot be written.
+  Status SavePng(const std::string& path) const;
   // Reads a PNG file or PNG bytes; null on failure.
   static std::unique_ptr<Image> LoadPng(const std::string& path);
   static std::unique_ptr<Image> LoadPngData(const uint8_t* bytes, size_t size);

@@ -59,7 +59,7 @@ std::string ScreenSizeProblem(Size screen) {
   return std::string();
 }
 
-std::optional<Size> ParseScreenSize(std::string_view text, std::string* error) {
+Expected<Size> ParseScreenSize(std::string_view text) {
   std::optional<int> w;
   std::optional<int> h;
   if (const size_t x = text.find('x'); x != std::string_view::npos) {
@@ -67,15 +67,16 @@ std::optional<Size> ParseScreenSize(std::string_view text, std::string* error) {
     h = ParseSide(text.substr(x + 1));
   }
   if (!w || !h) {
-    *error = "the screen size must be WIDTHxHEIGHT in pixels, not \"" +
-             std::string(text) + "\"";
-    return std::nullopt;
+    return Status::Failure(
+        "the screen size must be WIDTHxHEIGHT in pixels, "
+        "not \"" +
+        std::string(text) + "\"");
   }
   const Size screen{*w, *h};
   const std::string problem = ScreenSizeProblem(screen);
   if (!problem.empty()) {
-    *error = "the screen " + std::string(text) + " is " + problem;
-    return std::nullopt;
+    return Status::Failure("the screen " + std::string(text) + " is " +
+                           problem);
   }
   return screen;
 }

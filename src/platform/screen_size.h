@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/geometry.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -25,9 +26,9 @@ inline constexpr int kListButtonsAcross = 5;
 // otherwise the reason, as one line. Both programs ask this one function.
 std::string ScreenSizeProblem(Size screen);
 
-// "480x640" -> 480 x 640 when that is a screen the program accepts; nothing
-// otherwise, with the reason in `error`.
-std::optional<Size> ParseScreenSize(std::string_view text, std::string* error);
+// "480x640" -> 480 x 640 when that is a screen the program accepts; the
+// reason otherwise.
+Expected<Size> ParseScreenSize(std::string_view text);
 
 }  // namespace zorvanel
 

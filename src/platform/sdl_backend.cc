@@ -15,6 +15,14 @@ namespace zorvanel {
 
 namespace {
 
+// SDL's reason for the call that just failed.
+Status SdlFailure() {
+  const char* reason = SDL_GetError();
+  return Status::Failure(reason != nullptr && *reason != '\0'
+                             ? std::string(reason)
+                             : std::string("SDL failed"));
+}
+
 bool TranslateKey(SDL_Keycode sym, Uint16 mod, Key* key) {
   switch (sym) {
     case SDLK_LEFT:
@@ -192,15 +200,13 @@ struct SdlBackend::Impl {
   }
 };
 
-std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
-                                               std::string* error) {
+Expected<std::unique_ptr<SdlBackend>> SdlBackend::Create(Size screen) {
   // Touch screens reach us as the mouse events SDL makes from them (with
   // their click counts); the raw finger events would only repeat them.
   SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    if (error != nullptr) *error = SDL_GetError();
-    return nullptr;
+    return SdlFailure();
   }
   // Without a display SDL falls back to a driver that shows nothing; a
   // window nobody can see would wait for input forever. Only a user who
@@ -211,8 +217,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
                             SDL_strcmp(driver, "dummy") == 0);
   if (invisible && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    if (error != nullptr) *error = "no display";
-    return nullptr;
+    return Status::Failure("no display");
   }
   std::unique_ptr<SdlBackend> backend(new SdlBackend(screen));
   backend->impl_ = std::make_unique<Impl>();
@@ -238,8 +243,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(Size screen,
                                      screen.height);
   }
   if (impl.texture == nullptr) {
-    if (error != nullptr) *error = SDL_GetError();
-    return nullptr;  // Impl's destructor undoes what was made
+    // Impl's destructor undoes what was made.
+    return SdlFailure();
   }
   SDL_StopTextInput();  // on only while a text field has the focus
   TreatHangupAsTerminate();

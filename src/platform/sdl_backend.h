@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -13,8 +14,8 @@ namespace zorvanel {
 // (a window resized anyway shows the screen scaled, input following it).
 class SdlBackend : public Backend {
  public:
-  // Null (with a reason) when there is no display or SDL cannot start.
-  static std::unique_ptr<SdlBackend> Create(Size screen, std::string* error);
+  // The reason instead when there is no display or SDL cannot start.
+  static Expected<std::unique_ptr<SdlBackend>> Create(Size screen);
   // The largest of 480x640 times 1, 1.25, 1.5, 2 that fits in 90 % of the
   // usable display; 480x640 when nothing is known.
   static Size PickScreenSize();

@@ -27,21 +27,28 @@ void FillImage(const SkinRecord& record, Image& image) {
   image.MarkDirty();
 }
 
+Status AlreadyLoaded() {
+  return Status::Failure("the picture is loaded already");
+}
+
 }  // namespace
 
 Bitmap::Bitmap() = default;
 Bitmap::~Bitmap() = default;
 
-bool Bitmap::Load(unsigned id) {
-  if (loaded()) return false;
+Status Bitmap::Load(unsigned id) {
+  if (loaded()) return AlreadyLoaded();
   const std::optional<SkinRecord> record = FindSkinRecord(id);
-  return record && LoadRecord(*record);
+  if (!record) return Status::Failure("no picture " + std::to_string(id));
+  return LoadRecord(*record);
 }
 
-bool Bitmap::LoadRecord(const SkinRecord& record) {
-  if (loaded() || record.pixels == nullptr || record.width <= 0 ||
-      record.height <= 0 || (record.bits != 24 && record.bits != 32)) {
-    return false;
+Status Bitmap::LoadRecord(const SkinRecord& record) {
+  if (loaded()) return AlreadyLoaded();
+  if (record.pixels == nullptr || record.width <= 0 || record.height <= 0 ||
+      (record.bits != 24 && record.bits != 32)) {
+    return Status::Failure("picture " + std::to_string(record.id) +
+                           " is not a 24 or 32-bit picture");
   }
   auto image =
       std::make_unique<Image>(record.width, record.height, record.bits);
@@ -50,7 +57,7 @@ bool Bitmap::LoadRecord(const SkinRecord& record) {
   height_ = record.height;
   bits_per_pixel_ = record.bits;
   image_ = std::move(image);
-  return true;
+  return Status();
 }
 
 void PremultiplyPixel(uint8_t bgra[4]) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/image.h"
+#include "platform/status.h"
 
 namespace zorvanel {
 
@@ -17,11 +18,12 @@ class Bitmap {
   Bitmap();
   ~Bitmap();
 
-  // False when already loaded or when no resource has that id.
-  bool Load(unsigned id);
+  // Fails when already loaded or when no resource has that id.
+  Status Load(unsigned id);
   // Loads a picture given directly (one that is not in the program's own
-  // resources, such as a test picture); false when already loaded.
-  bool LoadRecord(const SkinRecord& record);
+  // resources, such as a test picture); fails when already loaded or when
+  // the record holds no picture.
+  Status LoadRecord(const SkinRecord& record);
   bool loaded() const { return image_ != nullptr; }
   int width() const { return width_; }
   int height() const { return height_; }

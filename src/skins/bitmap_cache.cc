@@ -10,7 +10,7 @@ Bitmap* BitmapCache::GetBitmap(unsigned id) {
   }
   auto bitmap = std::make_unique<Bitmap>();
   ++load_count_;
-  if (!bitmap->Load(id)) return nullptr;
+  if (!bitmap->Load(id).ok()) return nullptr;
   return bitmaps_.emplace(id, std::move(bitmap)).first->second.get();
 }
 

@@ -5,32 +5,28 @@
 namespace zorvanel {
 namespace {
 
-bool Parse(std::initializer_list<const char*> words, ProgramArgs* args,
-           std::string* error) {
+Expected<ProgramArgs> Parse(const std::vector<const char*>& words) {
   std::vector<const char*> argv = {"zorvanel"};
-  argv.insert(argv.end(), words);
-  return ParseProgramArgs(static_cast<int>(argv.size()), argv.data(), args,
-                          error);
+  argv.insert(argv.end(), words.begin(), words.end());
+  return ParseProgramArgs(static_cast<int>(argv.size()), argv.data());
 }
 
 TEST(ProgramArgsTest, AcceptsScreenAndFolderInAnyOrder) {
-  ProgramArgs args;
-  std::string error;
-  ASSERT_TRUE(Parse({}, &args, &error));
-  EXPECT_FALSE(args.screen.has_value());
-  EXPECT_EQ(args.folder, "");
-  ASSERT_TRUE(
-      Parse({"--folder", "/tmp/z", "--screen", "240x320"}, &args, &error));
-  EXPECT_EQ(args.screen, (Size{240, 320}));
-  EXPECT_EQ(args.folder, "/tmp/z");
-  EXPECT_FALSE(args.help);
-  ASSERT_TRUE(Parse({"--help"}, &args, &error));
-  EXPECT_TRUE(args.help);
+  Expected<ProgramArgs> args = Parse({});
+  ASSERT_TRUE(args.ok());
+  EXPECT_FALSE(args->screen.has_value());
+  EXPECT_EQ(args->folder, "");
+  args = Parse({"--folder", "/tmp/z", "--screen", "240x320"});
+  ASSERT_TRUE(args.ok());
+  EXPECT_EQ(args->screen, (Size{240, 320}));
+  EXPECT_EQ(args->folder, "/tmp/z");
+  EXPECT_FALSE(args->help);
+  args = Parse({"--help"});
+  ASSERT_TRUE(args.ok());
+  EXPECT_TRUE(args->help);
 }
 
 TEST(ProgramArgsTest, RejectsWhatItCannotUse) {
-  ProgramArgs args;
-  std::string error;
   for (auto words :
        std::vector<std::vector<const char*>>{{"--screen"},
                                              {"--screen", "480"},
@@ -43,12 +39,9 @@ TEST(ProgramArgsTest, RejectsWhatItCannotUse) {
                                              {"--folder", ""},
                                              {"--fullscreen"},
                                              {"extra"}}) {
-    std::vector<const char*> argv = {"zorvanel"};
-    argv.insert(argv.end(), words.begin(), words.end());
-    EXPECT_FALSE(ParseProgramArgs(static_cast<int>(argv.size()), argv.data(),
-                                  &args, &error))
-        << argv.back();
-    EXPECT_FALSE(error.empty());
+    const Expected<ProgramArgs> args = Parse(words);
+    EXPECT_FALSE(args.ok()) << words.back();
+    EXPECT_FALSE(args.status().Reason().empty());
   }
 }
 

@@ -54,7 +54,7 @@ TEST(ImageTest, NewImagesAreOpaqueBlackAndSurvivePng) {
   image.MarkDirty();
   const testing::ScratchFolder folder;
   const std::string path = (folder / "image.png").string();
-  ASSERT_TRUE(image.SavePng(path));
+  ASSERT_TRUE(image.SavePng(path).ok());
   std::unique_ptr<Image> loaded = Image::LoadPng(path);
   ASSERT_NE(loaded, nullptr);
   EXPECT_EQ(loaded->size(), (Size{7, 5}));

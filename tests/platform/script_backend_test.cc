@@ -280,8 +280,6 @@ TEST(ScriptBackendTest, CloseLineIsTheWindowsCloseRequest) {
 }
 
 TEST(DriverArgsTest, ReadsTheCommandLine) {
-  DriverOptions options;
-  std::string error;
   std::vector<std::string> args = {"/opt/zv/zorvanel-drive",
                                    "--screen",
                                    "240x320",
@@ -290,19 +288,20 @@ TEST(DriverArgsTest, ReadsTheCommandLine) {
                                    "s.txt"};
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
-  ASSERT_TRUE(ParseDriverArgs(static_cast<int>(argv.size()), argv.data(),
-                              &options, &error))
-      << error;
-  EXPECT_EQ(options.screen, (Size{240, 320}));
-  EXPECT_EQ(options.folder, "/data");
-  EXPECT_EQ(options.script_path, "s.txt");
+  Expected<DriverOptions> options =
+      ParseDriverArgs(static_cast<int>(argv.size()), argv.data());
+  ASSERT_TRUE(options.ok()) << options.status().Reason();
+  EXPECT_EQ(options->screen, (Size{240, 320}));
+  EXPECT_EQ(options->folder, "/data");
+  EXPECT_EQ(options->script_path, "s.txt");
 
   // Defaults: 480 x 640, stdin, the folder of the running program.
-  ASSERT_TRUE(ParseDriverArgs(1, argv.data(), &options, &error));
-  EXPECT_EQ(options.screen, (Size{480, 640}));
-  EXPECT_TRUE(options.script_path.empty());
+  options = ParseDriverArgs(1, argv.data());
+  ASSERT_TRUE(options.ok());
+  EXPECT_EQ(options->screen, (Size{480, 640}));
+  EXPECT_TRUE(options->script_path.empty());
   EXPECT_EQ(
-      options.folder,
+      options->folder,
       std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
 }
 
@@ -317,12 +316,10 @@ TEST(DriverArgsTest, RefusesBadCommandLines) {
     args.insert(args.end(), words.begin(), words.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
-    DriverOptions options;
-    std::string error;
-    EXPECT_FALSE(ParseDriverArgs(static_cast<int>(argv.size()), argv.data(),
-                                 &options, &error))
-        << args[1];
-    EXPECT_FALSE(error.empty());
+    const Expected<DriverOptions> options =
+        ParseDriverArgs(static_cast<int>(argv.size()), argv.data());
+    EXPECT_FALSE(options.ok()) << args[1];
+    EXPECT_FALSE(options.status().Reason().empty());
   }
 }
 

@@ -19,9 +19,10 @@ class SdlBackendTest : public ::testing::Test {
  protected:
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    std::string error;
-    backend_ = SdlBackend::Create(Size{480, 640}, &error);
-    ASSERT_NE(backend_, nullptr) << error;
+    Expected<std::unique_ptr<SdlBackend>> created =
+        SdlBackend::Create(Size{480, 640});
+    ASSERT_TRUE(created.ok()) << created.status().Reason();
+    backend_ = std::move(*created);
   }
   void TearDown() override {
     backend_.reset();
@@ -145,10 +146,10 @@ TEST(SdlRealWindowTest, MouseWheelArrivesWhereThePointerIs) {
       std::system("command -v xdotool >/dev/null") != 0) {
     GTEST_SKIP() << "needs an X display and xdotool";
   }
-  std::string error;
-  std::unique_ptr<SdlBackend> backend =
-      SdlBackend::Create(Size{480, 640}, &error);
-  ASSERT_NE(backend, nullptr) << error;
+  Expected<std::unique_ptr<SdlBackend>> created =
+      SdlBackend::Create(Size{480, 640});
+  ASSERT_TRUE(created.ok()) << created.status().Reason();
+  std::unique_ptr<SdlBackend> backend = std::move(*created);
   backend->Present(Image(480, 640));
   // Button 5 is one notch toward the user: toward the end of a list.
   ASSERT_EQ(std::system("xdotool search --sync --name '^Zorvanel$' "
@@ -170,9 +171,10 @@ TEST(SdlBackendNoDisplayTest, CreateFailsWithAReason) {
   const char* display = std::getenv("DISPLAY");
   const std::string saved = display != nullptr ? display : "";
   unsetenv("DISPLAY");
-  std::string error;
-  EXPECT_EQ(SdlBackend::Create(Size{480, 640}, &error), nullptr);
-  EXPECT_FALSE(error.empty());
+  const Expected<std::unique_ptr<SdlBackend>> created =
+      SdlBackend::Create(Size{480, 640});
+  EXPECT_FALSE(created.ok());
+  EXPECT_FALSE(created.status().Reason().empty());
   EXPECT_EQ(SdlBackend::PickScreenSize(), (Size{480, 640}));
   if (display != nullptr) setenv("DISPLAY", saved.c_str(), 1);
   unsetenv("SDL_VIDEODRIVER");

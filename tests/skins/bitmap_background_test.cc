@@ -25,7 +25,7 @@ void AdoptCoordinateSource(unsigned id, int w, int h, uint8_t blue) {
     }
   }
   auto bitmap = std::make_unique<Bitmap>();
-  ASSERT_TRUE(bitmap->LoadRecord(SkinRecord{id, w, h, 24, pixels.data()}));
+  ASSERT_TRUE(bitmap->LoadRecord(SkinRecord{id, w, h, 24, pixels.data()}).ok());
   ASSERT_NE(GetBitmapCache().Adopt(id, std::move(bitmap)), nullptr);
 }
 

@@ -36,7 +36,7 @@ TEST(BitmapCacheTest, AdoptedPictureReplacesTheResource) {
   BitmapCache cache;
   EXPECT_EQ(cache.Adopt(5, std::make_unique<Bitmap>()), nullptr);  // empty
   auto bitmap = std::make_unique<Bitmap>();
-  ASSERT_TRUE(bitmap->Load(pictures::kLogo));
+  ASSERT_TRUE(bitmap->Load(pictures::kLogo).ok());
   Bitmap* adopted = cache.Adopt(pictures::kWheel, std::move(bitmap));
   EXPECT_EQ(cache.GetBitmap(pictures::kWheel), adopted);
   EXPECT_EQ(adopted->width(), 100);
@@ -67,8 +67,8 @@ TEST(BitmapCacheTest, StretchedCopiesAreMadeOnceAndFollowTheirPicture) {
   EXPECT_EQ(small->AlphaAt(100, 89), 0);
 
   auto replacement = std::make_unique<Bitmap>();
-  ASSERT_TRUE(
-      replacement->Load(pictures::kLogo));  // 24 bits: opaque everywhere
+  // 24 bits: opaque everywhere.
+  ASSERT_TRUE(replacement->Load(pictures::kLogo).ok());
   cache.Adopt(pictures::kButtonOverlay, std::move(replacement));
   const Image* replaced =
       cache.GetScaled(pictures::kButtonOverlay, Size{200, 90});

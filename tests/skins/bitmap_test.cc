@@ -71,7 +71,7 @@ TEST(BitmapTest, EveryPictureHasItsDeclaredSizeAndDepth) {
   for (const Declared& d : kDeclared) {
     SCOPED_TRACE(d.id);
     Bitmap bitmap;
-    ASSERT_TRUE(bitmap.Load(d.id));
+    ASSERT_TRUE(bitmap.Load(d.id).ok());
     EXPECT_EQ(bitmap.width(), d.width);
     EXPECT_EQ(bitmap.height(), d.height);
     EXPECT_EQ(bitmap.bits_per_pixel(), d.bits);
@@ -87,7 +87,7 @@ TEST(BitmapTest, AlphaMatchesTheDepth) {
   for (const Declared& d : kDeclared) {
     SCOPED_TRACE(d.id);
     Bitmap bitmap;
-    ASSERT_TRUE(bitmap.Load(d.id));
+    ASSERT_TRUE(bitmap.Load(d.id).ok());
     const Image& image = bitmap.image();
     int transparent = 0;
     int translucent = 0;
@@ -121,7 +121,7 @@ TEST(BitmapTest, LoadPremultipliesStoredPixels) {
   const uint8_t pixels[] = {200, 100, 50,  128, 10, 20, 30, 0,
                             255, 255, 255, 255, 90, 60, 30, 51};
   Bitmap bitmap;
-  ASSERT_TRUE(bitmap.LoadRecord(SkinRecord{1, 2, 2, 32, pixels}));
+  ASSERT_TRUE(bitmap.LoadRecord(SkinRecord{1, 2, 2, 32, pixels}).ok());
   const Image& image = bitmap.image();
   EXPECT_EQ(image.PixelAt(0, 0), 0x80193264u);  // a 128, r 25, g 50, b 100
   EXPECT_EQ(image.PixelAt(1, 0), 0x00000000u);
@@ -132,7 +132,7 @@ TEST(BitmapTest, LoadPremultipliesStoredPixels) {
 TEST(BitmapTest, TwentyFourBitPixelsStayAsStored) {
   const uint8_t pixels[] = {1, 2, 3, 250, 251, 252};
   Bitmap bitmap;
-  ASSERT_TRUE(bitmap.LoadRecord(SkinRecord{1, 2, 1, 24, pixels}));
+  ASSERT_TRUE(bitmap.LoadRecord(SkinRecord{1, 2, 1, 24, pixels}).ok());
   EXPECT_EQ(bitmap.image().PixelAt(0, 0), 0xff030201u);
   EXPECT_EQ(bitmap.image().PixelAt(1, 0), 0xfffcfbfau);
 }
@@ -140,10 +140,10 @@ TEST(BitmapTest, TwentyFourBitPixelsStayAsStored) {
 TEST(BitmapTest, LoadsOnlyOnceAndOnlyKnownPictures) {
   Bitmap bitmap;
   EXPECT_FALSE(bitmap.loaded());
-  EXPECT_FALSE(bitmap.Load(1));  // no picture has that id
+  EXPECT_FALSE(bitmap.Load(1).ok());  // no picture has that id
   EXPECT_FALSE(bitmap.loaded());
-  ASSERT_TRUE(bitmap.Load(185));
-  EXPECT_FALSE(bitmap.Load(186));
+  ASSERT_TRUE(bitmap.Load(185).ok());
+  EXPECT_FALSE(bitmap.Load(186).ok());
   EXPECT_EQ(bitmap.width(), 84);  // still the first picture
 }
 

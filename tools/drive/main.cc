@@ -14,18 +14,18 @@
 
 int main(int argc, char** argv) {
   using namespace zorvanel;
-  DriverOptions options;
-  std::string error;
-  if (!ParseDriverArgs(argc, argv, &options, &error)) {
-    std::cerr << "zorvanel-drive: " << error << "\n" << DriverUsage() << "\n";
+  const Expected<DriverOptions> options = ParseDriverArgs(argc, argv);
+  if (!options.ok()) {
+    std::cerr << "zorvanel-drive: " << options.status().Reason() << "\n"
+              << DriverUsage() << "\n";
     return 2;
   }
-  if (!CheckDataFolder(options.folder, &error)) {
-    std::cerr << "zorvanel-drive: " << error << "\n";
+  if (const Status folder = CheckDataFolder(options->folder); !folder.ok()) {
+    std::cerr << "zorvanel-drive: " << folder.Reason() << "\n";
     return 2;
   }
-  return RunDriver(options, [&options] {
-    CZorvanelApp app(ProgramFolders{options.folder, options.folder});
+  return RunDriver(*options, [&options] {
+    CZorvanelApp app(ProgramFolders{options->folder, options->folder});
     return app.Run();
   });
 }

@@ -76,15 +76,14 @@ int main(int argc, char** argv) {
     std::cerr << "usage: power_cut_child write|rename|none [driver args]\n";
     return 2;
   }
-  DriverOptions options;
-  std::string error;
-  if (!ParseDriverArgs(argc - 1, argv + 1, &options, &error)) {
-    std::cerr << "power_cut_child: " << error << "\n";
+  const Expected<DriverOptions> options = ParseDriverArgs(argc - 1, argv + 1);
+  if (!options.ok()) {
+    std::cerr << "power_cut_child: " << options.status().Reason() << "\n";
     return 2;
   }
-  g_folder = options.folder;
-  return RunDriver(options, [&options] {
-    CZorvanelApp app(ProgramFolders{options.folder, options.folder});
+  g_folder = options->folder;
+  return RunDriver(*options, [&options] {
+    CZorvanelApp app(ProgramFolders{options->folder, options->folder});
     return app.Run();
   });
 }
