@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
-#include <vector>
 
+#include "drive/script_command.h"
 #include "platform/backend.h"
 
 namespace zorvanel {
@@ -55,16 +55,25 @@ class ScriptBackend : public Backend {
   bool ReadNextLine();
   void ExecuteLine(const std::string& line);
   [[noreturn]] void Fail(const std::string& reason) const;
+  void Queue(InputEvent event, int delay_ms = 0);
   void QueuePointer(InputEvent::Type type, Point p, int delay_ms = 0);
   void QueueTap(Point p);
-  void QueueDrag(const std::vector<int>& args);
-  void QueueText(const std::string& text);
-  void QueueKey(const std::string& name);
-  void QueueKeyEvent(Key key, int modifiers);
   Point ControlCentre(int id) const;
   Point RevealedRow(int index) const;
-  void SaveShot(const std::string& path);
-  void PrintDump();
+  // Carrying out each kind of line.
+  void Run(const script::Nothing& /*line*/) {}
+  void Run(const script::Pointer& line);
+  void Run(const script::Wheel& line);
+  void Run(const script::Drag& line);
+  void Run(const script::Click& line);
+  void Run(const script::Row& line);
+  void Run(const script::Type& line);
+  void Run(const script::KeyPress& line);
+  void Run(const script::Soft& line);
+  void Run(const script::Wait& line) { wait_budget_ms_ = line.ms; }
+  void Run(const script::Shot& line);
+  void Run(const script::Dump& line);
+  void Run(const script::Close& line);
 
   Size screen_;
   std::istream& script_;

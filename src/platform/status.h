@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 namespace zorvanel {
@@ -61,11 +62,23 @@ class [[nodiscard]] Status {
   std::string message_;
 };
 
+template <typename T>
+class Expected;
+
+// What an Expected<T> may be made from as its value: what a T can be made
+// of, other than a failure or another Expected.
+template <typename U, typename T>
+concept MakesValueOf = std::is_constructible_v<T, U&&> &&
+                       !std::is_same_v<std::remove_cvref_t<U>, Status> &&
+                       !std::is_same_v<std::remove_cvref_t<U>, Expected<T>>;
+
 // A value, or the failure that kept it from being made.
 template <typename T>
 class [[nodiscard]] Expected {
  public:
-  Expected(T value) : value_(std::move(value)) {}
+  // From anything a T is made of (a struct given for a variant).
+  template <MakesValueOf<T> U = T>
+  Expected(U&& value) : value_(std::forward<U>(value)) {}
   Expected(Status failure) : status_(std::move(failure)) {
     assert(!status_.ok());
   }
