@@ -113,10 +113,6 @@ Status MakeFolders(const std::string& folder) {
   return S_ISDIR(info.st_mode) ? Status() : Status::Failure(ENOTDIR);
 }
 
-std::string LockFilePath(const std::string& folder) {
-  return InFolder(folder, "ZorvanelData.lock");
-}
-
 Status CheckDataFolder(const std::string& folder) {
   if (folder.empty()) return Status::Failure("--folder needs a folder");
   struct stat info;

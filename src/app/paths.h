@@ -20,8 +20,6 @@ std::string ExecutableFolder();
 // (the camera database's is CameraDatabase::PathIn).
 std::string DataFilePath(const std::string& folder);     // ZorvanelData.ptb
 std::string TranslationPath(const std::string& folder);  // Translation.lang
-// The file whose lock marks the folder as in use by a running program.
-std::string LockFilePath(const std::string& folder);  // ZorvanelData.lock
 
 // Success when `folder` names an existing folder; a one-line reason
 // otherwise (empty, missing, not a folder).

@@ -14,8 +14,15 @@ namespace zorvanel {
 // element is brought into range (-1 when its list is empty). After a parse
 // that failed part way (EBADMSG), the bytes the parser kept without placing
 // them are dropped as well: written back, they would make the file
-// unreadable.
+// unreadable. Broken values are dropped too (DropBrokenValues); a file that
+// held some, or held nothing at all (an empty file), reads as EBADMSG.
 Status LoadDataFile(Zorvanel* data, const std::string& path);
+
+// Drops what the program never stores and a damaged or foreign file may
+// hold: numbers that are not finite (list entries go, single values are
+// cleared to their defaults) and NUL characters in names. Whether anything
+// was dropped.
+bool DropBrokenValues(Zorvanel* data);
 
 }  // namespace zorvanel
 

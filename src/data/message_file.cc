@@ -173,8 +173,8 @@ Status RenameOver(const std::string& temp_path, const std::string& target) {
 // and flushed. Not atomic, but the only way such a file can be saved. Only
 // whether it worked counts: the folder is what stands in the way.
 bool RewriteInPlace(const std::string& path, const std::string& bytes) {
-  Descriptor file(
-      ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY |
+                                          O_NOFOLLOW | O_CLOEXEC));
   struct stat info;
   return file.valid() && ::fstat(file.get(), &info) == 0 &&
          S_ISREG(info.st_mode) && WriteAll(file.get(), bytes).ok() &&
@@ -233,16 +233,16 @@ Status ReadMessageFile(google::protobuf::MessageLite* message,
                                                  : Status::Failure(EBADMSG);
 }
 
-std::string FollowLinks(const std::string& path) {
+std::string SaveTarget(const std::string& path) {
   std::string current = path;
   // The system's own limit on links in one lookup.
   for (int hops = 0; hops < 40; ++hops) {
     struct stat info;
-    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-      return current;
-    }
+    if (::lstat(current.c_str(), &info) != 0) return current;  // nothing yet
+    if (S_ISREG(info.st_mode)) return current;
+    if (!S_ISLNK(info.st_mode)) return path;
     const std::optional<std::string> target = ReadLink(current);
-    if (!target) return current;
+    if (!target) return path;
     // A relative target is relative to the link's folder.
     current =
         target->starts_with('/') ? *target : FolderOf(current) + "/" + *target;
@@ -256,7 +256,7 @@ Status SaveMessageFile(const google::protobuf::MessageLite& message,
   if (!message.SerializePartialToString(&bytes)) {
     return Status::Failure(EINVAL);
   }
-  const std::string target = FollowLinks(path);
+  const std::string target = SaveTarget(path);
   RemoveStaleTemporaries(target);
   return ReplaceFile(target, bytes);
 }

@@ -18,16 +18,18 @@ namespace zorvanel {
 Status ReadMessageFile(google::protobuf::MessageLite* message,
                        const std::string& path);
 
-// The file a path stands for once symbolic links are followed, so that a
-// save replaces the link's target and keeps the link. A link to nothing
-// gives the path it names; a loop gives `path` itself.
-std::string FollowLinks(const std::string& path);
+// The file a save of `path` replaces: symbolic links are followed, so that
+// the link stays and its target gets the new content; a link to nothing
+// gives the path it names. A link to something that is not a regular file
+// (a folder, a device) gives `path` itself, as does a loop: what the link
+// names is never replaced, the link is.
+std::string SaveTarget(const std::string& path);
 
 // Serialises `message` (required fields are not checked) and replaces the
 // file with it atomically: the bytes go to a new file in the target's
 // folder (unnamed until it is complete, where the system allows), which is
 // flushed to disk and then renamed over the old file (whose permissions it
-// keeps). Symbolic links are followed. Where the folder does not allow a
+// keeps). Symbolic links are followed as SaveTarget says. Where the folder does not allow a
 // new file but the old file may be written, the file is rewritten in place
 // and flushed instead. When writing fails, the old file is untouched and no
 // temporary file remains. Temporaries that a killed process left behind are

@@ -101,6 +101,7 @@ std::string CheckLoaded(const Zorvanel& data) {
   if (!written.ParsePartialFromString(data.SerializePartialAsString())) {
     return "the data written back does not parse";
   }
+  if (DropBrokenValues(&written)) return "a broken value survived the load";
   return {};
 }
 

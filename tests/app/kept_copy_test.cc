@@ -1,4 +1,5 @@
-#include "app/damaged_file.h"
+// A copy kept aside never replaces an earlier one.
+#include "app/kept_copy.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -17,22 +18,22 @@ namespace fs = std::filesystem;
 using testing::ReadFile;
 using testing::WriteFile;
 
-TEST(DamagedFileTest, KeptCopyNeverReplacesAnEarlierOne) {
+TEST(KeptCopyTest, KeptCopyNeverReplacesAnEarlierOne) {
   const testing::ScratchFolder folder;
   const std::string path = (folder / "ZorvanelData.ptb").string();
   WriteFile(path, "damaged");
   // Earlier copies under the names of this second and the next.
   const std::time_t now = std::time(nullptr);
   for (std::time_t when : {now, now + 1}) {
-    WriteFile(DamagedCopyPath(path, when), "earlier");
+    WriteFile(KeptCopyPath(path, kDamagedCopy, when), "earlier");
   }
 
-  const Expected<std::string> kept = KeepDamagedFile(path);
+  const Expected<std::string> kept = MoveAside(path, kDamagedCopy);
   ASSERT_TRUE(kept.ok()) << kept.status().Reason();
   EXPECT_EQ(ReadFile(*kept), "damaged");
   EXPECT_FALSE(fs::exists(path));
   for (std::time_t when : {now, now + 1}) {
-    EXPECT_EQ(ReadFile(DamagedCopyPath(path, when)), "earlier");
+    EXPECT_EQ(ReadFile(KeptCopyPath(path, kDamagedCopy, when)), "earlier");
   }
 }
 
