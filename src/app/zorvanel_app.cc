@@ -1,10 +1,11 @@
+// The application's run: start-up, the main screen and the save at the end.
 #include "app/zorvanel_app.h"
 
 #include <cerrno>
 #include <iostream>
 
-#include "app/damaged_file.h"
-#include "app/folder_lock.h"
+#include "app/data_lock.h"
+#include "app/kept_copy.h"
 #include "app/paths.h"
 #include "data/camera_database.h"
 #include "data/data_root.h"
@@ -47,6 +48,12 @@ void ReportNotSaved(const std::string& path, const Status& failure) {
             << "\n";
 }
 
+// Asks with "Yes" and "No": true for "Yes". Closing the window is "No".
+bool AskYes(const std::string& title, const std::string& question) {
+  NoticeBox box(CMessageBox::Kind::kYesNo, title, question);
+  return box.RunModal() == kIdOk && !box.closed();
+}
+
 }  // namespace
 
 CZorvanelApp::CZorvanelApp(ProgramFolders folders)
@@ -63,10 +70,14 @@ int CZorvanelApp::Run() {
   LoadLanguageFile();
   MakeHomeDataFolder();
   // Taken before anything is read, held until the save is done.
-  const FolderLock lock(LockFilePath(folders_.data));
+  const DataLock lock(data_file_path_);
   LoadUserData();
   ApplyStoredSettings();
-  if (lock.state() == FolderLock::State::kBusy) return ReportFolderInUse();
+  if (lock.state() == DataLock::State::kBusy) return ReportFolderInUse();
+  if (lock.state() == DataLock::State::kNoLock &&
+      !AskToGoOnUnlocked(lock.failure())) {
+    return kStatusNotSaved;
+  }
   may_save_ = true;
   if (!KeepDamagedDataFile()) return SaveUserData();
   if (RunMainScreen() != kIdOk) return kStatusSaved;
@@ -89,7 +100,10 @@ void CZorvanelApp::LoadLanguageFile() {
 
 void CZorvanelApp::LoadUserData() {
   // Only reading: whether the file is kept aside is decided once it is
-  // clear that this program may write in the folder.
+  // clear that this program may write in the folder. The file is looked at
+  // before it is read: a change made in between is then taken for another
+  // program's, and asked about, rather than missed.
+  loaded_file_ = IdentityOf(data_file_path_);
   data_read_ = LoadDataFile(&data_, data_file_path_);
 }
 
@@ -99,12 +113,20 @@ void CZorvanelApp::ApplyStoredSettings() {
 }
 
 int CZorvanelApp::ReportFolderInUse() {
-  std::cerr << "zorvanel: another Zorvanel is using " << folders_.data
+  std::cerr << "zorvanel: another Zorvanel is using " << data_file_path_
             << "; ending without saving\n";
   CMessageBox::Show(
       UiText("Already running"),
       UiText("Zorvanel is already running\r\nwith this data folder."));
   return kStatusNotSaved;
+}
+
+bool CZorvanelApp::AskToGoOnUnlocked(const Status& failure) {
+  std::cerr << "zorvanel: cannot make sure no other copy is using "
+            << data_file_path_ << ": " << failure.Reason() << "\n";
+  return AskYes(UiText("Not locked"),
+                UiText("Cannot make sure no other copy\r\nis running.\r\n"
+                       "\r\nGo on anyway?"));
 }
 
 bool CZorvanelApp::DataFileDamaged() const {
@@ -114,7 +136,7 @@ bool CZorvanelApp::DataFileDamaged() const {
 bool CZorvanelApp::KeepDamagedDataFile() {
   if (!DataFileDamaged()) return true;
   const Expected<std::string> kept =
-      KeepDamagedFile(FollowLinks(data_file_path_));
+      MoveAside(SaveTarget(data_file_path_), kDamagedCopy);
   damaged_file_kept_ = kept.ok();
   std::string message;
   if (damaged_file_kept_) {
@@ -149,7 +171,8 @@ int CZorvanelApp::RunEquipmentScreen() {
 }
 
 int CZorvanelApp::SaveUserData() {
-  for (Status saved = TrySave(); !saved.ok(); saved = TrySave()) {
+  for (Status saved = TrySave(/*may_ask=*/true); !saved.ok();
+       saved = TrySave(/*may_ask=*/true)) {
     ReportNotSaved(data_file_path_, saved);
     if (!AskToRetrySave(saved)) return kStatusNotSaved;
   }
@@ -160,22 +183,64 @@ int CZorvanelApp::SaveWithoutAsking() {
   // Before the data is loaded, or with the folder another program's, a
   // save would replace the user's file with nothing.
   if (!may_save_) return kStatusNotSaved;
-  const Status saved = TrySave();
+  const Status saved = TrySave(/*may_ask=*/false);
   if (saved.ok()) return kStatusSaved;
   ReportNotSaved(data_file_path_, saved);
   return kStatusNotSaved;
 }
 
-Status CZorvanelApp::TrySave() {
+Status CZorvanelApp::TrySave(bool may_ask) {
   // A damaged file that could not be kept aside at start must not be
   // replaced by the first save either.
   if (DataFileDamaged() && !damaged_file_kept_) {
     const Expected<std::string> kept =
-        KeepDamagedFile(FollowLinks(data_file_path_));
+        MoveAside(SaveTarget(data_file_path_), kDamagedCopy);
     if (!kept.ok()) return kept.status();
     damaged_file_kept_ = true;
   }
+  static_cast<void>(DropBrokenValues(&data_));  // never written
+  if (!keep_mine_ && ChangedOnDisk()) {
+    keep_mine_ = may_ask && AskToKeepMine();
+  }
+  if (keep_mine_ == false) return SaveMineBeside();
+  if (keep_mine_ == true && !theirs_kept_) {
+    const Status kept = KeepCopy(
+        kTheirsCopy, CopyAside(SaveTarget(data_file_path_), kTheirsCopy));
+    // Gone since: nothing of the other program's is left to keep.
+    if (!kept.ok() && kept.error() != ENOENT) return kept;
+    theirs_kept_ = true;
+  }
   return SaveMessageFile(data_, data_file_path_);
+}
+
+bool CZorvanelApp::ChangedOnDisk() const {
+  const std::optional<FileIdentity> now = IdentityOf(data_file_path_);
+  return now && now != loaded_file_;
+}
+
+bool CZorvanelApp::AskToKeepMine() {
+  return AskYes(UiText("Data file changed"),
+                UiText("Another program has changed\r\nthe data file since "
+                       "it was read.\r\n\r\nKeep your version? The "
+                       "other\r\none is saved beside it."));
+}
+
+Status CZorvanelApp::SaveMineBeside() {
+  if (mine_kept_) return {};
+  const Status kept = KeepCopy(
+      kMineCopy, WriteAside(SaveTarget(data_file_path_), kMineCopy,
+                            data_.SerializePartialAsString()));
+  mine_kept_ = kept.ok();
+  return kept;
+}
+
+Status CZorvanelApp::KeepCopy(std::string_view label,
+                              const Expected<std::string>& kept) {
+  if (!kept.ok()) return kept.status();
+  std::cerr << "zorvanel: " << data_file_path_
+            << " was changed by another program; " << label << " kept as "
+            << *kept << "\n";
+  return {};
 }
 
 bool CZorvanelApp::AskToRetrySave(const Status& failure) {
@@ -183,8 +248,7 @@ bool CZorvanelApp::AskToRetrySave(const Status& failure) {
       Tr(UiText("Your data could not be saved:\r\n%1\r\n\r\nTry again? "
                 "\"No\" ends the\r\nprogram without saving."),
          failure.Reason());
-  NoticeBox box(CMessageBox::Kind::kYesNo, UiText("Not saved"), message);
-  return box.RunModal() == kIdOk && !box.closed();
+  return AskYes(UiText("Not saved"), message);
 }
 
 }  // namespace zorvanel

@@ -1,11 +1,14 @@
 #ifndef ZORVANEL_APP_ZORVANEL_APP_H_
 #define ZORVANEL_APP_ZORVANEL_APP_H_
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/paths.h"
 #include "data/zorvanel.pb.h"
 #include "mainscreen/zorvanel_dlg.h"
+#include "platform/regular_file.h"
 #include "platform/status.h"
 
 namespace zorvanel {
@@ -19,8 +22,10 @@ namespace zorvanel {
 //
 // Nothing the user made is lost on the way: a data file that cannot be read
 // is kept aside before anything is written (and the user is told where), a
-// second program on the same folder ends without writing, and a failed save
-// asks whether to try again.
+// second program on the same data file ends without writing (the user is
+// asked whether to run when that cannot be made sure of), a data file that
+// another program changed meanwhile is kept beside this run's data, and a
+// failed save asks whether to try again.
 class CZorvanelApp {
  public:
   // Process statuses of Run().
@@ -61,13 +66,23 @@ class CZorvanelApp {
   void LoadUserData();
   void ApplyStoredSettings();
   int ReportFolderInUse();
+  // Whether to run when no lock could be taken; tells why there is none.
+  bool AskToGoOnUnlocked(const Status& failure);
   // Read, but not parsed whole, or not readable at all.
   bool DataFileDamaged() const;
   // False when the window was closed while the user was being told.
   bool KeepDamagedDataFile();
   int RunMainScreen();
   int SaveUserData();
-  Status TrySave();
+  // Without `may_ask`, a data file another program changed stays as it is
+  // and this run's data is saved beside it.
+  Status TrySave(bool may_ask);
+  // The data file is no longer the one that was read.
+  bool ChangedOnDisk() const;
+  bool AskToKeepMine();
+  Status SaveMineBeside();
+  // Tells where a copy was kept; the copy's failure otherwise.
+  Status KeepCopy(std::string_view label, const Expected<std::string>& kept);
   bool AskToRetrySave(const Status& failure);
 
   const ProgramFolders folders_;
@@ -75,7 +90,13 @@ class CZorvanelApp {
   Zorvanel data_;
   Status data_read_;
   bool damaged_file_kept_ = false;
-  bool may_save_ = false;  // loaded, and the folder is this program's
+  bool may_save_ = false;  // loaded, and the file is this program's
+  // What was read; none when there was nothing to read.
+  std::optional<FileIdentity> loaded_file_;
+  // The answer about a data file another program changed, asked once.
+  std::optional<bool> keep_mine_;
+  bool theirs_kept_ = false;
+  bool mine_kept_ = false;
   CZorvanelDlg::EquipmentScreen equipment_screen_;
 };
 

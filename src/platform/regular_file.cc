@@ -63,6 +63,13 @@ std::optional<std::string> ReadLink(const std::string& link) {
   }
 }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{info.st_dev, info.st_ino, info.st_size,
+                      info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+}
+
 Status WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());

@@ -1,7 +1,10 @@
 #ifndef ZORVANEL_PLATFORM_REGULAR_FILE_H_
 #define ZORVANEL_PLATFORM_REGULAR_FILE_H_
 
+#include <sys/types.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +46,22 @@ Expected<std::string> ReadRegularFile(const std::string& path,
 // The target of the symbolic link `link` as the link spells it; none when
 // `link` is not a link or cannot be read.
 std::optional<std::string> ReadLink(const std::string& link);
+
+// What tells one version of a file from another: another file put in its
+// place (device, inode) or the same file written again (size, time).
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t modified_seconds = 0;
+  std::int64_t modified_nanoseconds = 0;
+
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of what `path` names, links followed; none when nothing is
+// there or it cannot be looked at.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
 
 // Writes all of `bytes` to the descriptor, going on after short writes and
 // interruptions.

@@ -289,9 +289,10 @@ TEST_F(BadInputTest, LensCreationBoundsAreRefusedOrMadeSound) {
   }
 }
 
-// A damaged or hand-edited data file may hold any double: the program must
-// start on it, and show the broken numbers as "no value", never as "nan" or
-// "inf".
+// A damaged or hand-edited data file may hold any double and a name padded
+// with NULs: the program must start on it, keep it aside as it was, drop
+// what it never stores, and show the broken numbers as "no value", never as
+// "nan" or "inf".
 Zorvanel DamagedData() {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
@@ -315,13 +316,15 @@ Zorvanel DamagedData() {
   lens->add_distances(1e300);
   lens->set_min_focal(nan);
   lens->set_max_focal(inf);
+  lens->set_model(lens->model() + std::string(14, '\0'));
   return data;
 }
 
 TEST_F(BadInputTest, DamagedNumbersInTheDataFileShowAsNoValue) {
   const Zorvanel data = DamagedData();
   Start(&data);
-  EXPECT_EQ(Screen()["dialog"], "CZorvanelDlg");
+  EXPECT_EQ(Screen()["title"], "Data file damaged");
+  EXPECT_EQ(Do("key enter")["dialog"], "CZorvanelDlg");
   // The three wheels over all their entries.
   for (int y : {250, 360, 470}) {
     Send("drag 10 " + std::to_string(y) + " 470 " + std::to_string(y));
@@ -343,6 +346,15 @@ TEST_F(BadInputTest, DamagedNumbersInTheDataFileShowAsNoValue) {
   }
   driver_->Send("close");
   EXPECT_EQ(driver_->Finish(), 0) << ReadFile(folder_ / "log");
+  EXPECT_EQ(CheckSavedData(folder_ / kDataFile), "");
+  Zorvanel saved;
+  ASSERT_TRUE(saved.ParseFromString(ReadFile(folder_ / kDataFile)));
+  EXPECT_EQ(saved.equipment().lenses(0).model(),
+            FiftyMillimetreData().equipment().lenses(0).model());
+  // The lock, the data file, the kept copy, the log.
+  const std::string kept = folder_.FileNames()[2];
+  ASSERT_TRUE(kept.starts_with("ZorvanelData.ptb.damaged-")) << kept;
+  EXPECT_EQ(ReadFile(folder_ / kept), data.SerializeAsString());
 }
 
 }  // namespace

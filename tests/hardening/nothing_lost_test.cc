@@ -238,7 +238,9 @@ TEST_F(NothingLostTest, SaveThroughASymlinkReplacesItsTarget) {
   Zorvanel saved;
   ASSERT_TRUE(saved.ParseFromString(ReadFile(target)));
   EXPECT_FALSE(saved.options().show_hyperfocal());
-  EXPECT_THAT(elsewhere.FileNames(), ::testing::ElementsAre("my-data.ptb"));
+  // The lock sits beside the real file.
+  EXPECT_THAT(elsewhere.FileNames(),
+              ::testing::ElementsAre("my-data.lock", "my-data.ptb"));
 }
 
 TEST_F(NothingLostTest, CleanUpRemovesOnlyTemporariesOfEndedRuns) {
