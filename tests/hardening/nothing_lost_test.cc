@@ -1,7 +1,8 @@
 // Nothing the user made is lost in ordinary accidents, through the real
 // programs: a damaged or strange data file, a failed save, a second program
-// on the same folder, a symbolic link, the clean-up of temporaries, a closed
-// terminal or a lost display, and bad command lines.
+// on the same data file (or no lock to tell), a data file another program
+// changed, symbolic links, the clean-up of temporaries, a closed terminal or
+// a lost display, and bad command lines.
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -10,6 +11,7 @@
 #include <spawn.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,30 +40,40 @@ constexpr char kLockFile[] = "ZorvanelData.lock";
 
 class NothingLostTest : public ::testing::Test {
  protected:
-  // Runs the driver on the scratch folder with `script`; `prefix` goes
-  // before the driver (another user, for instance).
+  // Runs the driver on `folder` (else the scratch folder) with `script`;
+  // `prefix` goes before the driver (another user, for instance).
   ExitStatus Drive(const std::string& script,
-                   std::vector<std::string> prefix = {}) {
+                   std::vector<std::string> prefix = {},
+                   const fs::path& folder = {}) {
     WriteFile(script_path_, script);
     ::chmod(script_path_.c_str(), 0644);
     std::vector<std::string> args(prefix.begin() + (prefix.empty() ? 0 : 1),
                                   prefix.end());
     if (!prefix.empty()) args.push_back(ZV_DRIVER);
     args.insert(args.end(),
-                {"--folder", folder_.path().string(), script_path_.string()});
+                {"--folder", (folder.empty() ? folder_.path() : folder).string(),
+                 script_path_.string()});
     return RunProgram(prefix.empty() ? ZV_DRIVER : prefix.front(), args,
                       &output_);
   }
 
   fs::path data_path() const { return folder_ / kDataFile; }
 
-  // The copies kept of unreadable data files.
-  std::vector<std::string> KeptCopies() const {
+  // The copies kept beside the data file: of unreadable ones ("damaged"),
+  // of this run's data or another program's ("mine", "theirs").
+  std::vector<std::string> KeptCopies(const std::string& why = "damaged") const {
     std::vector<std::string> kept;
     for (const std::string& name : folder_.FileNames()) {
-      if (name.starts_with("ZorvanelData.ptb.damaged-")) kept.push_back(name);
+      if (name.starts_with("ZorvanelData.ptb." + why + "-")) {
+        kept.push_back(name);
+      }
     }
     return kept;
+  }
+
+  // Runs a program with its private folder for locks in `folder`.
+  static std::vector<std::string> LocksIn(const fs::path& folder) {
+    return {"/usr/bin/env", "XDG_RUNTIME_DIR=", "TMPDIR=" + folder.string()};
   }
 
   bool SavedDataParses() const {
@@ -71,6 +83,7 @@ class NothingLostTest : public ::testing::Test {
 
   ScratchFolder folder_;
   ScratchFolder scripts_;
+  ScratchFolder locks_;
   fs::path script_path_ = scripts_ / "script.zvs";
   std::string output_;
 };
@@ -111,7 +124,7 @@ TEST_F(NothingLostTest, StrangeFilesNeitherHangNorCrashNorGetReplaced) {
   // A folder and a FIFO as the data file, a file beyond the size limit; a
   // folder as the language file, a FIFO as the camera database (picked from
   // the first-run equipment screen: the "Error" message).
-  for (const std::string kind : {"folder", "fifo", "huge"}) {
+  for (const std::string kind : {"folder", "fifo", "huge", "empty"}) {
     SCOPED_TRACE(kind);
     fs::remove_all(data_path());
     for (const std::string& name : KeptCopies()) fs::remove_all(folder_ / name);
@@ -119,6 +132,7 @@ TEST_F(NothingLostTest, StrangeFilesNeitherHangNorCrashNorGetReplaced) {
     if (kind == "fifo") {
       ASSERT_EQ(::mkfifo(data_path().c_str(), 0644), 0);
     }
+    if (kind == "empty") WriteFile(data_path(), "");
     if (kind == "huge") {
       WriteFile(data_path(), "");
       fs::resize_file(data_path(), (size_t{256} << 20) + 1);  // sparse
@@ -151,14 +165,31 @@ class ReadOnlyFolderTest : public NothingLostTest {
     }
     ::chmod(folder_.path().c_str(), 0755);
     ::chmod(scripts_.path().c_str(), 0755);
+    ::chmod(locks_.path().c_str(), 01777);
     WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
   }
 
+  std::vector<std::string> AsNobody() const {
+    std::vector<std::string> prefix = LocksIn(locks_.path());
+    prefix.insert(prefix.end(), {"/usr/bin/setpriv", "--reuid=nobody",
+                                 "--regid=nogroup", "--clear-groups"});
+    return prefix;
+  }
   ExitStatus DriveAsNobody(const std::string& script) {
-    return Drive(script, {"/usr/bin/setpriv", "--reuid=nobody",
-                          "--regid=nogroup", "--clear-groups"});
+    return Drive(script, AsNobody());
   }
 };
+
+TEST_F(ReadOnlyFolderTest, WritableFileTakesOneProgramOnly) {
+  ::chmod(data_path().c_str(), 0666);
+  DriverProcess first(ZV_DRIVER, folder_.path(), "480x640",
+                      scripts_ / "first.log", AsNobody());
+  ASSERT_EQ(first.Dump()["dialog"], "CZorvanelDlg");
+  EXPECT_EQ(DriveAsNobody("dump\nkey enter\n").code, 1) << output_;
+  EXPECT_THAT(output_, HasSubstr("\"title\":\"Already running\""));
+  ASSERT_TRUE(first.Send("close"));
+  EXPECT_EQ(first.Finish(), 0);
+}
 
 TEST_F(ReadOnlyFolderTest, FailedSaveAsksAndEndsWithStatusOneWhenRefused) {
   const std::string old_bytes = ReadFile(data_path());
@@ -212,6 +243,98 @@ TEST_F(NothingLostTest, SecondProgramOnTheFolderEndsWithoutWriting) {
   Zorvanel saved;
   ASSERT_TRUE(saved.ParseFromString(ReadFile(data_path())));
   EXPECT_FALSE(saved.options().show_hyperfocal());
+}
+
+TEST_F(NothingLostTest, LinksNeverSplitTheLock) {
+  // A lock file that is a link (its target stays as it is; the lock goes
+  // to the private folder), and a second folder linking to the data file.
+  ScratchFolder other;
+  WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+  WriteFile(other / "target", "not a lock");
+  fs::create_symlink(other / "target", folder_ / kLockFile);
+  fs::create_symlink(data_path(), other / kDataFile);
+  DriverProcess first(ZV_DRIVER, folder_.path(), "480x640",
+                      scripts_ / "first.log", LocksIn(locks_.path()));
+  ASSERT_EQ(first.Dump()["dialog"], "CZorvanelDlg");
+  for (const fs::path& folder : {folder_.path(), other.path()}) {
+    const ExitStatus second =
+        Drive("dump\nkey enter\n", LocksIn(locks_.path()), folder);
+    EXPECT_EQ(second.code, 1) << output_;
+    EXPECT_THAT(output_, HasSubstr("\"title\":\"Already running\""));
+  }
+  ASSERT_TRUE(first.Send("close"));
+  EXPECT_EQ(first.Finish(), 0);
+  EXPECT_TRUE(fs::is_symlink(folder_ / kLockFile));
+  EXPECT_EQ(ReadFile(other / "target"), "not a lock");
+}
+
+TEST_F(NothingLostTest, WithoutAnyLockTheUserDecides) {
+  // The lock file is a link and the private folder cannot be made.
+  WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+  const std::string before = ReadFile(data_path());
+  fs::create_symlink("elsewhere", folder_ / kLockFile);
+  for (const std::string answer : {"2", "1"}) {  // "No" ends, "Yes" runs
+    const ExitStatus run = Drive("dump\nclick " + answer + "\ntap 50 100\nclose\n",
+                                 LocksIn(data_path()));
+    EXPECT_THAT(output_, HasSubstr("\"title\":\"Not locked\""));
+    EXPECT_EQ(run.code, answer == "1" ? 0 : 1) << output_;
+    EXPECT_EQ(ReadFile(data_path()) == before, answer == "2");
+  }
+}
+
+TEST_F(NothingLostTest, FileChangedByAnotherProgramSurvivesEitherAnswer) {
+  const std::string theirs = FullData().SerializeAsString();
+  for (const std::string answer : {"1", "2"}) {  // keep mine, keep theirs
+    SCOPED_TRACE(answer);
+    WriteFile(data_path(), FiftyMillimetreData().SerializeAsString());
+    DriverProcess driver(ZV_DRIVER, folder_.path(), "480x640",
+                         scripts_ / "log");
+    ASSERT_EQ(driver.Dump()["dialog"], "CZorvanelDlg");
+    WriteFile(folder_ / "new", theirs);
+    fs::rename(folder_ / "new", data_path());
+    ASSERT_TRUE(driver.Send("close"));
+    EXPECT_EQ(driver.Dump()["title"], "Data file changed");
+    ASSERT_TRUE(driver.Send("click " + answer));
+    EXPECT_EQ(driver.Finish(), 0);
+    // The one kept in place, the other beside it.
+    const std::vector<std::string> beside =
+        KeptCopies(answer == "1" ? "theirs" : "mine");
+    ASSERT_EQ(beside.size(), 1u);
+    const fs::path copy = folder_ / beside[0];
+    EXPECT_EQ(ReadFile(answer == "1" ? copy : data_path()), theirs);
+    Zorvanel mine;
+    ASSERT_TRUE(mine.ParseFromString(ReadFile(answer == "1" ? data_path() : copy)));
+    EXPECT_EQ(mine.equipment().cameras_size(), 1);
+    fs::remove(copy);
+  }
+}
+
+TEST_F(NothingLostTest, LinkToAFolderOrADeviceIsKeptAsideNotItsTarget) {
+  const fs::path photos = scripts_ / "Pictures";
+  fs::create_directory(photos);
+  WriteFile(photos / "photo.jpg", "photo");
+  std::vector<fs::path> targets = {photos};
+  const fs::path zero = scripts_ / "zero";  // only root makes device nodes
+  if (::mknod(zero.c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0) {
+    targets.push_back(zero);
+  }
+  for (const fs::path& target : targets) {
+    SCOPED_TRACE(target);
+    fs::create_symlink(target, data_path());
+    ASSERT_EQ(Drive("key enter\nclose\n").code, 0) << output_;
+    const std::vector<std::string> kept = KeptCopies();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(fs::read_symlink(folder_ / kept[0]), target);
+    EXPECT_TRUE(SavedDataParses());
+    fs::remove(folder_ / kept[0]);
+    fs::remove(data_path());
+  }
+  EXPECT_EQ(ReadFile(photos / "photo.jpg"), "photo");
+  struct stat device {};
+  if (targets.size() > 1 && ::lstat(zero.c_str(), &device) == 0) {
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+    EXPECT_EQ(device.st_rdev, ::makedev(1, 5));
+  }
 }
 
 TEST_F(NothingLostTest, DriverEndsOnAHangupAsOnAClose) {

@@ -13,7 +13,8 @@ namespace zorvanel::hardening {
 DriverProcess::DriverProcess(const std::string& driver,
                              const std::filesystem::path& folder,
                              const std::string& screen,
-                             const std::filesystem::path& stderr_log) {
+                             const std::filesystem::path& stderr_log,
+                             std::vector<std::string> prefix) {
   // A driver that has ended must not kill us with SIGPIPE on the next line.
   ::signal(SIGPIPE, SIG_IGN);
   int to_child[2];
@@ -22,6 +23,11 @@ DriverProcess::DriverProcess(const std::string& driver,
       ::pipe2(from_child, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
+  prefix.insert(prefix.end(),
+                {driver, "--screen", screen, "--folder", folder.string()});
+  std::vector<char*> argv;
+  for (std::string& arg : prefix) argv.push_back(arg.data());
+  argv.push_back(nullptr);
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
@@ -30,8 +36,7 @@ DriverProcess::DriverProcess(const std::string& driver,
     const int log =
         ::open(stderr_log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (log >= 0) ::dup2(log, STDERR_FILENO);
-    ::execl(driver.c_str(), driver.c_str(), "--screen", screen.c_str(),
-            "--folder", folder.c_str(), nullptr);
+    ::execv(argv[0], argv.data());
     ::_exit(127);
   }
   ::close(to_child[0]);

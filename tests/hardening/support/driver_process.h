@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 namespace zorvanel::hardening {
 
@@ -14,10 +15,12 @@ namespace zorvanel::hardening {
 class DriverProcess {
  public:
   // Starts `driver` on the program folder `folder` with the screen
-  // `screen` ("480x640"); its stderr goes to `stderr_log`.
+  // `screen` ("480x640"); its stderr goes to `stderr_log`. `prefix` goes
+  // before the driver (another user, other environment variables).
   DriverProcess(const std::string& driver, const std::filesystem::path& folder,
                 const std::string& screen,
-                const std::filesystem::path& stderr_log);
+                const std::filesystem::path& stderr_log,
+                std::vector<std::string> prefix = {});
   ~DriverProcess();
   DriverProcess(const DriverProcess&) = delete;
   DriverProcess& operator=(const DriverProcess&) = delete;
