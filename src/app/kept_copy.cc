@@ -30,8 +30,8 @@ Status RenameWithoutReplacing(const std::string& from, const std::string& to) {
 // A new file (never one that exists, nor through a link) holding `bytes`,
 // flushed; nothing is left after a failure.
 Status WriteNewFile(const std::string& path, const std::string& bytes) {
-  Descriptor file(::open(path.c_str(),
-                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  Descriptor file(
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
   if (!file.valid()) return Status::LastError();
   Status written = WriteAll(file.get(), bytes);
   if (written.ok()) written = Status::FromCall(::fsync(file.get()));

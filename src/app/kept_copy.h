@@ -10,10 +10,11 @@
 
 namespace zorvanel {
 
-// Why a copy is kept; it names the copy.
-inline constexpr std::string_view kDamagedCopy = "damaged";  // unreadable
-inline constexpr std::string_view kMineCopy = "mine";  // this run's data
-inline constexpr std::string_view kTheirsCopy = "theirs";  // another program's
+// Why a copy is kept; it names the copy: an unreadable file, this run's
+// data, another program's.
+inline constexpr std::string_view kDamagedCopy = "damaged";
+inline constexpr std::string_view kMineCopy = "mine";
+inline constexpr std::string_view kTheirsCopy = "theirs";
 
 // "<path>.<label>-YYYYMMDD-HHMMSS" for the local time `when`.
 std::string KeptCopyPath(const std::string& path, std::string_view label,

@@ -227,9 +227,9 @@ bool CZorvanelApp::AskToKeepMine() {
 
 Status CZorvanelApp::SaveMineBeside() {
   if (mine_kept_) return {};
-  const Status kept = KeepCopy(
-      kMineCopy, WriteAside(SaveTarget(data_file_path_), kMineCopy,
-                            data_.SerializePartialAsString()));
+  const Status kept =
+      KeepCopy(kMineCopy, WriteAside(SaveTarget(data_file_path_), kMineCopy,
+                                     data_.SerializePartialAsString()));
   mine_kept_ = kept.ok();
   return kept;
 }

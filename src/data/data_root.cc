@@ -102,8 +102,8 @@ bool DropBroken(Lens* lens) {
 }
 
 bool DropBroken(Options* options) {
-  bool dropped = ClearBroken(options, &Options::focal_wheel,
-                             &Options::clear_focal_wheel);
+  bool dropped =
+      ClearBroken(options, &Options::focal_wheel, &Options::clear_focal_wheel);
   dropped |= ClearBroken(options, &Options::aperture_wheel,
                          &Options::clear_aperture_wheel);
   dropped |= ClearBroken(options, &Options::distance_wheel,

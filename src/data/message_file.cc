@@ -173,8 +173,8 @@ Status RenameOver(const std::string& temp_path, const std::string& target) {
 // and flushed. Not atomic, but the only way such a file can be saved. Only
 // whether it worked counts: the folder is what stands in the way.
 bool RewriteInPlace(const std::string& path, const std::string& bytes) {
-  Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY |
-                                          O_NOFOLLOW | O_CLOEXEC));
+  Descriptor file(::open(
+      path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info;
   return file.valid() && ::fstat(file.get(), &info) == 0 &&
          S_ISREG(info.st_mode) && WriteAll(file.get(), bytes).ok() &&

@@ -29,11 +29,11 @@ std::string SaveTarget(const std::string& path);
 // file with it atomically: the bytes go to a new file in the target's
 // folder (unnamed until it is complete, where the system allows), which is
 // flushed to disk and then renamed over the old file (whose permissions it
-// keeps). Symbolic links are followed as SaveTarget says. Where the folder does not allow a
-// new file but the old file may be written, the file is rewritten in place
-// and flushed instead. When writing fails, the old file is untouched and no
-// temporary file remains. Temporaries that a killed process left behind are
-// removed first. A failure to flush the folder after the rename is a
+// keeps). Symbolic links are followed as SaveTarget says. Where the folder does
+// not allow a new file but the old file may be written, the file is rewritten
+// in place and flushed instead. When writing fails, the old file is untouched
+// and no temporary file remains. Temporaries that a killed process left behind
+// are removed first. A failure to flush the folder after the rename is a
 // failure too; the new file is then in place.
 Status SaveMessageFile(const google::protobuf::MessageLite& message,
                        const std::string& path);

@@ -50,9 +50,10 @@ class NothingLostTest : public ::testing::Test {
     std::vector<std::string> args(prefix.begin() + (prefix.empty() ? 0 : 1),
                                   prefix.end());
     if (!prefix.empty()) args.push_back(ZV_DRIVER);
-    args.insert(args.end(),
-                {"--folder", (folder.empty() ? folder_.path() : folder).string(),
-                 script_path_.string()});
+    args.insert(
+        args.end(),
+        {"--folder", (folder.empty() ? folder_.path() : folder).string(),
+         script_path_.string()});
     return RunProgram(prefix.empty() ? ZV_DRIVER : prefix.front(), args,
                       &output_);
   }
@@ -61,7 +62,8 @@ class NothingLostTest : public ::testing::Test {
 
   // The copies kept beside the data file: of unreadable ones ("damaged"),
   // of this run's data or another program's ("mine", "theirs").
-  std::vector<std::string> KeptCopies(const std::string& why = "damaged") const {
+  std::vector<std::string> KeptCopies(
+      const std::string& why = "damaged") const {
     std::vector<std::string> kept;
     for (const std::string& name : folder_.FileNames()) {
       if (name.starts_with("ZorvanelData.ptb." + why + "-")) {
@@ -274,8 +276,9 @@ TEST_F(NothingLostTest, WithoutAnyLockTheUserDecides) {
   const std::string before = ReadFile(data_path());
   fs::create_symlink("elsewhere", folder_ / kLockFile);
   for (const std::string answer : {"2", "1"}) {  // "No" ends, "Yes" runs
-    const ExitStatus run = Drive("dump\nclick " + answer + "\ntap 50 100\nclose\n",
-                                 LocksIn(data_path()));
+    const ExitStatus run =
+        Drive("dump\nclick " + answer + "\ntap 50 100\nclose\n",
+              LocksIn(data_path()));
     EXPECT_THAT(output_, HasSubstr("\"title\":\"Not locked\""));
     EXPECT_EQ(run.code, answer == "1" ? 0 : 1) << output_;
     EXPECT_EQ(ReadFile(data_path()) == before, answer == "2");
@@ -303,7 +306,8 @@ TEST_F(NothingLostTest, FileChangedByAnotherProgramSurvivesEitherAnswer) {
     const fs::path copy = folder_ / beside[0];
     EXPECT_EQ(ReadFile(answer == "1" ? copy : data_path()), theirs);
     Zorvanel mine;
-    ASSERT_TRUE(mine.ParseFromString(ReadFile(answer == "1" ? data_path() : copy)));
+    ASSERT_TRUE(
+        mine.ParseFromString(ReadFile(answer == "1" ? data_path() : copy)));
     EXPECT_EQ(mine.equipment().cameras_size(), 1);
     fs::remove(copy);
   }
