@@ -119,10 +119,10 @@ void BM_ComputeResultsFormatted(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     ++step;
-    const std::array<int, 3> positions = {(step * 7) % kReferenceWidth,
-                                          (step * 13) % kReferenceWidth,
-                                          (step * 5) % kReferenceWidth};
-    ComputeResults(lens, camera, positions, 100, kMetric, &results);
+    const std::array<double, 3> percents = {(step * 7) % 100 * 1.0,
+                                            (step * 13) % 100 * 1.0,
+                                            (step * 5) % 100 * 1.0};
+    ComputeResults(lens, camera, percents, kMetric, &results);
     for (const DistanceValue* value :
          {&results.dof.hyperfocal, &results.dof.near_limit,
           &results.dof.far_limit, &results.dof.depth_of_field}) {
@@ -167,9 +167,9 @@ void BM_ZoneStripPart(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     ++step;
-    const std::array<int, 3> positions = {240, (step * 4) % kReferenceWidth,
-                                          192};
-    ComputeResults(lens, camera, positions, scale, kMetric, &results);
+    const std::array<double, 3> percents = {50.0, (step * 4) % 480 / 4.8,
+                                            40.0};
+    ComputeResults(lens, camera, percents, kMetric, &results);
     strip.Update(lens, results, kMetric);
     strip.Paint(canvas, fitter, font, false);
   }

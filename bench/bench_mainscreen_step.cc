@@ -37,9 +37,9 @@ void RunComputeResults(benchmark::State& state, UnitSystem units) {
   int step = 0;
   for (auto _ : state) {
     // The three wheels move at different speeds across the whole travel.
-    const std::array<int, 3> positions = {step % 481, (step * 7) % 481,
-                                          (step * 13) % 481};
-    ComputeResults(lens, camera, positions, 100, units, &results);
+    const std::array<double, 3> percents = {
+        (step % 481) / 4.8, (step * 7 % 481) / 4.8, (step * 13 % 481) / 4.8};
+    ComputeResults(lens, camera, percents, units, &results);
     std::string shown = Format(results.dof.hyperfocal, units);
     shown += Format(results.dof.near_limit, units);
     shown += Format(results.dof.far_limit, units);

@@ -117,6 +117,8 @@ Expected<ScriptCommand> MakeKey(const Arguments& a) {
   if (rest == "a" && (modifiers & kModCtrl) != 0) {
     return script::KeyPress{Key::kA, modifiers};
   }
+  // Like the keyboard without a text field, the H key is its character.
+  if (rest == "h" && modifiers == 0) return script::Type{"h"};
   static constexpr std::pair<std::string_view, Key> kKeys[] = {
       {"left", Key::kLeft},
       {"right", Key::kRight},

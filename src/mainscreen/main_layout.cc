@@ -54,23 +54,34 @@ void LayOutRows(MainLayout& l) {
   }
 }
 
-// The quarter marks sit at fixed scaled positions; the values under them
-// are those of the percentages those positions stand for on the travel.
-float PercentOfTravel(int offset, int travel) {
-  if (travel <= 0) return offset <= 0 ? 0.0f : 100.0f;
-  return static_cast<float>(offset * 100) / static_cast<float>(travel);
+// The percentage of the travel that `offset` pixels along a ring of `ring`
+// pixels stand for.
+float PercentOfRing(int offset, int ring) {
+  if (ring <= 0) return 0.0f;
+  return static_cast<float>(offset * 100) / static_cast<float>(ring);
+}
+
+// The ring of a wheel: its drawn width less an end cap at either side; may
+// be 0 or less on a wheel narrower than its end caps.
+int RingOf(const MainLayout& l, const Rect& wheel) {
+  return wheel.Width() - 2 * Scaled(l.scale, kTickLeftEnd);
 }
 
 void LayOutWheelMarks(MainLayout& l) {
   const int k = l.scale;
   auto s = [k](int v) { return Scaled(k, v); };
-  const int a = s(kTickLeftEnd);
-  const int b = s(kTickQuarter);
-  const int c = s(kTickThreeQuarters);
-  const int d = s(kTickRightEnd);
-  const float e_b = PercentOfTravel(b - a, l.marker_travel);
-  const float e_c = PercentOfTravel(c - a, l.marker_travel);
   for (int i = 0; i < kWheelCount; ++i) {
+    const Rect wheel = l.WheelRect(i);
+    const int ring = std::max(0, RingOf(l, wheel));
+    // The marks keep their places on the reference ring, stretched with it.
+    auto along = [&](int design) {
+      return wheel.left + s(kTickLeftEnd) +
+             (design - kTickLeftEnd) * ring / (kTickRightEnd - kTickLeftEnd);
+    };
+    const int a = along(kTickLeftEnd);
+    const int b = along(kTickQuarter);
+    const int c = along(kTickThreeQuarters);
+    const int d = along(kTickRightEnd);
     const int y = l.wheel_tops[i];
     l.ticks[i] = {
         TickMark{Point{a, y + s(5)}, Point{a, y}, Point{a + s(10), y + s(-5)}},
@@ -86,15 +97,18 @@ void LayOutWheelMarks(MainLayout& l) {
     const int right_end = d - s(3) - s(10);
     // The outer values stop short of the quarter ticks; the two inner ones
     // share the middle of the ring.
-    const int middle = l.width / 2;
+    const int middle = (wheel.left + wheel.right) / 2;
     l.reference_slots[i] = {
-        ReferenceSlot{Rect{left_end, y + s(-8) + s(-5), l.width, l.height},
+        ReferenceSlot{Rect{left_end, y + s(-8) + s(-5), wheel.right, l.height},
                       kTextLeft, 0.0f, b - s(3) - left_end},
-        ReferenceSlot{Rect{quarter, y + s(-8) + s(-2), l.width, l.height},
-                      kTextLeft, e_b, middle - s(3) - quarter},
-        ReferenceSlot{Rect{0, y + s(-8) + s(-2), three_quarters, l.height},
-                      kTextRight, e_c, three_quarters - (middle + s(3))},
-        ReferenceSlot{Rect{0, y + s(-8) + s(-5), right_end, l.height},
+        ReferenceSlot{Rect{quarter, y + s(-8) + s(-2), wheel.right, l.height},
+                      kTextLeft, PercentOfRing(b - a, ring),
+                      middle - s(3) - quarter},
+        ReferenceSlot{
+            Rect{wheel.left, y + s(-8) + s(-2), three_quarters, l.height},
+            kTextRight, PercentOfRing(c - a, ring),
+            three_quarters - (middle + s(3))},
+        ReferenceSlot{Rect{wheel.left, y + s(-8) + s(-5), right_end, l.height},
                       kTextRight, 100.0f, right_end - (c + s(3))},
     };
   }
@@ -117,7 +131,6 @@ MainLayout ComputeMainLayout(int width, int height, int scale) {
   l.wheel_height = Scaled(scale, 40);
   l.wheel_gap = height * scale * 10 / 64000;
   l.panel_left = (width - Scaled(scale, kReferenceWidth)) / 2;
-  l.marker_travel = width - 2 * Scaled(scale, kTickLeftEnd);
   LayOutPanel(l);
   LayOutRows(l);
   LayOutWheelMarks(l);
@@ -129,27 +142,29 @@ Rect MainLayout::WheelRect(int wheel) const {
   return Rect{0, top, width, top + wheel_height};
 }
 
-Rect MainLayout::MarkerRect(int position, int wheel_top) const {
-  const int end_cap = Scaled(scale, kTickLeftEnd);
-  // Along the ring: the travel maps 0 .. W onto S(15) .. W - S(15). A screen
-  // too narrow for any travel keeps the marker in the middle, which also
-  // keeps the divisions below away from zero.
-  int x = width / 2;
+Rect MainLayout::MarkerRect(int wheel, int position) const {
+  const Rect r = WheelRect(wheel);
+  const int travel = r.Width();
+  const int ring = RingOf(*this, r);
+  // Along the ring: the travel maps 0 .. travel onto the ring. A wheel too
+  // narrow for a ring keeps the marker in the middle, which also keeps the
+  // divisions below away from zero.
+  int x = r.left + travel / 2;
   double q = 0.0;
-  if (width > 0 && marker_travel > 0) {
-    const int p = std::clamp(position, 0, width);
-    x = end_cap +
-        static_cast<int>(static_cast<int64_t>(p) * marker_travel / width);
-    q = static_cast<double>(2 * x - width) / marker_travel;
-    q = std::clamp(q, -1.0, 1.0);
+  if (travel > 0 && ring > 0) {
+    const int p = std::clamp(position, 0, travel);
+    const int along = static_cast<int>(static_cast<int64_t>(p) * ring / travel);
+    x = r.left + Scaled(scale, kTickLeftEnd) + along;
+    q = std::clamp(static_cast<double>(2 * (x - r.left) - travel) / ring, -1.0,
+                   1.0);
   }
   // Across the ring: the cylinder's profile makes the marker shorter and
   // narrower towards both ends.
-  const double r = std::sqrt(1.0 - q * q);
+  const double r_across = std::sqrt(1.0 - q * q);
   const double k = scale;
-  const int y1 = TruncateToInt32((5 * r + 9) * k * 0.01 + wheel_top);
-  const int y2 = TruncateToInt32((10 * r + 22) * k * 0.01 + wheel_top);
-  const double w = (6 * r + 4) * k * 0.01;
+  const int y1 = TruncateToInt32((5 * r_across + 9) * k * 0.01 + r.top);
+  const int y2 = TruncateToInt32((10 * r_across + 22) * k * 0.01 + r.top);
+  const double w = (6 * r_across + 4) * k * 0.01;
   const int left = x - TruncateToInt32(w * 0.5);
   const int right = TruncateToInt32(left + w);
   return Rect{left, y1, right, y2};

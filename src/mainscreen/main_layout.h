@@ -49,9 +49,6 @@ struct MainLayout {
   // The panel keeps its scaled reference width, centred.
   int panel_left = 0;
   int panel_tap_split = 0;
-  // Usable travel of a marker: the width less both end caps; may be 0 or
-  // less on a screen narrower than the wheel's end caps.
-  int marker_travel = 0;
 
   Rect panel;
   Rect large_label;
@@ -76,15 +73,20 @@ struct MainLayout {
   std::array<int, kWheelCount> wheel_tops{};
 
   // Per wheel: the four tick marks and the four reference values, at the
-  // left end, a quarter, three quarters and the right end of the ring.
+  // left end, a quarter, three quarters and the right end of the ring, each
+  // value at the place of the ring where the marker picks it.
   std::array<std::array<TickMark, 4>, kWheelCount> ticks;
   std::array<std::array<ReferenceSlot, 4>, kWheelCount> reference_slots;
 
-  // The rectangle the wheel bitmap covers for wheel i.
+  // The rectangle the wheel bitmap covers for wheel i. Everything along a
+  // wheel follows it: its travel, its marks and its marker.
   Rect WheelRect(int wheel) const;
-  // The red marker of a wheel at `position` (0 .. width) whose top is
-  // `wheel_top`, drawn as if on a cylinder: widest in the middle.
-  Rect MarkerRect(int position, int wheel_top) const;
+  // A wheel's positions run from 0 to the width it is drawn at.
+  int Travel(int wheel) const { return WheelRect(wheel).Width(); }
+  // The red marker of wheel i at `position` (0 .. its travel): the travel
+  // maps onto the ring between its end caps, and the marker is drawn as if
+  // on a cylinder, widest in the middle.
+  Rect MarkerRect(int wheel, int position) const;
   // The wheel whose band holds y: from one wheel height above the wheel's top
   // to two below it, both ends excluded, first match wins; -1 for none.
   int WheelAt(int y) const;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "mainscreen/wheel_readings.h"
+
 namespace zorvanel {
 
 void WheelDrag::Press(Point p, const MainLayout& layout) {
@@ -16,14 +18,15 @@ bool WheelDrag::DoubleTap(Point p, const MainLayout& layout) {
 }
 
 bool WheelDrag::Move(Point p, const MainLayout& layout,
-                     std::array<int, kWheelCount>* positions) {
+                     std::array<double, kWheelCount>* percents) {
   if (!dragging()) return false;
-  int& position = (*positions)[wheel_];
-  const int moved = std::clamp(position + (p.x - last_point_.x), 0,
-                               std::max(0, layout.width));
+  const int travel = std::max(0, layout.Travel(wheel_));
+  double& percent = (*percents)[wheel_];
+  const int position = PositionOfPercent(percent, travel);
+  const int moved = std::clamp(position + (p.x - last_point_.x), 0, travel);
   last_point_ = p;
   if (moved == position) return false;
-  position = moved;
+  percent = PercentOfPosition(moved, travel);
   return true;
 }
 

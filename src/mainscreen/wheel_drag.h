@@ -11,7 +11,7 @@ namespace zorvanel {
 
 // A press inside a wheel's band drags that wheel: every move shifts its
 // position by the horizontal travel since the last point, kept on the wheel
-// (0 .. layout width), and travel past an end is not owed back. A press
+// (0 .. the wheel's travel), and travel past an end is not owed back. A press
 // anywhere else is a tap, which acts on release over the result panel. A
 // press on a wheel never acts as a tap, however little it moved.
 class WheelDrag {
@@ -29,9 +29,9 @@ class WheelDrag {
   // distance.
   bool DoubleTap(Point p, const MainLayout& layout);
   // A move to `p`. Returns true when it changed the dragged wheel's entry of
-  // `positions`.
+  // `percents` (the wheels' percentages of their travel).
   bool Move(Point p, const MainLayout& layout,
-            std::array<int, kWheelCount>* positions);
+            std::array<double, kWheelCount>* percents);
   // Ends the press; what it meant.
   Release Up(Point p, const MainLayout& layout);
 

@@ -1,26 +1,17 @@
+// What the wheels pick from the current lens, and the results they give.
 #include "mainscreen/wheel_readings.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 #include <utility>
 
 #include "i18n/value_text.h"
 #include "mainscreen/main_layout.h"
 #include "optics/lens_accessor.h"
-#include "platform/geometry.h"
 
 namespace zorvanel {
 namespace {
-
-// Pixels per percent of the travel at scale 100: the exact travel the
-// stored percentages use.
-constexpr double kPixelsPerPercent = kReferenceWidth / 100.0;
-
-int64_t WholePixelTravel(int scale) {
-  return static_cast<int64_t>(scale) * kReferenceWidth / 100;
-}
 
 template <typename V, typename... Units>
 std::string TextOf(const std::optional<V>& value, Units... units) {
@@ -40,30 +31,42 @@ void SetIfChanged(std::string* stored, std::string text) {
 
 }  // namespace
 
-float PercentAt(int position, int scale) {
-  const int64_t travel = WholePixelTravel(scale);
-  if (travel <= 0) return 0.0f;
-  return static_cast<float>(static_cast<int64_t>(position) * 100) /
-         static_cast<float>(travel);
+double PercentOfPosition(int position, int travel) {
+  if (travel <= 0) return 0.0;
+  return static_cast<double>(position) * 100 / travel;
 }
 
-int PositionOfIndex(int index, int count, int scale) {
-  const int64_t travel = WholePixelTravel(scale);
-  if (count <= 1 || index <= 0 || travel <= 0) return 0;
-  if (index >= count - 1) return static_cast<int>(travel);
-  return static_cast<int>((index * travel + (count - 1) / 2) / (count - 1));
+int PositionOfPercent(double percent, int travel) {
+  if (travel <= 0) return 0;
+  return static_cast<int>(
+      std::lround(std::clamp(percent, 0.0, 100.0) * travel / 100));
 }
 
-double StoredPercent(int position, int scale) {
-  if (scale <= 0) return 0.0;
-  return static_cast<double>(position) * 100 /
-         (static_cast<double>(scale) * kPixelsPerPercent);
+double PercentOfIndex(int index, int count) {
+  if (count <= 1) return 0.0;
+  return static_cast<double>(std::clamp(index, 0, count - 1)) * 100 /
+         (count - 1);
 }
 
-int PositionOfStoredPercent(double percent, int scale) {
-  if (!std::isfinite(percent)) return 0;
-  const double position = percent * scale * kPixelsPerPercent / 100;
-  return static_cast<int>(std::lround(std::clamp(position, -1.0e6, 1.0e6)));
+double StoredWheelPercent(double percent) {
+  return std::isnan(percent) ? 0.0 : std::clamp(percent, 0.0, 100.0);
+}
+
+const google::protobuf::RepeatedField<double>& WheelList(const Lens& lens,
+                                                         int wheel) {
+  switch (wheel) {
+    case kFocalWheel:
+      return lens.focals();
+    case kApertureWheel:
+      return lens.apertures();
+    default:
+      return lens.distances();
+  }
+}
+
+int PickedIndex(const Lens& lens, int wheel, double percent) {
+  return WheelIndex(WheelList(lens, wheel).size(),
+                    static_cast<float>(percent));
 }
 
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
@@ -79,9 +82,9 @@ std::string WheelValueText(const Lens& lens, int wheel, float percent,
 }
 
 void ComputeResults(const Lens& lens, const Camera& camera,
-                    const std::array<int, 3>& positions, int scale,
-                    UnitSystem units, DofState* state) {
-  auto percent = [&](int wheel) { return PercentAt(positions[wheel], scale); };
+                    const std::array<double, 3>& percents, UnitSystem units,
+                    DofState* state) {
+  auto percent = [&](int wheel) { return static_cast<float>(percents[wheel]); };
   const std::optional<FocalValue> focal = FocalAt(lens, percent(kFocalWheel));
   const std::optional<ApertureValue> aperture =
       ApertureAt(lens, percent(kApertureWheel));

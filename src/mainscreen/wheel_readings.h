@@ -11,26 +11,30 @@
 
 namespace zorvanel {
 
-// A wheel position is in pixels, from 0 to the client width; what it picks
-// is a percentage of the travel: the reference width scaled by the display
-// scale `scale` (percent).
+// A wheel stands at a percentage of its travel (0 .. 100); that percentage
+// picks its value, whatever the size the wheel is drawn at. On screen a
+// wheel's position is in pixels, from 0 to its travel (the width it is
+// drawn at).
 
-// The percentage a wheel at `position` picks by, over the travel in whole
-// pixels, in single precision. Positions beyond the travel (a landscape
-// screen) give more than 100. 0 when the scale leaves no travel.
-float PercentAt(int position, int scale);
+// The percentage of a wheel at `position` pixels along `travel`; 0 when
+// there is no travel.
+double PercentOfPosition(int position, int travel);
+// The pixel nearest to `percent` along `travel`, on the travel.
+int PositionOfPercent(double percent, int travel);
+// Where a wheel stands for entry `index` of a list of `count` entries: the
+// entry's own position, the middle of its share of the travel (the ends for
+// the first and the last entry).
+double PercentOfIndex(int index, int count);
+// A percentage read from the options: on the travel (0 .. 100). A damaged or
+// foreign file may hold any double; what is not a number is 0.
+double StoredWheelPercent(double percent);
 
-// A position that picks entry `index` of a list of `count` entries: the
-// middle of the entry's share of the travel, the ends for the first and the
-// last entry.
-int PositionOfIndex(int index, int count, int scale);
-
-// The percentage stored for a position, over the exact scaled travel, and
-// back to the nearest pixel: a percentage saved from a position comes back as
-// that same position. A damaged or foreign file may hold any double; it is
-// kept inside what the conversion can represent.
-double StoredPercent(int position, int scale);
-int PositionOfStoredPercent(double percent, int scale);
+// The list of the lens a wheel runs over: focal lengths (mm), f-numbers or
+// distances (metres).
+const google::protobuf::RepeatedField<double>& WheelList(const Lens& lens,
+                                                         int wheel);
+// The entry of that list a wheel at `percent` picks; -1 for an empty list.
+int PickedIndex(const Lens& lens, int wheel, double percent);
 
 // What the main screen shows: the three picked values as text, the results,
 // and the focus distance (metres) and real f-number the results come from
@@ -50,12 +54,12 @@ std::string WheelValueText(const Lens& lens, int wheel, float percent,
                            double multiplier, UnitSystem units);
 
 // Picks focal length, aperture and distance from the lens lists at the wheel
-// `positions` (focal, aperture, distance), once each, then formats them (the
+// `percents` (focal, aperture, distance), once each, then formats them (the
 // distance in `units`) and computes the results with the camera's circle of
 // confusion. A text is only assigned when it changed.
 void ComputeResults(const Lens& lens, const Camera& camera,
-                    const std::array<int, 3>& positions, int scale,
-                    UnitSystem units, DofState* state);
+                    const std::array<double, 3>& percents, UnitSystem units,
+                    DofState* state);
 
 }  // namespace zorvanel
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -20,7 +21,6 @@
 namespace zorvanel {
 namespace {
 
-
 std::string CameraLineFor(const Camera& camera, const Lens& lens) {
   // A compact's built-in lens carries the camera's model: show the camera's
   // full name once instead of the model twice.
@@ -28,6 +28,24 @@ std::string CameraLineFor(const Camera& camera, const Lens& lens) {
     return DisplayName(camera, NameSeparator::kSpace);
   }
   return camera.model() + " + " + lens.model();
+}
+
+// How many entries a key steps the focused wheel by: Home and End go past
+// either end of any list.
+std::optional<int> StepsOfKey(Key key) {
+  constexpr int kPastTheEnd = 1 << 30;
+  switch (key) {
+    case Key::kLeft:
+      return -1;
+    case Key::kRight:
+      return 1;
+    case Key::kHome:
+      return -kPastTheEnd;
+    case Key::kEnd:
+      return kPastTheEnd;
+    default:
+      return std::nullopt;
+  }
 }
 
 // x rounded to 1 / per; null when it is not a number.
@@ -67,6 +85,8 @@ bool CZorvanelDlg::OnInitDialog() {
   data_->mutable_equipment();
   show_hyperfocal_ = data_->options().show_hyperfocal();
   RestoreWheelPositions();
+  // The keys of the keyboard step the wheels.
+  SetFocus();
   // First run: nothing to compute with until a camera and a lens exist. If
   // the user leaves the equipment screen without them, the program ends.
   if (EquipmentUnselected()) {
@@ -95,26 +115,9 @@ void CZorvanelDlg::DefineFonts() {
 
 void CZorvanelDlg::RestoreWheelPositions() {
   const Options& options = data_->options();
-  stored_percents_ = {options.focal_wheel(), options.aperture_wheel(),
-                      options.distance_wheel()};
-  // Positions never leave 0 .. client width, whatever the file said.
-  const int largest = std::max(0, width());
-  for (int i = 0; i < kWheelCount; ++i) {
-    wheel_positions_[i] = std::clamp(
-        PositionOfStoredPercent(stored_percents_[i], Scale()), 0, largest);
-  }
-  restored_positions_ = wheel_positions_;
-}
-
-double CZorvanelDlg::PercentToStore(int wheel) const {
-  // A wheel nobody turned keeps its percentage exactly: converting it to
-  // pixels and back at another scale would move it a little at every start.
-  const double stored = stored_percents_[wheel];
-  if (wheel_positions_[wheel] == restored_positions_[wheel] &&
-      std::isfinite(stored)) {
-    return stored;
-  }
-  return StoredPercent(wheel_positions_[wheel], Scale());
+  wheel_percents_ = {StoredWheelPercent(options.focal_wheel()),
+                     StoredWheelPercent(options.aperture_wheel()),
+                     StoredWheelPercent(options.distance_wheel())};
 }
 
 bool CZorvanelDlg::EquipmentUnselected() const {
@@ -131,8 +134,7 @@ void CZorvanelDlg::ComputeResults() {
   if (EquipmentUnselected()) return;
   const Lens& lens = *SelectedLens(data_->equipment());
   const Camera& camera = *SelectedCamera(data_->equipment());
-  zorvanel::ComputeResults(lens, camera, wheel_positions_, Scale(), units(),
-                           &results_);
+  zorvanel::ComputeResults(lens, camera, wheel_percents_, units(), &results_);
   diffraction_limit_ = DiffractionLimit(camera.circle_of_confusion());
   zone_.Update(lens, results_, units());
   ++compute_count_;
@@ -188,7 +190,7 @@ void CZorvanelDlg::OnPointerDown(Point p) {
 }
 
 void CZorvanelDlg::OnPointerMove(Point p) {
-  if (drag_.Move(p, layout_, &wheel_positions_)) {
+  if (drag_.Move(p, layout_, &wheel_percents_)) {
     ComputeResults();
     Invalidate();
   }
@@ -219,6 +221,35 @@ void CZorvanelDlg::OnDoubleTap(Point p) {
   if (on_distance) FocusAtHyperfocal();
 }
 
+bool CZorvanelDlg::OnKeyDown(Key key) {
+  if (key == Key::kUp || key == Key::kDown) {
+    const int step = key == Key::kDown ? 1 : -1;
+    focus_wheel_ = focus_wheel_ < 0
+                       ? (step > 0 ? 0 : kWheelCount - 1)
+                       : std::clamp(focus_wheel_ + step, 0, kWheelCount - 1);
+    Invalidate();
+    return true;
+  }
+  const std::optional<int> steps = StepsOfKey(key);
+  if (!steps) return false;
+  // Without a focus yet, the keys take the top wheel.
+  focus_wheel_ = std::max(0, focus_wheel_);
+  StepWheel(focus_wheel_, *steps);
+  Invalidate();
+  return true;
+}
+
+void CZorvanelDlg::OnChar(char32_t ch) {
+  if (ch == U'h' || ch == U'H') FocusAtHyperfocal();
+}
+
+bool CZorvanelDlg::OnWheel(Point p, int rows) {
+  const int wheel = layout_done_ ? layout_.WheelAt(p.y) : -1;
+  if (wheel < 0) return false;
+  StepWheel(wheel, rows);
+  return true;
+}
+
 // The far limit reaches infinity from the hyperfocal distance on: the nearest
 // distance of the lens at or beyond it gives the deepest zone the lens can
 // focus for.
@@ -227,15 +258,61 @@ void CZorvanelDlg::FocusAtHyperfocal() {
   if (lens == nullptr) return;
   const int index =
       HyperfocalDistanceIndex(*lens, results_.dof.hyperfocal.GetValue());
-  if (index < 0) return;
-  int& position = wheel_positions_[kDistanceWheel];
-  const int moved =
-      std::clamp(PositionOfIndex(index, lens->distances_size(), Scale()), 0,
-                 layout_.width);
-  if (moved == position) return;
-  position = moved;
+  if (index >= 0) MoveWheelTo(kDistanceWheel, index);
+}
+
+void CZorvanelDlg::MoveWheelTo(int wheel, int index) {
+  const Lens* lens = SelectedLens(data_->equipment());
+  if (lens == nullptr) return;
+  const double percent =
+      PercentOfIndex(index, WheelList(*lens, wheel).size());
+  if (percent == wheel_percents_[wheel]) return;
+  wheel_percents_[wheel] = percent;
   ComputeResults();
   Invalidate();
+}
+
+void CZorvanelDlg::StepWheel(int wheel, int steps) {
+  const Lens* lens = SelectedLens(data_->equipment());
+  if (lens == nullptr) return;
+  const int index = PickedIndex(*lens, wheel, wheel_percents_[wheel]);
+  if (index < 0) return;
+  // Far steps (a turn of many notches) stop at the list's ends.
+  const int64_t to = std::clamp<int64_t>(int64_t{index} + steps, 0, INT32_MAX);
+  MoveWheelTo(wheel, static_cast<int>(to));
+}
+
+std::array<std::optional<double>, kWheelCount> CZorvanelDlg::ShownEntries()
+    const {
+  std::array<std::optional<double>, kWheelCount> shown;
+  const Lens* lens = SelectedLens(data_->equipment());
+  if (lens == nullptr) return shown;
+  for (int i = 0; i < kWheelCount; ++i) {
+    const int index = PickedIndex(*lens, i, wheel_percents_[i]);
+    if (index >= 0) shown[i] = WheelList(*lens, i)[index];
+  }
+  return shown;
+}
+
+// Another lens, or the same lens with other lists: pixel positions would
+// pick other values (f/8 turning into f/7.1), so each wheel that no longer
+// shows its value goes to the nearest the lens has.
+void CZorvanelDlg::KeepShownEntries(
+    const std::array<std::optional<double>, kWheelCount>& shown) {
+  const Lens* lens = SelectedLens(data_->equipment());
+  if (lens == nullptr) return;
+  for (int i = 0; i < kWheelCount; ++i) {
+    const int index = PickedIndex(*lens, i, wheel_percents_[i]);
+    if (!shown[i] || index < 0 || WheelList(*lens, i)[index] == *shown[i]) {
+      continue;
+    }
+    const int nearest = NearestIndex(WheelList(*lens, i), *shown[i]);
+    if (nearest >= 0) MoveWheelTo(i, nearest);
+  }
+}
+
+int CZorvanelDlg::WheelPosition(int wheel) const {
+  return PositionOfPercent(wheel_percents_[wheel], layout_.Travel(wheel));
 }
 
 // ---------------------------------------------------------------------------
@@ -250,10 +327,12 @@ void CZorvanelDlg::OnCommand(int command_id) {
 }
 
 void CZorvanelDlg::OpenOptions() {
+  const std::array<std::optional<double>, kWheelCount> shown = ShownEntries();
   if (equipment_screen_(this) != kIdOk) {
     OnOK();
     return;
   }
+  KeepShownEntries(shown);
   const int language = GetLanguage();
   if (language != applied_language_) {
     RebuildSoftKeyBar();
@@ -266,9 +345,9 @@ void CZorvanelDlg::OpenOptions() {
 
 void CZorvanelDlg::OnOK() {
   Options* options = data_->mutable_options();
-  options->set_focal_wheel(PercentToStore(kFocalWheel));
-  options->set_aperture_wheel(PercentToStore(kApertureWheel));
-  options->set_distance_wheel(PercentToStore(kDistanceWheel));
+  options->set_focal_wheel(wheel_percents_[kFocalWheel]);
+  options->set_aperture_wheel(wheel_percents_[kApertureWheel]);
+  options->set_distance_wheel(wheel_percents_[kDistanceWheel]);
   options->set_show_hyperfocal(show_hyperfocal_);
   EndDialog(kIdOk);
 }
@@ -399,9 +478,18 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
     }
   }
   for (int i = 0; i < kWheelCount; ++i) {
-    canvas.FillRect(l.MarkerRect(wheel_positions_[i], l.wheel_tops[i]),
-                    palette::kMarker);
+    canvas.FillRect(l.MarkerRect(i, WheelPosition(i)), palette::kMarker);
   }
+  PaintFocus(canvas);
+}
+
+// A frame around the focused wheel, its caption row included.
+void CZorvanelDlg::PaintFocus(Canvas& canvas) {
+  if (focus_wheel_ < 0) return;
+  const Rect wheel = layout_.WheelRect(focus_wheel_);
+  const Rect frame{wheel.left, layout_.caption_rects[focus_wheel_].top,
+                   wheel.right, wheel.bottom};
+  canvas.FrameRect(frame, palette::kFocus, std::max(1, Scaled(Scale(), 2)));
 }
 
 // ---------------------------------------------------------------------------
@@ -419,8 +507,10 @@ void CZorvanelDlg::AddToDump(Description& dump) const {
   main.Set("fourth_label", FourthLabel());
   main.Set("fourth", FourthValue());
   main.Set("camera", camera_line_);
-  main.Set("wheels",
-           std::vector<int>(wheel_positions_.begin(), wheel_positions_.end()));
+  std::vector<int> positions;
+  for (int i = 0; i < kWheelCount; ++i) positions.push_back(WheelPosition(i));
+  main.Set("wheels", positions);
+  main.Set("focus_wheel", focus_wheel_);
   main.Set("zone", ZoneDump());
   main.Set("diffraction_f", Rounded(diffraction_limit_, 10.0));
   main.Set("diffraction", diffraction());

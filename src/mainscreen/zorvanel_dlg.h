@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "data/zorvanel.pb.h"
@@ -28,6 +29,12 @@ class Font;
 // screen. "Exit", and closing the window, end the program with the data
 // saved. It reads the equipment and the units from the user's data and keeps
 // the wheel positions and the panel choice in its options.
+//
+// On a keyboard, Up and Down move a focus between the wheels, Left and Right
+// step the focused wheel by one value, Home and End take it to its first and
+// last value, and H focuses at the hyperfocal distance; the mouse wheel over
+// a wheel steps it by one value a notch. A step takes the wheel to the
+// value's own position.
 class CZorvanelDlg : public CBaseDlg {
  public:
   // The left soft key's command.
@@ -52,7 +59,9 @@ class CZorvanelDlg : public CBaseDlg {
   void AddToDump(Description& dump) const override;
 
   // Runs the equipment screen; on its OK the results follow the new
-  // equipment, language and units; otherwise the program ends (OnOK).
+  // equipment, language and units, and each wheel whose value the new lens
+  // does not have at its place goes to the value nearest to the one it
+  // showed; otherwise the program ends (OnOK).
   void OpenOptions();
   // Stores the wheel positions (percent) and the panel choice in the options
   // and ends the dialog with OK, so that the data file is written.
@@ -63,6 +72,8 @@ class CZorvanelDlg : public CBaseDlg {
   bool layout_done() const { return layout_done_; }
   const MainLayout& layout() const { return layout_; }
   const DofState& results() const { return results_; }
+  // The wheel the keys step, -1 for none.
+  int focus_wheel() const { return focus_wheel_; }
   // How many times the results have been computed.
   int compute_count() const { return compute_count_; }
   // The white line at the top of the panel: the camera and lens models.
@@ -86,6 +97,12 @@ class CZorvanelDlg : public CBaseDlg {
   void OnPointerUp(Point p) override;
   // On the distance wheel: focus at the hyperfocal distance.
   void OnDoubleTap(Point p) override;
+  bool OnKeyDown(Key key) override;
+  // H focuses at the hyperfocal distance.
+  void OnChar(char32_t ch) override;
+  // Over a wheel: one value per notch, toward the end of its list for a
+  // positive turn.
+  bool OnWheel(Point p, int rows) override;
 
  private:
   // The five fonts of the screen in the current language, fetched once per
@@ -102,9 +119,6 @@ class CZorvanelDlg : public CBaseDlg {
   void ShowWindowIcon();
   void DefineFonts();
   void RestoreWheelPositions();
-  // The percentage saved for a wheel: the one read at start while the wheel
-  // stands where that put it, else its position's.
-  double PercentToStore(int wheel) const;
   bool EquipmentUnselected() const;
   UnitSystem units() const;
   void ComputeResults();
@@ -113,12 +127,25 @@ class CZorvanelDlg : public CBaseDlg {
   void RefreshEquipmentTexts();
   void DoLayout();
   void FocusAtHyperfocal();
+  // Takes a wheel to the own position of entry `index` of its list (clamped
+  // to the list) and recomputes when that moved it.
+  void MoveWheelTo(int wheel, int index);
+  // Steps a wheel by `steps` entries from the one it picks.
+  void StepWheel(int wheel, int steps);
+  // The entries the wheels pick now (nothing for an empty list), and after
+  // an equipment change the wheels set to the nearest of them.
+  std::array<std::optional<double>, kWheelCount> ShownEntries() const;
+  void KeepShownEntries(
+      const std::array<std::optional<double>, kWheelCount>& shown);
+  // A wheel's position in pixels along its travel.
+  int WheelPosition(int wheel) const;
   const Fonts& CurrentFonts();
 
   void PaintPanelPicture(Canvas& canvas);
   void PaintPanelTexts(Canvas& canvas, const Fonts& fonts);
   void PaintRows(Canvas& canvas, const Fonts& fonts);
   void PaintWheels(Canvas& canvas, const Fonts& fonts);
+  void PaintFocus(Canvas& canvas);
   void PaintDiffractionMark(Canvas& canvas);
   Description ZoneDump() const;
 
@@ -132,10 +159,10 @@ class CZorvanelDlg : public CBaseDlg {
   EquipmentScreen equipment_screen_;
   int applied_language_ = -1;
   WheelDrag drag_;
-  std::array<int, kWheelCount> wheel_positions_{};
-  // The percentages read at start and the positions they gave.
-  std::array<double, kWheelCount> stored_percents_{};
-  std::array<int, kWheelCount> restored_positions_{};
+  // Where each wheel stands, in percent of its travel: the value it picks
+  // does not depend on the size it is drawn at.
+  std::array<double, kWheelCount> wheel_percents_{};
+  int focus_wheel_ = -1;
   DofState results_;
   bool layout_done_ = false;
   MainLayout layout_;

@@ -34,6 +34,23 @@ int WheelIndex(int count, float percent) {
   return index;
 }
 
+int NearestIndex(const google::protobuf::RepeatedField<double>& list,
+                 double value) {
+  // Infinity is stored negative; as a huge number its ratios stay finite.
+  auto log_key = [](double v) { return std::log(v < 0.0 ? 1.0e300 : v); };
+  const double target = log_key(value);
+  int nearest = -1;
+  double nearest_gap = std::numeric_limits<double>::infinity();
+  for (int i = 0; i < list.size(); ++i) {
+    const double gap = list[i] == value ? 0.0 : std::abs(log_key(list[i]) - target);
+    if (gap < nearest_gap) {
+      nearest = i;
+      nearest_gap = gap;
+    }
+  }
+  return nearest;
+}
+
 std::optional<FocalValue> FocalAt(const Lens& lens, float percent) {
   const int index = WheelIndex(lens.focals_size(), percent);
   if (index < 0) return std::nullopt;

@@ -16,6 +16,14 @@ namespace zorvanel {
 // the list is empty.
 int WheelIndex(int count, float percent);
 
+// The entry of a lens list nearest to `value` by ratio, as photographers
+// compare apertures and distances (in stops, not in millimetres): an equal
+// entry when the list has one. Infinity, a negative distance, is nearest to
+// infinity, else to the largest entry. The first of equally near entries; -1
+// when the list is empty or holds nothing to compare with.
+int NearestIndex(const google::protobuf::RepeatedField<double>& list,
+                 double value);
+
 // The entry of a lens list at a wheel position; std::nullopt when the list is
 // empty. An aperture is rebuilt from its stored f-number narrowed to single
 // precision, so its real f-number comes from the nominal one every time.

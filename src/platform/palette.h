@@ -43,6 +43,8 @@ inline constexpr Colour kPanelText = Rgb(70, 70, 70);
 inline constexpr Colour kMarker = Rgb(230, 0, 0);
 inline constexpr Colour kZoneBand = Rgb(70, 160, 230);
 inline constexpr Colour kDiffraction = Rgb(255, 170, 0);
+// The frame around the wheel the keys step.
+inline constexpr Colour kFocus = Rgb(70, 160, 230);
 
 }  // namespace zorvanel::palette
 

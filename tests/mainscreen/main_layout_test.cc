@@ -76,9 +76,9 @@ TEST(MainLayoutTest, MarkerIsWidestInTheMiddleAndMirroredAtTheEnds) {
     const MainLayout l =
         ComputeMainLayout(c.size.width, c.size.height, c.scale);
     const int top = l.wheel_tops[0];
-    const Rect left = l.MarkerRect(0, top);
-    const Rect middle = l.MarkerRect(c.size.width / 2, top);
-    const Rect right = l.MarkerRect(c.size.width, top);
+    const Rect left = l.MarkerRect(0, 0);
+    const Rect middle = l.MarkerRect(0, c.size.width / 2);
+    const Rect right = l.MarkerRect(0, c.size.width);
     EXPECT_GT(middle.Width(), left.Width()) << Name(c);
     EXPECT_EQ(left.Width(), right.Width()) << Name(c);
     EXPECT_NEAR(left.left, c.size.width - right.right, 1) << Name(c);
@@ -107,7 +107,7 @@ TEST(MainLayoutTest, TinyScreensNeverDivideByZero) {
     const int scale = DisplayScaleFor(s);
     const MainLayout l = ComputeMainLayout(s.width, s.height, scale);
     for (const int position : {0, s.width / 2, s.width, -5, s.width + 9}) {
-      const Rect r = l.MarkerRect(position, 0);
+      const Rect r = l.MarkerRect(0, position);
       EXPECT_LE(r.left, r.right) << s.width << "x" << s.height;
       EXPECT_LE(r.top, r.bottom);
       EXPECT_GE(r.left, -1);

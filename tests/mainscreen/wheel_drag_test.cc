@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "mainscreen/wheel_readings.h"
+
 namespace zorvanel {
 namespace {
 
@@ -46,15 +48,19 @@ TEST(WheelDrag, DragsTheWheelUnderThePressAndTapsOnlyOffTheWheels) {
   };
   for (const Gesture& g : gestures) {
     WheelDrag drag;
-    std::array<int, kWheelCount> positions{};
+    std::array<double, kWheelCount> percents{};
     drag.Press(g.press, kLayout);
     int changes = 0;
     for (int x : g.move_xs) {
-      changes += drag.Move(Point{x, g.press.y}, kLayout, &positions);
+      changes += drag.Move(Point{x, g.press.y}, kLayout, &percents);
     }
     const std::string at = std::to_string(g.press.y);
     EXPECT_EQ(drag.Up(g.release, kLayout), g.meaning) << at;
-    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, &positions)) << at;
+    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, &percents)) << at;
+    std::array<int, kWheelCount> positions{};
+    for (int i = 0; i < kWheelCount; ++i) {
+      positions[i] = PositionOfPercent(percents[i], kLayout.Travel(i));
+    }
     EXPECT_EQ(positions, g.end) << at;
     EXPECT_EQ(changes, g.changes) << at;
   }

@@ -26,7 +26,7 @@ Camera CameraWithCircle(double circle) {
 
 DofState Compute(const Lens& lens, const Camera& camera) {
   DofState state;
-  ComputeResults(lens, camera, {0, 0, 0}, 100, kMetric, &state);
+  ComputeResults(lens, camera, {0, 0, 0}, kMetric, &state);
   return state;
 }
 
@@ -35,14 +35,15 @@ class WheelReadingsTest : public ::testing::Test {
   void SetUp() override { GetTranslator().Clear(); }
 };
 
-TEST_F(WheelReadingsTest, PercentOfTheScaledTravel) {
-  EXPECT_EQ(PercentAt(26, 100), 5.4166665f);
-  EXPECT_EQ(PercentAt(27, 100), 5.625f);
-  EXPECT_EQ(PercentAt(480, 100), 100.0f);
-  EXPECT_EQ(PercentAt(240, 50), 100.0f);
-  EXPECT_EQ(PercentAt(640, 100), 64000.0f / 480.0f);
-  EXPECT_EQ(PercentAt(10, 0), 0.0f);            // no travel at all
-  EXPECT_GT(PercentAt(2147483647, 100), 1e8f);  // no overflow
+TEST_F(WheelReadingsTest, EveryPositionComesBackFromItsPercentage) {
+  for (int travel : {1, 226, 480, 523, 1170}) {
+    for (int p = 0; p <= travel; ++p) {
+      ASSERT_EQ(PositionOfPercent(PercentOfPosition(p, travel), travel), p);
+    }
+  }
+  EXPECT_EQ(PercentOfPosition(10, 0), 0.0);  // no travel at all
+  EXPECT_EQ(PositionOfPercent(1e300, 480), 480);
+  EXPECT_EQ(PositionOfPercent(-5, 480), 0);
 }
 
 TEST_F(WheelReadingsTest, ShowsThePickedValuesAndTheResults) {
@@ -78,15 +79,12 @@ TEST_F(WheelReadingsTest, WheelPositionsPickTheEntries) {
   for (double n : {2.8, 4.0, 5.6, 8.0}) lens.add_apertures(n);
   for (double s : {1, 2, 3}) lens.add_distances(s);
   DofState state;
-  // 240 px = 50 %: index 2 of 5, 2 of 4 (1.5 + 0.5), 1 of 3.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 240, 240}, 100, kMetric,
-                 &state);
+  // 50 %: index 2 of 5, 2 of 4 (1.5 + 0.5), 1 of 3.
+  ComputeResults(lens, CameraWithCircle(0.03), {50, 50, 50}, kMetric, &state);
   EXPECT_EQ(state.focal_text, "35 mm");
   EXPECT_EQ(state.aperture_text, "f/5.6");
   EXPECT_EQ(state.distance_text, "2 m");
-  // Scale 50: the same percentages from half the pixels.
-  ComputeResults(lens, CameraWithCircle(0.03), {240, 0, 120}, 50, kMetric,
-                 &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {100, 0, 50}, kMetric, &state);
   EXPECT_EQ(state.focal_text, "70 mm");
   EXPECT_EQ(state.aperture_text, "f/2.8");
   EXPECT_EQ(state.distance_text, "2 m");
@@ -96,7 +94,7 @@ TEST_F(WheelReadingsTest, EmptyListGivesNoValues) {
   Lens lens = OneValueLens(50, 2.8, 3);
   lens.clear_apertures();
   DofState state;
-  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, kMetric, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, kMetric, &state);
   EXPECT_EQ(state.focal_text, "50 mm");
   EXPECT_EQ(state.aperture_text, kNoValueText);
   EXPECT_EQ(state.distance_text, "3 m");
@@ -108,10 +106,10 @@ TEST_F(WheelReadingsTest, EmptyListGivesNoValues) {
 
   // Results come back once the list is filled again.
   lens.add_apertures(2.8);
-  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, 100, kMetric, &state);
+  ComputeResults(lens, CameraWithCircle(0.03), {0, 0, 0}, kMetric, &state);
   EXPECT_EQ(Format(state.dof.near_limit, kMetric), "2.73 m");
 
-  ComputeResults(Lens(), Camera(), {0, 0, 0}, 100, kMetric, &state);
+  ComputeResults(Lens(), Camera(), {0, 0, 0}, kMetric, &state);
   EXPECT_EQ(state.focal_text, kNoValueText);
   EXPECT_EQ(state.distance_text, kNoValueText);
 }

@@ -313,7 +313,8 @@ TEST_F(MainScreenTest, HalfScaleDrawsTicksAtHalfPositions) {
   Run("dump\n", Size{240, 320});
   const MainLayout& l = dialog_->layout();
   const Image& frame = shell_->frame();
-  for (int x : {7, 63, 176, 232}) {
+  // The right tick stands where the marker's right end does: 240 - 7.
+  for (int x : {7, 63, 176, 233}) {
     EXPECT_EQ(frame.ColourAt(x, l.wheel_tops[0] + 1), Rgb(255, 255, 255))
         << "x = " << x;
   }

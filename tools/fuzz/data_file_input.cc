@@ -55,19 +55,14 @@ std::string CheckSelection(const Equipment& equipment) {
   return {};
 }
 
-// The wheels at both ends and in the middle, on small, reference and large
-// screens, in both unit systems.
+// The wheels at both ends, a third and the middle, in both unit systems.
 std::string ComputeEverywhere(const Lens& lens, const Camera& camera) {
   DofState state;
   for (UnitSystem units : {kMetric, kImperial}) {
-    for (int scale : {50, 100, 213}) {
-      const int travel = Scaled(scale, kReferenceWidth);
-      for (int at : {0, travel / 3, travel / 2, travel}) {
-        ComputeResults(lens, camera, {at, travel - at, at}, scale, units,
-                       &state);
-        if (std::string problem = CheckState(state, units); !problem.empty()) {
-          return problem;
-        }
+    for (double at : {0.0, 100.0 / 3, 50.0, 100.0}) {
+      ComputeResults(lens, camera, {at, 100 - at, at}, units, &state);
+      if (std::string problem = CheckState(state, units); !problem.empty()) {
+        return problem;
       }
     }
   }
