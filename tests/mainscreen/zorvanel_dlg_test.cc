@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -226,16 +227,6 @@ TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
   EXPECT_EQ(options().distance_wheel(), 0.0);
 }
 
-TEST_F(MainScreenTest, HalfScaleRoundsPositionsAndKeepsUnturnedPercentages) {
-  StoreFiftyMillimetre(&data_);
-  data_.mutable_options()->set_focal_wheel(50.0);
-  data_.mutable_options()->set_aperture_wheel(33.3);
-  // 50 * 240.0 / 100 = 120; 50 * 159.84 / 100 = 79.92 rounds to 80.
-  Run("dump\nsoft right\n", Size{240, 320});
-  EXPECT_EQ(MainDump(0)["wheels"], json({120, 80, 0}));
-  EXPECT_EQ(options().aperture_wheel(), 33.3);
-}
-
 TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
   StoreFiftyMillimetre(&data_);
   data_.mutable_options()->set_distance_wheel(100.0);
@@ -245,6 +236,78 @@ TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
       "dump\n");
   EXPECT_EQ(dialog_->compute_count(), 1);  // the first painting only
   EXPECT_EQ(MainDump(1)["wheels"], json({0, 0, 480}));
+}
+
+// A wheel dragged pixel by pixel from end to end: each value of the list
+// comes once, in order, on an even share of the drawn width, and the marker
+// reaches each tick mark on the value written there.
+TEST_F(MainScreenTest, ASweepPicksEveryValueInOrderAcrossTheDrawnWidth) {
+  for (const Size screen : {Size{480, 640}, Size{1200, 700}}) {
+    data_ = testing::KitZoomData();
+    data_.mutable_options()->set_focal_wheel(0.0);
+    Run("dump\n", screen);
+    const MainLayout l = dialog_->layout();
+    const std::string y = " " + std::to_string(l.wheel_tops[0] + 5) + "\n";
+    std::string script = "press 0" + y + "dump\n";
+    for (int x = 1; x <= l.width; ++x) {
+      script += "move " + std::to_string(x) + y + "dump\n";
+    }
+    Run(script, screen);
+    const std::vector<json> dumps = Dumps();
+    std::vector<std::string> values;
+    std::vector<int> shares;
+    for (int x = 0, tick = 0; x <= l.width; ++x) {
+      const std::string value = dumps.at(x)["main"]["focal"];
+      if (values.empty() || values.back() != value) {
+        values.push_back(value);
+        shares.push_back(0);
+      }
+      ++shares.back();
+      const Rect marker = l.MarkerRect(kFocalWheel, x);
+      if (tick < 4 && marker.left + marker.right >= 2 * l.ticks[0][tick][0].x) {
+        EXPECT_EQ(value, dialog_->reference_texts(0)[tick]) << screen.width;
+        ++tick;
+      }
+    }
+    ASSERT_EQ(std::set<std::string>(values.begin(), values.end()).size(), 10u);
+    ASSERT_EQ(values.size(), 10u) << screen.width;
+    for (size_t i = 1; i < 9; ++i) EXPECT_NEAR(shares[i], l.width / 9, 1);
+  }
+}
+
+// Percentages saved in another window, each just short of the next value:
+// at every size the wheels show the same values and keep the percentages.
+TEST_F(MainScreenTest, AKitShowsTheSameValuesAtEverySize) {
+  for (const Size screen : {Size{480, 640}, Size{240, 320}, Size{1200, 700},
+                            Size{960, 1280}}) {
+    data_ = testing::KitZoomData();
+    data_.mutable_options()->set_focal_wheel(61.1);      // 5.5 / 9: 61.11 %
+    data_.mutable_options()->set_aperture_wheel(63.85);  // 11.5 / 18: 63.89 %
+    Run("dump\nsoft right\n", screen);
+    EXPECT_EQ(MainDump(0)["focal"], "62 mm") << screen.width;
+    EXPECT_EQ(MainDump(0)["aperture"], "f/10") << screen.width;
+    EXPECT_EQ(options().focal_wheel(), 61.1);
+  }
+}
+
+// Another lens picked on the equipment screen: its f/8 stays f/8 (the
+// position would pick f/5.6 of its list); 3 m, which it lacks, becomes 2 m.
+TEST_F(MainScreenTest, AnotherLensKeepsTheValuesItHas) {
+  data_ = testing::KitZoomData();
+  data_.mutable_options()->set_aperture_wheel(50.0);  // f/8
+  data_.mutable_options()->set_distance_wheel(50.0);  // 3 m
+  Lens* prime = data_.mutable_equipment()->add_lenses();
+  prime->add_focals(50.0);
+  testing::AddAll(prime->mutable_apertures(), {1.4, 2, 2.8, 4, 5.6, 8, 11, 16});
+  testing::AddAll(prime->mutable_distances(), {0.45, 1.0, 2.0, 5.0, 10.0});
+  equipment_screen_ = [this] {
+    data_.mutable_equipment()->set_current_lens(1);
+    return kIdOk;
+  };
+  Run("soft left\ndump\nsoft right\n");
+  EXPECT_EQ(MainDump(0)["aperture"], "f/8");
+  EXPECT_EQ(MainDump(0)["distance"], "2 m");
+  EXPECT_DOUBLE_EQ(options().aperture_wheel(), 500.0 / 7);
 }
 
 // ---------------------------------------------------------------------------
