@@ -167,8 +167,7 @@ void BM_ZoneStripPart(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     ++step;
-    const std::array<double, 3> percents = {50.0, (step * 4) % 480 / 4.8,
-                                            40.0};
+    const std::array<double, 3> percents = {50.0, (step * 4) % 480 / 4.8, 40.0};
     ComputeResults(lens, camera, percents, kMetric, &results);
     strip.Update(lens, results, kMetric);
     strip.Paint(canvas, fitter, font, false);

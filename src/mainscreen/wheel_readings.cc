@@ -65,8 +65,7 @@ const google::protobuf::RepeatedField<double>& WheelList(const Lens& lens,
 }
 
 int PickedIndex(const Lens& lens, int wheel, double percent) {
-  return WheelIndex(WheelList(lens, wheel).size(),
-                    static_cast<float>(percent));
+  return WheelIndex(WheelList(lens, wheel).size(), static_cast<float>(percent));
 }
 
 std::string WheelValueText(const Lens& lens, int wheel, float percent,

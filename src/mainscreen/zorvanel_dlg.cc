@@ -264,8 +264,7 @@ void CZorvanelDlg::FocusAtHyperfocal() {
 void CZorvanelDlg::MoveWheelTo(int wheel, int index) {
   const Lens* lens = SelectedLens(data_->equipment());
   if (lens == nullptr) return;
-  const double percent =
-      PercentOfIndex(index, WheelList(*lens, wheel).size());
+  const double percent = PercentOfIndex(index, WheelList(*lens, wheel).size());
   if (percent == wheel_percents_[wheel]) return;
   wheel_percents_[wheel] = percent;
   ComputeResults();

@@ -42,7 +42,8 @@ int NearestIndex(const google::protobuf::RepeatedField<double>& list,
   int nearest = -1;
   double nearest_gap = std::numeric_limits<double>::infinity();
   for (int i = 0; i < list.size(); ++i) {
-    const double gap = list[i] == value ? 0.0 : std::abs(log_key(list[i]) - target);
+    const double gap =
+        list[i] == value ? 0.0 : std::abs(log_key(list[i]) - target);
     if (gap < nearest_gap) {
       nearest = i;
       nearest_gap = gap;

@@ -278,8 +278,8 @@ TEST_F(MainScreenTest, ASweepPicksEveryValueInOrderAcrossTheDrawnWidth) {
 // Percentages saved in another window, each just short of the next value:
 // at every size the wheels show the same values and keep the percentages.
 TEST_F(MainScreenTest, AKitShowsTheSameValuesAtEverySize) {
-  for (const Size screen : {Size{480, 640}, Size{240, 320}, Size{1200, 700},
-                            Size{960, 1280}}) {
+  for (const Size screen :
+       {Size{480, 640}, Size{240, 320}, Size{1200, 700}, Size{960, 1280}}) {
     data_ = testing::KitZoomData();
     data_.mutable_options()->set_focal_wheel(61.1);      // 5.5 / 9: 61.11 %
     data_.mutable_options()->set_aperture_wheel(63.85);  // 11.5 / 18: 63.89 %
