@@ -179,10 +179,11 @@ struct SdlBackend::Impl {
   }
 
   // SDL counts away from the user as positive; we count toward the end of
-  // the content. The wheel acts where the pointer is.
+  // the content, as a wheel tilted to the right does. The wheel acts where
+  // the pointer is.
   static bool TranslateWheel(const SDL_MouseWheelEvent& wheel,
                              InputEvent* event) {
-    int notches = -wheel.y;
+    int notches = wheel.y != 0 ? -wheel.y : wheel.x;
     if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
     if (notches == 0) return false;
     event->type = InputEvent::Type::kWheel;
