@@ -28,6 +28,7 @@ TEST(ScriptCommandTest, ReadsEachKindOfLine) {
       {"type ", script::Type{""}},
       {"key shift+home", script::KeyPress{Key::kHome, kModShift}},
       {"key ctrl+a", script::KeyPress{Key::kA, kModCtrl}},
+      {"key h", script::Type{"h"}},  // as the keyboard gives it
       {"soft right", script::Soft{SoftKeySide::kRight}},
       {"wait 86400000", script::Wait{86400000}},
       {"shot /tmp/x.png", script::Shot{"/tmp/x.png"}},
