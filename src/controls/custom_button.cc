@@ -76,7 +76,7 @@ ButtonLook CCustomButton::CurrentLook() const {
   // A running flash forces the pressed look, even over the disabled one.
   if (press_.flashing()) return ButtonLook::kPressed;
   if (!enabled()) return ButtonLook::kDisabled;
-  return press_.held() ? ButtonLook::kPressed : ButtonLook::kNormal;
+  return press_.LooksPressed() ? ButtonLook::kPressed : ButtonLook::kNormal;
 }
 
 void CCustomButton::OnPaint(Canvas& canvas) {

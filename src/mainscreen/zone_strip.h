@@ -63,7 +63,6 @@ class ZoneStrip {
   void Paint(Canvas& canvas, TextFitter& fitter, const Font* font,
              bool warn) const;
 
-  bool has_zone() const { return has_zone_; }
   const ZoneAxis& axis() const { return axis_; }
   const std::vector<Label>& labels() const { return labels_; }
 

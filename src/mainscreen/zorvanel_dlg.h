@@ -82,7 +82,6 @@ class CZorvanelDlg : public CBaseDlg {
   // The f-number from which diffraction softens the picture for the current
   // camera (kNoValue without a circle of confusion), and whether the chosen
   // aperture is there.
-  double diffraction_limit() const { return diffraction_limit_; }
   bool diffraction() const;
   // The four reference values under the tick marks of a wheel.
   const std::array<std::string, 4>& reference_texts(int wheel) const {

@@ -251,10 +251,6 @@ Size Canvas::MeasureText(const std::string& text) {
   return MeasureText(text, CurrentFont());
 }
 
-void Canvas::DrawText(const std::string& text, const Rect& r, int format) {
-  DrawText(text, r, format, CurrentFont(), text_colour_);
-}
-
 void Canvas::DrawText(const std::string& text, const Rect& r, int format,
                       const Font& font, Colour colour) {
   const Rect box = r.Offset(origin_.x, origin_.y);
@@ -312,13 +308,11 @@ Canvas::ScopedState::ScopedState(Canvas& canvas)
     : canvas_(canvas),
       origin_(canvas.origin_),
       clip_(canvas.clip_),
-      font_(canvas.font_),
-      text_colour_(canvas.text_colour_) {}
+      font_(canvas.font_) {}
 
 Canvas::ScopedState::~ScopedState() {
   canvas_.origin_ = origin_;
   canvas_.font_ = font_;
-  canvas_.text_colour_ = text_colour_;
   if (canvas_.clip_ != clip_) {
     canvas_.clip_ = clip_;
     canvas_.ApplyClip();

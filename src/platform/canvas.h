@@ -55,7 +55,6 @@ class Canvas {
   Size MeasureText(const std::string& text);  // current font
   void DrawText(const std::string& text, const Rect& r, int format,
                 const Font& font, Colour colour);
-  void DrawText(const std::string& text, const Rect& r, int format);
 
   // Current state. Prefer ScopedState to changing these directly.
   Point origin() const { return origin_; }
@@ -64,10 +63,8 @@ class Canvas {
   void ClipTo(const Rect& r);  // intersects, r in current coordinates
   void SetFont(const Font* font) { font_ = font; }
   const Font* font() const { return font_; }
-  void SetTextColour(Colour c) { text_colour_ = c; }
-  Colour text_colour() const { return text_colour_; }
 
-  // Saves origin, clip, font and text colour; restores them when it ends.
+  // Saves origin, clip and font; restores them when it ends.
   class ScopedState {
    public:
     explicit ScopedState(Canvas& canvas);
@@ -80,7 +77,6 @@ class Canvas {
     Point origin_;
     Rect clip_;
     const Font* font_;
-    Colour text_colour_;
   };
 
  private:
@@ -97,7 +93,6 @@ class Canvas {
   Point origin_;
   Rect clip_;
   const Font* font_ = nullptr;
-  Colour text_colour_{255, 255, 255};
 };
 
 }  // namespace zorvanel

@@ -63,7 +63,6 @@ class Window {
   void Create(Window* parent, int id, const Rect& rect);
 
   int id() const { return id_; }
-  void set_id(int id) { id_ = id; }
   Window* parent() const { return parent_; }
   const std::vector<Window*>& children() const { return children_; }
 

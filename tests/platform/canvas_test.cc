@@ -365,17 +365,15 @@ TEST_F(DrawTextTest, StaysInsideItsRectangleWithTransparentBackground) {
   }
 }
 
-TEST_F(DrawTextTest, UsesTheCurrentFontAndColourAndScopedStateRestoresThem) {
+TEST_F(DrawTextTest, UsesTheCurrentFontAndScopedStateRestoresIt) {
   const Font big = TestFont(-40);
   {
     Canvas::ScopedState state(canvas_);
     canvas_.SetFont(&big);
-    canvas_.SetTextColour(Rgb(255, 0, 0));
     EXPECT_EQ(canvas_.MeasureText("A").height, big.line_height());
-    canvas_.DrawText("A", kBox, kTextLeft);
+    canvas_.DrawText("A", kBox, kTextLeft, big, Rgb(255, 0, 0));
   }
   EXPECT_EQ(canvas_.font(), nullptr);
-  EXPECT_EQ(canvas_.text_colour(), kWhite);
   bool red = false;
   for (int y = 10; y < 90 && !red; ++y) {
     for (int x = 50; x < 100 && !red; ++x) {
