@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "platform/palette.h"
@@ -25,6 +26,16 @@ std::string CaseFolded(const std::string& text) {
   std::string result = folded != nullptr ? folded : std::string();
   g_free(folded);
   return result;
+}
+
+// True when a word of `text` (the text after a blank or its start) starts
+// with `wanted`: a model is found without its maker.
+bool AnyWordStartsWith(std::string_view text, std::string_view wanted) {
+  for (size_t at = 0; at < text.size(); ++at) {
+    if ((at == 0 || text[at - 1] == ' ') && text.substr(at).starts_with(wanted))
+      return true;
+  }
+  return false;
 }
 
 const std::string& EmptyText() {
@@ -317,6 +328,7 @@ std::optional<int> CDynaList::SelectionAfterKey(Key key) const {
 }
 
 bool CDynaList::OnKeyDown(Key key) {
+  if (key == Key::kBackspace) return ShortenTypedText();
   const std::optional<int> row = SelectionAfterKey(key);
   if (!row) return false;
   // At either end the selection stays, and its owner hears nothing new.
@@ -331,14 +343,30 @@ std::string CDynaList::SearchText(int index) const {
 
 void CDynaList::OnChar(char32_t ch) {
   if (ch < U' ' || ch == U'\x7f' || !g_unichar_validate(ch)) return;
-  const uint32_t now = Now();
-  if (now - typed_time_ > kTypeAheadMs) typed_.clear();
-  typed_time_ = now;
+  if (!TypedTextLive()) typed_.clear();
   char utf8[6];
   typed_.append(utf8, g_unichar_to_utf8(ch, utf8));
+  SelectTypedRow();
+}
+
+bool CDynaList::TypedTextLive() const {
+  return !typed_.empty() && Now() - typed_time_ <= kTypeAheadMs;
+}
+
+bool CDynaList::ShortenTypedText() {
+  if (!TypedTextLive()) return false;
+  const char* end = typed_.data() + typed_.size();
+  typed_.resize(g_utf8_find_prev_char(typed_.data(), end) - typed_.data());
+  if (!typed_.empty()) SelectTypedRow();
+  typed_time_ = Now();
+  return true;
+}
+
+void CDynaList::SelectTypedRow() {
+  typed_time_ = Now();
   const std::string wanted = CaseFolded(typed_);
   for (int i = 0; i < item_count(); ++i) {
-    if (CaseFolded(SearchText(i)).starts_with(wanted)) {
+    if (AnyWordStartsWith(CaseFolded(SearchText(i)), wanted)) {
       if (i != selected_) SelectItem(i);
       return;
     }

@@ -131,10 +131,11 @@ class CDynaList : public Window {
   // One row per notch, from row boundary to row boundary.
   bool OnWheel(Point p, int rows) override;
   // Up and Down move the selection by a row, PageUp and PageDown by what
-  // the view shows, Home and End to the first and the last row.
+  // the view shows, Home and End to the first and the last row; Backspace
+  // shortens the typed letters.
   bool OnKeyDown(Key key) override;
-  // Letters typed in quick succession select the first row whose text
-  // starts with them, whatever their case.
+  // Letters typed in quick succession select the first row in which a word
+  // starts with them, whatever their case; Backspace shortens them.
   void OnChar(char32_t ch) override;
   // A fling stops on a rest position: nothing of it is seen until the list
   // shows again.
@@ -201,6 +202,14 @@ class CDynaList : public Window {
   int buffer_redraws_ = 0;
   // The current press is the second of a double tap.
   bool double_tap_ = false;
+  // Whether letters typed within the last second still extend typed_.
+  bool TypedTextLive() const;
+  // Backspace: drops the last typed letter and searches again; false when
+  // no typed letters are live.
+  bool ShortenTypedText();
+  // Selects the first row matching typed_.
+  void SelectTypedRow();
+
   // Letters typed so far, and when the last one came.
   std::string typed_;
   uint32_t typed_time_ = 0;

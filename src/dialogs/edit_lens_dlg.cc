@@ -18,14 +18,16 @@ constexpr int kMargin = 10;
 constexpr int kSpace = 20;
 
 // "%1" of `pattern` replaced by the first value, or by the first and the last
-// joined by " - " when there are more; `format` prints one stored value.
+// joined by " - " when they print differently; `format` prints one stored
+// value.
 template <typename Format>
 std::string ListText(const google::protobuf::RepeatedField<double>& values,
                      const char* empty_text, const char* pattern,
                      Format format) {
   if (values.empty()) return Translate(empty_text);
   std::string range = format(values.Get(0));
-  if (values.size() > 1) range += " - " + format(values.Get(values.size() - 1));
+  const std::string last = format(values.Get(values.size() - 1));
+  if (last != range) range += " - " + last;
   return Tr(pattern, range);
 }
 

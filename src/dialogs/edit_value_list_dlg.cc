@@ -188,6 +188,7 @@ void CEditValueListDlg::AddOne() {
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = TypedUnit(kind_),
+       .prefixes = TypedPrefixes(kind_),
        .refusal =
            [this](const TypedPair& numbers) -> std::optional<std::string> {
          const double stored = StoredFromTyped(kind_, numbers.first, units_);
@@ -242,6 +243,7 @@ void CEditValueListDlg::AddRange() {
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = TypedUnit(kind_),
+       .prefixes = TypedPrefixes(kind_),
        .refusal =
            [this](const TypedPair& numbers) -> std::optional<std::string> {
          if (!(numbers.first > kMinimumValue &&

@@ -55,6 +55,7 @@ std::optional<LensListDlg::Bounds> LensListDlg::AskBounds(
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = TypedUnit(kind),
+       .prefixes = TypedPrefixes(kind),
        .refusal = [this, kind](
                       const TypedPair& numbers) -> std::optional<std::string> {
          const Bounds bounds = OrderedBounds(numbers.first, numbers.second);

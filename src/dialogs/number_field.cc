@@ -16,13 +16,15 @@ void ReportInvalid(const std::string& why) {
 
 // Both fields as numbers, or nothing when either is not one.
 std::optional<TypedPair> ReadFields(const CEditValueDlg& entry,
-                                    std::string_view unit) {
-  const std::optional<double> first = ReadTypedNumber(entry.text1(), unit);
+                                    const NumberRules& rules) {
+  const std::optional<double> first =
+      ReadTypedNumber(entry.text1(), rules.unit, rules.prefixes);
   if (!CEditValueDlg::HasTwoFields(entry.layout())) {
     if (!first) return std::nullopt;
     return TypedPair{*first, 0.0};
   }
-  const std::optional<double> second = ReadTypedNumber(entry.text2(), unit);
+  const std::optional<double> second =
+      ReadTypedNumber(entry.text2(), rules.unit, rules.prefixes);
   if (!first || !second) return std::nullopt;
   return TypedPair{*first, *second};
 }
@@ -33,7 +35,7 @@ std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
                                     const NumberRules& rules) {
   while (entry.RunModal() == kIdOk) {
     if (rules.untouched_cancels && entry.TextsUnchanged()) break;
-    const std::optional<TypedPair> typed = ReadFields(entry, rules.unit);
+    const std::optional<TypedPair> typed = ReadFields(entry, rules);
     if (!typed) {
       ReportInvalid(UiText("Please enter a number."));
       continue;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ struct TypedPair {
 struct NumberRules {
   // May follow each number, ignoring case ("35 mm" where it is "mm").
   std::string_view unit;
+  // One of them may come before each number ("f/" of "f/2.8").
+  std::span<const std::string_view> prefixes;
   // Confirming fields that still show their first texts counts as
   // cancelling: they show a rounded copy of the stored value, which must not
   // replace it.

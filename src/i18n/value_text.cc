@@ -112,13 +112,21 @@ std::string_view TypedUnit(ValueKind kind) {
   return kind == ValueKind::kFocal ? kMillimetreUnit : "";
 }
 
+std::span<const std::string_view> TypedPrefixes(ValueKind kind) {
+  // "f/" before "f", so that the slash is not left over.
+  static constexpr std::string_view kAperturePrefixes[] = {"f/", "f", "1:"};
+  if (kind != ValueKind::kAperture) return {};
+  return kAperturePrefixes;
+}
+
 std::string FormatCircleOfConfusion(double millimetres) {
   return FormatFixed(millimetres, 3) + " " + kMillimetreUnit;
 }
 
 std::string FocalRangeLabel(const Lens& lens) {
   std::string label = Format(FocalValue(lens.min_focal()));
-  if (lens.max_focal() > 0.0) {
+  // A prime has one focal length.
+  if (lens.max_focal() > 0.0 && lens.max_focal() != lens.min_focal()) {
     label += " - " + Format(FocalValue(lens.max_focal()));
   }
   return label;
@@ -128,9 +136,8 @@ std::string ApertureRangeLabel(const Lens& lens) {
   const std::optional<ApertureValue> first = ApertureAt(lens, 0.0f);
   if (!first) return "";
   std::string label = Format(*first);
-  if (lens.apertures_size() >= 2) {
-    label += " - " + Format(*ApertureAt(lens, 100.0f));
-  }
+  const std::string last = Format(*ApertureAt(lens, 100.0f));
+  if (last != label) label += " - " + last;
   return label;
 }
 

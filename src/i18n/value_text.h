@@ -1,6 +1,7 @@
 #ifndef ZORVANEL_I18N_VALUE_TEXT_H_
 #define ZORVANEL_I18N_VALUE_TEXT_H_
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,14 +36,18 @@ std::string FormatValue(ValueKind kind, double stored, UnitSystem units);
 // lengths, so that "50 mm" is typed as 50; none for the other kinds (a
 // distance's follows the unit system).
 std::string_view TypedUnit(ValueKind kind);
+// What may come before a typed value of `kind`: an f-number is written
+// "f/1.4", "F1.4", "f1.4" or "1:1.4"; nothing for the other kinds.
+std::span<const std::string_view> TypedPrefixes(ValueKind kind);
 
 // A circle of confusion with three decimals: "0.030 mm".
 std::string FormatCircleOfConfusion(double millimetres);
 
-// "18 mm - 55 mm" ("18 mm" alone while max_focal is not above 0).
+// "18 mm - 55 mm" ("18 mm" alone for a prime, or while max_focal is not
+// above 0).
 std::string FocalRangeLabel(const Lens& lens);
 // "f/2.8 - f/22": the first and the last aperture as the wheel picks them;
-// empty for an empty list.
+// one f-number when both print alike; empty for an empty list.
 std::string ApertureRangeLabel(const Lens& lens);
 
 // x reduced to about three significant digits and put in place of every '%'

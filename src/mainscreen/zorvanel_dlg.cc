@@ -48,6 +48,18 @@ std::optional<int> StepsOfKey(Key key) {
   }
 }
 
+// How many values the lens offers on `wheel`.
+int WheelEntryCount(const Lens& lens, int wheel) {
+  switch (wheel) {
+    case kFocalWheel:
+      return lens.focals_size();
+    case kApertureWheel:
+      return lens.apertures_size();
+    default:
+      return lens.distances_size();
+  }
+}
+
 // x rounded to 1 / per; null when it is not a number.
 DescriptionValue Rounded(double x, double per) {
   if (!std::isfinite(x)) return nullptr;
@@ -146,10 +158,15 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
   const Camera& camera = *SelectedCamera(data_->equipment());
   camera_line_ = CameraLineFor(camera, lens);
   for (int i = 0; i < kWheelCount; ++i) {
+    // A wheel of one value shows it once.
+    const int shown_slots = WheelEntryCount(lens, i) == 1 ? 1 : 4;
     for (int slot = 0; slot < 4; ++slot) {
       const float percent = layout_.reference_slots[i][slot].percent;
       reference_texts_[i][slot] =
-          WheelValueText(lens, i, percent, camera.focal_multiplier(), units());
+          slot < shown_slots
+              ? WheelValueText(lens, i, percent, camera.focal_multiplier(),
+                               units())
+              : std::string();
       if (i == kApertureWheel) {
         const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
         diffracted_references_[slot] =

@@ -130,9 +130,17 @@ double ParseDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::optional<double> ReadTypedNumber(std::string_view text,
-                                      std::string_view unit) {
+std::optional<double> ReadTypedNumber(
+    std::string_view text, std::string_view unit,
+    std::span<const std::string_view> prefixes) {
   if (SkipBlanks(text, 0) == text.size()) return 0.0;
+  text = text.substr(SkipBlanks(text, 0));
+  for (std::string_view prefix : prefixes) {
+    if (StartsWithIgnoringCase(text, prefix)) {
+      text = text.substr(prefix.size());
+      break;
+    }
+  }
   // Most of the languages write a decimal comma; with no point in the text,
   // its first comma is the decimal separator. Beside a point a comma is
   // something else (a thousands separator), and the text is not a number.

@@ -2,6 +2,7 @@
 #define ZORVANEL_OPTICS_DECIMAL_H_
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace zorvanel {
@@ -21,8 +22,11 @@ double ParseDecimal(std::string_view text);
 // `unit` after it (ignoring case, "35 mm"), are allowed. A text of blanks
 // only gives 0, as an empty field does. Anything else ("abc", "2,8,1",
 // "1.000,5", "12 m" where `unit` is "mm") is not a number: std::nullopt.
-std::optional<double> ReadTypedNumber(std::string_view text,
-                                      std::string_view unit = {});
+// One of `prefixes` may come before the number, ignoring case ("f/2.8" where
+// one is "f/"); the first that matches is taken.
+std::optional<double> ReadTypedNumber(
+    std::string_view text, std::string_view unit = {},
+    std::span<const std::string_view> prefixes = {});
 
 // False for NaN and infinities.
 bool IsFiniteNumber(double x);

@@ -18,6 +18,7 @@ constexpr int kItemHeight = 80;
 class TestList : public CDynaList {
  public:
   using CDynaList::OnChar;
+  using CDynaList::OnKeyDown;
   using CDynaList::OnPointerDown;
   using CDynaList::OnPointerMove;
   using CDynaList::OnPointerUp;
@@ -139,9 +140,10 @@ TEST_F(DynaListTest, TapSelectsTheRowUnderTheFingerAfterScrolling) {
   EXPECT_EQ(list.selections, (std::vector<int>{1, 6}));
 }
 
-TEST_F(DynaListTest, TypedLettersSelectTheFirstRowStartingWithThemAnyCase) {
+TEST_F(DynaListTest, TypedLettersSelectTheFirstRowWithAWordStartingWithThem) {
   TestList list;
-  for (const char* text : {"Leica", "Ёлка", "Élan", "Lumo"}) {
+  for (const char* text :
+       {"Leica", "Ёлка", "Élan", "Lumo", "Nikon D7500", "Fujifilm X-T4"}) {
     auto item = std::make_unique<CDynaList::CItem>(1);
     item->SetText(0, text);
     list.InsertItem(std::move(item), -1);
@@ -149,14 +151,27 @@ TEST_F(DynaListTest, TypedLettersSelectTheFirstRowStartingWithThemAnyCase) {
   list.OnChar(U'l');
   list.OnChar(U'U');
   EXPECT_EQ(list.selected_index(), 3);
-  list.OnChar(U'x');  // "lux" starts no row: the selection stays
+  list.OnChar(U'x');  // "lux" starts no word: the selection stays
+  EXPECT_EQ(list.selected_index(), 3);
+  EXPECT_TRUE(list.OnKeyDown(Key::kBackspace));  // "lu"
+  list.OnChar(U'm');
   EXPECT_EQ(list.selected_index(), 3);
   clock_->Advance(1500);  // a pause starts a new search
+  EXPECT_FALSE(list.OnKeyDown(Key::kBackspace));
   list.OnChar(U'ё');
   EXPECT_EQ(list.selected_index(), 1);
   clock_->Advance(1500);
   list.OnChar(U'é');
   EXPECT_EQ(list.selected_index(), 2);
+  struct Case {
+    const char32_t* typed;
+    int row;
+  };
+  for (const Case& c : {Case{U"d7", 4}, Case{U"D750", 4}, Case{U"x-t", 5}}) {
+    clock_->Advance(1500);
+    for (const char32_t* ch = c.typed; *ch != 0; ++ch) list.OnChar(*ch);
+    EXPECT_EQ(list.selected_index(), c.row);
+  }
 }
 
 TEST_F(DynaListTest, RevealRowScrollsJustEnoughAndAnswersItsCentre) {

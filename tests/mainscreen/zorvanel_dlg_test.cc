@@ -197,6 +197,9 @@ TEST_F(MainScreenTest, CameraLineJoinsModelsOrNamesACompactOnce) {
 
 TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
   StoreFiftyMillimetre(&data_);
+  Run("dump\n");  // a prime's wheel shows its one value once
+  EXPECT_EQ(dialog_->reference_texts(kFocalWheel),
+            (std::array<std::string, 4>{"50 mm", "", "", ""}));
   Equipment* e = data_.mutable_equipment();
   Lens* lens = e->mutable_lenses(0);
   lens->clear_focals();

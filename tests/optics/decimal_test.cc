@@ -93,6 +93,11 @@ TEST(ReadTypedNumberTest, WholeTextWithDecimalCommaAndOptionalUnit) {
     EXPECT_EQ(ReadTypedNumber(text), std::nullopt) << text;
   }
   EXPECT_EQ(ReadTypedNumber("12 m", "mm"), std::nullopt);
+  constexpr std::string_view kPrefixes[] = {"f/", "f", "1:"};
+  for (const char* text : {"f/1.4", "F1.4", "f1,4", "1:1.4", " F/ 1.4"}) {
+    EXPECT_EQ(ReadTypedNumber(text, "", kPrefixes), 1.4) << text;
+  }
+  EXPECT_EQ(ReadTypedNumber("ff1.4", "", kPrefixes), std::nullopt);
 }
 
 }  // namespace
