@@ -6,6 +6,7 @@
 
 #include "i18n/translated_string.h"
 #include "i18n/translator.h"
+#include "optics/depth_of_field.h"
 #include "optics/lens_accessor.h"
 #include "optics/numeric.h"
 #include "optics/units.h"
@@ -54,21 +55,31 @@ std::string ReplaceEveryPercent(const std::string& pattern,
   return out;
 }
 
+// "% " and the unit symbol in the language shown: FormatRounded's pattern.
+std::string UnitPattern(const char* symbol) { return "% " + Translate(symbol); }
+
+std::string Millimetres() { return UnitPattern(UiText("mm")); }
+
 std::string FormatMetric(double metres) {
   if (metres >= kMetresPerKilometre) {
-    return FormatRounded("% km", metres * 0.001);
+    return FormatRounded(UnitPattern(UiText("km")), metres * 0.001);
   }
-  if (metres <= 0.01) return FormatRounded("% mm", metres * 1000.0);
-  if (metres <= 1.0) return FormatRounded("% cm", metres * 100.0);
-  return FormatRounded("% m", metres);
+  if (metres <= 0.01) return FormatRounded(Millimetres(), metres * 1000.0);
+  if (metres <= 1.0) {
+    return FormatRounded(UnitPattern(UiText("cm")), metres * 100.0);
+  }
+  return FormatRounded(UnitPattern(UiText("m")), metres);
 }
 
 std::string FormatImperial(double feet) {
   if (feet >= kFeetPerMile) {
-    return FormatRounded("% mile", feet * (1.0 / kFeetPerMile));
+    return FormatRounded(UnitPattern(UiText("mile")),
+                         feet * (1.0 / kFeetPerMile));
   }
-  if (feet < 1.0) return FormatRounded("% in.", feet * kInchesPerFoot);
-  return FormatRounded("% ft.", feet);
+  if (feet < 1.0) {
+    return FormatRounded(UnitPattern(UiText("in.")), feet * kInchesPerFoot);
+  }
+  return FormatRounded(UnitPattern(UiText("ft.")), feet);
 }
 
 }  // namespace
@@ -88,7 +99,19 @@ std::string Format(const FocalValue& focal) {
   const double millimetres = focal.GetValue();
   // Deliberately not translated: it is a symbol on the focal wheel.
   if (millimetres < 0.0 || std::isinf(millimetres)) return "Infini";
-  return FormatRounded("% mm", millimetres);
+  return FormatRounded(Millimetres(), millimetres);
+}
+
+std::string FormatWithEquivalent(const FocalValue& focal, double multiplier) {
+  const std::string real = Format(focal);
+  if (focal.IsNoValue()) return real;
+  const double equivalent = DisplayedFocal(focal.GetValue(), multiplier);
+  if (equivalent == focal.GetValue() || !std::isfinite(equivalent)) {
+    return real;
+  }
+  // Photographers quote equivalents in whole millimetres.
+  return Tr(UiText("%1 (%2 eq.)"), real,
+            FormatRounded(Millimetres(), std::round(equivalent)));
 }
 
 std::string Format(const ApertureValue& aperture) {
@@ -120,7 +143,7 @@ std::span<const std::string_view> TypedPrefixes(ValueKind kind) {
 }
 
 std::string FormatCircleOfConfusion(double millimetres) {
-  return FormatFixed(millimetres, 3) + " " + kMillimetreUnit;
+  return FormatFixed(millimetres, 3) + " " + Translate(UiText("mm"));
 }
 
 std::string FocalRangeLabel(const Lens& lens) {

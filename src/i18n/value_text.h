@@ -15,17 +15,19 @@ namespace zorvanel {
 // What every value that holds no value prints as.
 inline constexpr char kNoValueText[] = "\xE2\x80\x94";  // U+2014 em dash
 
-// The unit of focal lengths and circles of confusion, which the unit system
-// never changes.
+// The unit that may follow a typed focal length or circle of confusion.
 inline constexpr char kMillimetreUnit[] = "mm";
 
 // A distance in `units` with a unit chosen by size ("20 cm", "1.5 m",
 // "2.5 km", "12 in.", "1.24 mile"), or the translation of "Infinity" for a
-// negative one.
+// negative one. Unit symbols are translated, here and in every Format.
 std::string Format(const DistanceValue& distance, UnitSystem units);
 // A focal length in millimetres whatever the units ("50 mm"); a negative one
 // prints "Infini".
 std::string Format(const FocalValue& focal);
+// The focal length and, where the camera's focal `multiplier` changes it,
+// its 35 mm equivalent in whole millimetres: "50 mm (77 mm eq.)".
+std::string FormatWithEquivalent(const FocalValue& focal, double multiplier);
 // The entered f-number ("f/2.8").
 std::string Format(const ApertureValue& aperture);
 

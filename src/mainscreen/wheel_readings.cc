@@ -18,11 +18,12 @@ std::string TextOf(const std::optional<V>& value, Units... units) {
   return value ? Format(*value, units...) : kNoValueText;
 }
 
-// The focal length a camera with focal display `multiplier` shows.
+// The focal length with the 35 mm equivalent a camera with focal display
+// `multiplier` gives it.
 std::string FocalText(const std::optional<FocalValue>& focal,
                       double multiplier) {
   if (!focal) return kNoValueText;
-  return Format(FocalValue(DisplayedFocal(focal->GetValue(), multiplier)));
+  return FormatWithEquivalent(*focal, multiplier);
 }
 
 void SetIfChanged(std::string* stored, std::string text) {
@@ -69,10 +70,10 @@ int PickedIndex(const Lens& lens, int wheel, double percent) {
 }
 
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
-                           double multiplier, UnitSystem units) {
+                           UnitSystem units) {
   switch (wheel) {
     case kFocalWheel:
-      return FocalText(FocalAt(lens, percent), multiplier);
+      return TextOf(FocalAt(lens, percent));
     case kApertureWheel:
       return TextOf(ApertureAt(lens, percent));
     default:

@@ -47,11 +47,11 @@ struct DofState {
   double f_number = kNoValue;
 };
 
-// The text of the entry a wheel at `percent` picks from the lens: the focal
-// length a camera with focal display `multiplier` shows, the entered
-// f-number, the distance in `units`; kNoValueText for an empty list.
+// The text of the entry a wheel at `percent` picks from the lens: the lens's
+// own focal length, as printed on it, the entered f-number, the distance in
+// `units`; kNoValueText for an empty list.
 std::string WheelValueText(const Lens& lens, int wheel, float percent,
-                           double multiplier, UnitSystem units);
+                           UnitSystem units);
 
 // Picks focal length, aperture and distance from the lens lists at the wheel
 // `percents` (focal, aperture, distance), once each, then formats them (the

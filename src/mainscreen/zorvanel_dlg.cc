@@ -163,10 +163,8 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
     for (int slot = 0; slot < 4; ++slot) {
       const float percent = layout_.reference_slots[i][slot].percent;
       reference_texts_[i][slot] =
-          slot < shown_slots
-              ? WheelValueText(lens, i, percent, camera.focal_multiplier(),
-                               units())
-              : std::string();
+          slot < shown_slots ? WheelValueText(lens, i, percent, units())
+                             : std::string();
       if (i == kApertureWheel) {
         const std::optional<ApertureValue> aperture = ApertureAt(lens, percent);
         diffracted_references_[slot] =

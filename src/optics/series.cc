@@ -57,6 +57,26 @@ int FocalCount(double a, double b) {
   return 10;
 }
 
+// The focal lengths printed on lenses and on zoom rings, in millimetres.
+constexpr double kMarkedFocals[] = {
+    10, 12,  14,  16,  18,  20,  24,  28,  35,  40,  50,  55,  60, 70,
+    85, 100, 105, 120, 135, 150, 200, 250, 300, 400, 500, 600, 800};
+// Fewer marked values than this between the bounds leave too wide gaps.
+constexpr int kLeastMarkedBetween = 3;
+
+// The marked focal lengths strictly between a and b, or none when the bounds
+// lie outside the marked series or too few lie between them (a compact's
+// short real focal lengths, a narrow range).
+std::vector<double> MarkedFocalsBetween(double a, double b) {
+  if (a < kMarkedFocals[0] || b > std::end(kMarkedFocals)[-1]) return {};
+  std::vector<double> between;
+  for (double mark : kMarkedFocals) {
+    if (mark > a && mark < b) between.push_back(mark);
+  }
+  if (static_cast<int>(between.size()) < kLeastMarkedBetween) return {};
+  return between;
+}
+
 bool IsNearlyWhole(double x) {
   return std::fabs(x - TruncateTowardZero(x + 0.5)) < 0.0001;
 }
@@ -143,6 +163,13 @@ void GenerateFocalRange(double a, double b, std::vector<FocalValue>* out,
                         double multiplier) {
   if (!(b > a)) {
     out->emplace_back(a);
+    return;
+  }
+  const std::vector<double> marked = MarkedFocalsBetween(a, b);
+  if (!marked.empty()) {
+    out->emplace_back(a);
+    for (double mark : marked) out->emplace_back(mark);
+    out->emplace_back(b);
     return;
   }
   const double m = multiplier > kLeastMultiplier ? multiplier : 1.0;

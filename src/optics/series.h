@@ -35,8 +35,12 @@ void SelectDistanceRange(double min, double max, UnitSystem units,
 // edited since (binary noise apart).
 bool IsDistanceLadder(std::span<const double> metres, UnitSystem unit_system);
 
-// Appends evenly spaced focal lengths from a to b (both included). The count
-// (6 to 21 values) is chosen so that the step comes out whole where it can.
+// Appends focal lengths from a to b (both included): the marked focal lengths
+// (10, 12, 14 ... 200, 250, 300, 400, 500, 600, 800 mm) between them, as a
+// zoom's ring shows them, when both bounds lie within that series and at
+// least three of its values lie between them; otherwise evenly spaced
+// values, the count (6 to 21) chosen so that the step comes out whole where
+// it can. The marked values ignore the multiplier.
 // The values are snapped so that value * multiplier is a whole millimetre
 // when a multiplier is applied or both bounds are whole. A multiplier not
 // above 0.001 is not applied (counts as 1.0), as on the main screen.

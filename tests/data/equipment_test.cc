@@ -275,8 +275,7 @@ TEST(EquipmentOperationsTest, AddCameraWithLensPairsThemAtTheEnd) {
   ASSERT_EQ(equipment.lenses_size(), 4);
   const Lens& lens = equipment.lenses(3);
   EXPECT_EQ(lens.camera_index(), 2);
-  EXPECT_THAT(lens.focals(),
-              ElementsAre(18, 22, 26, 30, 34, 39, 43, 47, 51, 55));
+  EXPECT_THAT(lens.focals(), ElementsAre(18, 20, 24, 28, 35, 40, 50, 55));
   EXPECT_EQ(lens.apertures_size(), 19);
   EXPECT_EQ(lens.apertures(0), 2.8);
   EXPECT_EQ(lens.apertures(18), 22);
@@ -291,11 +290,11 @@ TEST(EquipmentOperationsTest, AddCameraUsesTheMultiplierOnlyWhenSet) {
   Camera camera;
   camera.set_focal_multiplier(1.5);
   Lens kit;
-  kit.set_min_focal(18);
-  kit.set_max_focal(55);
+  kit.set_min_focal(4);  // a compact's real focal lengths: evenly spaced
+  kit.set_max_focal(10);
   AddCamera(&equipment, camera, &kit, kMetric);
-  const std::vector<double> expected = {18,     22,     26,     30.667, 34.667,
-                                        38.667, 42.667, 46.667, 50.667, 55.333};
+  // Whole millimetres, snapped so that 1.5 times each is whole too.
+  const std::vector<double> expected = {4, 5.333, 6, 7.333, 8, 9.333, 10};
   EXPECT_THAT(equipment.lenses(0).focals(),
               Pointwise(DoubleNear(0.001), expected));
 }

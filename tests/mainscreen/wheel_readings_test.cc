@@ -69,7 +69,7 @@ TEST_F(WheelReadingsTest, MultiplierChangesOnlyTheShownFocal) {
   Camera camera = CameraWithCircle(0.03);
   camera.set_focal_multiplier(1.5);
   const DofState state = Compute(OneValueLens(50, 2.8, 3), camera);
-  EXPECT_EQ(state.focal_text, "75 mm");
+  EXPECT_EQ(state.focal_text, "50 mm (75 mm eq.)");
   EXPECT_EQ(Format(state.dof.hyperfocal, kMetric), "29.5 m");
 }
 

@@ -195,7 +195,7 @@ TEST_F(MainScreenTest, CameraLineJoinsModelsOrNamesACompactOnce) {
   EXPECT_EQ(MainDump(0)["camera"], "Body + body");  // exact comparison
 }
 
-TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
+TEST_F(MainScreenTest, ReferencesShowTheLensFocalsThePanelItsEquivalent) {
   StoreFiftyMillimetre(&data_);
   Run("dump\n");  // a prime's wheel shows its one value once
   EXPECT_EQ(dialog_->reference_texts(kFocalWheel),
@@ -207,10 +207,9 @@ TEST_F(MainScreenTest, ReferenceValuesUseTheDisplayedFocalLength) {
   e->mutable_cameras(0)->set_focal_multiplier(1.5);
   Run("dump\n");
   // 24.89 % of 4 entries: trunc(3 * 0.2489 + 0.5) = 1; 75.11 %: 2.
-  EXPECT_EQ(
-      dialog_->reference_texts(kFocalWheel),
-      (std::array<std::string, 4>{"27 mm", "36 mm", "52.5 mm", "82.5 mm"}));
-  EXPECT_EQ(MainDump(0)["focal"], "27 mm");
+  EXPECT_EQ(dialog_->reference_texts(kFocalWheel),
+            (std::array<std::string, 4>{"18 mm", "24 mm", "35 mm", "55 mm"}));
+  EXPECT_EQ(MainDump(0)["focal"], "18 mm (27 mm eq.)");
 }
 
 // ---------------------------------------------------------------------------

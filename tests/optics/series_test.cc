@@ -109,26 +109,24 @@ TEST_F(SeriesTest, SelectionWithoutNumbersStillGivesOneElement) {
   EXPECT_EQ(Distances(NAN, 5).back(), 5);
 }
 
-TEST_F(SeriesTest, FocalRangesOfWholeBoundsComeOutWhole) {
-  EXPECT_THAT(Focals(18, 55),
-              ElementsAre(18, 22, 26, 30, 34, 39, 43, 47, 51, 55));
-  std::vector<double> tens;
-  for (int v = 70; v <= 200; v += 10) tens.push_back(v);
-  EXPECT_THAT(Focals(70, 200), ElementsAreArray(tens));
-  EXPECT_THAT(Focals(12, 24),
-              ElementsAre(12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24));
-  std::vector<double> fifteens;
-  for (int v = 100; v <= 400; v += 15) fifteens.push_back(v);
-  EXPECT_THAT(Focals(100, 400), ElementsAreArray(fifteens));
+TEST_F(SeriesTest, ZoomRangesGetTheMarkedFocalsBetweenTheirBounds) {
+  EXPECT_THAT(Focals(18, 140, 1.53),
+              ElementsAre(18, 20, 24, 28, 35, 40, 50, 55, 60, 70, 85, 100, 105,
+                          120, 135, 140));
+  EXPECT_THAT(Focals(70, 200),
+              ElementsAre(70, 85, 100, 105, 120, 135, 150, 200));
+  EXPECT_THAT(Focals(17.5, 35), ElementsAre(17.5, 18, 20, 24, 28, 35));
+}
+
+TEST_F(SeriesTest, FocalRangesWithFewMarkedValuesComeOutWhole) {
+  EXPECT_THAT(Focals(24, 35),
+              ElementsAre(24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35));
+  std::vector<double> ones;
+  for (int v = 4; v <= 24; ++v) ones.push_back(v);
+  EXPECT_THAT(Focals(4, 24), ElementsAreArray(ones));  // below the marks
 }
 
 TEST_F(SeriesTest, FocalRangeOfFractionalBoundsIsNotSnapped) {
-  const std::vector<double> range = Focals(17.5, 35);
-  ASSERT_EQ(range.size(), 18u);
-  EXPECT_EQ(range.front(), 17.5);
-  EXPECT_THAT(range[1], DoubleNear(18.5294117647, 1e-9));  // 17.5 + 17.5/17
-  EXPECT_THAT(range.back(), DoubleNear(35, 1e-12));
-
   const std::vector<double> narrow = Focals(10, 10.5);
   ASSERT_EQ(narrow.size(), 21u);
   for (size_t i = 0; i < narrow.size(); ++i) {
@@ -137,11 +135,12 @@ TEST_F(SeriesTest, FocalRangeOfFractionalBoundsIsNotSnapped) {
 }
 
 TEST_F(SeriesTest, FocalRangeWithMultiplierSnapsTheDisplayedLength) {
-  // Displayed 27, 33, 39, 46, 52, 58, 64, 70, 76, 83 mm.
-  const std::vector<double> expected = {
-      18,        22,        26,        92 / 3.0,  104 / 3.0,
-      116 / 3.0, 128 / 3.0, 140 / 3.0, 152 / 3.0, 166 / 3.0};
-  EXPECT_THAT(Focals(18, 55, 1.5), Pointwise(DoubleNear(1e-12), expected));
+  // 4 to 22 mm, displayed 24, 30, 36 ... 132 mm: 19 values, snapped.
+  const std::vector<double> range = Focals(4, 22, 6.0);
+  ASSERT_EQ(range.size(), 19u);
+  for (size_t i = 0; i < range.size(); ++i) {
+    EXPECT_THAT(range[i] * 6.0, DoubleNear(24 + 6.0 * i, 1e-9));
+  }
 }
 
 TEST_F(SeriesTest, FocalRangeEdges) {
