@@ -3,11 +3,14 @@
 #include <cstdlib>
 #include <utility>
 
+#include "controls/custom_button.h"
 #include "controls/list_rows.h"
 #include "data/names.h"
 #include "i18n/font_table.h"
 #include "i18n/value_text.h"
 #include "optics/value_limits.h"
+#include "platform/shell.h"
+#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
@@ -16,6 +19,7 @@ namespace {
 constexpr int kTextInset = 5;
 // Smallest size of a row's title, in quarters of the title font's size.
 constexpr int kSmallestTitleQuarters = 3;
+constexpr int kOpaque = 255;
 
 }  // namespace
 
@@ -158,6 +162,7 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   // edges rather than drawn over the neighbouring rows.
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
+  if (row->icon()) r.left = DrawIcon(canvas, *row->icon(), r);
   if (title_font != nullptr) {
     // A name too wide for the row is drawn smaller, but not below three
     // quarters of the title size, which still reads at arm's length.
@@ -171,6 +176,22 @@ void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   }
   r = r.Deflate(0, kTextInset);
   if (note_font != nullptr) DrawNotes(canvas, *row, r, *note_font, text);
+}
+
+int CameraDynaList::DrawIcon(Canvas& canvas, const CBaseItem::Icon& icon,
+                             const Rect& r) {
+  const Bitmap* strip = GetBitmap(icon.bitmap_id);
+  if (strip == nullptr || !strip->loaded()) return r.left;
+  const int scale = Shell::Get().scale();
+  const IconFrame frame = SelectIconFrame(
+      strip->width(), icon.frame_count, icon.index, false, ButtonLook::kNormal);
+  const int dw = Scaled(scale, frame.width);
+  const int dh = Scaled(scale, strip->height());
+  canvas.Blend(strip->image(),
+               Rect::FromXYWH(frame.source_x, 0, frame.width, strip->height()),
+               Rect::FromXYWH(r.left, r.top + (r.Height() - dh) / 2, dw, dh),
+               kOpaque, strip->bits_per_pixel() == 32);
+  return r.left + dw + kTextInset;
 }
 
 void CameraDynaList::DrawNotes(Canvas& canvas, const CBaseItem& row,

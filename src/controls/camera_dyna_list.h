@@ -2,6 +2,7 @@
 #define ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/dyna_list.h"
@@ -29,6 +30,14 @@ class CameraDynaList : public CDynaList {
     const std::string& right_note() const { return right_note_; }
     void SetTexts(const std::string& title, const std::string& left_note,
                   const std::string& right_note);
+    // A frame of a picture strip drawn before the title (a language's flag).
+    struct Icon {
+      int bitmap_id = 0;
+      int index = 0;
+      int frame_count = 1;
+    };
+    void SetIcon(const Icon& icon) { icon_ = icon; }
+    const std::optional<Icon>& icon() const { return icon_; }
     // Recomputes the texts from the stored message the row shows; plain
     // text rows keep theirs.
     virtual void RefreshTexts() {}
@@ -37,6 +46,7 @@ class CameraDynaList : public CDynaList {
     std::string title_;
     std::string left_note_;
     std::string right_note_;
+    std::optional<Icon> icon_;
   };
 
   // A row showing a stored camera: its name, its circle of confusion and
@@ -122,6 +132,8 @@ class CameraDynaList : public CDynaList {
   void DescribeRow(int index, Description& row) const override;
 
  private:
+  // Draws the icon at the left of `r`; answers where the texts start.
+  int DrawIcon(Canvas& canvas, const CBaseItem::Icon& icon, const Rect& r);
   void DrawNotes(Canvas& canvas, const CBaseItem& row, const Rect& r,
                  const Font& font, Colour colour);
 

@@ -329,6 +329,11 @@ std::optional<int> CDynaList::SelectionAfterKey(Key key) const {
 
 bool CDynaList::OnKeyDown(Key key) {
   if (key == Key::kBackspace) return ShortenTypedText();
+  if (key == Key::kDelete) {
+    if (selected_ < 0) return false;
+    SendNotifyToParent(kNotifyDeleteKey, selected_, 0);
+    return true;
+  }
   const std::optional<int> row = SelectionAfterKey(key);
   if (!row) return false;
   // At either end the selection stays, and its owner hears nothing new.

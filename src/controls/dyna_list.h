@@ -17,6 +17,10 @@
 
 namespace zorvanel {
 
+// The notification a list sends its parent when Delete is pressed on a
+// selected row: remove it, as the dialog's remove button would.
+inline constexpr int kNotifyDeleteKey = 0x403;
+
 // The touch list: rows of items in columns, that
 // scroll when dragged, keep going with inertia, settle on a row boundary and
 // select the row that is tapped.
@@ -132,7 +136,8 @@ class CDynaList : public Window {
   bool OnWheel(Point p, int rows) override;
   // Up and Down move the selection by a row, PageUp and PageDown by what
   // the view shows, Home and End to the first and the last row; Backspace
-  // shortens the typed letters.
+  // shortens the typed letters, Delete asks the parent to remove the
+  // selected row (kNotifyDeleteKey).
   bool OnKeyDown(Key key) override;
   // Letters typed in quick succession select the first row in which a word
   // starts with them, whatever their case; Backspace shortens them.

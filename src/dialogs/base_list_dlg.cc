@@ -152,6 +152,7 @@ int BaseListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifySelectionChanged) UpdateButtons();
   // A double tap on the selected row does what "Select" does.
   if (code == kNotifyRowChosen) OnCommand(kIdOk);
+  if (code == kNotifyDeleteKey) OnCommand(kIdRemove);
   return 0;
 }
 

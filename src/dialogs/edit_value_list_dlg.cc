@@ -134,6 +134,7 @@ void CEditValueListDlg::UpdateRemoveButton() {
 
 int CEditValueListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
   if (code == kNotifySelectionChanged) UpdateRemoveButton();
+  if (code == kNotifyDeleteKey) OnCommand(kIdRemoveOne);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/camera_list_dlg.h"
 #include "dialogs/lens_list_dlg.h"
+#include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
 #include "optics/lens_accessor.h"
 #include "optics/units.h"
@@ -23,9 +24,9 @@ constexpr int kPictureColumn = 160;  // the buttons start right of it
 constexpr int kSmallButtonWidth = 180;
 
 Rect ScaledRect(const Rect& reference, int scale) {
-  return Rect::FromXYWH(Scaled(scale, reference.left), Scaled(scale, reference.top),
-                        Scaled(scale, reference.Width()),
-                        Scaled(scale, reference.Height()));
+  return Rect::FromXYWH(
+      Scaled(scale, reference.left), Scaled(scale, reference.top),
+      Scaled(scale, reference.Width()), Scaled(scale, reference.Height()));
 }
 
 }  // namespace
@@ -109,7 +110,7 @@ void CEquipmentDlg::OnCommand(int command_id) {
       OpenLensList();
       break;
     case kIdLanguageButton:
-      NextLanguage();
+      ChooseLanguage();
       break;
     case kIdUnitsButton:
       ToggleUnits();
@@ -135,9 +136,19 @@ void CEquipmentDlg::OpenLensList() {
   Refresh();
 }
 
-void CEquipmentDlg::NextLanguage() {
-  // An index past the last language selects the first one.
-  SetLanguage(GetLanguage() + 1);
+void CEquipmentDlg::ChooseLanguage() {
+  CSelectListDlg languages;
+  languages.SetTitle(UiText("Language"));
+  languages.SetComment(UiText("Please select your language"));
+  for (int i = 0; i < GetLanguageCount(); ++i) {
+    languages.list().AddTextRow(OwnLanguageName(i), "", "", -1);
+    languages.list().GetRow(i)->SetIcon({.bitmap_id = pictures::kFlagStrip,
+                                         .index = i,
+                                         .frame_count = GetLanguageCount()});
+  }
+  languages.list().SelectItem(GetLanguage());
+  if (languages.RunModal() != kIdOk) return;
+  SetLanguage(languages.list().selected_index());
   Refresh();
   camera_button_.Invalidate();
   lens_button_.Invalidate();

@@ -68,7 +68,9 @@ class CEquipmentDlg : public CBaseDlg {
   void RefreshSoftKeys();
   void OpenCameraList();
   void OpenLensList();
-  void NextLanguage();
+  // Shows the languages, each in its own name with its flag, and applies
+  // the one chosen at once.
+  void ChooseLanguage();
   void ToggleUnits();
   void OpenAbout();
   void DrawPicture(Canvas& canvas, int bitmap_id, const Rect& reference);

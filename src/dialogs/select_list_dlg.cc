@@ -32,7 +32,13 @@ SelectListLayout CSelectListDlg::Layout(Size client, int scale) {
 
 bool CSelectListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
+  // A row selected beforehand (the current language) may be confirmed as
+  // it is.
+  if (list_.GetSelectedRow() != nullptr) {
+    SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
+  } else {
+    SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
+  }
   const SelectListLayout layout = Layout(ClientRect().GetSize(), Scale());
 
   CreateTitle(layout.title);

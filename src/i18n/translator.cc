@@ -1,5 +1,6 @@
 #include "i18n/translator.h"
 
+#include <string_view>
 #include <utility>
 
 #include "i18n/language_file.h"
@@ -89,6 +90,23 @@ int GetLanguageCount() { return GetTranslator().language_count(); }
 
 std::string LanguageName(int language) {
   return GetTranslator().LanguageName(language);
+}
+
+std::string OwnLanguageName(int language) {
+  struct OwnName {
+    std::string_view file_name, own_name;
+  };
+  static constexpr OwnName kOwnNames[] = {
+      {"English", "English"},  {"French", "Français"},
+      {"German", "Deutsch"},   {"Spanish", "Español"},
+      {"Italian", "Italiano"}, {"Portuguese", "Português"},
+      {"Dutch", "Nederlands"}, {"Russian", "Русский"},
+  };
+  const std::string name = LanguageName(language);
+  for (const OwnName& known : kOwnNames) {
+    if (known.file_name == name) return std::string(known.own_name);
+  }
+  return name;
 }
 
 void SetLanguage(int language) {

@@ -59,6 +59,9 @@ std::string Translate(const std::string& key);
 int GetLanguage();
 int GetLanguageCount();
 std::string LanguageName(int language);
+// The language's name as its speakers write it ("Français" for "French");
+// the file's name for a language the program does not know.
+std::string OwnLanguageName(int language);
 // Selects the language (0 when unknown) and re-translates every
 // TranslatedString when the selection changed.
 void SetLanguage(int language);

@@ -96,9 +96,10 @@ TEST_F(EditValueListRun, SelectionFollowsItsValueAndRemoveOneAsksFirst) {
   CEditValueListDlg dlg(ValueKind::kFocal, kMetric);
   for (double v : {24.0, 35.0, 85.0}) dlg.AppendValue(v);
   // 35 is selected; 10 goes in before it, and 35 must stay the one chosen.
+  // The Delete key asks as "Remove one" does.
   Run(dlg,
       "dump\nrow 1\ndump\nclick 1000\ntype 10\nkey enter\n"
-      "click 1002\ndump\nclick 2\nclick 1002\nclick 1\ndump\nsoft left\n");
+      "click 1002\ndump\nclick 2\nkey delete\nclick 1\ndump\nsoft left\n");
   EXPECT_THAT(dlg.Values(), ElementsAre(10.0, 24.0, 85.0));
 
   EXPECT_EQ(Control(DumpOf("CEditValueListDlg", 0),

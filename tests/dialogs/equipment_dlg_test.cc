@@ -118,21 +118,25 @@ TEST_F(EquipmentRun, UnitsToggleAndAreStored) {
   EXPECT_EQ(data_.options().units(), kImperial);
 }
 
-TEST_F(EquipmentRun, LanguageCyclesBackToTheFirstAndRetranslatesTheKeys) {
+TEST_F(EquipmentRun, LanguageListAppliesTheChoiceAtOnceAndEscapeKeepsIt) {
   LoadThreeLanguages();
   SetLanguage(1);
   CEquipmentDlg equipment(&data_, "");
   EXPECT_EQ(Run(equipment,
-                "dump\nclick 1005\ndump\nclick 1005\ndump\n"
-                "soft right\n"),
+                "click 1005\ndump\nkey down\nkey enter\ndump\n"
+                "click 1005\nkey up\nkey escape\ndump\nsoft right\n"),
             kIdCancel);
   const auto dumps = Dumps();
-  EXPECT_EQ(dumps[0]["softkeys"], json({"", "Quitter"}));
+  EXPECT_EQ(dumps[0]["rows"],
+            json::parse(R"([{"title":"English","left":"","right":"",
+                             "selected":false},
+                            {"title":"Français","left":"","right":"",
+                             "selected":true},
+                            {"title":"Deutsch","left":"","right":"",
+                             "selected":false}])"));
   EXPECT_EQ(dumps[1]["softkeys"], json({"", "Beenden"}));
-  EXPECT_EQ(dumps[2]["softkeys"], json({"", "Exit"}));
-  EXPECT_EQ(GetLanguage(), 0);
-  EXPECT_TRUE(data_.options().has_language());
-  EXPECT_EQ(data_.options().language(), 0);
+  EXPECT_EQ(dumps[2]["softkeys"], json({"", "Beenden"}));
+  EXPECT_EQ(data_.options().language(), 2);
 }
 
 }  // namespace
