@@ -1,3 +1,4 @@
+// A benchmark backend that runs its measurement inside the first modal loop.
 #ifndef ZORVANEL_BENCH_INSIDE_MODAL_BACKEND_H_
 #define ZORVANEL_BENCH_INSIDE_MODAL_BACKEND_H_
 

@@ -1,3 +1,4 @@
+// Where the program's files live: the data folder and the shipped files.
 #include "app/paths.h"
 
 #include <pwd.h>

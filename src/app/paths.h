@@ -1,3 +1,4 @@
+// Where the program's files live: the data folder and the shipped files.
 #ifndef ZORVANEL_APP_PATHS_H_
 #define ZORVANEL_APP_PATHS_H_
 

@@ -1,3 +1,4 @@
+// The desktop program's command line: --screen, --folder and --help.
 #include "app/program_args.h"
 
 #include "platform/screen_size.h"

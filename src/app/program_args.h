@@ -1,3 +1,4 @@
+// The desktop program's command line: --screen, --folder and --help.
 #ifndef ZORVANEL_APP_PROGRAM_ARGS_H_
 #define ZORVANEL_APP_PROGRAM_ARGS_H_
 

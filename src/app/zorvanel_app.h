@@ -1,3 +1,4 @@
+// The application: loads the user's data, runs the main screen, saves.
 #ifndef ZORVANEL_APP_ZORVANEL_APP_H_
 #define ZORVANEL_APP_ZORVANEL_APP_H_
 

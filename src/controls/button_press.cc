@@ -1,3 +1,4 @@
+// A push button's pointer handling apart from drawing: held look, tap, flash.
 #include "controls/button_press.h"
 
 namespace zorvanel {

@@ -1,3 +1,4 @@
+// A push button's pointer handling apart from drawing: held look, tap, flash.
 #ifndef ZORVANEL_CONTROLS_BUTTON_PRESS_H_
 #define ZORVANEL_CONTROLS_BUTTON_PRESS_H_
 

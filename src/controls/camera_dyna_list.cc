@@ -1,3 +1,4 @@
+// The list of cameras, lenses or text rows: a name over two small notes.
 #include "controls/camera_dyna_list.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// The list of cameras, lenses or text rows: a name over two small notes.
 #ifndef ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
 #define ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
 

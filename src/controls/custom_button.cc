@@ -1,3 +1,4 @@
+// The program's push button: skin, optional icon, caption and gloss.
 #include "controls/custom_button.h"
 
 #include <algorithm>

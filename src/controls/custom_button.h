@@ -1,3 +1,4 @@
+// The program's push button: skin, optional icon, caption and gloss.
 #ifndef ZORVANEL_CONTROLS_CUSTOM_BUTTON_H_
 #define ZORVANEL_CONTROLS_CUSTOM_BUTTON_H_
 

@@ -1,3 +1,4 @@
+// The one-line text field the program draws and edits itself.
 #include "controls/custom_edit.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// The one-line text field the program draws and edits itself.
 #ifndef ZORVANEL_CONTROLS_CUSTOM_EDIT_H_
 #define ZORVANEL_CONTROLS_CUSTOM_EDIT_H_
 

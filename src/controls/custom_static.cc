@@ -1,3 +1,4 @@
+// The label: centred white text on black in a title, normal or italic style.
 #include "controls/custom_static.h"
 
 #include "i18n/font_table.h"

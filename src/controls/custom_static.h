@@ -1,3 +1,4 @@
+// The label: centred white text on black in a title, normal or italic style.
 #ifndef ZORVANEL_CONTROLS_CUSTOM_STATIC_H_
 #define ZORVANEL_CONTROLS_CUSTOM_STATIC_H_
 

@@ -1,3 +1,4 @@
+// The touch list: rows that scroll with a finger, fling and settle on a row.
 #include "controls/dyna_list.h"
 
 #include <glib.h>

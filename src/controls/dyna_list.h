@@ -1,3 +1,4 @@
+// The touch list: rows that scroll with a finger, fling and settle on a row.
 #ifndef ZORVANEL_CONTROLS_DYNA_LIST_H_
 #define ZORVANEL_CONTROLS_DYNA_LIST_H_
 

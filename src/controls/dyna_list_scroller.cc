@@ -1,3 +1,4 @@
+// The touch list's scrolling without pixels: follow, fling, glide, rest.
 #include "controls/dyna_list_scroller.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The touch list's scrolling without pixels: follow, fling, glide, rest.
 #ifndef ZORVANEL_CONTROLS_DYNA_LIST_SCROLLER_H_
 #define ZORVANEL_CONTROLS_DYNA_LIST_SCROLLER_H_
 

@@ -1,3 +1,4 @@
+// A text field's text, caret and selection, and its editing rules.
 #include "controls/edit_state.h"
 
 #include <algorithm>

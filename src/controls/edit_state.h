@@ -1,3 +1,4 @@
+// A text field's text, caret and selection, and its editing rules.
 #ifndef ZORVANEL_CONTROLS_EDIT_STATE_H_
 #define ZORVANEL_CONTROLS_EDIT_STATE_H_
 

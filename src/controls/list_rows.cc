@@ -1,3 +1,4 @@
+// Dark alternating rows and grey frame shared by camera, lens and value lists.
 #include "controls/list_rows.h"
 
 #include "platform/palette.h"

@@ -1,3 +1,4 @@
+// Dark alternating rows and grey frame shared by camera, lens and value lists.
 #ifndef ZORVANEL_CONTROLS_LIST_ROWS_H_
 #define ZORVANEL_CONTROLS_LIST_ROWS_H_
 

@@ -1,3 +1,4 @@
+// The list of a lens's focal lengths, apertures or focus distances.
 #include "controls/value_dyna_list.h"
 
 #include "controls/list_rows.h"

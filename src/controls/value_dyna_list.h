@@ -1,3 +1,4 @@
+// The list of a lens's focal lengths, apertures or focus distances.
 #ifndef ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
 #define ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
 

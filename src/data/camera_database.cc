@@ -1,3 +1,4 @@
+// The shipped camera database: loading it, its maker runs and kit lenses.
 #include "data/camera_database.h"
 
 #include <cerrno>

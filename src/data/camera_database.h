@@ -1,3 +1,4 @@
+// The shipped camera database: loading it, its maker runs and kit lenses.
 #ifndef ZORVANEL_DATA_CAMERA_DATABASE_H_
 #define ZORVANEL_DATA_CAMERA_DATABASE_H_
 

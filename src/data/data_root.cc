@@ -1,3 +1,4 @@
+// Loads the user's data file and repairs what would be unsafe to work on.
 #include "data/data_root.h"
 
 #include <algorithm>

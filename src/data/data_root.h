@@ -1,3 +1,4 @@
+// Loads the user's data file and repairs what would be unsafe to work on.
 #ifndef ZORVANEL_DATA_DATA_ROOT_H_
 #define ZORVANEL_DATA_DATA_ROOT_H_
 

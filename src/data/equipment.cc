@@ -1,3 +1,4 @@
+// The operations on the user's cameras and lenses: choose, pair, add, remove.
 #include "data/equipment.h"
 
 #include <cmath>

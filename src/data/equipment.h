@@ -1,3 +1,4 @@
+// The operations on the user's cameras and lenses: choose, pair, add, remove.
 #ifndef ZORVANEL_DATA_EQUIPMENT_H_
 #define ZORVANEL_DATA_EQUIPMENT_H_
 

@@ -1,3 +1,4 @@
+// Reads a stored message from a file and saves one atomically in its place.
 #include "data/message_file.h"
 
 #include <dirent.h>

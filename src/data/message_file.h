@@ -1,3 +1,4 @@
+// Reads a stored message from a file and saves one atomically in its place.
 #ifndef ZORVANEL_DATA_MESSAGE_FILE_H_
 #define ZORVANEL_DATA_MESSAGE_FILE_H_
 

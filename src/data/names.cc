@@ -1,3 +1,4 @@
+// The names of cameras and lenses: joined for display, split from entry.
 #include "data/names.h"
 
 #include <string_view>

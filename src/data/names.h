@@ -1,3 +1,4 @@
+// The names of cameras and lenses: joined for display, split from entry.
 #ifndef ZORVANEL_DATA_NAMES_H_
 #define ZORVANEL_DATA_NAMES_H_
 

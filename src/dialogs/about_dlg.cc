@@ -1,3 +1,4 @@
+// The about box: logo, product name and version, licence text and Ok.
 #include "dialogs/about_dlg.h"
 
 #include "i18n/translator.h"

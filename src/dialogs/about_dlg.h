@@ -1,3 +1,4 @@
+// The about box: logo, product name and version, licence text and Ok.
 #ifndef ZORVANEL_DIALOGS_ABOUT_DLG_H_
 #define ZORVANEL_DIALOGS_ABOUT_DLG_H_
 

@@ -1,3 +1,4 @@
+// The base of every dialog: black ground, translated title and soft keys.
 #include "dialogs/base_dlg.h"
 
 #include "platform/shell.h"

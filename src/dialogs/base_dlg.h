@@ -1,3 +1,4 @@
+// The base of every dialog: black ground, translated title and soft keys.
 #ifndef ZORVANEL_DIALOGS_BASE_DLG_H_
 #define ZORVANEL_DIALOGS_BASE_DLG_H_
 

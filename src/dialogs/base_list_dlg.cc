@@ -1,3 +1,4 @@
+// The base of the camera and lens lists: rows, five buttons, soft keys.
 #include "dialogs/base_list_dlg.h"
 
 #include "dialogs/message_box.h"

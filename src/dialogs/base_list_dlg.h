@@ -1,3 +1,4 @@
+// The base of the camera and lens lists: rows, five buttons, soft keys.
 #ifndef ZORVANEL_DIALOGS_BASE_LIST_DLG_H_
 #define ZORVANEL_DIALOGS_BASE_LIST_DLG_H_
 

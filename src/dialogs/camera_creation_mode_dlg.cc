@@ -1,3 +1,4 @@
+// The choice of how to make a new camera: from the database or by hand.
 #include "dialogs/camera_creation_mode_dlg.h"
 
 #include "data/camera_database.h"

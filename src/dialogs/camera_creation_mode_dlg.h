@@ -1,3 +1,4 @@
+// The choice of how to make a new camera: from the database or by hand.
 #ifndef ZORVANEL_DIALOGS_CAMERA_CREATION_MODE_DLG_H_
 #define ZORVANEL_DIALOGS_CAMERA_CREATION_MODE_DLG_H_
 

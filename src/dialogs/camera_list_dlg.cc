@@ -1,3 +1,4 @@
+// "My cameras": the list of the user's cameras and how one is made or edited.
 #include "dialogs/camera_list_dlg.h"
 
 #include "data/equipment.h"

@@ -1,3 +1,4 @@
+// "My cameras": the list of the user's cameras and how one is made or edited.
 #ifndef ZORVANEL_DIALOGS_CAMERA_LIST_DLG_H_
 #define ZORVANEL_DIALOGS_CAMERA_LIST_DLG_H_
 

@@ -1,3 +1,4 @@
+// The camera editor: name, circle of confusion and focal equivalence.
 #include "dialogs/edit_camera_dlg.h"
 
 #include "data/names.h"

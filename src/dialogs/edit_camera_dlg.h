@@ -1,3 +1,4 @@
+// The camera editor: name, circle of confusion and focal equivalence.
 #ifndef ZORVANEL_DIALOGS_EDIT_CAMERA_DLG_H_
 #define ZORVANEL_DIALOGS_EDIT_CAMERA_DLG_H_
 

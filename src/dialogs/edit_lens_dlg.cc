@@ -1,3 +1,4 @@
+// The lens editor: its name and its focal, aperture and distance lists.
 #include "dialogs/edit_lens_dlg.h"
 
 #include "data/names.h"

@@ -1,3 +1,4 @@
+// The lens editor: its name and its focal, aperture and distance lists.
 #ifndef ZORVANEL_DIALOGS_EDIT_LENS_DLG_H_
 #define ZORVANEL_DIALOGS_EDIT_LENS_DLG_H_
 

@@ -1,3 +1,4 @@
+// The value entry: the small form every name and number is typed into.
 #include "dialogs/edit_value_dlg.h"
 
 #include "dialogs/label_fitting.h"

@@ -1,3 +1,4 @@
+// The value entry: the small form every name and number is typed into.
 #ifndef ZORVANEL_DIALOGS_EDIT_VALUE_DLG_H_
 #define ZORVANEL_DIALOGS_EDIT_VALUE_DLG_H_
 

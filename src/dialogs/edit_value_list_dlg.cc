@@ -1,3 +1,4 @@
+// The value list dialog: adds and removes a lens's values, kept sorted.
 #include "dialogs/edit_value_list_dlg.h"
 
 #include <algorithm>

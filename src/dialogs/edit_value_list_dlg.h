@@ -1,3 +1,4 @@
+// The value list dialog: adds and removes a lens's values, kept sorted.
 #ifndef ZORVANEL_DIALOGS_EDIT_VALUE_LIST_DLG_H_
 #define ZORVANEL_DIALOGS_EDIT_VALUE_LIST_DLG_H_
 

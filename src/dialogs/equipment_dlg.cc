@@ -1,3 +1,4 @@
+// The equipment screen: camera, lens, language, units and the about box.
 #include "dialogs/equipment_dlg.h"
 
 #include "data/equipment.h"

@@ -1,3 +1,4 @@
+// The equipment screen: camera, lens, language, units and the about box.
 #ifndef ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 #define ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 

@@ -1,3 +1,4 @@
+// Fits a comment into its label: italic, wrapped, or smaller when too wide.
 #include "dialogs/label_fitting.h"
 
 namespace zorvanel {

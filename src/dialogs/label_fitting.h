@@ -1,3 +1,4 @@
+// Fits a comment into its label: italic, wrapped, or smaller when too wide.
 #ifndef ZORVANEL_DIALOGS_LABEL_FITTING_H_
 #define ZORVANEL_DIALOGS_LABEL_FITTING_H_
 

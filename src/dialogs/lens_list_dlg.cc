@@ -1,3 +1,4 @@
+// "My lenses": the list of the user's lenses and how one is made or edited.
 #include "dialogs/lens_list_dlg.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// "My lenses": the list of the user's lenses and how one is made or edited.
 #ifndef ZORVANEL_DIALOGS_LENS_LIST_DLG_H_
 #define ZORVANEL_DIALOGS_LENS_LIST_DLG_H_
 

@@ -1,3 +1,4 @@
+// The program's message box: a title, a message and one or two buttons.
 #include "dialogs/message_box.h"
 
 #include <algorithm>

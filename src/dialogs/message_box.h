@@ -1,3 +1,4 @@
+// The program's message box: a title, a message and one or two buttons.
 #ifndef ZORVANEL_DIALOGS_MESSAGE_BOX_H_
 #define ZORVANEL_DIALOGS_MESSAGE_BOX_H_
 

@@ -1,3 +1,4 @@
+// The selection dialog: picks one row of a list its caller fills.
 #include "dialogs/select_list_dlg.h"
 
 #include "dialogs/label_fitting.h"

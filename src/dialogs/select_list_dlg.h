@@ -1,3 +1,4 @@
+// The selection dialog: picks one row of a list its caller fills.
 #ifndef ZORVANEL_DIALOGS_SELECT_LIST_DLG_H_
 #define ZORVANEL_DIALOGS_SELECT_LIST_DLG_H_
 

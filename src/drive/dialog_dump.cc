@@ -1,3 +1,4 @@
+// The driver's "dump": the top dialog and its controls written as JSON.
 #include "drive/dialog_dump.h"
 
 #include <type_traits>

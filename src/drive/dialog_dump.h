@@ -1,3 +1,4 @@
+// The driver's "dump": the top dialog and its controls written as JSON.
 #ifndef ZORVANEL_DRIVE_DIALOG_DUMP_H_
 #define ZORVANEL_DRIVE_DIALOG_DUMP_H_
 

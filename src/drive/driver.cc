@@ -1,3 +1,4 @@
+// zorvanel-drive's command line, and a run of the program under a script.
 #include "drive/driver.h"
 
 #include <filesystem>

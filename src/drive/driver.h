@@ -1,3 +1,4 @@
+// zorvanel-drive's command line, and a run of the program under a script.
 #ifndef ZORVANEL_DRIVE_DRIVER_H_
 #define ZORVANEL_DRIVE_DRIVER_H_
 

@@ -1,3 +1,4 @@
+// The headless backend: a virtual clock and input events read from a script.
 #include "drive/script_backend.h"
 
 #include <algorithm>

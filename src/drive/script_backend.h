@@ -1,3 +1,4 @@
+// The headless backend: a virtual clock and input events read from a script.
 #ifndef ZORVANEL_DRIVE_SCRIPT_BACKEND_H_
 #define ZORVANEL_DRIVE_SCRIPT_BACKEND_H_
 

@@ -1,3 +1,4 @@
+// The named fonts of the program, scaled to the screen and set per language.
 #include "i18n/font_table.h"
 
 #include <algorithm>

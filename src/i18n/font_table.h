@@ -1,3 +1,4 @@
+// The named fonts of the program, scaled to the screen and set per language.
 #ifndef ZORVANEL_I18N_FONT_TABLE_H_
 #define ZORVANEL_I18N_FONT_TABLE_H_
 

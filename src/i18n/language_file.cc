@@ -1,3 +1,4 @@
+// Splits the UTF-16 language file into key lines and translation lines.
 #include "i18n/language_file.h"
 
 #include <utility>

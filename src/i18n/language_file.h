@@ -1,3 +1,4 @@
+// Splits the UTF-16 language file into key lines and translation lines.
 #ifndef ZORVANEL_I18N_LANGUAGE_FILE_H_
 #define ZORVANEL_I18N_LANGUAGE_FILE_H_
 

@@ -1,3 +1,4 @@
+// An English text with its translation, redone when the language changes.
 #include "i18n/translated_string.h"
 
 #include <set>

@@ -1,3 +1,4 @@
+// An English text with its translation, redone when the language changes.
 #ifndef ZORVANEL_I18N_TRANSLATED_STRING_H_
 #define ZORVANEL_I18N_TRANSLATED_STRING_H_
 

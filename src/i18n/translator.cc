@@ -1,3 +1,4 @@
+// The translation table of the language file and the current language.
 #include "i18n/translator.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// The translation table of the language file and the current language.
 #ifndef ZORVANEL_I18N_TRANSLATOR_H_
 #define ZORVANEL_I18N_TRANSLATOR_H_
 

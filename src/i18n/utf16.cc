@@ -1,3 +1,4 @@
+// Converts UTF-16 to UTF-8, lone surrogates replaced.
 #include "i18n/utf16.h"
 
 namespace zorvanel {

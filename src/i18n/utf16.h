@@ -1,3 +1,4 @@
+// Converts UTF-16 to UTF-8, lone surrogates replaced.
 #ifndef ZORVANEL_I18N_UTF16_H_
 #define ZORVANEL_I18N_UTF16_H_
 

@@ -1,3 +1,4 @@
+// How distances, focal lengths, apertures and other values print as text.
 #include "i18n/value_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// How distances, focal lengths, apertures and other values print as text.
 #ifndef ZORVANEL_I18N_VALUE_TEXT_H_
 #define ZORVANEL_I18N_VALUE_TEXT_H_
 

@@ -1,3 +1,4 @@
+// The main screen's geometry: panel, rows, wheels, ticks and markers.
 #include "mainscreen/main_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The main screen's geometry: panel, rows, wheels, ticks and markers.
 #ifndef ZORVANEL_MAINSCREEN_MAIN_LAYOUT_H_
 #define ZORVANEL_MAINSCREEN_MAIN_LAYOUT_H_
 

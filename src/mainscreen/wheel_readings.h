@@ -1,3 +1,4 @@
+// What the wheels pick from the lens lists, and the results computed from it.
 #ifndef ZORVANEL_MAINSCREEN_WHEEL_READINGS_H_
 #define ZORVANEL_MAINSCREEN_WHEEL_READINGS_H_
 

@@ -1,3 +1,4 @@
+// The zone strip's distance axis: logarithmic, then a segment to infinity.
 #include "mainscreen/zone_axis.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The zone strip's distance axis: logarithmic, then a segment to infinity.
 #ifndef ZORVANEL_MAINSCREEN_ZONE_AXIS_H_
 #define ZORVANEL_MAINSCREEN_ZONE_AXIS_H_
 

@@ -1,3 +1,4 @@
+// The zone strip under the wheels: sharp zone, focus and hyperfocal marks.
 #include "mainscreen/zone_strip.h"
 
 #include <algorithm>

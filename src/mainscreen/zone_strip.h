@@ -1,3 +1,4 @@
+// The zone strip under the wheels: sharp zone, focus and hyperfocal marks.
 #ifndef ZORVANEL_MAINSCREEN_ZONE_STRIP_H_
 #define ZORVANEL_MAINSCREEN_ZONE_STRIP_H_
 

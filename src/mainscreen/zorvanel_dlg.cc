@@ -1,3 +1,4 @@
+// The main screen: the result panel over the three wheels that pick values.
 #include "mainscreen/zorvanel_dlg.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The main screen: the result panel over the three wheels that pick values.
 #ifndef ZORVANEL_MAINSCREEN_ZORVANEL_DLG_H_
 #define ZORVANEL_MAINSCREEN_ZORVANEL_DLG_H_
 

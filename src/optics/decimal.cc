@@ -1,3 +1,4 @@
+// Reads numbers from typed text, the same whatever the locale.
 #include "optics/decimal.h"
 
 #include <algorithm>

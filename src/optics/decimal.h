@@ -1,3 +1,4 @@
+// Reads numbers from typed text, the same whatever the locale.
 #ifndef ZORVANEL_OPTICS_DECIMAL_H_
 #define ZORVANEL_OPTICS_DECIMAL_H_
 

@@ -1,3 +1,4 @@
+// The depth-of-field formulas: hyperfocal distance, near and far limits.
 #include "optics/depth_of_field.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The depth-of-field formulas: hyperfocal distance, near and far limits.
 #ifndef ZORVANEL_OPTICS_DEPTH_OF_FIELD_H_
 #define ZORVANEL_OPTICS_DEPTH_OF_FIELD_H_
 

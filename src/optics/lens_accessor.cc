@@ -1,3 +1,4 @@
+// What a wheel picks from a lens's lists, and a handle that regenerates them.
 #include "optics/lens_accessor.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// What a wheel picks from a lens's lists, and a handle that regenerates them.
 #ifndef ZORVANEL_OPTICS_LENS_ACCESSOR_H_
 #define ZORVANEL_OPTICS_LENS_ACCESSOR_H_
 

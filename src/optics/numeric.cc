@@ -1,3 +1,4 @@
+// Safe truncation of doubles and the tolerance that makes two values equal.
 #include "optics/numeric.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Safe truncation of doubles and the tolerance that makes two values equal.
 #ifndef ZORVANEL_OPTICS_NUMERIC_H_
 #define ZORVANEL_OPTICS_NUMERIC_H_
 

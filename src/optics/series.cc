@@ -1,3 +1,4 @@
+// The standard aperture and distance series, and generated focal ranges.
 #include "optics/series.h"
 
 #include <algorithm>

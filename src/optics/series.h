@@ -1,3 +1,4 @@
+// The standard aperture and distance series, and generated focal ranges.
 #ifndef ZORVANEL_OPTICS_SERIES_H_
 #define ZORVANEL_OPTICS_SERIES_H_
 

@@ -1,3 +1,4 @@
+// Metric or imperial units, and the one conversion between metres and feet.
 #include "optics/units.h"
 
 namespace zorvanel {

@@ -1,3 +1,4 @@
+// Metric or imperial units, and the one conversion between metres and feet.
 #ifndef ZORVANEL_OPTICS_UNITS_H_
 #define ZORVANEL_OPTICS_UNITS_H_
 

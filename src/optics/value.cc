@@ -1,3 +1,4 @@
+// The values of the optics: distance, focal length and aperture.
 #include "optics/value.h"
 
 #include <cmath>

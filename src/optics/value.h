@@ -1,3 +1,4 @@
+// The values of the optics: distance, focal length and aperture.
 #ifndef ZORVANEL_OPTICS_VALUE_H_
 #define ZORVANEL_OPTICS_VALUE_H_
 

@@ -1,3 +1,4 @@
+// The rule that keeps a lens list sorted and free of duplicates.
 #include "optics/value_insertion.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The rule that keeps a lens list sorted and free of duplicates.
 #ifndef ZORVANEL_OPTICS_VALUE_INSERTION_H_
 #define ZORVANEL_OPTICS_VALUE_INSERTION_H_
 

@@ -1,3 +1,4 @@
+// The input events and the backend they come from and frames go to.
 #ifndef ZORVANEL_PLATFORM_BACKEND_H_
 #define ZORVANEL_PLATFORM_BACKEND_H_
 

@@ -1,3 +1,4 @@
+// The canvas: rectangles, pictures, lines and text drawn into an image.
 #include "platform/canvas.h"
 
 #include <cairo.h>

@@ -1,3 +1,4 @@
+// The canvas: rectangles, pictures, lines and text drawn into an image.
 #ifndef ZORVANEL_PLATFORM_CANVAS_H_
 #define ZORVANEL_PLATFORM_CANVAS_H_
 

@@ -1,3 +1,4 @@
+// What a window tells the driver's dump about itself: named values.
 #include "platform/description.h"
 
 #include <algorithm>

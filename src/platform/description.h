@@ -1,3 +1,4 @@
+// What a window tells the driver's dump about itself: named values.
 #ifndef ZORVANEL_PLATFORM_DESCRIPTION_H_
 #define ZORVANEL_PLATFORM_DESCRIPTION_H_
 

@@ -1,3 +1,4 @@
+// The full-screen modal dialog, its nested event loop and its soft keys.
 #include "platform/dialog.h"
 
 #include "platform/canvas.h"

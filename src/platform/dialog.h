@@ -1,3 +1,4 @@
+// The full-screen modal dialog, its nested event loop and its soft keys.
 #ifndef ZORVANEL_PLATFORM_DIALOG_H_
 #define ZORVANEL_PLATFORM_DIALOG_H_
 

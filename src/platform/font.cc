@@ -1,3 +1,4 @@
+// Fonts made through Pango from a request, and the faces names map to.
 #include "platform/font.h"
 
 #include <hb-ot.h>

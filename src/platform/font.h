@@ -1,3 +1,4 @@
+// Fonts made through Pango from a request, and the faces names map to.
 #ifndef ZORVANEL_PLATFORM_FONT_H_
 #define ZORVANEL_PLATFORM_FONT_H_
 

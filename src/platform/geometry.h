@@ -1,3 +1,4 @@
+// Points, sizes, rectangles, colours, and scaling from the 480 x 640 screen.
 #ifndef ZORVANEL_PLATFORM_GEOMETRY_H_
 #define ZORVANEL_PLATFORM_GEOMETRY_H_
 

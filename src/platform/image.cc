@@ -1,3 +1,4 @@
+// The pixel buffer everything is drawn into, and its PNG reading and writing.
 #include "platform/image.h"
 
 #include <cairo.h>

@@ -1,3 +1,4 @@
+// The pixel buffer everything is drawn into, and its PNG reading and writing.
 #ifndef ZORVANEL_PLATFORM_IMAGE_H_
 #define ZORVANEL_PLATFORM_IMAGE_H_
 

@@ -1,3 +1,4 @@
+// The colours the program draws with, named by the part they play.
 #ifndef ZORVANEL_PLATFORM_PALETTE_H_
 #define ZORVANEL_PLATFORM_PALETTE_H_
 

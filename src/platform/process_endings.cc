@@ -1,3 +1,4 @@
+// Signals and a lost display end the program as a close request would.
 #include "platform/process_endings.h"
 
 #include <dlfcn.h>

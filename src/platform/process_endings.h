@@ -1,3 +1,4 @@
+// Signals and a lost display end the program as a close request would.
 #ifndef ZORVANEL_PLATFORM_PROCESS_ENDINGS_H_
 #define ZORVANEL_PLATFORM_PROCESS_ENDINGS_H_
 

@@ -1,3 +1,4 @@
+// Owned file descriptors, and reading regular files without ever blocking.
 #include "platform/regular_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Owned file descriptors, and reading regular files without ever blocking.
 #ifndef ZORVANEL_PLATFORM_REGULAR_FILE_H_
 #define ZORVANEL_PLATFORM_REGULAR_FILE_H_
 

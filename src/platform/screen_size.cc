@@ -1,3 +1,4 @@
+// Which screen sizes the program can lay out, and reading one as WxH.
 #include "platform/screen_size.h"
 
 #include <charconv>

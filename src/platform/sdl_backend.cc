@@ -1,3 +1,4 @@
+// The desktop backend: a real window, its input and its frames through SDL2.
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>

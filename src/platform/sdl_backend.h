@@ -1,3 +1,4 @@
+// The desktop backend: a real window, its input and its frames through SDL2.
 #ifndef ZORVANEL_PLATFORM_SDL_BACKEND_H_
 #define ZORVANEL_PLATFORM_SDL_BACKEND_H_
 

@@ -1,3 +1,4 @@
+// The shell: screen, modal stack, timers, input dispatch and painting.
 #include "platform/shell.h"
 
 #include <algorithm>

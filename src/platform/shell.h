@@ -1,3 +1,4 @@
+// The shell: screen, modal stack, timers, input dispatch and painting.
 #ifndef ZORVANEL_PLATFORM_SHELL_H_
 #define ZORVANEL_PLATFORM_SHELL_H_
 

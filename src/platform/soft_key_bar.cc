@@ -1,3 +1,4 @@
+// The bar of two soft keys along the bottom of the screen.
 #include "platform/soft_key_bar.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The bar of two soft keys along the bottom of the screen.
 #ifndef ZORVANEL_PLATFORM_SOFT_KEY_BAR_H_
 #define ZORVANEL_PLATFORM_SOFT_KEY_BAR_H_
 

@@ -1,3 +1,4 @@
+// The shared Pango context, cached line layouts and UTF-8 clean-up.
 #include "platform/text_context.h"
 
 #include <cairo.h>

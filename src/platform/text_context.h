@@ -1,3 +1,4 @@
+// The shared Pango context, cached line layouts and UTF-8 clean-up.
 #ifndef ZORVANEL_PLATFORM_TEXT_CONTEXT_H_
 #define ZORVANEL_PLATFORM_TEXT_CONTEXT_H_
 

@@ -1,3 +1,4 @@
+// Draws a text too wide for its box at a smaller size, and wraps texts.
 #include "platform/text_fitter.h"
 
 #include <cstdlib>

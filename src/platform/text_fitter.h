@@ -1,3 +1,4 @@
+// Draws a text too wide for its box at a smaller size, and wraps texts.
 #ifndef ZORVANEL_PLATFORM_TEXT_FITTER_H_
 #define ZORVANEL_PLATFORM_TEXT_FITTER_H_
 

@@ -1,3 +1,4 @@
+// The window tree: a node, its place, its text and its event hooks.
 #include "platform/window.h"
 
 #include "platform/shell.h"

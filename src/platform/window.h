@@ -1,3 +1,4 @@
+// The window tree: a node, its place, its text and its event hooks.
 #ifndef ZORVANEL_PLATFORM_WINDOW_H_
 #define ZORVANEL_PLATFORM_WINDOW_H_
 

@@ -1,3 +1,4 @@
+// A skin picture of the program, loaded from the bundle and premultiplied.
 #include "skins/bitmap.h"
 
 #include "skins/skin_bundle.h"

@@ -1,3 +1,4 @@
+// A skin picture of the program, loaded from the bundle and premultiplied.
 #ifndef ZORVANEL_SKINS_BITMAP_H_
 #define ZORVANEL_SKINS_BITMAP_H_
 

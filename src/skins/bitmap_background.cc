@@ -1,3 +1,4 @@
+// A control's background of any size, nine-slice scaled from a small skin.
 #include "skins/bitmap_background.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A control's background of any size, nine-slice scaled from a small skin.
 #ifndef ZORVANEL_SKINS_BITMAP_BACKGROUND_H_
 #define ZORVANEL_SKINS_BITMAP_BACKGROUND_H_
 

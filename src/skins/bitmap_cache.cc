@@ -1,3 +1,4 @@
+// The skin pictures by id, loaded once, with their stretched copies.
 #include "skins/bitmap_cache.h"
 
 #include "platform/canvas.h"

@@ -1,3 +1,4 @@
+// The skin pictures by id, loaded once, with their stretched copies.
 #ifndef ZORVANEL_SKINS_BITMAP_CACHE_H_
 #define ZORVANEL_SKINS_BITMAP_CACHE_H_
 

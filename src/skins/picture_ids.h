@@ -1,3 +1,4 @@
+// The ids of the skin pictures in the bundle.
 #ifndef ZORVANEL_SKINS_PICTURE_IDS_H_
 #define ZORVANEL_SKINS_PICTURE_IDS_H_
 

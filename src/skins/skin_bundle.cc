@@ -1,3 +1,4 @@
+// Finds a picture by id in a skin bundle, the embedded one by default.
 #include "skins/skin_bundle.h"
 
 // Bounds of the bundle that skin_bundle_data.cc links in.

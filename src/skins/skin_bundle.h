@@ -1,3 +1,4 @@
+// Finds a picture by id in a skin bundle, the embedded one by default.
 #ifndef ZORVANEL_SKINS_SKIN_BUNDLE_H_
 #define ZORVANEL_SKINS_SKIN_BUNDLE_H_
 

@@ -1,3 +1,4 @@
+// Tests of where the program looks for its files and keeps the user's data.
 #include "app/paths.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the desktop program's command line: accepted and refused options.
 #include "app/program_args.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the application's run: loading, damaged files, settings, saving.
 #include "app/zorvanel_app.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// An independent reader of the language file, to check the shipped one.
 #include "language_file_reader.h"
 
 #include "i18n/utf16.h"

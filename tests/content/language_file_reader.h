@@ -1,3 +1,4 @@
+// An independent reader of the language file, to check the shipped one.
 #ifndef ZORVANEL_TESTS_CONTENT_LANGUAGE_FILE_READER_H_
 #define ZORVANEL_TESTS_CONTENT_LANGUAGE_FILE_READER_H_
 

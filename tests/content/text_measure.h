@@ -1,3 +1,4 @@
+// Measures texts in the screens' fonts at a display scale, for fit checks.
 #ifndef ZORVANEL_TESTS_CONTENT_TEXT_MEASURE_H_
 #define ZORVANEL_TESTS_CONTENT_TEXT_MEASURE_H_
 

@@ -1,3 +1,4 @@
+// Collects the UiText("...") texts marked in the program's sources.
 #include "ui_text_scanner.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// Collects the UiText("...") texts marked in the program's sources.
 #ifndef ZORVANEL_TESTS_CONTENT_UI_TEXT_SCANNER_H_
 #define ZORVANEL_TESTS_CONTENT_UI_TEXT_SCANNER_H_
 

@@ -1,3 +1,4 @@
+// Tests of a button's flash: restarted by a second press, across clock wrap.
 #include "controls/button_press.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the push button: taps, double taps, flash, icon frames, captions.
 #include "controls/custom_button.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the text field: focus, selection, typing, caret and scrolling.
 #include "controls/custom_edit.h"
 
 #include <gtest/gtest.h>

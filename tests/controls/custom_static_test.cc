@@ -1,3 +1,4 @@
+// Tests of the label: its three fonts, line breaks and too-wide words.
 #include "controls/custom_static.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the list's scrolling: taps, flings, glides and rest on a row.
 #include "controls/dyna_list_scroller.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the touch list: rows, selection, typed search, reveal, buffer.
 #include "controls/dyna_list.h"
 
 #include <gtest/gtest.h>

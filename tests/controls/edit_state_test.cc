@@ -1,3 +1,4 @@
+// Tests of the text field's editing rules: selection, caret, typing, deleting.
 #include "controls/edit_state.h"
 
 #include <gtest/gtest.h>

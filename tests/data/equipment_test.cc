@@ -1,3 +1,4 @@
+// Tests of the equipment: selection, names, list operations and pairing.
 #include "data/equipment.h"
 
 #include <gmock/gmock.h>

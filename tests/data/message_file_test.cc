@@ -1,3 +1,4 @@
+// Tests of reading and atomically saving stored messages, and of failed saves.
 #include "data/message_file.h"
 
 #include <gmock/gmock.h>

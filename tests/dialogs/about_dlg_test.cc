@@ -1,3 +1,4 @@
+// Tests of the about box: its texts, where they stand, the translated version.
 #include "dialogs/about_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the base dialog's soft keys: modes, placeholders, translation.
 #include "dialogs/base_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The camera editor: its layout, the texts of its buttons, and the entry
-// loops that refuse what is out of range and reopen with the rejected text.
+// Tests of the camera editor: its button texts, its name, and refused values.
 #include "dialogs/edit_camera_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// The lens editor: its layout (design sizes title 50, caption 25, buttons
-// 90, margin 10, space 20), the texts of its buttons, and what the value list
-// dialogs it opens do to the lens.
+// Tests of the lens editor: its button texts, its name and its focal list.
 #include "dialogs/edit_lens_dlg.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,4 @@
-// The value entry: its five layouts (numbers worked out by hand from the
-// design sizes: title 50, rows 70, margin 10, half comment 35) and how its
-// texts travel across runs.
+// Tests of the value entry: focus and keyboard, and its texts across runs.
 #include "dialogs/edit_value_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// The value list dialog: its layout (worked out by hand from the design
-// sizes: margin 10, gap 20, title 50), and the add and remove commands run
-// headless through the entry dialog and the message boxes they open.
+// Tests of the value list dialog: values added, refused, removed and shown.
 #include "dialogs/edit_value_list_dlg.h"
 
 #include <gmock/gmock.h>

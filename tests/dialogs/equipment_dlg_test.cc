@@ -1,5 +1,4 @@
-// The equipment screen and the camera creation dialog: layouts worked out
-// by hand, and what the screen shows and stores as the user works it.
+// Tests of the equipment screen: what it shows and stores as it is used.
 #include "dialogs/equipment_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Where the message box and the about box put their parts, and the screen
-// sizes on which every screen can be laid out.
+// Tests of every screen's layout and of the screen sizes the program accepts.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,4 @@
-// The list dialogs: their layout worked out by hand from the design sizes,
-// and their buttons, soft keys and results driven through the shell.
+// Tests of the list dialogs: buttons, soft keys, results, flings and looks.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// Tests of the message box: buttons and answers, translation, wrapped lines.
 #include "dialogs/message_box.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,4 @@
-// Restarting the program leaves every wheel where the user put it: after 20
-// restarts the positions and the values they pick are those of the run that
-// turned them, at the design size and at scales that are not a whole
-// fraction of it.
+// Tests that 20 restarts leave every wheel where it was, on five screen sizes.
 
 #include <gtest/gtest.h>
 

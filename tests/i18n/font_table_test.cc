@@ -1,3 +1,4 @@
+// Tests of the font table: scaling, first definition, per-language fonts.
 #include "i18n/font_table.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of reading language file lines, and of UTF-16 to UTF-8 conversion.
 #include "i18n/language_file.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// Tests of the translator: languages, lookups, retranslation, placeholders.
 #include "i18n/translator.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of how values print: apertures, focals, distances, rounding, ranges.
 #include "i18n/value_text.h"
 
 #include <gtest/gtest.h>

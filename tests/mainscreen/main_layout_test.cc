@@ -1,3 +1,4 @@
+// Tests of the main screen's geometry on portrait, landscape and tiny screens.
 #include "mainscreen/main_layout.h"
 
 #include <gtest/gtest.h>

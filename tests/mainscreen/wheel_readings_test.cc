@@ -1,3 +1,4 @@
+// Tests of what the wheels pick from the lens lists and the results shown.
 #include "mainscreen/wheel_readings.h"
 
 #include <gtest/gtest.h>

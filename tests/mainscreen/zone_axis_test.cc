@@ -1,3 +1,4 @@
+// Tests of the zone strip's distance axis from nearest distance to infinity.
 #include "mainscreen/zone_axis.h"
 
 #include <gtest/gtest.h>

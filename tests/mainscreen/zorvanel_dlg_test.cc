@@ -1,3 +1,4 @@
+// Tests of the main screen: start, results, wheels, panel taps and painting.
 #include "mainscreen/zorvanel_dlg.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of reading numbers: decimal prefixes, exponents, range, typed text.
 #include "optics/decimal.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the depth-of-field formulas, inside and beyond the hyperfocal.
 #include "optics/depth_of_field.h"
 
 #include <gmock/gmock.h>

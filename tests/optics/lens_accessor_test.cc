@@ -1,3 +1,4 @@
+// Tests of what a wheel position picks from the lens lists, and of ranges.
 #include "optics/lens_accessor.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// Tests of the standard series, the ranges picked from them and focal ranges.
 #include "optics/series.h"
 
 #include <gmock/gmock.h>

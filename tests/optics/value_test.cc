@@ -1,3 +1,4 @@
+// Tests of apertures and their real f-numbers, and of the unit conversions.
 #include "optics/value.h"
 
 #include <gmock/gmock.h>

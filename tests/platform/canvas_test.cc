@@ -1,3 +1,4 @@
+// Tests of images, fonts, the canvas's drawing and text, and the text fitter.
 #include "platform/canvas.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the script backend and of zorvanel-drive's command line.
 #include "drive/script_backend.h"
 
 #include <gmock/gmock.h>

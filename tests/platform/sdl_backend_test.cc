@@ -1,3 +1,4 @@
+// Tests of the SDL backend: pointer, keys, text, frames, wheel, no display.
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>

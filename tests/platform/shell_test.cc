@@ -1,3 +1,4 @@
+// Tests of the shell: modal loop, timers, input, focus, soft keys, painting.
 #include "platform/shell.h"
 
 #include <gmock/gmock.h>

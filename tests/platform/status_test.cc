@@ -1,3 +1,4 @@
+// Tests that a failed Status always carries a reason.
 #include "platform/status.h"
 
 #include <gtest/gtest.h>

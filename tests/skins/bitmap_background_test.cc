@@ -1,3 +1,4 @@
+// Tests of the nine-slice background: corners, edges, scale and rebuilding.
 #include "skins/bitmap_background.h"
 
 #include <gtest/gtest.h>

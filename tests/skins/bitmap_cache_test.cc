@@ -1,3 +1,4 @@
+// Tests of the bitmap cache: loading once, missing pictures, stretched copies.
 #include "skins/bitmap_cache.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the skin pictures and the bundle: sizes, alpha, loading, damage.
 #include "skins/bitmap.h"
 
 #include <gtest/gtest.h>

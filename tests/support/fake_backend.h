@@ -1,3 +1,4 @@
+// A test backend with a hand-moved clock and a queue of input events.
 #ifndef ZORVANEL_TESTS_SUPPORT_FAKE_BACKEND_H_
 #define ZORVANEL_TESTS_SUPPORT_FAKE_BACKEND_H_
 

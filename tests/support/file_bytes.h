@@ -1,3 +1,4 @@
+// Reads and writes a whole file's bytes in tests.
 #ifndef ZORVANEL_TESTS_SUPPORT_FILE_BYTES_H_
 #define ZORVANEL_TESTS_SUPPORT_FILE_BYTES_H_
 

@@ -1,3 +1,4 @@
+// Makes file writes beyond a size fail while it lives, as a full disk does.
 #ifndef ZORVANEL_TESTS_SUPPORT_FILE_SIZE_LIMIT_H_
 #define ZORVANEL_TESTS_SUPPORT_FILE_SIZE_LIMIT_H_
 

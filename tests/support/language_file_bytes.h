@@ -1,3 +1,4 @@
+// Builds language file bytes in memory: UTF-16LE after the byte-order mark.
 #ifndef ZORVANEL_TESTS_SUPPORT_LANGUAGE_FILE_BYTES_H_
 #define ZORVANEL_TESTS_SUPPORT_LANGUAGE_FILE_BYTES_H_
 

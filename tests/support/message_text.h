@@ -1,3 +1,4 @@
+// A message box text as the one line it was written as, for comparisons.
 #ifndef ZORVANEL_TESTS_SUPPORT_MESSAGE_TEXT_H_
 #define ZORVANEL_TESTS_SUPPORT_MESSAGE_TEXT_H_
 

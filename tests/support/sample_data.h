@@ -1,3 +1,4 @@
+// Stored data the tests, the driver scripts' folders and benchmarks use.
 #ifndef ZORVANEL_TESTS_SUPPORT_SAMPLE_DATA_H_
 #define ZORVANEL_TESTS_SUPPORT_SAMPLE_DATA_H_
 

@@ -1,3 +1,4 @@
+// A fresh temporary folder for a test, removed with the object.
 #ifndef ZORVANEL_TESTS_SUPPORT_SCRATCH_FOLDER_H_
 #define ZORVANEL_TESTS_SUPPORT_SCRATCH_FOLDER_H_
 

@@ -1,3 +1,4 @@
+// Windows for tests: one that logs every hook call, a configurable dialog.
 #ifndef ZORVANEL_TESTS_SUPPORT_TEST_WINDOWS_H_
 #define ZORVANEL_TESTS_SUPPORT_TEST_WINDOWS_H_
 

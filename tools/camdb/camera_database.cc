@@ -1,3 +1,4 @@
+// Builds the camera database from the parsed list, and lists one readably.
 #include "camdb/camera_database.h"
 
 #include <charconv>

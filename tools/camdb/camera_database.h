@@ -1,3 +1,4 @@
+// Builds the camera database from the parsed list, and lists one readably.
 #ifndef ZORVANEL_TOOLS_CAMDB_CAMERA_DATABASE_H_
 #define ZORVANEL_TOOLS_CAMDB_CAMERA_DATABASE_H_
 

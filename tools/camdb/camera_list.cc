@@ -1,3 +1,4 @@
+// Reads the readable camera list, and a sensor's circle and focal multiplier.
 #include "camdb/camera_list.h"
 
 #include <charconv>

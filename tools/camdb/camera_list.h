@@ -1,3 +1,4 @@
+// Reads the readable camera list, and a sensor's circle and focal multiplier.
 #ifndef ZORVANEL_TOOLS_CAMDB_CAMERA_LIST_H_
 #define ZORVANEL_TOOLS_CAMDB_CAMERA_LIST_H_
 

@@ -1,3 +1,4 @@
+// Fuzz input as the camera database: loaded, runs checked, cameras picked.
 #include <cmath>
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// Fuzz input as the user's data file: loaded, repaired, results computed.
 #include <string>
 
 #include "data/data_root.h"

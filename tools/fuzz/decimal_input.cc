@@ -1,3 +1,4 @@
+// Fuzz input as a typed number, compared with the C library's reading.
 #include <clocale>
 #include <cmath>
 #include <cstdlib>

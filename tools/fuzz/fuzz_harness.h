@@ -1,3 +1,4 @@
+// The fuzz harness: each function feeds one input to the program's code.
 #ifndef ZORVANEL_TOOLS_FUZZ_FUZZ_HARNESS_H_
 #define ZORVANEL_TOOLS_FUZZ_FUZZ_HARNESS_H_
 

@@ -1,3 +1,4 @@
+// Fuzz input as a language file: every language selected, texts looked up.
 #include <algorithm>
 #include <string>
 

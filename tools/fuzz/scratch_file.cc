@@ -1,3 +1,4 @@
+// The fuzz harness's scratch file, and its check that text is valid UTF-8.
 #include <glib.h>
 #include <unistd.h>
 

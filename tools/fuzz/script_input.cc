@@ -1,3 +1,4 @@
+// Fuzz input as a driver script, run against a small dialog of controls.
 #include <algorithm>
 #include <optional>
 #include <sstream>

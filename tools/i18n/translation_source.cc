@@ -1,3 +1,4 @@
+// Converts the readable translation source into the UTF-16 language file.
 #include "i18n/translation_source.h"
 
 #include <set>

@@ -1,3 +1,4 @@
+// Converts the readable translation source into the UTF-16 language file.
 #ifndef ZORVANEL_TOOLS_I18N_TRANSLATION_SOURCE_H_
 #define ZORVANEL_TOOLS_I18N_TRANSLATION_SOURCE_H_
 

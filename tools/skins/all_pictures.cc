@@ -1,3 +1,4 @@
+// The list of every skin picture: id, name, size, depth and painter.
 #include "painters.h"
 #include "picture.h"
 #include "skins/picture_ids.h"

@@ -1,3 +1,4 @@
+// Writes the drawn pictures as the skin bundle the program embeds.
 #include "bundle_writer.h"
 
 #include <cstdint>

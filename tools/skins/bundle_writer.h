@@ -1,3 +1,4 @@
+// Writes the drawn pictures as the skin bundle the program embeds.
 #ifndef ZORVANEL_TOOLS_SKINS_BUNDLE_WRITER_H_
 #define ZORVANEL_TOOLS_SKINS_BUNDLE_WRITER_H_
 

@@ -1,3 +1,4 @@
+// A PNG sheet of every skin picture and the pictures in use, for review.
 #include "contact_sheet.h"
 
 #include <algorithm>

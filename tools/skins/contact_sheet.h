@@ -1,3 +1,4 @@
+// A PNG sheet of every skin picture and the pictures in use, for review.
 #ifndef ZORVANEL_TOOLS_SKINS_CONTACT_SHEET_H_
 #define ZORVANEL_TOOLS_SKINS_CONTACT_SHEET_H_
 

@@ -1,3 +1,4 @@
+// Paints the skins of the buttons, their gloss overlay and the text fields.
 #include "drawing.h"
 #include "painters.h"
 #include "palette.h"

@@ -1,3 +1,4 @@
+// Paints the icons of the two ways to make a camera: by hand, from the list.
 #include "drawing.h"
 #include "icon_style.h"
 #include "painters.h"

@@ -1,3 +1,4 @@
+// Drawing helpers for the painters: colours, gradients, shapes, shadows.
 #include "drawing.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Drawing helpers for the painters: colours, gradients, shapes, shadows.
 #ifndef ZORVANEL_TOOLS_SKINS_DRAWING_H_
 #define ZORVANEL_TOOLS_SKINS_DRAWING_H_
 

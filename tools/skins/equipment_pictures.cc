@@ -1,3 +1,4 @@
+// Paints the camera, the lens, the logo and the window icon.
 #include <cmath>
 
 #include "drawing.h"

@@ -1,3 +1,4 @@
+// Paints the strip of language flags, one frame per language.
 #include "drawing.h"
 #include "painters.h"
 #include "palette.h"

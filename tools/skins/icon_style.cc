@@ -1,3 +1,4 @@
+// The shared look of the icons on dark buttons: metal, orbs and a pencil.
 #include "icon_style.h"
 
 #include <cmath>

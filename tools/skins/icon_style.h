@@ -1,3 +1,4 @@
+// The shared look of the icons on dark buttons: metal, orbs and a pencil.
 #ifndef ZORVANEL_TOOLS_SKINS_ICON_STYLE_H_
 #define ZORVANEL_TOOLS_SKINS_ICON_STYLE_H_
 

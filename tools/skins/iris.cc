@@ -1,3 +1,4 @@
+// Paints a lens iris of shaded blades, the aperture symbol.
 #include "iris.h"
 
 #include <cmath>

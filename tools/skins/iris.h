@@ -1,3 +1,4 @@
+// Paints a lens iris of shaded blades, the aperture symbol.
 #ifndef ZORVANEL_TOOLS_SKINS_IRIS_H_
 #define ZORVANEL_TOOLS_SKINS_IRIS_H_
 

@@ -1,3 +1,4 @@
+// Paints the icons of the focal, aperture and distance buttons.
 #include <cmath>
 
 #include "drawing.h"

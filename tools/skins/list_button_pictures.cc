@@ -1,3 +1,4 @@
+// Paints the list dialogs' three-state button icons and their skin.
 #include <cmath>
 
 #include "drawing.h"

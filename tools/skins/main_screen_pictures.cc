@@ -1,3 +1,4 @@
+// Paints the main screen's knurled wheel and its result panel.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The painters of the skin pictures, one function per picture.
 #ifndef ZORVANEL_TOOLS_SKINS_PAINTERS_H_
 #define ZORVANEL_TOOLS_SKINS_PAINTERS_H_
 

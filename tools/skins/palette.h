@@ -1,3 +1,4 @@
+// Colours that several skin pictures must agree on.
 #ifndef ZORVANEL_TOOLS_SKINS_PALETTE_H_
 #define ZORVANEL_TOOLS_SKINS_PALETTE_H_
 

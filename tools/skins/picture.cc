@@ -1,3 +1,4 @@
+// A skin picture drawn from its recipe, with its pixels as the bundle stores.
 #include "picture.h"
 
 namespace zorvanel::skingen {

@@ -1,3 +1,4 @@
+// A skin picture drawn from its recipe, with its pixels as the bundle stores.
 #ifndef ZORVANEL_TOOLS_SKINS_PICTURE_H_
 #define ZORVANEL_TOOLS_SKINS_PICTURE_H_
 

@@ -1,3 +1,4 @@
+// Paints the add and remove icons of the value list dialog.
 #include <cmath>
 
 #include "drawing.h"

@@ -1,3 +1,4 @@
+// zorvanel-drive as a child process, fed one script line at a time.
 #include "driver_process.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// zorvanel-drive as a child process, fed one script line at a time.
 #ifndef ZORVANEL_TESTS_HARDENING_SUPPORT_DRIVER_PROCESS_H_
 #define ZORVANEL_TESTS_HARDENING_SUPPORT_DRIVER_PROCESS_H_
 

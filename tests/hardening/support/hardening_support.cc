@@ -1,3 +1,4 @@
+// Runs programs as child processes, and the full collection tests start with.
 #include "hardening_support.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Runs programs as child processes, and the full collection tests start with.
 #ifndef ZORVANEL_TESTS_HARDENING_SUPPORT_HARDENING_SUPPORT_H_
 #define ZORVANEL_TESTS_HARDENING_SUPPORT_HARDENING_SUPPORT_H_
 

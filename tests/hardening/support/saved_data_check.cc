@@ -1,3 +1,4 @@
+// Checks a saved data file: parses, finite numbers, sound links and selection.
 #include "saved_data_check.h"
 
 #include <cmath>

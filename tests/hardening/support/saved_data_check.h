@@ -1,3 +1,4 @@
+// Checks a saved data file: parses, finite numbers, sound links and selection.
 #ifndef ZORVANEL_TESTS_HARDENING_SUPPORT_SAVED_DATA_CHECK_H_
 #define ZORVANEL_TESTS_HARDENING_SUPPORT_SAVED_DATA_CHECK_H_
 
