@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace zorvanel {
 namespace {
 
@@ -68,6 +70,30 @@ TEST(DepthOfFieldTest, UndefinedInputsGiveNoResult) {
   const DepthOfField inside = ComputeDepthOfField(50, kF28, 0.03, 0.04);
   EXPECT_FALSE(inside.hyperfocal.IsNoValue());
   EXPECT_TRUE(inside.near_limit.IsNoValue());
+}
+
+// The double tap on the distance wheel focuses at the nearest listed
+// distance at or beyond the hyperfocal distance H.
+TEST(DepthOfFieldTest, HyperfocalFocusIsTheNearestDistanceAtOrBeyondH) {
+  const struct {
+    const char* name;
+    std::vector<double> distances;  // metres; -1 is infinity
+    double hyperfocal_m;
+    int index;
+  } kCases[] = {
+      {"H equal to a distance", {1, 3, 10, -1}, 3, 1},
+      {"H between two", {1, 3, 10, -1}, 5, 2},
+      {"H beyond every finite distance", {1, 3, 10, -1}, 20, 3},
+      {"H beyond all, no infinity", {1, 3, 10}, 20, 2},
+      {"H undefined", {1, 3, 10, -1}, kNoValue, -1},
+      {"empty list", {}, 3, -1},
+  };
+  for (const auto& c : kCases) {
+    Lens lens;
+    for (double d : c.distances) lens.add_distances(d);
+    EXPECT_EQ(HyperfocalDistanceIndex(lens, c.hyperfocal_m), c.index)
+        << c.name;
+  }
 }
 
 TEST(DepthOfFieldTest, MultiplierAboveTheLeastChangesTheShownFocal) {
