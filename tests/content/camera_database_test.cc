@@ -294,6 +294,19 @@ TEST(CameraListTest, RejectsACameraListedTwice) {
   EXPECT_THAT(error, HasSubstr("line 1"));
 }
 
+// A sensor within 2 % of the 36 x 24 diagonal (43.27 mm) is a full frame;
+// just outside, its multiplier is rounded like any other.
+TEST(CameraListTest, FullFrameBoundLiesTwoPercentEitherSide) {
+  const struct {
+    double multiplier;  // 43.27 / diagonal before rounding
+    double stored;
+  } kCases[] = {{1.019, 1.0}, {1.021, 1.02}, {0.981, 1.0}, {0.979, 0.98}};
+  for (const auto& c : kCases) {
+    EXPECT_DOUBLE_EQ(FocalMultiplier(43.27 / c.multiplier), c.stored)
+        << c.multiplier;
+  }
+}
+
 TEST(CameraDatabaseTest, GroupsMakersAndPairsLenses) {
   std::string error;
   const auto entries = Parse(
