@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -49,10 +50,25 @@ int ReplayFolder(const fs::path& root, const Target& target) {
   return count;
 }
 
+// Every folder there belongs to a target, and some inputs were fed: a
+// folder under a wrong name, or the wrong root, would check nothing.
 TEST(FuzzReplayTest, InputsThatOnceFailedStayFixed) {
-  for (const Target& target : Targets()) {
-    ReplayFolder(ZV_FUZZ_REGRESSIONS_DIR, target);
+  ASSERT_TRUE(fs::is_directory(ZV_FUZZ_REGRESSIONS_DIR))
+      << ZV_FUZZ_REGRESSIONS_DIR;
+  for (const fs::directory_entry& entry :
+       fs::directory_iterator(ZV_FUZZ_REGRESSIONS_DIR)) {
+    if (!entry.is_directory()) continue;
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(std::any_of(
+        Targets().begin(), Targets().end(),
+        [&](const Target& target) { return name == target.name; }))
+        << "no fuzz target is called " << name;
   }
+  int fed = 0;
+  for (const Target& target : Targets()) {
+    fed += ReplayFolder(ZV_FUZZ_REGRESSIONS_DIR, target);
+  }
+  EXPECT_GT(fed, 0) << "no inputs under " << ZV_FUZZ_REGRESSIONS_DIR;
 }
 
 TEST(FuzzReplayTest, SeedInputsPass) {
