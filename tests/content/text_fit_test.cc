@@ -283,7 +283,8 @@ TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, TextFitTest, ::testing::Values(100, 50));
+INSTANTIATE_TEST_SUITE_P(Scales, TextFitTest, ::testing::Values(100, 50),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace zorvanel

@@ -8,6 +8,7 @@
 #include "dialog_test.h"
 #include "dialogs/base_list_dlg.h"
 #include "dialogs/select_list_dlg.h"
+#include "print_size.h"
 
 namespace zorvanel {
 namespace {
@@ -189,7 +190,8 @@ TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ListDlgPicture,
-                         ::testing::Values(Size{480, 640}, Size{240, 320}));
+                         ::testing::Values(Size{480, 640}, Size{240, 320}),
+                         ::testing::PrintToStringParamName());
 
 class SelectListDlgTest : public testing::DialogTest {};
 

@@ -62,7 +62,8 @@ TEST_P(PowerCutTest, OldFileSurvivesAndTheNextStartCleansUp) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CutPoints, PowerCutTest,
-                         ::testing::Values("write", "rename"));
+                         ::testing::Values("write", "rename"),
+                         [](const auto& info) { return info.param; });
 
 TEST(PowerCutChildTest, WithoutACutTheChangeIsSaved) {
   // The cut test above only means something if the toggle really changes

@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <ostream>
 #include <string>
 
 #include "hardening_support.h"
 #include "mainscreen/main_layout.h"
 #include "platform/geometry.h"
+#include "print_size.h"
 
 namespace zorvanel {
-
-// Test names and failures show the screen as "600x800".
-void PrintTo(const Size& size, std::ostream* out) {
-  *out << size.width << "x" << size.height;
-}
-
 namespace hardening {
 namespace {
 
@@ -82,10 +76,7 @@ INSTANTIATE_TEST_SUITE_P(ScreenSizes, WheelRestartTest,
                          ::testing::Values(Size{600, 800}, Size{720, 960},
                                            Size{960, 1280}, Size{523, 701},
                                            Size{240, 320}),
-                         [](const ::testing::TestParamInfo<Size>& info) {
-                           return std::to_string(info.param.width) + "x" +
-                                  std::to_string(info.param.height);
-                         });
+                         ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace hardening
