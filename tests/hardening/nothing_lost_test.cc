@@ -1,8 +1,8 @@
 // Nothing the user made is lost in ordinary accidents, through the real
 // programs: a damaged or strange data file, a failed save, a second program
 // on the same data file (or no lock to tell), a data file another program
-// changed, symbolic links, the clean-up of temporaries, a closed terminal or
-// a lost display, and bad command lines.
+// changed, symbolic links, the clean-up of temporaries, the signals that end
+// a program, a lost display, and bad command lines.
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -396,9 +396,8 @@ TEST_F(NothingLostTest, FolderThatIsMissingOrEmptyIsABadCommandLine) {
 class DesktopEndingTest : public NothingLostTest {
  protected:
   void SetUp() override {
-    if (::access("/usr/bin/Xvfb", X_OK) != 0) {
-      GTEST_SKIP() << "Xvfb is not installed";
-    }
+    ASSERT_EQ(::access("/usr/bin/Xvfb", X_OK), 0)
+        << "Xvfb is missing: install xvfb (scripts/test does)";
     int pipe_fds[2];
     ASSERT_EQ(::pipe(pipe_fds), 0);
     posix_spawn_file_actions_t actions;
@@ -490,15 +489,26 @@ class DesktopEndingTest : public NothingLostTest {
   pid_t program_ = -1;
 };
 
-TEST_F(DesktopEndingTest, ClosedTerminalSaves) {
+// A logout (SIGTERM), Ctrl+C in the terminal (SIGINT) and a closed terminal
+// (SIGHUP) end the program as "Exit" does.
+class DesktopSignalTest : public DesktopEndingTest,
+                          public ::testing::WithParamInterface<int> {};
+
+TEST_P(DesktopSignalTest, SignalSaves) {
   StartProgram(scripts_ / "log");
   ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
   const ino_t before = DataInode();
-  ::kill(program_, SIGHUP);
+  ::kill(program_, GetParam());
   EXPECT_EQ(Wait(program_), 0);
   EXPECT_NE(DataInode(), before);  // a new file was written
   EXPECT_TRUE(SavedDataParses());
 }
+
+INSTANTIATE_TEST_SUITE_P(Endings, DesktopSignalTest,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) {
+                           return std::string(sigabbrev_np(info.param));
+                         });
 
 TEST_F(DesktopEndingTest, LostDisplaySaves) {
   StartProgram(scripts_ / "log");
