@@ -60,6 +60,20 @@ std::string ScreenSizeProblem(Size screen) {
   return std::string();
 }
 
+Size DefaultScreenSize(Size usable) {
+  Size best{kReferenceWidth, kReferenceHeight};
+  // Quarter steps: 1, 1.25, 1.5, then 2.
+  for (int quarters : {4, 5, 6, 8}) {
+    const Size candidate{kReferenceWidth * quarters / 4,
+                         kReferenceHeight * quarters / 4};
+    if (candidate.width * 10 <= usable.width * 9 &&
+        candidate.height * 10 <= usable.height * 9) {
+      best = candidate;
+    }
+  }
+  return best;
+}
+
 Expected<Size> ParseScreenSize(std::string_view text) {
   std::optional<int> w;
   std::optional<int> h;

@@ -27,6 +27,10 @@ inline constexpr int kListButtonsAcross = 5;
 // otherwise the reason, as one line. Both programs ask this one function.
 std::string ScreenSizeProblem(Size screen);
 
+// The window's screen on a display with `usable` room: the largest of
+// 480 x 640 times 1, 1.25, 1.5 or 2 within 90 % of it, else 480 x 640.
+Size DefaultScreenSize(Size usable);
+
 // "480x640" -> 480 x 640 when that is a screen the program accepts; the
 // reason otherwise.
 Expected<Size> ParseScreenSize(std::string_view text);

@@ -10,6 +10,7 @@
 
 #include "platform/image.h"
 #include "platform/process_endings.h"
+#include "platform/screen_size.h"
 #include "platform/text_context.h"
 
 namespace zorvanel {
@@ -254,22 +255,14 @@ Expected<std::unique_ptr<SdlBackend>> SdlBackend::Create(Size screen) {
 }
 
 Size SdlBackend::PickScreenSize() {
-  Size best{kReferenceWidth, kReferenceHeight};
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return best;
+  Size picked{kReferenceWidth, kReferenceHeight};
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return picked;
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-    // Quarter steps: 1, 1.25, 1.5, then 2.
-    for (int quarters : {4, 5, 6, 8}) {
-      const Size candidate{kReferenceWidth * quarters / 4,
-                           kReferenceHeight * quarters / 4};
-      if (candidate.width * 10 <= usable.w * 9 &&
-          candidate.height * 10 <= usable.h * 9) {
-        best = candidate;
-      }
-    }
+    picked = DefaultScreenSize(Size{usable.w, usable.h});
   }
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  return best;
+  return picked;
 }
 
 void SdlBackend::SetDisplayLostHandler(std::function<int()> save) {

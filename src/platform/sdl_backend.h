@@ -17,8 +17,8 @@ class SdlBackend : public Backend {
  public:
   // The reason instead when there is no display or SDL cannot start.
   static Expected<std::unique_ptr<SdlBackend>> Create(Size screen);
-  // The largest of 480x640 times 1, 1.25, 1.5, 2 that fits in 90 % of the
-  // usable display; 480x640 when nothing is known.
+  // DefaultScreenSize of the first display's usable room; 480x640 when
+  // nothing is known.
   static Size PickScreenSize();
   // Run when the display goes away under a running window (the X server
   // ends, the remote session drops): nothing can be asked then, so `save`
