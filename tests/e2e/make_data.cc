@@ -114,15 +114,17 @@ void CameraTrio(Zorvanel* data) {
   PairAndSelect(e, 2, 1);
 }
 
-// One camera and three primes; the camera is paired with the last lens,
-// and both are selected.
-void LensTrio(Zorvanel* data) {
+// Three cameras and three lenses: the first camera paired with the first
+// lens, the last camera with the last lens, and that pair selected.
+void Trios(Zorvanel* data) {
   data->mutable_options();
   Equipment* e = data->mutable_equipment();
-  Camera* camera = e->add_cameras();
-  camera->set_maker("Acme");
-  camera->set_model("Body");
-  camera->set_circle_of_confusion(0.03);
+  for (const char* model : {"Alpha", "Beta", "Gamma"}) {
+    Camera* camera = e->add_cameras();
+    camera->set_maker("Acme");
+    camera->set_model(model);
+    camera->set_circle_of_confusion(0.03);
+  }
   for (double focal : {24.0, 50.0, 135.0}) {
     Lens* lens = e->add_lenses();
     lens->set_maker("Lumo");
@@ -130,10 +132,11 @@ void LensTrio(Zorvanel* data) {
     lens->add_focals(focal);
     lens->set_min_focal(focal);
     lens->set_max_focal(focal);
-    AddAll(lens->mutable_apertures(), {2.8, 4.0});
-    AddAll(lens->mutable_distances(), {1.0, 5.0});
+    lens->add_apertures(4.0);
+    lens->add_distances(5.0);
   }
-  PairAndSelect(e, 0, 2);
+  zorvanel::testing::Pair(e, 0, 0);
+  PairAndSelect(e, 2, 2);
 }
 
 // A 200 mm lens with f-numbers beyond both ends of the sixth stops, focused
@@ -220,7 +223,7 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"empty_lens", EmptyLens},
           {"options_only", OptionsOnly},
           {"camera_trio", CameraTrio},
-          {"lens_trio", LensTrio},
+          {"trios", Trios},
           {"tele", Tele},
           {"crop_body", CropBody},
           {"ladders", Ladders},
