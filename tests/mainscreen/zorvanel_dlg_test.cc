@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "dialog_test.h"
+#include "platform/palette.h"
 #include "sample_data.h"
 
 namespace zorvanel {
@@ -388,6 +390,80 @@ TEST_F(MainScreenTest, HalfScaleDrawsTicksAtHalfPositions) {
         << "x = " << x;
   }
   EXPECT_EQ(l.panel, (Rect{0, 0, 240, 81}));
+}
+
+// Amber as text draws it: blended with the dark ground, never grey.
+bool IsAmberInk(Colour c) {
+  return c.r > 100 && c.b * 3 < c.r && c.g * 5 > c.r * 2 && c.g * 5 < c.r * 4;
+}
+
+TEST_F(MainScreenTest, PastTheDiffractionLimitStripAndMarksTurnAmber) {
+  // c = 0.005 mm: the limit is f/3.7, so f/8 is past it and f/2.8 is not.
+  StoreFiftyMillimetre(&data_);
+  data_.mutable_equipment()->mutable_cameras(0)->set_circle_of_confusion(0.005);
+  Lens* lens = data_.mutable_equipment()->mutable_lenses(0);
+  lens->add_apertures(8.0);
+  lens->clear_distances();
+  for (double metres : {0.5, 3.0, 40.0}) lens->add_distances(metres);
+  data_.mutable_options()->set_aperture_wheel(100.0);  // f/8
+  data_.mutable_options()->set_distance_wheel(50.0);   // 3 m
+  Run("dump\n");
+  ASSERT_TRUE(dialog_->diffraction());
+  const Image& frame = shell_->frame();
+  const MainLayout& l = dialog_->layout();
+  const ZoneStrip& strip = dialog_->zone();
+  const ZoneStripLayout& z = strip.layout();
+  const DepthOfField& dof = dialog_->results().dof;
+  auto x_of = [&](double metres) {
+    return z.axis_left + static_cast<int>(std::lround(
+                             strip.axis().Fraction(metres) *
+                             (z.axis_right - z.axis_left)));
+  };
+  const Colour amber = palette::kDiffraction;
+
+  // The band runs from the near to the far limit, in amber.
+  const int band_y = (z.band_top + z.band_bottom) / 2;
+  std::vector<int> band;
+  for (int x = z.strip.left; x < z.strip.right; ++x) {
+    if (frame.ColourAt(x, band_y) == amber) band.push_back(x);
+    EXPECT_NE(frame.ColourAt(x, band_y), palette::kZoneBand) << x;
+  }
+  ASSERT_FALSE(band.empty());
+  EXPECT_EQ(band.front(), x_of(dof.near_limit.GetValue()));
+  EXPECT_EQ(band.back() + 1, x_of(dof.far_limit.GetValue()));
+  // The focus line in red at 3 m, over the band.
+  const int focus_x = x_of(3.0);
+  EXPECT_EQ(frame.ColourAt(focus_x, z.marker_top), palette::kMarker);
+  EXPECT_EQ(frame.ColourAt(focus_x, band_y), palette::kMarker);
+  // The hyperfocal wedge hangs from the strip's top edge at H.
+  const int h_x = x_of(dof.hyperfocal.GetValue());
+  EXPECT_EQ(frame.ColourAt(h_x, z.strip.top), palette::kText);
+  EXPECT_NE(frame.ColourAt(h_x - 3 * z.hyperfocal_mark, z.strip.top),
+            palette::kText);
+  EXPECT_NE(frame.ColourAt(h_x + 3 * z.hyperfocal_mark, z.strip.top),
+            palette::kText);
+  // The mark right of the aperture row.
+  const Rect& row = l.caption_rects[kApertureWheel];
+  EXPECT_EQ(frame.ColourAt(l.width - l.side_margin + 10,
+                           (row.top + row.bottom) / 2),
+            amber);
+  // The aperture wheel's reference values: f/2.8 at its left end and a
+  // quarter, f/8 (amber) at three quarters and its right end.
+  for (int slot = 0; slot < 4; ++slot) {
+    // Where the text can be: its room at the side it is aligned to, above
+    // the middle of the wheel.
+    const ReferenceSlot& s = l.reference_slots[kApertureWheel][slot];
+    const bool right = (s.format & kTextRight) != 0;
+    const int left = right ? s.rect.right - s.room : s.rect.left;
+    const int bottom = l.wheel_tops[kApertureWheel] + l.wheel_height / 2;
+    bool amber_ink = false;
+    for (int y = s.rect.top; y < bottom; ++y) {
+      for (int x = left; x < left + s.room; ++x) {
+        amber_ink |= IsAmberInk(frame.ColourAt(x, y));
+      }
+    }
+    EXPECT_EQ(amber_ink, slot >= 2) << "slot " << slot;
+  }
 }
 
 TEST_F(MainScreenTest, TinyScreenPaintsAndDragsWithoutFault) {
