@@ -59,9 +59,9 @@ TEST(FuzzReplayTest, InputsThatOnceFailedStayFixed) {
        fs::directory_iterator(ZV_FUZZ_REGRESSIONS_DIR)) {
     if (!entry.is_directory()) continue;
     const std::string name = entry.path().filename().string();
-    EXPECT_TRUE(std::any_of(
-        Targets().begin(), Targets().end(),
-        [&](const Target& target) { return name == target.name; }))
+    EXPECT_TRUE(
+        std::any_of(Targets().begin(), Targets().end(),
+                    [&](const Target& target) { return name == target.name; }))
         << "no fuzz target is called " << name;
   }
   int fed = 0;

@@ -415,9 +415,9 @@ TEST_F(MainScreenTest, PastTheDiffractionLimitStripAndMarksTurnAmber) {
   const ZoneStripLayout& z = strip.layout();
   const DepthOfField& dof = dialog_->results().dof;
   auto x_of = [&](double metres) {
-    return z.axis_left + static_cast<int>(std::lround(
-                             strip.axis().Fraction(metres) *
-                             (z.axis_right - z.axis_left)));
+    return z.axis_left +
+           static_cast<int>(std::lround(strip.axis().Fraction(metres) *
+                                        (z.axis_right - z.axis_left)));
   };
   const Colour amber = palette::kDiffraction;
 
@@ -444,9 +444,9 @@ TEST_F(MainScreenTest, PastTheDiffractionLimitStripAndMarksTurnAmber) {
             palette::kText);
   // The mark right of the aperture row.
   const Rect& row = l.caption_rects[kApertureWheel];
-  EXPECT_EQ(frame.ColourAt(l.width - l.side_margin + 10,
-                           (row.top + row.bottom) / 2),
-            amber);
+  EXPECT_EQ(
+      frame.ColourAt(l.width - l.side_margin + 10, (row.top + row.bottom) / 2),
+      amber);
   // The aperture wheel's reference values: f/2.8 at its left end and a
   // quarter, f/8 (amber) at three quarters and its right end.
   for (int slot = 0; slot < 4; ++slot) {

@@ -91,8 +91,7 @@ TEST(DepthOfFieldTest, HyperfocalFocusIsTheNearestDistanceAtOrBeyondH) {
   for (const auto& c : kCases) {
     Lens lens;
     for (double d : c.distances) lens.add_distances(d);
-    EXPECT_EQ(HyperfocalDistanceIndex(lens, c.hyperfocal_m), c.index)
-        << c.name;
+    EXPECT_EQ(HyperfocalDistanceIndex(lens, c.hyperfocal_m), c.index) << c.name;
   }
 }
 
