@@ -20,15 +20,6 @@ namespace {
 
 using nlohmann::json;
 
-// Screen points of the 480 x 640 main screen (the dialog fills the screen
-// above the soft-key bar, so client and screen coordinates agree).
-constexpr int kFocalY = 240;     // wheel 0 band: 191 .. 309
-constexpr int kApertureY = 360;  // wheel 1 band: 307 .. 425
-constexpr int kDistanceY = 470;  // wheel 2 band: 423 .. 541
-constexpr int kPanelLeftX = 50;  // left of the split at x = 290
-constexpr int kPanelRightX = 400;
-constexpr int kPanelY = 100;
-
 // The worked example: c = 0.03 mm and a 50 mm f/2.8 lens focusing at 3 m or
 // 40 m.
 void StoreFiftyMillimetre(Zorvanel* data) {
@@ -136,53 +127,7 @@ TEST_F(MainScreenTest, SelectedEquipmentSkipsTheEquipmentScreen) {
 }
 
 // ---------------------------------------------------------------------------
-// Results on screen (hand-worked: f = 50 mm, N = 2^(18/12), c = 0.03 mm,
-// H = 29512.8 mm; at 3 m near 2.72696 m, far 3.33380 m, DOF 0.60684 m; at
-// 40 m near 16.978 m and the far limit beyond the hyperfocal distance).
-
-TEST_F(MainScreenTest, ShowsTheDepthOfFieldAtThreeAndFortyMetres) {
-  StoreFiftyMillimetre(&data_);
-  // 300 pixels right: 62.5 % of the distance wheel picks the second entry.
-  Run("dump\ndrag 100 470 400 470\ndump\n");
-  const json at3 = MainDump(0);
-  EXPECT_EQ(at3["focal"], "50 mm");
-  EXPECT_EQ(at3["aperture"], "f/2.8");
-  EXPECT_EQ(at3["distance"], "3 m");
-  EXPECT_EQ(at3["large_label"], "Hyperfocal");
-  EXPECT_EQ(at3["large"], "29.5 m");
-  EXPECT_EQ(at3["min"], "2.73 m");
-  EXPECT_EQ(at3["max"], "3.33 m");
-  EXPECT_EQ(at3["fourth_label"], "DOF:");
-  EXPECT_EQ(at3["fourth"], "60.7 cm");
-
-  const json at40 = MainDump(1);
-  EXPECT_EQ(at40["distance"], "40 m");
-  EXPECT_EQ(at40["large"], "29.5 m");
-  EXPECT_EQ(at40["min"], "17 m");
-  EXPECT_EQ(at40["max"], "Infinity");
-  EXPECT_EQ(at40["fourth"], "Infinity");
-  EXPECT_EQ(at40["wheels"], json({0, 0, 300}));
-}
-
-TEST_F(MainScreenTest, EmptyLensListsShowDashes) {
-  StoreFiftyMillimetre(&data_);
-  Lens* lens = data_.mutable_equipment()->mutable_lenses(0);
-  lens->clear_focals();
-  lens->clear_apertures();
-  lens->clear_distances();
-  Run("dump\ndrag 100 240 300 240\ndrag 100 470 50 470\ndump\n");
-  for (const json& main : {MainDump(0), MainDump(1)}) {
-    for (const char* key :
-         {"focal", "aperture", "distance", "large", "min", "max", "fourth"}) {
-      EXPECT_EQ(main[key], "\u2014") << key;
-    }
-  }
-  for (int wheel = 0; wheel < kWheelCount; ++wheel) {
-    for (const std::string& text : dialog_->reference_texts(wheel)) {
-      EXPECT_EQ(text, "\u2014");
-    }
-  }
-}
+// Results on screen
 
 TEST_F(MainScreenTest, CameraLineJoinsModelsOrNamesACompactOnce) {
   StoreFiftyMillimetre(&data_);
@@ -217,20 +162,6 @@ TEST_F(MainScreenTest, ReferencesShowTheLensFocalsThePanelItsEquivalent) {
 
 // ---------------------------------------------------------------------------
 // Wheels
-
-TEST_F(MainScreenTest, WheelPositionsRoundTripThroughTheOptions) {
-  StoreFiftyMillimetre(&data_);
-  data_.mutable_options()->set_focal_wheel(50.0);
-  data_.mutable_options()->set_aperture_wheel(33.3);
-  EXPECT_EQ(Run("dump\ndrag 100 240 130 240\ndump\nsoft right\n"), kIdOk);
-  // 33.3 * 4.8 = 159.84 rounds to 160.
-  EXPECT_EQ(MainDump(0)["wheels"], json({240, 160, 0}));
-  EXPECT_EQ(MainDump(1)["wheels"], json({270, 160, 0}));
-  EXPECT_DOUBLE_EQ(options().focal_wheel(), 56.25);  // 270 / 4.8
-  // Wheels left alone keep their percentages exactly.
-  EXPECT_EQ(options().aperture_wheel(), 33.3);
-  EXPECT_EQ(options().distance_wheel(), 0.0);
-}
 
 TEST_F(MainScreenTest, DraggingClampsAtBothEndsWithoutRecomputing) {
   StoreFiftyMillimetre(&data_);
@@ -320,22 +251,6 @@ TEST_F(MainScreenTest, AnotherLensKeepsTheValuesItHas) {
 
 // ---------------------------------------------------------------------------
 // Panel taps and commands
-
-TEST_F(MainScreenTest, PanelTapTogglesTheLargeLineAndTheChoiceIsStored) {
-  StoreFiftyMillimetre(&data_);
-  Run("tap 50 100\ndump\nsoft right\n");
-  const json main = MainDump(0);
-  EXPECT_EQ(main["large_label"], "DOF:");
-  EXPECT_EQ(main["large"], "60.7 cm");
-  EXPECT_EQ(main["fourth_label"], "Hyp:");
-  EXPECT_EQ(main["fourth"], "29.5 m");
-  EXPECT_FALSE(options().show_hyperfocal());
-
-  // The next start comes back with the depth of field on the large line.
-  Run("dump\n");
-  EXPECT_EQ(MainDump(0)["large_label"], "DOF:");
-  EXPECT_EQ(equipment_calls_, 0);
-}
 
 TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
   StoreFiftyMillimetre(&data_);
