@@ -1,4 +1,4 @@
-// Which screen sizes the program can lay out, and reading one as WxH.
+// Screen sizes: which ones the program lays out, the window's default, WxH.
 #include "platform/screen_size.h"
 
 #include <charconv>

@@ -1,4 +1,4 @@
-// Which screen sizes the program can lay out, and reading one as WxH.
+// Screen sizes: which ones the program lays out, the window's default, WxH.
 #ifndef ZORVANEL_PLATFORM_SCREEN_SIZE_H_
 #define ZORVANEL_PLATFORM_SCREEN_SIZE_H_
 

@@ -1,3 +1,4 @@
+// Prints a screen size as 480x640 in failures and test names.
 #ifndef ZORVANEL_TESTS_SUPPORT_PRINT_SIZE_H_
 #define ZORVANEL_TESTS_SUPPORT_PRINT_SIZE_H_
 
