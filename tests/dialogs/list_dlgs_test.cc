@@ -1,4 +1,6 @@
-// Tests of the list dialogs: buttons, soft keys, results, flings and looks.
+// Tests of the list dialogs: buttons, soft keys, results and flings (the
+// double tap on Move up runs end to end in tests/e2e, the rows' colours are
+// the list's own test).
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -8,7 +10,6 @@
 #include "dialog_test.h"
 #include "dialogs/base_list_dlg.h"
 #include "dialogs/select_list_dlg.h"
-#include "print_size.h"
 
 namespace zorvanel {
 namespace {
@@ -24,14 +25,6 @@ class TestListDlg : public BaseListDlg {
   }
 
   std::vector<std::string> calls;
-
-  std::vector<std::string> Titles() {
-    std::vector<std::string> titles;
-    for (int i = 0; i < list().item_count(); ++i) {
-      titles.push_back(list().GetRow(i)->title());
-    }
-    return titles;
-  }
 
   std::vector<std::string> StoredNames() const {
     std::vector<std::string> names;
@@ -121,15 +114,6 @@ TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
   EXPECT_EQ(data_.equipment().current_camera(), 0);
 }
 
-TEST_F(ListDlgTest, DoubleTapOnAMoveButtonMovesTwice) {
-  TestListDlg dlg(data_.mutable_equipment(), {"A", "B", "C"});
-  // Move up is the fourth button: centre (3 * 96 + 48, 492 + 48).
-  Run(dlg, "row 2\ndbltap 336 540\nsoft right\n");
-  EXPECT_EQ(dlg.Titles(), (std::vector<std::string>{"C", "A", "B"}));
-  EXPECT_EQ(dlg.StoredNames(), dlg.Titles());
-  EXPECT_EQ(dlg.list().selected_index(), 0);
-}
-
 TEST_F(ListDlgTest, CommandsOfDisabledButtonsAreIgnored) {
   TestListDlg dlg(data_.mutable_equipment(), {"A", "B"});
   Run(dlg, "soft right\n");
@@ -156,42 +140,6 @@ TEST_F(ListDlgTest, FlingRunsAsAChainOfPaintsAndSettlesOnARow) {
   EXPECT_FALSE(scroller.moving());
   EXPECT_EQ(dlg.list().selected_index(), -1);  // a drag selects nothing
 }
-
-// Draws a list dialog with camera rows and a selection, and checks the parts
-// that must be there.
-class ListDlgPicture : public testing::DialogTest,
-                       public ::testing::WithParamInterface<Size> {};
-
-TEST_P(ListDlgPicture, ShowsRowsSelectionButtonsAndFrame) {
-  const Size screen = GetParam();
-  TestListDlg dlg(
-      data_.mutable_equipment(),
-      {"Canon EOS 5D Mark IV", "Nikon D7500", "Leica M6", "Pentax K-1",
-       "A camera with a name far too long for any row", "Sony A7 III",
-       "Fujifilm X-T4"});
-  Run(dlg, "row 1\ndump\nsoft right\n", screen);
-  const int s = DisplayScaleFor(screen);
-  const Rect list =
-      BaseListDlg::Layout({screen.width, screen.height - Scaled(s, 52)}, s)
-          .list;
-  const int item = Scaled(s, 80);
-  const Image& frame = shell_->frame();
-  // Grey frame, the selected row light, the unselected ones dark.
-  EXPECT_EQ(frame.ColourAt(list.left, list.top + list.Height() / 2),
-            Rgb(150, 150, 150));
-  const int x = list.right - 4;
-  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + item + 2), Rgb(230, 230, 230));
-  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + 2), Rgb(0, 0, 0));
-  EXPECT_EQ(frame.ColourAt(x, list.top + 1 + 3 * item + 2), Rgb(20, 20, 20));
-  const nlohmann::json rows = Dumps().at(0)["rows"];
-  ASSERT_EQ(rows.size(), 7u);
-  EXPECT_EQ(rows[1]["title"], "Nikon D7500");
-  EXPECT_EQ(rows[1]["selected"], true);
-}
-
-INSTANTIATE_TEST_SUITE_P(Screens, ListDlgPicture,
-                         ::testing::Values(Size{480, 640}, Size{240, 320}),
-                         ::testing::PrintToStringParamName());
 
 class SelectListDlgTest : public testing::DialogTest {};
 
