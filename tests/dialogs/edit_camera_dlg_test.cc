@@ -34,38 +34,27 @@ class EditCameraRun : public testing::DialogTest {
   Camera camera_;
 };
 
+// The editor's texts, its messages and the entry that comes back with a
+// refused text are the e2e script camera_rejections'; here what is stored.
 TEST_F(EditCameraRun, ANewCameraCannotBeConfirmedWithoutCircleOfConfusion) {
   CEditCameraDlg editor;
-  editor.SetTitle("Add a new camera");
-  EXPECT_EQ(Run(editor, "dump\nsoft left\ndump\nkey enter\nsoft right\n"),
+  EXPECT_EQ(Run(editor, "soft left\ndump\nkey enter\nsoft right\n"),
             kIdCancel);
-  EXPECT_EQ(Dumps()[0]["title"], "Add a new camera");
-  EXPECT_EQ(Dumps()[0]["softkeys"], json({"Ok", "Cancel"}));
-  EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdNameButton), "Click to define...");
-  EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdCocButton), "Click to define...");
-  EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdFocalButton),
-            "Real 35 mm is displayed 35 mm");
-  EXPECT_EQ(Dumps()[1]["title"], "Mandatory value");
-  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(1, kMessage)),
-            "The circle of confusion is mandatory.");
+  EXPECT_EQ(Dumps()[0]["title"], "Mandatory value");
   ASSERT_NE(editor.camera(), nullptr);
   EXPECT_FALSE(editor.camera()->has_circle_of_confusion());
 }
 
 TEST_F(EditCameraRun, CircleOfConfusionIsRefusedOutsideItsRange) {
   camera_.set_circle_of_confusion(0.03);
-  // Each refusal shows the message; Enter closes it and the entry reopens
-  // with the refused text selected. Cancelling keeps the old value.
-  EXPECT_EQ(RunEditor("click 1000\ndump\ntype 0.0005\nkey enter\ndump\n"
-                      "key enter\ndump\ntype 0.31\nkey enter\nkey enter\n"
+  // Enter closes each refusal's message and the entry reopens; cancelling
+  // it then keeps the old value.
+  EXPECT_EQ(RunEditor("click 1000\ndump\ntype 0.0005\nkey enter\n"
+                      "key enter\ntype 0.31\nkey enter\nkey enter\n"
                       "type 0\nkey enter\nkey enter\ntype abc\nkey enter\n"
                       "key enter\nkey escape\nsoft left\n"),
             kIdOk);
   EXPECT_EQ(TextOf(0, kField1), "0.030");
-  EXPECT_EQ(
-      TextOf(1, kMessage),
-      "The circle of confusion must be\r\nbetween 0.001 mm and 0.300 mm.");
-  EXPECT_EQ(TextOf(2, kField1), "0.0005");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.03);
 
   // Both bounds are valid.
@@ -101,9 +90,6 @@ TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
                       "type 0.01\nclick 1022\ntype 10000\nkey enter\n"
                       "soft left\n"),
             kIdOk);
-  EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(0, kMessage)),
-            "Focal values must be greater than 0.01 mm.");
-  EXPECT_EQ(TextOf(1, kField1), "0.005");
   EXPECT_EQ(TextOf(2, kMessage),
             "Focal values must be between\r\n0.01 mm and 10000 mm.");
   EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(3, kMessage)),
