@@ -14,8 +14,6 @@
 namespace zorvanel {
 namespace {
 
-using nlohmann::json;
-
 constexpr int kMessage = CMessageBox::kIdMessage;
 constexpr int kField1 = CEditValueDlg::kIdField1;
 
