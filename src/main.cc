@@ -2,9 +2,10 @@
 //
 //   zorvanel [--screen WxH] [--folder DIR] [--help]
 //
-// --screen fixes the window's client size (default: the largest multiple of the
-// 480 x 640 reference screen that fits the display); --folder is where the data
-// files live (default: see ResolveProgramFolders); --help lists them.
+// --screen gives the window's inside size (default: where the window was when
+// the program last ended, else the largest multiple of the 480 x 640
+// reference screen that fits the display); --folder is where the data files
+// live (default: see ResolveProgramFolders); --help lists them.
 
 #include <iostream>
 #include <memory>
@@ -35,7 +36,12 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const Size screen = args.screen ? *args.screen : SdlBackend::PickScreenSize();
+  Size screen = SdlBackend::PickScreenSize();
+  if (args.screen) {
+    std::string note;
+    screen = SdlBackend::FitToDisplay(*args.screen, &note);
+    if (!note.empty()) std::cerr << "zorvanel: " << note << "\n";
+  }
   Expected<std::unique_ptr<SdlBackend>> backend = SdlBackend::Create(screen);
   if (!backend.ok()) {
     std::cerr << "zorvanel: no display available; run the program headless "
@@ -44,6 +50,8 @@ int main(int argc, char** argv) {
   }
   Shell shell(std::move(*backend));
   CZorvanelApp app(ResolveProgramFolders(ExecutableFolder(), args.folder));
+  // A size asked for wins over the one the window had last time.
+  app.set_restore_window(!args.screen);
   // Without a display nothing can be asked any more: what is in memory is
   // written as it is.
   SdlBackend::SetDisplayLostHandler([&app] { return app.SaveWithoutAsking(); });

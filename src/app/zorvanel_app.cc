@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <iostream>
+#include <optional>
 
 #include "app/data_lock.h"
 #include "app/kept_copy.h"
@@ -67,6 +68,9 @@ CZorvanelApp::~CZorvanelApp() = default;
 int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 
 int CZorvanelApp::Run() {
+  // The fonts follow the window's size.
+  Shell::Get().set_on_resize(
+      [] { GetFontTable().set_scale(Shell::Get().scale()); });
   LoadLanguageFile();
   MakeHomeDataFolder();
   // Taken before anything is read, held until the save is done.
@@ -109,7 +113,29 @@ void CZorvanelApp::LoadUserData() {
 
 void CZorvanelApp::ApplyStoredSettings() {
   SetLanguage(data_.options().language());
+  if (restore_window_) RestoreWindow();
   GetFontTable().set_scale(GetDisplayScale());
+}
+
+void CZorvanelApp::RestoreWindow() {
+  if (!data_.options().has_window()) return;
+  const WindowGeometry& stored = data_.options().window();
+  const Rect inside =
+      Rect::FromXYWH(stored.x(), stored.y(), stored.width(), stored.height());
+  if (const std::optional<Size> size =
+          Shell::Get().backend().PlaceWindow(inside)) {
+    Shell::Get().Resize(*size);
+  }
+}
+
+void CZorvanelApp::RememberWindow() {
+  const std::optional<Rect> inside = Shell::Get().backend().WindowGeometry();
+  if (!inside) return;
+  WindowGeometry* stored = data_.mutable_options()->mutable_window();
+  stored->set_x(inside->left);
+  stored->set_y(inside->top);
+  stored->set_width(inside->Width());
+  stored->set_height(inside->Height());
 }
 
 int CZorvanelApp::ReportFolderInUse() {
@@ -171,6 +197,7 @@ int CZorvanelApp::RunEquipmentScreen() {
 }
 
 int CZorvanelApp::SaveUserData() {
+  RememberWindow();
   for (Status saved = TrySave(/*may_ask=*/true); !saved.ok();
        saved = TrySave(/*may_ask=*/true)) {
     ReportNotSaved(data_file_path_, saved);

@@ -55,6 +55,10 @@ class CZorvanelApp {
   // The user's data as it stands in memory.
   const Zorvanel& data() const { return data_; }
 
+  // Whether the window goes back where it was when the program last ended
+  // (the stored geometry), within the usable display.
+  void set_restore_window(bool restore) { restore_window_ = restore; }
+
   // Replaces the equipment screen the main screen opens (tests).
   void set_equipment_screen(CZorvanelDlg::EquipmentScreen screen) {
     equipment_screen_ = std::move(screen);
@@ -66,6 +70,9 @@ class CZorvanelApp {
   void MakeHomeDataFolder();
   void LoadUserData();
   void ApplyStoredSettings();
+  void RestoreWindow();
+  // Keeps the window's geometry in the options, for the next start.
+  void RememberWindow();
   int ReportFolderInUse();
   // Whether to run when no lock could be taken; tells why there is none.
   bool AskToGoOnUnlocked(const Status& failure);
@@ -98,6 +105,7 @@ class CZorvanelApp {
   std::optional<bool> keep_mine_;
   bool theirs_kept_ = false;
   bool mine_kept_ = false;
+  bool restore_window_ = false;
   CZorvanelDlg::EquipmentScreen equipment_screen_;
 };
 

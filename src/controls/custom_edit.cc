@@ -34,11 +34,14 @@ void CCustomEdit::Describe(Description& out) const {
 }
 
 const Font& CCustomEdit::EnsureFont() {
-  if (!font_) {
+  // Made again when the window's size changed the scale.
+  const int scale = Shell::Get().scale();
+  if (!font_ || font_scale_ != scale) {
     FontRequest request;
-    request.height = PointsToHeight(kFontPoints, Shell::Get().scale());
+    request.height = PointsToHeight(kFontPoints, scale);
     request.face = "Tahoma";
     font_ = std::make_unique<Font>(request);
+    font_scale_ = scale;
   }
   return *font_;
 }

@@ -78,6 +78,7 @@ class CCustomEdit : public Window {
   CBitmapBackground idle_skin_{pictures::kEditIdle};
   CBitmapBackground focus_skin_{pictures::kEditFocused};
   std::unique_ptr<Font> font_;
+  int font_scale_ = 0;  // the display scale font_ is made at
   // A scratch surface for measuring text outside painting.
   std::unique_ptr<Image> measure_image_;
   std::unique_ptr<Canvas> measure_canvas_;

@@ -95,12 +95,11 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
   item_height_ = std::max(item_height, 1);
   buffer_rows_ = std::max(buffer_rows, 1);
 
+  initialised_ = true;
   const int w = width();
   const int h = height();
   viewport_ = Rect{1, 1, w - 1, h - 1};
-  const int scale = Shell::Exists() ? Shell::Get().scale() : 100;
-  scroller_.SetTapAllowance(
-      std::max(1, Scaled(scale, DynaListScroller::kTapAllowance)));
+  FollowScale();
   if (viewport_.IsEmpty()) viewport_ = Rect{};
 
   page_canvas_.reset();
@@ -123,7 +122,46 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
 void CDynaList::InitSingleColumn(int item_height) {
   Init(item_height, kDefaultItemFontHeight, kDefaultBufferRows);
   item_fill_ = palette::kGround;
+  single_column_ = true;
   InsertColumn(std::make_unique<CColumn>(width() - 2), -1);
+}
+
+void CDynaList::FollowScale() {
+  const int scale = Shell::Exists() ? Shell::Get().scale() : 100;
+  scroller_.SetTapAllowance(
+      std::max(1, Scaled(scale, DynaListScroller::kTapAllowance)));
+}
+
+void CDynaList::SetItemHeight(int height) {
+  height = std::max(height, 1);
+  if (!initialised_) {
+    item_height_ = height;
+    return;
+  }
+  if (height != item_height_) FollowSize(height);
+}
+
+void CDynaList::OnSize() {
+  if (initialised_) FollowSize(item_height_);
+}
+
+void CDynaList::FollowSize(int item_height) {
+  const int first_row = scroller_.scroll().y / item_height_;
+  item_height_ = item_height;
+  viewport_ = Rect{1, 1, width() - 1, height() - 1};
+  if (viewport_.IsEmpty()) viewport_ = Rect{};
+  FollowScale();
+  // The column is as wide as the inside again; the texts widen it where
+  // they need.
+  if (single_column_ && !columns_.empty()) {
+    columns_.front()->width_ = width() - 2;
+    RecomputeColumnStarts();
+  }
+  measure_all_pending_ = true;
+  scroller_.Settle();
+  ContentChanged();
+  scroller_.ScrollTo(Point{0, first_row * item_height_});
+  EnsureVisible(selected_);
 }
 
 // ----------------------------------------------------------------- columns

@@ -75,6 +75,9 @@ class CDynaList : public Window {
   // The form every list of the program uses: 13-pixel item font, 15 buffer
   // rows, black page, one left-aligned column as wide as the list's inside.
   void InitSingleColumn(int item_height);
+  // Rows `height` pixels high from now on (the screen's scale changed). The
+  // rows at the top of the view stay there, and the selected row in view.
+  void SetItemHeight(int height);
 
   // Inserts before `index`, or appends when index is outside the columns.
   // Returns the column's index.
@@ -146,6 +149,8 @@ class CDynaList : public Window {
   // A fling stops on a rest position: nothing of it is seen until the list
   // shows again.
   void OnCovered() override;
+  // The buffers and the view follow the new size, as SetItemHeight does.
+  void OnSize() override;
 
   // Draws a data cell into the page buffer.
   virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
@@ -167,6 +172,10 @@ class CDynaList : public Window {
   void ContentChanged();
 
  private:
+  // The view, the single column and the rows follow the list's size and a
+  // row height, once Init has run.
+  void FollowSize(int item_height);
+  void FollowScale();
   void RecomputeColumnStarts();
   void UpdateScrollerGeometry();
   // Grows the columns to fit the texts of one item; true when one grew.
@@ -200,6 +209,8 @@ class CDynaList : public Window {
   int buffer_rows_ = 15;
   Size content_;
   int item_height_ = 50;
+  bool initialised_ = false;  // Init has run
+  bool single_column_ = false;
   int selected_ = -1;
   // Items inserted before Init could not be measured yet.
   bool measure_all_pending_ = false;

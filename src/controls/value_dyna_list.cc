@@ -11,11 +11,12 @@ namespace {
 // Space between a row's texts and its edges.
 constexpr int kTextInset = 5;
 
-std::unique_ptr<Font> PointFont(int points) {
+int CurrentScale() { return Shell::Exists() ? Shell::Get().scale() : 100; }
+
+std::unique_ptr<Font> PointFont(int points, int scale) {
   FontRequest request;
   request.face = "Tahoma";
-  request.height =
-      PointsToHeight(points, Shell::Exists() ? Shell::Get().scale() : 100);
+  request.height = PointsToHeight(points, scale);
   return std::make_unique<Font>(request);
 }
 
@@ -71,8 +72,12 @@ double CValueDynaList::GetEffectiveValue(int index) const {
 }
 
 void CValueDynaList::EnsureFonts() {
-  if (!text_font_) text_font_ = PointFont(kTextPoints);
-  if (!note_font_) note_font_ = PointFont(kNotePoints);
+  // Made again when the window's size changed the scale.
+  const int scale = CurrentScale();
+  if (text_font_ && fonts_scale_ == scale) return;
+  text_font_ = PointFont(kTextPoints, scale);
+  note_font_ = PointFont(kNotePoints, scale);
+  fonts_scale_ = scale;
 }
 
 void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,

@@ -75,6 +75,7 @@ class CValueDynaList : public CDynaList {
 
   std::unique_ptr<Font> text_font_;
   std::unique_ptr<Font> note_font_;
+  int fonts_scale_ = 0;  // the display scale the two fonts are made at
   // A long value in the narrow list of the value list dialog is drawn
   // smaller rather than cut off.
   TextFitter fitter_;

@@ -44,8 +44,22 @@ AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
 bool CAboutDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   title_label().set_style(CCustomStatic::kStyleTitle);
-  const int title_width = title_label().MeasureText(nullptr, Title()).width;
+  CreateTitle(Rect{});
+  version_label_.set_style(CCustomStatic::kStyleNormal);
+  version_label_.SetText(Tr(UiText("Version: %1"), kVersion));
+  version_label_.Create(this, kIdVersion, Rect{});
+  licence_label_.set_style(CCustomStatic::kStyleItalic);
+  licence_label_.Create(this, kIdLicence, Rect{});
+  ok_button_.SetText(ok_text_.text());
+  ok_button_.Create(this, kIdOk, Rect{});
+  PlaceControls();
+  return true;
+}
 
+void CAboutDlg::OnScreenResized() { PlaceControls(); }
+
+void CAboutDlg::PlaceControls() {
+  const int title_width = title_label().MeasureText(nullptr, Title()).width;
   const Bitmap* logo = GetBitmap(pictures::kLogo);
   const Size logo_size = logo != nullptr && logo->loaded()
                              ? Size{logo->width(), logo->height()}
@@ -53,19 +67,13 @@ bool CAboutDlg::OnInitDialog() {
   const AboutLayout layout =
       Layout(ClientRect().GetSize(), Scale(), logo_size, title_width);
   logo_rect_ = layout.logo;
-
-  CreateTitle(layout.title);
-  version_label_.set_style(CCustomStatic::kStyleNormal);
-  version_label_.SetText(Tr(UiText("Version: %1"), kVersion));
-  version_label_.Create(this, kIdVersion, layout.version);
-  licence_label_.set_style(CCustomStatic::kStyleItalic);
+  title_label().SetRect(layout.title);
+  version_label_.SetRect(layout.version);
   // Like a message, a licence line too wide for the screen wraps at spaces.
   licence_label_.SetText(licence_label_.WrappedToWidth(licence_text_.text(),
                                                        layout.licence.Width()));
-  licence_label_.Create(this, kIdLicence, layout.licence);
-  ok_button_.SetText(ok_text_.text());
-  ok_button_.Create(this, kIdOk, layout.ok_button);
-  return true;
+  licence_label_.SetRect(layout.licence);
+  ok_button_.SetRect(layout.ok_button);
 }
 
 void CAboutDlg::OnPaint(Canvas& canvas) {

@@ -47,8 +47,11 @@ class CAboutDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
 
  private:
+  void PlaceControls();
+
   TranslatedString licence_text_;
   TranslatedString ok_text_;
   CCustomStatic version_label_;

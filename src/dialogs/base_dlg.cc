@@ -1,9 +1,17 @@
 // The base of every dialog: black ground, translated title and soft keys.
 #include "dialogs/base_dlg.h"
 
+#include <algorithm>
+
 #include "platform/shell.h"
 
 namespace zorvanel {
+
+Rect DialogColumn(const Rect& area, int scale) {
+  const int width = std::min(area.Width(), Scaled(scale, kDialogColumnWidth));
+  const int left = area.left + (area.Width() - width) / 2;
+  return Rect{left, area.top, left + width, area.bottom};
+}
 
 CBaseDlg::CBaseDlg() = default;
 CBaseDlg::~CBaseDlg() = default;

@@ -11,6 +11,16 @@
 
 namespace zorvanel {
 
+// The widest the dialogs' controls go, in reference pixels: on a wider
+// screen a dialog keeps to a centred column this wide, so that its lines stay
+// readable and its list buttons square.
+inline constexpr int kDialogColumnWidth = 600;
+
+// The part of the dialog area `area` a dialog takes at display scale
+// `scale`: all of it up to kDialogColumnWidth scaled, else a centred column
+// that wide.
+Rect DialogColumn(const Rect& area, int scale);
+
 // The soft keys of a list dialog.
 enum class SoftKeyMode {
   kNone,        // no labels, placeholder commands
@@ -47,6 +57,11 @@ class CBaseDlg : public Dialog {
 
   // The screen scale in percent.
   int Scale() const;
+
+  // A column of readable width (DialogColumn).
+  Rect PlaceIn(const Rect& area, int scale) const override {
+    return DialogColumn(area, scale);
+  }
 
   // kIdLeftSoftKey and kIdRightSoftKey go to their handlers; 1 and 2 to
   // OnOK and OnCancel.

@@ -62,15 +62,8 @@ BaseListLayout BaseListDlg::Layout(Size client, int scale) {
 
 bool BaseListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  const BaseListLayout layout = Layout(ClientRect().GetSize(), Scale());
-
-  CreateTitle(layout.title);
-
-  list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(layout.item_height);
-  // The keys move through the list from the start.
-  list_.SetFocus();
-
+  CreateTitle(Rect{});
+  list_.Create(this, kIdList, Rect{});
   for (int k = 0; k < kListButtonsAcross; ++k) {
     CCustomButton& b = buttons_[k];
     b.SetBackgroundBitmap(pictures::kListButtonSkin);
@@ -78,10 +71,14 @@ bool BaseListDlg::OnInitDialog() {
     b.SetIcon(pictures::kListAdd + k, true);
     b.set_overlay(false);
     b.set_flash_on_press(true);
-    b.Create(this, kIdAdd + k, layout.buttons[k]);
+    b.Create(this, kIdAdd + k, Rect{});
     // Only Add works on an empty selection.
     b.Enable(k == 0);
   }
+  PlaceControls();
+  list_.InitSingleColumn(list_.item_height());
+  // The keys move through the list from the start.
+  list_.SetFocus();
   SetSoftKeyMode(SoftKeyMode::kBack);
 
   for (int i = 0; i < ItemCount(Stored(), items_); ++i) AddRow(i);
@@ -89,6 +86,18 @@ bool BaseListDlg::OnInitDialog() {
   const int current = CurrentItem(Stored(), items_);
   if (current >= 0) list_.SelectItem(current);
   return true;
+}
+
+void BaseListDlg::OnScreenResized() { PlaceControls(); }
+
+void BaseListDlg::PlaceControls() {
+  const BaseListLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  list_.SetRect(layout.list);
+  list_.SetItemHeight(layout.item_height);
+  for (int k = 0; k < kListButtonsAcross; ++k) {
+    buttons_[k].SetRect(layout.buttons[k]);
+  }
 }
 
 CCustomButton* BaseListDlg::button(int id) {

@@ -62,6 +62,7 @@ class BaseListDlg : public CBaseDlg {
  protected:
   // Shows a row per stored item and selects the current one.
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   // "Select" makes the selected item current.
   void OnOK() override;
   // A double tap on a move button moves twice (its first tap moved once).
@@ -80,6 +81,8 @@ class BaseListDlg : public CBaseDlg {
   virtual bool EditItem(int index) = 0;
 
  private:
+  // Puts the title, the list and the buttons where Layout says.
+  void PlaceControls();
   // Enables the buttons and picks the soft keys for the list's selection:
   // with a row selected, Remove and Edit, Move up unless it is the first
   // row, Move down unless it is the last, and "Select" / "Back"; without

@@ -82,31 +82,40 @@ CreationModeLayout CCameraCreationModeDlg::Layout(Size client, int scale) {
 
 bool CCameraCreationModeDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  const CreationModeLayout layout = Layout(ClientRect().GetSize(), Scale());
-
-  CreateTitle(layout.title);
-
+  CreateTitle(Rect{});
   comment_.SetKey(
       UiText("You can select your camera from\r\na list. Or create it "
              "manually. If you\r\nselect the camera from a list, you "
              "will\r\nbe able to modify its properties later."));
-  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
-  comment_label_.Create(this, kIdComment, layout.comment);
+  comment_label_.Create(this, kIdComment, Rect{});
 
   from_list_text_.SetKey(UiText("Select from a list..."));
   from_list_button_.SetText(from_list_text_.text());
   from_list_button_.SetIcon(pictures::kSelectFromList, false);
-  from_list_button_.Create(this, kIdFromList, layout.from_list_button);
+  from_list_button_.Create(this, kIdFromList, Rect{});
 
   manual_text_.SetKey(UiText("Create manually..."));
   manual_button_.SetText(manual_text_.text());
   manual_button_.SetIcon(pictures::kCreateManually, false);
-  manual_button_.Create(this, kIdManual, layout.manual_button);
+  manual_button_.Create(this, kIdManual, Rect{});
 
   cancel_text_.SetKey(UiText("Cancel"));
   cancel_button_.SetText(cancel_text_.text());
-  cancel_button_.Create(this, kIdCancel, layout.cancel_button);
+  cancel_button_.Create(this, kIdCancel, Rect{});
+  PlaceControls();
   return true;
+}
+
+void CCameraCreationModeDlg::OnScreenResized() { PlaceControls(); }
+
+void CCameraCreationModeDlg::PlaceControls() {
+  const CreationModeLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
+  comment_label_.SetRect(layout.comment);
+  from_list_button_.SetRect(layout.from_list_button);
+  manual_button_.SetRect(layout.manual_button);
+  cancel_button_.SetRect(layout.cancel_button);
 }
 
 void CCameraCreationModeDlg::OnCommand(int command_id) {

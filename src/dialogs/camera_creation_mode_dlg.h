@@ -50,10 +50,12 @@ class CCameraCreationModeDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   // The platform's OK (Enter) makes no camera: only the two ways do.
   void OnOK() override {}
 
  private:
+  void PlaceControls();
   void CreateManually();
   // The two-step pick from the database; true when it yielded a camera.
   bool SelectFromDatabase();

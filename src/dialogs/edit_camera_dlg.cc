@@ -65,14 +65,26 @@ std::string CEditCameraDlg::FocalEquivalenceText(const Camera& camera) {
             Format(FocalValue(camera.displayed_focal())));
 }
 
-void CEditCameraDlg::PlaceRow(int row, int caption_id,
-                              const std::string& caption, CCustomButton& button,
-                              int button_id, const EditCameraLayout& layout) {
+void CEditCameraDlg::CreateRow(int row, int caption_id,
+                               const std::string& caption,
+                               CCustomButton& button, int button_id) {
   caption_texts_[row].SetKey(caption);
   captions_[row].set_style(CCustomStatic::kStyleNormal);
   captions_[row].SetText(caption_texts_[row].text());
-  captions_[row].Create(this, caption_id, layout.captions[row]);
-  button.Create(this, button_id, layout.buttons[row]);
+  captions_[row].Create(this, caption_id, Rect{});
+  button.Create(this, button_id, Rect{});
+}
+
+void CEditCameraDlg::OnScreenResized() { PlaceControls(); }
+
+void CEditCameraDlg::PlaceControls() {
+  const EditCameraLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  CCustomButton* buttons[] = {&name_button_, &coc_button_, &focal_button_};
+  for (int row = 0; row < 3; ++row) {
+    captions_[row].SetRect(layout.captions[row]);
+    buttons[row]->SetRect(layout.buttons[row]);
+  }
 }
 
 bool CEditCameraDlg::OnInitDialog() {
@@ -84,14 +96,14 @@ bool CEditCameraDlg::OnInitDialog() {
   Refresh();
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
 
-  const EditCameraLayout layout = Layout(ClientRect().GetSize(), Scale());
-  CreateTitle(layout.title);
-  PlaceRow(0, kIdNameCaption, UiText("Name of the camera:"), name_button_,
-           kIdNameButton, layout);
-  PlaceRow(1, kIdCocCaption, UiText("Circle of confusion of the camera:"),
-           coc_button_, kIdCocButton, layout);
-  PlaceRow(2, kIdFocalCaption, UiText("Focal equivalence for display:"),
-           focal_button_, kIdFocalButton, layout);
+  CreateTitle(Rect{});
+  CreateRow(0, kIdNameCaption, UiText("Name of the camera:"), name_button_,
+            kIdNameButton);
+  CreateRow(1, kIdCocCaption, UiText("Circle of confusion of the camera:"),
+            coc_button_, kIdCocButton);
+  CreateRow(2, kIdFocalCaption, UiText("Focal equivalence for display:"),
+            focal_button_, kIdFocalButton);
+  PlaceControls();
   return true;
 }
 

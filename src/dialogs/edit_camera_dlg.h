@@ -65,6 +65,7 @@ class CEditCameraDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   // Closes only once the circle of confusion is defined.
   void OnOK() override;
 
@@ -72,9 +73,9 @@ class CEditCameraDlg : public CBaseDlg {
   void Refresh();
   void EditCircleOfConfusion();
   void EditFocalEquivalence();
-  void PlaceRow(int row, int caption_id, const std::string& caption,
-                CCustomButton& button, int button_id,
-                const EditCameraLayout& layout);
+  void CreateRow(int row, int caption_id, const std::string& caption,
+                 CCustomButton& button, int button_id);
+  void PlaceControls();
 
   Camera* camera_ = nullptr;
   std::unique_ptr<Camera> own_camera_;

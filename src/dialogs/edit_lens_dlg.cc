@@ -82,10 +82,9 @@ std::string CEditLensDlg::DistanceText(const Lens& lens, UnitSystem units) {
                   });
 }
 
-void CEditLensDlg::PlaceButton(CCustomButton& button, int id, int icon,
-                               const Rect& rect) {
+void CEditLensDlg::CreateButton(CCustomButton& button, int id, int icon) {
   if (icon != 0) button.SetIcon(icon, false);
-  button.Create(this, id, rect);
+  button.Create(this, id, Rect{});
 }
 
 bool CEditLensDlg::OnInitDialog() {
@@ -97,21 +96,30 @@ bool CEditLensDlg::OnInitDialog() {
   Refresh();
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
 
-  const EditLensLayout layout = Layout(ClientRect().GetSize(), Scale());
-  CreateTitle(layout.title);
+  CreateTitle(Rect{});
   caption_text_.SetKey(UiText("Name of the lens:"));
   caption_label_.set_style(CCustomStatic::kStyleNormal);
   caption_label_.SetText(caption_text_.text());
-  caption_label_.Create(this, kIdNameCaption, layout.caption);
+  caption_label_.Create(this, kIdNameCaption, Rect{});
 
-  PlaceButton(name_button_, kIdNameButton, 0, layout.name_button);
-  PlaceButton(focal_button_, kIdFocalButton, pictures::kFocal,
-              layout.focal_button);
-  PlaceButton(aperture_button_, kIdApertureButton, pictures::kAperture,
-              layout.aperture_button);
-  PlaceButton(distance_button_, kIdDistanceButton, pictures::kDistance,
-              layout.distance_button);
+  CreateButton(name_button_, kIdNameButton, 0);
+  CreateButton(focal_button_, kIdFocalButton, pictures::kFocal);
+  CreateButton(aperture_button_, kIdApertureButton, pictures::kAperture);
+  CreateButton(distance_button_, kIdDistanceButton, pictures::kDistance);
+  PlaceControls();
   return true;
+}
+
+void CEditLensDlg::OnScreenResized() { PlaceControls(); }
+
+void CEditLensDlg::PlaceControls() {
+  const EditLensLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  caption_label_.SetRect(layout.caption);
+  name_button_.SetRect(layout.name_button);
+  focal_button_.SetRect(layout.focal_button);
+  aperture_button_.SetRect(layout.aperture_button);
+  distance_button_.SetRect(layout.distance_button);
 }
 
 void CEditLensDlg::Refresh() {

@@ -72,6 +72,7 @@ class CEditLensDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
 
  private:
   void Refresh();
@@ -84,7 +85,8 @@ class CEditLensDlg : public CBaseDlg {
   std::optional<std::vector<double>> EditList(
       ValueKind kind, const std::string& title,
       const google::protobuf::RepeatedField<double>& values) const;
-  void PlaceButton(CCustomButton& button, int id, int icon, const Rect& rect);
+  void CreateButton(CCustomButton& button, int id, int icon);
+  void PlaceControls();
 
   const UnitSystem units_;
   TranslatedString caption_text_;

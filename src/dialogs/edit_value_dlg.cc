@@ -86,56 +86,60 @@ EditValueLayout CEditValueDlg::Layout(EntryLayout layout, Size client,
   return out;
 }
 
-void CEditValueDlg::PlaceLabel(CCustomStatic& label, int id, int style,
-                               const Rect& rect, const std::string& text,
-                               bool visible) {
-  if (style == CCustomStatic::kStyleItalic) {
-    SetFittingText(label, text, rect.GetSize());
-  } else {
-    label.set_style(style);
-    label.SetText(text);
-  }
-  label.Create(this, id, rect);
+void CEditValueDlg::PlaceLabel(CCustomStatic& label, const Rect& rect,
+                               const std::string& text, bool visible) {
+  SetFittingText(label, text, rect.GetSize());
+  label.SetRect(rect);
   label.Show(visible);
 }
 
-void CEditValueDlg::PlaceField(CCustomEdit& field, int id, const Rect& rect,
-                               const std::string& text, bool visible) {
-  field.Create(this, id, rect);
-  field.set_text(text);
+void CEditValueDlg::PlaceField(CCustomEdit& field, const Rect& rect,
+                               bool visible) {
+  field.SetRect(rect);
   field.Show(visible);
 }
 
 bool CEditValueDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  const EditValueLayout layout =
-      Layout(layout_, ClientRect().GetSize(), Scale());
-
-  CreateTitle(layout.title);
-  PlaceLabel(comment_label_, kIdComment, CCustomStatic::kStyleItalic,
-             layout.comment, comment_.text(), layout.comment_visible);
-  PlaceLabel(caption1_label_, kIdCaption1, CCustomStatic::kStyleItalic,
-             layout.caption1, caption1_.text(), layout.captions_visible);
-  PlaceLabel(caption2_label_, kIdCaption2, CCustomStatic::kStyleItalic,
-             layout.caption2, caption2_.text(), layout.captions_visible);
-
-  // The one-field layouts never show text 2; their hidden field stays empty
-  // so that an accepted run hands back an empty text 2.
-  PlaceField(field1_, kIdField1, layout.field1, text1_, true);
-  PlaceField(field2_, kIdField2, layout.field2,
-             layout.field2_visible ? text2_ : std::string(),
-             layout.field2_visible);
-
+  CreateTitle(Rect{});
+  comment_label_.Create(this, kIdComment, Rect{});
+  caption1_label_.Create(this, kIdCaption1, Rect{});
+  caption2_label_.Create(this, kIdCaption2, Rect{});
+  field1_.Create(this, kIdField1, Rect{});
+  field2_.Create(this, kIdField2, Rect{});
   ok_text_.SetKey(UiText("Ok"));
   cancel_text_.SetKey(UiText("Cancel"));
   ok_button_.SetText(ok_text_.text());
-  ok_button_.Create(this, kIdOk, layout.ok_button);
+  ok_button_.Create(this, kIdOk, Rect{});
   cancel_button_.SetText(cancel_text_.text());
-  cancel_button_.Create(this, kIdCancel, layout.cancel_button);
+  cancel_button_.Create(this, kIdCancel, Rect{});
+  PlaceControls();
+  // The one-field layouts never show text 2; their hidden field stays empty
+  // so that an accepted run hands back an empty text 2.
+  field1_.set_text(text1_);
+  field2_.set_text(HasTwoFields(layout_) ? text2_ : std::string());
 
   FocusChosenField();
   Shell::Get().ShowKeyboard(true);
   return true;
+}
+
+void CEditValueDlg::OnScreenResized() { PlaceControls(); }
+
+void CEditValueDlg::PlaceControls() {
+  const EditValueLayout layout =
+      Layout(layout_, ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  PlaceLabel(comment_label_, layout.comment, comment_.text(),
+             layout.comment_visible);
+  PlaceLabel(caption1_label_, layout.caption1, caption1_.text(),
+             layout.captions_visible);
+  PlaceLabel(caption2_label_, layout.caption2, caption2_.text(),
+             layout.captions_visible);
+  PlaceField(field1_, layout.field1, true);
+  PlaceField(field2_, layout.field2, layout.field2_visible);
+  ok_button_.SetRect(layout.ok_button);
+  cancel_button_.SetRect(layout.cancel_button);
 }
 
 void CEditValueDlg::FocusChosenField() {

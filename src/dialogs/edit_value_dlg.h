@@ -94,13 +94,15 @@ class CEditValueDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   void OnOK() override;
 
  private:
-  void PlaceLabel(CCustomStatic& label, int id, int style, const Rect& rect,
+  void PlaceControls();
+  // An italic label, its text fitted to `rect`.
+  void PlaceLabel(CCustomStatic& label, const Rect& rect,
                   const std::string& text, bool visible);
-  void PlaceField(CCustomEdit& field, int id, const Rect& rect,
-                  const std::string& text, bool visible);
+  void PlaceField(CCustomEdit& field, const Rect& rect, bool visible);
   void FocusChosenField();
 
   const EntryLayout layout_;

@@ -95,7 +95,7 @@ std::vector<double> CEditValueListDlg::Values() const {
   return values;
 }
 
-void CEditValueListDlg::PlaceButton(int k, const Rect& rect) {
+void CEditValueListDlg::CreateButton(int k) {
   static constexpr std::array<const char*, kButtonCount> kTexts = {
       UiText("Add one..."), UiText("Add range..."), UiText("Remove one"),
       UiText("Remove all")};
@@ -103,29 +103,37 @@ void CEditValueListDlg::PlaceButton(int k, const Rect& rect) {
   CCustomButton& button = buttons_[k];
   button.SetIcon(kIcons[k], false);
   button.SetText(button_texts_[k].text());
-  button.Create(this, kIdAddOne + k, rect);
+  button.Create(this, kIdAddOne + k, Rect{});
 }
 
 bool CEditValueListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
-  const EditValueListLayout layout = Layout(ClientRect().GetSize(), Scale());
+  CreateTitle(Rect{});
+  list_.Create(this, kIdList, Rect{});
+  for (int k = 0; k < kButtonCount; ++k) CreateButton(k);
+  PlaceControls();
+  list_.InitSingleColumn(list_.item_height());
+  // The keys move through the list from the start.
+  list_.SetFocus();
+  UpdateRemoveButton();
+  return true;
+}
 
-  CreateTitle(layout.title);
+void CEditValueListDlg::OnScreenResized() { PlaceControls(); }
+
+void CEditValueListDlg::PlaceControls() {
+  const EditValueListLayout layout = Layout(ClientRect().GetSize(), Scale());
   // A title wider than the screen ("Edit focus distance values" is, in the
   // title style) takes the smaller italic style rather than losing its ends.
+  title_label().set_style(CCustomStatic::kStyleTitle);
   if (title_label().MeasureText().width > layout.title.Width()) {
     title_label().set_style(CCustomStatic::kStyleItalic);
   }
-
-  list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(layout.item_height);
-  // The keys move through the list from the start.
-  list_.SetFocus();
-
-  for (int k = 0; k < kButtonCount; ++k) PlaceButton(k, layout.buttons[k]);
-  UpdateRemoveButton();
-  return true;
+  title_label().SetRect(layout.title);
+  list_.SetRect(layout.list);
+  list_.SetItemHeight(layout.item_height);
+  for (int k = 0; k < kButtonCount; ++k) buttons_[k].SetRect(layout.buttons[k]);
 }
 
 void CEditValueListDlg::UpdateRemoveButton() {

@@ -77,6 +77,7 @@ class CEditValueListDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   int OnNotify(int code, int a, int b) override;
 
  private:
@@ -84,7 +85,9 @@ class CEditValueListDlg : public CBaseDlg {
   std::vector<double> Keys() const;
   // "Remove one" works only on a selected row.
   void UpdateRemoveButton();
-  void PlaceButton(int k, const Rect& rect);
+  // Button k with its text and icon; PlaceControls puts it in place.
+  void CreateButton(int k);
+  void PlaceControls();
 
   void AddOne();
   void AddRange();

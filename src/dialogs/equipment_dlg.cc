@@ -63,13 +63,24 @@ UnitSystem CEquipmentDlg::units() const {
 bool CEquipmentDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   Refresh();
-  const EquipmentLayout layout = Layout(ClientRect().GetSize(), Scale());
-  camera_button_.Create(this, kIdCameraButton, layout.camera_button);
-  lens_button_.Create(this, kIdLensButton, layout.lens_button);
-  language_button_.Create(this, kIdLanguageButton, layout.language_button);
-  units_button_.Create(this, kIdUnitsButton, layout.units_button);
-  about_button_.Create(this, kIdAboutButton, layout.about_button);
+  camera_button_.Create(this, kIdCameraButton, Rect{});
+  lens_button_.Create(this, kIdLensButton, Rect{});
+  language_button_.Create(this, kIdLanguageButton, Rect{});
+  units_button_.Create(this, kIdUnitsButton, Rect{});
+  about_button_.Create(this, kIdAboutButton, Rect{});
+  PlaceControls();
   return true;
+}
+
+void CEquipmentDlg::OnScreenResized() { PlaceControls(); }
+
+void CEquipmentDlg::PlaceControls() {
+  const EquipmentLayout layout = Layout(ClientRect().GetSize(), Scale());
+  camera_button_.SetRect(layout.camera_button);
+  lens_button_.SetRect(layout.lens_button);
+  language_button_.SetRect(layout.language_button);
+  units_button_.SetRect(layout.units_button);
+  about_button_.SetRect(layout.about_button);
 }
 
 void CEquipmentDlg::Refresh() {

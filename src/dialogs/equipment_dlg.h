@@ -60,9 +60,11 @@ class CEquipmentDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   void OnOK() override;
 
  private:
+  void PlaceControls();
   Equipment* StoredEquipment() const { return data_->mutable_equipment(); }
   UnitSystem units() const;
   void Refresh();

@@ -54,20 +54,7 @@ MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
 
 bool CMessageBox::OnInitDialog() {
   CBaseDlg::OnInitDialog();
-  const Size client = ClientRect().GetSize();
-
   message_label_.set_style(CCustomStatic::kStyleItalic);
-  // Labels do not wrap; a message line wider than the screen (a long
-  // translation, a small screen) is broken at spaces and the box grows.
-  message_label_.SetText(
-      message_label_.WrappedToWidth(message_.text(), client.width));
-  const int message_height = message_label_.MeasureText().height;
-  const MessageBoxLayout layout =
-      Layout(client, Scale(), message_height, kind_);
-
-  CreateTitle(layout.title);
-  message_label_.Create(this, kIdMessage, layout.message);
-
   if (kind_ == Kind::kYesNo) {
     first_text_.SetKey(UiText("Yes"));
     second_text_.SetKey(UiText("No"));
@@ -75,12 +62,32 @@ bool CMessageBox::OnInitDialog() {
     first_text_.SetKey(UiText("Ok"));
     second_text_.SetKey(UiText("Cancel"));
   }
+  CreateTitle(Rect{});
+  message_label_.Create(this, kIdMessage, Rect{});
   first_button_.SetText(first_text_.text());
-  first_button_.Create(this, kIdOk, layout.first_button);
+  first_button_.Create(this, kIdOk, Rect{});
   second_button_.SetText(second_text_.text());
-  second_button_.Create(this, kIdCancel, layout.second_button);
-  second_button_.Show(layout.second_button_visible);
+  second_button_.Create(this, kIdCancel, Rect{});
+  PlaceControls();
   return true;
+}
+
+void CMessageBox::OnScreenResized() { PlaceControls(); }
+
+void CMessageBox::PlaceControls() {
+  const Size client = ClientRect().GetSize();
+  // Labels do not wrap; a message line wider than the screen (a long
+  // translation, a small screen) is broken at spaces and the box grows.
+  message_label_.SetText(
+      message_label_.WrappedToWidth(message_.text(), client.width));
+  const int message_height = message_label_.MeasureText().height;
+  const MessageBoxLayout layout =
+      Layout(client, Scale(), message_height, kind_);
+  title_label().SetRect(layout.title);
+  message_label_.SetRect(layout.message);
+  first_button_.SetRect(layout.first_button);
+  second_button_.SetRect(layout.second_button);
+  second_button_.Show(layout.second_button_visible);
 }
 
 }  // namespace zorvanel

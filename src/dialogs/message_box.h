@@ -57,8 +57,11 @@ class CMessageBox : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
 
  private:
+  void PlaceControls();
+
   Kind kind_;
   TranslatedString message_;
   TranslatedString first_text_;

@@ -40,20 +40,27 @@ bool CSelectListDlg::OnInitDialog() {
   } else {
     SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
   }
-  const SelectListLayout layout = Layout(ClientRect().GetSize(), Scale());
-
-  CreateTitle(layout.title);
-
-  // The comment line is one line high: a comment too wide for it in italics
-  // takes the smaller normal style.
-  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
-  comment_label_.Create(this, kIdComment, layout.comment);
-
-  list_.Create(this, kIdList, layout.list);
-  list_.InitSingleColumn(layout.item_height);
+  CreateTitle(Rect{});
+  comment_label_.Create(this, kIdComment, Rect{});
+  list_.Create(this, kIdList, Rect{});
+  PlaceControls();
+  list_.InitSingleColumn(list_.item_height());
   // The keys and typed letters move through the list from the start.
   list_.SetFocus();
   return true;
+}
+
+void CSelectListDlg::OnScreenResized() { PlaceControls(); }
+
+void CSelectListDlg::PlaceControls() {
+  const SelectListLayout layout = Layout(ClientRect().GetSize(), Scale());
+  title_label().SetRect(layout.title);
+  // The comment line is one line high: a comment too wide for it in italics
+  // takes the smaller normal style.
+  SetFittingText(comment_label_, comment_.text(), layout.comment.GetSize());
+  comment_label_.SetRect(layout.comment);
+  list_.SetRect(layout.list);
+  list_.SetItemHeight(layout.item_height);
 }
 
 int CSelectListDlg::OnNotify(int code, int /*a*/, int /*b*/) {

@@ -49,12 +49,15 @@ class CSelectListDlg : public CBaseDlg {
 
  protected:
   bool OnInitDialog() override;
+  void OnScreenResized() override;
   int OnNotify(int code, int a, int b) override;
   // Accepts only with a row selected (Enter can send OK before "Select" is
   // offered).
   void OnOK() override;
 
  private:
+  void PlaceControls();
+
   TranslatedString comment_;
   CCustomStatic comment_label_;
   CameraDynaList list_;

@@ -7,6 +7,7 @@
 #include "drive/dialog_dump.h"
 #include "platform/dialog.h"
 #include "platform/process_endings.h"
+#include "platform/screen_size.h"
 #include "platform/shell.h"
 #include "platform/text_context.h"
 #include "platform/window.h"
@@ -201,6 +202,13 @@ void ScriptBackend::Run(const script::Soft& line) {
 void ScriptBackend::Run(const script::Close& /*line*/) {
   InputEvent event;
   event.type = InputEvent::Type::kClose;
+  Queue(event);
+}
+
+void ScriptBackend::Run(const script::Resize& line) {
+  InputEvent event;
+  event.type = InputEvent::Type::kResize;
+  event.size = line.size;
   Queue(event);
 }
 

@@ -75,6 +75,8 @@ class ScriptBackend : public Backend {
   void Run(const script::Shot& line);
   void Run(const script::Dump& line);
   void Run(const script::Close& line);
+  // The same event a window's resize gives.
+  void Run(const script::Resize& line);
 
   Size screen_;
   std::istream& script_;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/screen_size.h"
+
 namespace zorvanel {
 
 namespace {
@@ -162,6 +164,13 @@ Expected<ScriptCommand> MakeShot(const Arguments& a) {
   return script::Shot{a.words[0]};
 }
 
+Expected<ScriptCommand> MakeResize(const Arguments& a) {
+  const Size size{a.numbers[0], a.numbers[1]};
+  const std::string problem = ScreenSizeProblem(size);
+  if (!problem.empty()) return Status::Failure("the screen is " + problem);
+  return script::Resize{size};
+}
+
 template <typename Command>
 Expected<ScriptCommand> Make(const Arguments& /*a*/) {
   return Command{};
@@ -190,6 +199,7 @@ constexpr CommandForm kForms[] = {
     {"shot", Takes::kWords, 1, 1, "shot FILE.png", MakeShot},
     {"dump", Takes::kWords, 0, 0, "dump", Make<script::Dump>},
     {"close", Takes::kWords, 0, 0, "close", Make<script::Close>},
+    {"resize", Takes::kNumbers, 2, 2, "resize W H", MakeResize},
 };
 
 // The arguments after the name, which ends at `name_end` (npos: the line

@@ -83,13 +83,19 @@ struct Close {
   friend bool operator==(const Close&, const Close&) = default;
 };
 
+// The window's inside changed size.
+struct Resize {
+  Size size;  // an accepted screen size
+  friend bool operator==(const Resize&, const Resize&) = default;
+};
+
 }  // namespace script
 
 using ScriptCommand =
     std::variant<script::Nothing, script::Pointer, script::Wheel, script::Drag,
                  script::Click, script::Row, script::Type, script::KeyPress,
                  script::Soft, script::Wait, script::Shot, script::Dump,
-                 script::Close>;
+                 script::Close, script::Resize>;
 
 // One line of a script, without its line break: the command, or the reason
 // it cannot be one ("expected: tap X Y", "unknown command"), which the

@@ -92,8 +92,6 @@ int FontTable::DefineFont(const std::string& name, const FontRequest& request) {
   if (definitions_.contains(name)) return 0;
   auto def = std::make_unique<FontDef>();
   def->request = request;
-  def->request.height = ScaledReferenceValue(request.height, scale_);
-  def->request.width = ScaledReferenceValue(request.width, scale_);
   def->face.SetKey(request.face);
   def->width_ratio.SetKey("__" + name + "CharWidthRatio__");
   definitions_.emplace(name, std::move(def));
@@ -110,24 +108,27 @@ int FontTable::CurrentCharset() const {
   return it == charsets_.end() ? 0 : it->second;
 }
 
-int FontTable::WidthOf(const FontDef& def) const {
-  if (def.request.width != 0) return def.request.width;
+int FontTable::WidthOf(const FontDef& def, int height) const {
+  if (def.request.width != 0) {
+    return ScaledReferenceValue(def.request.width, scale_);
+  }
   if (!def.width_ratio.HasTranslation()) return 0;
   const long ratio = LeadingInteger(def.width_ratio.text());
   // No ratio, or one that is no width at all: the face's own width.
   if (ratio <= 0) return 0;
   // ratio x height / 100, with a negative height giving a negative width.
   return ScaledReferenceValue(
-      def.request.height,
+      height,
       static_cast<int>(std::clamp(ratio, kMinWidthRatio, kMaxWidthRatio)));
 }
 
 FontRequest FontTable::RequestOf(const FontDef& def) const {
   FontRequest request = def.request;
-  request.width = WidthOf(def);
+  request.height = ScaledReferenceValue(def.request.height, scale_);
+  request.width = WidthOf(def, request.height);
   request.charset = CurrentCharset();
   request.quality =
-      std::abs(static_cast<int64_t>(def.request.height)) < kSmallFontHeight
+      std::abs(static_cast<int64_t>(request.height)) < kSmallFontHeight
           ? kAntialiasedQuality
           : 0;
   request.face = TruncatedFace(def.face.text());

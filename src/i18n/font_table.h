@@ -16,9 +16,9 @@ namespace zorvanel {
 class FontTable {
  public:
   struct FontDef {
-    // As defined, with height and width already scaled (a width of 0 comes
-    // from the width ratio or is the face's own); the charset, quality and
-    // face come from the language when the font is made.
+    // As defined, in pixels at scale 100 (a width of 0 comes from the width
+    // ratio or is the face's own); the scale, the charset, quality and face
+    // are applied when the font is made.
     FontRequest request;
     TranslatedString face;         // key: the face name given
     TranslatedString width_ratio;  // key: "__<name>CharWidthRatio__"
@@ -27,12 +27,14 @@ class FontTable {
   FontTable();
   ~FontTable();
 
-  // Display scale in percent used by DefineFont (default 100).
+  // Display scale in percent the fonts are made at (default 100). A new
+  // scale (the window changed size) gives new fonts from then on; those
+  // handed out before stay valid.
   void set_scale(int scale) { scale_ = scale; }
   int scale() const { return scale_; }
 
-  // Adds a definition whose height and width are pixels at scale 100 (they
-  // are scaled by scale()); the request's charset and quality are not used.
+  // Adds a definition whose height and width are pixels at scale 100 (fonts
+  // are made at scale()); the request's charset and quality are not used.
   // Returns 1 when the definition was added, 0 when the name existed (the first
   // definition wins).
   int DefineFont(const std::string& name, const FontRequest& request);
@@ -49,7 +51,8 @@ class FontTable {
   void Clear();
 
  private:
-  int WidthOf(const FontDef& def) const;
+  // The width of the font made of `def` at the scaled `height`.
+  int WidthOf(const FontDef& def, int height) const;
   FontRequest RequestOf(const FontDef& def) const;
 
   int scale_ = 100;

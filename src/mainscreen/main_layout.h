@@ -30,11 +30,25 @@ struct ReferenceSlot {
 
 // Geometry of the main screen for a client area of width x height pixels at
 // a display scale in percent. A pure function of those three numbers,
-// computed once per screen; all divisions truncate toward zero.
+// computed again whenever the screen changes size; all divisions truncate
+// toward zero.
+//
+// Upright, the panel sits on top and the caption rows and wheels stack
+// under it across the whole width, the zone strip below them. On a client
+// wider than high (with room for both), the panel and its camera line keep
+// a column of their own at the left, centred from top to bottom, and the
+// rows, wheels and zone strip take the column to its right, centred too.
 struct MainLayout {
-  int width = 0;  // also the largest wheel position
+  int width = 0;
   int height = 0;
   int scale = 0;
+
+  // The panel beside the wheels rather than above them.
+  bool landscape = false;
+  // Where the caption rows, the wheels and the zone strip go: the whole
+  // client upright, the right-hand column in landscape. Each wheel is as
+  // wide as this column.
+  Rect wheel_column;
 
   // A caption row is an eighth of the height inside the vertical margins.
   int vertical_margin = 0;
@@ -49,7 +63,14 @@ struct MainLayout {
   int wheel_gap = 0;  // between a wheel and the caption row below it
   // The panel keeps its scaled reference width, centred.
   int panel_left = 0;
+  int panel_top = 0;
   int panel_tap_split = 0;
+  // A tap here acts on the panel (left or right of the split): upright the
+  // whole width above the rows, in landscape the panel's column beside it.
+  Rect panel_tap_area;
+  // Where the zone strip may go: under the distance wheel, across its
+  // column.
+  Rect zone_area;
 
   Rect panel;
   Rect large_label;
@@ -88,9 +109,10 @@ struct MainLayout {
   // maps onto the ring between its end caps, and the marker is drawn as if
   // on a cylinder, widest in the middle.
   Rect MarkerRect(int wheel, int position) const;
-  // The wheel whose band holds y: from one wheel height above the wheel's top
-  // to two below it, both ends excluded, first match wins; -1 for none.
-  int WheelAt(int y) const;
+  // The wheel whose band holds p: inside the wheels' column, from one wheel
+  // height above the wheel's top to two below it, both ends excluded, first
+  // match wins; -1 for none.
+  int WheelAt(Point p) const;
 };
 
 MainLayout ComputeMainLayout(int width, int height, int scale);

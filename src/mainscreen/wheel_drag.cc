@@ -8,7 +8,7 @@
 namespace zorvanel {
 
 void WheelDrag::Press(Point p, const MainLayout& layout) {
-  wheel_ = layout.WheelAt(p.y);
+  wheel_ = layout.WheelAt(p);
   last_point_ = p;
 }
 
@@ -33,7 +33,7 @@ bool WheelDrag::Move(Point p, const MainLayout& layout,
 WheelDrag::Release WheelDrag::Up(Point p, const MainLayout& layout) {
   const bool tap = !dragging();
   wheel_ = -1;
-  if (!tap || p.y >= layout.panel.bottom) return Release::kNone;
+  if (!tap || !layout.panel_tap_area.Contains(p)) return Release::kNone;
   return p.x < layout.panel_tap_split ? Release::kToggle : Release::kOptions;
 }
 

@@ -12,7 +12,7 @@ namespace zorvanel {
 // A press inside a wheel's band drags that wheel: every move shifts its
 // position by the horizontal travel since the last point, kept on the wheel
 // (0 .. the wheel's travel), and travel past an end is not owed back. A press
-// anywhere else is a tap, which acts on release over the result panel. A
+// anywhere else is a tap, which acts on release over the panel's tap area. A
 // press on a wheel never acts as a tap, however little it moved.
 class WheelDrag {
  public:

@@ -48,12 +48,13 @@ bool IsSet(const Value& v) { return !v.IsNoValue(); }
 ZoneStripLayout ComputeZoneStripLayout(const MainLayout& l) {
   auto s = [&l](int v) { return Scaled(l.scale, v); };
   ZoneStripLayout z;
-  const int wheel_bottom = l.wheel_tops[kDistanceWheel] + l.wheel_height;
-  const int free = l.height - wheel_bottom;
+  const Rect& area = l.zone_area;
+  const int free = area.Height();
   if (free < s(kLeastStripHeight) || s(kLeastStripHeight) <= 0) return z;
   const int height = std::min(s(kStripHeight), free);
-  const int top = wheel_bottom + (free - height) / 2;
-  z.strip = Rect{l.side_margin, top, l.width - l.side_margin, top + height};
+  const int top = area.top + (free - height) / 2;
+  z.strip = Rect{area.left + l.side_margin, top, area.right - l.side_margin,
+                 top + height};
   z.axis_left = z.strip.left + s(4);
   z.axis_right = z.strip.right - s(4);
   z.band_top = top + s(6);

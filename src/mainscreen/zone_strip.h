@@ -18,8 +18,8 @@ class Canvas;
 class Font;
 class TextFitter;
 
-// Where the parts of the zone strip go: the band between the distance wheel
-// and the bottom of the screen. A pure function of the main layout.
+// Where the parts of the zone strip go: the main layout's zone area under
+// the distance wheel. A pure function of the main layout.
 struct ZoneStripLayout {
   Rect strip;  // the whole strip; empty when there is no room
   int axis_left = 0;

@@ -133,6 +133,13 @@ void CZorvanelDlg::RestoreWheelPositions() {
                      StoredWheelPercent(options.distance_wheel())};
 }
 
+void CZorvanelDlg::OnScreenResized() {
+  // The wheels keep their percentages; only where they are drawn changes.
+  drag_ = WheelDrag();
+  if (layout_done_) DoLayout();
+  Invalidate();
+}
+
 bool CZorvanelDlg::EquipmentUnselected() const {
   return !CameraAndLensSelected(data_->equipment());
 }
@@ -185,9 +192,11 @@ void CZorvanelDlg::DoLayout() {
 
 const CZorvanelDlg::Fonts& CZorvanelDlg::CurrentFonts() {
   const int language = GetLanguage();
-  if (fonts_.language != language || fonts_.main == nullptr) {
+  if (fonts_.language != language || fonts_.scale != Scale() ||
+      fonts_.main == nullptr) {
     FontTable& table = GetFontTable();
     fonts_.language = language;
+    fonts_.scale = Scale();
     fonts_.main = table.GetFont("Main");
     fonts_.wheel = table.GetFont("Wheel");
     fonts_.screen = table.GetFont("Screen");
@@ -260,7 +269,7 @@ void CZorvanelDlg::OnChar(char32_t ch) {
 }
 
 bool CZorvanelDlg::OnWheel(Point p, int rows) {
-  const int wheel = layout_done_ ? layout_.WheelAt(p.y) : -1;
+  const int wheel = layout_done_ ? layout_.WheelAt(p) : -1;
   if (wheel < 0) return false;
   StepWheel(wheel, rows);
   return true;
@@ -410,7 +419,8 @@ bool CZorvanelDlg::diffraction() const {
 void CZorvanelDlg::PaintDiffractionMark(Canvas& canvas) {
   const Rect& row = layout_.caption_rects[kApertureWheel];
   const int side = std::max(2, Scaled(Scale(), 10));
-  const int left = layout_.width - layout_.side_margin + Scaled(Scale(), 6);
+  const int left =
+      layout_.wheel_column.right - layout_.side_margin + Scaled(Scale(), 6);
   const int top = (row.top + row.bottom - side) / 2;
   canvas.FillRect(Rect{left, top, left + side, top + side},
                   palette::kDiffraction);

@@ -58,6 +58,11 @@ class CZorvanelDlg : public CBaseDlg {
   void OnCloseRequest() override { OnOK(); }
   void OnCommand(int command_id) override;
   void AddToDump(Description& dump) const override;
+  // The whole dialog area, whatever its shape: the screen lays itself out
+  // for it.
+  Rect PlaceIn(const Rect& area, int /*scale*/) const override { return area; }
+  // Laid out again; each wheel keeps its value.
+  void OnScreenResized() override;
 
   // Runs the equipment screen; on its OK the results follow the new
   // equipment, language and units, and each wheel whose value the new lens
@@ -109,6 +114,7 @@ class CZorvanelDlg : public CBaseDlg {
   // language instead of once per text.
   struct Fonts {
     int language = -1;
+    int scale = -1;
     const Font* main = nullptr;
     const Font* wheel = nullptr;
     const Font* screen = nullptr;

@@ -3,6 +3,7 @@
 #define ZORVANEL_PLATFORM_BACKEND_H_
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/geometry.h"
 #include "platform/window.h"
@@ -24,6 +25,7 @@ struct InputEvent {
     kSoftKey,  // a press of the `soft_key`
     kClose,    // the window's close request
     kWheel,    // the mouse wheel over `point`: `wheel` notches, positive down
+    kResize,   // the window's inside is now `size`
   };
   Type type = Type::kPointerMove;
   Point point;
@@ -32,6 +34,7 @@ struct InputEvent {
   int modifiers = 0;  // kModShift, kModCtrl held with the key
   SoftKeySide soft_key = SoftKeySide::kLeft;
   int wheel = 0;
+  Size size;
 };
 
 // Where events come from and frames go. Nothing above the platform knows
@@ -42,6 +45,7 @@ class Backend {
 
   // Called once by the shell that takes this backend.
   virtual void Attach(Shell* /*shell*/) {}
+  // The screen's size at start; later sizes arrive as kResize events.
   virtual Size ScreenSize() const = 0;
   // Milliseconds since some fixed start.
   virtual uint32_t Now() = 0;
@@ -54,6 +58,15 @@ class Backend {
   virtual void SetTextInput(bool /*on*/) {}
   // The picture the desktop shows for the program's window.
   virtual void SetIcon(const Image& /*icon*/) {}
+  // The window's inside on the desktop (position and size), where there is
+  // a window.
+  virtual std::optional<Rect> WindowGeometry() const { return std::nullopt; }
+  // Moves and sizes the window's inside to `inside`, as much of it as the
+  // usable display and the accepted sizes allow; returns the size it got,
+  // for Shell::Resize. Nothing without a window.
+  virtual std::optional<Size> PlaceWindow(const Rect& /*inside*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace zorvanel

@@ -27,7 +27,7 @@ struct SoftKeys {
 };
 
 // A full-screen modal dialog. RunModal() pushes it on the shell's modal
-// stack, places it over the dialog area, runs OnInitDialog(), then pumps
+// stack, places it in the dialog area, runs OnInitDialog(), then pumps
 // events in a nested loop until EndDialog(result). Handlers may run further
 // dialogs modally from inside, each in a loop nested in the one before.
 class Dialog : public Window {
@@ -54,6 +54,14 @@ class Dialog : public Window {
   // cancel.
   virtual void OnEnterKey() { OnCommand(kIdOk); }
   virtual void OnEscapeKey() { OnCommand(kIdCancel); }
+  // Where the dialog goes in the dialog area (the screen above the soft-key
+  // bar) at a display scale: by default all of it. What it leaves uncovered
+  // shows the ground colour.
+  virtual Rect PlaceIn(const Rect& area, int /*scale*/) const { return area; }
+  // The screen changed size while the dialog runs: it is already placed
+  // again (PlaceIn), and places its controls again for its new size and the
+  // new scale.
+  virtual void OnScreenResized() {}
   // The desktop window's close request reached this dialog at the bottom of
   // the modal stack (the ones above it were cancelled). Default: cancel.
   virtual void OnCloseRequest() { OnCancel(); }

@@ -1,6 +1,7 @@
 // Screen sizes: which ones the program lays out, the window's default, WxH.
 #include "platform/screen_size.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zorvanel {
@@ -23,14 +24,6 @@ bool SidesInRange(Size screen) {
   return in_range(screen.width) && in_range(screen.height);
 }
 
-bool ListsHaveRoom(Size screen) {
-  const int k = DisplayScaleFor(screen);
-  const int list_height = screen.height - Scaled(k, kSoftKeyBarHeight) -
-                          Scaled(k, kDialogTitleHeight) -
-                          screen.width / kListButtonsAcross;
-  return list_height >= Scaled(k, kListRowHeight);
-}
-
 }  // namespace
 
 std::string ScreenSizeProblem(Size screen) {
@@ -38,24 +31,6 @@ std::string ScreenSizeProblem(Size screen) {
     return "outside the accepted sizes: each side must be " +
            std::to_string(kMinScreenSide) + " to " +
            std::to_string(kMaxScreenSide) + " pixels";
-  }
-  if (!ListsHaveRoom(screen)) {
-    // Tell how wide this height may go: the narrowest screen always has
-    // room, and a narrower one has more room than a wider one.
-    int fits = kMinScreenSide;
-    int too_wide = screen.width;
-    while (too_wide - fits > 1) {
-      const int middle = fits + (too_wide - fits) / 2;
-      if (ListsHaveRoom(Size{middle, screen.height})) {
-        fits = middle;
-      } else {
-        too_wide = middle;
-      }
-    }
-    return "too wide for its height (the lists would have no room for a "
-           "row); at a height of " +
-           std::to_string(screen.height) + " the width may be at most " +
-           std::to_string(fits);
   }
   return std::string();
 }
@@ -72,6 +47,11 @@ Size DefaultScreenSize(Size usable) {
     }
   }
   return best;
+}
+
+Size ClampedScreenSize(Size screen) {
+  return Size{std::clamp(screen.width, kMinScreenSide, kMaxScreenSide),
+              std::clamp(screen.height, kMinScreenSide, kMaxScreenSide)};
 }
 
 Expected<Size> ParseScreenSize(std::string_view text) {

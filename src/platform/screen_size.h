@@ -15,21 +15,26 @@ namespace zorvanel {
 inline constexpr int kMinScreenSide = 48;
 inline constexpr int kMaxScreenSide = 8192;
 
-// The list screens stack the soft-key bar, a title, their list and a row of
-// square buttons, each a kListButtonsAcross-th of the screen's width. On a
-// screen much wider than it is high the buttons alone would be taller than
-// the screen: the list must keep room for one of its rows (kListRowHeight
-// reference pixels).
+// The list screens stack a title, their list and a row of square buttons,
+// each a kListButtonsAcross-th of the width the screens' controls take;
+// their rows are kListRowHeight reference pixels high.
 inline constexpr int kListRowHeight = 80;
 inline constexpr int kListButtonsAcross = 5;
 
 // Empty when the program can lay out every one of its screens on `screen`;
 // otherwise the reason, as one line. Both programs ask this one function.
+// Every screen is laid out for any size whose sides are in range: on a
+// screen wider than high the dialogs keep to a column of readable width,
+// and the main screen puts its panel beside the wheels.
 std::string ScreenSizeProblem(Size screen);
 
 // The window's screen on a display with `usable` room: the largest of
 // 480 x 640 times 1, 1.25, 1.5 or 2 within 90 % of it, else 480 x 640.
 Size DefaultScreenSize(Size usable);
+
+// The nearest size to `screen` that the program accepts: each side held
+// inside kMinScreenSide .. kMaxScreenSide.
+Size ClampedScreenSize(Size screen);
 
 // "480x640" -> 480 x 640 when that is a screen the program accepts; the
 // reason otherwise.

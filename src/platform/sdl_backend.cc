@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/image.h"
@@ -94,12 +96,53 @@ uint32_t Unpremultiplied(uint32_t pixel) {
   return (alpha << 24) | channel(16) | channel(8) | channel(0);
 }
 
+// The usable part (without panels and docks) of display `index`.
+std::optional<Rect> UsableBounds(int index) {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(index, &usable) != 0 || usable.w <= 0 ||
+      usable.h <= 0) {
+    return std::nullopt;
+  }
+  return Rect::FromXYWH(usable.x, usable.y, usable.w, usable.h);
+}
+
+// The usable part of the display that shows the middle of `r`, else of the
+// first display.
+std::optional<Rect> UsableBoundsAround(const Rect& r) {
+  const Point middle{r.left + r.Width() / 2, r.top + r.Height() / 2};
+  const int displays = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < displays; ++i) {
+    const std::optional<Rect> usable = UsableBounds(i);
+    if (usable && usable->Contains(middle)) return usable;
+  }
+  return UsableBounds(0);
+}
+
+// The usable part of the first display, asked for without a window.
+std::optional<Rect> UsableDisplay() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return std::nullopt;
+  const std::optional<Rect> usable = UsableBounds(0);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return usable;
+}
+
+// `r` moved (and, where it is larger, shrunk) into `bounds`.
+Rect HeldInside(Rect r, const Rect& bounds) {
+  const int w = std::min(r.Width(), bounds.Width());
+  const int h = std::min(r.Height(), bounds.Height());
+  const int x = std::clamp(r.left, bounds.left, bounds.right - w);
+  const int y = std::clamp(r.top, bounds.top, bounds.bottom - h);
+  return Rect::FromXYWH(x, y, w, h);
+}
+
 }  // namespace
 
 struct SdlBackend::Impl {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
+  Size texture_size;
+  bool shown = false;          // the window is on the desktop
   std::deque<char32_t> typed;  // characters of a text event not yet handed out
   bool text_input = false;     // a text field has the focus
 
@@ -110,10 +153,22 @@ struct SdlBackend::Impl {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
 
+  // Pixel for pixel at the top left: a window the system made larger than
+  // the largest screen shows black beyond it.
   void ShowTexture() {
     SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    const SDL_Rect whole{0, 0, texture_size.width, texture_size.height};
+    SDL_RenderCopy(renderer, texture, nullptr, &whole);
     SDL_RenderPresent(renderer);
+  }
+
+  bool MakeTexture(Size size) {
+    if (texture != nullptr) SDL_DestroyTexture(texture);
+    texture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                          SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
+    texture_size = texture != nullptr ? size : Size{};
+    return texture != nullptr;
   }
 
   // Turns one SDL event into ours; false for events the program ignores.
@@ -155,10 +210,13 @@ struct SdlBackend::Impl {
         event->type = InputEvent::Type::kClose;
         return true;
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-          ShowTexture();
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          // The screen follows the window: laid out afresh, never scaled.
+          event->type = InputEvent::Type::kResize;
+          event->size = Size{e.window.data1, e.window.data2};
+          return true;
         }
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) ShowTexture();
         return false;
       default:
         return false;
@@ -225,27 +283,16 @@ Expected<std::unique_ptr<SdlBackend>> SdlBackend::Create(Size screen) {
   std::unique_ptr<SdlBackend> backend(new SdlBackend(screen));
   backend->impl_ = std::make_unique<Impl>();
   Impl& impl = *backend->impl_;
-  impl.window = SDL_CreateWindow("Zorvanel", SDL_WINDOWPOS_CENTERED,
-                                 SDL_WINDOWPOS_CENTERED, screen.width,
-                                 screen.height, SDL_WINDOW_SHOWN);
+  // Hidden until the first frame: the program may place it first.
+  impl.window = SDL_CreateWindow(
+      "Zorvanel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screen.width,
+      screen.height, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   if (impl.window != nullptr) {
+    SDL_SetWindowMinimumSize(impl.window, kMinScreenSide, kMinScreenSide);
+    SDL_SetWindowMaximumSize(impl.window, kMaxScreenSide, kMaxScreenSide);
     impl.renderer = SDL_CreateRenderer(impl.window, -1, 0);
   }
-  if (impl.renderer != nullptr) {
-    // The window is not meant to change size, but some window managers
-    // resize it anyway. The frame is then scaled into it with its shape
-    // kept, and SDL maps the pointer back into screen pixels, so what is
-    // drawn and where a click lands stay in step.
-    SDL_RenderSetLogicalSize(impl.renderer, screen.width, screen.height);
-  }
-  if (impl.renderer != nullptr) {
-    // Smooth rather than blocky when the window is scaled.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    impl.texture = SDL_CreateTexture(impl.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, screen.width,
-                                     screen.height);
-  }
-  if (impl.texture == nullptr) {
+  if (impl.renderer == nullptr || !impl.MakeTexture(screen)) {
     // Impl's destructor undoes what was made.
     return SdlFailure();
   }
@@ -255,14 +302,54 @@ Expected<std::unique_ptr<SdlBackend>> SdlBackend::Create(Size screen) {
 }
 
 Size SdlBackend::PickScreenSize() {
-  Size picked{kReferenceWidth, kReferenceHeight};
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return picked;
-  SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-    picked = DefaultScreenSize(Size{usable.w, usable.h});
+  const std::optional<Rect> usable = UsableDisplay();
+  if (!usable) return Size{kReferenceWidth, kReferenceHeight};
+  return DefaultScreenSize(usable->GetSize());
+}
+
+Size SdlBackend::FitToDisplay(Size asked, std::string* note) {
+  const std::optional<Rect> usable = UsableDisplay();
+  if (!usable ||
+      (asked.width <= usable->Width() && asked.height <= usable->Height())) {
+    return asked;
   }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  return picked;
+  // The shape kept, room left for the window's frame.
+  const double shrink = std::min(usable->Width() * 0.9 / asked.width,
+                                 usable->Height() * 0.9 / asked.height);
+  const Size fitted =
+      ClampedScreenSize(Size{static_cast<int>(asked.width * shrink),
+                             static_cast<int>(asked.height * shrink)});
+  *note = "the screen " + std::to_string(asked.width) + "x" +
+          std::to_string(asked.height) +
+          " is larger than the usable display (" +
+          std::to_string(usable->Width()) + "x" +
+          std::to_string(usable->Height()) + "): the window is " +
+          std::to_string(fitted.width) + "x" + std::to_string(fitted.height);
+  return fitted;
+}
+
+std::optional<Rect> SdlBackend::WindowGeometry() const {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+  SDL_GetWindowPosition(impl_->window, &x, &y);
+  SDL_GetWindowSize(impl_->window, &w, &h);
+  return Rect::FromXYWH(x, y, w, h);
+}
+
+std::optional<Size> SdlBackend::PlaceWindow(const Rect& inside) {
+  auto accepted = [](const Rect& r) {
+    const Size size = ClampedScreenSize(r.GetSize());
+    return Rect::FromXYWH(r.left, r.top, size.width, size.height);
+  };
+  Rect placed = accepted(inside);
+  if (const std::optional<Rect> usable = UsableBoundsAround(placed)) {
+    placed = accepted(HeldInside(placed, *usable));
+  }
+  SDL_SetWindowSize(impl_->window, placed.Width(), placed.Height());
+  SDL_SetWindowPosition(impl_->window, placed.left, placed.top);
+  return placed.GetSize();
 }
 
 void SdlBackend::SetDisplayLostHandler(std::function<int()> save) {
@@ -295,12 +382,15 @@ bool SdlBackend::WaitEvent(int timeout_ms, InputEvent* event) {
 }
 
 void SdlBackend::Present(const Image& frame) {
-  if (frame.width() != screen_.width || frame.height() != screen_.height) {
-    return;
-  }
+  const Size size{frame.width(), frame.height()};
+  if (size != impl_->texture_size && !impl_->MakeTexture(size)) return;
   SDL_UpdateTexture(impl_->texture, nullptr, frame.data(),
                     frame.stride_words() * 4);
   impl_->ShowTexture();
+  if (!impl_->shown) {
+    SDL_ShowWindow(impl_->window);
+    impl_->shown = true;
+  }
 }
 
 void SdlBackend::SetIcon(const Image& icon) {

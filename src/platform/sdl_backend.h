@@ -11,8 +11,10 @@
 
 namespace zorvanel {
 
-// A real window through SDL2; its client area is the screen, fixed at start
-// (a window resized anyway shows the screen scaled, input following it).
+// A real window through SDL2; its inside is the screen. The user may resize
+// and maximise it (down to the smallest accepted screen): each new size
+// arrives as a kResize event, and frames are shown pixel for pixel. The
+// window shows with the first frame, so that it can be placed before.
 class SdlBackend : public Backend {
  public:
   // The reason instead when there is no display or SDL cannot start.
@@ -20,6 +22,10 @@ class SdlBackend : public Backend {
   // DefaultScreenSize of the first display's usable room; 480x640 when
   // nothing is known.
   static Size PickScreenSize();
+  // `asked` when it fits the usable display (or nothing is known of it);
+  // otherwise the largest size of the same shape that fits in 90 % of it,
+  // with `note` saying so in one line.
+  static Size FitToDisplay(Size asked, std::string* note);
   // Run when the display goes away under a running window (the X server
   // ends, the remote session drops): nothing can be asked then, so `save`
   // writes what it can and its result is the exit status. Set before Run.
@@ -32,6 +38,8 @@ class SdlBackend : public Backend {
   void Present(const Image& frame) override;
   void SetTextInput(bool on) override;
   void SetIcon(const Image& icon) override;
+  std::optional<Rect> WindowGeometry() const override;
+  std::optional<Size> PlaceWindow(const Rect& inside) override;
 
  private:
   struct Impl;

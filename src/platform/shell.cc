@@ -10,6 +10,7 @@
 #include "platform/canvas.h"
 #include "platform/dialog.h"
 #include "platform/palette.h"
+#include "platform/screen_size.h"
 #include "platform/window.h"
 
 namespace zorvanel {
@@ -128,7 +129,7 @@ int Shell::RunModal(Dialog* dialog) {
     ~Leave() { shell->EndModal(frame); }
   } leave{this, &frame};
 
-  dialog->SetRect(DialogArea());
+  dialog->SetRect(dialog->PlaceIn(DialogArea(), scale_));
   paint_pending_ = true;
   dialog->OnInitDialog();
   // Re-checked after every step: a handler or a timer may end the dialog,
@@ -341,6 +342,9 @@ void Shell::Dispatch(const InputEvent& event) {
     case InputEvent::Type::kWheel:
       DispatchWheel(event);
       break;
+    case InputEvent::Type::kResize:
+      Resize(event.size);
+      break;
   }
 }
 
@@ -530,6 +534,29 @@ Window* Shell::FindControl(int id) const {
   Dialog* top = TopDialog();
   if (top == nullptr || !top->visible()) return nullptr;
   return FindVisibleDescendant(top, id);
+}
+
+// ---------------------------------------------------------------------------
+// Size
+
+void Shell::Resize(Size screen) {
+  screen = ClampedScreenSize(screen);
+  if (screen == screen_) return;
+  screen_ = screen;
+  scale_ = DisplayScaleFor(screen_);
+  soft_key_bar_.Resize(screen_, scale_);
+  frame_ = std::make_unique<Image>(screen_.width, screen_.height);
+  // A press began on what is no longer where it was.
+  DropCapture();
+  stray_gesture_ = true;
+  if (on_resize_) on_resize_();
+  // By index: a dialog may open or end another while placing its controls.
+  for (size_t i = 0; i < stack_.size(); ++i) {
+    Dialog* dialog = stack_[i];
+    dialog->SetRect(dialog->PlaceIn(DialogArea(), scale_));
+    dialog->OnScreenResized();
+  }
+  paint_pending_ = true;
 }
 
 // ---------------------------------------------------------------------------

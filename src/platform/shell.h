@@ -3,6 +3,7 @@
 #define ZORVANEL_PLATFORM_SHELL_H_
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,7 +36,8 @@ class Shell {
   static bool Exists();
 
   Backend& backend() { return *backend_; }
-  // Display scale in percent, computed once from the screen size.
+  Size screen() const { return screen_; }
+  // Display scale in percent, from the screen size.
   int scale() const { return scale_; }
   // 52 * S / 100 pixels along the bottom of the screen.
   int soft_key_bar_height() const { return soft_key_bar_.height(); }
@@ -87,6 +89,17 @@ class Shell {
   // Runs due timers and a pending paint once, without waiting: one step of
   // the modal loop. Tests call it to let the program settle.
   void RunPendingWork();
+
+  // The screen (the window's inside) changed size: the scale and the
+  // soft-key bar follow it, `on_resize` runs, then every dialog on the stack
+  // covers the new dialog area and places its controls again, bottom first.
+  // A gesture under way ends. Sizes outside the accepted ones are held
+  // inside them.
+  void Resize(Size screen);
+  // What has to follow the scale beyond the platform (the fonts).
+  void set_on_resize(std::function<void()> on_resize) {
+    on_resize_ = std::move(on_resize);
+  }
 
  private:
   struct Timer {
@@ -148,6 +161,7 @@ class Shell {
   uint64_t press_generation_ = 0;
   bool stray_gesture_ = false;
   std::unique_ptr<Image> frame_;
+  std::function<void()> on_resize_;
 };
 
 }  // namespace zorvanel

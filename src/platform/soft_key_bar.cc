@@ -21,10 +21,15 @@ FontRequest BarFont(int scale) {
 
 }  // namespace
 
-SoftKeyBar::SoftKeyBar(Size screen, int scale)
-    : screen_(screen),
-      height_(Scaled(scale, kSoftKeyBarHeight)),
-      font_(BarFont(scale)) {}
+SoftKeyBar::SoftKeyBar(Size screen, int scale) { Resize(screen, scale); }
+
+void SoftKeyBar::Resize(Size screen, int scale) {
+  screen_ = screen;
+  height_ = Scaled(scale, kSoftKeyBarHeight);
+  font_ = std::make_unique<Font>(BarFont(scale));
+  background_.reset();
+  pressed_.reset();
+}
 
 bool SoftKeyBar::Contains(Point p) const {
   return p.x >= 0 && p.x < screen_.width && p.y >= top() &&
@@ -49,9 +54,9 @@ void SoftKeyBar::Paint(Canvas& canvas, const SoftKeys* keys) {
                     palette::kSoftKeyPressed);
   }
   if (keys == nullptr) return;
-  canvas.DrawText(keys->left_text, left, kTextCentre | kTextVCentre, font_,
+  canvas.DrawText(keys->left_text, left, kTextCentre | kTextVCentre, *font_,
                   palette::kText);
-  canvas.DrawText(keys->right_text, right, kTextCentre | kTextVCentre, font_,
+  canvas.DrawText(keys->right_text, right, kTextCentre | kTextVCentre, *font_,
                   palette::kText);
 }
 

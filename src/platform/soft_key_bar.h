@@ -23,6 +23,10 @@ class SoftKeyBar {
  public:
   SoftKeyBar(Size screen, int scale);
 
+  // The screen changed size: the bar follows its width and scale, and no
+  // half is pressed any more.
+  void Resize(Size screen, int scale);
+
   int height() const { return height_; }
   // Where the bar begins: the dialogs live above it.
   int top() const { return std::max(0, screen_.height - height_); }
@@ -41,7 +45,7 @@ class SoftKeyBar {
 
   Size screen_;
   int height_;
-  Font font_;
+  std::unique_ptr<Font> font_;
   std::unique_ptr<Image> background_;  // made at the first frame
   std::optional<SoftKeySide> pressed_;
 };

@@ -24,8 +24,10 @@ void Window::Create(Window* parent, int id, const Rect& rect) {
 
 void Window::SetRect(const Rect& r) {
   if (rect_ == r) return;
+  const bool resized = rect_.GetSize() != r.GetSize();
   rect_ = r;
   Invalidate();
+  if (resized) OnSize();
 }
 
 Rect Window::ScreenRect() const {

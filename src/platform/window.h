@@ -138,6 +138,8 @@ class Window {
   // Another dialog opened over the one this window belongs to: nothing of
   // it is painted or hears the pointer until that dialog ends.
   virtual void OnCovered() {}
+  // SetRect changed the window's size.
+  virtual void OnSize() {}
   virtual void OnTimer(int /*timer_id*/) {}
   virtual void OnFocus() {}
   virtual void OnBlur() {}

@@ -210,10 +210,10 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
     EXPECT_EQ(scale, expected) << screen.width << "x" << screen.height;
   }
   RunApp("soft right\n", LeaveEquipmentScreen, Size{240, 320});
-  ASSERT_NE(GetFontTable().Find("BigScreen"), nullptr);
-  EXPECT_EQ(GetFontTable().Find("BigScreen")->request.height,
+  ASSERT_NE(GetFontTable().GetFont("BigScreen"), nullptr);
+  EXPECT_EQ(GetFontTable().GetFont("BigScreen")->request().height,
             -32);  // -65 * 50 / 100
-  EXPECT_EQ(GetFontTable().Find("Wheel")->request.height, -7);
+  EXPECT_EQ(GetFontTable().GetFont("Wheel")->request().height, -7);
 }
 
 // Collects what is written to stderr while it lives (through a pipe, which

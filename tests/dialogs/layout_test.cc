@@ -26,6 +26,14 @@ struct Client {
 };
 constexpr Client kClients[] = {{{480, 588}, 100}, {{240, 294}, 50}};
 
+// What a dialog gets of a whole screen: its column of the dialog area.
+Client DialogClientOf(Size screen) {
+  const int k = DisplayScaleFor(screen);
+  const Rect area{0, 0, screen.width,
+                  screen.height - Scaled(k, kSoftKeyBarHeight)};
+  return {DialogColumn(area, k).GetSize(), k};
+}
+
 bool Inside(const Rect& inner, Size outer) {
   return inner.left >= 0 && inner.top >= 0 && inner.right <= outer.width &&
          inner.bottom <= outer.height;
@@ -59,13 +67,17 @@ Parts WithButtons(Parts parts, const std::string& name, const auto& buttons) {
 }
 
 // The screens' parts on the screens the program accepts, from the smallest
-// portrait screen to a large landscape one.
+// portrait screen to desktop windows wider than high.
 TEST(ScreenLayouts, EveryPartHasRoomOnScreenAndCoversNoOther) {
-  const Client clients[] = {{{480, 588}, 100},
-                            {{240, 294}, 50},
-                            {{640, 441}, 75},
-                            {{960, 1176}, 200},
-                            {{482, 588}, 100}};
+  std::vector<Client> clients = {{{480, 588}, 100},
+                                 {{240, 294}, 50},
+                                 {{640, 441}, 75},
+                                 {{960, 1176}, 200},
+                                 {{482, 588}, 100}};
+  for (const Size screen : {Size{1920, 1040}, Size{1366, 700}, Size{1200, 700},
+                            Size{1024, 600}, Size{800, 600}, Size{640, 480}}) {
+    clients.push_back(DialogClientOf(screen));
+  }
   for (const Client& c : clients) {
     const Size z = c.size;
     const int k = c.scale;
@@ -230,20 +242,21 @@ TEST(AboutLayout, LogoAndTitleCentredTogetherAboveTheLicenceAndOk) {
   }
 }
 
-// The programs accept exactly the screens on which the list screens keep
-// room for a row above their buttons (a fifth of the width each), and on
-// every one of those the other screens' lists and buttons have room too.
+// The programs accept every screen whose sides are in range, and on each the
+// dialogs, in their column (DialogColumn), keep room: the list screens for a
+// row above their buttons (a fifth of the column each), the other screens'
+// lists and buttons too.
 TEST(AcceptedScreens, AreThoseEveryScreenCanBeLaidOutOn) {
+  EXPECT_FALSE(ScreenSizeProblem({kMinScreenSide - 1, 640}).empty());
+  EXPECT_FALSE(ScreenSizeProblem({640, kMaxScreenSide + 1}).empty());
   for (int height : {48, 64, 200, 333, 640, 1080, 2501, 8192}) {
     for (int width = kMinScreenSide; width <= kMaxScreenSide; width += 7) {
       const Size screen{width, height};
-      const int k = DisplayScaleFor(screen);
-      const Size client{width, height - Scaled(k, kSoftKeyBarHeight)};
+      const auto [client, k] = DialogClientOf(screen);
       const BaseListLayout lists = BaseListDlg::Layout(client, k);
-      const bool accepted = ScreenSizeProblem(screen).empty();
-      ASSERT_EQ(accepted, lists.list.Height() >= lists.item_height)
+      ASSERT_TRUE(ScreenSizeProblem(screen).empty()) << width << "x" << height;
+      ASSERT_GE(lists.list.Height(), lists.item_height)
           << width << "x" << height;
-      if (!accepted) continue;
       const EditValueListLayout values = CEditValueListDlg::Layout(client, k);
       const EquipmentLayout equipment = CEquipmentDlg::Layout(client, k);
       for (const Rect& r : {CSelectListDlg::Layout(client, k).list, values.list,

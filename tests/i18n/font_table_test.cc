@@ -54,9 +54,8 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
   table.set_scale(50);  // a 240 x 320 screen
   DefineProgramFonts(table);
   // -65 * 50 / 100 = -32.5, truncated toward zero.
-  EXPECT_EQ(table.Find("BigScreen")->request.height, -32);
-  EXPECT_EQ(table.Find("Wheel")->request.height, -7);
-  EXPECT_EQ(table.Find("Italic")->request.height, 15);
+  EXPECT_EQ(table.GetFont("BigScreen")->request().height, -32);
+  EXPECT_EQ(table.GetFont("Italic")->request().height, 15);
 
   // Below 10 pixels a font is asked for antialiased (quality 4).
   const Font* wheel = table.GetFont("Wheel");
@@ -64,6 +63,12 @@ TEST_F(FontTableTest, HeightsScaleWithTheScreen) {
   EXPECT_EQ(wheel->request().height, -7);
   EXPECT_EQ(wheel->request().quality, 4);
   EXPECT_EQ(table.GetFont("Main")->request().quality, 0);  // -12
+
+  // A window that grows gives larger fonts from then on; those handed out
+  // before stay as they were.
+  table.set_scale(200);
+  EXPECT_EQ(table.GetFont("BigScreen")->request().height, -130);
+  EXPECT_EQ(wheel->request().height, -7);
 }
 
 TEST_F(FontTableTest, TheFirstDefinitionWins) {

@@ -172,16 +172,20 @@ TEST_F(MainScreenTest, ASweepPicksEveryValueInOrderAcrossTheDrawnWidth) {
     data_.mutable_options()->set_focal_wheel(0.0);
     Run("dump\n", screen);
     const MainLayout l = dialog_->layout();
+    // The wheel as drawn: across the screen upright, in the right-hand
+    // column at 1200 x 700.
+    const int left = l.WheelRect(kFocalWheel).left;
+    const int travel = l.Travel(kFocalWheel);
     const std::string y = " " + std::to_string(l.wheel_tops[0] + 5) + "\n";
-    std::string script = "press 0" + y + "dump\n";
-    for (int x = 1; x <= l.width; ++x) {
-      script += "move " + std::to_string(x) + y + "dump\n";
+    std::string script = "press " + std::to_string(left) + y + "dump\n";
+    for (int x = 1; x <= travel; ++x) {
+      script += "move " + std::to_string(left + x) + y + "dump\n";
     }
     Run(script, screen);
     const std::vector<json> dumps = Dumps();
     std::vector<std::string> values;
     std::vector<int> shares;
-    for (int x = 0, tick = 0; x <= l.width; ++x) {
+    for (int x = 0, tick = 0; x <= travel; ++x) {
       const std::string value = dumps.at(x)["main"]["focal"];
       if (values.empty() || values.back() != value) {
         values.push_back(value);
@@ -199,7 +203,7 @@ TEST_F(MainScreenTest, ASweepPicksEveryValueInOrderAcrossTheDrawnWidth) {
     }
     ASSERT_EQ(std::set<std::string>(values.begin(), values.end()).size(), 10u);
     ASSERT_EQ(values.size(), 10u) << screen.width;
-    for (size_t i = 1; i < 9; ++i) EXPECT_NEAR(shares[i], l.width / 9, 1);
+    for (size_t i = 1; i < 9; ++i) EXPECT_NEAR(shares[i], travel / 9, 1);
   }
 }
 
