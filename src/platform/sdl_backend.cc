@@ -143,6 +143,8 @@ struct SdlBackend::Impl {
   SDL_Texture* texture = nullptr;
   Size texture_size;
   bool shown = false;          // the window is on the desktop
+  // Where PlaceWindow put the window, until it is placed again once shown.
+  std::optional<Point> wanted_position;
   std::deque<char32_t> typed;  // characters of a text event not yet handed out
   bool text_input = false;     // a text field has the focus
 
@@ -160,6 +162,16 @@ struct SdlBackend::Impl {
     const SDL_Rect whole{0, 0, texture_size.width, texture_size.height};
     SDL_RenderCopy(renderer, texture, nullptr, &whole);
     SDL_RenderPresent(renderer);
+  }
+
+  // A position given before the window is on the desktop reaches it
+  // through the window manager's placement, which may shift it by the
+  // frame; given again once the window shows, it means what SDL reports
+  // back, which is what the program stores.
+  void PlaceAgainOnceShown() {
+    if (!wanted_position || !shown) return;
+    SDL_SetWindowPosition(window, wanted_position->x, wanted_position->y);
+    wanted_position.reset();
   }
 
   bool MakeTexture(Size size) {
@@ -217,6 +229,7 @@ struct SdlBackend::Impl {
           return true;
         }
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED) ShowTexture();
+        if (e.window.event == SDL_WINDOWEVENT_MOVED) PlaceAgainOnceShown();
         return false;
       default:
         return false;
@@ -349,6 +362,7 @@ std::optional<Size> SdlBackend::PlaceWindow(const Rect& inside) {
   }
   SDL_SetWindowSize(impl_->window, placed.Width(), placed.Height());
   SDL_SetWindowPosition(impl_->window, placed.left, placed.top);
+  impl_->wanted_position = Point{placed.left, placed.top};
   return placed.GetSize();
 }
 
