@@ -1,6 +1,6 @@
 // The names of the shipped camera database measured with the program's own
-// fonts on every place that shows them, on the design screen and on the
-// smallest one. None of these places wraps a name.
+// fonts on every place that shows them, on the design screen, the smallest
+// one and desktop windows. None of these places wraps a name.
 
 #include <gtest/gtest.h>
 
@@ -37,13 +37,26 @@ constexpr int kRowInset = 5;
 // it does not touch a button's rim or the screen's edge (design pixels).
 constexpr int kSideRoom = 10;
 
+// A screen less its soft-key bar: the dialogs' column and the main
+// screen's client, at the screen's scale.
 struct Screen {
   Size client;
+  Size main;
   int scale;
 };
 
-// The design screen and the smallest one, each less its soft-key bar.
-constexpr Screen kScreens[] = {{{480, 588}, 100}, {{240, 294}, 50}};
+Screen ScreenOf(Size screen) {
+  const int k = DisplayScaleFor(screen);
+  const Rect area{0, 0, screen.width,
+                  screen.height - Scaled(k, kSoftKeyBarHeight)};
+  return {DialogColumn(area, k).GetSize(), area.GetSize(), k};
+}
+
+// The design screen, the smallest one and desktop windows wider than high.
+const Screen kScreens[] = {
+    ScreenOf({480, 640}),  ScreenOf({240, 320}),  ScreenOf({1920, 1040}),
+    ScreenOf({1366, 700}), ScreenOf({1200, 700}), ScreenOf({1024, 600}),
+    ScreenOf({800, 600}),  ScreenOf({640, 480})};
 
 class NameFitTest : public ::testing::TestWithParam<Screen>,
                     protected TextMeasure {
@@ -102,8 +115,9 @@ TEST_P(NameFitTest, CameraAndLensNamesFitEveryPlaceTheyAreShown) {
   const int scale = GetParam().scale;
   const EquipmentLayout equipment = CEquipmentDlg::Layout(client, scale);
   const Rect editor_name = CEditLensDlg::Layout(client, scale).name_button;
+  const Size main = GetParam().main;
   const Rect camera_line =
-      ComputeMainLayout(client.width, client.height, scale).camera_line;
+      ComputeMainLayout(main.width, main.height, scale).camera_line;
   for (const Camera& camera : database_->cameras()) {
     const std::string name = DisplayName(camera, NameSeparator::kSpace);
     const std::string two_lines =
@@ -133,8 +147,8 @@ TEST_P(NameFitTest, CameraAndLensNamesFitEveryPlaceTheyAreShown) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, NameFitTest, ::testing::ValuesIn(kScreens),
                          [](const auto& info) {
-                           return std::to_string(info.param.client.width) +
-                                  "wide";
+                           return std::to_string(info.param.main.width) + "x" +
+                                  std::to_string(info.param.main.height);
                          });
 
 }  // namespace

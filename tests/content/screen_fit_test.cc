@@ -1,5 +1,6 @@
 // Every value the main screen can show, measured with the program's fonts
-// at four screen sizes against the box the screen draws it in: each fits,
+// at upright and desktop screen sizes against the box the screen draws it
+// in: each fits,
 // at its font's own size where it can and otherwise at the largest size
 // that does.
 
@@ -132,7 +133,10 @@ TEST_P(ScreenFitTest, EveryPanelAndWheelTextFitsItsBox) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenFitTest,
                          ::testing::Values(Size{480, 640}, Size{240, 320},
-                                           Size{600, 800}, Size{960, 1280}),
+                                           Size{600, 800}, Size{960, 1280},
+                                           Size{1920, 1040}, Size{1366, 700},
+                                           Size{1200, 700}, Size{1024, 600},
+                                           Size{800, 600}, Size{640, 480}),
                          ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -283,7 +283,11 @@ TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, TextFitTest, ::testing::Values(100, 50),
+// The reference screen, half of it, and the scales of the desktop windows
+// (640 x 480: 75; 800 x 600 and 1024 x 600: 93; 1200 x 700 and 1366 x 700:
+// 109; 1920 x 1040: 162), whose dialogs keep at least the reference width.
+INSTANTIATE_TEST_SUITE_P(Scales, TextFitTest,
+                         ::testing::Values(100, 50, 75, 93, 109, 162),
                          ::testing::PrintToStringParamName());
 
 }  // namespace
