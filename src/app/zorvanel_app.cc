@@ -16,6 +16,7 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "platform/shell.h"
+#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
@@ -68,9 +69,12 @@ CZorvanelApp::~CZorvanelApp() = default;
 int CZorvanelApp::GetDisplayScale() const { return Shell::Get().scale(); }
 
 int CZorvanelApp::Run() {
-  // The fonts follow the window's size.
-  Shell::Get().set_on_resize(
-      [] { GetFontTable().set_scale(Shell::Get().scale()); });
+  // The fonts follow the window's size; pictures stretched for the old
+  // size are not drawn again.
+  Shell::Get().set_on_resize([] {
+    GetFontTable().set_scale(Shell::Get().scale());
+    GetBitmapCache().DropScaled();
+  });
   LoadLanguageFile();
   MakeHomeDataFolder();
   // Taken before anything is read, held until the save is done.

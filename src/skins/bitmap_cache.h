@@ -31,6 +31,11 @@ class BitmapCache {
   // Forgets the picture held under `id` and its stretched copies; pointers
   // to them become invalid.
   void Drop(unsigned id);
+  // Forgets every stretched copy: the screen changed size, and the sizes
+  // drawn from now on are others (a window dragged larger would otherwise
+  // leave a copy of each picture at every size it passed).
+  void DropScaled() { scaled_.clear(); }
+  size_t scaled_count() const { return scaled_.size(); }
   size_t size() const { return bitmaps_.size(); }
   // How many times a picture was loaded (or tried) from the resources.
   int load_count() const { return load_count_; }

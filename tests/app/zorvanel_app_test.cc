@@ -21,6 +21,7 @@
 #include "platform/shell.h"
 #include "sample_data.h"
 #include "scratch_folder.h"
+#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 namespace {
@@ -214,6 +215,17 @@ TEST_F(AppTest, DisplayScaleAndFontsFollowTheScreen) {
   EXPECT_EQ(GetFontTable().GetFont("BigScreen")->request().height,
             -32);  // -65 * 50 / 100
   EXPECT_EQ(GetFontTable().GetFont("Wheel")->request().height, -7);
+
+  // A window resized again and again ends with the fonts of its last size
+  // and keeps stretched pictures for that size only.
+  GetBitmapCache().DropScaled();
+  RunApp("soft right\n", LeaveEquipmentScreen, Size{1200, 700});
+  const size_t one_size = GetBitmapCache().scaled_count();
+  RunApp("resize 960 1280\nresize 1024 600\nresize 1200 700\nsoft right\n",
+         LeaveEquipmentScreen);
+  EXPECT_EQ(GetBitmapCache().scaled_count(), one_size);
+  EXPECT_EQ(GetFontTable().GetFont("BigScreen")->request().height,
+            -70);  // -65 * 109 / 100
 }
 
 // Collects what is written to stderr while it lives (through a pipe, which
