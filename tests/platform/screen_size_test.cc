@@ -20,6 +20,7 @@ TEST(DefaultScreenSizeTest, LargestStepWithinNinetyPercentOfTheDisplay) {
       {{2560, 1440}, {960, 1280}},
       {{3840, 2160}, {960, 1280}},  // 2 times at most
       {{800, 2000}, {720, 960}},    // 720 is exactly 90 % of 800
+      {{1000, 2000}, {720, 960}},   // 960 would fit the width, not 90 % of it
       {{320, 240}, {480, 640}},     // nothing fits: the design size
   };
   for (const auto& display : kDisplays) {
