@@ -29,6 +29,14 @@ DepthOfField ComputeDepthOfField(double focal_mm, double f_number,
   if (!(f > 0.0 && f_number > 0.0 && coc_mm > 0.0)) return r;
   const double h = f * f / (f_number * coc_mm) + f;
   r.hyperfocal.SetValue(h * 0.001);
+  if (focus_m < 0.0) {
+    // Focused at infinity: the limits the formulas reach as the distance
+    // grows without end.
+    r.near_limit.SetValue((h - f) * 0.001);
+    r.far_limit.SetValue(-1.0);
+    r.depth_of_field.SetValue(-1.0);
+    return r;
+  }
   const double s_mm = focus_m * 1000.0;
   if (!(s_mm > f)) return r;
   const double near_mm = s_mm * (h - f) / (h + s_mm - 2.0 * f);

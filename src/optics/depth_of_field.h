@@ -12,7 +12,8 @@ namespace zorvanel {
 // the hyperfocal distance), and so is the depth of field then. All four are
 // kNoValue when the focal length, the f-number or the circle of confusion is
 // not above 0; near and far limit and depth of field also when focused at or
-// inside the focal length (or at no distance at all).
+// inside the focal length (or at no distance at all). Focused at infinity,
+// the depth of field is -1.0.
 struct DepthOfField {
   DistanceValue hyperfocal{kNoValue};
   DistanceValue near_limit{kNoValue};
@@ -21,7 +22,9 @@ struct DepthOfField {
 };
 
 // The results for focal length `focal_mm`, real f-number `f_number`, circle
-// of confusion `coc_mm` and focus distance `focus_m`.
+// of confusion `coc_mm` and focus distance `focus_m`. Focused at infinity
+// (a negative distance) the near limit is the hyperfocal distance less the
+// focal length, and the far limit and the depth of field are infinite.
 DepthOfField ComputeDepthOfField(double focal_mm, double f_number,
                                  double coc_mm, double focus_m);
 

@@ -53,6 +53,10 @@ int NearestIndex(const google::protobuf::RepeatedField<double>& list,
   return nearest;
 }
 
+ApertureValue WheelAperture(double stored) {
+  return ApertureValue(NarrowedAperture(stored));
+}
+
 std::optional<FocalValue> FocalAt(const Lens& lens, float percent) {
   const int index = WheelIndex(lens.focals_size(), percent);
   if (index < 0) return std::nullopt;
@@ -62,7 +66,7 @@ std::optional<FocalValue> FocalAt(const Lens& lens, float percent) {
 std::optional<ApertureValue> ApertureAt(const Lens& lens, float percent) {
   const int index = WheelIndex(lens.apertures_size(), percent);
   if (index < 0) return std::nullopt;
-  return ApertureValue(NarrowedAperture(lens.apertures(index)));
+  return WheelAperture(lens.apertures(index));
 }
 
 std::optional<DistanceValue> DistanceAt(const Lens& lens, float percent) {

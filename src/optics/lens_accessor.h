@@ -25,9 +25,13 @@ int WheelIndex(int count, float percent);
 int NearestIndex(const google::protobuf::RepeatedField<double>& list,
                  double value);
 
+// An entry of a lens's aperture list as a wheel picks it: the stored
+// f-number narrowed to single precision, so that its real f-number comes
+// from the nominal one every time.
+ApertureValue WheelAperture(double stored);
+
 // The entry of a lens list at a wheel position; std::nullopt when the list is
-// empty. An aperture is rebuilt from its stored f-number narrowed to single
-// precision, so its real f-number comes from the nominal one every time.
+// empty. An aperture is rebuilt by WheelAperture.
 std::optional<FocalValue> FocalAt(const Lens& lens, float percent);
 std::optional<ApertureValue> ApertureAt(const Lens& lens, float percent);
 std::optional<DistanceValue> DistanceAt(const Lens& lens, float percent);

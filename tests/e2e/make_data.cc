@@ -68,6 +68,31 @@ void Compact(Zorvanel* data) {
   PairAndSelect(e, 0, 0);
 }
 
+// A 24 mm prime on a full-frame body (c = 0.029 mm), at f/8 and focused at
+// infinity, the last of its distances.
+void WidePrime(Zorvanel* data) {
+  zorvanel::Options* options = data->mutable_options();
+  options->set_aperture_wheel(50.0);
+  options->set_distance_wheel(100.0);
+  Equipment* e = data->mutable_equipment();
+  Camera* camera = e->add_cameras();
+  camera->set_maker("Acme");
+  camera->set_model("F1");
+  camera->set_circle_of_confusion(0.029);
+  Lens* lens = e->add_lenses();
+  lens->set_maker("Lumo");
+  lens->set_model("24mm");
+  lens->add_focals(24.0);
+  AddAll(lens->mutable_apertures(), {2.8, 3.2, 3.5, 4.0, 4.5, 5.0, 5.6, 6.3,
+                                     7.1, 8.0, 9.0, 10.0, 11.0, 13.0, 14.0,
+                                     16.0, 18.0, 20.0, 22.0});
+  AddAll(lens->mutable_distances(),
+         {0.25, 0.3, 0.4, 0.5, 0.7, 1.0, 1.5, 2.0, 3.0, 5.0, 10.0, -1.0});
+  lens->set_min_focal(24.0);
+  lens->set_max_focal(24.0);
+  PairAndSelect(e, 0, 0);
+}
+
 // A kit zoom on an APS-C body with full lists: what a user typically has.
 void Zoom(Zorvanel* data) { *data = zorvanel::testing::KitZoomData(); }
 
@@ -220,6 +245,7 @@ const std::map<std::string, std::function<void(Zorvanel*)>>& Fixtures() {
           {"fifty_stored", FiftyStored},
           {"compact", Compact},
           {"zoom", Zoom},
+          {"wide_prime", WidePrime},
           {"empty_lens", EmptyLens},
           {"options_only", OptionsOnly},
           {"camera_trio", CameraTrio},

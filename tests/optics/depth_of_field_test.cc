@@ -55,6 +55,15 @@ TEST(DepthOfFieldTest, FocusAtTheHyperfocalDistanceIsInfinity) {
   EXPECT_LT(r.depth_of_field.GetValue(), 0);
 }
 
+// Focused at infinity (a distance stored negative), everything from H - f
+// on is sharp.
+TEST(DepthOfFieldTest, FocusedAtInfinity) {
+  const DepthOfField r = ComputeDepthOfField(50, kF28, 0.03, -1);
+  EXPECT_THAT(r.near_limit.GetValue(), DoubleNear(29.4627825, 1e-6));
+  EXPECT_EQ(r.far_limit.GetValue(), -1.0);
+  EXPECT_LT(r.depth_of_field.GetValue(), 0);
+}
+
 TEST(DepthOfFieldTest, UndefinedInputsGiveNoResult) {
   // A circle of confusion never set (-1) or 0, and an f-number of 0 from a
   // damaged file: nothing is computed from them.
