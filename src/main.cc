@@ -1,11 +1,13 @@
 // The desktop program: Zorvanel in a window of its own.
 //
 //   zorvanel [--screen WxH] [--folder DIR] [--help]
+//   zorvanel table|plan [OPTIONS]
 //
 // --screen gives the window's inside size (default: where the window was when
 // the program last ended, else the largest multiple of the 480 x 640
 // reference screen that fits the display); --folder is where the data files
-// live (default: see ResolveProgramFolders); --help lists them.
+// live (default: see ResolveProgramFolders); --help lists them. The
+// commands print a depth-of-field table or a plan and end, with no window.
 
 #include <iostream>
 #include <memory>
@@ -14,11 +16,17 @@
 #include "app/paths.h"
 #include "app/program_args.h"
 #include "app/zorvanel_app.h"
+#include "cli/command_args.h"
+#include "cli/command_line.h"
 #include "platform/sdl_backend.h"
 #include "platform/shell.h"
 
 int main(int argc, char** argv) {
   using namespace zorvanel;
+  if (IsCommandLine(argc, argv)) {
+    return RunCommandLine(argc, argv, ExecutableFolder(), std::cout,
+                          std::cerr);
+  }
   const Expected<ProgramArgs> parsed = ParseProgramArgs(argc, argv);
   if (!parsed.ok()) {
     std::cerr << "zorvanel: " << parsed.status().Reason() << "\n"
@@ -27,7 +35,7 @@ int main(int argc, char** argv) {
   }
   const ProgramArgs& args = *parsed;
   if (args.help) {
-    std::cout << ProgramHelp();
+    std::cout << ProgramHelp(CommandsSummary());
     return 0;
   }
   if (!args.folder.empty()) {

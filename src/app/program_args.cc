@@ -9,8 +9,8 @@ std::string ProgramUsage() {
   return "usage: zorvanel [--screen WxH] [--folder DIR] [--help]\n";
 }
 
-std::string ProgramHelp() {
-  return ProgramUsage() +
+std::string ProgramHelp(std::string_view commands) {
+  return ProgramUsage() + std::string(commands) +
          "\n"
          "Zorvanel, a depth-of-field calculator, in a window of its own.\n"
          "\n"

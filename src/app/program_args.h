@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/geometry.h"
 #include "platform/status.h"
@@ -18,9 +19,10 @@ struct ProgramArgs {
   bool help = false;           // print the options and end
 };
 
-// The usage line, and the whole help that --help prints.
+// The usage line, and the whole help that --help prints, with the usage
+// lines of the program's `commands` under its own.
 std::string ProgramUsage();
-std::string ProgramHelp();
+std::string ProgramHelp(std::string_view commands = {});
 
 // The options, or a one-line reason for an unknown option, a missing value,
 // an empty folder or a screen size the program does not accept

@@ -1,4 +1,5 @@
-// Reads a stored message from a file and saves one atomically in its place.
+// Reads a stored message from a file and saves one, or any bytes, atomically
+// in its place.
 #include "data/message_file.h"
 
 #include <dirent.h>
@@ -257,6 +258,10 @@ Status SaveMessageFile(const google::protobuf::MessageLite& message,
   if (!message.SerializePartialToString(&bytes)) {
     return Status::Failure(EINVAL);
   }
+  return SaveBytesFile(bytes, path);
+}
+
+Status SaveBytesFile(const std::string& bytes, const std::string& path) {
   const std::string target = SaveTarget(path);
   RemoveStaleTemporaries(target);
   return ReplaceFile(target, bytes);

@@ -1,4 +1,5 @@
-// Reads a stored message from a file and saves one atomically in its place.
+// Reads a stored message from a file and saves one, or any bytes, atomically
+// in its place.
 #ifndef ZORVANEL_DATA_MESSAGE_FILE_H_
 #define ZORVANEL_DATA_MESSAGE_FILE_H_
 
@@ -38,6 +39,10 @@ std::string SaveTarget(const std::string& path);
 // failure too; the new file is then in place.
 Status SaveMessageFile(const google::protobuf::MessageLite& message,
                        const std::string& path);
+
+// Replaces the file at `path` with `bytes` the same way: a file that is
+// there stays whole until the new one is complete.
+Status SaveBytesFile(const std::string& bytes, const std::string& path);
 
 }  // namespace zorvanel
 

@@ -1,0 +1,120 @@
+// `zorvanel table` and `zorvanel plan`: from the command line to the output,
+// without a window.
+#include "cli/command_line.h"
+
+#include <time.h>
+
+#include <ostream>
+#include <vector>
+
+#include "cli/command_args.h"
+#include "cli/command_kit.h"
+#include "cli/dof_table.h"
+#include "cli/table_card.h"
+#include "cli/table_text.h"
+#include "data/message_file.h"
+
+namespace zorvanel {
+namespace {
+
+std::string Today() {
+  const time_t now = time(nullptr);
+  struct tm local;
+  localtime_r(&now, &local);
+  char text[16];
+  strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+// The option's values, or the lens's own list.
+Expected<std::vector<double>> ListOr(const std::optional<std::string>& given,
+                                     std::string_view option, ValueKind kind,
+                                     const CommandKit& kit,
+                                     std::vector<double> own) {
+  if (!given) return own;
+  return ReadValueList(option, *given, kind, kit.units);
+}
+
+template <typename List>
+std::vector<double> Values(const List& list) {
+  return std::vector<double>(list.begin(), list.end());
+}
+
+Expected<std::string> MakeTable(const CommandArgs& args,
+                                const CommandKit& kit) {
+  const Expected<std::vector<double>> focals = ListOr(
+      args.focal, "--focal", ValueKind::kFocal, kit, Values(kit.lens.focals()));
+  if (!focals.ok()) return focals.status();
+  const Expected<std::vector<double>> apertures =
+      ListOr(args.apertures, "--apertures", ValueKind::kAperture, kit,
+             TableApertures(Values(kit.lens.apertures()), args.all_stops));
+  if (!apertures.ok()) return apertures.status();
+  const Expected<std::vector<double>> distances =
+      ListOr(args.distances, "--distances", ValueKind::kDistance, kit,
+             Values(kit.lens.distances()));
+  if (!distances.ok()) return distances.status();
+  if (focals->empty()) {
+    return Status::Failure("the lens has no focal length: give --focal");
+  }
+  if (apertures->empty()) {
+    return Status::Failure("the lens has no f-number: give --apertures");
+  }
+  std::vector<DofTable> tables;
+  for (double focal : *focals) {
+    tables.push_back(
+        BuildDofTable(focal, *apertures, *distances, kit.coc_mm));
+  }
+  switch (args.format) {
+    case OutputFormat::kText:
+      return FormatTableText(kit, tables);
+    case OutputFormat::kCsv:
+      return FormatTableCsv(kit, tables);
+    case OutputFormat::kPdf:
+      break;
+  }
+  return DrawTableCard(kit, tables, args.paper, Today());
+}
+
+Expected<std::string> Run(const CommandArgs& args,
+                          const std::string& executable_folder) {
+  const Expected<CommandKit> kit = LoadCommandKit(args, executable_folder);
+  if (!kit.ok()) return kit.status();
+  return MakeTable(args, *kit);
+}
+
+}  // namespace
+
+bool IsCommandLine(int argc, const char* const* argv) {
+  return argc > 1 && CommandNamed(argv[1]).has_value();
+}
+
+int RunCommandLine(int argc, const char* const* argv,
+                   const std::string& executable_folder, std::ostream& out,
+                   std::ostream& err) {
+  const Expected<CommandArgs> args = ParseCommandArgs(argc, argv);
+  if (!args.ok()) {
+    err << "zorvanel: " << args.status().Reason() << "\n";
+    return kCommandFailed;
+  }
+  if (args->help) {
+    out << CommandHelp(args->command);
+    return kCommandDone;
+  }
+  const Expected<std::string> made = Run(*args, executable_folder);
+  if (!made.ok()) {
+    err << "zorvanel: " << made.status().Reason() << "\n";
+    return kCommandFailed;
+  }
+  if (args->output.empty()) {
+    out << *made << std::flush;
+    return out ? kCommandDone : kCommandFailed;
+  }
+  if (Status saved = SaveBytesFile(*made, args->output); !saved.ok()) {
+    err << "zorvanel: cannot write " << args->output << ": " << saved.Reason()
+        << "\n";
+    return kCommandFailed;
+  }
+  return kCommandDone;
+}
+
+}  // namespace zorvanel
