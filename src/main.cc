@@ -24,8 +24,7 @@
 int main(int argc, char** argv) {
   using namespace zorvanel;
   if (IsCommandLine(argc, argv)) {
-    return RunCommandLine(argc, argv, ExecutableFolder(), std::cout,
-                          std::cerr);
+    return RunCommandLine(argc, argv, ExecutableFolder(), std::cout, std::cerr);
   }
   const Expected<ProgramArgs> parsed = ParseProgramArgs(argc, argv);
   if (!parsed.ok()) {

@@ -9,8 +9,7 @@ namespace zorvanel {
 namespace {
 
 bool SameWord(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         strncasecmp(a.data(), b.data(), a.size()) == 0;
+  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
 // Which commands take an option that comes with a value.
@@ -57,10 +56,11 @@ Status SetChoice(std::string_view option, std::string_view value,
     } else if (SameWord(value, "pdf") && args->command == Command::kTable) {
       args->format = OutputFormat::kPdf;
     } else {
-      return Status::Failure(
-          std::string("--format must be ") +
-          (args->command == Command::kTable ? "text, csv or pdf" : "text or csv") +
-          ", not \"" + std::string(value) + "\"");
+      return Status::Failure(std::string("--format must be ") +
+                             (args->command == Command::kTable
+                                  ? "text, csv or pdf"
+                                  : "text or csv") +
+                             ", not \"" + std::string(value) + "\"");
     }
   } else if (option == "--paper") {
     if (SameWord(value, "a4")) {

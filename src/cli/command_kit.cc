@@ -152,9 +152,9 @@ Status PickCircleOfConfusion(const CommandArgs& args, CommandKit* kit) {
   }
   kit->coc_mm = kit->camera.circle_of_confusion();
   if (!(kit->coc_mm >= kDefinedCircleOfConfusion)) {
-    return Status::Failure("the camera " +
-                           Quoted(ShownName(kit->camera, NameSeparator::kSpace)) +
-                           " has no circle of confusion: give --coc MM");
+    return Status::Failure(
+        "the camera " + Quoted(ShownName(kit->camera, NameSeparator::kSpace)) +
+        " has no circle of confusion: give --coc MM");
   }
   return Status();
 }
@@ -177,15 +177,14 @@ Expected<int> FindNamed(std::span<const std::string> names,
   if (equal.empty() && holding.size() == 1) return holding[0];
   const std::string asked = std::string(what) + " " + Quoted(wanted);
   if (!equal.empty() || !holding.empty()) {
-    return Status::Failure(
-        asked + " is ambiguous: " +
-        NameList(names, equal.empty() ? holding : equal));
+    return Status::Failure(asked + " is ambiguous: " +
+                           NameList(names, equal.empty() ? holding : equal));
   }
   if (close.empty()) {
     return Status::Failure("no " + asked + " in your list");
   }
-  return Status::Failure("no " + asked + " in your list; close: " +
-                         NameList(names, close));
+  return Status::Failure("no " + asked +
+                         " in your list; close: " + NameList(names, close));
 }
 
 Expected<std::vector<double>> ReadValueList(std::string_view option,

@@ -61,8 +61,7 @@ Expected<std::string> MakeTable(const CommandArgs& args,
   }
   std::vector<DofTable> tables;
   for (double focal : *focals) {
-    tables.push_back(
-        BuildDofTable(focal, *apertures, *distances, kit.coc_mm));
+    tables.push_back(BuildDofTable(focal, *apertures, *distances, kit.coc_mm));
   }
   switch (args.format) {
     case OutputFormat::kText:

@@ -49,8 +49,8 @@ DofTable BuildDofTable(double focal_mm, std::span<const double> apertures,
     table.distances.emplace_back(metres);
     std::vector<DepthOfField>& row = table.cells.emplace_back();
     for (const ApertureValue& aperture : table.apertures) {
-      row.push_back(ComputeDepthOfField(focal_mm, aperture.GetValue(), coc_mm,
-                                        metres));
+      row.push_back(
+          ComputeDepthOfField(focal_mm, aperture.GetValue(), coc_mm, metres));
     }
   }
   for (const ApertureValue& aperture : table.apertures) {

@@ -102,12 +102,13 @@ void CardWriter::Measure(const DofTable& table) {
   header_height_ = 2 * document_.LineHeight(Style(10, true)) * 1.2 +
                    document_.LineHeight(Style(12, true)) * 1.6;
   note_height_ = document_.LineHeight(Style(9)) * 2;
-  label_width_ = std::max(
-      document_.TextWidth(Translate(UiText("Distance:")), bold),
-      document_.TextWidth(Translate(UiText("Hyperfocal")), bold));
+  label_width_ =
+      std::max(document_.TextWidth(Translate(UiText("Distance:")), bold),
+               document_.TextWidth(Translate(UiText("Hyperfocal")), bold));
   for (const DistanceValue& distance : table.distances) {
-    label_width_ = std::max(
-        label_width_, document_.TextWidth(LimitText(distance, kit_.units), bold));
+    label_width_ =
+        std::max(label_width_,
+                 document_.TextWidth(LimitText(distance, kit_.units), bold));
   }
   column_width_ = 0;
   auto widen = [&](const std::string& text, const PrintStyle& style) {
@@ -164,10 +165,9 @@ CardLayout CardWriter::Fit(const DofTable& table, bool across) const {
   const int piece_columns = PerPiece(columns, layout.column_cuts);
   const int piece_rows = PerPiece(std::max(rows, 1), layout.row_cuts);
   // Both lengths grow in proportion to the size.
-  layout.points = std::min(
-      {kLargestCardPoints,
-       room.width / Width(piece_columns, 1.0),
-       room.height / Height(piece_rows, 1.0)});
+  layout.points =
+      std::min({kLargestCardPoints, room.width / Width(piece_columns, 1.0),
+                room.height / Height(piece_rows, 1.0)});
   return layout;
 }
 
@@ -214,18 +214,26 @@ void CardWriter::AddTable(const DofTable& table) {
 
 double CardWriter::DrawHeader(const PageSize& page, const std::string& title) {
   const std::vector<std::string> kit = KitLines(kit_);
-  const std::string gap = "      ";
-  const std::string first = kit[0] + gap + kit[1];
-  const std::string second = kit[2] + gap + kit[3] + gap + date_;
+  // Camera over circle of confusion, lens over units and date.
+  const std::string cells[2][2] = {{kit[0], kit[1]},
+                                   {kit[2], kit[3] + "      " + date_}};
+  const PrintStyle styles[2] = {Style(10, true), Style(10)};
+  const double gap = 24;
+  double first = 0, second = 0;
+  for (int line = 0; line < 2; ++line) {
+    first = std::max(first, document_.TextWidth(cells[line][0], styles[line]));
+    second =
+        std::max(second, document_.TextWidth(cells[line][1], styles[line]));
+  }
+  // Long names make the header smaller rather than run off the page.
   const double room = page.width - 2 * kMargin;
+  const double scale = std::min(1.0, room / (first + gap + second));
   double top = kMargin;
-  for (const auto& [text, bold] :
-       {std::pair{first, true}, std::pair{second, false}}) {
-    PrintStyle style = Style(10, bold);
-    // A long name makes its line smaller rather than run off the page.
-    const double width = document_.TextWidth(text, style);
-    if (width > room) style = Style(10 * room / width, bold);
-    document_.DrawText(text, style, kMargin, top);
+  for (int line = 0; line < 2; ++line) {
+    const PrintStyle style = Style(10 * scale, styles[line].bold);
+    document_.DrawText(cells[line][0], style, kMargin, top);
+    document_.DrawText(cells[line][1], style, kMargin + (first + gap) * scale,
+                       top);
     top += document_.LineHeight(Style(10, true)) * 1.2;
   }
   top += document_.LineHeight(Style(12, true)) * 0.3;

@@ -108,10 +108,10 @@ std::vector<std::string> KitLines(const CommandKit& kit) {
   return {
       Tr(UiText("Camera: %1"), ShownName(kit.camera, NameSeparator::kSpace)),
       Tr(UiText("Lens: %1"), ShownName(kit.lens, NameSeparator::kSpace)),
-      Tr(UiText("Circle of confusion: %1"), FormatCircleOfConfusion(kit.coc_mm)),
-      Tr(UiText("Units: %1"), Translate(kit.units == kMetric
-                                            ? UiText("m/cm")
-                                            : UiText("ft./in."))),
+      Tr(UiText("Circle of confusion: %1"),
+         FormatCircleOfConfusion(kit.coc_mm)),
+      Tr(UiText("Units: %1"),
+         Translate(kit.units == kMetric ? UiText("m/cm") : UiText("ft./in."))),
   };
 }
 
@@ -161,7 +161,8 @@ std::string FormatTableCsv(const CommandKit& kit,
                    "focus_m", "near_m", "far_m", "hyperfocal_m"});
   const std::string camera =
       CsvField(DisplayName(kit.camera, NameSeparator::kSpace));
-  const std::string lens = CsvField(DisplayName(kit.lens, NameSeparator::kSpace));
+  const std::string lens =
+      CsvField(DisplayName(kit.lens, NameSeparator::kSpace));
   auto add = [&](const DofTable& table, int column, const char* row,
                  double focus_m, const DepthOfField& dof) {
     AddCsvRow(&out, {camera, lens, PlainNumber(kit.coc_mm),

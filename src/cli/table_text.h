@@ -14,8 +14,8 @@
 namespace zorvanel {
 
 // What a table stands for: "∞" in every table, whatever the language.
-inline constexpr char kInfinitySign[] = "\xE2\x88\x9E";   // U+221E
-inline constexpr char kRangeDash[] = " \xE2\x80\x93 ";    // U+2013
+inline constexpr char kInfinitySign[] = "\xE2\x88\x9E";  // U+221E
+inline constexpr char kRangeDash[] = " \xE2\x80\x93 ";   // U+2013
 
 // A distance as the main screen prints it, "∞" for infinity.
 std::string LimitText(const DistanceValue& distance, UnitSystem units);

@@ -5,6 +5,8 @@
 #include <cairo-pdf.h>
 #include <pango/pangocairo.h>
 
+#include <cstring>
+
 #include "platform/font.h"
 #include "platform/text_context.h"
 
@@ -22,9 +24,15 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data,
   return CAIRO_STATUS_SUCCESS;
 }
 
-std::string StyleKey(const PrintStyle& style) {
-  return style.face + (style.bold ? "-b-" : "-r-") +
-         std::to_string(style.points);
+// The style's bytes, then the text: one key per laid-out line.
+std::string LayoutKey(std::string_view text, const PrintStyle& style) {
+  std::string key(sizeof style.points, '\0');
+  std::memcpy(key.data(), &style.points, sizeof style.points);
+  key += style.bold ? 'b' : 'r';
+  key += style.face;
+  key += '\0';
+  key += text;
+  return key;
 }
 
 }  // namespace
@@ -32,8 +40,8 @@ std::string StyleKey(const PrintStyle& style) {
 PdfDocument::PdfDocument() {
   // The program's own font files are made known to fontconfig there.
   static_cast<void>(SharedTextContext());
-  surface_ = cairo_pdf_surface_create_for_stream(AppendBytes, &bytes_,
-                                                 kA4Width, kA4Height);
+  surface_ = cairo_pdf_surface_create_for_stream(AppendBytes, &bytes_, kA4Width,
+                                                 kA4Height);
   cr_ = cairo_create(surface_);
   context_ = pango_cairo_create_context(cr_);
   // Unhinted and unrounded: glyphs stand where the face puts them, so a text
@@ -62,12 +70,13 @@ void PdfDocument::StartPage(double width, double height) {
 
 PangoLayout* PdfDocument::Layout(std::string_view text,
                                  const PrintStyle& style) {
-  auto key = std::make_pair(StyleKey(style), std::string(text));
+  std::string key = LayoutKey(text, style);
   auto found = layouts_.find(key);
   if (found != layouts_.end()) return found->second;
   PangoLayout* layout = pango_layout_new(context_);
   PangoFontDescription* font = pango_font_description_new();
-  pango_font_description_set_family(font, Font::ResolveFace(style.face).c_str());
+  pango_font_description_set_family(font,
+                                    Font::ResolveFace(style.face).c_str());
   pango_font_description_set_weight(
       font, style.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   pango_font_description_set_absolute_size(font, style.points * PANGO_SCALE);

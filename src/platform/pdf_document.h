@@ -3,10 +3,9 @@
 #ifndef ZORVANEL_PLATFORM_PDF_DOCUMENT_H_
 #define ZORVANEL_PLATFORM_PDF_DOCUMENT_H_
 
-#include <map>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <unordered_map>
 
 #include "platform/geometry.h"
 #include "platform/status.h"
@@ -50,8 +49,7 @@ class PdfDocument {
   void DrawText(std::string_view text, const PrintStyle& style, double x,
                 double top, double width = 0,
                 PrintAlign align = PrintAlign::kLeft);
-  void FillRect(double x, double y, double width, double height,
-                Colour colour);
+  void FillRect(double x, double y, double width, double height, Colour colour);
   void DrawLine(double x1, double y1, double x2, double y2, double thickness,
                 Colour colour);
 
@@ -69,7 +67,7 @@ class PdfDocument {
   cairo_t* cr_ = nullptr;
   PangoContext* context_ = nullptr;
   bool page_started_ = false;
-  std::map<std::pair<std::string, std::string>, PangoLayout*> layouts_;
+  std::unordered_map<std::string, PangoLayout*> layouts_;
 };
 
 }  // namespace zorvanel
