@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# check_install.sh BUILD_DIR: installs the build tree into a scratch prefix
-# and checks what an installed Zorvanel is made of.
+# check_install.sh BUILD_DIR LICENSE: installs the build tree into a
+# scratch prefix and checks what an installed Zorvanel is made of.
 set -euo pipefail
-build=$1
+build=$1 licence=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -10,6 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.zorvanel.Zorvanel
 expected="bin/zorvanel
 share/applications/$id.desktop
+share/doc/zorvanel/changelog.gz
+share/doc/zorvanel/copyright
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
@@ -32,4 +34,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 # groff's warnings (bad requests, unknown fonts) fail the check.
 warnings=$(zcat "$prefix/share/man/man1/zorvanel.1.gz" | groff -man -ww -z 2>&1)
 [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+# The copyright file gives the licence word for word as LICENSE does.
+copyright=$prefix/share/doc/zorvanel/copyright
+grep -qx 'License: MIT' "$copyright" || { echo "no MIT licence in $copyright"; exit 1; }
+diff -u <(sed -n '/^Permission/,$p' "$licence") \
+        <(sed -n '/^ Permission/,$s/^ \.\{0,1\}//p' "$copyright")
 echo "installed tree OK"
