@@ -106,7 +106,7 @@ void RegenerateLists(Lens* lens, const Camera& camera, UnitSystem units) {
   accessor.RegenerateFocals(
       camera.has_focal_multiplier() ? camera.focal_multiplier() : 1.0);
   RegenerateApertures(&accessor);
-  accessor.SetDistanceRange(0.1, 100.0, units);
+  accessor.SetLensDistances(units);
 }
 
 }  // namespace

@@ -69,8 +69,9 @@ void RemoveLens(Equipment* equipment, int index);
 // (focals from its min/max focal with the camera's multiplier when that is
 // set; apertures from the lens's own widest f-number, the first of its
 // `apertures`, to its narrowest, the last when there are two, else f/22,
-// and f/2.8 to f/22 when it names none; distances 0.1 m to 100 m on the
-// series of `units`). Without it the camera comes unpaired. Returns the new
+// and f/2.8 to f/22 when it names none; distances to 100 m on the series
+// of `units`, from 0.1 m or the first value at or beyond the lens's nearest
+// focus). Without it the camera comes unpaired. Returns the new
 // camera.
 Camera* AddCamera(Equipment* equipment, const Camera& tmpl,
                   const Lens* tmpl_lens, UnitSystem units);

@@ -14,13 +14,6 @@
 #include "optics/value_limits.h"
 
 namespace zorvanel {
-namespace {
-
-// The distances every new lens starts with, in metres.
-constexpr double kFirstDistance = 0.1;
-constexpr double kLastDistance = 100.0;
-
-}  // namespace
 
 LensListDlg::LensListDlg(Equipment* equipment, UnitSystem units)
     : BaseListDlg(EquipmentList::kLenses, equipment), units_(units) {}
@@ -40,7 +33,7 @@ Lens LensListDlg::MakeLens(const Bounds& focal, const Bounds& aperture,
   SplitName(&lens, name);
   LensAccessor accessor(&lens);
   accessor.SetApertureRange(aperture.lo, aperture.hi);
-  accessor.SetDistanceRange(kFirstDistance, kLastDistance, units);
+  accessor.SetLensDistances(units);
   lens.set_min_focal(focal.lo);
   lens.set_max_focal(focal.hi);
   accessor.RegenerateFocals(1.0);

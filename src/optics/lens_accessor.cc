@@ -1,6 +1,7 @@
 // What a wheel picks from a lens's lists, and a handle that regenerates them.
 #include "optics/lens_accessor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <span>
@@ -22,6 +23,13 @@ double NarrowedAperture(double stored) {
   }
   return static_cast<double>(static_cast<float>(stored));
 }
+
+// A new lens's distances run from the ladder's start (or the lens's nearest
+// focus) to here.
+constexpr double kFirstDistance = 0.1;
+constexpr double kLastDistance = 100.0;
+// A nearest focus past this is a damaged file, not a lens.
+constexpr double kFarthestNearestFocus = 10.0;
 
 }  // namespace
 
@@ -111,6 +119,18 @@ void LensAccessor::SetDistanceRange(double min_metres, double max_metres,
   for (const DistanceValue& v : range) lens_->add_distances(v.GetValue());
 }
 
+void LensAccessor::SetLensDistances(UnitSystem units) {
+  if (lens_ == nullptr) return;
+  SetDistanceRange(std::max(kFirstDistance, NearestLadderDistance(units)),
+                   kLastDistance, units);
+}
+
+double LensAccessor::NearestLadderDistance(UnitSystem units) const {
+  const double nearest = lens_->nearest_focus();
+  if (!(nearest > 0.0 && nearest <= kFarthestNearestFocus)) return 0.0;
+  return DistanceAtOrBeyond(nearest, units).GetValue();
+}
+
 void LensAccessor::SetFocalRange(double min, double max, double multiplier) {
   if (lens_ == nullptr) return;
   std::vector<FocalValue> range;
@@ -130,7 +150,10 @@ void LensAccessor::FollowUnitSystem(UnitSystem previous_units,
   const std::span<const double> distances(lens_->distances().data(),
                                           lens_->distances_size());
   if (!IsDistanceLadder(distances, previous_units)) return;
-  SetDistanceRange(distances.front(), distances.back(), units);
+  // The element nearest to the old first one, unless the lens cannot focus
+  // there.
+  SetDistanceRange(std::max(distances.front(), NearestLadderDistance(units)),
+                   distances.back(), units);
 }
 
 }  // namespace zorvanel

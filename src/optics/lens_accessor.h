@@ -61,17 +61,26 @@ class LensAccessor {
   // standard marks strictly between them.
   void SetLensApertures(double widest, double narrowest);
   void SetDistanceRange(double min_metres, double max_metres, UnitSystem units);
+  // The distances of a new lens: the series of `units` from 0.1 m, or from
+  // the first value at or beyond the lens's nearest focus when it has one,
+  // to 100 m.
+  void SetLensDistances(UnitSystem units);
   void SetFocalRange(double min, double max, double multiplier);
   // SetFocalRange over the lens's own min_focal..max_focal.
   void RegenerateFocals(double multiplier);
   // After the unit system changed from `previous_units` to `units`:
   // distances that are still a stretch of the previous system's series
   // become the same stretch of the new one (from the element nearest to the
-  // first to the one nearest to the last), so a metric lens does not show
-  // 3.94 in. in feet. A list the user edited is kept.
+  // first to the one nearest to the last, but never closer than the lens's
+  // nearest focus), so a metric lens does not show 3.94 in. in feet. A list
+  // the user edited is kept.
   void FollowUnitSystem(UnitSystem previous_units, UnitSystem units);
 
  private:
+  // Where the lens's distance ladder may start in `units`: from the first
+  // value at or beyond its nearest focus, or anywhere when it has none.
+  double NearestLadderDistance(UnitSystem units) const;
+
   Lens* lens_ = nullptr;
   std::unique_ptr<Lens> owned_;
 };

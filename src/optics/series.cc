@@ -145,6 +145,15 @@ void SelectDistanceRange(double min, double max, UnitSystem units,
       [](const DistanceValue& v) { return v.GetValue(); }, out);
 }
 
+const DistanceValue& DistanceAtOrBeyond(double metres, UnitSystem units) {
+  const std::vector<DistanceValue>& series = DistanceSeries(units);
+  const auto beyond =
+      std::find_if(series.begin(), series.end(), [&](const DistanceValue& v) {
+        return v.GetValue() >= metres || IsSameValue(v.GetValue(), metres);
+      });
+  return beyond == series.end() ? series.back() : *beyond;
+}
+
 bool IsDistanceLadder(std::span<const double> metres, UnitSystem unit_system) {
   if (metres.size() < 2) return false;
   const std::vector<DistanceValue>& series = DistanceSeries(unit_system);

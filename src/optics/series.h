@@ -31,6 +31,11 @@ void SelectApertureRange(double min, double max,
 void SelectDistanceRange(double min, double max, UnitSystem units,
                          std::vector<DistanceValue>* out);
 
+// The first element of the distance series of `units` at or beyond `metres`
+// (binary noise apart): where the ladder of a lens that focuses no closer
+// starts. The last element when every one lies closer.
+const DistanceValue& DistanceAtOrBeyond(double metres, UnitSystem units);
+
 // True when `metres` is two or more consecutive elements of the distance
 // series of `unit_system`, in order: a list made from that series and not
 // edited since (binary noise apart).

@@ -115,6 +115,7 @@ TEST_F(ShippedDatabaseTest, EachLensNameStandsForOneLens) {
     const Lens& other = *it->second;
     EXPECT_TRUE(other.min_focal() == lens.min_focal() &&
                 other.max_focal() == lens.max_focal() &&
+                other.nearest_focus() == lens.nearest_focus() &&
                 std::equal(other.apertures().begin(), other.apertures().end(),
                            lens.apertures().begin(), lens.apertures().end()))
         << "\"" << it->first << "\" names two different lenses";
@@ -204,6 +205,11 @@ TEST_F(ShippedDatabaseTest, KitAndBuiltInLensesComeWithTheirCameras) {
   EXPECT_EQ(database_.lenses(prime->lens_index()).min_focal(), 23.0);
   EXPECT_EQ(database_.lenses(prime->lens_index()).max_focal(), 23.0);
 
+  // The kit lens's published nearest focus, where it has been checked.
+  const Camera* d7500 = FindCamera(database_, "Nikon", "D7500");
+  ASSERT_TRUE(d7500 && d7500->lens_index() >= 0);
+  EXPECT_EQ(database_.lenses(d7500->lens_index()).nearest_focus(), 0.45);
+
   const Camera* alone = FindCamera(database_, "Nikon", "D850");
   ASSERT_NE(alone, nullptr);
   EXPECT_EQ(alone->lens_index(), -1);
@@ -222,10 +228,11 @@ TEST(CameraListTest, ReadsEveryFormOfLine) {
       "\n"
       "  Acme | Z100 | 36x24  \n"
       "Acme | Pocket | d7.66 | built-in | 4.5-108 | f/3.3 | f/8\n"
-      "Bolt | B1 | 23.5x15.6 | Bolt | 23mm f/2 | 23 | f/2\n",
+      "Bolt | B1 | 23.5x15.6 | Bolt | 23mm f/2 | 23 | f/2\n"
+      "Bolt | B2 | 23.5x15.6 | Bolt | 18-140mm | 18-140 | f/3.5 | | 0.45 m\n",
       &error);
   ASSERT_TRUE(entries) << error;
-  ASSERT_EQ(entries->size(), 3u);
+  ASSERT_EQ(entries->size(), 4u);
 
   EXPECT_EQ((*entries)[0].maker, "Acme");
   EXPECT_EQ((*entries)[0].model, "Z100");
@@ -248,6 +255,9 @@ TEST(CameraListTest, ReadsEveryFormOfLine) {
   EXPECT_EQ((*entries)[2].lens->max_focal, 23.0);
   EXPECT_EQ((*entries)[2].lens->widest_aperture, 2.0);
   EXPECT_FALSE((*entries)[2].lens->narrowest_aperture);
+  ASSERT_TRUE((*entries)[3].lens);
+  EXPECT_FALSE((*entries)[3].lens->narrowest_aperture);
+  EXPECT_EQ((*entries)[3].lens->nearest_focus, 0.45);
 }
 
 // A mistake in the list must stop the build with the line, not ship a
@@ -273,7 +283,8 @@ TEST(CameraListTest, RejectsMalformedLinesNamingTheLine) {
       {"Acme | Z100 | 36x24 | built-in | 18-55 | 3.5", "aperture"},
       {"Acme | Z100 | 36x24 | Acme | 18-55mm | 18-55 | f/0", "aperture"},
       {"Acme | Z100 | 36x24 | built-in | 18-55 | f/8 | f/2.8", "narrowest"},
-      {"Acme | Z100 | 36x24 | built-in | 18-55 | f/2 | f/8 | f/16", "fields"},
+      {"Acme | Z100 | 36x24 | built-in | 18-55 | f/2 | f/8 | f/16", "nearest"},
+      {"Acme | Z100 | 36x24 | built-in | 18 | f/2 | | 0.2 m | x", "fields"},
   };
   for (const auto& bad : kBad) {
     std::string error;

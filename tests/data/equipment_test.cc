@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/names.h"
@@ -324,6 +325,20 @@ TEST(EquipmentOperationsTest, AddCameraGivesTheLensItsOwnApertures) {
   EXPECT_EQ(usual.size(), 19u);
   EXPECT_EQ(apertures_after_pick({std::nan("")}), usual);
   EXPECT_EQ(apertures_after_pick({4, 2}).back(), 22);
+}
+
+// A picked lens gets no distance closer than its nearest focus; a damaged
+// figure is ignored.
+TEST(EquipmentOperationsTest, AddCameraStartsTheDistancesAtTheNearestFocus) {
+  const std::tuple<double, UnitSystem, double> kCases[] = {
+      {0.45, kMetric, 0.5}, {0.45, kImperial, 0.4572}, {1e9, kMetric, 0.1}};
+  for (const auto& [nearest, units, first] : kCases) {
+    Equipment equipment;
+    Lens kit;
+    kit.set_nearest_focus(nearest);
+    AddCamera(&equipment, Camera(), &kit, units);
+    EXPECT_NEAR(equipment.lenses(0).distances(0), first, 1e-4) << nearest;
+  }
 }
 
 TEST(EquipmentOperationsTest, AddCameraAloneComesUnpaired) {

@@ -93,5 +93,16 @@ TEST(LensAccessorTest, RangesReplaceTheLists) {
   EXPECT_THAT(lens->focals(), ElementsAre(50));
 }
 
+// Changing the units keeps a ladder's stretch but never goes closer than the
+// lens focuses: 0.4 m is nearest to 1.2 ft, which a 0.39 m lens cannot do.
+TEST(LensAccessorTest, UnitsFollowTheLadderNoCloserThanTheLensFocuses) {
+  LensAccessor accessor;
+  Lens* lens = accessor.CreateLens();
+  lens->set_nearest_focus(0.39);
+  accessor.SetDistanceRange(0.4, 1, kMetric);
+  accessor.FollowUnitSystem(kMetric, kImperial);
+  EXPECT_NEAR(lens->distances(0), 0.4572, 1e-4);
+}
+
 }  // namespace
 }  // namespace zorvanel

@@ -36,6 +36,7 @@ void AddKitLens(const KitLens& kit, int camera_index, Camera* camera,
   // picked.
   if (kit.widest_aperture) lens->add_apertures(*kit.widest_aperture);
   if (kit.narrowest_aperture) lens->add_apertures(*kit.narrowest_aperture);
+  if (kit.nearest_focus) lens->set_nearest_focus(*kit.nearest_focus);
   lens->set_camera_index(camera_index);
   camera->set_lens_index(database->lenses_size() - 1);
 }
@@ -64,6 +65,8 @@ std::string FormatLens(const Equipment& database, int lens_index) {
     text += "-" + Number(lens.max_focal());
   text += " mm";
   for (double aperture : lens.apertures()) text += " | f/" + Number(aperture);
+  if (lens.has_nearest_focus())
+    text += " | from " + Number(lens.nearest_focus()) + " m";
   if (lens.camera_index() < 0 ||
       lens.camera_index() >= database.cameras_size() ||
       database.cameras(lens.camera_index()).lens_index() != lens_index)

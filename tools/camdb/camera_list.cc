@@ -20,6 +20,10 @@ constexpr double kMinAperture = 0.7;  // f-numbers
 constexpr double kMaxAperture = 128.0;
 constexpr std::string_view kBuiltIn = "built-in";
 constexpr std::string_view kApertureMark = "f/";
+constexpr std::string_view kMetreMark = "m";
+// Metres; closer is a macro lens's business, farther a typing mistake.
+constexpr double kMinNearestFocus = 0.01;
+constexpr double kMaxNearestFocus = 10.0;
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -91,19 +95,37 @@ std::optional<double> ParseAperture(std::string_view text) {
   return number;
 }
 
-// The optional widest and narrowest f-numbers after a lens's focal range.
-std::string ParseApertures(const std::vector<std::string_view>& fields,
-                           KitLens* lens) {
+// "0.45 m": a nearest focus distance.
+std::optional<double> ParseNearestFocus(std::string_view text) {
+  if (!text.ends_with(kMetreMark)) return std::nullopt;
+  text.remove_suffix(kMetreMark.size());
+  const auto metres = ParseNumber(Trim(text));
+  if (!metres || *metres < kMinNearestFocus || *metres > kMaxNearestFocus)
+    return std::nullopt;
+  return metres;
+}
+
+// The optional widest and narrowest f-numbers and nearest focus after a
+// lens's focal range; the narrowest may be left empty before a nearest
+// focus.
+std::string ParseLensFigures(const std::vector<std::string_view>& fields,
+                             KitLens* lens) {
   if (fields.empty()) return "";
   lens->widest_aperture = ParseAperture(fields[0]);
   if (!lens->widest_aperture)
     return "bad aperture '" + std::string(fields[0]) + "' (write f/3.5)";
   if (fields.size() == 1) return "";
-  lens->narrowest_aperture = ParseAperture(fields[1]);
-  if (!lens->narrowest_aperture)
-    return "bad aperture '" + std::string(fields[1]) + "' (write f/22)";
-  if (*lens->narrowest_aperture < *lens->widest_aperture)
-    return "the narrowest aperture comes before the widest";
+  if (!fields[1].empty() || fields.size() == 2) {
+    lens->narrowest_aperture = ParseAperture(fields[1]);
+    if (!lens->narrowest_aperture)
+      return "bad aperture '" + std::string(fields[1]) + "' (write f/22)";
+    if (*lens->narrowest_aperture < *lens->widest_aperture)
+      return "the narrowest aperture comes before the widest";
+  }
+  if (fields.size() == 2) return "";
+  lens->nearest_focus = ParseNearestFocus(fields[2]);
+  if (!lens->nearest_focus)
+    return "bad nearest focus '" + std::string(fields[2]) + "' (write 0.45 m)";
   return "";
 }
 
@@ -113,7 +135,7 @@ std::string LineError(int line, const std::string& what) {
 
 // Fills `entry` from the fields of one line; returns an error text or "".
 // A lens is either "built-in" and its focal range, or a maker, a model and
-// the range; up to two apertures may follow.
+// the range; up to two apertures and the nearest focus may follow.
 std::string ParseFields(const std::vector<std::string_view>& fields,
                         CameraEntry* entry) {
   const bool built_in = fields.size() > 3 && fields[3] == kBuiltIn;
@@ -121,9 +143,9 @@ std::string ParseFields(const std::vector<std::string_view>& fields,
   if (fields.size() == 5 && !built_in)
     return "a lens needs a maker and a model, or the word built-in";
   if (fields.size() != 3 &&
-      (fields.size() <= focal || fields.size() > focal + 3))
-    return "expected 3 fields separated by '|', 5 to 7 with a built-in lens, "
-           "6 to 8 with a kit lens";
+      (fields.size() <= focal || fields.size() > focal + 4))
+    return "expected 3 fields separated by '|', 5 to 8 with a built-in lens, "
+           "6 to 9 with a kit lens";
   entry->maker = fields[0];
   entry->model = fields[1];
   if (entry->maker.empty() || entry->model.empty())
@@ -146,10 +168,10 @@ std::string ParseFields(const std::vector<std::string_view>& fields,
   if (!range) return "bad focal range '" + std::string(fields[focal]) + "'";
   lens.min_focal = range->first;
   lens.max_focal = range->second;
-  const std::string apertures = ParseApertures(
+  const std::string figures = ParseLensFigures(
       std::vector<std::string_view>(fields.begin() + focal + 1, fields.end()),
       &lens);
-  if (!apertures.empty()) return apertures;
+  if (!figures.empty()) return figures;
   entry->lens = std::move(lens);
   return "";
 }

@@ -19,6 +19,8 @@ struct KitLens {
   // the narrowest; not given, the program offers f/2.8 to f/22.
   std::optional<double> widest_aperture;
   std::optional<double> narrowest_aperture;
+  // The published minimum focus distance in metres, when it is known.
+  std::optional<double> nearest_focus;
 };
 
 // One line of the readable camera list.
@@ -35,9 +37,11 @@ struct CameraEntry {
 //   maker | model | sensor
 //   maker | model | sensor | built-in | focal
 //   maker | model | sensor | lens maker | lens model | focal
-// A lens may be followed by its widest f-number and then its narrowest:
+// A lens may be followed by its widest f-number, then its narrowest, then
+// its nearest focus in metres (the narrowest left empty when it is f/22):
 //   ... | focal | f/3.5
 //   ... | focal | f/1.8 | f/11
+//   ... | focal | f/3.5 | | 0.45 m
 // sensor: "WxH" in millimetres (23.5x15.6) or "d" and the diagonal (d7.66);
 // focal: "min-max" or a single length for a prime, real millimetres.
 // "built-in" names the camera's own fixed lens: its maker and model are the
