@@ -8,6 +8,7 @@
 #include "controls/list_rows.h"
 #include "data/names.h"
 #include "i18n/font_table.h"
+#include "i18n/translator.h"
 #include "i18n/value_text.h"
 #include "optics/value_limits.h"
 #include "platform/shell.h"
@@ -78,13 +79,9 @@ void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
                                  std::string* left_note,
                                  std::string* right_note) {
   *title = ShownName(camera, NameSeparator::kSpace);
-  *left_note = FormatCircleOfConfusion(camera.circle_of_confusion());
-  const double displayed = camera.displayed_focal();
-  const double multiplier = camera.focal_multiplier();
-  const double real =
-      multiplier > kLeastRowMultiplier ? displayed / multiplier : displayed;
-  *right_note =
-      Format(FocalValue(real)) + " -> " + Format(FocalValue(displayed));
+  *left_note = Tr(UiText("CoC %1"),
+                  FormatCircleOfConfusion(camera.circle_of_confusion()));
+  *right_note = FormatMultiplier(camera.focal_multiplier());
 }
 
 void CameraDynaList::LensTexts(const LensAccessor& lens, std::string* title,

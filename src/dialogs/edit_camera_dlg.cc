@@ -1,12 +1,17 @@
 // The camera editor: name, circle of confusion and focal equivalence.
 #include "dialogs/edit_camera_dlg.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "data/names.h"
 #include "dialogs/edit_value_dlg.h"
 #include "dialogs/message_box.h"
 #include "dialogs/number_field.h"
+#include "dialogs/select_list_dlg.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
+#include "optics/sensor.h"
 #include "optics/value_limits.h"
 
 namespace zorvanel {
@@ -17,6 +22,28 @@ constexpr int kCaptionHeight = 25;
 constexpr int kButtonHeight = 90;
 constexpr int kGap = 10;
 constexpr int kRowSpace = 20;
+
+// The rows of the circle of confusion's choice, in this order.
+enum CocRow { kStandardRow, kLargeRow, kSensorSizeRow, kCropFactorRow, kOwnRow };
+constexpr PrintViewing kViewings[] = {PrintViewing::kStandard,
+                                      PrintViewing::kLarge};
+// A crop factor may be typed as photographers write it, "×1.5" or "x1.5".
+constexpr std::string_view kCropPrefixes[] = {"\u00D7", "x"};
+
+// Where a circle of confusion from the sensor comes from: "28.3 mm / 1500".
+std::string Derivation(double diagonal, PrintViewing viewing) {
+  return FormatFixed(diagonal, 1) + " " + Translate(UiText("mm")) + " / " +
+         std::to_string(static_cast<int>(viewing));
+}
+
+// The choice's row that gives `coc` for a sensor of `diagonal`: one of the
+// sensor's own values, the typed one when the camera has another, or none.
+int CurrentCocRow(double coc, double diagonal) {
+  for (int row : {kStandardRow, kLargeRow}) {
+    if (coc == CircleOfConfusion(diagonal, kViewings[row])) return row;
+  }
+  return coc >= kDefinedCircleOfConfusion ? kOwnRow : -1;
+}
 
 // The real focal length that the camera shows as its displayed one.
 double RealFocal(const Camera& camera) {
@@ -122,7 +149,7 @@ void CEditCameraDlg::OnCommand(int command_id) {
       }
       break;
     case kIdCocButton:
-      EditCircleOfConfusion();
+      ChooseCircleOfConfusion();
       break;
     case kIdFocalButton:
       EditFocalEquivalence();
@@ -131,6 +158,107 @@ void CEditCameraDlg::OnCommand(int command_id) {
       CBaseDlg::OnCommand(command_id);
       break;
   }
+}
+
+void CEditCameraDlg::ChooseCircleOfConfusion() {
+  // A sensor size or crop factor given here comes back to the choice, which
+  // then offers that sensor's values.
+  while (true) {
+    const double coc = camera_->circle_of_confusion();
+    const double diagonal = SensorDiagonal(camera_->focal_multiplier());
+    CSelectListDlg choice;
+    choice.SetTitle(UiText("Circle of confusion"));
+    choice.SetComment(UiText("From the sensor, or a value of your own:"));
+    CameraDynaList& rows = choice.list();
+    rows.AddTextRow(Translate(UiText("Standard print")),
+                    Derivation(diagonal, PrintViewing::kStandard),
+                    FormatCircleOfConfusion(CircleOfConfusion(diagonal)), -1);
+    rows.AddTextRow(
+        Translate(UiText("Large print or close viewing")),
+        Derivation(diagonal, PrintViewing::kLarge),
+        FormatCircleOfConfusion(CircleOfConfusion(diagonal, PrintViewing::kLarge)),
+        -1);
+    rows.AddTextRow(Translate(UiText("Sensor size...")), "", "", -1);
+    rows.AddTextRow(Translate(UiText("Crop factor...")), "",
+                    FormatMultiplier(camera_->focal_multiplier()), -1);
+    rows.AddTextRow(Translate(UiText("Other value...")), "",
+                    coc >= kDefinedCircleOfConfusion
+                        ? FormatCircleOfConfusion(coc)
+                        : std::string(),
+                    -1);
+    const int current = CurrentCocRow(coc, diagonal);
+    if (current >= 0) rows.SelectItem(current);
+    if (choice.RunModal() != kIdOk) return;
+    switch (rows.selected_index()) {
+      case kStandardRow:
+      case kLargeRow:
+        camera_->set_circle_of_confusion(
+            CircleOfConfusion(diagonal, kViewings[rows.selected_index()]));
+        Refresh();
+        return;
+      case kSensorSizeRow:
+        EnterSensorSize();
+        break;
+      case kCropFactorRow:
+        EnterCropFactor();
+        break;
+      default:
+        EditCircleOfConfusion();
+        return;
+    }
+  }
+}
+
+bool CEditCameraDlg::EnterSensorSize() {
+  CEditValueDlg entry(EntryLayout::kCommentTwoCaptioned);
+  entry.SetTitle(UiText("Sensor size"));
+  entry.SetComment(UiText("Please enter the sensor size (mm)."));
+  entry.SetCaptions(UiText("Width:"), UiText("Height:"));
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = kMillimetreUnit,
+       .prefixes = {},
+       .refusal = [](const TypedPair& size) -> std::optional<std::string> {
+         const ClosedRange range = kSensorDiagonalRange;
+         if (size.first > 0.0 && size.second > 0.0 &&
+             range.Contains(std::hypot(size.first, size.second))) {
+           return std::nullopt;
+         }
+         return Tr(UiText("The diagonal of the sensor must be\r\nbetween %1 "
+                          "and %2."),
+                   Format(FocalValue(range.low)),
+                   Format(FocalValue(range.high)));
+       }});
+  if (!typed) return false;
+  TakeSensor(std::hypot(typed->first, typed->second));
+  return true;
+}
+
+bool CEditCameraDlg::EnterCropFactor() {
+  CEditValueDlg entry(EntryLayout::kSingleNumber);
+  entry.SetTitle(UiText("Crop factor"));
+  entry.SetComment(
+      UiText("Please enter the crop factor\r\nof your camera (1.5 for APS-C)."));
+  const std::optional<TypedPair> typed = AskNumbers(
+      entry,
+      {.unit = {},
+       .prefixes = kCropPrefixes,
+       .refusal = [](const TypedPair& crop) -> std::optional<std::string> {
+         const ClosedRange range = kCropFactorRange;
+         if (range.Contains(crop.first)) return std::nullopt;
+         return Tr(UiText("The crop factor must be\r\nbetween %1 and %2."),
+                   FormatFixed(range.low, 2), FormatFixed(range.high, 2));
+       }});
+  if (!typed) return false;
+  TakeSensor(kFullFrameDiagonal / typed->first);
+  return true;
+}
+
+void CEditCameraDlg::TakeSensor(double diagonal) {
+  camera_->set_focal_multiplier(FocalMultiplier(diagonal));
+  camera_->set_circle_of_confusion(
+      CircleOfConfusion(SensorDiagonal(camera_->focal_multiplier())));
+  Refresh();
 }
 
 void CEditCameraDlg::EditCircleOfConfusion() {

@@ -26,7 +26,10 @@ struct EditCameraLayout {
 // Edits the name, the circle of confusion and the focal equivalence of one
 // camera. Each property sits on a button that opens the value entry; what
 // is typed is checked before it goes into the camera, and a rejected entry
-// reopens with the rejected text. "Ok" needs a circle of confusion.
+// reopens with the rejected text. The circle of confusion is first offered
+// from the sensor (for a standard or a large print), whose size or crop
+// factor can be given there; a value of one's own is typed. "Ok" needs a
+// circle of confusion.
 //
 //   Camera copy = stored;
 //   CEditCameraDlg editor;
@@ -71,7 +74,14 @@ class CEditCameraDlg : public CBaseDlg {
 
  private:
   void Refresh();
+  // The choice of a circle of confusion from the sensor or typed.
+  void ChooseCircleOfConfusion();
   void EditCircleOfConfusion();
+  // The sensor's size or crop factor asked for; true when the camera took
+  // the multiplier and the circle of confusion that follow from it.
+  bool EnterSensorSize();
+  bool EnterCropFactor();
+  void TakeSensor(double diagonal);
   void EditFocalEquivalence();
   void CreateRow(int row, int caption_id, const std::string& caption,
                  CCustomButton& button, int button_id);

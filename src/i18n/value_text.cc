@@ -11,6 +11,7 @@
 #include "optics/lens_accessor.h"
 #include "optics/numeric.h"
 #include "optics/units.h"
+#include "optics/value_limits.h"
 
 namespace zorvanel {
 namespace {
@@ -145,6 +146,11 @@ std::span<const std::string_view> TypedPrefixes(ValueKind kind) {
 
 std::string FormatCircleOfConfusion(double millimetres) {
   return FormatFixed(millimetres, 3) + " " + Translate(UiText("mm"));
+}
+
+std::string FormatMultiplier(double multiplier) {
+  const bool none = !(multiplier > kLeastRowMultiplier) || !std::isfinite(multiplier);
+  return "\u00D7" + FixedTwoTrimmed(none ? 1.0 : multiplier);
 }
 
 std::string FocalRangeLabel(const Lens& lens) {

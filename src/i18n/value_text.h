@@ -45,6 +45,9 @@ std::span<const std::string_view> TypedPrefixes(ValueKind kind);
 
 // A circle of confusion with three decimals: "0.030 mm".
 std::string FormatCircleOfConfusion(double millimetres);
+// A camera's focal multiplier as a crop factor, "×1.53", "×1"; one that
+// counts as none in a list row reads "×1".
+std::string FormatMultiplier(double multiplier);
 
 // "18 mm - 55 mm" ("18 mm" alone for a prime, or while max_focal is not
 // above 0).

@@ -16,6 +16,7 @@
 #include "data/zorvanel.pb.h"
 #include "file_bytes.h"
 #include "language_file_reader.h"
+#include "optics/sensor.h"
 
 namespace zorvanel {
 namespace {

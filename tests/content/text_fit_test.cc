@@ -100,6 +100,8 @@ const std::multimap<std::string, Place>& Places() {
       // Captions above the two fields of a range entry: half the width.
       {"Real focal:", {kItalic, 235}},
       {"Displayed focal:", {kItalic, 235}},
+      {"Width:", {kItalic, 235}},
+      {"Height:", {kItalic, 235}},
       {"Min focal", {kItalic, 235}},
       {"Max focal", {kItalic, 235}},
       {"Min aperture", {kItalic, 235}},
@@ -110,6 +112,14 @@ const std::multimap<std::string, Place>& Places() {
       {"ft.", {kItalic, 120}},
       {"m", {kItalic, 120}},
       {"%1 camera(s)", {kDynalistSmall, 200}},
+      // List rows of the circle of confusion's choice, at the smallest size
+      // a row title is drawn, and the figures of a camera row.
+      {"Standard print", {kButton, 450}},
+      {"Large print or close viewing", {kButton, 450}},
+      {"Sensor size...", {kButton, 450}},
+      {"Crop factor...", {kButton, 450}},
+      {"Other value...", {kButton, 450}},
+      {"CoC %1", {kDynalistSmall, 380}},
   };
   return *places;
 }
@@ -141,6 +151,8 @@ const char* const kTitles[] = {
     "Camera name",
     "Circle of confusion",
     "Focal multiplier",
+    "Sensor size",
+    "Crop factor",
     "Edit focal values",
     "Edit aperture values",
     "Edit focus distance values",
@@ -168,6 +180,11 @@ std::pair<std::string, std::string> SampleValues(const std::string& key) {
           {"Aperture: %1...", {"f/2.8 - f/22", ""}},
           {"Distance: %1...", {"10 cm - 100 m", ""}},
           {"Real %1 is displayed %2", {"23.3 mm", "35 mm"}},
+          {"CoC %1", {"0.019 mm", ""}},
+          {"The diagonal of the sensor must be\r\nbetween %1 and %2.",
+           {"4 mm", "100 mm"}},
+          {"The crop factor must be\r\nbetween %1 and %2.",
+           {"0.43", "10.82"}},
           {"The circle of confusion must be\r\nbetween %1 and %2.",
            {"0.001 mm", "0.300 mm"}},
           {"Focal values must be greater than %1.", {"0.01 mm", ""}},

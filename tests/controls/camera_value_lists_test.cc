@@ -55,7 +55,7 @@ Camera MakeCamera(const char* maker, const char* model) {
 
 using CameraListTest = testing::DialogTest;
 
-TEST_F(CameraListTest, CameraRowShowsNameCircleAndFocalEquivalence) {
+TEST_F(CameraListTest, CameraRowShowsNameCircleAndCropFactor) {
   Camera fresh = MakeCamera("Acme", "Z100");
   Camera crop = MakeCamera("", "D70");
   crop.set_circle_of_confusion(0.0303);
@@ -73,13 +73,13 @@ TEST_F(CameraListTest, CameraRowShowsNameCircleAndFocalEquivalence) {
   const CameraDynaList::CBaseItem* row = list.GetRow(0);
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->title(), "Acme Z100");
-  EXPECT_EQ(row->left_note(), "-1.000 mm");  // not defined yet
-  EXPECT_EQ(row->right_note(), "35 mm -> 35 mm");
+  EXPECT_EQ(row->left_note(), "CoC -1.000 mm");  // not defined yet
+  EXPECT_EQ(row->right_note(), "\u00D71");
   EXPECT_EQ(list.GetRow(1)->title(), "D70");
-  EXPECT_EQ(list.GetRow(1)->left_note(), "0.030 mm");
-  EXPECT_EQ(list.GetRow(1)->right_note(), "50 mm -> 75 mm");  // 75 / 1.5
+  EXPECT_EQ(list.GetRow(1)->left_note(), "CoC 0.030 mm");
+  EXPECT_EQ(list.GetRow(1)->right_note(), "\u00D71.5");
   EXPECT_EQ(list.GetRow(2)->title(), "Acme");
-  EXPECT_EQ(list.GetRow(2)->right_note(), "50 mm -> 50 mm");  // ignored
+  EXPECT_EQ(list.GetRow(2)->right_note(), "\u00D71");  // ignored
 
   EXPECT_EQ(list.GetCamera(1), &crop);
   EXPECT_FALSE(list.GetCameraRow(1)->owns_camera());

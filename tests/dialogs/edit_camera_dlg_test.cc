@@ -47,7 +47,7 @@ TEST_F(EditCameraRun, CircleOfConfusionIsRefusedOutsideItsRange) {
   camera_.set_circle_of_confusion(0.03);
   // Enter closes each refusal's message and the entry reopens; cancelling
   // it then keeps the old value.
-  EXPECT_EQ(RunEditor("click 1000\ndump\ntype 0.0005\nkey enter\n"
+  EXPECT_EQ(RunEditor("click 1000\nrow 4\nkey enter\ndump\ntype 0.0005\nkey enter\n"
                       "key enter\ntype 0.31\nkey enter\nkey enter\n"
                       "type 0\nkey enter\nkey enter\ntype abc\nkey enter\n"
                       "key enter\nkey escape\nsoft left\n"),
@@ -56,11 +56,36 @@ TEST_F(EditCameraRun, CircleOfConfusionIsRefusedOutsideItsRange) {
   EXPECT_EQ(camera_.circle_of_confusion(), 0.03);
 
   // Both bounds are valid.
-  RunEditor("click 1000\ntype 0.3\nkey enter\ndump\nsoft left\n");
+  RunEditor("click 1000\nrow 4\nkey enter\ntype 0.3\nkey enter\ndump\nsoft left\n");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.3);
   EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdCocButton), "0.300 mm");
-  RunEditor("click 1000\ntype 0.001\nkey enter\nsoft left\n");
+  RunEditor("click 1000\nrow 4\nkey enter\ntype 0.001\nkey enter\nsoft left\n");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.001);
+}
+
+// Offered from the sensor: its size or crop factor sets the multiplier and
+// the circle for a standard print, which may then be the large print's.
+TEST_F(EditCameraRun, CircleOfConfusionFollowsTheSensor) {
+  const struct {
+    const char* script;
+    double multiplier;
+    double coc;
+  } kCases[] = {
+      {"row 0\nkey enter\n", 0.0, 0.029},  // a full frame until told
+      {"row 3\nkey enter\ntype 1.5\nkey enter\nrow 1\nkey enter\n", 1.5, 0.01},
+      {"row 2\nkey enter\ntype 23.5\nkey tab\ntype 15.6 mm\nkey enter\n"
+       "key escape\n", 1.53, 0.019},
+      {"row 2\nkey enter\ntype 80\nkey tab\ntype 80\nkey enter\nkey enter\n"
+       "key escape\nkey escape\n", 0.0, -1.0},
+      {"row 3\nkey enter\ntype 11\nkey enter\nkey enter\nkey escape\n"
+       "key escape\n", 0.0, -1.0},
+  };
+  for (const auto& c : kCases) {
+    camera_ = Camera();
+    RunEditor(std::string("click 1000\n") + c.script + "soft right\n");
+    EXPECT_DOUBLE_EQ(camera_.focal_multiplier(), c.multiplier) << c.script;
+    EXPECT_DOUBLE_EQ(camera_.circle_of_confusion(), c.coc) << c.script;
+  }
 }
 
 TEST_F(EditCameraRun, FocalEquivalenceStoresTheRatioAndShowsItBack) {

@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include "optics/sensor.h"
+
 namespace zorvanel {
 namespace {
 

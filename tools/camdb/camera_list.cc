@@ -1,4 +1,4 @@
-// Reads the readable camera list, and a sensor's circle and focal multiplier.
+// Reads the readable camera list.
 #include "camdb/camera_list.h"
 
 #include <charconv>
@@ -7,15 +7,13 @@
 #include <string_view>
 #include <utility>
 
+#include "optics/sensor.h"
+
 namespace zorvanel {
 namespace {
 
 // Sensors outside these bounds are typing mistakes, not cameras.
-constexpr double kMinDiagonal = 4.0;
-constexpr double kMaxDiagonal = 100.0;
 constexpr double kMaxFocal = 2000.0;
-constexpr double kFullFrameDiagonal = 43.27;
-constexpr double kFullFrameTolerance = 0.02;
 constexpr double kMinAperture = 0.7;  // f-numbers
 constexpr double kMaxAperture = 128.0;
 constexpr std::string_view kBuiltIn = "built-in";
@@ -69,7 +67,7 @@ std::optional<double> ParseSensorDiagonal(std::string_view text) {
       return std::nullopt;
     diagonal = std::hypot(*width, *height);
   }
-  if (!diagonal || *diagonal < kMinDiagonal || *diagonal > kMaxDiagonal)
+  if (!diagonal || !kSensorDiagonalRange.Contains(*diagonal))
     return std::nullopt;
   return diagonal;
 }
@@ -206,16 +204,6 @@ std::optional<std::vector<CameraEntry>> ParseCameraList(std::istream& in,
     entries.push_back(std::move(entry));
   }
   return entries;
-}
-
-double CircleOfConfusion(double sensor_diagonal) {
-  return std::round(sensor_diagonal / 1500.0 * 1000.0) / 1000.0;
-}
-
-double FocalMultiplier(double sensor_diagonal) {
-  const double multiplier = kFullFrameDiagonal / sensor_diagonal;
-  if (std::abs(multiplier - 1.0) <= kFullFrameTolerance) return 1.0;
-  return std::round(multiplier * 100.0) / 100.0;
 }
 
 }  // namespace zorvanel

@@ -1,4 +1,4 @@
-// Reads the readable camera list, and a sensor's circle and focal multiplier.
+// Reads the readable camera list.
 #ifndef ZORVANEL_TOOLS_CAMDB_CAMERA_LIST_H_
 #define ZORVANEL_TOOLS_CAMDB_CAMERA_LIST_H_
 
@@ -50,15 +50,6 @@ struct CameraEntry {
 // malformed line, and on a camera listed twice.
 std::optional<std::vector<CameraEntry>> ParseCameraList(std::istream& in,
                                                         std::string* error);
-
-// Circle of confusion of a sensor: diagonal / 1500, to the micrometre.
-double CircleOfConfusion(double sensor_diagonal);
-
-// Displayed (35 mm equivalent) focal length over real focal length, to 0.01
-// as photographers quote it; every full-frame sensor (within 2 % of the
-// 36 x 24 diagonal: published sizes run from 35.6 x 23.8 to 36 x 24) is
-// exactly 1.0.
-double FocalMultiplier(double sensor_diagonal);
 
 }  // namespace zorvanel
 
