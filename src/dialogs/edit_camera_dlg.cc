@@ -24,7 +24,13 @@ constexpr int kGap = 10;
 constexpr int kRowSpace = 20;
 
 // The rows of the circle of confusion's choice, in this order.
-enum CocRow { kStandardRow, kLargeRow, kSensorSizeRow, kCropFactorRow, kOwnRow };
+enum CocRow {
+  kStandardRow,
+  kLargeRow,
+  kSensorSizeRow,
+  kCropFactorRow,
+  kOwnRow
+};
 constexpr PrintViewing kViewings[] = {PrintViewing::kStandard,
                                       PrintViewing::kLarge};
 // A crop factor may be typed as photographers write it, "×1.5" or "x1.5".
@@ -173,11 +179,11 @@ void CEditCameraDlg::ChooseCircleOfConfusion() {
     rows.AddTextRow(Translate(UiText("Standard print")),
                     Derivation(diagonal, PrintViewing::kStandard),
                     FormatCircleOfConfusion(CircleOfConfusion(diagonal)), -1);
-    rows.AddTextRow(
-        Translate(UiText("Large print or close viewing")),
-        Derivation(diagonal, PrintViewing::kLarge),
-        FormatCircleOfConfusion(CircleOfConfusion(diagonal, PrintViewing::kLarge)),
-        -1);
+    rows.AddTextRow(Translate(UiText("Large print or close viewing")),
+                    Derivation(diagonal, PrintViewing::kLarge),
+                    FormatCircleOfConfusion(
+                        CircleOfConfusion(diagonal, PrintViewing::kLarge)),
+                    -1);
     rows.AddTextRow(Translate(UiText("Sensor size...")), "", "", -1);
     rows.AddTextRow(Translate(UiText("Crop factor...")), "",
                     FormatMultiplier(camera_->focal_multiplier()), -1);
@@ -237,8 +243,8 @@ bool CEditCameraDlg::EnterSensorSize() {
 bool CEditCameraDlg::EnterCropFactor() {
   CEditValueDlg entry(EntryLayout::kSingleNumber);
   entry.SetTitle(UiText("Crop factor"));
-  entry.SetComment(
-      UiText("Please enter the crop factor\r\nof your camera (1.5 for APS-C)."));
+  entry.SetComment(UiText(
+      "Please enter the crop factor\r\nof your camera (1.5 for APS-C)."));
   const std::optional<TypedPair> typed = AskNumbers(
       entry,
       {.unit = {},
@@ -247,7 +253,7 @@ bool CEditCameraDlg::EnterCropFactor() {
          const ClosedRange range = kCropFactorRange;
          if (range.Contains(crop.first)) return std::nullopt;
          return Tr(UiText("The crop factor must be\r\nbetween %1 and %2."),
-                   FormatFixed(range.low, 2), FormatFixed(range.high, 2));
+                   FormatMultiplier(range.low), FormatMultiplier(range.high));
        }});
   if (!typed) return false;
   TakeSensor(kFullFrameDiagonal / typed->first);

@@ -149,7 +149,8 @@ std::string FormatCircleOfConfusion(double millimetres) {
 }
 
 std::string FormatMultiplier(double multiplier) {
-  const bool none = !(multiplier > kLeastRowMultiplier) || !std::isfinite(multiplier);
+  const bool none =
+      !(multiplier > kLeastRowMultiplier) || !std::isfinite(multiplier);
   return "\u00D7" + FixedTwoTrimmed(none ? 1.0 : multiplier);
 }
 

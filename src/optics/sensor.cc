@@ -22,7 +22,8 @@ double FocalMultiplier(double sensor_diagonal) {
 }
 
 double SensorDiagonal(double focal_multiplier) {
-  if (!(focal_multiplier > kLeastMultiplier) || !std::isfinite(focal_multiplier))
+  if (!(focal_multiplier > kLeastMultiplier) ||
+      !std::isfinite(focal_multiplier))
     return kFullFrameDiagonal;
   return kFullFrameDiagonal / focal_multiplier;
 }

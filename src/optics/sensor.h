@@ -9,11 +9,10 @@ namespace zorvanel {
 // The diagonal of a 36 x 24 mm frame, in millimetres.
 inline constexpr double kFullFrameDiagonal = 43.27;
 // Sensors outside these diagonals (millimetres) are typing mistakes, not
-// cameras; the crop factors they allow follow from them.
+// cameras. The crop factors are those of the same sensors, rounded inward
+// to the figures a refusal shows.
 inline constexpr ClosedRange kSensorDiagonalRange{4.0, 100.0};
-inline constexpr ClosedRange kCropFactorRange{
-    kFullFrameDiagonal / kSensorDiagonalRange.high,
-    kFullFrameDiagonal / kSensorDiagonalRange.low};
+inline constexpr ClosedRange kCropFactorRange{0.44, 10.8};
 
 // What the circle of confusion is for: the sensor's diagonal divided by
 // 1500 for a print viewed at a normal distance, by 3000 for a large print

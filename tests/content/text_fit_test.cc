@@ -184,7 +184,7 @@ std::pair<std::string, std::string> SampleValues(const std::string& key) {
           {"The diagonal of the sensor must be\r\nbetween %1 and %2.",
            {"4 mm", "100 mm"}},
           {"The crop factor must be\r\nbetween %1 and %2.",
-           {"0.43", "10.82"}},
+           {"\u00D70.44", "\u00D710.8"}},
           {"The circle of confusion must be\r\nbetween %1 and %2.",
            {"0.001 mm", "0.300 mm"}},
           {"Focal values must be greater than %1.", {"0.01 mm", ""}},

@@ -134,7 +134,8 @@ TEST_F(CameraListRun, MovesStopAtTheEnds) {
 
 TEST_F(CameraListRun, EditWorksOnACopyUntilConfirmed) {
   AddStoredCameras({"One"});
-  const std::string edit = "row 0\nclick 1004\nclick 1000\nrow 4\nkey enter\ntype 0.05\n";
+  const std::string edit =
+      "row 0\nclick 1004\nclick 1000\nrow 4\nkey enter\ntype 0.05\n";
   CameraListDlg cancelled(Stored(), kMetric, "");
   Run(cancelled, edit + "key enter\nsoft right\nsoft right\n");
   EXPECT_EQ(Stored()->cameras(0).circle_of_confusion(), 0.03);
@@ -152,7 +153,8 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
   const std::string script =
       "click 1002\nkey enter\nclick 1002\nsoft right\ndump\nclick 1002\n"
       "click 1009\ntype Zeta\\nQ1\nkey enter\n"
-      "click 1000\nrow 4\nkey enter\ntype 0.02\nkey enter\nsoft left\ndump\nsoft right\n";
+      "click 1000\nrow 4\nkey enter\ntype 0.02\nkey enter\nsoft "
+      "left\ndump\nsoft right\n";
   CameraListDlg cameras(Stored(), kMetric, "");
   EXPECT_EQ(Run(cameras, script), kIdCancel);
   const auto dumps = Dumps();

@@ -36,8 +36,7 @@ class EditCameraRun : public testing::DialogTest {
 // refused text are the e2e script camera_rejections'; here what is stored.
 TEST_F(EditCameraRun, ANewCameraCannotBeConfirmedWithoutCircleOfConfusion) {
   CEditCameraDlg editor;
-  EXPECT_EQ(Run(editor, "soft left\ndump\nkey enter\nsoft right\n"),
-            kIdCancel);
+  EXPECT_EQ(Run(editor, "soft left\ndump\nkey enter\nsoft right\n"), kIdCancel);
   EXPECT_EQ(Dumps()[0]["title"], "Mandatory value");
   ASSERT_NE(editor.camera(), nullptr);
   EXPECT_FALSE(editor.camera()->has_circle_of_confusion());
@@ -47,16 +46,18 @@ TEST_F(EditCameraRun, CircleOfConfusionIsRefusedOutsideItsRange) {
   camera_.set_circle_of_confusion(0.03);
   // Enter closes each refusal's message and the entry reopens; cancelling
   // it then keeps the old value.
-  EXPECT_EQ(RunEditor("click 1000\nrow 4\nkey enter\ndump\ntype 0.0005\nkey enter\n"
-                      "key enter\ntype 0.31\nkey enter\nkey enter\n"
-                      "type 0\nkey enter\nkey enter\ntype abc\nkey enter\n"
-                      "key enter\nkey escape\nsoft left\n"),
-            kIdOk);
+  EXPECT_EQ(
+      RunEditor("click 1000\nrow 4\nkey enter\ndump\ntype 0.0005\nkey enter\n"
+                "key enter\ntype 0.31\nkey enter\nkey enter\n"
+                "type 0\nkey enter\nkey enter\ntype abc\nkey enter\n"
+                "key enter\nkey escape\nsoft left\n"),
+      kIdOk);
   EXPECT_EQ(TextOf(0, kField1), "0.030");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.03);
 
   // Both bounds are valid.
-  RunEditor("click 1000\nrow 4\nkey enter\ntype 0.3\nkey enter\ndump\nsoft left\n");
+  RunEditor(
+      "click 1000\nrow 4\nkey enter\ntype 0.3\nkey enter\ndump\nsoft left\n");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.3);
   EXPECT_EQ(TextOf(0, CEditCameraDlg::kIdCocButton), "0.300 mm");
   RunEditor("click 1000\nrow 4\nkey enter\ntype 0.001\nkey enter\nsoft left\n");
@@ -74,11 +75,14 @@ TEST_F(EditCameraRun, CircleOfConfusionFollowsTheSensor) {
       {"row 0\nkey enter\n", 0.0, 0.029},  // a full frame until told
       {"row 3\nkey enter\ntype 1.5\nkey enter\nrow 1\nkey enter\n", 1.5, 0.01},
       {"row 2\nkey enter\ntype 23.5\nkey tab\ntype 15.6 mm\nkey enter\n"
-       "key escape\n", 1.53, 0.019},
+       "key escape\n",
+       1.53, 0.019},
       {"row 2\nkey enter\ntype 80\nkey tab\ntype 80\nkey enter\nkey enter\n"
-       "key escape\nkey escape\n", 0.0, -1.0},
+       "key escape\nkey escape\n",
+       0.0, -1.0},
       {"row 3\nkey enter\ntype 11\nkey enter\nkey enter\nkey escape\n"
-       "key escape\n", 0.0, -1.0},
+       "key escape\n",
+       0.0, -1.0},
   };
   for (const auto& c : kCases) {
     camera_ = Camera();
