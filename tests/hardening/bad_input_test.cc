@@ -185,6 +185,14 @@ TEST_F(BadInputTest, CameraEditorRefusesBadNumbersAndKeepsAnyName) {
   ASSERT_EQ(Do("click 1002")["dialog"], "CEditCameraDlg");  // by hand
 
   ASSERT_EQ(Do("click 1000")["title"], "Circle of confusion");
+  Send("row 2");  // the sensor's size, then its crop factor
+  Send("key enter");
+  ExpectAllRefused({"23.5", "15.6"});
+  Send("row 3");
+  Send("key enter");
+  ExpectAllRefused({"1.5"});
+  Send("row 4");  // a value of one's own
+  Send("key enter");
   ExpectAllRefused({"0.019"});
   ASSERT_EQ(Do("click 1001")["title"], "Focal multiplier");
   ExpectAllRefused({"35", "52.5"});
