@@ -145,9 +145,17 @@ void CZorvanelApp::RememberWindow() {
 int CZorvanelApp::ReportFolderInUse() {
   std::cerr << "zorvanel: another Zorvanel is using " << data_file_path_
             << "; ending without saving\n";
-  CMessageBox::Show(
-      UiText("Already running"),
-      UiText("Zorvanel is already running\r\nwith this data folder."));
+  const std::string title = UiText("Already running");
+  const std::string message =
+      UiText("Zorvanel is already running\r\nwith this data folder.");
+  // Said in a small window of its own, not in a screen-sized one beside the
+  // running copy's.
+  Shell& shell = Shell::Get();
+  if (const std::optional<Size> own = shell.backend().FixWindowSize(
+          CMessageBox::OwnScreenFor(title, message))) {
+    shell.ResizeKeepingScale(*own);
+  }
+  CMessageBox::Show(title, message);
   return kStatusNotSaved;
 }
 

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/screen_size.h"
+#include "platform/shell.h"
+
 namespace zorvanel {
 
 CMessageBox::CMessageBox(Kind kind, const std::string& title,
@@ -50,6 +53,35 @@ MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
     layout.second_button = Rect::FromXYWH(bw + 2 * gap, y, bw, bh);
   }
   return layout;
+}
+
+Size CMessageBox::OwnScreen(int scale, Size title_text, Size message_text) {
+  const int widest = Scaled(scale, kReferenceWidth);
+  const MessageBoxLayout tall = Layout(Size{widest, kMaxScreenSide}, scale,
+                                       message_text.height, Kind::kOk);
+  // Two margins each side of the wider text; never so narrow that a third
+  // of it, the button, cramps "Ok".
+  const int text_width = std::max(title_text.width, message_text.width);
+  const int width =
+      std::clamp(text_width + 4 * tall.margin, widest / 2, widest);
+  const int height =
+      tall.first_button.bottom + tall.margin + Scaled(scale, kSoftKeyBarHeight);
+  return Size{width, height};
+}
+
+Size CMessageBox::OwnScreenFor(const std::string& title,
+                               const std::string& message) {
+  const int scale = Shell::Get().scale();
+  CCustomStatic title_label;
+  title_label.set_style(CCustomStatic::kStyleTitle);
+  CCustomStatic message_label;
+  message_label.set_style(CCustomStatic::kStyleItalic);
+  // Wrapped as PlaceControls wraps it on the widest screen.
+  const std::string shown = message_label.WrappedToWidth(
+      TranslatedString(message).text(), Scaled(scale, kReferenceWidth));
+  return OwnScreen(
+      scale, title_label.MeasureText(nullptr, TranslatedString(title).text()),
+      message_label.MeasureText(nullptr, shown));
 }
 
 bool CMessageBox::OnInitDialog() {

@@ -55,6 +55,16 @@ class CMessageBox : public CBaseDlg {
   static MessageBoxLayout Layout(Size client, int scale, int message_height,
                                  Kind kind);
 
+  // The screen a box needs alone in a window of its own, at display `scale`,
+  // for its title and message texts as measured there: as wide as the wider
+  // of them with margins (from half the reference width up to all of it),
+  // as high as the box lays them out with its button, and the soft-key bar.
+  static Size OwnScreen(int scale, Size title_text, Size message_text);
+  // OwnScreen for these English texts, translated and measured at the
+  // shell's scale; a message wider than the widest screen is wrapped.
+  static Size OwnScreenFor(const std::string& title,
+                           const std::string& message);
+
  protected:
   bool OnInitDialog() override;
   void OnScreenResized() override;

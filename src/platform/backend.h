@@ -67,6 +67,13 @@ class Backend {
   virtual std::optional<Size> PlaceWindow(const Rect& /*inside*/) {
     return std::nullopt;
   }
+  // Gives the window's inside `inside` for good (the user no longer resizes
+  // it), centred on the display: a notice in a window of its own size.
+  // Returns the size it got, for Shell::ResizeKeepingScale. Nothing without
+  // a window.
+  virtual std::optional<Size> FixWindowSize(Size /*inside*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace zorvanel

@@ -366,6 +366,18 @@ std::optional<Size> SdlBackend::PlaceWindow(const Rect& inside) {
   return placed.GetSize();
 }
 
+std::optional<Size> SdlBackend::FixWindowSize(Size inside) {
+  const Size size = ClampedScreenSize(inside);
+  // Still hidden when a notice comes first: the window is never seen at
+  // its first size.
+  SDL_SetWindowResizable(impl_->window, SDL_FALSE);
+  SDL_SetWindowSize(impl_->window, size.width, size.height);
+  SDL_SetWindowPosition(impl_->window, SDL_WINDOWPOS_CENTERED,
+                        SDL_WINDOWPOS_CENTERED);
+  impl_->wanted_position.reset();
+  return size;
+}
+
 void SdlBackend::SetDisplayLostHandler(std::function<int()> save) {
   SaveWhenDisplayIsLost(std::move(save));
 }

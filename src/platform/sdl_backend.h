@@ -40,6 +40,7 @@ class SdlBackend : public Backend {
   void SetIcon(const Image& icon) override;
   std::optional<Rect> WindowGeometry() const override;
   std::optional<Size> PlaceWindow(const Rect& inside) override;
+  std::optional<Size> FixWindowSize(Size inside) override;
 
  private:
   struct Impl;

@@ -543,7 +543,7 @@ void Shell::Resize(Size screen) {
   screen = ClampedScreenSize(screen);
   if (screen == screen_) return;
   screen_ = screen;
-  scale_ = DisplayScaleFor(screen_);
+  scale_ = fixed_scale_.value_or(DisplayScaleFor(screen_));
   soft_key_bar_.Resize(screen_, scale_);
   frame_ = std::make_unique<Image>(screen_.width, screen_.height);
   // A press began on what is no longer where it was.
@@ -557,6 +557,11 @@ void Shell::Resize(Size screen) {
     dialog->OnScreenResized();
   }
   paint_pending_ = true;
+}
+
+void Shell::ResizeKeepingScale(Size screen) {
+  fixed_scale_ = scale_;
+  Resize(screen);
 }
 
 // ---------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/backend.h"
@@ -96,6 +97,10 @@ class Shell {
   // A gesture under way ends. Sizes outside the accepted ones are held
   // inside them.
   void Resize(Size screen);
+  // Resize, with the display scale kept at what it is now, then and at
+  // every later size: a notice in a window of its own size is drawn as
+  // large as the program's screens would have been.
+  void ResizeKeepingScale(Size screen);
   // What has to follow the scale beyond the platform (the fonts).
   void set_on_resize(std::function<void()> on_resize) {
     on_resize_ = std::move(on_resize);
@@ -142,6 +147,7 @@ class Shell {
   std::unique_ptr<Backend> backend_;
   Size screen_;
   int scale_;
+  std::optional<int> fixed_scale_;  // set by ResizeKeepingScale
   SoftKeyBar soft_key_bar_;
   std::vector<Dialog*> stack_;
   std::vector<Timer> timers_;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The desktop program itself, in a real window on the X display it is given
-# (CTest runs it through tests/support/virtual_display.sh): --help; a window
-# resized from outside (the screens are laid out afresh for its new size)
-# and a name with accents, Cyrillic and € typed through the keyboard's text
-# input, then saved by "Exit"; under a window manager, the window back at
+# (CTest runs it through tests/support/virtual_display.sh): --help; a second
+# copy's notice in a small window; a window resized from outside (the
+# screens are laid out afresh for its new size) and a name with accents,
+# Cyrillic and € typed through the keyboard's text input, then saved by
+# "Exit"; under a window manager, the window back at
 # the size it ended with, then maximised and used where the driver lays the
 # screens out for the new size; and --screen larger than the display.
 #
@@ -26,6 +27,19 @@ cp "$shipped/CameraDB.ptb" "$shipped/Translation.lang" "$folder/"
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zorvanel$' |
   head -n 1)
+# A second copy on the same data says "Already running" in a window of the
+# notice's own size, well under the screen it asked for, and ends with 1.
+"$zorvanel" --screen 480x640 --folder "$folder" 2>/dev/null &
+second=$!
+notice=$(timeout 60 xdotool search --sync --onlyvisible --all --pid "$second" \
+  --name '^Zorvanel$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$notice")"
+[ "$WIDTH" -le 480 ] && [ "$HEIGHT" -le 320 ] ||
+  { echo "the second copy's window is ${WIDTH}x$HEIGHT"; exit 1; }
+xdotool windowfocus --sync "$notice" key Return
+status=0
+wait "$second" || status=$?
+[ "$status" -eq 1 ] || { echo "the second copy ended with $status"; exit 1; }
 # The window made half as large again from outside: the screens are laid
 # out for 720 x 960, the same shape, so each part is where it was, half as
 # large again.
