@@ -47,7 +47,8 @@ inline int MeasureMainScreenDrag(benchmark::State& state, Size screen) {
   Shell shell(std::make_unique<InsideModalBackend>(screen, measure));
   GetFontTable().Clear();
   GetFontTable().set_scale(shell.scale());
-  CZorvanelDlg dialog(&data, [](Window* /*parent*/) { return kIdCancel; });
+  CZorvanelDlg dialog(&data,
+                      [](Window* /*parent*/) { return DialogResult::kCancel; });
   dialog.RunModal();
   return computes;
 }

@@ -53,7 +53,7 @@ void ReportNotSaved(const std::string& path, const Status& failure) {
 // Asks with "Yes" and "No": true for "Yes". Closing the window is "No".
 bool AskYes(const std::string& title, const std::string& question) {
   NoticeBox box(CMessageBox::Kind::kYesNo, title, question);
-  return box.RunModal() == kIdOk && !box.closed();
+  return box.RunModal() == DialogResult::kOk && !box.closed();
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ int CZorvanelApp::Run() {
   }
   may_save_ = true;
   if (!KeepDamagedDataFile()) return SaveUserData();
-  if (RunMainScreen() != kIdOk) return kStatusSaved;
+  if (RunMainScreen() != DialogResult::kOk) return kStatusSaved;
   return SaveUserData();
 }
 
@@ -196,14 +196,14 @@ bool CZorvanelApp::KeepDamagedDataFile() {
   return !box.closed();
 }
 
-int CZorvanelApp::RunMainScreen() {
+DialogResult CZorvanelApp::RunMainScreen() {
   CZorvanelDlg main_screen(&data_, equipment_screen_);
   return main_screen.RunModal();
 }
 
 // Dialogs cover the whole dialog area whatever their parent, so the parent
 // is not needed to place the equipment screen.
-int CZorvanelApp::RunEquipmentScreen() {
+DialogResult CZorvanelApp::RunEquipmentScreen() {
   CEquipmentDlg dialog(&data_, CameraDatabase::PathIn(folders_.shipped));
   return dialog.RunModal();
 }

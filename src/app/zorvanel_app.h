@@ -65,7 +65,7 @@ class CZorvanelApp {
   }
 
  private:
-  int RunEquipmentScreen();
+  DialogResult RunEquipmentScreen();
   void LoadLanguageFile();
   void MakeHomeDataFolder();
   void LoadUserData();
@@ -80,7 +80,7 @@ class CZorvanelApp {
   bool DataFileDamaged() const;
   // False when the window was closed while the user was being told.
   bool KeepDamagedDataFile();
-  int RunMainScreen();
+  DialogResult RunMainScreen();
   int SaveUserData();
   // Without `may_ask`, a data file another program changed stays as it is
   // and this run's data is saved beside it.

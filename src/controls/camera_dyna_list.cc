@@ -203,19 +203,6 @@ void CameraDynaList::DrawNotes(Canvas& canvas, const CBaseItem& row,
                   colour);
 }
 
-bool CameraDynaList::OnEraseBackground(Canvas& canvas) {
-  EraseFramedListBackground(canvas, ClientRect().GetSize());
-  return true;
-}
-
-void CameraDynaList::OnSelectionChanged(int index) {
-  SendNotifyToParent(kNotifySelectionChanged, index, 0);
-}
-
-void CameraDynaList::OnRowChosen(int index) {
-  SendNotifyToParent(kNotifyRowChosen, index, 0);
-}
-
 std::string CameraDynaList::SearchText(int index) const {
   const CBaseItem* item = GetRow(index);
   return item != nullptr ? item->title() : std::string();

@@ -14,9 +14,7 @@
 namespace zorvanel {
 
 // The list of cameras, lenses or plain text entries: one row each, a name in
-// a large font over two small notes (bottom left and bottom right). The
-// parent hears of every selection through kNotifySelectionChanged with the
-// row's index.
+// a large font over two small notes (bottom left and bottom right).
 class CameraDynaList : public CDynaList {
  public:
   // A row with a title and two notes.
@@ -123,10 +121,6 @@ class CameraDynaList : public CDynaList {
  protected:
   void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                 bool selected) override;
-  bool OnEraseBackground(Canvas& canvas) override;
-  void OnSelectionChanged(int index) override;
-  // Tells the parent the row was chosen (kNotifyRowChosen).
-  void OnRowChosen(int index) override;
   // Typed letters are matched against the row's title.
   std::string SearchText(int index) const override;
   // {"title", "left", "right", "selected"}

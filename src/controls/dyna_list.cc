@@ -18,6 +18,7 @@ constexpr int kColumnTextMargin = 5;
 constexpr int kDefaultItemFontHeight = 13;
 constexpr int kDefaultBufferRows = 15;
 constexpr const char* kListFace = "Arial";
+constexpr int kFrameWidth = 2;
 // Letters typed within this time of each other make one search text.
 constexpr uint32_t kTypeAheadMs = 1000;
 
@@ -231,7 +232,7 @@ bool CDynaList::SelectItem(int index) {
   }
   EnsureVisible(index);
   RequestRepaint();
-  OnSelectionChanged(index);
+  if (listener_ != nullptr) listener_->OnListSelectionChanged();
   return true;
 }
 
@@ -330,8 +331,9 @@ void CDynaList::OnPointerUp(Point p) {
   }
   RequestRepaint();
   // The first tap of the pair selected the row; the second chooses it.
-  if (double_tap && row >= 0 && row == selected_ && row == selected_before) {
-    OnRowChosen(row);
+  if (double_tap && row >= 0 && row == selected_ && row == selected_before &&
+      listener_ != nullptr) {
+    listener_->OnListRowChosen();
   }
 }
 
@@ -370,7 +372,7 @@ bool CDynaList::OnKeyDown(Key key) {
   if (key == Key::kBackspace) return ShortenTypedText();
   if (key == Key::kDelete) {
     if (selected_ < 0) return false;
-    SendNotifyToParent(kNotifyDeleteKey, selected_, 0);
+    if (listener_ != nullptr) listener_->OnListDeleteKey();
     return true;
   }
   const std::optional<int> row = SelectionAfterKey(key);
@@ -570,7 +572,10 @@ void CDynaList::CopyBuffersTo(Canvas& canvas) {
 }
 
 void CDynaList::OnPaint(Canvas& canvas) {
-  OnEraseBackground(canvas);
+  // Black over the whole control with a grey outline; the rows cover the
+  // inside.
+  canvas.FillRect(ClientRect(), palette::kGround);
+  canvas.FrameRect(ClientRect(), palette::kListFrame, kFrameWidth);
   if (!page_ || viewport_.IsEmpty()) return;
   // One frame of the fling: the position first, then the buffer that must
   // hold it, then the copy. A frame that moved asks for the next one.

@@ -18,13 +18,10 @@
 
 namespace zorvanel {
 
-// The notification a list sends its parent when Delete is pressed on a
-// selected row: remove it, as the dialog's remove button would.
-inline constexpr int kNotifyDeleteKey = 0x403;
-
 // The touch list: rows of items in columns, that
 // scroll when dragged, keep going with inertia, settle on a row boundary and
-// select the row that is tapped.
+// select the row that is tapped. It draws itself framed in grey, and tells
+// its listener about a new selection, a chosen row and the Delete key.
 //
 // Rows are drawn into a page buffer a few screens tall, and each paint only
 // copies the visible part of it; the buffer is redrawn when the view leaves
@@ -64,6 +61,21 @@ class CDynaList : public Window {
     int start_ = 0;
   };
 
+  // What a list tells the dialog it serves.
+  class Listener {
+   public:
+    // After every successful SelectItem.
+    virtual void OnListSelectionChanged() = 0;
+    // The selected row was double tapped: the user chose it.
+    virtual void OnListRowChosen() {}
+    // Delete was pressed on the selected row: remove it, as the dialog's
+    // remove button would.
+    virtual void OnListDeleteKey() {}
+
+   protected:
+    ~Listener() = default;
+  };
+
   CDynaList();
   ~CDynaList() override;
 
@@ -78,6 +90,9 @@ class CDynaList : public Window {
   // Rows `height` pixels high from now on (the screen's scale changed). The
   // rows at the top of the view stay there, and the selected row in view.
   void SetItemHeight(int height);
+  // Who hears of selections, chosen rows and the Delete key (nobody until
+  // set).
+  void set_listener(Listener* listener) { listener_ = listener; }
 
   // Inserts before `index`, or appends when index is outside the columns.
   // Returns the column's index.
@@ -99,7 +114,7 @@ class CDynaList : public Window {
   // False when the index has no row. Selecting the selected row again still
   // reports the change.
   bool SelectItem(int index);
-  // Leaves no row selected, without telling the parent: the owner brings
+  // Leaves no row selected, without telling the listener: the owner brings
   // what depends on the selection up to date itself.
   void ClearSelection();
 
@@ -134,14 +149,14 @@ class CDynaList : public Window {
   void OnPointerDown(Point p) override;
   void OnPointerMove(Point p) override;
   void OnPointerUp(Point p) override;
-  // A double tap on the selected row chooses it (OnRowChosen).
+  // A double tap on the selected row chooses it.
   void OnDoubleTap(Point p) override;
   // One row per notch, from row boundary to row boundary.
   bool OnWheel(Point p, int rows) override;
   // Up and Down move the selection by a row, PageUp and PageDown by what
   // the view shows, Home and End to the first and the last row; Backspace
-  // shortens the typed letters, Delete asks the parent to remove the
-  // selected row (kNotifyDeleteKey).
+  // shortens the typed letters, Delete asks the listener to remove the
+  // selected row.
   bool OnKeyDown(Key key) override;
   // Letters typed in quick succession select the first row in which a word
   // starts with them, whatever their case; Backspace shortens them.
@@ -157,12 +172,6 @@ class CDynaList : public Window {
                         bool selected);
   // A tap: selects the row under the point and repaints.
   virtual void OnTap(Point p);
-  // Paints the control's background before the rows; true when it did.
-  virtual bool OnEraseBackground(Canvas& /*canvas*/) { return false; }
-  // Called after every successful SelectItem.
-  virtual void OnSelectionChanged(int /*index*/) {}
-  // The selected row was double tapped.
-  virtual void OnRowChosen(int /*index*/) {}
   // The text that typed letters are matched against.
   virtual std::string SearchText(int index) const;
   // One row of the dump: {"text", "selected"} by default.
@@ -197,6 +206,7 @@ class CDynaList : public Window {
 
   std::vector<std::unique_ptr<CColumn>> columns_;
   std::vector<std::unique_ptr<CItem>> items_;
+  Listener* listener_ = nullptr;
 
   std::unique_ptr<Image> page_;
   // Declared after the image it draws into, so it ends first.

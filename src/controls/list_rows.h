@@ -1,4 +1,4 @@
-// Dark alternating rows and grey frame shared by camera, lens and value lists.
+// Dark alternating rows shared by the camera, lens and value lists.
 #ifndef ZORVANEL_CONTROLS_LIST_ROWS_H_
 #define ZORVANEL_CONTROLS_LIST_ROWS_H_
 
@@ -8,14 +8,10 @@
 namespace zorvanel {
 
 // The look shared by the camera, lens and value lists: light text on
-// alternating black and near-black rows, the selected row inverted, the
-// whole list framed in grey.
+// alternating black and near-black rows, the selected row inverted.
 
 // Fills a row's cell and returns the colour its text is drawn in.
 Colour FillDarkRow(Canvas& canvas, const Rect& cell, int row, bool selected);
-
-// Black over the whole control with a grey outline two pixels wide.
-void EraseFramedListBackground(Canvas& canvas, Size size);
 
 }  // namespace zorvanel
 

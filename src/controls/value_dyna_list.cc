@@ -96,15 +96,6 @@ void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
   }
 }
 
-bool CValueDynaList::OnEraseBackground(Canvas& canvas) {
-  EraseFramedListBackground(canvas, ClientRect().GetSize());
-  return true;
-}
-
-void CValueDynaList::OnSelectionChanged(int index) {
-  SendNotifyToParent(kNotifySelectionChanged, index, 0);
-}
-
 void CValueDynaList::DescribeRow(int index, Description& row) const {
   const CValueItem* item = GetValueRow(index);
   row.Set("text", item != nullptr ? item->text() : std::string());

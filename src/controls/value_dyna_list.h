@@ -14,8 +14,7 @@ namespace zorvanel {
 
 // The list of one lens list's values: a focal length, an aperture or a focus
 // distance per row, formatted as the main screen shows them. An aperture row
-// also shows its real f-number as a small note. The parent hears of every
-// selection through kNotifySelectionChanged with the row's index.
+// also shows its real f-number as a small note.
 class CValueDynaList : public CDynaList {
  public:
   class CValueItem : public CItem {
@@ -65,8 +64,6 @@ class CValueDynaList : public CDynaList {
  protected:
   void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
                 bool selected) override;
-  bool OnEraseBackground(Canvas& canvas) override;
-  void OnSelectionChanged(int index) override;
   // {"text", "note", "selected"}
   void DescribeRow(int index, Description& row) const override;
 

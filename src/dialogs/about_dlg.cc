@@ -41,7 +41,7 @@ AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
   return layout;
 }
 
-bool CAboutDlg::OnInitDialog() {
+void CAboutDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   title_label().set_style(CCustomStatic::kStyleTitle);
   CreateTitle(Rect{});
@@ -53,7 +53,6 @@ bool CAboutDlg::OnInitDialog() {
   ok_button_.SetText(ok_text_.text());
   ok_button_.Create(this, kIdOk, Rect{});
   PlaceControls();
-  return true;
 }
 
 void CAboutDlg::OnScreenResized() { PlaceControls(); }

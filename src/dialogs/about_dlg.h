@@ -46,7 +46,7 @@ class CAboutDlg : public CBaseDlg {
   void OnPaint(Canvas& canvas) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
 
  private:

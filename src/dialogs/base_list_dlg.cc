@@ -60,10 +60,11 @@ BaseListLayout BaseListDlg::Layout(Size client, int scale) {
   return layout;
 }
 
-bool BaseListDlg::OnInitDialog() {
+void BaseListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   CreateTitle(Rect{});
   list_.Create(this, kIdList, Rect{});
+  list_.set_listener(this);
   for (int k = 0; k < kListButtonsAcross; ++k) {
     CCustomButton& b = buttons_[k];
     b.SetBackgroundBitmap(pictures::kListButtonSkin);
@@ -85,7 +86,6 @@ bool BaseListDlg::OnInitDialog() {
   // A stale index names no row and selects nothing.
   const int current = CurrentItem(Stored(), items_);
   if (current >= 0) list_.SelectItem(current);
-  return true;
 }
 
 void BaseListDlg::OnScreenResized() { PlaceControls(); }
@@ -156,14 +156,6 @@ void BaseListDlg::OnDoubleTapCommand(int command_id) {
   } else if (command_id == kIdMoveDown) {
     MoveSelected(+1);
   }
-}
-
-int BaseListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
-  if (code == kNotifySelectionChanged) UpdateButtons();
-  // A double tap on the selected row does what "Select" does.
-  if (code == kNotifyRowChosen) OnCommand(kIdOk);
-  if (code == kNotifyDeleteKey) OnCommand(kIdRemove);
-  return 0;
 }
 
 int BaseListDlg::SelectedItem() const {

@@ -34,7 +34,7 @@ struct BaseListLayout {
 // asks first, then offers to remove the item's partner on the other list.
 // "Select" (command 1) makes the selected item current; "Back" cancels.
 // The equipment worked on outlives the dialog.
-class BaseListDlg : public CBaseDlg {
+class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
  public:
   static constexpr int kIdList = 1000;
   static constexpr int kIdAdd = 1002;
@@ -61,13 +61,12 @@ class BaseListDlg : public CBaseDlg {
 
  protected:
   // Shows a row per stored item and selects the current one.
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   // "Select" makes the selected item current.
   void OnOK() override;
   // A double tap on a move button moves twice (its first tap moved once).
   void OnDoubleTapCommand(int command_id) override;
-  int OnNotify(int code, int a, int b) override;
 
   Equipment& Stored() const { return *equipment_; }
 
@@ -88,6 +87,11 @@ class BaseListDlg : public CBaseDlg {
   // row, Move down unless it is the last, and "Select" / "Back"; without
   // one, only Add and "" / "Back".
   void UpdateButtons();
+  void OnListSelectionChanged() override { UpdateButtons(); }
+  // A double tap on the selected row does what "Select" does.
+  void OnListRowChosen() override { OnCommand(kIdOk); }
+  // Delete on the selected row does what Remove does.
+  void OnListDeleteKey() override { OnCommand(kIdRemove); }
   bool ButtonEnabled(int id);
   // The selected row when it names a stored item, else -1.
   int SelectedItem() const;

@@ -31,7 +31,7 @@ int ChooseManufacturer(const CameraDatabase& database) {
   for (const ManufacturerRun& run : database.runs()) {
     makers.list().AddTextRow(run.maker, "", CameraCountText(run.count), -1);
   }
-  if (makers.RunModal() != kIdOk) return -1;
+  if (makers.RunModal() != DialogResult::kOk) return -1;
   const int row = makers.list().selected_index();
   if (row < 0 || row >= static_cast<int>(database.runs().size())) return -1;
   return row;
@@ -46,7 +46,7 @@ int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
   for (int i = run.first; i < run.first + run.count; ++i) {
     models.list().AddCameraRow(cameras->mutable_cameras(i), -1);
   }
-  if (models.RunModal() != kIdOk) return -1;
+  if (models.RunModal() != DialogResult::kOk) return -1;
   const int row = models.list().selected_index();
   if (row < 0 || row >= run.count) return -1;
   return run.first + row;
@@ -80,7 +80,7 @@ CreationModeLayout CCameraCreationModeDlg::Layout(Size client, int scale) {
   return layout;
 }
 
-bool CCameraCreationModeDlg::OnInitDialog() {
+void CCameraCreationModeDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   CreateTitle(Rect{});
   comment_.SetKey(
@@ -103,7 +103,6 @@ bool CCameraCreationModeDlg::OnInitDialog() {
   cancel_button_.SetText(cancel_text_.text());
   cancel_button_.Create(this, kIdCancel, Rect{});
   PlaceControls();
-  return true;
 }
 
 void CCameraCreationModeDlg::OnScreenResized() { PlaceControls(); }
@@ -124,7 +123,7 @@ void CCameraCreationModeDlg::OnCommand(int command_id) {
       CreateManually();
       break;
     case kIdFromList:
-      if (SelectFromDatabase()) EndDialog(kIdOk);
+      if (SelectFromDatabase()) EndDialog(DialogResult::kOk);
       break;
     default:
       CBaseDlg::OnCommand(command_id);
@@ -135,10 +134,10 @@ void CCameraCreationModeDlg::OnCommand(int command_id) {
 void CCameraCreationModeDlg::CreateManually() {
   CEditCameraDlg editor;
   editor.SetTitle(UiText("Add a new camera"));
-  if (editor.RunModal() != kIdOk) return;
+  if (editor.RunModal() != DialogResult::kOk) return;
   *result_camera_ = *editor.camera();
   result_lens_.reset();
-  EndDialog(kIdOk);
+  EndDialog(DialogResult::kOk);
 }
 
 bool CCameraCreationModeDlg::SelectFromDatabase() {

@@ -49,7 +49,7 @@ class CCameraCreationModeDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   // The platform's OK (Enter) makes no camera: only the two ways do.
   void OnOK() override {}

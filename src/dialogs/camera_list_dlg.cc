@@ -21,7 +21,7 @@ int CameraListDlg::AddRow(int index) {
 
 bool CameraListDlg::CreateItem() {
   CCameraCreationModeDlg creation(camera_database_path_);
-  if (creation.RunModal() != kIdOk) return false;
+  if (creation.RunModal() != DialogResult::kOk) return false;
   AddCamera(&Stored(), creation.result_camera(), creation.result_lens(),
             units_);
   return true;
@@ -32,7 +32,7 @@ bool CameraListDlg::EditItem(int index) {
   CEditCameraDlg editor;
   editor.SetTitle(UiText("Edit camera"));
   editor.SetCamera(&copy);
-  if (editor.RunModal() != kIdOk) return false;
+  if (editor.RunModal() != DialogResult::kOk) return false;
   *Stored().mutable_cameras(index) = copy;
   return true;
 }

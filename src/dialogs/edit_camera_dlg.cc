@@ -120,7 +120,7 @@ void CEditCameraDlg::PlaceControls() {
   }
 }
 
-bool CEditCameraDlg::OnInitDialog() {
+void CEditCameraDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   if (camera_ == nullptr) {
     own_camera_ = std::make_unique<Camera>();
@@ -137,7 +137,6 @@ bool CEditCameraDlg::OnInitDialog() {
   CreateRow(2, kIdFocalCaption, UiText("Focal equivalence for display:"),
             focal_button_, kIdFocalButton);
   PlaceControls();
-  return true;
 }
 
 void CEditCameraDlg::Refresh() {
@@ -194,7 +193,7 @@ void CEditCameraDlg::ChooseCircleOfConfusion() {
                     -1);
     const int current = CurrentCocRow(coc, diagonal);
     if (current >= 0) rows.SelectItem(current);
-    if (choice.RunModal() != kIdOk) return;
+    if (choice.RunModal() != DialogResult::kOk) return;
     switch (rows.selected_index()) {
       case kStandardRow:
       case kLargeRow:

@@ -35,7 +35,7 @@ struct EditCameraLayout {
 //   CEditCameraDlg editor;
 //   editor.SetTitle(UiText("Edit camera"));
 //   editor.SetCamera(&copy);
-//   if (editor.RunModal() == kIdOk) stored = copy;
+//   if (editor.RunModal() == DialogResult::kOk) stored = copy;
 class CEditCameraDlg : public CBaseDlg {
  public:
   static constexpr int kIdNameCaption = 1010;
@@ -67,7 +67,7 @@ class CEditCameraDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   // Closes only once the circle of confusion is defined.
   void OnOK() override;

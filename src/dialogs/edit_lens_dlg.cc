@@ -87,7 +87,7 @@ void CEditLensDlg::CreateButton(CCustomButton& button, int id, int icon) {
   button.Create(this, id, Rect{});
 }
 
-bool CEditLensDlg::OnInitDialog() {
+void CEditLensDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   if (lens_ == nullptr) {
     own_lens_ = std::make_unique<Lens>();
@@ -107,7 +107,6 @@ bool CEditLensDlg::OnInitDialog() {
   CreateButton(aperture_button_, kIdApertureButton, pictures::kAperture);
   CreateButton(distance_button_, kIdDistanceButton, pictures::kDistance);
   PlaceControls();
-  return true;
 }
 
 void CEditLensDlg::OnScreenResized() { PlaceControls(); }
@@ -160,7 +159,7 @@ std::optional<std::vector<double>> CEditLensDlg::EditList(
   CEditValueListDlg dlg(kind, units_);
   dlg.SetTitle(title);
   for (double v : values) dlg.AppendValue(v);
-  if (dlg.RunModal() != kIdOk) return std::nullopt;
+  if (dlg.RunModal() != DialogResult::kOk) return std::nullopt;
   return dlg.Values();
 }
 

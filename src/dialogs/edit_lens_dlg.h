@@ -41,7 +41,7 @@ struct EditLensLayout {
 //   CEditLensDlg editor(units);
 //   editor.SetTitle(UiText("Edit lens"));
 //   editor.SetLens(&copy);
-//   if (editor.RunModal() == kIdOk) stored = copy;
+//   if (editor.RunModal() == DialogResult::kOk) stored = copy;
 class CEditLensDlg : public CBaseDlg {
  public:
   static constexpr int kIdNameCaption = 1010;
@@ -71,7 +71,7 @@ class CEditLensDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
 
  private:

@@ -99,7 +99,7 @@ void CEditValueDlg::PlaceField(CCustomEdit& field, const Rect& rect,
   field.Show(visible);
 }
 
-bool CEditValueDlg::OnInitDialog() {
+void CEditValueDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   CreateTitle(Rect{});
   comment_label_.Create(this, kIdComment, Rect{});
@@ -121,7 +121,6 @@ bool CEditValueDlg::OnInitDialog() {
 
   FocusChosenField();
   Shell::Get().ShowKeyboard(true);
-  return true;
 }
 
 void CEditValueDlg::OnScreenResized() { PlaceControls(); }

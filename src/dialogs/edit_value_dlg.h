@@ -49,7 +49,7 @@ struct EditValueLayout {
 //   CEditValueDlg entry(EntryLayout::kSingleNumber);
 //   entry.SetTitle(UiText("Circle of confusion"));
 //   entry.set_text1("0.030");
-//   while (entry.RunModal() == kIdOk) {
+//   while (entry.RunModal() == DialogResult::kOk) {
 //     if (Acceptable(entry.text1())) break;  // else: message, run again
 //   }
 class CEditValueDlg : public CBaseDlg {
@@ -93,7 +93,7 @@ class CEditValueDlg : public CBaseDlg {
   static bool HasTwoFields(EntryLayout layout);
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   void OnOK() override;
 
@@ -138,7 +138,9 @@ bool AskForName(Item* item, const std::string& title,
   entry.set_text1(DisplayName(*item, NameSeparator::kEscaped));
   // An untouched name is left as stored: splitting it again would move a
   // lone maker into the model.
-  if (entry.RunModal() != kIdOk || entry.TextsUnchanged()) return false;
+  if (entry.RunModal() != DialogResult::kOk || entry.TextsUnchanged()) {
+    return false;
+  }
   SplitName(item, entry.text1());
   return true;
 }

@@ -106,18 +106,18 @@ void CEditValueListDlg::CreateButton(int k) {
   button.Create(this, kIdAddOne + k, Rect{});
 }
 
-bool CEditValueListDlg::OnInitDialog() {
+void CEditValueListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   SetSoftKeys(UiText("Ok"), UiText("Cancel"), kIdOk, kIdCancel);
   CreateTitle(Rect{});
   list_.Create(this, kIdList, Rect{});
+  list_.set_listener(this);
   for (int k = 0; k < kButtonCount; ++k) CreateButton(k);
   PlaceControls();
   list_.InitSingleColumn(list_.item_height());
   // The keys move through the list from the start.
   list_.SetFocus();
   UpdateRemoveButton();
-  return true;
 }
 
 void CEditValueListDlg::OnScreenResized() { PlaceControls(); }
@@ -139,12 +139,6 @@ void CEditValueListDlg::PlaceControls() {
 void CEditValueListDlg::UpdateRemoveButton() {
   const int s = list_.selected_index();
   buttons_[kIdRemoveOne - kIdAddOne].Enable(s >= 0 && s < list_.item_count());
-}
-
-int CEditValueListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
-  if (code == kNotifySelectionChanged) UpdateRemoveButton();
-  if (code == kNotifyDeleteKey) OnCommand(kIdRemoveOne);
-  return 0;
 }
 
 void CEditValueListDlg::OnCommand(int command_id) {

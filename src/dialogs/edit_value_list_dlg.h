@@ -38,8 +38,8 @@ struct EditValueListLayout {
 //   CEditValueListDlg dlg(ValueKind::kAperture, units);
 //   dlg.SetTitle(UiText("Edit aperture values"));
 //   for (double f : lens.apertures()) dlg.AppendValue(f);
-//   if (dlg.RunModal() == kIdOk) store(dlg.Values());
-class CEditValueListDlg : public CBaseDlg {
+//   if (dlg.RunModal() == DialogResult::kOk) store(dlg.Values());
+class CEditValueListDlg : public CBaseDlg, private CDynaList::Listener {
  public:
   static constexpr int kIdList = 1037;
   static constexpr int kIdAddOne = 1000;
@@ -76,15 +76,17 @@ class CEditValueListDlg : public CBaseDlg {
   void OnCommand(int command_id) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
-  int OnNotify(int code, int a, int b) override;
 
  private:
   int AddRow(double stored, int index);
   std::vector<double> Keys() const;
   // "Remove one" works only on a selected row.
   void UpdateRemoveButton();
+  void OnListSelectionChanged() override { UpdateRemoveButton(); }
+  // Delete on the selected row does what "Remove one" does.
+  void OnListDeleteKey() override { OnCommand(kIdRemoveOne); }
   // Button k with its text and icon; PlaceControls puts it in place.
   void CreateButton(int k);
   void PlaceControls();

@@ -60,7 +60,7 @@ UnitSystem CEquipmentDlg::units() const {
   return ToUnitSystem(data_->options().units());
 }
 
-bool CEquipmentDlg::OnInitDialog() {
+void CEquipmentDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   Refresh();
   camera_button_.Create(this, kIdCameraButton, Rect{});
@@ -69,7 +69,6 @@ bool CEquipmentDlg::OnInitDialog() {
   units_button_.Create(this, kIdUnitsButton, Rect{});
   about_button_.Create(this, kIdAboutButton, Rect{});
   PlaceControls();
-  return true;
 }
 
 void CEquipmentDlg::OnScreenResized() { PlaceControls(); }
@@ -159,7 +158,7 @@ void CEquipmentDlg::ChooseLanguage() {
                                          .frame_count = GetLanguageCount()});
   }
   languages.list().SelectItem(GetLanguage());
-  if (languages.RunModal() != kIdOk) return;
+  if (languages.RunModal() != DialogResult::kOk) return;
   SetLanguage(languages.list().selected_index());
   Refresh();
   camera_button_.Invalidate();

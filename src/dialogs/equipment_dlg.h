@@ -30,8 +30,9 @@ struct EquipmentLayout {
 // The settings screen: choose the current camera and lens (through their
 // lists), switch the language and the units, open the about box. It keeps
 // nothing of its own; everything it shows is read from the user's data (which
-// outlives it) at each refresh. It ends with 1 ("Main screen") only while a
-// camera and a lens are selected, and with 2 ("Exit") when the user leaves.
+// outlives it) at each refresh. It ends with kOk ("Main screen") only while
+// a camera and a lens are selected, and with kCancel ("Exit") when the user
+// leaves.
 // The camera database is read from `camera_database_path` when a camera is
 // added from it.
 class CEquipmentDlg : public CBaseDlg {
@@ -59,7 +60,7 @@ class CEquipmentDlg : public CBaseDlg {
   void OnEscapeKey() override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   void OnOK() override;
 

@@ -66,7 +66,7 @@ std::optional<std::string> LensListDlg::AskName() {
   CEditValueDlg entry(EntryLayout::kSingleText);
   entry.SetTitle(UiText("Name of your lens"));
   entry.SetComment(UiText("Please enter the name of your lens."));
-  if (entry.RunModal() != kIdOk) return std::nullopt;
+  if (entry.RunModal() != DialogResult::kOk) return std::nullopt;
   return entry.text1();
 }
 
@@ -74,7 +74,7 @@ bool LensListDlg::RunEditor(const std::string& title, Lens* lens) const {
   CEditLensDlg editor(units_);
   editor.SetTitle(title);
   editor.SetLens(lens);
-  return editor.RunModal() == kIdOk;
+  return editor.RunModal() == DialogResult::kOk;
 }
 
 bool LensListDlg::CreateItem() {

@@ -23,7 +23,7 @@ void CMessageBox::Show(const std::string& title, const std::string& message) {
 
 bool CMessageBox::Ask(const std::string& title, const std::string& question) {
   CMessageBox box(Kind::kYesNo, title, question);
-  return box.RunModal() == kIdOk;
+  return box.RunModal() == DialogResult::kOk;
 }
 
 MessageBoxLayout CMessageBox::Layout(Size client, int scale, int message_height,
@@ -84,7 +84,7 @@ Size CMessageBox::OwnScreenFor(const std::string& title,
       message_label.MeasureText(nullptr, shown));
 }
 
-bool CMessageBox::OnInitDialog() {
+void CMessageBox::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   message_label_.set_style(CCustomStatic::kStyleItalic);
   if (kind_ == Kind::kYesNo) {
@@ -101,7 +101,6 @@ bool CMessageBox::OnInitDialog() {
   second_button_.SetText(second_text_.text());
   second_button_.Create(this, kIdCancel, Rect{});
   PlaceControls();
-  return true;
 }
 
 void CMessageBox::OnScreenResized() { PlaceControls(); }

@@ -27,8 +27,8 @@ struct MessageBoxLayout {
 };
 
 // The program's message box: a title, a message and one or two buttons. It
-// answers 1 for the first button ("Ok", "Yes") and 2 for the second
-// ("Cancel", "No") or a cancel. It has no soft keys of its own.
+// ends with kOk for the first button ("Ok", "Yes") and kCancel for the
+// second ("Cancel", "No") or a cancel. It has no soft keys of its own.
 class CMessageBox : public CBaseDlg {
  public:
   // The buttons: "Ok" alone, "Ok" and "Cancel", or "Yes" and "No".
@@ -66,7 +66,7 @@ class CMessageBox : public CBaseDlg {
                            const std::string& message);
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
 
  private:

@@ -33,7 +33,7 @@ std::optional<TypedPair> ReadFields(const CEditValueDlg& entry,
 
 std::optional<TypedPair> AskNumbers(CEditValueDlg& entry,
                                     const NumberRules& rules) {
-  while (entry.RunModal() == kIdOk) {
+  while (entry.RunModal() == DialogResult::kOk) {
     if (rules.untouched_cancels && entry.TextsUnchanged()) break;
     const std::optional<TypedPair> typed = ReadFields(entry, rules);
     if (!typed) {

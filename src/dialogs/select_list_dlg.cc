@@ -31,7 +31,7 @@ SelectListLayout CSelectListDlg::Layout(Size client, int scale) {
   return layout;
 }
 
-bool CSelectListDlg::OnInitDialog() {
+void CSelectListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   // A row selected beforehand (the current language) may be confirmed as
   // it is.
@@ -43,11 +43,11 @@ bool CSelectListDlg::OnInitDialog() {
   CreateTitle(Rect{});
   comment_label_.Create(this, kIdComment, Rect{});
   list_.Create(this, kIdList, Rect{});
+  list_.set_listener(this);
   PlaceControls();
   list_.InitSingleColumn(list_.item_height());
   // The keys and typed letters move through the list from the start.
   list_.SetFocus();
-  return true;
 }
 
 void CSelectListDlg::OnScreenResized() { PlaceControls(); }
@@ -63,13 +63,8 @@ void CSelectListDlg::PlaceControls() {
   list_.SetItemHeight(layout.item_height);
 }
 
-int CSelectListDlg::OnNotify(int code, int /*a*/, int /*b*/) {
-  if (code == kNotifySelectionChanged) {
-    SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
-  }
-  // A double tap on the selected row does what "Select" does.
-  if (code == kNotifyRowChosen) OnCommand(kIdOk);
-  return 0;
+void CSelectListDlg::OnListSelectionChanged() {
+  SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
 }
 
 void CSelectListDlg::OnOK() {

@@ -22,14 +22,16 @@ struct SelectListLayout {
 
 // Picks one entry of a list its caller fills beforehand: a title, a comment
 // line and the list, with the soft keys "Select" and "Cancel". "Select"
-// appears with the first selection, so the result 1 always comes with a
-// selected row (list().GetSelectedRow()); 2 means no choice.
+// appears with the first selection, so kOk always comes with a selected row
+// (list().GetSelectedRow()); kCancel means no choice.
 //
 //   CSelectListDlg dlg;
 //   dlg.SetTitle(english_title);
 //   dlg.list().AddTextRow("Acme", "", "", -1);
-//   if (dlg.RunModal() == kIdOk) { ... dlg.list().GetSelectedRow() ... }
-class CSelectListDlg : public CBaseDlg {
+//   if (dlg.RunModal() == DialogResult::kOk) {
+//     ... dlg.list().GetSelectedRow() ...
+//   }
+class CSelectListDlg : public CBaseDlg, private CDynaList::Listener {
  public:
   static constexpr int kIdList = 1000;
   static constexpr int kIdComment = 1014;
@@ -48,14 +50,18 @@ class CSelectListDlg : public CBaseDlg {
   static SelectListLayout Layout(Size client, int scale);
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
-  int OnNotify(int code, int a, int b) override;
   // Accepts only with a row selected (Enter can send OK before "Select" is
   // offered).
   void OnOK() override;
 
  private:
+  // "Select" appears with the first selection.
+  void OnListSelectionChanged() override;
+  // A double tap on the selected row does what "Select" does.
+  void OnListRowChosen() override { OnCommand(kIdOk); }
+
   void PlaceControls();
 
   TranslatedString comment_;

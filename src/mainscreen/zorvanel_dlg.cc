@@ -81,7 +81,7 @@ void CZorvanelDlg::ShowWindowIcon() {
   }
 }
 
-bool CZorvanelDlg::OnInitDialog() {
+void CZorvanelDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   SetSoftKeys(UiText("Options..."), UiText("Exit"), kIdOptions, kIdOk);
   ShowWindowIcon();
@@ -111,7 +111,6 @@ bool CZorvanelDlg::OnInitDialog() {
       RebuildSoftKeyBar();
     }
   }
-  return true;
 }
 
 void CZorvanelDlg::DefineFonts() {
@@ -352,7 +351,7 @@ void CZorvanelDlg::OnCommand(int command_id) {
 
 void CZorvanelDlg::OpenOptions() {
   const std::array<std::optional<double>, kWheelCount> shown = ShownEntries();
-  if (equipment_screen_(this) != kIdOk) {
+  if (equipment_screen_(this) != DialogResult::kOk) {
     OnOK();
     return;
   }
@@ -373,7 +372,7 @@ void CZorvanelDlg::OnOK() {
   options->set_aperture_wheel(wheel_percents_[kApertureWheel]);
   options->set_distance_wheel(wheel_percents_[kDistanceWheel]);
   options->set_show_hyperfocal(show_hyperfocal_);
-  EndDialog(kIdOk);
+  EndDialog(DialogResult::kOk);
 }
 
 // ---------------------------------------------------------------------------

@@ -42,7 +42,7 @@ class CZorvanelDlg : public CBaseDlg {
   static constexpr int kIdOptions = 32774;
 
   // Runs the equipment screen modally over `parent` and returns its result.
-  using EquipmentScreen = std::function<int(Window* parent)>;
+  using EquipmentScreen = std::function<DialogResult(Window* parent)>;
 
   // `data` outlives the dialog; `equipment_screen` is what "Options..." and
   // the right part of the panel open.
@@ -95,7 +95,7 @@ class CZorvanelDlg : public CBaseDlg {
   }
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnPaint(Canvas& canvas) override;
   void OnPointerDown(Point p) override;
   void OnPointerMove(Point p) override;

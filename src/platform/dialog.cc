@@ -10,16 +10,16 @@ namespace zorvanel {
 Dialog::Dialog() = default;
 Dialog::~Dialog() = default;
 
-int Dialog::RunModal() {
-  if (running_) return kIdCancel;
+DialogResult Dialog::RunModal() {
+  if (running_) return DialogResult::kCancel;
   ended_ = false;
-  result_ = kIdCancel;
+  result_ = DialogResult::kCancel;
   // Nothing of this object is touched after the loop: a handler may have
   // destroyed it.
   return Shell::Get().RunModal(this);
 }
 
-void Dialog::EndDialog(int result) {
+void Dialog::EndDialog(DialogResult result) {
   ended_ = true;
   result_ = result;
   // The dialog below shows again once this one leaves the stack.

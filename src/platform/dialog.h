@@ -8,8 +8,12 @@
 
 namespace zorvanel {
 
+// The commands of the OK and cancel keys and buttons.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+
+// How a modal run ended: accepted, or given up (cancelled, closed, refused).
+enum class DialogResult { kOk, kCancel };
 
 // The two labelled keys of the bar along the bottom of the screen.
 struct SoftKeys {
@@ -35,13 +39,14 @@ class Dialog : public Window {
   Dialog();
   ~Dialog() override;
 
-  // 1 (OK) or 2 (cancel), or what EndDialog was given.
-  int RunModal();
-  void EndDialog(int result);
+  // What EndDialog was given; kCancel when the run was refused (the dialog
+  // runs already, the program is closing) or the dialog was destroyed.
+  DialogResult RunModal();
+  void EndDialog(DialogResult result);
   bool ended() const { return ended_; }
   bool running() const { return running_; }
   // What EndDialog was given last (cancel until then).
-  int result() const { return result_; }
+  DialogResult result() const { return result_; }
 
   // The soft-key bar the shell shows while this dialog is on top.
   void SetSoftKeyBar(const SoftKeys& keys);
@@ -75,14 +80,14 @@ class Dialog : public Window {
  protected:
   friend class Shell;
 
-  virtual bool OnInitDialog() { return true; }
-  virtual void OnOK() { EndDialog(kIdOk); }
-  virtual void OnCancel() { EndDialog(kIdCancel); }
+  virtual void OnInitDialog() {}
+  virtual void OnOK() { EndDialog(DialogResult::kOk); }
+  virtual void OnCancel() { EndDialog(DialogResult::kCancel); }
 
  private:
   bool ended_ = false;
   bool running_ = false;
-  int result_ = kIdCancel;
+  DialogResult result_ = DialogResult::kCancel;
   SoftKeys soft_keys_;
 };
 

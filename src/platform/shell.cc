@@ -107,10 +107,10 @@ Rect Shell::DialogArea() const {
 // ---------------------------------------------------------------------------
 // The modal stack
 
-int Shell::RunModal(Dialog* dialog) {
+DialogResult Shell::RunModal(Dialog* dialog) {
   if (closing_ ||
       std::find(stack_.begin(), stack_.end(), dialog) != stack_.end()) {
-    return kIdCancel;
+    return DialogResult::kCancel;
   }
   dialog->running_ = true;
   if (Dialog* covered = TopDialog()) TellCovered(covered);
@@ -141,7 +141,7 @@ int Shell::RunModal(Dialog* dialog) {
     }
     PumpOnce();
   }
-  return frame.destroyed ? kIdCancel : dialog->result();
+  return frame.destroyed ? DialogResult::kCancel : dialog->result();
 }
 
 void Shell::EndModal(ModalFrame* frame) {
@@ -172,7 +172,9 @@ Dialog* Shell::TopDialog() const {
 void Shell::RequestClose() {
   if (stack_.empty()) return;
   closing_ = true;
-  for (size_t i = 1; i < stack_.size(); ++i) stack_[i]->EndDialog(kIdCancel);
+  for (size_t i = 1; i < stack_.size(); ++i) {
+    stack_[i]->EndDialog(DialogResult::kCancel);
+  }
   if (stack_.size() == 1) {
     DeliverCloseRequest();
   } else {

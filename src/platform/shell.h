@@ -17,6 +17,7 @@
 namespace zorvanel {
 
 class Dialog;
+enum class DialogResult;
 class Window;
 
 // The time between two frames of a repaint chain (a fling, a glide).
@@ -47,7 +48,7 @@ class Shell {
   uint32_t Now() { return backend_->Now(); }
 
   // Modal stack. RunModal is called by Dialog::RunModal.
-  int RunModal(Dialog* dialog);
+  DialogResult RunModal(Dialog* dialog);
   Dialog* TopDialog() const;
   const std::vector<Dialog*>& modal_stack() const { return stack_; }
 

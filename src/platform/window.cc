@@ -97,10 +97,6 @@ void Window::SendDoubleTapCommandToParent(int command_id) {
   if (parent_ != nullptr) parent_->OnDoubleTapCommand(command_id);
 }
 
-int Window::SendNotifyToParent(int code, int a, int b) {
-  return parent_ != nullptr ? parent_->OnNotify(code, a, b) : 0;
-}
-
 void Window::Describe(Description& out) const {
   bool shown = true;
   for (const Window* w = this; w != nullptr; w = w->parent_) {

@@ -41,12 +41,6 @@ enum class SoftKeySide { kLeft, kRight };
 inline constexpr int kModShift = 1;
 inline constexpr int kModCtrl = 2;
 
-// The notification a list sends its parent when its selection changes.
-inline constexpr int kNotifySelectionChanged = 0x401;
-// The notification a list sends its parent when the selected row is double
-// tapped: the user chose it.
-inline constexpr int kNotifyRowChosen = 0x402;
-
 // A node of the window tree. Rectangles are in the parent's client
 // coordinates; every handler gets points in the window's own client
 // coordinates. Windows do not own each other: a dialog owns its controls as
@@ -95,7 +89,6 @@ class Window {
   // Sends a command to the parent, as a button does when tapped.
   void SendCommandToParent(int command_id);
   void SendDoubleTapCommandToParent(int command_id);
-  int SendNotifyToParent(int code, int a, int b);
 
   // What the window tells about itself to whoever looks into the running
   // program. The kind of control: "window", "button", "edit", "label",
@@ -145,7 +138,6 @@ class Window {
   virtual void OnBlur() {}
   // A child button was double tapped (after the click of its first tap).
   virtual void OnDoubleTapCommand(int /*command_id*/) {}
-  virtual int OnNotify(int /*code*/, int /*a*/, int /*b*/) { return 0; }
 
  private:
   void AddChild(Window* child);

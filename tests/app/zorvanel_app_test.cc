@@ -50,7 +50,7 @@ class AppTest : public testing::DialogTest {
   // Runs the application on a headless screen; the equipment screen is
   // replaced by `equipment` (counted in equipment_calls_), which may look at
   // the application's data through AppData().
-  int RunApp(const std::string& script, std::function<int()> equipment,
+  int RunApp(const std::string& script, std::function<DialogResult()> equipment,
              Size screen = Size{480, 640}) {
     StartShell(script, screen);
     GetFontTable().Clear();
@@ -80,7 +80,7 @@ class AppTest : public testing::DialogTest {
   const CZorvanelApp* app_ = nullptr;
 };
 
-int LeaveEquipmentScreen() { return kIdCancel; }
+DialogResult LeaveEquipmentScreen() { return DialogResult::kCancel; }
 
 TEST_F(AppTest, FirstRunInAnEmptyFolderCreatesTheDataFile) {
   bool data_was_empty = false;

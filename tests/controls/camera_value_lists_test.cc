@@ -16,33 +16,25 @@
 namespace zorvanel {
 namespace {
 
-// Records what its child lists tell it.
-class Parent : public Window {
- public:
-  struct Notice {
-    int code, a, b;
-    bool operator==(const Notice&) const = default;
-  };
-  std::vector<Notice> notices;
-
- protected:
-  int OnNotify(int code, int a, int b) override {
-    notices.push_back({code, a, b});
-    return 0;
-  }
-};
-
-// Paintable versions of the two lists, 402 x 502 with 80-pixel rows.
+// Paintable versions of the two lists, 402 x 502 with 80-pixel rows, that
+// record the selections they report.
 template <typename List>
-class Shown : public List {
+class Shown : public List, private CDynaList::Listener {
  public:
-  explicit Shown(Window* parent = nullptr, int item_height = 80) {
-    this->Create(parent, 1000, Rect::FromXYWH(0, 0, 402, 502));
+  explicit Shown(int item_height = 80) {
+    this->Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
     this->InitSingleColumn(item_height);
+    this->set_listener(this);
   }
+  std::vector<int> selections;
   void Paint(Image& image) {
     Canvas canvas(image);
     this->OnPaint(canvas);
+  }
+
+ private:
+  void OnListSelectionChanged() override {
+    selections.push_back(this->selected_index());
   }
 };
 
@@ -135,17 +127,14 @@ TEST_F(CameraListTest, LookupsAnswerOnlyForTheirKindOfRow) {
   EXPECT_EQ(list.GetSelectedLens(), nullptr);
 }
 
-TEST_F(CameraListTest, EverySelectionIsReportedToTheParent) {
-  Parent parent;
-  Shown<CameraDynaList> list(&parent);
+TEST_F(CameraListTest, EverySelectionIsReportedToTheListener) {
+  Shown<CameraDynaList> list;
   list.AddTextRow("a", "", "", -1);
   list.AddTextRow("b", "", "", -1);
   list.SelectItem(1);
   list.SelectItem(1);
   list.SelectItem(5);  // refused, not reported
-  EXPECT_EQ(parent.notices,
-            (std::vector<Parent::Notice>{{kNotifySelectionChanged, 1, 0},
-                                         {kNotifySelectionChanged, 1, 0}}));
+  EXPECT_EQ(list.selections, (std::vector<int>{1, 1}));
 }
 
 TEST_F(CameraListTest, DumpShowsTitleNotesAndSelection) {
@@ -179,7 +168,7 @@ TEST_F(CameraListTest, RowsAlternateDarkWithTheSelectionLightInAGreyFrame) {
 TEST_F(CameraListTest, TextTallerThanItsRowIsCutAtTheRow) {
   // The 33-pixel title font in 20-pixel rows: the last row's title would
   // reach well below it.
-  Shown<CameraDynaList> list(nullptr, 20);
+  Shown<CameraDynaList> list(20);
   list.AddTextRow("MgjpqyWM", "", "", -1);
   Image image(402, 502);
   list.Paint(image);
@@ -240,8 +229,7 @@ TEST_F(ValueListTest, DistanceRowsShowTheirOwnUnits) {
 }
 
 TEST_F(ValueListTest, DumpAndNotificationsMatchTheCameraList) {
-  Parent parent;
-  Shown<CValueDynaList> list(&parent);
+  Shown<CValueDynaList> list;
   list.AddApertureRow(2.8, -1);
   list.AddFocalRow(35, -1);
   list.SelectItem(0);
@@ -250,8 +238,7 @@ TEST_F(ValueListTest, DumpAndNotificationsMatchTheCameraList) {
   EXPECT_EQ(ToJson(dump)["rows"], nlohmann::json::parse(R"js([
       {"text": "f/2.8", "note": "(f/2.828)", "selected": true},
       {"text": "35 mm", "note": "", "selected": false}])js"));
-  EXPECT_EQ(parent.notices,
-            (std::vector<Parent::Notice>{{kNotifySelectionChanged, 0, 0}}));
+  EXPECT_EQ(list.selections, (std::vector<int>{0}));
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ namespace {
 
 constexpr int kItemHeight = 80;
 
-// A list 402 x 502: a 400 x 500 viewport inside a one-pixel edge.
-class TestList : public CDynaList {
+// A list 402 x 502 (a 400 x 500 viewport inside a one-pixel edge) that
+// hears its own selections.
+class TestList : public CDynaList, private CDynaList::Listener {
  public:
   using CDynaList::OnChar;
   using CDynaList::OnKeyDown;
@@ -28,6 +29,7 @@ class TestList : public CDynaList {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
     Init(kItemHeight, 13, 15);
     InsertColumn(std::make_unique<CColumn>(400), -1);
+    set_listener(this);
   }
 
   void AddRows(int count) {
@@ -57,7 +59,11 @@ class TestList : public CDynaList {
     ++draw_cell_calls;
     CDynaList::DrawCell(canvas, cell, item, column, selected);
   }
-  void OnSelectionChanged(int index) override { selections.push_back(index); }
+
+ private:
+  void OnListSelectionChanged() override {
+    selections.push_back(selected_index());
+  }
 };
 
 std::string TextAt(const CDynaList& list, int index) {

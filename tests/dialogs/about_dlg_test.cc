@@ -17,7 +17,7 @@ class AboutDlgTest : public DialogTest {
  protected:
   void RunAndDump() {
     CAboutDlg about;
-    EXPECT_EQ(Run(about, "dump\nclick 1\n"), 1);
+    EXPECT_EQ(Run(about, "dump\nclick 1\n"), DialogResult::kOk);
     dump_ = Dumps().at(0);
   }
   std::string TextOf(int id) const { return Control(dump_, id)["text"]; }

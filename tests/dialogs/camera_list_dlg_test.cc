@@ -70,7 +70,7 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   Stored()->set_current_lens(1);
 
   CameraListDlg back(Stored(), kMetric, "");
-  EXPECT_EQ(Run(back, "dump\nrow 0\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(Run(back, "dump\nrow 0\nsoft right\n"), DialogResult::kCancel);
   const json dump = Dumps().at(0);
   EXPECT_EQ(dump["title"], "My cameras");
   EXPECT_EQ(RowTitles(dump), (Names{"Acme One", "Acme Two"}));
@@ -79,13 +79,13 @@ TEST_F(CameraListRun, OpensOnTheCurrentCameraAndSelectBringsItsLens) {
   EXPECT_EQ(Stored()->current_camera(), 1);  // "Back" chose nothing
 
   CameraListDlg paired(Stored(), kMetric, "");
-  EXPECT_EQ(Run(paired, "row 1\nsoft left\n"), kIdOk);
+  EXPECT_EQ(Run(paired, "row 1\nsoft left\n"), DialogResult::kOk);
   EXPECT_EQ(Stored()->current_lens(), 3);
 
   // An unpaired camera, or one whose link names no lens, leaves the lens.
   Stored()->mutable_cameras(0)->set_lens_index(9);
   CameraListDlg unpaired(Stored(), kMetric, "");
-  EXPECT_EQ(Run(unpaired, "row 0\nsoft left\n"), kIdOk);
+  EXPECT_EQ(Run(unpaired, "row 0\nsoft left\n"), DialogResult::kOk);
   EXPECT_EQ(Stored()->current_camera(), 0);
   EXPECT_EQ(Stored()->current_lens(), 3);
 }
@@ -103,7 +103,7 @@ TEST_F(CameraListRun, RemoveAsksAboutThePairedLensAndLeavesNothingSelected) {
   EXPECT_EQ(Run(cameras,
                 "row 1\nclick 1003\nclick 2\nclick 1003\ndump\n"
                 "click 1\ndump\nclick 1\ndump\nsoft right\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   // (The two questions' texts, and one question for an unpaired camera,
   // are the e2e script camera_remove's.)
   const auto dumps = Dumps();
@@ -128,7 +128,7 @@ TEST_F(CameraListRun, MovesStopAtTheEnds) {
   CameraListDlg cameras(Stored(), kMetric, "");
   // The second tap finds Move down disabled on the last row.
   EXPECT_EQ(Run(cameras, "row 0\nclick 1006\nclick 1006\nsoft right\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   EXPECT_EQ(StoredModels(), (Names{"Two", "One"}));
 }
 
@@ -156,7 +156,7 @@ TEST_F(CameraListRun, AddedByHandIsSelectedButNotCurrent) {
       "click 1000\nrow 4\nkey enter\ntype 0.02\nkey enter\nsoft "
       "left\ndump\nsoft right\n";
   CameraListDlg cameras(Stored(), kMetric, "");
-  EXPECT_EQ(Run(cameras, script), kIdCancel);
+  EXPECT_EQ(Run(cameras, script), DialogResult::kCancel);
   const auto dumps = Dumps();
   EXPECT_EQ(dumps[0]["dialog"], "CCameraCreationModeDlg");
   EXPECT_EQ(RowTitles(dumps[1]), (Names{"Acme One", "Zeta Q1"}));
@@ -194,7 +194,7 @@ class DatabasePick : public CameraListRun {
   }
 
   // Opens Add, then "Select from a list...", then the rest of `script`.
-  int RunPick(const std::string& script) {
+  std::optional<DialogResult> RunPick(const std::string& script) {
     StartShell("click 1002\nclick 1001\n" + script + "soft right\n");
     CameraListDlg cameras(Stored(), kMetric,
                           CameraDatabase::PathIn(folder_.path().string()));
@@ -209,7 +209,7 @@ TEST_F(DatabasePick, ManufacturerThenModelBringsTheKitLensPaired) {
   AddStoredLenses({"Old"});
   WriteFiveCameras();
   EXPECT_EQ(RunPick("dump\nrow 1\nsoft left\ndump\nrow 1\nsoft left\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   const auto dumps = Dumps();
   EXPECT_EQ(dumps[0]["title"], "Manufacturer");
   EXPECT_EQ(RowTitles(dumps[0]), (Names{"A", "B"}));

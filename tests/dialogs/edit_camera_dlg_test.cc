@@ -20,7 +20,7 @@ constexpr int kField1 = CEditValueDlg::kIdField1;
 class EditCameraRun : public testing::DialogTest {
  protected:
   // Runs an editor on camera_ with `script`.
-  int RunEditor(const std::string& script) {
+  std::optional<DialogResult> RunEditor(const std::string& script) {
     CEditCameraDlg editor;
     editor.SetCamera(&camera_);
     return Run(editor, script);
@@ -36,7 +36,8 @@ class EditCameraRun : public testing::DialogTest {
 // refused text are the e2e script camera_rejections'; here what is stored.
 TEST_F(EditCameraRun, ANewCameraCannotBeConfirmedWithoutCircleOfConfusion) {
   CEditCameraDlg editor;
-  EXPECT_EQ(Run(editor, "soft left\ndump\nkey enter\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(Run(editor, "soft left\ndump\nkey enter\nsoft right\n"),
+            DialogResult::kCancel);
   EXPECT_EQ(Dumps()[0]["title"], "Mandatory value");
   ASSERT_NE(editor.camera(), nullptr);
   EXPECT_FALSE(editor.camera()->has_circle_of_confusion());
@@ -51,7 +52,7 @@ TEST_F(EditCameraRun, CircleOfConfusionIsRefusedOutsideItsRange) {
                 "key enter\ntype 0.31\nkey enter\nkey enter\n"
                 "type 0\nkey enter\nkey enter\ntype abc\nkey enter\n"
                 "key enter\nkey escape\nsoft left\n"),
-      kIdOk);
+      DialogResult::kOk);
   EXPECT_EQ(TextOf(0, kField1), "0.030");
   EXPECT_EQ(camera_.circle_of_confusion(), 0.03);
 
@@ -97,7 +98,7 @@ TEST_F(EditCameraRun, FocalEquivalenceStoresTheRatioAndShowsItBack) {
   // The second field has the focus; a tap into the first selects its text.
   EXPECT_EQ(RunEditor("click 1001\ndump\ntype 35\nclick 1021\ntype 23.3\n"
                       "key enter\ndump\nsoft left\n"),
-            kIdOk);
+            DialogResult::kOk);
   EXPECT_EQ(TextOf(0, kField1), "35 mm");
   EXPECT_EQ(Control(Dumps()[0], CEditValueDlg::kIdField2)["focused"], true);
   EXPECT_DOUBLE_EQ(camera_.focal_multiplier(), 35.0 / 23.3);
@@ -116,7 +117,7 @@ TEST_F(EditCameraRun, FocalValuesOutsideTheBoundsAreRefused) {
                       "type inf\nkey enter\ndump\nkey enter\nclick 1021\n"
                       "type 0.01\nclick 1022\ntype 10000\nkey enter\n"
                       "soft left\n"),
-            kIdOk);
+            DialogResult::kOk);
   EXPECT_EQ(TextOf(2, kMessage),
             "Focal values must be between\r\n0.01 mm and 10000 mm.");
   EXPECT_EQ(zorvanel::testing::Unwrapped(TextOf(3, kMessage)),

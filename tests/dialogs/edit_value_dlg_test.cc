@@ -16,10 +16,9 @@ class ObservedEntry : public CEditValueDlg {
   bool keyboard_at_open = false;
 
  protected:
-  bool OnInitDialog() override {
-    const bool result = CEditValueDlg::OnInitDialog();
+  void OnInitDialog() override {
+    CEditValueDlg::OnInitDialog();
     keyboard_at_open = Shell::Get().keyboard_shown();
-    return result;
   }
 };
 
@@ -30,7 +29,7 @@ constexpr int kField2 = CEditValueDlg::kIdField2;
 TEST_F(EditValueRun, EmptyFieldOpensFocusedWithTheKeyboard) {
   ObservedEntry entry(EntryLayout::kSingleText);
   entry.SetTitle("Camera name");
-  EXPECT_EQ(Run(entry, "dump\ntype Acme\nkey enter\n"), kIdOk);
+  EXPECT_EQ(Run(entry, "dump\ntype Acme\nkey enter\n"), DialogResult::kOk);
   EXPECT_TRUE(entry.keyboard_at_open);
   EXPECT_FALSE(shell_->keyboard_shown());  // handed back on closing
   EXPECT_EQ(entry.text1(), "Acme");
@@ -45,11 +44,11 @@ TEST_F(EditValueRun, CancelKeepsTheTextsAndASecondRunShowsTheAcceptedOnes) {
   CEditValueDlg entry(EntryLayout::kTwoFields);
   entry.set_text1("35 mm");
   entry.set_text2("50 mm");
-  EXPECT_EQ(Run(entry, "type 99\nkey escape\n"), kIdCancel);
+  EXPECT_EQ(Run(entry, "type 99\nkey escape\n"), DialogResult::kCancel);
   EXPECT_EQ(entry.text1(), "35 mm");
   EXPECT_EQ(entry.text2(), "50 mm");
   // Typing replaces the selected text of the focused field.
-  EXPECT_EQ(Run(entry, "type 24\nclick 1\n"), kIdOk);
+  EXPECT_EQ(Run(entry, "type 24\nclick 1\n"), DialogResult::kOk);
   EXPECT_EQ(entry.text1(), "24");
   EXPECT_EQ(entry.text2(), "50 mm");
   Run(entry, "dump\nclick 2\n");
@@ -61,7 +60,7 @@ TEST_F(EditValueRun, FocusFieldCountsOnlyWhereThereAreTwoFields) {
   two.set_text1("35 mm");
   two.set_text2("35 mm");
   two.SetFocusField(2);
-  EXPECT_EQ(Run(two, "dump\ntype 52.5\nkey enter\n"), kIdOk);
+  EXPECT_EQ(Run(two, "dump\ntype 52.5\nkey enter\n"), DialogResult::kOk);
   EXPECT_EQ(Control(Dumps().at(0), kField2)["focused"], true);
   EXPECT_EQ(two.text1(), "35 mm");
   EXPECT_EQ(two.text2(), "52.5");
@@ -71,7 +70,7 @@ TEST_F(EditValueRun, FocusFieldCountsOnlyWhereThereAreTwoFields) {
   one.set_text1("0.030");
   one.set_text2("left over");
   one.SetFocusField(2);
-  EXPECT_EQ(Run(one, "type 1\nkey enter\n"), kIdOk);
+  EXPECT_EQ(Run(one, "type 1\nkey enter\n"), DialogResult::kOk);
   EXPECT_EQ(one.text1(), "1");
   EXPECT_EQ(one.text2(), "");
 }

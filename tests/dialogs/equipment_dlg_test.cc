@@ -45,7 +45,8 @@ class EquipmentRun : public testing::DialogTest {
 
 TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
   CEquipmentDlg equipment(&data_, "");
-  EXPECT_EQ(Run(equipment, "dump\nkey enter\ndump\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(Run(equipment, "dump\nkey enter\ndump\nsoft right\n"),
+            DialogResult::kCancel);
   const auto dumps = Dumps();
   const json& dump = dumps.at(0);
   EXPECT_EQ(dump["dialog"], "CEquipmentDlg");
@@ -64,7 +65,7 @@ TEST_F(EquipmentRun, EmptyEquipmentOffersOnlyExit) {
 TEST_F(EquipmentRun, NamesStandOnTwoLinesAndMainScreenIsOffered) {
   StoreSelectedPair();
   CEquipmentDlg equipment(&data_, "");
-  EXPECT_EQ(Run(equipment, "dump\nkey enter\n"), kIdOk);
+  EXPECT_EQ(Run(equipment, "dump\nkey enter\n"), DialogResult::kOk);
   const json dump = Dumps().at(0);
   EXPECT_EQ(dump["softkeys"], json({"", "Main screen"}));
   EXPECT_EQ(Control(dump, CEquipmentDlg::kIdCameraButton)["text"],
@@ -80,7 +81,7 @@ TEST_F(EquipmentRun, ChoosingAPairedCameraChangesBothButtons) {
   EXPECT_EQ(Run(equipment,
                 "dump\nclick 1000\nrow 0\nsoft left\ndump\n"
                 "soft right\n"),
-            kIdOk);
+            DialogResult::kOk);
   const auto dumps = Dumps();
   EXPECT_EQ(dumps[0]["softkeys"], json({"", "Exit"}));
   EXPECT_EQ(Control(dumps[1], CEquipmentDlg::kIdCameraButton)["text"],
@@ -96,7 +97,7 @@ TEST_F(EquipmentRun, RemovingTheCurrentCameraTurnsBackToExit) {
   EXPECT_EQ(Run(equipment,
                 "click 1000\nrow 0\nclick 1003\nclick 1\nclick 2\n"
                 "soft right\ndump\nkey enter\nsoft right\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   const json dump = Dumps().at(0);
   EXPECT_EQ(Control(dump, CEquipmentDlg::kIdCameraButton)["text"],
             "Select the camera...");
@@ -108,7 +109,7 @@ TEST_F(EquipmentRun, UnitsToggleAndAreStored) {
   EXPECT_EQ(Run(equipment,
                 "click 1006\ndump\nclick 1006\ndump\nclick 1006\n"
                 "soft right\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   const auto dumps = Dumps();
   EXPECT_EQ(Control(dumps[0], CEquipmentDlg::kIdUnitsButton)["text"],
             "ft./in.");
@@ -124,7 +125,7 @@ TEST_F(EquipmentRun, LanguageListAppliesTheChoiceAtOnceAndEscapeKeepsIt) {
   EXPECT_EQ(Run(equipment,
                 "click 1005\ndump\nkey down\nkey enter\ndump\n"
                 "click 1005\nkey up\nkey escape\ndump\nsoft right\n"),
-            kIdCancel);
+            DialogResult::kCancel);
   const auto dumps = Dumps();
   EXPECT_EQ(dumps[0]["rows"],
             json::parse(R"([{"title":"English","left":"","right":"",

@@ -66,7 +66,7 @@ class ListDlgTest : public testing::DialogTest {};
 
 TEST_F(ListDlgTest, EmptyListOffersOnlyAddAndBack) {
   TestListDlg dlg(data_.mutable_equipment(), {});
-  EXPECT_EQ(Run(dlg, "dump\nsoft left\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(Run(dlg, "dump\nsoft left\nsoft right\n"), DialogResult::kCancel);
   const auto dumps = Dumps();
   ASSERT_EQ(dumps.size(), 1u);
   EXPECT_EQ(ButtonsEnabled(dumps[0]),
@@ -108,7 +108,7 @@ TEST_F(ListDlgTest, ButtonsRunTheirOperationsAndSelectAccepts) {
   EXPECT_EQ(Run(dlg,
                 "click 1003\nclick 1002\nrow 1\nclick 1003\nclick 1\n"
                 "row 0\nclick 1004\nsoft left\n"),
-            kIdOk);
+            DialogResult::kOk);
   EXPECT_EQ(dlg.calls, (std::vector<std::string>{"add", "edit"}));
   EXPECT_EQ(dlg.StoredNames(), (std::vector<std::string>{"A"}));
   EXPECT_EQ(data_.equipment().current_camera(), 0);
@@ -150,7 +150,8 @@ TEST_F(SelectListDlgTest, CancelledBeforeAnySelectionAnswersCancel) {
   dlg.list().AddTextRow("Canon", "", "", -1);
   dlg.list().AddTextRow("Nikon", "", "", -1);
   // Enter asks for OK, but nothing is selected yet.
-  EXPECT_EQ(Run(dlg, "dump\nkey enter\nsoft left\nsoft right\n"), kIdCancel);
+  EXPECT_EQ(Run(dlg, "dump\nkey enter\nsoft left\nsoft right\n"),
+            DialogResult::kCancel);
   EXPECT_EQ(dlg.list().selected_index(), -1);
   const nlohmann::json dump = Dumps().at(0);
   EXPECT_EQ(dump["softkeys"], nlohmann::json({"", "Cancel"}));
@@ -164,7 +165,7 @@ TEST_F(SelectListDlgTest, SelectAppearsWithTheFirstSelectionAndAccepts) {
   dlg.SetTitle("Manufacturer");
   dlg.list().AddTextRow("Canon", "", "", -1);
   dlg.list().AddTextRow("Nikon", "", "", -1);
-  EXPECT_EQ(Run(dlg, "row 1\ndump\nsoft left\n"), kIdOk);
+  EXPECT_EQ(Run(dlg, "row 1\ndump\nsoft left\n"), DialogResult::kOk);
   EXPECT_EQ(Dumps().at(0)["softkeys"], nlohmann::json({"Select", "Cancel"}));
   ASSERT_NE(dlg.list().GetSelectedRow(), nullptr);
   EXPECT_EQ(dlg.list().GetSelectedRow()->title(), "Nikon");

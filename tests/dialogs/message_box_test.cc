@@ -18,8 +18,9 @@ using testing::DialogTest;
 class MessageBoxTest : public DialogTest {
  protected:
   // Runs the box with `script`; its first dump is kept in dump_.
-  int RunBox(CMessageBox& box, const std::string& script) {
-    const int result = Run(box, script);
+  std::optional<DialogResult> RunBox(CMessageBox& box,
+                                     const std::string& script) {
+    const std::optional<DialogResult> result = Run(box, script);
     const std::vector<nlohmann::json> dumps = Dumps();
     if (!dumps.empty()) dump_ = dumps.front();
     return result;
@@ -30,7 +31,7 @@ class MessageBoxTest : public DialogTest {
 
 TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
   CMessageBox box(CMessageBox::Kind::kOk, "Error", "The name is empty.");
-  EXPECT_EQ(RunBox(box, "dump\nclick 1\n"), 1);
+  EXPECT_EQ(RunBox(box, "dump\nclick 1\n"), DialogResult::kOk);
   EXPECT_EQ(dump_["dialog"], "CMessageBox");
   EXPECT_EQ(dump_["title"], "Error");
   EXPECT_EQ(dump_["softkeys"], nlohmann::json::array({"", ""}));
@@ -42,8 +43,8 @@ TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
   EXPECT_FALSE(Control(dump_, 2)["visible"]);
   // Everything where the layout puts it for a message of that height.
   const Rect message = RectOf(Control(dump_, 1022));
-  const MessageBoxLayout layout =
-      CMessageBox::Layout({480, 588}, 100, message.Height(), CMessageBox::Kind::kOk);
+  const MessageBoxLayout layout = CMessageBox::Layout(
+      {480, 588}, 100, message.Height(), CMessageBox::Kind::kOk);
   EXPECT_EQ(RectOf(Control(dump_, 1007)), layout.title);
   EXPECT_EQ(message, layout.message);
   EXPECT_EQ(RectOf(ok), layout.first_button);
@@ -51,7 +52,7 @@ TEST_F(MessageBoxTest, KindOkShowsOneCentredOk) {
 
 TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
   CMessageBox box(CMessageBox::Kind::kYesNo, "Remove", "Remove this camera?");
-  EXPECT_EQ(RunBox(box, "dump\nclick 2\n"), 2);
+  EXPECT_EQ(RunBox(box, "dump\nclick 2\n"), DialogResult::kCancel);
   const nlohmann::json& yes = Control(dump_, 1);
   const nlohmann::json& no = Control(dump_, 2);
   EXPECT_EQ(yes["text"], "Yes");
@@ -64,14 +65,14 @@ TEST_F(MessageBoxTest, KindYesNoAnswersOneAndTwo) {
   EXPECT_EQ(RectOf(no), layout.second_button);
 
   CMessageBox again(CMessageBox::Kind::kYesNo, "Remove", "Remove this camera?");
-  EXPECT_EQ(RunBox(again, "click 1\n"), 1);
+  EXPECT_EQ(RunBox(again, "click 1\n"), DialogResult::kOk);
 }
 
 TEST_F(MessageBoxTest, TextsAreTranslatedAndFilledInTextsShowAsGiven) {
   LoadLanguages("[Error]\nFrench;Erreur\n[Yes]\nFrench;Oui\n[No]\nFrench;Non\n",
                 0);
   CMessageBox box(CMessageBox::Kind::kYesNo, "Error", "Lens 50mm f/1.8 exists");
-  EXPECT_EQ(RunBox(box, "dump\nclick 1\n"), 1);
+  EXPECT_EQ(RunBox(box, "dump\nclick 1\n"), DialogResult::kOk);
   EXPECT_EQ(dump_["title"], "Erreur");
   EXPECT_EQ(Control(dump_, 1022)["text"], "Lens 50mm f/1.8 exists");
   EXPECT_EQ(Control(dump_, 1)["text"], "Oui");
@@ -97,7 +98,7 @@ TEST_F(MessageBoxTest, ALineTooWideWrapsAtSpacesAndTheBoxGrows) {
 
 TEST_F(MessageBoxTest, EscapeCancels) {
   CMessageBox box(CMessageBox::Kind::kOkCancel, "Error", "Sure?");
-  EXPECT_EQ(RunBox(box, "key escape\n"), 2);
+  EXPECT_EQ(RunBox(box, "key escape\n"), DialogResult::kCancel);
 }
 
 }  // namespace

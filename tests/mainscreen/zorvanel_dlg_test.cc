@@ -56,8 +56,9 @@ class MainScreenTest : public testing::DialogTest {
   }
 
   // Runs a fresh main screen on `screen` through the driver script. Returns
-  // the dialog's result, or 0 when the script ended first.
-  int Run(const std::string& script, Size screen = Size{480, 640}) {
+  // the dialog's result, or nothing when the script ended first.
+  std::optional<DialogResult> Run(const std::string& script,
+                                  Size screen = Size{480, 640}) {
     dialog_.reset();
     shell_.reset();
     SetScript(script);
@@ -67,7 +68,8 @@ class MainScreenTest : public testing::DialogTest {
     dialog_ =
         std::make_unique<CZorvanelDlg>(&data_, [this](Window* /*parent*/) {
           ++equipment_calls_;
-          return equipment_screen_ ? equipment_screen_() : kIdCancel;
+          return equipment_screen_ ? equipment_screen_()
+                                   : DialogResult::kCancel;
         });
     return RunDialog(*dialog_);
   }
@@ -79,7 +81,7 @@ class MainScreenTest : public testing::DialogTest {
 
   std::unique_ptr<CZorvanelDlg> dialog_;
   int equipment_calls_ = 0;
-  std::function<int()> equipment_screen_;
+  std::function<DialogResult()> equipment_screen_;
   ShownIcon icon_;
 };
 
@@ -88,7 +90,7 @@ class MainScreenTest : public testing::DialogTest {
 
 // (The defaults it saves are checked on the saved file, in the app test.)
 TEST_F(MainScreenTest, FirstRunWithoutEquipmentEnds) {
-  EXPECT_EQ(Run(""), kIdOk);
+  EXPECT_EQ(Run(""), DialogResult::kOk);
   EXPECT_EQ(equipment_calls_, 1);
   EXPECT_FALSE(dialog_->layout_done());
 }
@@ -106,9 +108,9 @@ TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
   equipment_screen_ = [this] {
     StoreFiftyMillimetre(&data_);
     SetLanguage(1);  // the user also switched to French there
-    return kIdOk;
+    return DialogResult::kOk;
   };
-  EXPECT_EQ(Run("dump\nsoft right\n"), kIdOk);
+  EXPECT_EQ(Run("dump\nsoft right\n"), DialogResult::kOk);
   EXPECT_EQ(equipment_calls_, 1);
   EXPECT_EQ(MainDump(0)["camera"], "Body + Fifty");
   EXPECT_EQ(Dumps()[0]["softkeys"], json({"Options...", "Quitter"}));
@@ -234,7 +236,7 @@ TEST_F(MainScreenTest, AnotherLensKeepsTheValuesItHas) {
   testing::AddAll(prime->mutable_distances(), {0.45, 1.0, 2.0, 5.0, 10.0});
   equipment_screen_ = [this] {
     data_.mutable_equipment()->set_current_lens(1);
-    return kIdOk;
+    return DialogResult::kOk;
   };
   Run("soft left\ndump\nsoft right\n");
   EXPECT_EQ(MainDump(0)["aperture"], "f/8");
@@ -250,7 +252,7 @@ TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
   equipment_screen_ = [this] {
     // The user switched to feet there.
     data_.mutable_options()->set_units(kImperial);
-    return kIdOk;
+    return DialogResult::kOk;
   };
   Run("tap 289 100\ndump\ntap 290 100\ndump\nsoft left\ndump\n");
   EXPECT_EQ(MainDump(0)["large_label"], "DOF:");  // 289: still the toggle
@@ -261,8 +263,8 @@ TEST_F(MainScreenTest, RightOfThePanelOpensTheEquipmentScreen) {
 
 TEST_F(MainScreenTest, LeavingTheEquipmentScreenWithExitEndsTheProgram) {
   StoreFiftyMillimetre(&data_);
-  equipment_screen_ = [] { return kIdCancel; };
-  EXPECT_EQ(Run("drag 100 240 150 240\nsoft left\ndump\n"), kIdOk);
+  equipment_screen_ = [] { return DialogResult::kCancel; };
+  EXPECT_EQ(Run("drag 100 240 150 240\nsoft left\ndump\n"), DialogResult::kOk);
   EXPECT_EQ(equipment_calls_, 1);
   EXPECT_TRUE(out_.str().empty());  // the dump line never ran
   EXPECT_DOUBLE_EQ(options().focal_wheel(), 50 * 100 / 480.0);
@@ -379,7 +381,7 @@ TEST_F(MainScreenTest, TinyScreenPaintsAndDragsWithoutFault) {
   data_.mutable_options()->set_focal_wheel(1.0e300);
   EXPECT_EQ(
       Run("dump\ndrag 0 2 3 2\ndrag 3 4 0 4\ndump\nsoft right\n", Size{4, 6}),
-      kIdOk);
+      DialogResult::kOk);
   EXPECT_EQ(Dumps().size(), 2u);
   EXPECT_TRUE(std::isfinite(options().focal_wheel()));
 }

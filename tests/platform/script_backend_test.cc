@@ -53,6 +53,17 @@ class TimedWindow : public Window {
   }
 };
 
+// The program's status for how its dialog ended, apart from the driver's own
+// statuses (0: the script ran out, 2: a bad line).
+int StatusOf(DialogResult result) {
+  return result == DialogResult::kOk ? 1 : 3;
+}
+
+// The program: `dialog`, run until it ends or the script does.
+std::function<int()> Running(Dialog& dialog) {
+  return [&dialog] { return StatusOf(dialog.RunModal()); };
+}
+
 struct DriverRun {
   int status = -1;
   std::string out;
@@ -103,7 +114,7 @@ TEST(ScriptBackendTest, EachLineKindBecomesItsEvents) {
       "row 13\n"
       "key enter\n"
       "never read: the program has ended\n",
-      [&] { return dialog.RunModal() == kIdOk ? 5 : 6; });
+      [&] { return dialog.RunModal() == DialogResult::kOk ? 5 : 6; });
   EXPECT_EQ(run.status, 5) << run.err;
   EXPECT_THAT(
       log,
@@ -131,7 +142,7 @@ TEST(ScriptBackendTest, DragMovesEvery16MillisecondsAndWaitRunsTimers) {
       "tap 2 2\n",
       [&] {
         pad.SetTimer(4, 100);
-        return dialog.RunModal();
+        return StatusOf(dialog.RunModal());
       });
   EXPECT_EQ(run.status, 0) << run.err;
   // The timer, due every 100 ms from 0, waits for time to pass: not during
@@ -173,8 +184,7 @@ TEST(ScriptBackendTest, ProgramSettlesBeforeEachLine) {
     glider.Create(&d, 3, Rect{10, 20, 60, 80});
     d.SetSoftKeyBar(SoftKeys{"Options...", 10, "Exit", 1});
   };
-  const DriverRun run =
-      Drive("dump\n", [&] { return dialog.RunModal() + 100; });
+  const DriverRun run = Drive("dump\n", Running(dialog));
   EXPECT_EQ(run.status, 0) << run.err;
   // Ten frames, 16 ms apart: the tenth at 9 * 16 = 144 ms; the new text
   // takes one more frame to show.
@@ -230,7 +240,7 @@ TEST(ScriptBackendTest, BadLinesStopTheScriptWithTheirNumber) {
     };
     const DriverRun run =
         Drive(std::string("# first\ntap 5 5\n") + line + "\ntap 6 6\n",
-              [&] { return dialog.RunModal(); });
+              Running(dialog));
     EXPECT_EQ(run.status, 2) << line;
     EXPECT_THAT(run.err, HasSubstr(reason)) << line;
     EXPECT_EQ(run.err.rfind("line 3: ", 0), 0u) << run.err;
@@ -249,8 +259,7 @@ TEST(ScriptBackendTest, ShotSavesTheWholeScreen) {
   std::ostringstream out, err;
   DriverOptions options;
   options.screen = Size{240, 320};
-  EXPECT_EQ(RunDriver(options, in, out, err, [&] { return dialog.RunModal(); }),
-            0);
+  EXPECT_EQ(RunDriver(options, in, out, err, Running(dialog)), 0);
   std::unique_ptr<Image> shot = Image::LoadPng(path);
   ASSERT_NE(shot, nullptr);
   EXPECT_EQ(shot->size(), (Size{240, 320}));
@@ -261,11 +270,11 @@ TEST(ScriptBackendTest, ShotSavesTheWholeScreen) {
 
 TEST(ScriptBackendTest, CloseLineIsTheWindowsCloseRequest) {
   TestDialog bottom, top;
-  int top_result = 0;
+  DialogResult top_result = DialogResult::kOk;
   bottom.on_init = [&](TestDialog&) { top_result = top.RunModal(); };
-  const DriverRun run = Drive("close\n", [&] { return bottom.RunModal(); });
-  EXPECT_EQ(run.status, kIdCancel);
-  EXPECT_EQ(top_result, kIdCancel);
+  const DriverRun run = Drive("close\n", Running(bottom));
+  EXPECT_EQ(run.status, StatusOf(DialogResult::kCancel));
+  EXPECT_EQ(top_result, DialogResult::kCancel);
   EXPECT_EQ(bottom.close_requests, 1);
   EXPECT_EQ(top.close_requests, 0);
 }

@@ -7,9 +7,9 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "drive/dialog_dump.h"
 #include "fake_backend.h"
 #include "test_windows.h"
-#include "drive/dialog_dump.h"
 
 namespace zorvanel {
 namespace {
@@ -29,7 +29,8 @@ class ShellTest : public ::testing::Test {
 
   // Runs `dialog` with `body` called once it is on screen; the body ends
   // the dialog when it is done (or the test's events do).
-  int RunWith(TestDialog& dialog, std::function<void(TestDialog&)> body) {
+  DialogResult RunWith(TestDialog& dialog,
+                       std::function<void(TestDialog&)> body) {
     dialog.on_init = std::move(body);
     return dialog.RunModal();
   }
@@ -44,21 +45,21 @@ class ShellTest : public ::testing::Test {
 TEST_F(ShellTest, NestedDialogsReturnTheirResultsInTurn) {
   TestDialog outer, inner;
   std::vector<size_t> depths;
-  int inner_result = 0;
+  DialogResult inner_result = DialogResult::kCancel;
   inner.on_init = [&](TestDialog& d) {
     depths.push_back(shell_->modal_stack().size());
     d.SetTimer(1, 50);
-    d.on_timer = [](TestDialog& d, int) { d.EndDialog(kIdOk); };
+    d.on_timer = [](TestDialog& d, int) { d.EndDialog(DialogResult::kOk); };
   };
   outer.on_init = [&](TestDialog& d) {
     depths.push_back(shell_->modal_stack().size());
     inner_result = inner.RunModal();
     depths.push_back(shell_->modal_stack().size());
     EXPECT_EQ(shell_->TopDialog(), &outer);
-    d.EndDialog(7);
+    d.EndDialog(DialogResult::kCancel);
   };
-  EXPECT_EQ(outer.RunModal(), 7);
-  EXPECT_EQ(inner_result, kIdOk);
+  EXPECT_EQ(outer.RunModal(), DialogResult::kCancel);
+  EXPECT_EQ(inner_result, DialogResult::kOk);
   EXPECT_THAT(depths, ElementsAre(1, 2, 1));
   EXPECT_TRUE(shell_->modal_stack().empty());
   EXPECT_FALSE(outer.running());
@@ -68,8 +69,9 @@ TEST_F(ShellTest, NestedDialogsReturnTheirResultsInTurn) {
 
 TEST_F(ShellTest, DialogEndedDuringInitialisationNeverWaits) {
   TestDialog dialog;
-  EXPECT_EQ(RunWith(dialog, [](TestDialog& d) { d.EndDialog(kIdCancel); }),
-            kIdCancel);
+  EXPECT_EQ(RunWith(dialog,
+                    [](TestDialog& d) { d.EndDialog(DialogResult::kCancel); }),
+            DialogResult::kCancel);
   EXPECT_EQ(backend_->waits_, 0);
 }
 
@@ -78,9 +80,10 @@ TEST_F(ShellTest, DialogEndedFromATimerStopsAtThatTime) {
   dialog.on_timer = [&](TestDialog& d, int id) {
     EXPECT_EQ(id, 3);
     EXPECT_EQ(shell_->Now(), 250u);
-    d.EndDialog(kIdOk);
+    d.EndDialog(DialogResult::kOk);
   };
-  EXPECT_EQ(RunWith(dialog, [](TestDialog& d) { d.SetTimer(3, 250); }), kIdOk);
+  EXPECT_EQ(RunWith(dialog, [](TestDialog& d) { d.SetTimer(3, 250); }),
+            DialogResult::kOk);
   EXPECT_EQ(backend_->now_, 250u);
 }
 
@@ -96,22 +99,22 @@ TEST_F(ShellTest, DialogDestroyedInsideItsOwnLoopEndsIt) {
   } killer;
   killer.victim = &dialog;
   killer.SetTimer(1, 30);
-  EXPECT_EQ(dialog->RunModal(), kIdCancel);
+  EXPECT_EQ(dialog->RunModal(), DialogResult::kCancel);
   EXPECT_EQ(dialog, nullptr);
   EXPECT_TRUE(shell_->modal_stack().empty());
 }
 
 TEST_F(ShellTest, DialogAlreadyRunningCannotRunAgain) {
   TestDialog dialog;
-  int again = 0;
+  DialogResult again = DialogResult::kOk;
   EXPECT_EQ(RunWith(dialog,
                     [&](TestDialog& d) {
                       EXPECT_TRUE(d.running());
                       again = d.RunModal();
-                      d.EndDialog(kIdOk);
+                      d.EndDialog(DialogResult::kOk);
                     }),
-            kIdOk);
-  EXPECT_EQ(again, kIdCancel);
+            DialogResult::kOk);
+  EXPECT_EQ(again, DialogResult::kCancel);
   EXPECT_FALSE(dialog.running());
 }
 
@@ -128,7 +131,7 @@ TEST_F(ShellTest, TimersRepeatUntilKilledAndDieWithTheirWindow) {
       window.reset();  // its own timer goes with it
       d.SetTimer(9, 1000);
     }
-    if (id == 9) d.EndDialog(kIdOk);
+    if (id == 9) d.EndDialog(DialogResult::kOk);
   };
   RunWith(dialog, [&](TestDialog& d) {
     window->Create(&d, 5, Rect{0, 0, 10, 10});
@@ -149,7 +152,7 @@ TEST_F(ShellTest, SettingATimerAgainRestartsIt) {
       d.KillTimer(2);
       d.SetTimer(1, 1000);  // due at 1600 now, not 1000
     } else {
-      d.EndDialog(kIdOk);
+      d.EndDialog(DialogResult::kOk);
     }
   };
   RunWith(dialog, [](TestDialog& d) {
@@ -347,7 +350,7 @@ TEST_F(ShellTest, EscapeCancelsUnlessTheDialogRefuses) {
 
   TestDialog other;
   backend_->PushKey(Key::kEscape);
-  EXPECT_EQ(RunWith(other, [](TestDialog&) {}), kIdCancel);
+  EXPECT_EQ(RunWith(other, [](TestDialog&) {}), DialogResult::kCancel);
 }
 
 TEST_F(ShellTest, ModalDialogTakesTheFocusAwayAndGivesItBack) {
@@ -358,10 +361,10 @@ TEST_F(ShellTest, ModalDialogTakesTheFocusAwayAndGivesItBack) {
     field.SetFocus();
     inner.on_init = [&](TestDialog& i) {
       EXPECT_EQ(shell_->focus(), nullptr);
-      i.EndDialog(kIdOk);
+      i.EndDialog(DialogResult::kOk);
     };
     inner.RunModal();
-    d.EndDialog(kIdOk);
+    d.EndDialog(DialogResult::kOk);
   };
   outer.RunModal();
   // Back to the field when the inner one leaves, and away from it with its
@@ -398,7 +401,7 @@ TEST_F(ShellTest, AnUnlabelledSoftKeyNeverReacts) {
   dialog.on_timer = [&](TestDialog& d, int) {
     shell_->PaintFrame();
     held = shell_->frame().ColourAt(10, 630);
-    d.EndDialog(kIdOk);
+    d.EndDialog(DialogResult::kOk);
   };
   RunWith(dialog, [](TestDialog& d) {
     d.SetSoftKeyBar(SoftKeys{"", 32778, "Back", kIdCancel});
@@ -410,7 +413,8 @@ TEST_F(ShellTest, AnUnlabelledSoftKeyNeverReacts) {
 
 TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {
   TestDialog bottom, middle, top;
-  int middle_result = 0, top_result = 0, late_result = 0;
+  DialogResult middle_result = DialogResult::kOk,
+               top_result = DialogResult::kOk, late_result = DialogResult::kOk;
   top.on_init = [&](TestDialog&) {
     InputEvent close;
     close.type = InputEvent::Type::kClose;
@@ -424,10 +428,10 @@ TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {
     late_result = late.RunModal();  // refused while closing
   };
   bottom.on_init = [&](TestDialog&) { middle_result = middle.RunModal(); };
-  EXPECT_EQ(bottom.RunModal(), kIdCancel);  // the default: cancel
-  EXPECT_EQ(top_result, kIdCancel);
-  EXPECT_EQ(middle_result, kIdCancel);
-  EXPECT_EQ(late_result, kIdCancel);
+  EXPECT_EQ(bottom.RunModal(), DialogResult::kCancel);  // the default: cancel
+  EXPECT_EQ(top_result, DialogResult::kCancel);
+  EXPECT_EQ(middle_result, DialogResult::kCancel);
+  EXPECT_EQ(late_result, DialogResult::kCancel);
   EXPECT_EQ(bottom.close_requests, 1);
   EXPECT_FALSE(shell_->closing());
 }
@@ -438,7 +442,7 @@ TEST_F(ShellTest, BottomDialogMayRefuseToClose) {
   } dialog;
   backend_->Push(InputEvent::Type::kClose);
   backend_->PushKey(Key::kEnter);
-  EXPECT_EQ(RunWith(dialog, [&](TestDialog&) {}), kIdOk);
+  EXPECT_EQ(RunWith(dialog, [&](TestDialog&) {}), DialogResult::kOk);
   EXPECT_EQ(dialog.close_requests, 1);
 }
 
@@ -462,7 +466,7 @@ TEST_F(ShellTest, FramePaintsChildrenOverParentsClippedAndThenTheBar) {
     inner.Create(&box, 2, Rect{10, 10, 40, 40});
     d.SetSoftKeyBar(SoftKeys{"Left", 5, "Right", 6});
     shell_->RunPendingWork();
-    d.EndDialog(kIdOk);
+    d.EndDialog(DialogResult::kOk);
   };
   dialog.RunModal();
   EXPECT_THAT(log_, ElementsAre("paint box", "paint inner"));
@@ -508,7 +512,7 @@ TEST_F(ShellTest, DumpDescribesTheTopDialogInScreenPixels) {
     label.SetFocus();
     d.SetSoftKeyBar(SoftKeys{"Select", 1, "Back", 2});
     dump = DumpTopDialog(*shell_);
-    d.EndDialog(kIdOk);
+    d.EndDialog(DialogResult::kOk);
   };
   dialog.RunModal();
   const nlohmann::json expected = nlohmann::json::parse(R"({

@@ -10,18 +10,19 @@
 #include <cstdint>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/zorvanel.pb.h"
+#include "drive/dialog_dump.h"
+#include "drive/script_backend.h"
 #include "fake_backend.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "language_file_bytes.h"
 #include "platform/dialog.h"
-#include "drive/dialog_dump.h"
-#include "drive/script_backend.h"
 #include "platform/shell.h"
 
 namespace zorvanel::testing {
@@ -98,17 +99,18 @@ class DialogTest : public ::testing::Test {
     script_.clear();
   }
 
-  // Runs `dialog` modally until it ends or the script does (0 then).
-  static int RunDialog(Dialog& dialog) {
+  // Runs `dialog` modally until it ends, or the script does (nothing then).
+  static std::optional<DialogResult> RunDialog(Dialog& dialog) {
     try {
       return dialog.RunModal();
     } catch (const ScriptFinished&) {
-      return 0;
+      return std::nullopt;
     }
   }
 
   // StartShell, then RunDialog.
-  int Run(Dialog& dialog, const std::string& script, Size screen = kScreen) {
+  std::optional<DialogResult> Run(Dialog& dialog, const std::string& script,
+                                  Size screen = kScreen) {
     StartShell(script, screen);
     return RunDialog(dialog);
   }

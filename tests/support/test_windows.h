@@ -93,9 +93,8 @@ class TestDialog : public Dialog {
   }
 
  protected:
-  bool OnInitDialog() override {
+  void OnInitDialog() override {
     if (on_init) on_init(*this);
-    return true;
   }
   void OnTimer(int id) override {
     if (on_timer) on_timer(*this, id);

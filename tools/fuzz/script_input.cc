@@ -61,7 +61,6 @@ class ListStub : public Window {
   void OnPointerUp(Point p) override {
     ReleaseCapture();
     selected_ = (p.y + offset_) / kRowHeight;
-    SendNotifyToParent(kNotifySelectionChanged, selected_, 0);
     Invalidate();
   }
 
@@ -109,12 +108,11 @@ class ScriptStubDlg : public Dialog {
   std::string ClassName() const override { return "ScriptStubDlg"; }
 
  protected:
-  bool OnInitDialog() override {
+  void OnInitDialog() override {
     list_.Create(this, kListId, Rect::FromXYWH(2, 2, 116, 75));
     button_.Create(this, kButtonId, Rect::FromXYWH(2, 80, 50, 20));
     edit_.Create(this, kEditId, Rect::FromXYWH(2, 105, 116, 15));
     SetSoftKeyBar(SoftKeys{"Done", kIdOk, "Cancel", kIdCancel});
-    return true;
   }
 
   void OnCommand(int command_id) override {
@@ -169,13 +167,16 @@ std::string FeedScript(std::string_view script) {
   DriverOptions options;
   options.folder = "/nonexistent";
   options.screen = kScreen;
+  // The dialog's end is told apart from the driver's own statuses.
+  constexpr int kDialogEnded = 1;
   const int status = RunDriver(options, in, out, err, [] {
     ScriptStubDlg dialog;
-    return dialog.RunModal();
+    dialog.RunModal();
+    return kDialogEnded;
   });
-  // Only these ends exist: the dialog's own results, the script running out
+  // Only these ends exist: the dialog's own end, the script running out
   // (0), a bad line (2, with its message).
-  if (status != 0 && status != kIdOk && status != kIdCancel) {
+  if (status != 0 && status != kDialogEnded && status != 2) {
     return "unexpected driver status " + std::to_string(status);
   }
   if (!err.str().empty() && err.str().rfind("line ", 0) != 0) {
