@@ -13,11 +13,8 @@
 namespace zorvanel {
 namespace {
 
-// Room left beside the widest text of a column.
-constexpr int kColumnTextMargin = 5;
-constexpr int kDefaultItemFontHeight = 13;
-constexpr int kDefaultBufferRows = 15;
-constexpr const char* kListFace = "Arial";
+// The page buffer holds at least this many rows.
+constexpr int kBufferRows = 15;
 constexpr int kFrameWidth = 2;
 // Letters typed within this time of each other make one search text.
 constexpr uint32_t kTypeAheadMs = 1000;
@@ -40,50 +37,14 @@ bool AnyWordStartsWith(std::string_view text, std::string_view wanted) {
   return false;
 }
 
-const std::string& EmptyText() {
-  static const std::string* const kEmpty = new std::string();
-  return *kEmpty;
-}
-
-// Insertion place shared by columns and items: before `index`, or at the end
-// when index names no element.
-template <typename T>
-int InsertAt(std::vector<std::unique_ptr<T>>& list, std::unique_ptr<T> element,
-             int index) {
-  const int count = static_cast<int>(list.size());
-  if (index < 0 || index > count - 1) {
-    list.push_back(std::move(element));
-    return count;
-  }
-  list.insert(list.begin() + index, std::move(element));
-  return index;
-}
-
 }  // namespace
 
-// ------------------------------------------------------------------- CItem
-
-CDynaList::CItem::CItem(int sub_item_count)
-    : texts_(std::max(sub_item_count, 0)) {}
-
 CDynaList::CItem::~CItem() = default;
-
-const std::string& CDynaList::CItem::GetText(int column) const {
-  return HasColumn(column) ? texts_[column] : EmptyText();
-}
-
-bool CDynaList::CItem::SetText(int column, const std::string& text) {
-  if (!HasColumn(column)) return false;
-  texts_[column] = text;
-  return true;
-}
-
-// --------------------------------------------------------------- CDynaList
 
 CDynaList::CDynaList() = default;
 
 // The canvases go before the images they draw into (member order); the
-// columns and items are owned and end with the list.
+// items are owned and end with the list.
 CDynaList::~CDynaList() = default;
 
 uint32_t CDynaList::Now() { return Shell::Exists() ? Shell::Get().Now() : 0; }
@@ -92,9 +53,8 @@ void CDynaList::RequestRepaint() {
   if (Shell::Exists()) Invalidate();
 }
 
-void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
+void CDynaList::Init(int item_height) {
   item_height_ = std::max(item_height, 1);
-  buffer_rows_ = std::max(buffer_rows, 1);
 
   initialised_ = true;
   const int w = width();
@@ -102,29 +62,13 @@ void CDynaList::Init(int item_height, int item_font_height, int buffer_rows) {
   viewport_ = Rect{1, 1, w - 1, h - 1};
   FollowScale();
   if (viewport_.IsEmpty()) viewport_ = Rect{};
+  // The column is as wide as the inside: nothing scrolls sideways.
+  content_.width = w - 2;
 
   page_canvas_.reset();
   page_.reset();
   EnsurePageSize();
-
-  FontRequest item_request;
-  item_request.face = kListFace;
-  item_request.weight = 400;
-  item_request.height = item_font_height >= 0 ? item_font_height : item_height_;
-  item_font_ = std::make_unique<Font>(item_request);
-  if (page_canvas_) page_canvas_->SetFont(item_font_.get());
-
-  // Everything inserted so far is measured with the new font at the next
-  // redraw.
-  measure_all_pending_ = true;
   ContentChanged();
-}
-
-void CDynaList::InitSingleColumn(int item_height) {
-  Init(item_height, kDefaultItemFontHeight, kDefaultBufferRows);
-  item_fill_ = palette::kGround;
-  single_column_ = true;
-  InsertColumn(std::make_unique<CColumn>(width() - 2), -1);
 }
 
 void CDynaList::FollowScale() {
@@ -152,49 +96,20 @@ void CDynaList::FollowSize(int item_height) {
   viewport_ = Rect{1, 1, width() - 1, height() - 1};
   if (viewport_.IsEmpty()) viewport_ = Rect{};
   FollowScale();
-  // The column is as wide as the inside again; the texts widen it where
-  // they need.
-  if (single_column_ && !columns_.empty()) {
-    columns_.front()->width_ = width() - 2;
-    RecomputeColumnStarts();
-  }
-  measure_all_pending_ = true;
+  content_.width = width() - 2;
   scroller_.Settle();
   ContentChanged();
   scroller_.ScrollTo(Point{0, first_row * item_height_});
   EnsureVisible(selected_);
 }
 
-// ----------------------------------------------------------------- columns
-
-int CDynaList::InsertColumn(std::unique_ptr<CColumn> column, int index) {
-  if (!column) return -1;
-  const int at = InsertAt(columns_, std::move(column), index);
-  RecomputeColumnStarts();
-  ContentChanged();
-  return at;
-}
-
-void CDynaList::RecomputeColumnStarts() {
-  int start = 0;
-  for (auto& column : columns_) {
-    column->start_ = start;
-    start += column->width_;
-  }
-  content_.width = start;
-  UpdateScrollerGeometry();
-}
-
 // ------------------------------------------------------------------- items
 
 int CDynaList::InsertItem(std::unique_ptr<CItem> item, int index) {
   if (!item) return -1;
-  // Columns only ever grow, so measuring the newcomer is enough; before
-  // Init there is no font to measure with and Init measures them all.
-  if (page_canvas_ && FitColumnsTo(*item)) {
-    RecomputeColumnStarts();
-  }
-  const int at = InsertAt(items_, std::move(item), index);
+  const int count = item_count();
+  const int at = index < 0 || index > count - 1 ? count : index;
+  items_.insert(items_.begin() + at, std::move(item));
   ContentChanged();
   return at;
 }
@@ -255,34 +170,6 @@ void CDynaList::UpdateScrollerGeometry() {
   scroller_.SetViewportSize(viewport_.GetSize());
   scroller_.SetContentSize(content_);
   scroller_.SetItemHeight(item_height_);
-  std::vector<DynaListScroller::Span> spans;
-  spans.reserve(columns_.size());
-  for (const auto& column : columns_) {
-    spans.push_back({column->start_, column->width_});
-  }
-  scroller_.SetColumns(std::move(spans));
-}
-
-bool CDynaList::FitColumnsTo(const CItem& item) {
-  bool grew = false;
-  for (int j = 0; j < column_count(); ++j) {
-    const std::string& text = item.GetText(j);
-    if (text.empty()) continue;
-    CColumn& column = *columns_[j];
-    const int needed =
-        page_canvas_->MeasureText(text, *item_font_).width + kColumnTextMargin;
-    if (needed > column.width_) {
-      column.width_ = needed;
-      grew = true;
-    }
-  }
-  return grew;
-}
-
-void CDynaList::FitColumnsToRows(int first, int last) {
-  bool grew = false;
-  for (int i = first; i < last; ++i) grew |= FitColumnsTo(*items_[i]);
-  if (grew) RecomputeColumnStarts();
 }
 
 // ------------------------------------------------------------- hit testing
@@ -382,11 +269,6 @@ bool CDynaList::OnKeyDown(Key key) {
   return true;
 }
 
-std::string CDynaList::SearchText(int index) const {
-  const CItem* item = GetItem(index);
-  return item != nullptr ? item->GetText(0) : std::string();
-}
-
 void CDynaList::OnChar(char32_t ch) {
   if (ch < U' ' || ch == U'\x7f' || !g_unichar_validate(ch)) return;
   if (!TypedTextLive()) typed_.clear();
@@ -437,24 +319,20 @@ void CDynaList::EnsurePageSize() {
   if (vw <= 0 || vh <= 0) return;
   // The buffer must hold the viewport with room to run ahead of a fling
   // (a quarter of the buffer stays behind it): a list taller than its
-  // buffer rows gets two viewports' worth, and content wider than the
-  // viewport gets a buffer twice as wide.
-  const int bw = content_.width > vw ? 2 * vw : vw;
-  const int bh = std::max(buffer_rows_ * item_height_, 2 * vh);
-  if (page_ && page_->width() == bw && page_->height() == bh) return;
+  // buffer rows gets two viewports' worth.
+  const int bh = std::max(kBufferRows * item_height_, 2 * vh);
+  if (page_ && page_->width() == vw && page_->height() == bh) return;
   page_canvas_.reset();
-  page_ = std::make_unique<Image>(bw, bh);
+  page_ = std::make_unique<Image>(vw, bh);
   page_canvas_ = std::make_unique<Canvas>(*page_);
-  page_canvas_->SetFont(item_font_.get());
   buffer_valid_ = false;
 }
 
 bool CDynaList::BufferCoversViewport() const {
   if (!page_) return false;
-  const Point scroll = scroller_.scroll();
-  return scroll.x >= buffer_origin_.x && scroll.y >= buffer_origin_.y &&
-         buffer_origin_.x + page_->width() >= scroll.x + viewport_.Width() &&
-         buffer_origin_.y + page_->height() >= scroll.y + viewport_.Height();
+  const int scroll = scroller_.scroll().y;
+  return scroll >= buffer_top_ &&
+         buffer_top_ + page_->height() >= scroll + viewport_.Height();
 }
 
 void CDynaList::EnsureBuffer() {
@@ -464,62 +342,34 @@ void CDynaList::EnsureBuffer() {
   RedrawBuffer();
 }
 
-void CDynaList::ChooseBufferOrigin() {
-  const Point scroll = scroller_.scroll();
-  const int vw = viewport_.Width();
+void CDynaList::ChooseBufferTop() {
+  const int scroll = scroller_.scroll().y;
   const int vh = viewport_.Height();
-  const int bw = page_->width();
   const int bh = page_->height();
-  // A buffer that runs ahead of the motion keeps a quarter of its size
-  // behind the viewport.
-  auto ahead = [](int position, int view, int buffer, double velocity) {
-    return velocity > 0 ? position - buffer / 4
-                        : position + view - buffer + buffer / 4;
-  };
-  auto centred = [](int position, int view, int buffer) {
-    return position + view / 2 - buffer / 2;
-  };
-  // The axis not in motion keeps its origin while it still holds the view.
-  auto holds = [](int origin, int position, int view, int buffer) {
-    return position >= origin && origin + buffer >= position + view;
-  };
-  Point origin = buffer_origin_;
-  if (!scroller_.moving()) {
-    origin.x = centred(scroll.x, vw, bw);
-    origin.y = centred(scroll.y, vh, bh);
-  } else if (scroller_.vertical()) {
-    origin.y = ahead(scroll.y, vh, bh, scroller_.velocity());
-    if (!holds(origin.x, scroll.x, vw, bw))
-      origin.x = centred(scroll.x, vw, bw);
-  } else {
-    origin.x = ahead(scroll.x, vw, bw, scroller_.velocity());
-    if (!holds(origin.y, scroll.y, vh, bh))
-      origin.y = centred(scroll.y, vh, bh);
+  int top = buffer_top_;
+  if (scroller_.moving() && scroller_.vertical()) {
+    // A buffer that runs ahead of the motion keeps a quarter of its size
+    // behind the viewport.
+    top =
+        scroller_.velocity() > 0 ? scroll - bh / 4 : scroll + vh - bh + bh / 4;
+  } else if (!scroller_.moving() || scroll < top || top + bh < scroll + vh) {
+    // Centred on the view; a sideways motion keeps the top while the
+    // buffer still holds the view.
+    top = scroll + vh / 2 - bh / 2;
   }
-  auto clamp = [](int o, int buffer, int content) {
-    if (o < 0) return 0;
-    if (o + buffer > content && o > 0) return std::max(0, content - buffer);
-    return o;
-  };
-  buffer_origin_.x = clamp(origin.x, bw, content_.width);
-  buffer_origin_.y = clamp(origin.y, bh, content_.height);
+  if (top + bh > content_.height && top > 0) {
+    top = std::max(0, content_.height - bh);
+  }
+  buffer_top_ = std::max(top, 0);
 }
 
 void CDynaList::RedrawBuffer() {
-  if (measure_all_pending_) {
-    FitColumnsToRows(0, item_count());
-    measure_all_pending_ = false;
-  }
-  ChooseBufferOrigin();
-  // Texts may have been changed in place since their rows were inserted;
-  // the rows about to be drawn are measured again.
+  ChooseBufferTop();
   const int bh = page_->height();
-  const int first = std::max(buffer_origin_.y / item_height_, 0);
+  const int first = std::max(buffer_top_ / item_height_, 0);
   const int last = std::min(
-      (buffer_origin_.y + bh + item_height_ - 1) / item_height_, item_count());
-  FitColumnsToRows(first, last);
-
-  page_canvas_->FillRect(Rect{0, 0, page_->width(), bh}, item_fill_);
+      (buffer_top_ + bh + item_height_ - 1) / item_height_, item_count());
+  page_canvas_->FillRect(Rect{0, 0, page_->width(), bh}, palette::kGround);
   for (int i = first; i < last; ++i) DrawRowIntoBuffer(i);
   buffer_valid_ = true;
   ++buffer_redraws_;
@@ -527,47 +377,28 @@ void CDynaList::RedrawBuffer() {
 
 void CDynaList::DrawRowIntoBuffer(int index) {
   if (GetItem(index) == nullptr || !page_canvas_) return;
-  const int bw = page_->width();
-  const int bh = page_->height();
-  const int top = index * item_height_ - buffer_origin_.y;
+  const int top = index * item_height_ - buffer_top_;
   const int bottom = top + item_height_;
-  if (top >= bh || bottom <= 0) return;
-  for (int j = 0; j < column_count(); ++j) {
-    const CColumn& column = *columns_[j];
-    const Rect cell{column.start_ - buffer_origin_.x, top,
-                    column.start_ + column.width_ - buffer_origin_.x, bottom};
-    if (cell.left >= bw || cell.right <= 0) continue;
-    Canvas::ScopedState state(*page_canvas_);
-    DrawCell(*page_canvas_, cell, index, j, index == selected_);
-  }
+  if (top >= page_->height() || bottom <= 0) return;
+  const Rect cell{0, top, page_->width(), bottom};
+  Canvas::ScopedState state(*page_canvas_);
+  // Light text on alternating black and near-black rows; the selected row
+  // inverted.
+  const bool selected = index == selected_;
+  Colour fill = index % 2 == 0 ? palette::kRowEven : palette::kRowOdd;
+  if (selected) fill = palette::kRowSelected;
+  page_canvas_->FillRect(cell, fill);
+  DrawRow(*page_canvas_, cell, index,
+          selected ? palette::kRowSelectedText : palette::kRowText);
 }
 
 // ---------------------------------------------------------------- drawing
 
-void CDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                         bool selected) {
-  const CItem& row = *items_[item];
-  const Colour fill = selected ? palette::kPlainRowSelected
-                               : (item % 2 == 0 ? palette::kPlainRowEven
-                                                : palette::kPlainRowOdd);
-  canvas.FillRect(cell, fill);
-  if (item_font_) {
-    const Colour text =
-        selected ? palette::kPlainRowSelectedText : palette::kPlainRowText;
-    canvas.ClipTo(cell);
-    canvas.DrawText(row.GetText(column), cell, kTextLeft | kTextVCentre,
-                    *item_font_, text);
-  }
-}
-
 void CDynaList::CopyBuffersTo(Canvas& canvas) {
-  const Point scroll = scroller_.scroll();
-  const int vw = viewport_.Width();
-  const int vh = viewport_.Height();
   // Drawn last, the rows cover whatever the background left inside.
   canvas.Blit(*page_,
-              Rect::FromXYWH(scroll.x - buffer_origin_.x,
-                             scroll.y - buffer_origin_.y, vw, vh),
+              Rect::FromXYWH(0, scroller_.scroll().y - buffer_top_,
+                             viewport_.Width(), viewport_.Height()),
               Point{viewport_.left, viewport_.top});
 }
 
@@ -587,11 +418,6 @@ void CDynaList::OnPaint(Canvas& canvas) {
 }
 
 // ------------------------------------------------------------------ driver
-
-void CDynaList::DescribeRow(int index, Description& row) const {
-  row.Set("text", items_[index]->GetText(0));
-  row.Set("selected", index == selected_);
-}
 
 void CDynaList::AddToDump(Description& dump) const {
   std::vector<Description> rows(item_count());

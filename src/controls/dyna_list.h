@@ -10,18 +10,17 @@
 
 #include "controls/dyna_list_scroller.h"
 #include "platform/canvas.h"
-#include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
-#include "platform/palette.h"
 #include "platform/window.h"
 
 namespace zorvanel {
 
-// The touch list: rows of items in columns, that
-// scroll when dragged, keep going with inertia, settle on a row boundary and
-// select the row that is tapped. It draws itself framed in grey, and tells
-// its listener about a new selection, a chosen row and the Delete key.
+// The touch list: one column of rows that scroll when dragged, keep going
+// with inertia, settle on a row boundary and select the row that is tapped.
+// A subclass says what its rows hold and draws their content; the list
+// draws the grey frame, the alternating row fills and the selection, and
+// tells its listener about a new selection, a chosen row and the Delete key.
 //
 // Rows are drawn into a page buffer a few screens tall, and each paint only
 // copies the visible part of it; the buffer is redrawn when the view leaves
@@ -29,36 +28,13 @@ namespace zorvanel {
 // shell's clock.
 class CDynaList : public Window {
  public:
-  // One row: a text per column. Column arguments outside
-  // [0, sub-item count) are refused: getters answer empty, setters false.
+  // One row; the subclasses of the list say what it holds.
   class CItem {
    public:
-    explicit CItem(int sub_item_count);
+    CItem() = default;
     virtual ~CItem();
     CItem(const CItem&) = delete;
     CItem& operator=(const CItem&) = delete;
-
-    const std::string& GetText(int column) const;
-    bool SetText(int column, const std::string& text);
-    int sub_item_count() const { return static_cast<int>(texts_.size()); }
-
-   private:
-    bool HasColumn(int column) const {
-      return column >= 0 && column < sub_item_count();
-    }
-
-    std::vector<std::string> texts_;
-  };
-
-  // A column's texts are drawn left-aligned and vertically centred.
-  class CColumn {
-   public:
-    explicit CColumn(int width) : width_(width) {}
-
-   private:
-    friend class CDynaList;
-    int width_;
-    int start_ = 0;
   };
 
   // What a list tells the dialog it serves.
@@ -81,23 +57,15 @@ class CDynaList : public Window {
 
   std::string Kind() const override { return "list"; }
 
-  // Sets up the buffers and font for the window's current size. The font
-  // height is pixels (not scaled); a negative one means item_height.
-  void Init(int item_height, int item_font_height, int buffer_rows);
-  // The form every list of the program uses: 13-pixel item font, 15 buffer
-  // rows, black page, one left-aligned column as wide as the list's inside.
-  void InitSingleColumn(int item_height);
+  // Sets up the buffers for the window's current size: the column is as
+  // wide as the list's inside.
+  void Init(int item_height);
   // Rows `height` pixels high from now on (the screen's scale changed). The
   // rows at the top of the view stay there, and the selected row in view.
   void SetItemHeight(int height);
   // Who hears of selections, chosen rows and the Delete key (nobody until
   // set).
   void set_listener(Listener* listener) { listener_ = listener; }
-
-  // Inserts before `index`, or appends when index is outside the columns.
-  // Returns the column's index.
-  int InsertColumn(std::unique_ptr<CColumn> column, int index);
-  int column_count() const { return static_cast<int>(columns_.size()); }
 
   // Inserts before `index`, or appends when index is outside the rows.
   // Returns the row's index. The selected index is left as it is.
@@ -167,34 +135,33 @@ class CDynaList : public Window {
   // The buffers and the view follow the new size, as SetItemHeight does.
   void OnSize() override;
 
-  // Draws a data cell into the page buffer.
-  virtual void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                        bool selected);
+  // Draws the content of row `index` over its fill, in `text` colour. The
+  // canvas state is restored after each row.
+  virtual void DrawRow(Canvas& canvas, const Rect& cell, int index,
+                       Colour text) = 0;
   // A tap: selects the row under the point and repaints.
   virtual void OnTap(Point p);
   // The text that typed letters are matched against.
-  virtual std::string SearchText(int index) const;
-  // One row of the dump: {"text", "selected"} by default.
-  virtual void DescribeRow(int index, Description& row) const;
+  virtual std::string SearchText(int index) const = 0;
+  // One row of the dump.
+  virtual void DescribeRow(int index, Description& row) const = 0;
 
   // The rows' content changed: the page buffer is redrawn at the next paint.
   void ContentChanged();
 
  private:
-  // The view, the single column and the rows follow the list's size and a
-  // row height, once Init has run.
+  // The view, the column and the rows follow the list's size and a row
+  // height, once Init has run.
   void FollowSize(int item_height);
   void FollowScale();
-  void RecomputeColumnStarts();
   void UpdateScrollerGeometry();
-  // Grows the columns to fit the texts of one item; true when one grew.
-  bool FitColumnsTo(const CItem& item);
-  void FitColumnsToRows(int first, int last);
 
   bool BufferCoversViewport() const;
   void EnsureBuffer();
   void EnsurePageSize();
-  void ChooseBufferOrigin();
+  // Where the buffer starts in the content: around the view, or ahead of
+  // a fling.
+  void ChooseBufferTop();
   void RedrawBuffer();
   void DrawRowIntoBuffer(int index);
   void CopyBuffersTo(Canvas& canvas);
@@ -204,27 +171,21 @@ class CDynaList : public Window {
   // another key.
   std::optional<int> SelectionAfterKey(Key key) const;
 
-  std::vector<std::unique_ptr<CColumn>> columns_;
   std::vector<std::unique_ptr<CItem>> items_;
   Listener* listener_ = nullptr;
 
   std::unique_ptr<Image> page_;
   // Declared after the image it draws into, so it ends first.
   std::unique_ptr<Canvas> page_canvas_;
-  std::unique_ptr<Font> item_font_;
 
   bool buffer_valid_ = false;
-  Point buffer_origin_;
+  // The content row of pixels at the buffer's top.
+  int buffer_top_ = 0;
   Rect viewport_;
-  int buffer_rows_ = 15;
   Size content_;
   int item_height_ = 50;
   bool initialised_ = false;  // Init has run
-  bool single_column_ = false;
   int selected_ = -1;
-  // Items inserted before Init could not be measured yet.
-  bool measure_all_pending_ = false;
-  Colour item_fill_ = palette::kPlainRowEven;
   DynaListScroller scroller_;
   int buffer_redraws_ = 0;
   // The current press is the second of a double tap.

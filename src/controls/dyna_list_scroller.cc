@@ -51,19 +51,12 @@ int DynaListScroller::RestTarget(bool vertical, int position,
   // The rest positions at or below and at or above the position.
   int lower = 0;
   int upper = limit;
-  if (vertical) {
-    if (item_height_ > 0) {
-      lower = FloorToMultiple(position, item_height_);
-      if (lower != position)
-        upper = std::min(lower + item_height_, limit);
-      else
-        upper = position;
-    }
-  } else {
-    for (const Span& column : columns_) {
-      if (column.start <= position) lower = std::max(lower, column.start);
-      if (column.start >= position) upper = std::min(upper, column.start);
-    }
+  if (vertical && item_height_ > 0) {
+    lower = FloorToMultiple(position, item_height_);
+    if (lower != position)
+      upper = std::min(lower + item_height_, limit);
+    else
+      upper = position;
   }
   if (lower == position || upper == position) return position;
   if (direction > 0) return upper;

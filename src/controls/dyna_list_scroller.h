@@ -3,8 +3,6 @@
 #define ZORVANEL_CONTROLS_DYNA_LIST_SCROLLER_H_
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "platform/geometry.h"
 
@@ -12,15 +10,15 @@ namespace zorvanel {
 
 // The touch behaviour of the list, kept apart from its pixels: the content
 // follows the finger while it is down, keeps moving with inertia after it
-// leaves, slows down, and glides onto a row (or column) boundary, where it
-// always comes to rest. Time is a millisecond clock value handed in by the
+// leaves, slows down, and glides onto a row boundary, where it always comes
+// to rest. Time is a millisecond clock value handed in by the
 // caller, so the whole state machine runs on a fake clock in tests.
 //
 // Positions are content coordinates of the viewport's top-left corner;
 // velocities are pixels per millisecond, positive when the scroll position
 // grows (the finger moves up or left). A rest position has a row boundary
-// (column boundary) at the top (left) of the view, or is an end of the
-// content.
+// at the top of the view, or is an end of the content; sideways, only the
+// ends are rest positions.
 class DynaListScroller {
  public:
   // A press and release that never went this far apart on either axis is a
@@ -38,17 +36,10 @@ class DynaListScroller {
   // long the frames were apart (the list was covered, the machine slept).
   static constexpr uint32_t kMaxStepMs = 50;
 
-  // A column's place along the content's x axis, for horizontal snapping.
-  struct Span {
-    int start = 0;
-    int width = 0;
-  };
-
   // Geometry; the owner updates it when its size or content changes.
   void SetViewportSize(Size size) { viewport_ = size; }
   void SetContentSize(Size size) { content_ = size; }
   void SetItemHeight(int height) { item_height_ = height; }
-  void SetColumns(std::vector<Span> columns) { columns_ = std::move(columns); }
   void SetTapAllowance(int pixels) { tap_allowance_ = pixels; }
 
   // Finger down: stops any motion and starts following the finger.
@@ -113,7 +104,6 @@ class DynaListScroller {
   Size content_;
   int item_height_ = 50;
   int tap_allowance_ = kTapAllowance;
-  std::vector<Span> columns_;
 
   Point scroll_;
   bool pressed_ = false;

@@ -77,7 +77,7 @@ void BaseListDlg::OnInitDialog() {
     b.Enable(k == 0);
   }
   PlaceControls();
-  list_.InitSingleColumn(list_.item_height());
+  list_.Init(list_.item_height());
   // The keys move through the list from the start.
   list_.SetFocus();
   SetSoftKeyMode(SoftKeyMode::kBack);

@@ -5,10 +5,10 @@
 #include <array>
 #include <string>
 
-#include "controls/camera_dyna_list.h"
 #include "controls/custom_button.h"
 #include "data/equipment.h"
 #include "dialogs/base_dlg.h"
+#include "dialogs/camera_dyna_list.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
 #include "platform/screen_size.h"

@@ -114,7 +114,7 @@ void CEditValueListDlg::OnInitDialog() {
   list_.set_listener(this);
   for (int k = 0; k < kButtonCount; ++k) CreateButton(k);
   PlaceControls();
-  list_.InitSingleColumn(list_.item_height());
+  list_.Init(list_.item_height());
   // The keys move through the list from the start.
   list_.SetFocus();
   UpdateRemoveButton();

@@ -8,8 +8,8 @@
 
 #include "controls/custom_button.h"
 #include "controls/custom_static.h"
-#include "controls/value_dyna_list.h"
 #include "dialogs/base_dlg.h"
+#include "dialogs/value_dyna_list.h"
 #include "i18n/translated_string.h"
 #include "optics/units.h"
 #include "optics/value_insertion.h"

@@ -45,7 +45,7 @@ void CSelectListDlg::OnInitDialog() {
   list_.Create(this, kIdList, Rect{});
   list_.set_listener(this);
   PlaceControls();
-  list_.InitSingleColumn(list_.item_height());
+  list_.Init(list_.item_height());
   // The keys and typed letters move through the list from the start.
   list_.SetFocus();
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "controls/camera_dyna_list.h"
 #include "controls/custom_static.h"
 #include "dialogs/base_dlg.h"
+#include "dialogs/camera_dyna_list.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
 

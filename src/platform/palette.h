@@ -30,13 +30,6 @@ inline constexpr Colour kRowSelected = Rgb(230, 230, 230);
 inline constexpr Colour kRowSelectedText = Rgb(0, 0, 0);
 inline constexpr Colour kListFrame = Rgb(150, 150, 150);
 
-// A list that draws no rows of its own: light rows, the selected row blue.
-inline constexpr Colour kPlainRowEven = Rgb(255, 255, 255);
-inline constexpr Colour kPlainRowOdd = Rgb(230, 230, 255);
-inline constexpr Colour kPlainRowText = Rgb(0, 0, 0);
-inline constexpr Colour kPlainRowSelected = Rgb(100, 100, 255);
-inline constexpr Colour kPlainRowSelectedText = Rgb(255, 255, 255);
-
 // The main screen: the texts on the light result panel, the wheels' and
 // the zone strip's red marker, the strip's band of sharpness, and the amber
 // of an aperture past the diffraction limit.

@@ -17,7 +17,6 @@ DynaListScroller MakeScroller(int rows) {
   s.SetViewportSize(Size{400, 500});
   s.SetContentSize(Size{400, rows * kItemHeight});
   s.SetItemHeight(kItemHeight);
-  s.SetColumns({{0, 400}});
   return s;
 }
 

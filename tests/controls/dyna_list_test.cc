@@ -5,18 +5,26 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_test.h"
 #include "platform/canvas.h"
+#include "platform/palette.h"
 
 namespace zorvanel {
 namespace {
 
 constexpr int kItemHeight = 80;
 
-// A list 402 x 502 (a 400 x 500 viewport inside a one-pixel edge) that
-// hears its own selections.
+// A row that holds a text.
+struct TextItem : CDynaList::CItem {
+  explicit TextItem(std::string t) : text(std::move(t)) {}
+  std::string text;
+};
+
+// A list 402 x 502 (a 400 x 500 viewport inside a one-pixel edge) of text
+// rows, that hears its own selections.
 class TestList : public CDynaList, private CDynaList::Listener {
  public:
   using CDynaList::OnChar;
@@ -27,17 +35,21 @@ class TestList : public CDynaList, private CDynaList::Listener {
 
   TestList() {
     Create(nullptr, 1000, Rect::FromXYWH(0, 0, 402, 502));
-    Init(kItemHeight, 13, 15);
-    InsertColumn(std::make_unique<CColumn>(400), -1);
+    Init(kItemHeight);
     set_listener(this);
   }
 
+  int AddRow(const std::string& text, int index = -1) {
+    return InsertItem(std::make_unique<TextItem>(text), index);
+  }
   void AddRows(int count) {
     for (int i = 0; i < count; ++i) {
-      auto item = std::make_unique<CItem>(1);
-      item->SetText(0, "Row " + std::to_string(item_count()));
-      InsertItem(std::move(item), -1);
+      AddRow("Row " + std::to_string(item_count()));
     }
+  }
+  std::string TextOf(int index) const {
+    const auto* item = dynamic_cast<const TextItem*>(GetItem(index));
+    return item == nullptr ? "(none)" : item->text;
   }
 
   void Paint(Image& image) {
@@ -50,26 +62,27 @@ class TestList : public CDynaList, private CDynaList::Listener {
     OnPointerUp(p);
   }
 
-  int draw_cell_calls = 0;
+  int draw_row_calls = 0;
   std::vector<int> selections;
 
  protected:
-  void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected) override {
-    ++draw_cell_calls;
-    CDynaList::DrawCell(canvas, cell, item, column, selected);
+  void DrawRow(Canvas& canvas, const Rect& cell, int index,
+               Colour text) override {
+    ++draw_row_calls;
+    canvas.DrawText(TextOf(index), cell, kTextLeft, font_, text);
+  }
+  std::string SearchText(int index) const override { return TextOf(index); }
+  void DescribeRow(int index, Description& row) const override {
+    row.Set("text", TextOf(index));
   }
 
  private:
   void OnListSelectionChanged() override {
     selections.push_back(selected_index());
   }
-};
 
-std::string TextAt(const CDynaList& list, int index) {
-  const CDynaList::CItem* item = list.GetItem(index);
-  return item == nullptr ? "(none)" : item->GetText(0);
-}
+  Font font_{FontRequest{.height = 13}};
+};
 
 class DynaListTest : public testing::DialogTest {
  protected:
@@ -83,15 +96,11 @@ class DynaListTest : public testing::DialogTest {
 TEST_F(DynaListTest, InsertPlacesBeforeTheIndexOrAppends) {
   TestList list;
   list.AddRows(3);
-  auto late = std::make_unique<CDynaList::CItem>(1);
-  late->SetText(0, "late");
-  EXPECT_EQ(list.InsertItem(std::move(late), 7), 3);
-  EXPECT_EQ(TextAt(list, 3), "late");
-  auto first = std::make_unique<CDynaList::CItem>(1);
-  first->SetText(0, "first");
-  EXPECT_EQ(list.InsertItem(std::move(first), 0), 0);
-  EXPECT_EQ(TextAt(list, 0), "first");
-  EXPECT_EQ(TextAt(list, 1), "Row 0");
+  EXPECT_EQ(list.AddRow("late", 7), 3);
+  EXPECT_EQ(list.TextOf(3), "late");
+  EXPECT_EQ(list.AddRow("first", 0), 0);
+  EXPECT_EQ(list.TextOf(0), "first");
+  EXPECT_EQ(list.TextOf(1), "Row 0");
   EXPECT_EQ(list.content_size().height, 5 * kItemHeight);
   EXPECT_EQ(list.GetItem(5), nullptr);
   EXPECT_EQ(list.GetItem(-1), nullptr);
@@ -107,11 +116,11 @@ TEST_F(DynaListTest, SwapAndDeleteLeaveTheSelectedIndexWhereItWas) {
   ASSERT_TRUE(list.SelectItem(1));
   EXPECT_TRUE(list.SwapItems(1, 3));
   EXPECT_EQ(list.selected_index(), 1);
-  EXPECT_EQ(TextAt(list, 1), "Row 3");
+  EXPECT_EQ(list.TextOf(1), "Row 3");
   // Selecting the selected row again is reported again.
   EXPECT_TRUE(list.SelectItem(1));
   EXPECT_EQ(list.selections, (std::vector<int>{1, 1}));
-  EXPECT_EQ(TextAt(list, 3), "Row 1");
+  EXPECT_EQ(list.TextOf(3), "Row 1");
 
   list.DeleteItem(9);
   list.DeleteItem(-1);
@@ -119,7 +128,7 @@ TEST_F(DynaListTest, SwapAndDeleteLeaveTheSelectedIndexWhereItWas) {
   list.DeleteItem(0);
   EXPECT_EQ(list.item_count(), 3);
   EXPECT_EQ(list.selected_index(), 1);
-  EXPECT_EQ(TextAt(list, 1), "Row 2");
+  EXPECT_EQ(list.TextOf(1), "Row 2");
   list.DeleteAllItems();
   EXPECT_EQ(list.item_count(), 0);
   EXPECT_EQ(list.content_size().height, 0);
@@ -151,9 +160,7 @@ TEST_F(DynaListTest, TypedLettersSelectTheFirstRowWithAWordStartingWithThem) {
   TestList list;
   for (const char* text :
        {"Leica", "Ёлка", "Élan", "Lumo", "Nikon D7500", "Fujifilm X-T4"}) {
-    auto item = std::make_unique<CDynaList::CItem>(1);
-    item->SetText(0, text);
-    list.InsertItem(std::move(item), -1);
+    list.AddRow(text);
   }
   list.OnChar(U'l');
   list.OnChar(U'U');
@@ -209,12 +216,12 @@ TEST_F(DynaListTest, BufferIsRedrawnOnlyWhenTheViewLeavesItOrContentChanges) {
   EXPECT_EQ(list.buffer_redraw_count(), 1);
 
   // A new selection redraws its row and the old one in place: 1 + 2 rows.
-  list.draw_cell_calls = 0;
+  list.draw_row_calls = 0;
   list.SelectItem(3);
   list.SelectItem(4);
   list.Paint(image_);
   EXPECT_EQ(list.buffer_redraw_count(), 1);
-  EXPECT_EQ(list.draw_cell_calls, 3);
+  EXPECT_EQ(list.draw_row_calls, 3);
 
   // Scrolling inside the 15-row buffer copies from it.
   list.RevealRow(12);
@@ -238,33 +245,34 @@ TEST_F(DynaListTest, BufferRedrawDrawsOnlyTheRowsInsideIt) {
   TestList list;
   list.AddRows(10000);
   list.RevealRow(5000);
-  list.draw_cell_calls = 0;
+  list.draw_row_calls = 0;
   list.Paint(image_);
   EXPECT_EQ(list.buffer_redraw_count(), 1);
   // 15 rows of 80 pixels; an origin between two rows touches 16.
-  EXPECT_GE(list.draw_cell_calls, 15);
-  EXPECT_LE(list.draw_cell_calls, 16);
+  EXPECT_GE(list.draw_row_calls, 15);
+  EXPECT_LE(list.draw_row_calls, 16);
 }
 
-TEST_F(DynaListTest, DefaultCellsAlternateAndShowTheSelection) {
+TEST_F(DynaListTest, RowsAlternateDarkWithTheSelectionLightInAGreyFrame) {
   TestList list;
   list.AddRows(3);
-  list.SelectItem(2);
+  list.SelectItem(0);
   list.Paint(image_);
+  EXPECT_EQ(image_.ColourAt(0, 0), palette::kListFrame);
+  EXPECT_EQ(image_.ColourAt(401, 300), palette::kListFrame);
   // Sampled at the right of each row, away from its text.
-  EXPECT_EQ(image_.ColourAt(390, 1 + 40), Rgb(255, 255, 255));
-  EXPECT_EQ(image_.ColourAt(390, 1 + 120), Rgb(230, 230, 255));
-  EXPECT_EQ(image_.ColourAt(390, 1 + 200), Rgb(100, 100, 255));
-  // Below the rows: the page's fill colour.
-  EXPECT_EQ(image_.ColourAt(390, 1 + 300), Rgb(255, 255, 255));
-  // The text of row 0 is drawn in its (black) colour somewhere on the left.
-  bool dark = false;
-  for (int x = 1; x < 100 && !dark; ++x) {
-    for (int y = 1; y < 81 && !dark; ++y) {
-      dark = image_.ColourAt(x, y).r < 128;
+  EXPECT_EQ(image_.ColourAt(390, 1 + 40), palette::kRowSelected);
+  EXPECT_EQ(image_.ColourAt(390, 1 + 120), palette::kRowOdd);
+  EXPECT_EQ(image_.ColourAt(390, 1 + 200), palette::kRowEven);
+  EXPECT_EQ(image_.ColourAt(390, 1 + 300), palette::kGround);  // no row
+  // The selected row's text is drawn in its own colour somewhere on the left.
+  bool inked = false;
+  for (int x = 2; x < 100 && !inked; ++x) {
+    for (int y = 2; y < 80 && !inked; ++y) {
+      inked = image_.ColourAt(x, y) == palette::kRowSelectedText;
     }
   }
-  EXPECT_TRUE(dark);
+  EXPECT_TRUE(inked);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The list of a lens's focal lengths, apertures or focus distances.
-#ifndef ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
-#define ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
+#ifndef ZORVANEL_DIALOGS_VALUE_DYNA_LIST_H_
+#define ZORVANEL_DIALOGS_VALUE_DYNA_LIST_H_
 
 #include <memory>
 #include <string>
@@ -29,9 +29,11 @@ class CValueDynaList : public CDynaList {
     double real_value() const { return real_value_; }
     // "(f/2.828)" for an aperture row, else empty.
     const std::string& note() const { return note_; }
-    const std::string& text() const { return GetText(0); }
+    // The value as the main screen shows it.
+    const std::string& text() const { return text_; }
 
    private:
+    std::string text_;
     double value_;
     double real_value_;
     std::string note_;
@@ -62,8 +64,10 @@ class CValueDynaList : public CDynaList {
   double GetSelectedValue() const { return GetStoredValue(selected_index()); }
 
  protected:
-  void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected) override;
+  void DrawRow(Canvas& canvas, const Rect& cell, int index,
+               Colour text) override;
+  // Typed letters are matched against the row's text.
+  std::string SearchText(int index) const override;
   // {"text", "note", "selected"}
   void DescribeRow(int index, Description& row) const override;
 
@@ -80,4 +84,4 @@ class CValueDynaList : public CDynaList {
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_CONTROLS_VALUE_DYNA_LIST_H_
+#endif  // ZORVANEL_DIALOGS_VALUE_DYNA_LIST_H_

@@ -1,6 +1,6 @@
 // The list of cameras, lenses or text rows: a name over two small notes.
-#ifndef ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
-#define ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
+#ifndef ZORVANEL_DIALOGS_CAMERA_DYNA_LIST_H_
+#define ZORVANEL_DIALOGS_CAMERA_DYNA_LIST_H_
 
 #include <memory>
 #include <optional>
@@ -119,8 +119,8 @@ class CameraDynaList : public CDynaList {
   static void DefineRowFonts();
 
  protected:
-  void DrawCell(Canvas& canvas, const Rect& cell, int item, int column,
-                bool selected) override;
+  void DrawRow(Canvas& canvas, const Rect& cell, int index,
+               Colour text) override;
   // Typed letters are matched against the row's title.
   std::string SearchText(int index) const override;
   // {"title", "left", "right", "selected"}
@@ -137,4 +137,4 @@ class CameraDynaList : public CDynaList {
 
 }  // namespace zorvanel
 
-#endif  // ZORVANEL_CONTROLS_CAMERA_DYNA_LIST_H_
+#endif  // ZORVANEL_DIALOGS_CAMERA_DYNA_LIST_H_

@@ -1,11 +1,10 @@
 // The list of cameras, lenses or text rows: a name over two small notes.
-#include "controls/camera_dyna_list.h"
+#include "dialogs/camera_dyna_list.h"
 
 #include <cstdlib>
 #include <utility>
 
 #include "controls/custom_button.h"
-#include "controls/list_rows.h"
 #include "data/names.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
@@ -30,7 +29,7 @@ constexpr int kOpaque = 255;
 CameraDynaList::CBaseItem::CBaseItem(const std::string& title,
                                      const std::string& left_note,
                                      const std::string& right_note)
-    : CItem(1), title_(title), left_note_(left_note), right_note_(right_note) {}
+    : title_(title), left_note_(left_note), right_note_(right_note) {}
 
 CameraDynaList::CBaseItem::~CBaseItem() = default;
 
@@ -147,10 +146,9 @@ void CameraDynaList::DefineRowFonts() {
   fonts.DefineFont(kNoteFont, {.height = -15});
 }
 
-void CameraDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
-                              int /*column*/, bool selected) {
-  const Colour text = FillDarkRow(canvas, cell, item, selected);
-  const CBaseItem* row = GetRow(item);
+void CameraDynaList::DrawRow(Canvas& canvas, const Rect& cell, int index,
+                             Colour text) {
+  const CBaseItem* row = GetRow(index);
   if (row == nullptr) return;
   DefineRowFonts();
   FontTable& fonts = GetFontTable();

@@ -1,7 +1,6 @@
 // The list of a lens's focal lengths, apertures or focus distances.
-#include "controls/value_dyna_list.h"
+#include "dialogs/value_dyna_list.h"
 
-#include "controls/list_rows.h"
 #include "i18n/value_text.h"
 #include "platform/shell.h"
 
@@ -25,9 +24,7 @@ std::unique_ptr<Font> PointFont(int points, int scale) {
 CValueDynaList::CValueItem::CValueItem(const std::string& text, double value,
                                        double real_value,
                                        const std::string& note)
-    : CItem(1), value_(value), real_value_(real_value), note_(note) {
-  SetText(0, text);
-}
+    : text_(text), value_(value), real_value_(real_value), note_(note) {}
 
 CValueDynaList::CValueItem::~CValueItem() = default;
 
@@ -80,10 +77,9 @@ void CValueDynaList::EnsureFonts() {
   fonts_scale_ = scale;
 }
 
-void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
-                              int /*column*/, bool selected) {
-  const Colour text = FillDarkRow(canvas, cell, item, selected);
-  const CValueItem* row = GetValueRow(item);
+void CValueDynaList::DrawRow(Canvas& canvas, const Rect& cell, int index,
+                             Colour text) {
+  const CValueItem* row = GetValueRow(index);
   if (row == nullptr) return;
   EnsureFonts();
   canvas.ClipTo(cell);
@@ -94,6 +90,11 @@ void CValueDynaList::DrawCell(Canvas& canvas, const Rect& cell, int item,
     fitter_.Draw(canvas, row->note(), r, kTextRight | kTextBottom, *note_font_,
                  text);
   }
+}
+
+std::string CValueDynaList::SearchText(int index) const {
+  const CValueItem* item = GetValueRow(index);
+  return item != nullptr ? item->text() : std::string();
 }
 
 void CValueDynaList::DescribeRow(int index, Description& row) const {

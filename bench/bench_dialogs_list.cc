@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "controls/camera_dyna_list.h"
+#include "dialogs/camera_dyna_list.h"
 #include "fake_backend.h"
 #include "platform/canvas.h"
 #include "platform/image.h"
@@ -28,7 +28,7 @@ class BenchList : public CameraDynaList {
  public:
   explicit BenchList(int rows) {
     Create(nullptr, 1000, kListRect);
-    InitSingleColumn(kItemHeight);
+    Init(kItemHeight);
     for (int i = 0; i < rows; ++i) {
       AddTextRow("Camera " + std::to_string(i), "0.030 mm", "50 mm -> 75 mm",
                  -1);
