@@ -19,8 +19,13 @@ int RepairedSelection(int selection, int count) {
 
 void DropUnplacedBytes(Zorvanel* data) {
   data->mutable_unknown_fields()->clear();
-  if (data->has_options())
-    data->mutable_options()->mutable_unknown_fields()->clear();
+  if (data->has_options()) {
+    Options* options = data->mutable_options();
+    options->mutable_unknown_fields()->clear();
+    if (options->has_window()) {
+      options->mutable_window()->mutable_unknown_fields()->clear();
+    }
+  }
   if (!data->has_equipment()) return;
   Equipment* equipment = data->mutable_equipment();
   equipment->mutable_unknown_fields()->clear();
