@@ -34,22 +34,6 @@ void CBaseDlg::RebuildSoftKeyBar() {
   SetSoftKeyBar(keys);
 }
 
-void CBaseDlg::SetSoftKeyMode(SoftKeyMode mode) {
-  if (mode == soft_key_mode_) return;
-  switch (mode) {
-    case SoftKeyMode::kNone:
-      SetSoftKeys("", "", kIdLeftSoftKey, kIdRightSoftKey);
-      break;
-    case SoftKeyMode::kSelectBack:
-      SetSoftKeys(UiText("Select"), UiText("Back"), kIdOk, kIdCancel);
-      break;
-    case SoftKeyMode::kBack:
-      SetSoftKeys("", UiText("Back"), kIdLeftSoftKey, kIdCancel);
-      break;
-  }
-  soft_key_mode_ = mode;
-}
-
 void CBaseDlg::CreateTitle(const Rect& rect) {
   title_label_.set_style(CCustomStatic::kStyleTitle);
   title_label_.SetText(title_.text());

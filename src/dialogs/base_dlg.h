@@ -21,13 +21,6 @@ inline constexpr int kDialogColumnWidth = 600;
 // that wide.
 Rect DialogColumn(const Rect& area, int scale);
 
-// The soft keys of a list dialog.
-enum class SoftKeyMode {
-  kNone,        // no labels, placeholder commands
-  kSelectBack,  // "Select" (OK) / "Back" (cancel)
-  kBack,        // no left label / "Back" (cancel)
-};
-
 // The base of every dialog of the program: a black background, a translated
 // title, and a soft-key bar of two translated labels, each sending a command
 // id. The two placeholder commands kIdLeftSoftKey and kIdRightSoftKey do
@@ -52,8 +45,6 @@ class CBaseDlg : public Dialog {
                    int left_command, int right_command);
   // Shows the keys' current translations; call it after a language change.
   void RebuildSoftKeyBar();
-  // Shows the keys of `mode`; the same mode again changes nothing.
-  void SetSoftKeyMode(SoftKeyMode mode);
 
   // The screen scale in percent.
   int Scale() const;
@@ -82,7 +73,6 @@ class CBaseDlg : public Dialog {
   TranslatedString right_text_;
   int left_command_ = kIdLeftSoftKey;
   int right_command_ = kIdRightSoftKey;
-  SoftKeyMode soft_key_mode_ = SoftKeyMode::kNone;
 };
 
 }  // namespace zorvanel

@@ -88,6 +88,22 @@ void BaseListDlg::OnInitDialog() {
   if (current >= 0) list_.SelectItem(current);
 }
 
+void BaseListDlg::SetSoftKeyMode(SoftKeyMode mode) {
+  if (mode == soft_key_mode_) return;
+  switch (mode) {
+    case SoftKeyMode::kNone:
+      SetSoftKeys("", "", kIdLeftSoftKey, kIdRightSoftKey);
+      break;
+    case SoftKeyMode::kSelectBack:
+      SetSoftKeys(UiText("Select"), UiText("Back"), kIdOk, kIdCancel);
+      break;
+    case SoftKeyMode::kBack:
+      SetSoftKeys("", UiText("Back"), kIdLeftSoftKey, kIdCancel);
+      break;
+  }
+  soft_key_mode_ = mode;
+}
+
 void BaseListDlg::OnScreenResized() { PlaceControls(); }
 
 void BaseListDlg::PlaceControls() {

@@ -11,9 +11,14 @@
 #include "dialogs/camera_dyna_list.h"
 #include "i18n/translated_string.h"
 #include "platform/geometry.h"
-#include "platform/screen_size.h"
 
 namespace zorvanel {
+
+// The list screens stack a title, their list and a row of square buttons,
+// each a kListButtonsAcross-th of the width the screens' controls take;
+// their rows are kListRowHeight reference pixels high.
+inline constexpr int kListRowHeight = 80;
+inline constexpr int kListButtonsAcross = 5;
 
 // Where the parts of a list dialog go, from its client size and the screen
 // scale: the title on top, the list, and a row of five square buttons along
@@ -80,6 +85,16 @@ class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
   virtual bool EditItem(int index) = 0;
 
  private:
+  // The soft keys the dialog shows.
+  enum class SoftKeyMode {
+    kNone,        // no labels, placeholder commands
+    kSelectBack,  // "Select" (OK) / "Back" (cancel)
+    kBack,        // no left label / "Back" (cancel)
+  };
+  // Shows the keys of `mode`; the same mode again changes nothing (the
+  // first kNone of a fresh dialog builds no bar).
+  void SetSoftKeyMode(SoftKeyMode mode);
+
   // Puts the title, the list and the buttons where Layout says.
   void PlaceControls();
   // Enables the buttons and picks the soft keys for the list's selection:
@@ -108,6 +123,7 @@ class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
   CameraDynaList list_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, kListButtonsAcross> buttons_;
+  SoftKeyMode soft_key_mode_ = SoftKeyMode::kNone;
 };
 
 }  // namespace zorvanel

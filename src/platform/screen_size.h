@@ -15,12 +15,6 @@ namespace zorvanel {
 inline constexpr int kMinScreenSide = 48;
 inline constexpr int kMaxScreenSide = 8192;
 
-// The list screens stack a title, their list and a row of square buttons,
-// each a kListButtonsAcross-th of the width the screens' controls take;
-// their rows are kListRowHeight reference pixels high.
-inline constexpr int kListRowHeight = 80;
-inline constexpr int kListButtonsAcross = 5;
-
 // Empty when the program can lay out every one of its screens on `screen`;
 // otherwise the reason, as one line. Both programs ask this one function.
 // Every screen is laid out for any size whose sides are in range: on a

@@ -1,4 +1,4 @@
-// Tests of the base dialog's soft keys: modes, placeholders, translation.
+// Tests of the base dialog's soft keys: placeholders and translation.
 #include "dialogs/base_dlg.h"
 
 #include <gtest/gtest.h>
@@ -32,21 +32,9 @@ class CountingDlg : public CBaseDlg {
 
 class BaseDlgTest : public DialogTest {};
 
-TEST_F(BaseDlgTest, SoftKeyModes) {
-  CBaseDlg dlg;
-  dlg.SetSoftKeyMode(SoftKeyMode::kNone);  // stored already: no bar is built
-  EXPECT_EQ(BarOf(dlg), Bar("", 0, "", 0));
-  dlg.SetSoftKeyMode(SoftKeyMode::kSelectBack);
-  EXPECT_EQ(BarOf(dlg), Bar("Select", 1, "Back", 2));
-  dlg.SetSoftKeyMode(SoftKeyMode::kBack);
-  EXPECT_EQ(BarOf(dlg), Bar("", 32778, "Back", 2));
-  dlg.SetSoftKeyMode(SoftKeyMode::kNone);
-  EXPECT_EQ(BarOf(dlg), Bar("", 32778, "", 32779));
-}
-
 TEST_F(BaseDlgTest, PlaceholderKeysDoNothing) {
   CountingDlg dlg;
-  dlg.SetSoftKeyMode(SoftKeyMode::kBack);
+  dlg.SetSoftKeys("", "Back", CBaseDlg::kIdLeftSoftKey, kIdCancel);
   dlg.OnCommand(dlg.soft_keys().left_command);
   dlg.OnCommand(CBaseDlg::kIdRightSoftKey);
   EXPECT_EQ(dlg.left_presses, 1);
