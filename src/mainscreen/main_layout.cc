@@ -2,10 +2,7 @@
 #include "mainscreen/main_layout.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 
-#include "optics/numeric.h"
 #include "platform/canvas.h"
 
 namespace zorvanel {
@@ -14,12 +11,6 @@ namespace {
 // Where the panel's display glass ends on the right at scale 100 (the frame
 // starts at 472), less a little air.
 constexpr int kDisplayTextRight = 468;
-
-// The four tick marks at scale 100, on a ring as wide as the reference screen.
-constexpr int kTickLeftEnd = 15;
-constexpr int kTickQuarter = 127;
-constexpr int kTickThreeQuarters = 353;
-constexpr int kTickRightEnd = 465;
 
 // Landscape: the panel's column is the panel and this much on either side
 // of it; the wheels' column beside it must be at least kLeastWheelColumn
@@ -50,9 +41,9 @@ void LayOutPanel(MainLayout& l) {
   // The camera line runs across the panel's column, over the panel's frame.
   const int column_right = l.landscape ? l.wheel_column.left : l.width;
   l.camera_line = Rect{s(10), s(5) + py, column_right - s(10), s(40) + py};
-  l.panel_tap_area =
-      l.landscape ? Rect{0, l.panel.top, column_right, l.panel.bottom}
-                  : Rect{0, 0, l.width, l.panel.bottom};
+  l.panel_tap_area = l.landscape
+                         ? Rect{0, l.panel.top, column_right, l.panel.bottom}
+                         : Rect{0, 0, l.width, l.panel.bottom};
 }
 
 // Upright the rows start under the panel and the zone strip takes what is
@@ -67,8 +58,8 @@ void LayOutRows(MainLayout& l) {
   int y = l.landscape ? std::max(0, (l.height - kWheelCount * row - band) / 2)
                       : Scaled(l.scale, 163);
   for (int i = 0; i < kWheelCount; ++i) {
-    l.caption_rects[i] = Rect{column.left + l.side_margin, y, caption_right,
-                              y + l.row_height};
+    l.caption_rects[i] =
+        Rect{column.left + l.side_margin, y, caption_right, y + l.row_height};
     l.value_rects[i] = Rect{l.value_left, y + l.value_inset, l.value_left + 100,
                             y + l.value_inset + l.value_height};
     y += l.row_height;
@@ -81,63 +72,9 @@ void LayOutRows(MainLayout& l) {
            l.landscape ? std::min(l.height, wheels_bottom + band) : l.height};
 }
 
-// The percentage of the travel that `offset` pixels along a ring of `ring`
-// pixels stand for.
-float PercentOfRing(int offset, int ring) {
-  if (ring <= 0) return 0.0f;
-  return static_cast<float>(offset * 100) / static_cast<float>(ring);
-}
-
-// The ring of a wheel: its drawn width less an end cap at either side; may
-// be 0 or less on a wheel narrower than its end caps.
-int RingOf(const MainLayout& l, const Rect& wheel) {
-  return wheel.Width() - 2 * Scaled(l.scale, kTickLeftEnd);
-}
-
-void LayOutWheelMarks(MainLayout& l) {
-  const int k = l.scale;
-  auto s = [k](int v) { return Scaled(k, v); };
+void PlaceWheelMarks(MainLayout& l) {
   for (int i = 0; i < kWheelCount; ++i) {
-    const Rect wheel = l.WheelRect(i);
-    const int ring = std::max(0, RingOf(l, wheel));
-    // The marks keep their places on the reference ring, stretched with it.
-    auto along = [&](int design) {
-      return wheel.left + s(kTickLeftEnd) +
-             (design - kTickLeftEnd) * ring / (kTickRightEnd - kTickLeftEnd);
-    };
-    const int a = along(kTickLeftEnd);
-    const int b = along(kTickQuarter);
-    const int c = along(kTickThreeQuarters);
-    const int d = along(kTickRightEnd);
-    const int y = l.wheel_tops[i];
-    l.ticks[i] = {
-        TickMark{Point{a, y + s(5)}, Point{a, y}, Point{a + s(10), y + s(-5)}},
-        TickMark{Point{b, y + s(8)}, Point{b, y + s(3)},
-                 Point{b + s(5), y + s(-2)}},
-        TickMark{Point{c, y + s(8)}, Point{c, y + s(3)},
-                 Point{c - s(5), y + s(-2)}},
-        TickMark{Point{d, y + s(5)}, Point{d, y}, Point{d - s(10), y + s(-5)}},
-    };
-    const int left_end = s(3) + s(10) + a;
-    const int quarter = b + s(3) + s(5);
-    const int three_quarters = c - s(3) - s(5);
-    const int right_end = d - s(3) - s(10);
-    // The outer values stop short of the quarter ticks; the two inner ones
-    // share the middle of the ring.
-    const int middle = (wheel.left + wheel.right) / 2;
-    l.reference_slots[i] = {
-        ReferenceSlot{Rect{left_end, y + s(-8) + s(-5), wheel.right, l.height},
-                      kTextLeft, 0.0f, b - s(3) - left_end},
-        ReferenceSlot{Rect{quarter, y + s(-8) + s(-2), wheel.right, l.height},
-                      kTextLeft, PercentOfRing(b - a, ring),
-                      middle - s(3) - quarter},
-        ReferenceSlot{
-            Rect{wheel.left, y + s(-8) + s(-2), three_quarters, l.height},
-            kTextRight, PercentOfRing(c - a, ring),
-            three_quarters - (middle + s(3))},
-        ReferenceSlot{Rect{wheel.left, y + s(-8) + s(-5), right_end, l.height},
-                      kTextRight, 100.0f, right_end - (c + s(3))},
-    };
+    l.wheel_marks[i] = LayOutWheelMarks(l.WheelRect(i), l.scale, l.height);
   }
 }
 
@@ -173,7 +110,7 @@ MainLayout ComputeMainLayout(int width, int height, int scale) {
   }
   LayOutPanel(l);
   LayOutRows(l);
-  LayOutWheelMarks(l);
+  PlaceWheelMarks(l);
   return l;
 }
 
@@ -183,39 +120,12 @@ Rect MainLayout::WheelRect(int wheel) const {
 }
 
 Rect MainLayout::MarkerRect(int wheel, int position) const {
-  const Rect r = WheelRect(wheel);
-  const int travel = r.Width();
-  const int ring = RingOf(*this, r);
-  // Along the ring: the travel maps 0 .. travel onto the ring. A wheel too
-  // narrow for a ring keeps the marker in the middle, which also keeps the
-  // divisions below away from zero.
-  int x = r.left + travel / 2;
-  double q = 0.0;
-  if (travel > 0 && ring > 0) {
-    const int p = std::clamp(position, 0, travel);
-    const int along = static_cast<int>(static_cast<int64_t>(p) * ring / travel);
-    x = r.left + Scaled(scale, kTickLeftEnd) + along;
-    q = std::clamp(static_cast<double>(2 * (x - r.left) - travel) / ring, -1.0,
-                   1.0);
-  }
-  // Across the ring: the cylinder's profile makes the marker shorter and
-  // narrower towards both ends.
-  const double r_across = std::sqrt(1.0 - q * q);
-  const double k = scale;
-  const int y1 = TruncateToInt32((5 * r_across + 9) * k * 0.01 + r.top);
-  const int y2 = TruncateToInt32((10 * r_across + 22) * k * 0.01 + r.top);
-  const double w = (6 * r_across + 4) * k * 0.01;
-  const int left = x - TruncateToInt32(w * 0.5);
-  const int right = TruncateToInt32(left + w);
-  return Rect{left, y1, right, y2};
+  return WheelMarkerRect(WheelRect(wheel), scale, position);
 }
 
 int MainLayout::WheelAt(Point p) const {
-  if (p.x < wheel_column.left || p.x >= wheel_column.right) return -1;
-  const int y = p.y;
   for (int i = 0; i < kWheelCount; ++i) {
-    const int t = wheel_tops[i];
-    if (t - wheel_height < y && y < t + 2 * wheel_height) return i;
+    if (InWheelBand(WheelRect(i), p)) return i;
   }
   return -1;
 }

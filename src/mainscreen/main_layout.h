@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "mainscreen/wheel_band.h"
 #include "platform/geometry.h"
 
 namespace zorvanel {
@@ -13,20 +14,6 @@ inline constexpr int kWheelCount = 3;
 inline constexpr int kFocalWheel = 0;
 inline constexpr int kApertureWheel = 1;
 inline constexpr int kDistanceWheel = 2;
-
-// One tick mark on a wheel: a polyline of two segments.
-using TickMark = std::array<Point, 3>;
-
-// Where one of the four reference values of a wheel goes: its rectangle, its
-// alignment and the wheel percentage whose value it shows. The rectangle
-// runs to the screen's edge; `room` is the width the text may take before
-// it would reach the next tick mark or its neighbour's half of the ring.
-struct ReferenceSlot {
-  Rect rect;
-  int format = 0;
-  float percent = 0.0f;
-  int room = 0;
-};
 
 // Geometry of the main screen for a client area of width x height pixels at
 // a display scale in percent. A pure function of those three numbers,
@@ -38,7 +25,7 @@ struct ReferenceSlot {
 // wider than high (with room for both), the panel and its camera line keep
 // a column of their own at the left, centred from top to bottom, and the
 // rows, wheels and zone strip take the column to its right, centred too.
-struct MainLayout {
+struct MainLayout : WheelTracks {
   int width = 0;
   int height = 0;
   int scale = 0;
@@ -94,17 +81,14 @@ struct MainLayout {
   int value_text_right = 0;
   std::array<int, kWheelCount> wheel_tops{};
 
-  // Per wheel: the four tick marks and the four reference values, at the
-  // left end, a quarter, three quarters and the right end of the ring, each
-  // value at the place of the ring where the marker picks it.
-  std::array<std::array<TickMark, 4>, kWheelCount> ticks;
-  std::array<std::array<ReferenceSlot, 4>, kWheelCount> reference_slots;
+  // Per wheel: the tick marks and the reference values along it.
+  std::array<WheelMarks, kWheelCount> wheel_marks;
 
   // The rectangle the wheel bitmap covers for wheel i. Everything along a
   // wheel follows it: its travel, its marks and its marker.
   Rect WheelRect(int wheel) const;
   // A wheel's positions run from 0 to the width it is drawn at.
-  int Travel(int wheel) const { return WheelRect(wheel).Width(); }
+  int Travel(int wheel) const override { return WheelRect(wheel).Width(); }
   // The red marker of wheel i at `position` (0 .. its travel): the travel
   // maps onto the ring between its end caps, and the marker is drawn as if
   // on a cylinder, widest in the middle.
@@ -112,7 +96,7 @@ struct MainLayout {
   // The wheel whose band holds p: inside the wheels' column, from one wheel
   // height above the wheel's top to two below it, both ends excluded, first
   // match wins; -1 for none.
-  int WheelAt(Point p) const;
+  int WheelAt(Point p) const override;
 };
 
 MainLayout ComputeMainLayout(int width, int height, int scale);

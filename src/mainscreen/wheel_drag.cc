@@ -1,4 +1,4 @@
-// Which wheel a press drags, and what a tap on the main screen means.
+// The wheels' input apart from drawing: drags, taps and keys.
 #include "mainscreen/wheel_drag.h"
 
 #include <algorithm>
@@ -7,21 +7,21 @@
 
 namespace zorvanel {
 
-void WheelDrag::Press(Point p, const MainLayout& layout) {
-  wheel_ = layout.WheelAt(p);
+void WheelDrag::Press(Point p, const WheelTracks& tracks) {
+  wheel_ = tracks.WheelAt(p);
   last_point_ = p;
 }
 
-bool WheelDrag::DoubleTap(Point p, const MainLayout& layout) {
-  Press(p, layout);
-  return wheel_ == kDistanceWheel;
+int WheelDrag::DoubleTap(Point p, const WheelTracks& tracks) {
+  Press(p, tracks);
+  return wheel_;
 }
 
-bool WheelDrag::Move(Point p, const MainLayout& layout,
-                     std::array<double, kWheelCount>* percents) {
-  if (!dragging()) return false;
-  const int travel = std::max(0, layout.Travel(wheel_));
-  double& percent = (*percents)[wheel_];
+bool WheelDrag::Move(Point p, const WheelTracks& tracks,
+                     std::span<double> percents) {
+  if (!dragging() || wheel_ >= static_cast<int>(percents.size())) return false;
+  const int travel = std::max(0, tracks.Travel(wheel_));
+  double& percent = percents[wheel_];
   const int position = PositionOfPercent(percent, travel);
   const int moved = std::clamp(position + (p.x - last_point_.x), 0, travel);
   last_point_ = p;
@@ -35,6 +35,30 @@ WheelDrag::Release WheelDrag::Up(Point p, const MainLayout& layout) {
   wheel_ = -1;
   if (!tap || !layout.panel_tap_area.Contains(p)) return Release::kNone;
   return p.x < layout.panel_tap_split ? Release::kToggle : Release::kOptions;
+}
+
+std::optional<int> WheelStepsOfKey(Key key) {
+  constexpr int kPastTheEnd = 1 << 30;
+  switch (key) {
+    case Key::kLeft:
+      return -1;
+    case Key::kRight:
+      return 1;
+    case Key::kHome:
+      return -kPastTheEnd;
+    case Key::kEnd:
+      return kPastTheEnd;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool MoveWheelFocus(Key key, int count, int* focus) {
+  if (key != Key::kUp && key != Key::kDown) return false;
+  const int step = key == Key::kDown ? 1 : -1;
+  *focus = *focus < 0 ? (step > 0 ? 0 : count - 1)
+                      : std::clamp(*focus + step, 0, count - 1);
+  return true;
 }
 
 }  // namespace zorvanel

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -47,6 +48,12 @@ double PercentOfIndex(int index, int count) {
   if (count <= 1) return 0.0;
   return static_cast<double>(std::clamp(index, 0, count - 1)) * 100 /
          (count - 1);
+}
+
+int SteppedIndex(int index, int steps, int count) {
+  if (count <= 0) return -1;
+  return static_cast<int>(
+      std::clamp<int64_t>(int64_t{index} + steps, 0, count - 1));
 }
 
 double StoredWheelPercent(double percent) {

@@ -26,6 +26,9 @@ int PositionOfPercent(double percent, int travel);
 // entry's own position, the middle of its share of the travel (the ends for
 // the first and the last entry).
 double PercentOfIndex(int index, int count);
+// Entry `index` of a list of `count` entries stepped by `steps` entries,
+// stopping at the list's ends however far the steps go.
+int SteppedIndex(int index, int steps, int count);
 // A percentage read from the options: on the travel (0 .. 100). A damaged or
 // foreign file may hold any double; what is not a number is 0.
 double StoredWheelPercent(double percent);

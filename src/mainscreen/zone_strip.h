@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "data/zorvanel.pb.h"
-#include "mainscreen/wheel_readings.h"
 #include "mainscreen/main_layout.h"
+#include "mainscreen/wheel_readings.h"
 #include "mainscreen/zone_axis.h"
 #include "optics/units.h"
 #include "platform/geometry.h"

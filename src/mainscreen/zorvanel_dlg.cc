@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
+#include "mainscreen/wheel_painter.h"
 #include "optics/lens_accessor.h"
 #include "platform/canvas.h"
 #include "platform/palette.h"
@@ -29,24 +29,6 @@ std::string CameraLineFor(const Camera& camera, const Lens& lens) {
     return DisplayName(camera, NameSeparator::kSpace);
   }
   return camera.model() + " + " + lens.model();
-}
-
-// How many entries a key steps the focused wheel by: Home and End go past
-// either end of any list.
-std::optional<int> StepsOfKey(Key key) {
-  constexpr int kPastTheEnd = 1 << 30;
-  switch (key) {
-    case Key::kLeft:
-      return -1;
-    case Key::kRight:
-      return 1;
-    case Key::kHome:
-      return -kPastTheEnd;
-    case Key::kEnd:
-      return kPastTheEnd;
-    default:
-      return std::nullopt;
-  }
 }
 
 // How many values the lens offers on `wheel`.
@@ -168,7 +150,7 @@ void CZorvanelDlg::RefreshEquipmentTexts() {
     // A wheel of one value shows it once.
     const int shown_slots = WheelEntryCount(lens, i) == 1 ? 1 : 4;
     for (int slot = 0; slot < 4; ++slot) {
-      const float percent = layout_.reference_slots[i][slot].percent;
+      const float percent = layout_.wheel_marks[i].slots[slot].percent;
       reference_texts_[i][slot] =
           slot < shown_slots ? WheelValueText(lens, i, percent, units())
                              : std::string();
@@ -214,7 +196,7 @@ void CZorvanelDlg::OnPointerDown(Point p) {
 }
 
 void CZorvanelDlg::OnPointerMove(Point p) {
-  if (drag_.Move(p, layout_, &wheel_percents_)) {
+  if (drag_.Move(p, layout_, wheel_percents_)) {
     ComputeResults();
     Invalidate();
   }
@@ -240,21 +222,18 @@ void CZorvanelDlg::OnPointerUp(Point p) {
 }
 
 void CZorvanelDlg::OnDoubleTap(Point p) {
-  const bool on_distance = layout_done_ && drag_.DoubleTap(p, layout_);
+  const bool on_distance =
+      layout_done_ && drag_.DoubleTap(p, layout_) == kDistanceWheel;
   CBaseDlg::OnPointerDown(p);
   if (on_distance) FocusAtHyperfocal();
 }
 
 bool CZorvanelDlg::OnKeyDown(Key key) {
-  if (key == Key::kUp || key == Key::kDown) {
-    const int step = key == Key::kDown ? 1 : -1;
-    focus_wheel_ = focus_wheel_ < 0
-                       ? (step > 0 ? 0 : kWheelCount - 1)
-                       : std::clamp(focus_wheel_ + step, 0, kWheelCount - 1);
+  if (MoveWheelFocus(key, kWheelCount, &focus_wheel_)) {
     Invalidate();
     return true;
   }
-  const std::optional<int> steps = StepsOfKey(key);
+  const std::optional<int> steps = WheelStepsOfKey(key);
   if (!steps) return false;
   // Without a focus yet, the keys take the top wheel.
   focus_wheel_ = std::max(0, focus_wheel_);
@@ -300,9 +279,8 @@ void CZorvanelDlg::StepWheel(int wheel, int steps) {
   if (lens == nullptr) return;
   const int index = PickedIndex(*lens, wheel, wheel_percents_[wheel]);
   if (index < 0) return;
-  // Far steps (a turn of many notches) stop at the list's ends.
-  const int64_t to = std::clamp<int64_t>(int64_t{index} + steps, 0, INT32_MAX);
-  MoveWheelTo(wheel, static_cast<int>(to));
+  MoveWheelTo(wheel,
+              SteppedIndex(index, steps, WheelList(*lens, wheel).size()));
 }
 
 std::array<std::optional<double>, kWheelCount> CZorvanelDlg::ShownEntries()
@@ -479,30 +457,16 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
 
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
-  if (const Image* wheel =
-          GetScaledBitmap(pictures::kWheel, l.WheelRect(0).GetSize())) {
-    for (int i = 0; i < kWheelCount; ++i) {
-      const Rect dest = l.WheelRect(i);
-      canvas.Blit(*wheel, Rect{0, 0, wheel->width(), wheel->height()},
-                  Point{dest.left, dest.top});
-    }
+  for (int i = 0; i < kWheelCount; ++i)
+    PaintWheelPicture(canvas, l.WheelRect(i));
+  for (int i = 0; i < kWheelCount; ++i) {
+    const std::array<bool, 4> amber =
+        i == kApertureWheel ? diffracted_references_ : std::array<bool, 4>{};
+    PaintWheelMarks(canvas, fitter_, fonts.wheel, l.wheel_marks[i],
+                    reference_texts_[i], amber);
   }
   for (int i = 0; i < kWheelCount; ++i) {
-    for (const TickMark& tick : l.ticks[i]) {
-      canvas.Polyline({tick.begin(), tick.end()}, palette::kText, 1);
-    }
-    if (fonts.wheel != nullptr) {
-      for (int slot = 0; slot < 4; ++slot) {
-        const ReferenceSlot& s = l.reference_slots[i][slot];
-        const bool amber = i == kApertureWheel && diffracted_references_[slot];
-        fitter_.Draw(canvas, reference_texts_[i][slot], s.rect, s.format,
-                     *fonts.wheel,
-                     amber ? palette::kDiffraction : palette::kText, s.room);
-      }
-    }
-  }
-  for (int i = 0; i < kWheelCount; ++i) {
-    canvas.FillRect(l.MarkerRect(i, WheelPosition(i)), palette::kMarker);
+    PaintWheelMarker(canvas, l.WheelRect(i), l.scale, WheelPosition(i));
   }
   PaintFocus(canvas);
 }

@@ -115,13 +115,13 @@ TEST_P(ScreenFitTest, EveryPanelAndWheelTextFitsItsBox) {
     ExpectFits(text, big, l.large_value.Width(), "large value");
     ExpectFits(text, small, l.near_value.Width(), "Min/Max/fourth value");
     ExpectFits(text, row, row_width, "distance row");
-    for (const ReferenceSlot& slot : l.reference_slots[kDistanceWheel]) {
+    for (const ReferenceSlot& slot : l.wheel_marks[kDistanceWheel].slots) {
       ExpectFits(text, wheel, slot.room, "distance reference");
     }
   }
   for (const std::string& text : WheelTexts()) {
     ExpectFits(text, row, row_width, "focal/aperture row");
-    for (const ReferenceSlot& slot : l.reference_slots[kFocalWheel]) {
+    for (const ReferenceSlot& slot : l.wheel_marks[kFocalWheel].slots) {
       ExpectFits(text, wheel, slot.room, "focal/aperture reference");
     }
   }

@@ -128,7 +128,8 @@ TEST(MainLayoutTest, ReferenceValuesRunFromEndToEndAlignedOutward) {
   for (const Client& c : kClients) {
     const MainLayout l =
         ComputeMainLayout(c.size.width, c.size.height, c.scale);
-    for (const auto& slots : l.reference_slots) {
+    for (const WheelMarks& marks : l.wheel_marks) {
+      const auto& slots = marks.slots;
       EXPECT_FLOAT_EQ(slots[0].percent, 0.0f) << Name(c);
       EXPECT_GT(slots[1].percent, 0.0f) << Name(c);
       EXPECT_LT(slots[1].percent, slots[2].percent) << Name(c);
@@ -151,8 +152,8 @@ TEST(MainLayoutTest, TinyScreensNeverDivideByZero) {
       EXPECT_GE(r.left, -1);
       EXPECT_LE(r.right, s.width + 1);
     }
-    for (const auto& slots : l.reference_slots) {
-      for (const ReferenceSlot& slot : slots) {
+    for (const WheelMarks& marks : l.wheel_marks) {
+      for (const ReferenceSlot& slot : marks.slots) {
         EXPECT_GE(slot.percent, 0.0f);
         EXPECT_LE(slot.percent, 100.0f);
       }

@@ -52,11 +52,11 @@ TEST(WheelDrag, DragsTheWheelUnderThePressAndTapsOnlyOffTheWheels) {
     drag.Press(g.press, kLayout);
     int changes = 0;
     for (int x : g.move_xs) {
-      changes += drag.Move(Point{x, g.press.y}, kLayout, &percents);
+      changes += drag.Move(Point{x, g.press.y}, kLayout, percents);
     }
     const std::string at = std::to_string(g.press.y);
     EXPECT_EQ(drag.Up(g.release, kLayout), g.meaning) << at;
-    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, &percents)) << at;
+    EXPECT_FALSE(drag.Move(Point{0, 0}, kLayout, percents)) << at;
     std::array<int, kWheelCount> positions{};
     for (int i = 0; i < kWheelCount; ++i) {
       positions[i] = PositionOfPercent(percents[i], kLayout.Travel(i));
@@ -68,10 +68,10 @@ TEST(WheelDrag, DragsTheWheelUnderThePressAndTapsOnlyOffTheWheels) {
 
 TEST(WheelDrag, ADoubleTapOnTheDistanceWheelAsksForTheHyperfocalFocus) {
   WheelDrag drag;
-  EXPECT_FALSE(drag.DoubleTap(Point{50, kWheelY[1]}, kLayout));
+  EXPECT_EQ(drag.DoubleTap(Point{50, kWheelY[1]}, kLayout), kApertureWheel);
   EXPECT_EQ(drag.wheel(), kApertureWheel);  // and drags as a press does
-  EXPECT_TRUE(drag.DoubleTap(Point{50, kWheelY[2]}, kLayout));
-  EXPECT_FALSE(drag.DoubleTap(Point{50, kPanelY}, kLayout));
+  EXPECT_EQ(drag.DoubleTap(Point{50, kWheelY[2]}, kLayout), kDistanceWheel);
+  EXPECT_EQ(drag.DoubleTap(Point{50, kPanelY}, kLayout), -1);
 }
 
 }  // namespace

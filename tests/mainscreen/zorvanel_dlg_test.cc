@@ -195,7 +195,8 @@ TEST_F(MainScreenTest, ASweepPicksEveryValueInOrderAcrossTheDrawnWidth) {
       }
       ++shares.back();
       const Rect marker = l.MarkerRect(kFocalWheel, x);
-      if (tick < 4 && marker.left + marker.right >= 2 * l.ticks[0][tick][0].x) {
+      if (tick < 4 &&
+          marker.left + marker.right >= 2 * l.wheel_marks[0].ticks[tick][0].x) {
         // The panel adds the 35 mm equivalent to the lens's own focal.
         EXPECT_EQ(value.substr(0, value.find(" (")),
                   dialog_->reference_texts(0)[tick])
@@ -362,7 +363,7 @@ TEST_F(MainScreenTest, PastTheDiffractionLimitStripAndMarksTurnAmber) {
   for (int slot = 0; slot < 4; ++slot) {
     // Where the text can be: its room at the side it is aligned to, above
     // the middle of the wheel.
-    const ReferenceSlot& s = l.reference_slots[kApertureWheel][slot];
+    const ReferenceSlot& s = l.wheel_marks[kApertureWheel].slots[slot];
     const bool right = (s.format & kTextRight) != 0;
     const int left = right ? s.rect.right - s.room : s.rect.left;
     const int bottom = l.wheel_tops[kApertureWheel] + l.wheel_height / 2;
