@@ -1,6 +1,8 @@
 // Draws a wheel: its knurled ring, its marks and reference values, its marker.
 #include "mainscreen/wheel_painter.h"
 
+#include <algorithm>
+
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "platform/text_fitter.h"
@@ -35,6 +37,12 @@ void PaintWheelMarks(Canvas& canvas, TextFitter& fitter, const Font* font,
 void PaintWheelMarker(Canvas& canvas, const Rect& wheel, int scale,
                       int position) {
   canvas.FillRect(WheelMarkerRect(wheel, scale, position), palette::kMarker);
+}
+
+void PaintWheelFocus(Canvas& canvas, const Rect& wheel, int caption_top,
+                     int scale) {
+  const Rect frame{wheel.left, caption_top, wheel.right, wheel.bottom};
+  canvas.FrameRect(frame, palette::kFocus, std::max(1, Scaled(scale, 2)));
 }
 
 }  // namespace zorvanel

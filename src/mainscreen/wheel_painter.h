@@ -28,6 +28,11 @@ void PaintWheelMarks(Canvas& canvas, TextFitter& fitter, const Font* font,
 void PaintWheelMarker(Canvas& canvas, const Rect& wheel, int scale,
                       int position);
 
+// The frame around the wheel the keys step: from the top of its caption row
+// to the bottom of the wheel at `wheel`.
+void PaintWheelFocus(Canvas& canvas, const Rect& wheel, int caption_top,
+                     int scale);
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_MAINSCREEN_WHEEL_PAINTER_H_

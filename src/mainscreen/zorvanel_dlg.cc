@@ -11,6 +11,7 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
+#include "mainscreen/plan_dlg.h"
 #include "mainscreen/wheel_painter.h"
 #include "optics/lens_accessor.h"
 #include "platform/canvas.h"
@@ -41,12 +42,6 @@ int WheelEntryCount(const Lens& lens, int wheel) {
     default:
       return lens.distances_size();
   }
-}
-
-// x rounded to 1 / per; null when it is not a number.
-DescriptionValue Rounded(double x, double per) {
-  if (!std::isfinite(x)) return nullptr;
-  return std::round(x * per) / per;
 }
 
 }  // namespace
@@ -205,6 +200,7 @@ void CZorvanelDlg::OnPointerMove(Point p) {
 
 void CZorvanelDlg::OnPointerUp(Point p) {
   // Before the first painting there is no layout: nothing to tap yet.
+  const bool tap = layout_done_ && !drag_.dragging();
   const WheelDrag::Release release =
       layout_done_ ? drag_.Up(p, layout_) : WheelDrag::Release::kNone;
   switch (release) {
@@ -216,6 +212,7 @@ void CZorvanelDlg::OnPointerUp(Point p) {
       OpenOptions();
       break;
     case WheelDrag::Release::kNone:
+      if (tap && zone_.layout().strip.Contains(p)) OpenPlan();
       break;
   }
   CBaseDlg::OnPointerUp(p);
@@ -244,6 +241,7 @@ bool CZorvanelDlg::OnKeyDown(Key key) {
 
 void CZorvanelDlg::OnChar(char32_t ch) {
   if (ch == U'h' || ch == U'H') FocusAtHyperfocal();
+  if (ch == U'p' || ch == U'P') OpenPlan();
 }
 
 bool CZorvanelDlg::OnWheel(Point p, int rows) {
@@ -341,6 +339,23 @@ void CZorvanelDlg::OpenOptions() {
   }
   ComputeResults();
   if (layout_done_) RefreshEquipmentTexts();
+  Invalidate();
+}
+
+void CZorvanelDlg::OpenPlan() {
+  if (EquipmentUnselected()) return;
+  const Lens& lens = *SelectedLens(data_->equipment());
+  const Camera& camera = *SelectedCamera(data_->equipment());
+  const std::optional<FocalValue> focal =
+      FocalAt(lens, static_cast<float>(wheel_percents_[kFocalWheel]));
+  CPlanDlg plan(lens, camera, focal ? focal->GetValue() : kNoValue, units(),
+                results_.dof.near_limit.GetValue(),
+                results_.dof.far_limit.GetValue());
+  if (plan.RunModal() == kIdOk) {
+    const CPlanDlg::Use use = plan.use();
+    MoveWheelTo(kApertureWheel, use.aperture_index);
+    MoveWheelTo(kDistanceWheel, use.distance_index);
+  }
   Invalidate();
 }
 
@@ -474,10 +489,8 @@ void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
 // A frame around the focused wheel, its caption row included.
 void CZorvanelDlg::PaintFocus(Canvas& canvas) {
   if (focus_wheel_ < 0) return;
-  const Rect wheel = layout_.WheelRect(focus_wheel_);
-  const Rect frame{wheel.left, layout_.caption_rects[focus_wheel_].top,
-                   wheel.right, wheel.bottom};
-  canvas.FrameRect(frame, palette::kFocus, std::max(1, Scaled(Scale(), 2)));
+  PaintWheelFocus(canvas, layout_.WheelRect(focus_wheel_),
+                  layout_.caption_rects[focus_wheel_].top, Scale());
 }
 
 // ---------------------------------------------------------------------------
@@ -500,7 +513,7 @@ void CZorvanelDlg::AddToDump(Description& dump) const {
   main.Set("wheels", positions);
   main.Set("focus_wheel", focus_wheel_);
   main.Set("zone", ZoneDump());
-  main.Set("diffraction_f", Rounded(diffraction_limit_, 10.0));
+  main.Set("diffraction_f", RoundedValue(diffraction_limit_, 10.0));
   main.Set("diffraction", diffraction());
   dump.Set("main", std::move(main));
 }
@@ -510,7 +523,7 @@ void CZorvanelDlg::AddToDump(Description& dump) const {
 Description CZorvanelDlg::ZoneDump() const {
   auto metres = [](const DistanceValue& v) {
     return v.GetValue() < 0.0 ? DescriptionValue(nullptr)
-                              : Rounded(v.GetValue(), 10000.0);
+                              : RoundedValue(v.GetValue(), 10000.0);
   };
   Description zone;
   zone.Set("rect", RectValue(zone_.layout().strip));

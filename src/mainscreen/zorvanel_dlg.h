@@ -35,7 +35,8 @@ class Font;
 // step the focused wheel by one value, Home and End take it to its first and
 // last value, and H focuses at the hyperfocal distance; the mouse wheel over
 // a wheel steps it by one value a notch. A step takes the wheel to the
-// value's own position.
+// value's own position. A tap on the zone strip, or P, opens the plan
+// screen.
 class CZorvanelDlg : public CBaseDlg {
  public:
   // The left soft key's command.
@@ -69,6 +70,9 @@ class CZorvanelDlg : public CBaseDlg {
   // does not have at its place goes to the value nearest to the one it
   // showed; otherwise the program ends (OnOK).
   void OpenOptions();
+  // Runs the plan screen for the current lens, camera and focal length,
+  // from the limits shown; its "Use" sets the aperture and distance wheels.
+  void OpenPlan();
   // Stores the wheel positions (percent) and the panel choice in the options
   // and ends the dialog with OK, so that the data file is written.
   void OnOK() override;
@@ -103,7 +107,7 @@ class CZorvanelDlg : public CBaseDlg {
   // On the distance wheel: focus at the hyperfocal distance.
   void OnDoubleTap(Point p) override;
   bool OnKeyDown(Key key) override;
-  // H focuses at the hyperfocal distance.
+  // H focuses at the hyperfocal distance, P opens the plan screen.
   void OnChar(char32_t ch) override;
   // Over a wheel: one value per notch, toward the end of its list for a
   // positive turn.

@@ -54,9 +54,10 @@ PlannedShot ShotAt(double focal_mm, double f_number, double coc_mm,
                      dof.far_limit.GetValue()};
 }
 
-// The shot whose near limit is `near_m`, or a rounding step nearer. Its near
-// limit cannot pass H - f (focused at infinity): from there on, the shot is
-// focused at infinity.
+// The shot whose near limit is `near_m`, or a rounding step nearer. No near
+// limit passes H - f (focused at infinity); for one at or beyond it, the
+// shot is focused at the hyperfocal distance H, whose near limit is H / 2
+// and whose far limit is infinite.
 PlannedShot ShotFrom(double focal_mm, double f_number, double coc_mm,
                      double near_m) {
   const double f = focal_mm;
@@ -64,7 +65,7 @@ PlannedShot ShotFrom(double focal_mm, double f_number, double coc_mm,
   const double h = f * f / (f_number * coc_mm) + f;
   const double k = h - f;
   const double n = near_m * 1000.0;
-  if (n >= k) return ShotAt(f, f_number, coc_mm, -1.0);
+  if (n >= k) return ShotAt(f, f_number, coc_mm, h * 0.001);
   // near = s k / (k + s - f), solved for s.
   double focus_m = n * (k - f) / (k - n) * 0.001;
   PlannedShot shot = ShotAt(f, f_number, coc_mm, focus_m);

@@ -2,6 +2,7 @@
 #include "platform/description.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace zorvanel {
@@ -19,6 +20,11 @@ void Description::Set(std::string_view name, DescriptionValue value) {
 
 std::vector<int> RectValue(const Rect& r) {
   return {r.left, r.top, r.Width(), r.Height()};
+}
+
+DescriptionValue RoundedValue(double x, double per) {
+  if (!std::isfinite(x)) return nullptr;
+  return std::round(x * per) / per;
 }
 
 }  // namespace zorvanel

@@ -41,6 +41,9 @@ struct DescriptionField {
 // A rectangle as {left, top, width, height}.
 std::vector<int> RectValue(const Rect& r);
 
+// x rounded to 1 / per; null when it is not a number.
+DescriptionValue RoundedValue(double x, double per);
+
 }  // namespace zorvanel
 
 #endif  // ZORVANEL_PLATFORM_DESCRIPTION_H_

@@ -70,6 +70,17 @@ const std::multimap<std::string, Place>& Places() {
       {"Hyp:", {kScreen, 70}},
       {"Infinity", {kScreen, 125}},
       {"Infinity", {kBigScreen, 260}},
+      // Plan screen: wheel captions and answer labels left of the centre,
+      // the stack's heading across the notes, "Use" on the left soft key.
+      {"Sharp from:", {kButton, 204}},
+      {"to:", {kButton, 204}},
+      {"Focus at:", {kButton, 204}},
+      {"Needed:", {kButton, 204}},
+      {"Set:", {kButton, 204}},
+      {"Min:", {kButton, 204}},
+      {"Max:", {kButton, 204}},
+      {"Focus stack at %1: %2 pictures", {kNormal, 432}},
+      {"Use", {kSoftKey, 230}},
       // Equipment screen buttons (beside the pictures, bottom row).
       {"Select the camera...", {kButton, 290}},
       {"Select the lens...", {kButton, 290}},
@@ -175,6 +186,9 @@ std::pair<std::string, std::string> SampleValues(const std::string& key) {
   static const auto* samples =
       new std::map<std::string, std::pair<std::string, std::string>>{
           {"Version: %1", {"1.6", ""}},
+          {"Focus stack at %1: %2 pictures", {"f/20", "35"}},
+          {"The lens stops down only to %1.", {"f/22", ""}},
+          {"A focus stack would need more than %1 pictures.", {"200", ""}},
           {"%1 camera(s)", {"42", ""}},
           {"Focal: %1...", {"70 mm - 200 mm", ""}},
           {"Aperture: %1...", {"f/2.8 - f/22", ""}},
