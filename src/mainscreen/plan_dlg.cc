@@ -126,7 +126,7 @@ void CPlanDlg::ShowSoftKeys() {
   if (usable == usable_shown_ && !soft_keys().right_text.empty()) return;
   usable_shown_ = usable;
   if (usable) {
-    SetSoftKeys(UiText("Use"), UiText("Back"), kIdUse, kIdCancel);
+    SetSoftKeys(UiText("Use"), UiText("Back"), kIdOk, kIdCancel);
   } else {
     SetSoftKeys(std::string(), UiText("Back"), kIdLeftSoftKey, kIdCancel);
   }
@@ -145,14 +145,6 @@ CPlanDlg::Use CPlanDlg::use() const {
   use.distance_index = NearestIndex(lens_.distances(), focus_m);
   if (use.distance_index < 0) return Use{};
   return use;
-}
-
-void CPlanDlg::OnCommand(int command_id) {
-  if (command_id == kIdUse) {
-    OnOK();
-    return;
-  }
-  CBaseDlg::OnCommand(command_id);
 }
 
 void CPlanDlg::OnOK() {

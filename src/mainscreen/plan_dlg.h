@@ -29,8 +29,6 @@ namespace zorvanel {
 // "Back" with cancel.
 class CPlanDlg : public CBaseDlg {
  public:
-  static constexpr int kIdUse = 32790;
-
   // What "Use" sets on the main screen: entries of the lens's lists.
   struct Use {
     int aperture_index = -1;
@@ -46,7 +44,6 @@ class CPlanDlg : public CBaseDlg {
 
   std::string ClassName() const override { return "CPlanDlg"; }
   void AddToDump(Description& dump) const override;
-  void OnCommand(int command_id) override;
   void OnScreenResized() override;
 
   const FocusPlan& plan() const { return plan_; }
