@@ -74,7 +74,7 @@ CPlanDlg::CPlanDlg(const Lens& lens, const Camera& camera, double focal_mm,
 
 CPlanDlg::~CPlanDlg() = default;
 
-bool CPlanDlg::OnInitDialog() {
+void CPlanDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   // The notes are written in the labels' "Normal" font.
   CCustomStatic::DefineLabelFonts();
@@ -87,7 +87,6 @@ bool CPlanDlg::OnInitDialog() {
   layout_ = ComputePlanLayout(width(), height(), Scale());
   Replan();
   SetFocus();
-  return true;
 }
 
 void CPlanDlg::OnScreenResized() {
@@ -148,7 +147,7 @@ CPlanDlg::Use CPlanDlg::use() const {
 }
 
 void CPlanDlg::OnOK() {
-  if (use().aperture_index >= 0) EndDialog(kIdOk);
+  if (use().aperture_index >= 0) EndDialog(DialogResult::kOk);
 }
 
 // ---------------------------------------------------------------------------

@@ -51,7 +51,7 @@ class CPlanDlg : public CBaseDlg {
   Use use() const;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnOK() override;
   void OnPaint(Canvas& canvas) override;
   void OnPointerDown(Point p) override;

@@ -351,7 +351,7 @@ void CZorvanelDlg::OpenPlan() {
   CPlanDlg plan(lens, camera, focal ? focal->GetValue() : kNoValue, units(),
                 results_.dof.near_limit.GetValue(),
                 results_.dof.far_limit.GetValue());
-  if (plan.RunModal() == kIdOk) {
+  if (plan.RunModal() == DialogResult::kOk) {
     const CPlanDlg::Use use = plan.use();
     MoveWheelTo(kApertureWheel, use.aperture_index);
     MoveWheelTo(kDistanceWheel, use.distance_index);
