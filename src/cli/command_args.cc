@@ -111,6 +111,7 @@ Status CheckComplete(const CommandArgs& args) {
 
 std::optional<Command> CommandNamed(std::string_view name) {
   if (name == "table") return Command::kTable;
+  if (name == "plan") return Command::kPlan;
   return std::nullopt;
 }
 
@@ -158,7 +159,9 @@ Expected<CommandArgs> ParseCommandArgs(int argc, const char* const* argv) {
 
 std::string CommandsSummary() {
   return "       zorvanel table [OPTIONS]   print a depth-of-field table\n"
-         "       (zorvanel table --help tells more)\n";
+         "       zorvanel plan --near D [--far D|inf] [OPTIONS]\n"
+         "                                  where to focus, at what f-number\n"
+         "       (zorvanel table --help and zorvanel plan --help tell more)\n";
 }
 
 std::string CommandHelp(Command command) {

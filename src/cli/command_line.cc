@@ -2,6 +2,7 @@
 // without a window.
 #include "cli/command_line.h"
 
+#include <strings.h>
 #include <time.h>
 
 #include <ostream>
@@ -10,9 +11,13 @@
 #include "cli/command_args.h"
 #include "cli/command_kit.h"
 #include "cli/dof_table.h"
+#include "cli/plan_text.h"
 #include "cli/table_card.h"
 #include "cli/table_text.h"
 #include "data/message_file.h"
+#include "mainscreen/wheel_readings.h"
+#include "optics/focus_plan.h"
+#include "optics/lens_accessor.h"
 
 namespace zorvanel {
 namespace {
@@ -74,11 +79,67 @@ Expected<std::string> MakeTable(const CommandArgs& args,
   return DrawTableCard(kit, tables, args.paper, Today());
 }
 
+// The one value given for `option`.
+Expected<double> ReadOne(std::string_view option, std::string_view text,
+                         ValueKind kind, UnitSystem units) {
+  const Expected<std::vector<double>> values =
+      ReadValueList(option, text, kind, units);
+  if (!values.ok()) return values.status();
+  if (values->size() != 1) {
+    return Status::Failure(std::string(option) + " takes one value");
+  }
+  return values->front();
+}
+
+// A far limit: a distance, or infinity (stored negative).
+Expected<double> ReadFar(std::string_view text, UnitSystem units) {
+  for (const char* infinity : {"inf", "infinity", kInfinitySign}) {
+    if (strcasecmp(std::string(text).c_str(), infinity) == 0) return -1.0;
+  }
+  return ReadOne("--far", text, ValueKind::kDistance, units);
+}
+
+// The focal length given, else the one the main screen's wheel stands on.
+Expected<double> PlanFocal(const CommandArgs& args, const CommandKit& kit) {
+  if (args.focal) {
+    return ReadOne("--focal", *args.focal, ValueKind::kFocal, kit.units);
+  }
+  const std::optional<FocalValue> focal = FocalAt(
+      kit.lens,
+      static_cast<float>(StoredWheelPercent(kit.options.focal_wheel())));
+  if (!focal) {
+    return Status::Failure("the lens has no focal length: give --focal");
+  }
+  return focal->GetValue();
+}
+
+Expected<std::string> MakePlan(const CommandArgs& args, const CommandKit& kit) {
+  PlanRequest request;
+  const Expected<double> focal = PlanFocal(args, kit);
+  if (!focal.ok()) return focal.status();
+  request.focal_mm = *focal;
+  const Expected<double> near =
+      ReadOne("--near", *args.near, ValueKind::kDistance, kit.units);
+  if (!near.ok()) return near.status();
+  request.near_m = *near;
+  if (args.far) {
+    const Expected<double> far = ReadFar(*args.far, kit.units);
+    if (!far.ok()) return far.status();
+    request.far_m = *far;
+  }
+  const FocusPlan plan =
+      PlanFocus(request.focal_mm, kit.coc_mm, Values(kit.lens.apertures()),
+                request.near_m, request.far_m);
+  return args.format == OutputFormat::kCsv ? FormatPlanCsv(request, plan)
+                                           : FormatPlanText(kit, request, plan);
+}
+
 Expected<std::string> Run(const CommandArgs& args,
                           const std::string& executable_folder) {
   const Expected<CommandKit> kit = LoadCommandKit(args, executable_folder);
   if (!kit.ok()) return kit.status();
-  return MakeTable(args, *kit);
+  return args.command == Command::kTable ? MakeTable(args, *kit)
+                                         : MakePlan(args, *kit);
 }
 
 }  // namespace

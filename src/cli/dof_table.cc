@@ -4,18 +4,14 @@
 
 #include <cmath>
 
+#include "optics/lens_accessor.h"
+
 namespace zorvanel {
 namespace {
 
-// The aperture a wheel picks for a stored f-number: narrowed to single
-// precision first, as the main screen's wheel does.
-ApertureValue PickedAperture(double stored) {
-  return ApertureValue(static_cast<float>(stored));
-}
-
 bool IsWholeStop(double stored) {
   // A stop is a factor of the square root of two in the f-number.
-  const double stops = 2 * std::log2(PickedAperture(stored).GetValue());
+  const double stops = 2 * std::log2(WheelAperture(stored).GetValue());
   return std::abs(stops - std::round(stops)) < 1e-6;
 }
 
@@ -43,7 +39,7 @@ DofTable BuildDofTable(double focal_mm, std::span<const double> apertures,
   table.diffraction_f = DiffractionLimit(coc_mm);
   for (double stored : apertures) {
     table.stored_apertures.push_back(stored);
-    table.apertures.push_back(PickedAperture(stored));
+    table.apertures.push_back(WheelAperture(stored));
   }
   for (double metres : distances_m) {
     table.distances.emplace_back(metres);

@@ -79,19 +79,6 @@ std::string TableText(const DofTable& table, const CommandKit& kit) {
   return out;
 }
 
-// Metres for the CSV: empty for infinity.
-std::string Metres(double x) { return x < 0 ? "" : PlainNumber(x); }
-
-void AddCsvRow(std::string* out, std::initializer_list<std::string> fields) {
-  bool first = true;
-  for (const std::string& field : fields) {
-    if (!first) *out += ',';
-    *out += field;
-    first = false;
-  }
-  *out += "\r\n";
-}
-
 }  // namespace
 
 std::string LimitText(const DistanceValue& distance, UnitSystem units) {
@@ -146,6 +133,17 @@ std::string CsvField(std::string_view text) {
   return quoted + "\"";
 }
 
+std::string CsvRow(std::span<const std::string> fields) {
+  std::string row;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) row += ',';
+    row += CsvField(fields[i]);
+  }
+  return row + "\r\n";
+}
+
+std::string Metres(double x) { return x < 0 ? "" : PlainNumber(x); }
+
 std::string PlainNumber(double x) {
   if (!std::isfinite(x)) return "";
   char buffer[400];
@@ -156,21 +154,19 @@ std::string PlainNumber(double x) {
 
 std::string FormatTableCsv(const CommandKit& kit,
                            std::span<const DofTable> tables) {
-  std::string out;
-  AddCsvRow(&out, {"camera", "lens", "coc_mm", "focal_mm", "aperture", "row",
-                   "focus_m", "near_m", "far_m", "hyperfocal_m"});
-  const std::string camera =
-      CsvField(DisplayName(kit.camera, NameSeparator::kSpace));
-  const std::string lens =
-      CsvField(DisplayName(kit.lens, NameSeparator::kSpace));
+  std::string out = CsvRow(std::vector<std::string>{
+      "camera", "lens", "coc_mm", "focal_mm", "aperture", "row", "focus_m",
+      "near_m", "far_m", "hyperfocal_m"});
+  const std::string camera = DisplayName(kit.camera, NameSeparator::kSpace);
+  const std::string lens = DisplayName(kit.lens, NameSeparator::kSpace);
   auto add = [&](const DofTable& table, int column, const char* row,
                  double focus_m, const DepthOfField& dof) {
-    AddCsvRow(&out, {camera, lens, PlainNumber(kit.coc_mm),
-                     PlainNumber(table.focal.GetValue()),
-                     PlainNumber(table.stored_apertures[column]), row,
-                     Metres(focus_m), Metres(dof.near_limit.GetValue()),
-                     Metres(dof.far_limit.GetValue()),
-                     Metres(dof.hyperfocal.GetValue())});
+    out += CsvRow(std::vector<std::string>{
+        camera, lens, PlainNumber(kit.coc_mm),
+        PlainNumber(table.focal.GetValue()),
+        PlainNumber(table.stored_apertures[column]), row, Metres(focus_m),
+        Metres(dof.near_limit.GetValue()), Metres(dof.far_limit.GetValue()),
+        Metres(dof.hyperfocal.GetValue())});
   };
   for (const DofTable& table : tables) {
     for (int c = 0; c < static_cast<int>(table.apertures.size()); ++c) {

@@ -48,9 +48,13 @@ std::string FormatTableCsv(const CommandKit& kit,
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
+// The fields joined by commas, each quoted as it must be, and CRLF.
+std::string CsvRow(std::span<const std::string> fields);
 // A number the shortest way that reads back exactly, without an exponent;
 // empty for NaN and infinities.
 std::string PlainNumber(double x);
+// A distance for the CSV: PlainNumber, empty for infinity (negative).
+std::string Metres(double x);
 
 }  // namespace zorvanel
 

@@ -1,5 +1,8 @@
-// zorvanel table: the tables against a computation of their own, the PDF read
-// back, the errors, and the data file read while the program runs.
+// zorvanel table and plan: the tables and plans against a computation of
+// their own, the PDF read back, the errors, and the data file read while the
+// program runs.
+#include "cli/command_line.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,7 +13,6 @@
 #include <set>
 #include <sstream>
 
-#include "cli/command_line.h"
 #include "driver_process.h"
 #include "file_bytes.h"
 #include "platform/regular_file.h"
@@ -54,14 +56,14 @@ Expected3 Independent(double f, double marked, double c, double s_m) {
           far < 0 || far / 1000 >= 5000 ? -1 : far / 1000, h / 1000};
 }
 
-class TableCommandTest : public ::testing::Test {
+class CommandLineTest : public ::testing::Test {
  protected:
   void Use(const Zorvanel& data) {
     WriteFile(folder_ / "ZorvanelData.ptb", data.SerializeAsString());
   }
-  Outcome Run(std::vector<std::string> args) {
+  Outcome Run(std::vector<std::string> args, const char* command = "table") {
     args.insert(args.begin(),
-                {"zorvanel", "table", "--folder", folder_.path().string()});
+                {"zorvanel", command, "--folder", folder_.path().string()});
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out, err;
@@ -76,7 +78,7 @@ class TableCommandTest : public ::testing::Test {
   testing::ScratchFolder folder_;
 };
 
-TEST_F(TableCommandTest, TextIsTheScreensNumbersInColumns) {
+TEST_F(CommandLineTest, TextIsTheScreensNumbersInColumns) {
   Use(testing::FiftyMillimetreData());
   const Outcome run = Run({});
   EXPECT_EQ(run.status, 0) << run.err;
@@ -94,7 +96,7 @@ TEST_F(TableCommandTest, TextIsTheScreensNumbersInColumns) {
             "* Diffraction from f/22.4\n");
 }
 
-TEST_F(TableCommandTest, CsvHoldsEveryCellAsComputedIndependently) {
+TEST_F(CommandLineTest, CsvHoldsEveryCellAsComputedIndependently) {
   const Zorvanel kit = testing::KitZoomData();
   Use(kit);
   const Outcome run = Run({"--format", "csv"});
@@ -138,7 +140,59 @@ TEST_F(TableCommandTest, CsvHoldsEveryCellAsComputedIndependently) {
   EXPECT_EQ(rows, 10 * 7 * 32);
 }
 
-TEST_F(TableCommandTest, PdfCardHoldsTheTextTablesNumbers) {
+// The rows of a CSV, each split at its commas, without the header.
+std::vector<std::vector<std::string>> CsvRows(const std::string& csv) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);
+  while (std::getline(lines, line)) {
+    line.pop_back();  // CR
+    std::vector<std::string>& row = rows.emplace_back();
+    std::stringstream fields(line + ",");
+    for (std::string field; std::getline(fields, field, ',');) {
+      row.push_back(field);
+    }
+  }
+  return rows;
+}
+
+TEST_F(CommandLineTest, PlanGivesTheExactAnswerTheStopToSetAndAStack) {
+  Use(testing::KitZoomData());
+  // Sharp from 3 m to 6 m at 50 mm: focus at 2 Dn Df / (Dn + Df) = 4 m,
+  // f-number f^2 s (Df - Dn) / (2 c (s - f) Dn Df) = 11.72, set f/13.
+  auto rows = CsvRows(
+      Run({"--near", "3", "--far", "6", "--focal", "50", "--format", "csv"},
+          "plan")
+          .out);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[1][0] + rows[2][0] + rows[3][0], "neededsetdiffraction");
+  EXPECT_DOUBLE_EQ(std::stod(rows[1][4]), 4.0);
+  EXPECT_NEAR(std::stod(rows[1][3]),
+              2500.0 * 4000 * 3000 / (2 * 0.018 * 3950 * 3000 * 6000), 1e-9);
+  const Expected3 set = Independent(50, 13, 0.018, 4.0);
+  EXPECT_EQ(rows[2][3], "13");
+  EXPECT_NEAR(std::stod(rows[2][5]), set.near, 1e-12);
+  EXPECT_NEAR(std::stod(rows[2][6]), set.far, 1e-12);
+  EXPECT_THAT(Run({"--near", "3", "--far", "6", "--focal", "50"}, "plan").out,
+              HasSubstr("Focus at 4 m\nNeeded: f/11.7\nSet: f/13: "));
+  // From 50 cm to infinity needs f/146: a stack below the diffraction
+  // limit (f/13.4), each shot taking over where the last one ends.
+  rows = CsvRows(
+      Run({"--near", "0.5", "--focal", "50", "--format", "csv"}, "plan").out);
+  ASSERT_GT(rows.size(), 4u);
+  EXPECT_EQ(rows.back()[7], "beyond_narrowest");
+  double reached = 0.5;
+  for (const auto& row : rows) {
+    if (row[0] != "shot") continue;
+    EXPECT_EQ(row[3], "13");
+    EXPECT_LE(std::stod(row[5]), reached) << row[1];
+    reached = row[6].empty() ? 1e9 : std::stod(row[6]);
+  }
+  EXPECT_EQ(reached, 1e9) << "the last shot reaches infinity";
+}
+
+TEST_F(CommandLineTest, PdfCardHoldsTheTextTablesNumbers) {
   Use(testing::KitZoomData());
   const std::string text = Run({"--focal", "18"}).out;
   ASSERT_EQ(Run({"--focal", "18", "--format", "pdf", "--output",
@@ -161,7 +215,7 @@ TEST_F(TableCommandTest, PdfCardHoldsTheTextTablesNumbers) {
   EXPECT_EQ(missing, "");
 }
 
-TEST_F(TableCommandTest, ALargeTableIsCutIntoPiecesThatFitTheirPages) {
+TEST_F(CommandLineTest, ALargeTableIsCutIntoPiecesThatFitTheirPages) {
   Use(testing::KitZoomData());
   std::string apertures = "1";
   for (int k = 1; k < 36; ++k)
@@ -196,7 +250,7 @@ TEST_F(TableCommandTest, ALargeTableIsCutIntoPiecesThatFitTheirPages) {
   EXPECT_GT(pages, 1);
 }
 
-TEST_F(TableCommandTest, EveryErrorEndsWithStatusTwoAndWritesNothing) {
+TEST_F(CommandLineTest, EveryErrorEndsWithStatusTwoAndWritesNothing) {
   Use(testing::KitZoomData());
   const std::string out = Path("out.txt");
   const struct {
@@ -218,9 +272,17 @@ TEST_F(TableCommandTest, EveryErrorEndsWithStatusTwoAndWritesNothing) {
        "close: \"Canon EF-S 18-55mm\""},
       {{"--language", "Klingon", "--output", out}, "unknown language"},
       {{"--output", Path("none/out.txt")}, "cannot write"},
+      {{"plan"}, "plan needs --near"},
+      {{"plan", "--near", "1", "--output", out}, "unknown option --output"},
+      {{"plan", "--near", "1m"}, "--near: \"1m\" is not a value"},
+      {{"plan", "--near", "1", "--far", "infinite"}, "--far: \"infinite\""},
+      {{"plan", "--near", "1", "--focal", "18,55"}, "--focal takes one"},
+      {{"plan", "--near", "1", "--format", "pdf"}, "must be text or csv"},
   };
-  for (const auto& c : kCases) {
-    const Outcome run = Run(c.args);
+  for (auto c : kCases) {
+    const bool plan = c.args[0] == "plan";
+    if (plan) c.args.erase(c.args.begin());
+    const Outcome run = Run(c.args, plan ? "plan" : "table");
     EXPECT_EQ(run.status, 2) << c.reason;
     EXPECT_EQ(run.out, "") << c.reason;
     EXPECT_THAT(run.err, HasSubstr(c.reason));
@@ -241,7 +303,7 @@ TEST_F(TableCommandTest, EveryErrorEndsWithStatusTwoAndWritesNothing) {
   }
 }
 
-TEST_F(TableCommandTest, NamesIgnoreCaseAndAPartWillDoWhenOnlyOneHasIt) {
+TEST_F(CommandLineTest, NamesIgnoreCaseAndAPartWillDoWhenOnlyOneHasIt) {
   Zorvanel data = testing::KitZoomData();
   Lens* other = data.mutable_equipment()->add_lenses();
   *other = data.equipment().lenses(0);
@@ -256,7 +318,7 @@ TEST_F(TableCommandTest, NamesIgnoreCaseAndAPartWillDoWhenOnlyOneHasIt) {
       HasSubstr("ambiguous: \"Canon EF-S 18-55mm\", \"Canon EF 50mm\""));
 }
 
-TEST_F(TableCommandTest, ReadingBesideTheRunningProgramChangesNothing) {
+TEST_F(CommandLineTest, ReadingBesideTheRunningProgramChangesNothing) {
   Use(testing::FiftyMillimetreData());
   hardening::DriverProcess driver(ZV_DRIVER, folder_.path(), "480x640",
                                   folder_ / "driver.log");
