@@ -15,6 +15,7 @@
 #include "dialogs/message_box.h"
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
+#include "mainscreen/help_dlg.h"
 #include "platform/shell.h"
 #include "skins/bitmap_cache.h"
 
@@ -205,6 +206,10 @@ DialogResult CZorvanelApp::RunMainScreen() {
 // is not needed to place the equipment screen.
 DialogResult CZorvanelApp::RunEquipmentScreen() {
   CEquipmentDlg dialog(&data_, CameraDatabase::PathIn(folders_.shipped));
+  dialog.set_open_help([this] {
+    CHelpDlg help(&data_);
+    help.RunModal();
+  });
   return dialog.RunModal();
 }
 

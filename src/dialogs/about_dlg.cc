@@ -1,5 +1,7 @@
-// The about box: logo, product name and version, licence text and Ok.
+// The about box: logo, product name and version, licence text, Ok and Help.
 #include "dialogs/about_dlg.h"
+
+#include <algorithm>
 
 #include "i18n/translator.h"
 #include "platform/canvas.h"
@@ -16,7 +18,7 @@ CAboutDlg::CAboutDlg()
 CAboutDlg::~CAboutDlg() = default;
 
 AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
-                              int title_width) {
+                              int title_width, bool help) {
   const int w = client.width;
   const int h = client.height;
   const int logo_w = Scaled(scale, logo.width);
@@ -36,8 +38,16 @@ AboutLayout CAboutDlg::Layout(Size client, int scale, Size logo,
   layout.version = Rect::FromXYWH(title_x, title_y + th, title_width, vh);
   const int licence_h = h - 4 * m - bh - logo_h;
   layout.licence = Rect::FromXYWH(0, logo_h + 2 * m, w, licence_h);
-  layout.ok_button =
-      Rect::FromXYWH((w - bw) / 2, logo_h + 3 * m + licence_h, bw, bh);
+  const int button_y = logo_h + 3 * m + licence_h;
+  if (!help) {
+    layout.ok_button = Rect::FromXYWH((w - bw) / 2, button_y, bw, bh);
+    return layout;
+  }
+  // Two buttons a third of the width each, with equal gaps.
+  const int two_w = std::min(bw, w / 3);
+  const int gap = (w - 2 * two_w) / 3;
+  layout.ok_button = Rect::FromXYWH(gap, button_y, two_w, bh);
+  layout.help_button = Rect::FromXYWH(2 * gap + two_w, button_y, two_w, bh);
   return layout;
 }
 
@@ -52,6 +62,9 @@ void CAboutDlg::OnInitDialog() {
   licence_label_.Create(this, kIdLicence, Rect{});
   ok_button_.SetText(ok_text_.text());
   ok_button_.Create(this, kIdOk, Rect{});
+  help_button_.SetText(Translate(UiText("Help")));
+  help_button_.Create(this, kIdHelp, Rect{});
+  help_button_.Show(static_cast<bool>(open_help_));
   PlaceControls();
 }
 
@@ -64,7 +77,8 @@ void CAboutDlg::PlaceControls() {
                              ? Size{logo->width(), logo->height()}
                              : kLogoSize;
   const AboutLayout layout =
-      Layout(ClientRect().GetSize(), Scale(), logo_size, title_width);
+      Layout(ClientRect().GetSize(), Scale(), logo_size, title_width,
+             static_cast<bool>(open_help_));
   logo_rect_ = layout.logo;
   title_label().SetRect(layout.title);
   version_label_.SetRect(layout.version);
@@ -73,6 +87,15 @@ void CAboutDlg::PlaceControls() {
                                                        layout.licence.Width()));
   licence_label_.SetRect(layout.licence);
   ok_button_.SetRect(layout.ok_button);
+  help_button_.SetRect(layout.help_button);
+}
+
+void CAboutDlg::OnCommand(int command_id) {
+  if (command_id == kIdHelp && open_help_) {
+    open_help_();
+    return;
+  }
+  CBaseDlg::OnCommand(command_id);
 }
 
 void CAboutDlg::OnPaint(Canvas& canvas) {

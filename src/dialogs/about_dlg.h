@@ -1,7 +1,8 @@
-// The about box: logo, product name and version, licence text and Ok.
+// The about box: logo, product name and version, licence text, Ok and Help.
 #ifndef ZORVANEL_DIALOGS_ABOUT_DLG_H_
 #define ZORVANEL_DIALOGS_ABOUT_DLG_H_
 
+#include <functional>
 #include <string>
 
 #include "controls/custom_button.h"
@@ -21,6 +22,7 @@ struct AboutLayout {
   Rect version;
   Rect licence;
   Rect ok_button;
+  Rect help_button;  // empty when the box has no help to open
 };
 
 // The about box: the logo with the product name and version beside it, the
@@ -32,6 +34,7 @@ class CAboutDlg : public CBaseDlg {
   static constexpr Size kLogoSize{100, 100};
   static constexpr int kIdVersion = 1039;
   static constexpr int kIdLicence = 1040;
+  static constexpr int kIdHelp = 1041;
   static constexpr const char* kVersion = "1.6";
 
   CAboutDlg();
@@ -41,7 +44,16 @@ class CAboutDlg : public CBaseDlg {
 
   // The logo, a gap and the title form one centred row; the title and the
   // version line are centred vertically against the logo.
-  static AboutLayout Layout(Size client, int scale, Size logo, int title_width);
+  // With `help`, Ok and Help share the bottom row.
+  static AboutLayout Layout(Size client, int scale, Size logo, int title_width,
+                            bool help = false);
+
+  // What the Help button opens; without it the box shows no Help button.
+  void set_open_help(std::function<void()> open_help) {
+    open_help_ = std::move(open_help);
+  }
+
+  void OnCommand(int command_id) override;
 
   void OnPaint(Canvas& canvas) override;
 
@@ -57,6 +69,8 @@ class CAboutDlg : public CBaseDlg {
   CCustomStatic version_label_;
   CCustomStatic licence_label_;
   CCustomButton ok_button_;
+  CCustomButton help_button_;
+  std::function<void()> open_help_;
   Rect logo_rect_;
 };
 

@@ -179,6 +179,7 @@ void CEquipmentDlg::ToggleUnits() {
 
 void CEquipmentDlg::OpenAbout() {
   CAboutDlg about;
+  about.set_open_help(open_help_);
   about.RunModal();
 }
 

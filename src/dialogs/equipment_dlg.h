@@ -2,6 +2,7 @@
 #ifndef ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 #define ZORVANEL_DIALOGS_EQUIPMENT_DLG_H_
 
+#include <functional>
 #include <string>
 
 #include "controls/custom_button.h"
@@ -53,6 +54,12 @@ class CEquipmentDlg : public CBaseDlg {
 
   static EquipmentLayout Layout(Size client, int scale);
 
+  // What the about box's Help button opens (the help lives with the main
+  // screen it explains).
+  void set_open_help(std::function<void()> open_help) {
+    open_help_ = std::move(open_help);
+  }
+
   void OnCommand(int command_id) override;
   void OnPaint(Canvas& canvas) override;
   // Escape does what the right soft key shows: back to the main screen while
@@ -81,6 +88,7 @@ class CEquipmentDlg : public CBaseDlg {
 
   Zorvanel* const data_;
   const std::string camera_database_path_;
+  std::function<void()> open_help_;
   CCustomButton camera_button_;
   CCustomButton lens_button_;
   CCustomButton language_button_;

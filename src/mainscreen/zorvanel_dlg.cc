@@ -11,6 +11,7 @@
 #include "i18n/font_table.h"
 #include "i18n/translator.h"
 #include "i18n/value_text.h"
+#include "mainscreen/help_dlg.h"
 #include "mainscreen/plan_dlg.h"
 #include "mainscreen/wheel_painter.h"
 #include "optics/lens_accessor.h"
@@ -242,6 +243,10 @@ bool CZorvanelDlg::OnKeyDown(Key key) {
 void CZorvanelDlg::OnChar(char32_t ch) {
   if (ch == U'h' || ch == U'H') FocusAtHyperfocal();
   if (ch == U'p' || ch == U'P') OpenPlan();
+  if (ch == U'?') {
+    CHelpDlg help(data_);
+    help.RunModal();
+  }
 }
 
 bool CZorvanelDlg::OnWheel(Point p, int rows) {

@@ -15,6 +15,7 @@
 #include "data/zorvanel.pb.h"
 #include "file_bytes.h"
 #include "language_file_reader.h"
+#include "mainscreen/help_dlg.h"
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -54,6 +55,7 @@ const std::multimap<std::string, Place>& Places() {
       {"Main screen", {kSoftKey, 230}},
       {"Cancel", {kSoftKey, 230}},
       {"Ok", {kSoftKey, 230}},
+      {"Next", {kSoftKey, 230}},
       // Message box and entry dialog buttons: a third of the width.
       {"Ok", {kButton, 150}},
       {"Cancel", {kButton, 150}},
@@ -88,6 +90,7 @@ const std::multimap<std::string, Place>& Places() {
       {"ft./in.", {kButton, 176}},
       {"m/cm", {kButton, 176}},
       {"About...", {kButton, 176}},
+      {"Help", {kButton, 150}},
       // Buttons with an icon on their left.
       {"Select from a list...", {kButton, 313}},
       {"Create manually...", {kButton, 300}},
@@ -177,6 +180,12 @@ const char* const kTitles[] = {
     "Already running",
     "Data file damaged",
     "Not saved",
+    "The panel",
+    "The wheels",
+    "The zone strip",
+    "Amber values",
+    "The plan screen",
+    "Options",
 };
 
 constexpr Place kWholeWidth = {kItalic, 480};
@@ -283,6 +292,14 @@ class TextFitTest : public ::testing::TestWithParam<int>,
     return found;
   }
 
+  void ExpectFitsHelpPage(const std::string& text) {
+    const int width = 460 * Scale() / 100;
+    const Size wrapped = canvas_.MeasureText(
+        WrapToWidth(canvas_, text, FontOf(kItalic), width), FontOf(kItalic));
+    EXPECT_LE(wrapped.width, width) << text;
+    EXPECT_LE(wrapped.height, (588 - 50 - 3 * 10) * Scale() / 100) << text;
+  }
+
   Place version_place_;
 };
 
@@ -300,6 +317,14 @@ TEST_P(TextFitTest, EveryTextFitsItsPlaceInEveryLanguage) {
                        key + "\"");
       }
     }
+  }
+  // A help page wraps its text within margins of 10 under its heading.
+  int topic_count = 0;
+  const HelpTopic* topics = HelpTopics(&topic_count);
+  for (int i = 0; i < topic_count; ++i) {
+    const auto& texts = table.entries.at(topics[i].text);
+    ExpectFitsHelpPage(topics[i].text);
+    for (const auto& [language, text] : texts) ExpectFitsHelpPage(text);
   }
   // The about box wraps the licence to the screen's width, below the logo
   // and above the Ok button.
