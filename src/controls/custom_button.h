@@ -60,6 +60,10 @@ class CCustomButton : public Window {
   void set_overlay(bool on) { overlay_ = on; }
   bool overlay() const { return overlay_; }
 
+  // The name of the action of a button without a caption, for its tooltip.
+  void set_tooltip(const std::string& tooltip) { tooltip_ = tooltip; }
+  std::string Tooltip() const override { return tooltip_; }
+
   // The look the next paint uses.
   ButtonLook CurrentLook() const;
 
@@ -87,6 +91,7 @@ class CCustomButton : public Window {
   int icon_index_ = 0;
   int icon_frame_count_ = 1;
   bool overlay_ = true;
+  std::string tooltip_;
   CBitmapBackground background_{pictures::kButtonSkin};
   ButtonPress press_;
   // The button is drawn here and copied to the screen in one piece.

@@ -60,16 +60,29 @@ BaseListLayout BaseListDlg::Layout(Size client, int scale) {
   return layout;
 }
 
+namespace {
+
+// What the icon-only buttons do, in their order.
+constexpr const char* kButtonTooltips[] = {UiText("Add"), UiText("Remove"),
+                                           UiText("Edit"), UiText("Move up"),
+                                           UiText("Move down")};
+
+}  // namespace
+
 void BaseListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   CreateTitle(Rect{});
   list_.Create(this, kIdList, Rect{});
   list_.set_listener(this);
+  // Over the list: only shown while the list is empty, so it hides no row.
+  empty_hint_.set_style(CCustomStatic::kStyleItalic);
+  empty_hint_.Create(this, kIdEmptyHint, Rect{});
   for (int k = 0; k < kListButtonsAcross; ++k) {
     CCustomButton& b = buttons_[k];
     b.SetBackgroundBitmap(pictures::kListButtonSkin);
     b.SetText("");
     b.SetIcon(pictures::kListAdd + k, true);
+    b.set_tooltip(Translate(kButtonTooltips[k]));
     b.set_overlay(false);
     b.set_flash_on_press(true);
     b.Create(this, kIdAdd + k, Rect{});
@@ -86,6 +99,7 @@ void BaseListDlg::OnInitDialog() {
   // A stale index names no row and selects nothing.
   const int current = CurrentItem(Stored(), items_);
   if (current >= 0) list_.SelectItem(current);
+  UpdateEmptyHint();
 }
 
 void BaseListDlg::SetSoftKeyMode(SoftKeyMode mode) {
@@ -111,6 +125,7 @@ void BaseListDlg::PlaceControls() {
   title_label().SetRect(layout.title);
   list_.SetRect(layout.list);
   list_.SetItemHeight(layout.item_height);
+  UpdateEmptyHint();
   for (int k = 0; k < kListButtonsAcross; ++k) {
     buttons_[k].SetRect(layout.buttons[k]);
   }
@@ -131,6 +146,23 @@ void BaseListDlg::UpdateButtons() {
   button(kIdMoveUp)->Enable(selected && s > 0);
   button(kIdMoveDown)->Enable(selected && s < n - 1);
   SetSoftKeyMode(selected ? SoftKeyMode::kSelectBack : SoftKeyMode::kBack);
+  UpdateEmptyHint();
+}
+
+void BaseListDlg::UpdateEmptyHint() {
+  // Inside the list's frame.
+  const int frame = std::max(1, Scaled(Scale(), 2));
+  const Rect list = list_.rect().Deflate(frame, frame);
+  const std::string hint =
+      items_ == EquipmentList::kCameras
+          ? Translate(UiText("Press + to add a camera, from the list or by "
+                             "hand."))
+          : Translate(UiText("Press + to add a lens."));
+  empty_hint_.SetText(empty_hint_.WrappedToWidth(hint, list.Width()));
+  empty_hint_.SetRect(Rect::FromXYWH(list.left, list.top, list.Width(),
+                                     empty_hint_.MeasureText().height +
+                                         list_.item_height() / 2));
+  empty_hint_.Show(list_.item_count() == 0);
 }
 
 bool BaseListDlg::ButtonEnabled(int id) {

@@ -40,6 +40,10 @@ inline constexpr Colour kDiffraction = Rgb(255, 170, 0);
 // The frame around the wheel the keys step.
 inline constexpr Colour kFocus = Rgb(70, 160, 230);
 
+// The tooltip a control shows under the resting mouse.
+inline constexpr Colour kTooltip = Rgb(255, 255, 225);
+inline constexpr Colour kTooltipText = Rgb(0, 0, 0);
+
 }  // namespace zorvanel::palette
 
 #endif  // ZORVANEL_PLATFORM_PALETTE_H_

@@ -200,8 +200,12 @@ struct SdlBackend::Impl {
         event->point = Point{e.button.x, e.button.y};
         return true;
       case SDL_MOUSEMOTION:
-        // Only drags matter: a finger cannot hover.
-        if ((e.motion.state & SDL_BUTTON_LMASK) == 0) return false;
+        // A drag, or the mouse resting over a control for its tooltip (a
+        // finger cannot hover).
+        if ((e.motion.state & SDL_BUTTON_LMASK) == 0 &&
+            e.motion.which == SDL_TOUCH_MOUSEID) {
+          return false;
+        }
         event->type = InputEvent::Type::kPointerMove;
         event->point = Point{e.motion.x, e.motion.y};
         return true;

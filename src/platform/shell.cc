@@ -115,6 +115,7 @@ DialogResult Shell::RunModal(Dialog* dialog) {
   dialog->running_ = true;
   if (Dialog* covered = TopDialog()) TellCovered(covered);
   ++modal_generation_;
+  tooltip_.Hide();
   ModalFrame frame{dialog, focus_, false};
   // The dialog underneath keeps its focus for when this one leaves; nothing
   // of it takes keys or a pointer press meanwhile.
@@ -158,6 +159,7 @@ void Shell::EndModal(ModalFrame* frame) {
   }
   soft_key_bar_.set_pressed(std::nullopt);
   ++modal_generation_;
+  tooltip_.Hide();
   paint_pending_ = true;
   if (stack_.empty()) {
     closing_ = false;
@@ -214,6 +216,7 @@ int Shell::MillisecondsToNextWork() {
     wait = wait < 0 ? ms : std::min(wait, ms);
   };
   for (const Timer& timer : timers_) consider(Elapsed(timer.due, now));
+  if (const int due = tooltip_.MillisecondsToDue(now); due >= 0) consider(due);
   if (paint_pending_) {
     consider(kFrameIntervalMs - Elapsed(now, last_frame_time_));
   }
@@ -236,6 +239,7 @@ void Shell::RunDueTimers() {
     it->due = Now() + static_cast<uint32_t>(it->interval_ms);
     window->OnTimer(id);
   }
+  if (tooltip_.ShowIfDue(Now())) paint_pending_ = true;
 }
 
 // ---------------------------------------------------------------------------
@@ -296,6 +300,7 @@ void Shell::ShowKeyboard(bool show) {
 }
 
 void Shell::Forget(Window* window) {
+  tooltip_.Forget(window);
   std::erase_if(timers_, [&](const Timer& t) { return t.window == window; });
   if (capture_ == window) DropCapture();
   if (focus_ == window) {
@@ -316,6 +321,10 @@ void Shell::Forget(Window* window) {
 // Input
 
 void Shell::Dispatch(const InputEvent& event) {
+  // Whatever else happens puts the tooltip away.
+  if (event.type != InputEvent::Type::kPointerMove && tooltip_.Hide()) {
+    paint_pending_ = true;
+  }
   switch (event.type) {
     case InputEvent::Type::kPointerDown:
     case InputEvent::Type::kPointerMove:
@@ -392,8 +401,15 @@ void Shell::DispatchWheel(const InputEvent& event) {
 }
 
 void Shell::DispatchPointer(const InputEvent& event) {
-  if (StrayPointerEvent(event)) return;
   const Point p = event.point;
+  if (event.type == InputEvent::Type::kPointerMove && capture_ == nullptr &&
+      !soft_key_bar_.pressed()) {
+    // No button held: the mouse only hovers, whatever the last press was.
+    Window* under = soft_key_bar_.Contains(p) ? nullptr : WindowAt(p);
+    if (tooltip_.Hover(under, p, Now())) paint_pending_ = true;
+    return;
+  }
+  if (StrayPointerEvent(event)) return;
   switch (event.type) {
     case InputEvent::Type::kPointerDown:
     case InputEvent::Type::kDoubleTap: {
@@ -585,6 +601,7 @@ void Shell::PaintFrame() {
     PaintWindow(top, canvas);
   }
   soft_key_bar_.Paint(canvas, top != nullptr ? &top->soft_keys() : nullptr);
+  tooltip_.Paint(canvas, screen_, scale_);
   backend_->Present(*frame_);
 }
 

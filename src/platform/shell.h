@@ -13,6 +13,7 @@
 #include "platform/geometry.h"
 #include "platform/image.h"
 #include "platform/soft_key_bar.h"
+#include "platform/tooltip.h"
 
 namespace zorvanel {
 
@@ -77,6 +78,9 @@ class Shell {
   // ends with cancel, the bottom one gets OnCloseRequest.
   void RequestClose();
   bool closing() const { return closing_; }
+
+  // The tooltip of the control the mouse rests on.
+  const Tooltip& tooltip() const { return tooltip_; }
 
   // The deepest visible window of the top dialog under a screen point.
   Window* WindowAt(Point screen) const;
@@ -169,6 +173,7 @@ class Shell {
   bool stray_gesture_ = false;
   std::unique_ptr<Image> frame_;
   std::function<void()> on_resize_;
+  Tooltip tooltip_;
 };
 
 }  // namespace zorvanel

@@ -103,6 +103,9 @@ class Window {
   // Scrolls row `index` into view and returns its centre in client
   // coordinates, for a tap on it; windows that are not lists return nothing.
   virtual std::optional<Point> RevealRow(int /*index*/) { return std::nullopt; }
+  // The name of the window's action, shown when the mouse rests on it;
+  // empty for none.
+  virtual std::string Tooltip() const { return std::string(); }
   // Whether Tab and Shift+Tab stop here (text fields do).
   virtual bool TakesTabFocus() const { return false; }
 

@@ -37,6 +37,7 @@ constexpr int kItalic = 30;  // messages, comments, captions
 constexpr int kCameraScreen = -18;
 constexpr int kDynalist = -33;
 constexpr int kDynalistSmall = -15;
+constexpr int kTooltip = -20;
 
 struct Place {
   int font;
@@ -91,6 +92,12 @@ const std::multimap<std::string, Place>& Places() {
       {"m/cm", {kButton, 176}},
       {"About...", {kButton, 176}},
       {"Help", {kButton, 150}},
+      // Tooltips of the list buttons: one line across the screen.
+      {"Add", {kTooltip, 470}},
+      {"Remove", {kTooltip, 470}},
+      {"Edit", {kTooltip, 470}},
+      {"Move up", {kTooltip, 470}},
+      {"Move down", {kTooltip, 470}},
       // Buttons with an icon on their left.
       {"Select from a list...", {kButton, 313}},
       {"Create manually...", {kButton, 300}},

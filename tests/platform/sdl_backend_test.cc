@@ -54,7 +54,8 @@ TEST_F(SdlBackendTest, PointerEventsKeepScreenPixelsAndDoubleClicks) {
   SDL_Event hover{};
   hover.type = SDL_MOUSEMOTION;
   hover.motion.x = 11;
-  SDL_PushEvent(&hover);  // no button held: ignored
+  hover.motion.which = SDL_TOUCH_MOUSEID;
+  SDL_PushEvent(&hover);  // a finger cannot hover: ignored
   SDL_Event drag{};
   drag.type = SDL_MOUSEMOTION;
   drag.motion.x = 30;

@@ -284,6 +284,38 @@ TEST_F(ShellTest, SecondClickOfADoubleClickStaysInTheDialogOfTheFirst) {
 
 // --- Focus and keys ----------------------------------------------------------
 
+class NamedWindow : public LogWindow {
+ public:
+  using LogWindow::LogWindow;
+  std::string Tooltip() const override { return "Remove"; }
+};
+
+TEST_F(PointerTest, RestingMouseShowsTheTooltipUntilAnythingElseHappens) {
+  NamedWindow named{"named", &log_};
+  named.Create(&dialog_, 20, Rect{300, 300, 400, 400});
+  auto hover = [&](Point p, uint32_t ms) {
+    InputEvent move;
+    move.type = InputEvent::Type::kPointerMove;
+    move.point = p;
+    shell_->Dispatch(move);
+    backend_->Advance(ms);
+    shell_->RunPendingWork();
+    return shell_->tooltip().shown();
+  };
+  Feed([&] {
+    // No press happened in this dialog: a hover is never a stray gesture.
+    EXPECT_FALSE(hover(Point{350, 350}, kTooltipDelayMs - 1));
+    EXPECT_TRUE(hover(Point{360, 350}, 1));  // moving within it keeps time
+    EXPECT_EQ(shell_->tooltip().text(), "Remove");
+    EXPECT_FALSE(hover(Point{25, 25}, kTooltipDelayMs));  // a has none
+    EXPECT_TRUE(hover(Point{350, 350}, kTooltipDelayMs));
+    shell_->Dispatch(InputEvent{.type = InputEvent::Type::kPointerDown,
+                                .point = Point{350, 350}});
+    EXPECT_FALSE(shell_->tooltip().shown());
+  });
+  EXPECT_THAT(log_, ElementsAre("named down 50,50"));
+}
+
 TEST_F(PointerTest, FocusMovesWithBlurFirstAndDiesWithItsWindow) {
   a_.SetFocus();
   b_.SetFocus();
