@@ -7,7 +7,10 @@
 #include <string_view>
 #include <utility>
 
+#include "i18n/font_table.h"
+#include "platform/canvas.h"
 #include "platform/palette.h"
+#include "platform/text_fitter.h"
 #include "platform/shell.h"
 
 namespace zorvanel {
@@ -407,6 +410,10 @@ void CDynaList::OnPaint(Canvas& canvas) {
   // inside.
   canvas.FillRect(ClientRect(), palette::kGround);
   canvas.FrameRect(ClientRect(), palette::kListFrame, kFrameWidth);
+  if (item_count() == 0) {
+    PaintEmptyHint(canvas);
+    return;
+  }
   if (!page_ || viewport_.IsEmpty()) return;
   // One frame of the fling: the position first, then the buffer that must
   // hold it, then the copy. A frame that moved asks for the next one.
@@ -415,6 +422,18 @@ void CDynaList::OnPaint(Canvas& canvas) {
   EnsureBuffer();
   CopyBuffersTo(canvas);
   if (another_frame) RequestRepaint();
+}
+
+void CDynaList::PaintEmptyHint(Canvas& canvas) {
+  const Font* font = GetFontTable().GetFont("Italic");
+  if (empty_hint_.empty() || font == nullptr) return;
+  const std::string text =
+      WrapToWidth(canvas, empty_hint_, *font, viewport_.Width());
+  const int height = canvas.MeasureText(text, *font).height;
+  const Rect place = Rect::FromXYWH(viewport_.left, viewport_.top,
+                                    viewport_.Width(), height + item_height_ / 2);
+  canvas.DrawText(text, place, kTextCentre | kTextVCentre, *font,
+                  palette::kText);
 }
 
 // ------------------------------------------------------------------ driver

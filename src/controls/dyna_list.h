@@ -55,6 +55,9 @@ class CDynaList : public Window {
   CDynaList();
   ~CDynaList() override;
 
+  // One line of what to do, shown while the list has no row.
+  void set_empty_hint(const std::string& hint) { empty_hint_ = hint; }
+
   std::string Kind() const override { return "list"; }
 
   // Sets up the buffers for the window's current size: the column is as
@@ -165,6 +168,7 @@ class CDynaList : public Window {
   void RedrawBuffer();
   void DrawRowIntoBuffer(int index);
   void CopyBuffersTo(Canvas& canvas);
+  void PaintEmptyHint(Canvas& canvas);
   void RequestRepaint();
   static uint32_t Now();
   // The selection after a movement key (-1 in an empty list); nothing for
@@ -184,6 +188,7 @@ class CDynaList : public Window {
   Rect viewport_;
   Size content_;
   int item_height_ = 50;
+  std::string empty_hint_;
   bool initialised_ = false;  // Init has run
   int selected_ = -1;
   DynaListScroller scroller_;

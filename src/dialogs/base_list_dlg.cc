@@ -74,9 +74,11 @@ void BaseListDlg::OnInitDialog() {
   CreateTitle(Rect{});
   list_.Create(this, kIdList, Rect{});
   list_.set_listener(this);
-  // Over the list: only shown while the list is empty, so it hides no row.
-  empty_hint_.set_style(CCustomStatic::kStyleItalic);
-  empty_hint_.Create(this, kIdEmptyHint, Rect{});
+  list_.set_empty_hint(
+      items_ == EquipmentList::kCameras
+          ? Translate(UiText("Press + to add a camera, from the list or by "
+                             "hand."))
+          : Translate(UiText("Press + to add a lens.")));
   for (int k = 0; k < kListButtonsAcross; ++k) {
     CCustomButton& b = buttons_[k];
     b.SetBackgroundBitmap(pictures::kListButtonSkin);
@@ -99,7 +101,6 @@ void BaseListDlg::OnInitDialog() {
   // A stale index names no row and selects nothing.
   const int current = CurrentItem(Stored(), items_);
   if (current >= 0) list_.SelectItem(current);
-  UpdateEmptyHint();
 }
 
 void BaseListDlg::SetSoftKeyMode(SoftKeyMode mode) {
@@ -125,7 +126,6 @@ void BaseListDlg::PlaceControls() {
   title_label().SetRect(layout.title);
   list_.SetRect(layout.list);
   list_.SetItemHeight(layout.item_height);
-  UpdateEmptyHint();
   for (int k = 0; k < kListButtonsAcross; ++k) {
     buttons_[k].SetRect(layout.buttons[k]);
   }
@@ -146,23 +146,6 @@ void BaseListDlg::UpdateButtons() {
   button(kIdMoveUp)->Enable(selected && s > 0);
   button(kIdMoveDown)->Enable(selected && s < n - 1);
   SetSoftKeyMode(selected ? SoftKeyMode::kSelectBack : SoftKeyMode::kBack);
-  UpdateEmptyHint();
-}
-
-void BaseListDlg::UpdateEmptyHint() {
-  // Inside the list's frame.
-  const int frame = std::max(1, Scaled(Scale(), 2));
-  const Rect list = list_.rect().Deflate(frame, frame);
-  const std::string hint =
-      items_ == EquipmentList::kCameras
-          ? Translate(UiText("Press + to add a camera, from the list or by "
-                             "hand."))
-          : Translate(UiText("Press + to add a lens."));
-  empty_hint_.SetText(empty_hint_.WrappedToWidth(hint, list.Width()));
-  empty_hint_.SetRect(Rect::FromXYWH(list.left, list.top, list.Width(),
-                                     empty_hint_.MeasureText().height +
-                                         list_.item_height() / 2));
-  empty_hint_.Show(list_.item_count() == 0);
 }
 
 bool BaseListDlg::ButtonEnabled(int id) {

@@ -47,7 +47,6 @@ class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
   static constexpr int kIdEdit = 1004;
   static constexpr int kIdMoveUp = 1005;
   static constexpr int kIdMoveDown = 1006;
-  static constexpr int kIdEmptyHint = 1008;
 
   BaseListDlg(EquipmentList items, Equipment* equipment);
   ~BaseListDlg() override;
@@ -109,8 +108,6 @@ class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
   // Delete on the selected row does what Remove does.
   void OnListDeleteKey() override { OnCommand(kIdRemove); }
   bool ButtonEnabled(int id);
-  // An empty list says on its first row what to press.
-  void UpdateEmptyHint();
   // The selected row when it names a stored item, else -1.
   int SelectedItem() const;
 
@@ -124,7 +121,6 @@ class BaseListDlg : public CBaseDlg, private CDynaList::Listener {
   const EquipmentList items_;
   Equipment* const equipment_;
   CameraDynaList list_;
-  CCustomStatic empty_hint_;
   // Add, Remove, Edit, Move up, Move down.
   std::array<CCustomButton, kListButtonsAcross> buttons_;
   SoftKeyMode soft_key_mode_ = SoftKeyMode::kNone;

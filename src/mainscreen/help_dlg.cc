@@ -91,13 +91,12 @@ HelpLayout CHelpDlg::Layout(Size client, int scale, int text_height,
   return layout;
 }
 
-bool CHelpDlg::OnInitDialog() {
+void CHelpDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   CreateTitle(Rect{});
   text_label_.set_style(CCustomStatic::kStyleItalic);
   text_label_.Create(this, kIdText, Rect{});
   ShowPage(0);
-  return true;
 }
 
 void CHelpDlg::ShowPage(int page) {

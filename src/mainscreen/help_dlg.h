@@ -63,7 +63,7 @@ class CHelpDlg : public CBaseDlg {
   void OnPaint(Canvas& canvas) override;
 
  protected:
-  bool OnInitDialog() override;
+  void OnInitDialog() override;
   void OnScreenResized() override;
   bool OnKeyDown(Key key) override;
 
