@@ -62,5 +62,9 @@ int main(int argc, char** argv) {
   // Without a display nothing can be asked any more: what is in memory is
   // written as it is.
   SdlBackend::SetDisplayLostHandler([&app] { return app.SaveWithoutAsking(); });
-  return app.Run();
+  const int status = app.Run();
+  // The window closes after the program has saved and ended: a display lost
+  // while it closes has nothing left to save.
+  SdlBackend::SetDisplayLostHandler([status] { return status; });
+  return status;
 }

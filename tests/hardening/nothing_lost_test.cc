@@ -521,6 +521,18 @@ TEST_F(DesktopEndingTest, LostDisplaySaves) {
   EXPECT_TRUE(SavedDataParses());
 }
 
+// A logout takes the display away while the program is still closing its
+// window: it ends as the signal asked, never by the lost display's save.
+TEST_F(DesktopEndingTest, SignalWithTheDisplayGoingSaves) {
+  StartProgram(scripts_ / "log");
+  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+  ::kill(program_, SIGTERM);
+  ::kill(xvfb_, SIGKILL);
+  Wait(xvfb_);
+  EXPECT_EQ(Wait(program_), 0) << ReadFile(scripts_ / "log");
+  EXPECT_TRUE(SavedDataParses());
+}
+
 TEST_F(DesktopEndingTest, LostDisplayOfASecondProgramWritesNothing) {
   DriverProcess first(ZV_DRIVER, folder_.path(), "480x640",
                       scripts_ / "first.log");
