@@ -67,7 +67,15 @@ CPlanDlg::CPlanDlg(const Lens& lens, const Camera& camera, double focal_mm,
   }
   far_list_.Add(-1.0);
   const int near_index = StartIndex(near_list_, near_m, false);
-  const int far_index = StartIndex(far_list_, far_m, true);
+  int far_index = StartIndex(far_list_, far_m, true);
+  // A shallow depth of field snaps both limits to one entry: "to" starts on
+  // the next one, so that the screen opens on an answer.
+  if (near_index >= 0) {
+    while (far_list_[far_index] >= 0.0 &&
+           far_list_[far_index] <= near_list_[near_index]) {
+      ++far_index;
+    }
+  }
   percents_[kNearPlanWheel] = PercentOfIndex(near_index, near_list_.size());
   percents_[kFarPlanWheel] = PercentOfIndex(far_index, far_list_.size());
 }

@@ -131,7 +131,9 @@ TEST_F(CommandLineTest, CsvHoldsEveryCellAsComputedIndependently) {
     } else {
       EXPECT_NEAR(std::stod(f[8]), want.far, 1e-9 * want.far) << line;
     }
-    if (f[5] == "hyperfocal") EXPECT_EQ(f[6], f[9]);
+    if (f[5] == "hyperfocal") {
+      EXPECT_EQ(f[6], f[9]);
+    }
   }
   // The whole stops of f/2.8 - f/22 and all 10 focal lengths; 31 distances
   // and the hyperfocal row each.
@@ -190,6 +192,66 @@ TEST_F(CommandLineTest, PlanGivesTheExactAnswerTheStopToSetAndAStack) {
     reached = row[6].empty() ? 1e9 : std::stod(row[6]);
   }
   EXPECT_EQ(reached, 1e9) << "the last shot reaches infinity";
+}
+
+// A CSV field against the plan screen's dump, which rounds metres to 0.1 mm
+// and f-numbers to 0.01; null is an empty field.
+void ExpectAsDumped(const std::string& field, const nlohmann::json& dumped,
+                    double rounding) {
+  if (dumped.is_null()) {
+    EXPECT_EQ(field, "");
+  } else {
+    EXPECT_NEAR(std::stod(field), dumped.get<double>(), rounding / 2);
+  }
+}
+
+TEST_F(CommandLineTest, PlanAnswersAsThePlanScreenDoes) {
+  Use(testing::KitZoomData());
+  hardening::DriverProcess driver(ZV_DRIVER, folder_.path(), "480x640",
+                                  folder_ / "driver.log");
+  // As opened (the main screen's limits, "to" past "Sharp from"), then from
+  // the nearest distance, which needs a stack.
+  driver.Send("type p");
+  std::vector<nlohmann::json> plans = {driver.Dump()["plan"]};
+  driver.Send("key home");
+  plans.push_back(driver.Dump()["plan"]);
+  for (const nlohmann::json& plan : plans) {
+    ASSERT_TRUE(plan["focus_m"].is_number()) << plan.dump();
+    const std::string far = plan["far_m"].is_null()
+                                ? "inf"
+                                : std::to_string(plan["far_m"].get<double>());
+    const auto rows = CsvRows(
+        Run({"--near", std::to_string(plan["near_m"].get<double>()), "--far",
+             far, "--format", "csv"},
+            "plan")
+            .out);
+    std::vector<const std::vector<std::string>*> shots;
+    for (const auto& row : rows) {
+      if (row[0] == "needed") {
+        ExpectAsDumped(row[3], plan["needed_f"], 0.01);
+        ExpectAsDumped(row[4], plan["focus_m"], 1e-4);
+      } else if (row[0] == "set") {
+        ExpectAsDumped(row[3], plan["set_f"], 0.01);
+        ExpectAsDumped(row[5], plan["set_near_m"], 1e-4);
+        ExpectAsDumped(row[6], plan["set_far_m"], 1e-4);
+      } else if (row[0] == "shot") {
+        shots.push_back(&row);
+      }
+    }
+    const nlohmann::json& stack = plan["stack"];
+    ASSERT_EQ(shots.size(), stack.is_null() ? 0u : stack["shots"].size());
+    for (size_t i = 0; i < shots.size(); ++i) {
+      const std::vector<std::string>& shot = *shots[i];
+      ExpectAsDumped(shot[3], stack["f"], 0.01);
+      ExpectAsDumped(shot[4], stack["shots"][i]["focus_m"], 1e-4);
+      ExpectAsDumped(shot[5], stack["shots"][i]["near_m"], 1e-4);
+      ExpectAsDumped(shot[6], stack["shots"][i]["far_m"], 1e-4);
+    }
+  }
+  EXPECT_FALSE(plans.back()["stack"].is_null());
+  driver.Send("soft right");
+  driver.Send("close");
+  EXPECT_EQ(driver.Finish(), 0);
 }
 
 TEST_F(CommandLineTest, PdfCardHoldsTheTextTablesNumbers) {
