@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
   }
   Expected<std::unique_ptr<SdlBackend>> backend = SdlBackend::Create(screen);
   if (!backend.ok()) {
-    std::cerr << "zorvanel: no display available; run the program headless "
-                 "with zorvanel-drive\n";
+    std::cerr << "zorvanel: no display available ("
+              << backend.status().Reason()
+              << "); run the program headless with zorvanel-drive\n";
     return 1;
   }
   Shell shell(std::move(*backend));

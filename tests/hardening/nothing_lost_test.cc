@@ -11,7 +11,9 @@
 #include <spawn.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/socket.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -413,6 +415,7 @@ class DesktopEndingTest : public NothingLostTest {
     for (char c; ::read(pipe_fds[0], &c, 1) == 1 && c != '\n';) display += c;
     ::close(pipe_fds[0]);
     ASSERT_NE(display, ":") << "Xvfb did not start";
+    ASSERT_TRUE(WaitUntilServing(display)) << "Xvfb answers no client";
     ::setenv("DISPLAY", display.c_str(), 1);
     // Memory errors, not leaks, in a real window: the display libraries SDL
     // loads and unloads keep memory the leak checker can no longer name.
@@ -459,6 +462,34 @@ class DesktopEndingTest : public NothingLostTest {
     ::waitpid(pid, &status, 0);
     pid = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  // Xvfb names its display when its socket listens, a moment before it
+  // answers: a client that came then would find no display. Ready once it
+  // accepts a connection (the X protocol's opening, which needs no
+  // authorisation here).
+  static bool WaitUntilServing(const std::string& display) {
+    const std::string path = "/tmp/.X11-unix/X" + display.substr(1);
+    for (int i = 0; i < 200; ++i) {
+      if (AcceptsClient(path)) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+  static bool AcceptsClient(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    // Little-endian byte order, protocol 11.0, no authorisation.
+    const unsigned char kSetup[12] = {'l', 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    unsigned char answer = 0;
+    const bool accepted =
+        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) ==
+            0 &&
+        ::write(fd, kSetup, sizeof kSetup) == sizeof kSetup &&
+        ::read(fd, &answer, 1) == 1 && answer == 1;
+    ::close(fd);
+    return accepted;
   }
   // The program holds the folder's lock once its window is up. Looked up
   // in /proc/locks: taking the lock to test it could turn the program away.
