@@ -9,6 +9,7 @@
 
 #include "drive/dialog_dump.h"
 #include "fake_backend.h"
+#include "platform/palette.h"
 #include "test_windows.h"
 
 namespace zorvanel {
@@ -440,7 +441,7 @@ TEST_F(ShellTest, AnUnlabelledSoftKeyNeverReacts) {
     d.SetTimer(1, 10);  // fires once the events are used up
   });
   EXPECT_THAT(dialog.commands, ElementsAre());
-  EXPECT_NE(held, Rgb(72, 72, 88));  // held down, yet not lit
+  EXPECT_NE(held, palette::kSoftKeyPressed);  // held down, yet not lit
 }
 
 TEST_F(ShellTest, CloseRequestCancelsUpperDialogsThenAsksTheBottomOne) {
