@@ -13,6 +13,7 @@
 #include "platform/image.h"
 #include "platform/process_endings.h"
 #include "platform/screen_size.h"
+#include "platform/tap_series.h"
 #include "platform/text_context.h"
 
 namespace zorvanel {
@@ -147,6 +148,10 @@ struct SdlBackend::Impl {
   std::optional<Point> wanted_position;
   std::deque<char32_t> typed;  // characters of a text event not yet handed out
   bool text_input = false;     // a text field has the focus
+  // The finger that acts as the pointer while it touches; other fingers on
+  // the screen meanwhile are ignored.
+  std::optional<SDL_FingerID> finger;
+  TapSeries finger_taps;
 
   ~Impl() {
     if (texture != nullptr) SDL_DestroyTexture(texture);
@@ -187,7 +192,8 @@ struct SdlBackend::Impl {
   bool Translate(const SDL_Event& e, InputEvent* event) {
     switch (e.type) {
       case SDL_MOUSEBUTTONDOWN:
-        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        if (e.button.button != SDL_BUTTON_LEFT || FromTouch(e.button.which))
+          return false;
         // A third click of a quick series is another double tap, so it
         // too stays in the dialog the series began in.
         event->type = e.button.clicks >= 2 ? InputEvent::Type::kDoubleTap
@@ -195,20 +201,24 @@ struct SdlBackend::Impl {
         event->point = Point{e.button.x, e.button.y};
         return true;
       case SDL_MOUSEBUTTONUP:
-        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        if (e.button.button != SDL_BUTTON_LEFT || FromTouch(e.button.which))
+          return false;
         event->type = InputEvent::Type::kPointerUp;
         event->point = Point{e.button.x, e.button.y};
         return true;
       case SDL_MOUSEMOTION:
-        // A drag, or the mouse resting over a control for its tooltip (a
-        // finger cannot hover).
-        if ((e.motion.state & SDL_BUTTON_LMASK) == 0 &&
-            e.motion.which == SDL_TOUCH_MOUSEID) {
+        // A drag, or the mouse resting over a control for its tooltip; a
+        // touch comes as finger events instead.
+        if (FromTouch(e.motion.which)) {
           return false;
         }
         event->type = InputEvent::Type::kPointerMove;
         event->point = Point{e.motion.x, e.motion.y};
         return true;
+      case SDL_FINGERDOWN:
+      case SDL_FINGERMOTION:
+      case SDL_FINGERUP:
+        return TranslateFinger(e.tfinger, event);
       case SDL_KEYDOWN:
         if (TranslateKey(e.key.keysym.sym, e.key.keysym.mod, &event->key)) {
           event->type = InputEvent::Type::kKey;
@@ -237,6 +247,40 @@ struct SdlBackend::Impl {
         return false;
       default:
         return false;
+    }
+  }
+
+  // The mouse events SDL makes from a touch would repeat the finger's.
+  static bool FromTouch(Uint32 mouse) { return mouse == SDL_TOUCH_MOUSEID; }
+
+  // A finger is the pointer: down, moves and up in the window's pixels
+  // (SDL gives them as fractions of the window), and a quick second press
+  // near the first is a double tap, as a double click is.
+  bool TranslateFinger(const SDL_TouchFingerEvent& f, InputEvent* event) {
+    if (f.type == SDL_FINGERDOWN) {
+      if (finger) return false;
+      finger = f.fingerId;
+    } else if (finger != f.fingerId) {
+      return false;
+    }
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    event->point = Point{std::clamp(static_cast<int>(f.x * w), 0, w - 1),
+                         std::clamp(static_cast<int>(f.y * h), 0, h - 1)};
+    switch (f.type) {
+      case SDL_FINGERDOWN:
+        event->type = finger_taps.Press(event->point, f.timestamp)
+                          ? InputEvent::Type::kDoubleTap
+                          : InputEvent::Type::kPointerDown;
+        return true;
+      case SDL_FINGERMOTION:
+        event->type = InputEvent::Type::kPointerMove;
+        return true;
+      default:
+        finger.reset();
+        event->type = InputEvent::Type::kPointerUp;
+        return true;
     }
   }
 
@@ -279,9 +323,9 @@ struct SdlBackend::Impl {
 };
 
 Expected<std::unique_ptr<SdlBackend>> SdlBackend::Create(Size screen) {
-  // Touch screens reach us as the mouse events SDL makes from them (with
-  // their click counts); the raw finger events would only repeat them.
-  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+  // Touch screens reach us as finger events; the mouse events SDL would
+  // make from them would only repeat them.
+  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
   SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     return SdlFailure();

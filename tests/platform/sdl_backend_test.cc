@@ -78,6 +78,47 @@ TEST_F(SdlBackendTest, PointerEventsKeepScreenPixelsAndDoubleClicks) {
   EXPECT_FALSE(backend_->WaitEvent(0, &e));
 }
 
+TEST_F(SdlBackendTest, OneFingerIsThePointerAndTouchMiceAreIgnored) {
+  auto finger = [](Uint32 type, SDL_FingerID id, float x, float y) {
+    SDL_Event e{};
+    e.type = type;
+    e.tfinger.fingerId = id;
+    e.tfinger.x = x;
+    e.tfinger.y = y;
+    SDL_PushEvent(&e);
+  };
+  finger(SDL_FINGERDOWN, 7, 0.5f, 0.25f);
+  finger(SDL_FINGERDOWN, 8, 0.1f, 0.1f);  // a second finger meanwhile
+  finger(SDL_FINGERMOTION, 8, 0.2f, 0.2f);
+  SDL_Event mouse{};  // what SDL makes of the touch for the mouse
+  mouse.type = SDL_MOUSEBUTTONDOWN;
+  mouse.button.which = SDL_TOUCH_MOUSEID;
+  mouse.button.button = SDL_BUTTON_LEFT;
+  SDL_PushEvent(&mouse);
+  finger(SDL_FINGERMOTION, 7, 0.75f, 1.0f);
+  finger(SDL_FINGERUP, 7, 0.75f, 1.0f);
+  finger(SDL_FINGERUP, 8, 0.2f, 0.2f);
+  finger(SDL_FINGERDOWN, 8, 0.52f, 0.26f);  // soon and near: a double tap
+
+  InputEvent e = Next();
+  EXPECT_EQ(e.type, InputEvent::Type::kPointerDown);
+  EXPECT_EQ(e.point, (Point{240, 160}));
+  e = Next();
+  EXPECT_EQ(e.type, InputEvent::Type::kPointerMove);
+  EXPECT_EQ(e.point, (Point{360, 639}));
+  EXPECT_EQ(Next().type, InputEvent::Type::kPointerUp);
+  EXPECT_EQ(Next().type, InputEvent::Type::kDoubleTap);
+  EXPECT_FALSE(backend_->WaitEvent(0, &e));
+}
+
+TEST_F(SdlBackendTest, TextInputAsksForTheOnScreenKeyboard) {
+  EXPECT_FALSE(SDL_IsTextInputActive());
+  backend_->SetTextInput(true);
+  EXPECT_TRUE(SDL_IsTextInputActive());
+  backend_->SetTextInput(false);
+  EXPECT_FALSE(SDL_IsTextInputActive());
+}
+
 TEST_F(SdlBackendTest, KeysTextAndQuit) {
   SDL_Event key{};
   key.type = SDL_KEYDOWN;
