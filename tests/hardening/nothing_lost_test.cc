@@ -494,7 +494,8 @@ class DesktopEndingTest : public NothingLostTest {
   // The program holds the folder's lock once its window is up. Looked up
   // in /proc/locks: taking the lock to test it could turn the program away.
   bool WaitUntilLocked() const {
-    for (int i = 0; i < 600; ++i) {
+    // 90 s: an emulated arm64 program on a busy machine starts slowly.
+    for (int i = 0; i < 1800; ++i) {
       struct stat info {};
       if (::stat((folder_ / kLockFile).c_str(), &info) == 0) {
         const std::string inode = ":" + std::to_string(info.st_ino) + " ";
