@@ -528,7 +528,8 @@ class DesktopSignalTest : public DesktopEndingTest,
 
 TEST_P(DesktopSignalTest, SignalSaves) {
   StartProgram(scripts_ / "log");
-  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+  ASSERT_TRUE(WaitUntilLocked())
+      << "the program never started: " << ReadFile(scripts_ / "log");
   const ino_t before = DataInode();
   ::kill(program_, GetParam());
   EXPECT_EQ(Wait(program_), 0);
@@ -544,7 +545,8 @@ INSTANTIATE_TEST_SUITE_P(Endings, DesktopSignalTest,
 
 TEST_F(DesktopEndingTest, LostDisplaySaves) {
   StartProgram(scripts_ / "log");
-  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+  ASSERT_TRUE(WaitUntilLocked())
+      << "the program never started: " << ReadFile(scripts_ / "log");
   const ino_t before = DataInode();
   ::kill(xvfb_, SIGKILL);
   Wait(xvfb_);
@@ -557,7 +559,8 @@ TEST_F(DesktopEndingTest, LostDisplaySaves) {
 // window: it ends as the signal asked, never by the lost display's save.
 TEST_F(DesktopEndingTest, SignalWithTheDisplayGoingSaves) {
   StartProgram(scripts_ / "log");
-  ASSERT_TRUE(WaitUntilLocked()) << "the program never started";
+  ASSERT_TRUE(WaitUntilLocked())
+      << "the program never started: " << ReadFile(scripts_ / "log");
   ::kill(program_, SIGTERM);
   ::kill(xvfb_, SIGKILL);
   Wait(xvfb_);
