@@ -407,7 +407,8 @@ class DesktopEndingTest : public NothingLostTest {
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 3);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null",
                                      O_WRONLY, 0);
-    xvfb_ = Spawn({"/usr/bin/Xvfb", "-displayfd", "3", "-nolisten", "tcp"},
+    xvfb_ = Spawn({"/usr/bin/Xvfb", "-displayfd", "3", "-nolisten", "tcp",
+                   "-noreset"},
                   &actions);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipe_fds[1]);
@@ -417,6 +418,9 @@ class DesktopEndingTest : public NothingLostTest {
     ASSERT_NE(display, ":") << "Xvfb did not start";
     ASSERT_TRUE(WaitUntilServing(display)) << "Xvfb answers no client";
     ::setenv("DISPLAY", display.c_str(), 1);
+    // X11 by name: a failure to use it shows SDL's reason instead of a
+    // fallback to no display.
+    ::setenv("SDL_VIDEODRIVER", "x11", 1);
     // Memory errors, not leaks, in a real window: the display libraries SDL
     // loads and unloads keep memory the leak checker can no longer name.
     if (const char* asan = std::getenv("ASAN_OPTIONS")) {
@@ -446,6 +450,7 @@ class DesktopEndingTest : public NothingLostTest {
     }
     if (program_ > 0) Wait(program_);
     ::unsetenv("DISPLAY");
+    ::unsetenv("SDL_VIDEODRIVER");
   }
 
   static pid_t Spawn(std::vector<std::string> args,
