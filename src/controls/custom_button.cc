@@ -94,6 +94,20 @@ void CCustomButton::OnPaint(Canvas& canvas) {
     PaintButton(surface, CurrentLook());
   }
   canvas.Blit(*surface_, ClientRect(), Point{0, 0});
+  if (HasFocus()) {
+    canvas.FrameRect(ClientRect(), palette::kFocus,
+                     palette::FocusFrameWidth(Shell::Get().scale()));
+  }
+}
+
+bool CCustomButton::OnKeyDown(Key key) {
+  if (key != Key::kEnter) return false;
+  SendCommandToParent(id());
+  return true;
+}
+
+void CCustomButton::OnChar(char32_t ch) {
+  if (ch == U' ') SendCommandToParent(id());
 }
 
 void CCustomButton::PaintButton(Canvas& surface, ButtonLook look) {

@@ -64,6 +64,10 @@ class CCustomButton : public Window {
   void set_tooltip(const std::string& tooltip) { tooltip_ = tooltip; }
   std::string Tooltip() const override { return tooltip_; }
 
+  // Tab, Shift+Tab and the arrow keys stop at buttons; Enter and Space
+  // press the focused one.
+  bool TakesTabFocus() const override { return true; }
+
   // The look the next paint uses.
   ButtonLook CurrentLook() const;
 
@@ -74,6 +78,10 @@ class CCustomButton : public Window {
   void OnPointerMove(Point p) override;
   void OnPointerUp(Point p) override;
   void OnTimer(int timer_id) override;
+  bool OnKeyDown(Key key) override;
+  void OnChar(char32_t ch) override;
+  void OnFocus() override { Invalidate(); }
+  void OnBlur() override { Invalidate(); }
 
  private:
   void StartPress(Point p, bool double_tap);

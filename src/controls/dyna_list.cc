@@ -412,8 +412,17 @@ void CDynaList::OnPaint(Canvas& canvas) {
   canvas.FrameRect(ClientRect(), palette::kListFrame, kFrameWidth);
   if (item_count() == 0) {
     PaintEmptyHint(canvas);
-    return;
+  } else {
+    PaintRows(canvas);
   }
+  // Over the rows' edges: the list the keys act on.
+  if (HasFocus()) {
+    canvas.FrameRect(ClientRect(), palette::kFocus,
+                     palette::FocusFrameWidth(Shell::Get().scale()));
+  }
+}
+
+void CDynaList::PaintRows(Canvas& canvas) {
   if (!page_ || viewport_.IsEmpty()) return;
   // One frame of the fling: the position first, then the buffer that must
   // hold it, then the copy. A frame that moved asks for the next one.

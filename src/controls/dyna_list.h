@@ -59,6 +59,8 @@ class CDynaList : public Window {
   void set_empty_hint(const std::string& hint) { empty_hint_ = hint; }
 
   std::string Kind() const override { return "list"; }
+  // Tab and the arrow keys its own keys leave alone stop at the list.
+  bool TakesTabFocus() const override { return true; }
 
   // Sets up the buffers for the window's current size: the column is as
   // wide as the list's inside.
@@ -137,6 +139,9 @@ class CDynaList : public Window {
   void OnCovered() override;
   // The buffers and the view follow the new size, as SetItemHeight does.
   void OnSize() override;
+  // The focus frame comes and goes.
+  void OnFocus() override { RequestRepaint(); }
+  void OnBlur() override { RequestRepaint(); }
 
   // Draws the content of row `index` over its fill, in `text` colour. The
   // canvas state is restored after each row.
@@ -168,6 +173,8 @@ class CDynaList : public Window {
   void RedrawBuffer();
   void DrawRowIntoBuffer(int index);
   void CopyBuffersTo(Canvas& canvas);
+  // The rows, one frame of a running fling.
+  void PaintRows(Canvas& canvas);
   void PaintEmptyHint(Canvas& canvas);
   void RequestRepaint();
   static uint32_t Now();

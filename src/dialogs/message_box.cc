@@ -101,6 +101,8 @@ void CMessageBox::OnInitDialog() {
   second_button_.SetText(second_text_.text());
   second_button_.Create(this, kIdCancel, Rect{});
   PlaceControls();
+  // The default answer, the one Enter gives, wears the keyboard's focus.
+  first_button_.SetFocus();
 }
 
 void CMessageBox::OnScreenResized() { PlaceControls(); }

@@ -37,8 +37,16 @@ inline constexpr Colour kPanelText = Rgb(70, 70, 70);
 inline constexpr Colour kMarker = Rgb(230, 0, 0);
 inline constexpr Colour kZoneBand = Rgb(70, 160, 230);
 inline constexpr Colour kDiffraction = Rgb(255, 170, 0);
-// The frame around the wheel the keys step.
+// The frame around the wheel the keys step, and around the button or list
+// that has the keyboard's focus.
 inline constexpr Colour kFocus = Rgb(70, 160, 230);
+
+// How thick a control's focus frame is at display scale `scale` (percent):
+// never thinner than two pixels, so it shows on the smallest screens.
+constexpr int FocusFrameWidth(int scale) {
+  const int width = Scaled(scale, 2);
+  return width > 2 ? width : 2;
+}
 
 // The tooltip a control shows under the resting mouse.
 inline constexpr Colour kTooltip = Rgb(255, 255, 225);

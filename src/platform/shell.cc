@@ -480,29 +480,45 @@ void Shell::DispatchKey(Key key) {
       PressSoftKey(SoftKeySide::kRight);
       return;
     case Key::kEnter:
+      // A focused control that answers Enter (a button) takes it first.
+      if (Window* target = KeyboardTarget(); target && target->OnKeyDown(key)) {
+        return;
+      }
       top->OnEnterKey();
       return;
     case Key::kEscape:
       top->OnEscapeKey();
       return;
-    case Key::kTab:
-      MoveTabFocus((key_modifiers_ & kModShift) != 0 ? -1 : 1);
+    case Key::kTab: {
+      const int step = (key_modifiers_ & kModShift) != 0 ? -1 : 1;
+      if (MoveTabFocus(step)) return;
+      // A screen that draws its fields itself (the wheels) moves its own
+      // focus with the arrows: Tab steps like Down, Shift+Tab like Up.
+      if (Window* target = KeyboardTarget()) {
+        target->OnKeyDown(step > 0 ? Key::kDown : Key::kUp);
+      }
       return;
+    }
     case Key::kBackspace:
       if (Window* target = KeyboardTarget()) {
         if (!target->OnKeyDown(key)) target->OnChar(U'\b');
       }
       return;
-    default:
-      if (Window* target = KeyboardTarget()) target->OnKeyDown(key);
+    default: {
+      Window* target = KeyboardTarget();
+      if (target != nullptr && target->OnKeyDown(key)) return;
+      // The arrows the focused control leaves alone move the focus on.
+      if (key == Key::kUp || key == Key::kLeft) MoveTabFocus(-1);
+      if (key == Key::kDown || key == Key::kRight) MoveTabFocus(1);
       return;
+    }
   }
 }
 
-void Shell::MoveTabFocus(int step) {
+bool Shell::MoveTabFocus(int step) {
   std::vector<Window*> stops;
   CollectTabStops(TopDialog(), &stops);
-  if (stops.empty()) return;
+  if (stops.empty()) return false;
   const auto current = std::find(stops.begin(), stops.end(), focus_);
   const int count = static_cast<int>(stops.size());
   int next = step > 0 ? 0 : count - 1;
@@ -510,6 +526,7 @@ void Shell::MoveTabFocus(int step) {
     next = (static_cast<int>(current - stops.begin()) + step + count) % count;
   }
   SetFocus(stops[next]);
+  return true;
 }
 
 bool Shell::SoftKeyLabelled(SoftKeySide side) const {

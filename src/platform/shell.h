@@ -144,8 +144,9 @@ class Shell {
   void DispatchWheel(const InputEvent& event);
   void DispatchKey(Key key);
   // Tab and Shift+Tab: the focus goes to the next (step 1) or previous
-  // (step -1) field of the top dialog that takes it, round the end.
-  void MoveTabFocus(int step);
+  // (step -1) field of the top dialog that takes it, round the end. False
+  // when the dialog has none.
+  bool MoveTabFocus(int step);
   void TellCovered(Window* window);
   void PaintWindow(Window* window, Canvas& canvas);
 

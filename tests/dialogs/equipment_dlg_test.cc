@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "dialog_test.h"
@@ -137,6 +138,29 @@ TEST_F(EquipmentRun, LanguageListAppliesTheChoiceAtOnceAndEscapeKeepsIt) {
   EXPECT_EQ(dumps[1]["softkeys"], json({"", "Beenden"}));
   EXPECT_EQ(dumps[2]["softkeys"], json({"", "Beenden"}));
   EXPECT_EQ(data_.options().language(), 2);
+}
+
+TEST_F(EquipmentRun, TabReachesEveryButtonAndSpacePressesIt) {
+  StoreSelectedPair();
+  CEquipmentDlg equipment(&data_, "");
+  const std::set<int> buttons = {
+      CEquipmentDlg::kIdCameraButton, CEquipmentDlg::kIdLensButton,
+      CEquipmentDlg::kIdLanguageButton, CEquipmentDlg::kIdUnitsButton,
+      CEquipmentDlg::kIdAboutButton};
+  std::string script;
+  for (size_t i = 0; i < buttons.size(); ++i) script += "key tab\ndump\n";
+  // Round to the first again; Space presses it: the camera list opens.
+  Run(equipment, script + "key tab\ntype  \ndump\n");
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), buttons.size() + 1);
+  std::set<int> reached;
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    for (const json& control : dumps[i]["controls"]) {
+      if (control["focused"] == true) reached.insert(control["id"].get<int>());
+    }
+  }
+  EXPECT_EQ(reached, buttons);
+  EXPECT_EQ(dumps.back()["dialog"], "CameraListDlg");
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ TEST(ScriptBackendTest, EachLineKindBecomesItsEvents) {
                   "pad char 233", "pad char 8364", "pad key 0", "pad key 4",
                   "pad char 8", "pad key 12+1", "pad key 15+2",
                   "button down 20,10", "button up 20,10", "list down 5,25",
-                  "list up 5,25", "pad blur"));
+                  "list up 5,25", "pad key 6", "pad blur"));
   EXPECT_THAT(dialog.commands, ElementsAre(55, kIdOk));
   EXPECT_EQ(list.first_row, 11);
 }
