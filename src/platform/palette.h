@@ -44,7 +44,7 @@ inline constexpr Colour kFocus = Rgb(70, 160, 230);
 // How thick a control's focus frame is at display scale `scale` (percent):
 // never thinner than two pixels, so it shows on the smallest screens.
 constexpr int FocusFrameWidth(int scale) {
-  const int width = Scaled(scale, 2);
+  const int width = Scaled(scale, 3);
   return width > 2 ? width : 2;
 }
 
