@@ -1,7 +1,7 @@
-// The figures of the README's performance table, measured in one run so
-// that each can be compared with the cost of copying one whole frame of the
-// same screen (W x H x 4 bytes): a frame that costs a few copies is cheap,
-// one that costs hundreds is where time goes.
+// The figures of the performance table in docs/DEVELOPING.md, measured in
+// one run so that each can be compared with the cost of copying one whole
+// frame of the same screen (W x H x 4 bytes): a frame that costs a few
+// copies is cheap, one that costs hundreds is where time goes.
 //
 //   bench_app_figures [--benchmark_repetitions=5 ...]
 //

@@ -14,7 +14,7 @@ class Shell;
 nlohmann::json ToJson(const Description& description);
 
 // The script's "dump": the top dialog, its soft keys and every control under
-// it, with what the windows add (see the README's driver section).
+// it, with what the windows add (see docs/DEVELOPING.md, "Driver").
 nlohmann::json DumpTopDialog(const Shell& shell);
 
 }  // namespace zorvanel
