@@ -97,6 +97,8 @@ void CHelpDlg::OnInitDialog() {
   text_label_.set_style(CCustomStatic::kStyleItalic);
   text_label_.Create(this, kIdText, Rect{});
   ShowPage(0);
+  // The page keys come to the dialog itself: nothing else takes keys here.
+  SetFocus();
 }
 
 void CHelpDlg::ShowPage(int page) {

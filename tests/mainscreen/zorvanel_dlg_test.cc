@@ -102,6 +102,19 @@ TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
   EXPECT_EQ(icon_.corner_alpha, 0);
 }
 
+TEST_F(MainScreenTest, QuestionMarkOpensTheHelpWhosePagesTheKeysTurn) {
+  StoreFiftyMillimetre(&data_);
+  Run("type ?\ndump\nkey right\ndump\nkey pagedown\nkey left\ndump\n"
+      "key escape\ndump\n");
+  const auto dumps = Dumps();
+  ASSERT_EQ(dumps.size(), 4u);
+  EXPECT_EQ(dumps[0]["dialog"], "CHelpDlg");
+  EXPECT_EQ(dumps[0]["title"], "The panel");
+  EXPECT_EQ(dumps[1]["title"], "The wheels");
+  EXPECT_EQ(dumps[2]["title"], "The wheels");
+  EXPECT_EQ(dumps[3]["dialog"], "CZorvanelDlg");
+}
+
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
   GetTranslator().LoadFromBytes(
       testing::LanguageFile("[Exit]\nEnglish;Exit\nFrench;Quitter\n"));
