@@ -103,17 +103,15 @@ TEST_F(MessageBoxTest, EscapeCancels) {
 
 TEST_F(MessageBoxTest, QuestionMarksItsDefaultAndTabReachesBothAnswers) {
   CMessageBox box(CMessageBox::Kind::kYesNo, "Remove", "Remove this camera?");
-  // Yes is marked; Tab goes to No and round again; Right moves on to No,
-  // and Enter presses the one marked.
-  EXPECT_EQ(RunBox(box, "dump\nkey tab\ndump\nkey tab\ndump\nkey right\n"
-                        "key enter\n"),
+  // Yes, No, Yes again; Right moves to No, which Enter presses.
+  EXPECT_EQ(RunBox(box,
+                   "dump\nkey tab\ndump\nkey tab\ndump\nkey right\n"
+                   "key enter\n"),
             DialogResult::kCancel);
   const auto dumps = Dumps();
   ASSERT_EQ(dumps.size(), 3u);
-  for (const auto& [dump, focused] :
-       {std::pair{dumps[0], 1}, {dumps[1], 2}, {dumps[2], 1}}) {
-    EXPECT_TRUE(Control(dump, focused)["focused"]);
-    EXPECT_FALSE(Control(dump, 3 - focused)["focused"]);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Control(dumps[i], i == 1 ? kIdCancel : kIdOk)["focused"]) << i;
   }
 }
 

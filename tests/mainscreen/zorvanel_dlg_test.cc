@@ -102,17 +102,14 @@ TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
   EXPECT_EQ(icon_.corner_alpha, 0);
 }
 
-TEST_F(MainScreenTest, QuestionMarkOpensTheHelpWhosePagesTheKeysTurn) {
+TEST_F(MainScreenTest, TabStepsTheWheelFocusAndHelpPagesTurnWithKeys) {
   StoreFiftyMillimetre(&data_);
-  Run("type ?\ndump\nkey right\ndump\nkey pagedown\nkey left\ndump\n"
-      "key escape\ndump\n");
+  Run("key tab\nkey tab\nkey shift+tab\ndump\n"
+      "type ?\nkey right\nkey pagedown\nkey left\ndump\n");
   const auto dumps = Dumps();
-  ASSERT_EQ(dumps.size(), 4u);
-  EXPECT_EQ(dumps[0]["dialog"], "CHelpDlg");
-  EXPECT_EQ(dumps[0]["title"], "The panel");
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_EQ(dumps[0]["main"]["focus_wheel"], 0);
   EXPECT_EQ(dumps[1]["title"], "The wheels");
-  EXPECT_EQ(dumps[2]["title"], "The wheels");
-  EXPECT_EQ(dumps[3]["dialog"], "CZorvanelDlg");
 }
 
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {

@@ -337,10 +337,8 @@ TEST_F(PointerTest, KeysGoToTheFocusOrTheDialog) {
   backend_->PushChar(U'é');
   backend_->PushKey(Key::kEnter);
   Feed([&] { a_.SetFocus(); });
-  // Enter is offered to the focus first; unused, it is the dialog's OK.
   EXPECT_THAT(log_, ElementsAre("a focus", "a key 0", "a key 5", "a key 4",
-                                "a char 8", "a char 233", "a key 6",
-                                "a blur"));
+                                "a char 8", "a char 233", "a key 6", "a blur"));
   EXPECT_THAT(dialog_.commands, ElementsAre(kIdOk));
 }
 
@@ -371,28 +369,6 @@ TEST_F(PointerTest, TabAndShiftTabGoRoundTheFields) {
   Feed();
   EXPECT_THAT(log_, ElementsAre("a focus", "a blur", "b focus", "b blur",
                                 "a focus", "a blur", "b focus", "b blur"));
-}
-
-TEST_F(PointerTest, ArrowsAndEnterTheFocusLeavesAloneMoveItOrPressOK) {
-  a_.tab_stop = true;
-  b_.tab_stop = true;
-  b_.use_keys = true;
-  backend_->PushKey(Key::kRight);  // nothing focused: the first stop
-  backend_->PushKey(Key::kRight);  // unused by a: on to b
-  backend_->PushKey(Key::kLeft);   // used by b: it stays
-  backend_->PushKey(Key::kEnter);  // used by b: no OK
-  Feed();
-  EXPECT_THAT(log_, ElementsAre("a focus", "a key 1", "a blur", "b focus",
-                                "b key 0", "b key 6", "b blur"));
-  EXPECT_THAT(dialog_.commands, ElementsAre());
-}
-
-TEST_F(PointerTest, WithoutStopsTabStepsTheFocusAsDownAndShiftTabAsUp) {
-  backend_->PushKey(Key::kTab);
-  backend_->PushKey(Key::kTab, kModShift);
-  Feed([&] { a_.SetFocus(); });
-  EXPECT_THAT(log_,
-              ElementsAre("a focus", "a key 3", "a key 2+1", "a blur"));
 }
 
 TEST_F(ShellTest, EscapeCancelsUnlessTheDialogRefuses) {
