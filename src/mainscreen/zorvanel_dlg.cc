@@ -243,7 +243,9 @@ bool CZorvanelDlg::OnKeyDown(Key key) {
 void CZorvanelDlg::OnChar(char32_t ch) {
   if (ch == U'h' || ch == U'H') FocusAtHyperfocal();
   if (ch == U'p' || ch == U'P') OpenPlan();
-  if (ch == U'?') {
+  // Without a text field the desktop window reports the key, not what Shift
+  // makes of it: on US and UK keyboards "?" arrives as the "/" under it.
+  if (ch == U'?' || ch == U'/') {
     CHelpDlg help(data_);
     help.RunModal();
   }

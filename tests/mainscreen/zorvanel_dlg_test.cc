@@ -105,11 +105,13 @@ TEST_F(MainScreenTest, StartGivesTheWindowItsIconWithATransparentGround) {
 TEST_F(MainScreenTest, TabStepsTheWheelFocusAndHelpPagesTurnWithKeys) {
   StoreFiftyMillimetre(&data_);
   Run("key tab\nkey tab\nkey shift+tab\ndump\n"
-      "type ?\nkey right\nkey pagedown\nkey left\ndump\n");
+      "type ?\nkey right\nkey pagedown\nkey left\ndump\nkey escape\n"
+      "type /\ndump\n");
   const auto dumps = Dumps();
-  ASSERT_EQ(dumps.size(), 2u);
+  ASSERT_EQ(dumps.size(), 3u);
   EXPECT_EQ(dumps[0]["main"]["focus_wheel"], 0);
   EXPECT_EQ(dumps[1]["title"], "The wheels");
+  EXPECT_EQ(dumps[2]["dialog"], "CHelpDlg");
 }
 
 TEST_F(MainScreenTest, FirstRunGoesOnOnceEquipmentWasCreated) {
