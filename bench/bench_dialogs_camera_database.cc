@@ -19,11 +19,11 @@ namespace {
 
 constexpr int kCameras = 10000;
 
-// `makers` makers with kCameras / makers cameras each, every third camera
+// `makers` makers with cameras / makers cameras each, every third camera
 // with a kit lens.
-std::string DatabaseBytes(int makers) {
+std::string DatabaseBytes(int makers, int cameras = kCameras) {
   Equipment database;
-  const int per_maker = kCameras / makers;
+  const int per_maker = cameras / makers;
   for (int m = 0; m < makers; ++m) {
     for (int k = 0; k < per_maker; ++k) {
       Camera* camera = database.add_cameras();
@@ -47,8 +47,8 @@ std::string DatabaseBytes(int makers) {
 // A scratch folder holding CameraDB.ptb.
 class DatabaseFolder : public testing::ScratchFolder {
  public:
-  explicit DatabaseFolder(int makers) {
-    testing::WriteFile(*this / "CameraDB.ptb", DatabaseBytes(makers));
+  explicit DatabaseFolder(int makers, int cameras = kCameras) {
+    testing::WriteFile(*this / "CameraDB.ptb", DatabaseBytes(makers, cameras));
   }
 };
 
@@ -86,6 +86,17 @@ void BM_OpenManufacturerList(benchmark::State& state) {
   for (auto _ : state) RunPick(folder.path().string(), "click 1001\nwait 16\n");
 }
 BENCHMARK(BM_OpenManufacturerList)->Unit(benchmark::kMillisecond);
+
+// 100,000 cameras of 1,000 makers, and of 100,000 makers of one camera: the
+// manufacturer list.
+void BM_OpenManufacturerListOfHundredThousand(benchmark::State& state) {
+  const DatabaseFolder folder(static_cast<int>(state.range(0)), 100000);
+  for (auto _ : state) RunPick(folder.path().string(), "click 1001\nwait 16\n");
+}
+BENCHMARK(BM_OpenManufacturerListOfHundredThousand)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 // One maker with all 10,000 cameras: the model list after the maker.
 void BM_OpenModelListOfTenThousand(benchmark::State& state) {

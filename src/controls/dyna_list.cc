@@ -42,12 +42,9 @@ bool AnyWordStartsWith(std::string_view text, std::string_view wanted) {
 
 }  // namespace
 
-CDynaList::CItem::~CItem() = default;
-
 CDynaList::CDynaList() = default;
 
-// The canvases go before the images they draw into (member order); the
-// items are owned and end with the list.
+// The canvases go before the images they draw into (member order).
 CDynaList::~CDynaList() = default;
 
 uint32_t CDynaList::Now() { return Shell::Exists() ? Shell::Get().Now() : 0; }
@@ -108,40 +105,26 @@ void CDynaList::FollowSize(int item_height) {
 
 // ------------------------------------------------------------------- items
 
-int CDynaList::InsertItem(std::unique_ptr<CItem> item, int index) {
-  if (!item) return -1;
-  const int count = item_count();
-  const int at = index < 0 || index > count - 1 ? count : index;
-  items_.insert(items_.begin() + at, std::move(item));
-  ContentChanged();
-  return at;
-}
-
 void CDynaList::DeleteItem(int index) {
-  if (GetItem(index) == nullptr) return;
-  items_.erase(items_.begin() + index);
+  if (!HasRow(index)) return;
+  EraseRow(index);
   ContentChanged();
 }
 
 void CDynaList::DeleteAllItems() {
-  items_.clear();
+  ClearRows();
   ContentChanged();
 }
 
 bool CDynaList::SwapItems(int a, int b) {
-  if (a == b || GetItem(a) == nullptr || GetItem(b) == nullptr) return false;
-  std::swap(items_[a], items_[b]);
+  if (a == b || !HasRow(a) || !HasRow(b)) return false;
+  SwapRows(a, b);
   ContentChanged();
   return true;
 }
 
-CDynaList::CItem* CDynaList::GetItem(int index) const {
-  if (index < 0 || index >= item_count()) return nullptr;
-  return items_[index].get();
-}
-
 bool CDynaList::SelectItem(int index) {
-  if (GetItem(index) == nullptr) return false;
+  if (!HasRow(index)) return false;
   const int previous = selected_;
   selected_ = index;
   if (buffer_valid_) {
@@ -379,7 +362,7 @@ void CDynaList::RedrawBuffer() {
 }
 
 void CDynaList::DrawRowIntoBuffer(int index) {
-  if (GetItem(index) == nullptr || !page_canvas_) return;
+  if (!HasRow(index) || !page_canvas_) return;
   const int top = index * item_height_ - buffer_top_;
   const int bottom = top + item_height_;
   if (top >= page_->height() || bottom <= 0) return;
@@ -461,7 +444,7 @@ void CDynaList::Describe(Description& out) const {
 }
 
 void CDynaList::EnsureVisible(int index) {
-  if (GetItem(index) == nullptr || viewport_.IsEmpty()) return;
+  if (!HasRow(index) || viewport_.IsEmpty()) return;
   const int top = index * item_height_;
   const Point scroll = scroller_.scroll();
   const int y = scroller_.PositionShowing(top, top + item_height_);
@@ -471,7 +454,7 @@ void CDynaList::EnsureVisible(int index) {
 }
 
 std::optional<Point> CDynaList::RevealRow(int index) {
-  if (GetItem(index) == nullptr || viewport_.IsEmpty()) return std::nullopt;
+  if (!HasRow(index) || viewport_.IsEmpty()) return std::nullopt;
   const int vh = viewport_.Height();
   const int top = index * item_height_;
   const int bottom = top + item_height_;

@@ -18,25 +18,17 @@ namespace zorvanel {
 
 // The touch list: one column of rows that scroll when dragged, keep going
 // with inertia, settle on a row boundary and select the row that is tapped.
-// A subclass says what its rows hold and draws their content; the list
-// draws the grey frame, the alternating row fills and the selection, and
+// A subclass keeps the rows (CRowList keeps them in a vector) and draws
+// their content; the list draws the grey frame, the alternating row fills and the selection, and
 // tells its listener about a new selection, a chosen row and the Delete key.
 //
 // Rows are drawn into a page buffer a few screens tall, and each paint only
 // copies the visible part of it; the buffer is redrawn when the view leaves
-// it or the content changes. The fling runs as a chain of repaints on the
-// shell's clock.
+// it or the content changes. Only the rows inside the buffer are drawn, so
+// opening or scrolling a list costs what its visible rows cost, whatever
+// their number. The fling runs as a chain of repaints on the shell's clock.
 class CDynaList : public Window {
  public:
-  // One row; the subclasses of the list say what it holds.
-  class CItem {
-   public:
-    CItem() = default;
-    virtual ~CItem();
-    CItem(const CItem&) = delete;
-    CItem& operator=(const CItem&) = delete;
-  };
-
   // What a list tells the dialog it serves.
   class Listener {
    public:
@@ -72,9 +64,6 @@ class CDynaList : public Window {
   // set).
   void set_listener(Listener* listener) { listener_ = listener; }
 
-  // Inserts before `index`, or appends when index is outside the rows.
-  // Returns the row's index. The selected index is left as it is.
-  int InsertItem(std::unique_ptr<CItem> item, int index);
   // Nothing happens for an index without a row. The selected index is left
   // as it is.
   void DeleteItem(int index);
@@ -82,8 +71,8 @@ class CDynaList : public Window {
   // False when a == b or either row is missing. The selected index stays on
   // its position, which now shows the other item.
   bool SwapItems(int a, int b);
-  // Null when index is outside [0, count).
-  CItem* GetItem(int index) const;
+  // False when index is outside [0, count).
+  bool HasRow(int index) const { return index >= 0 && index < item_count(); }
   // False when the index has no row. Selecting the selected row again still
   // reports the change.
   bool SelectItem(int index);
@@ -92,7 +81,7 @@ class CDynaList : public Window {
   void ClearSelection();
 
   int selected_index() const { return selected_; }
-  int item_count() const { return static_cast<int>(items_.size()); }
+  int item_count() const { return RowCount(); }
   int item_height() const { return item_height_; }
   const Rect& viewport() const { return viewport_; }
   Size content_size() const { return content_; }
@@ -154,8 +143,15 @@ class CDynaList : public Window {
   // One row of the dump.
   virtual void DescribeRow(int index, Description& row) const = 0;
 
-  // The rows' content changed: the page buffer is redrawn at the next paint.
+  // The rows' content or number changed: the page buffer is redrawn at the
+  // next paint. The subclass calls it after inserting a row.
   void ContentChanged();
+
+  // The subclass's rows. The list checks the indices it passes.
+  virtual int RowCount() const = 0;
+  virtual void EraseRow(int index) = 0;
+  virtual void SwapRows(int a, int b) = 0;
+  virtual void ClearRows() = 0;
 
  private:
   // The view, the column and the rows follow the list's size and a row
@@ -182,7 +178,6 @@ class CDynaList : public Window {
   // another key.
   std::optional<int> SelectionAfterKey(Key key) const;
 
-  std::vector<std::unique_ptr<CItem>> items_;
   Listener* listener_ = nullptr;
 
   std::unique_ptr<Image> page_;

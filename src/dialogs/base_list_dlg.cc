@@ -97,7 +97,9 @@ void BaseListDlg::OnInitDialog() {
   list_.SetFocus();
   SetSoftKeyMode(SoftKeyMode::kBack);
 
-  for (int i = 0; i < ItemCount(Stored(), items_); ++i) AddRow(i);
+  const int count = ItemCount(Stored(), items_);
+  list_.ReserveRows(count);
+  for (int i = 0; i < count; ++i) AddRow(i);
   // A stale index names no row and selects nothing.
   const int current = CurrentItem(Stored(), items_);
   if (current >= 0) list_.SelectItem(current);

@@ -28,6 +28,7 @@ int ChooseManufacturer(const CameraDatabase& database) {
   CSelectListDlg makers;
   makers.SetTitle(UiText("Manufacturer"));
   makers.SetComment(UiText("Please select your camera manufacturer"));
+  makers.list().ReserveRows(static_cast<int>(database.runs().size()));
   for (const ManufacturerRun& run : database.runs()) {
     makers.list().AddTextRow(run.maker, "", CameraCountText(run.count), -1);
   }
@@ -43,6 +44,7 @@ int ChooseModel(CameraDatabase* database, const ManufacturerRun& run) {
   models.SetTitle(UiText("Camera"));
   models.SetComment(UiText("Please select your camera"));
   Equipment* cameras = database->mutable_equipment();
+  models.list().ReserveRows(run.count);
   for (int i = run.first; i < run.first + run.count; ++i) {
     models.list().AddCameraRow(cameras->mutable_cameras(i), -1);
   }

@@ -24,71 +24,18 @@ constexpr int kOpaque = 255;
 
 }  // namespace
 
-// -------------------------------------------------------------- row kinds
+// -------------------------------------------------------------- row texts
 
-CameraDynaList::CBaseItem::CBaseItem(const std::string& title,
-                                     const std::string& left_note,
-                                     const std::string& right_note)
-    : title_(title), left_note_(left_note), right_note_(right_note) {}
-
-CameraDynaList::CBaseItem::~CBaseItem() = default;
-
-void CameraDynaList::CBaseItem::SetTexts(const std::string& title,
-                                         const std::string& left_note,
-                                         const std::string& right_note) {
-  title_ = title;
-  left_note_ = left_note;
-  right_note_ = right_note;
+ListRowTexts CameraDynaList::CameraTexts(const Camera& camera) {
+  return {ShownName(camera, NameSeparator::kSpace),
+          Tr(UiText("CoC %1"),
+             FormatCircleOfConfusion(camera.circle_of_confusion())),
+          FormatMultiplier(camera.focal_multiplier())};
 }
 
-CameraDynaList::CCameraItem::CCameraItem(Camera* camera)
-    : CBaseItem("", "", ""), camera_(camera) {
-  RefreshTexts();
-}
-
-CameraDynaList::CCameraItem::CCameraItem(std::unique_ptr<Camera> camera)
-    : CBaseItem("", "", ""), owned_(std::move(camera)), camera_(owned_.get()) {
-  RefreshTexts();
-}
-
-CameraDynaList::CCameraItem::~CCameraItem() = default;
-
-void CameraDynaList::CCameraItem::RefreshTexts() {
-  if (camera_ == nullptr) return;
-  std::string title, left, right;
-  CameraTexts(*camera_, &title, &left, &right);
-  SetTexts(title, left, right);
-}
-
-CameraDynaList::CLensItem::CLensItem(Lens* lens)
-    : CBaseItem("", "", ""), accessor_(lens) {
-  RefreshTexts();
-}
-
-CameraDynaList::CLensItem::~CLensItem() = default;
-
-void CameraDynaList::CLensItem::RefreshTexts() {
-  if (accessor_.lens() == nullptr) return;
-  std::string title, left, right;
-  LensTexts(accessor_, &title, &left, &right);
-  SetTexts(title, left, right);
-}
-
-void CameraDynaList::CameraTexts(const Camera& camera, std::string* title,
-                                 std::string* left_note,
-                                 std::string* right_note) {
-  *title = ShownName(camera, NameSeparator::kSpace);
-  *left_note = Tr(UiText("CoC %1"),
-                  FormatCircleOfConfusion(camera.circle_of_confusion()));
-  *right_note = FormatMultiplier(camera.focal_multiplier());
-}
-
-void CameraDynaList::LensTexts(const LensAccessor& lens, std::string* title,
-                               std::string* left_note,
-                               std::string* right_note) {
-  *title = ShownName(*lens.lens(), NameSeparator::kSpace);
-  *left_note = FocalRangeLabel(*lens.lens());
-  *right_note = ApertureRangeLabel(*lens.lens());
+ListRowTexts CameraDynaList::LensTexts(const Lens& lens) {
+  return {ShownName(lens, NameSeparator::kSpace), FocalRangeLabel(lens),
+          ApertureRangeLabel(lens)};
 }
 
 // ------------------------------------------------------------------- list
@@ -99,45 +46,51 @@ CameraDynaList::~CameraDynaList() = default;
 int CameraDynaList::AddTextRow(const std::string& title,
                                const std::string& left_note,
                                const std::string& right_note, int index) {
-  return InsertItem(std::make_unique<CBaseItem>(title, left_note, right_note),
-                    index);
+  CameraListRow row;
+  row.fixed = std::make_unique<CameraListRow::Fixed>();
+  row.fixed->texts = {title, left_note, right_note};
+  return InsertRow(std::move(row), index);
 }
 
 int CameraDynaList::AddCameraRow(Camera* camera, int index) {
-  return InsertItem(std::make_unique<CCameraItem>(camera), index);
+  CameraListRow row;
+  row.camera = camera;
+  return InsertRow(std::move(row), index);
 }
 
 int CameraDynaList::AddLensRow(Lens* lens, int index) {
-  return InsertItem(std::make_unique<CLensItem>(lens), index);
+  CameraListRow row;
+  row.lens = lens;
+  return InsertRow(std::move(row), index);
 }
 
 void CameraDynaList::RefreshTexts(int index) {
-  CBaseItem* row = GetRow(index);
-  if (row == nullptr) return;
-  row->RefreshTexts();
+  if (HasRow(index)) ContentChanged();
+}
+
+void CameraDynaList::SetRowIcon(int index, const ListRowIcon& icon) {
+  CameraListRow* row = RowAt(index);
+  if (row == nullptr || !row->fixed) return;
+  row->fixed->icon = icon;
   ContentChanged();
 }
 
-CameraDynaList::CBaseItem* CameraDynaList::GetRow(int index) const {
-  return dynamic_cast<CBaseItem*>(GetItem(index));
-}
-
-CameraDynaList::CCameraItem* CameraDynaList::GetCameraRow(int index) const {
-  return dynamic_cast<CCameraItem*>(GetItem(index));
-}
-
-CameraDynaList::CLensItem* CameraDynaList::GetLensRow(int index) const {
-  return dynamic_cast<CLensItem*>(GetItem(index));
+ListRowTexts CameraDynaList::TextsOf(int index) const {
+  const CameraListRow* row = RowAt(index);
+  if (row == nullptr) return {};
+  if (row->camera != nullptr) return CameraTexts(*row->camera);
+  if (row->lens != nullptr) return LensTexts(*row->lens);
+  return row->fixed ? row->fixed->texts : ListRowTexts{};
 }
 
 Camera* CameraDynaList::GetCamera(int index) const {
-  const CCameraItem* row = GetCameraRow(index);
-  return row == nullptr ? nullptr : row->camera();
+  const CameraListRow* row = RowAt(index);
+  return row == nullptr ? nullptr : row->camera;
 }
 
 Lens* CameraDynaList::GetLens(int index) const {
-  const CLensItem* row = GetLensRow(index);
-  return row == nullptr ? nullptr : row->lens();
+  const CameraListRow* row = RowAt(index);
+  return row == nullptr ? nullptr : row->lens;
 }
 
 void CameraDynaList::DefineRowFonts() {
@@ -148,8 +101,9 @@ void CameraDynaList::DefineRowFonts() {
 
 void CameraDynaList::DrawRow(Canvas& canvas, const Rect& cell, int index,
                              Colour text) {
-  const CBaseItem* row = GetRow(index);
+  const CameraListRow* row = RowAt(index);
   if (row == nullptr) return;
+  const ListRowTexts texts = TextsOf(index);
   DefineRowFonts();
   FontTable& fonts = GetFontTable();
   const Font* title_font = fonts.GetFont(kTitleFont);
@@ -158,7 +112,9 @@ void CameraDynaList::DrawRow(Canvas& canvas, const Rect& cell, int index,
   // edges rather than drawn over the neighbouring rows.
   canvas.ClipTo(cell);
   Rect r = cell.Deflate(kTextInset, 0);
-  if (row->icon()) r.left = DrawIcon(canvas, *row->icon(), r);
+  if (row->fixed && row->fixed->icon) {
+    r.left = DrawIcon(canvas, *row->fixed->icon, r);
+  }
   if (title_font != nullptr) {
     // A name too wide for the row is drawn smaller, but not below three
     // quarters of the title size, which still reads at arm's length.
@@ -166,15 +122,15 @@ void CameraDynaList::DrawRow(Canvas& canvas, const Rect& cell, int index,
         (std::abs(title_font->request().height) * kSmallestTitleQuarters + 3) /
         4;
     canvas.DrawText(
-        row->title(), r, kTextLeft,
-        fitter_.FontFor(canvas, row->title(), *title_font, r.Width(), smallest),
+        texts.title, r, kTextLeft,
+        fitter_.FontFor(canvas, texts.title, *title_font, r.Width(), smallest),
         text);
   }
   r = r.Deflate(0, kTextInset);
-  if (note_font != nullptr) DrawNotes(canvas, *row, r, *note_font, text);
+  if (note_font != nullptr) DrawNotes(canvas, texts, r, *note_font, text);
 }
 
-int CameraDynaList::DrawIcon(Canvas& canvas, const CBaseItem::Icon& icon,
+int CameraDynaList::DrawIcon(Canvas& canvas, const ListRowIcon& icon,
                              const Rect& r) {
   const Bitmap* strip = GetBitmap(icon.bitmap_id);
   if (strip == nullptr || !strip->loaded()) return r.left;
@@ -190,27 +146,26 @@ int CameraDynaList::DrawIcon(Canvas& canvas, const CBaseItem::Icon& icon,
   return r.left + dw + kTextInset;
 }
 
-void CameraDynaList::DrawNotes(Canvas& canvas, const CBaseItem& row,
+void CameraDynaList::DrawNotes(Canvas& canvas, const ListRowTexts& texts,
                                const Rect& r, const Font& font, Colour colour) {
   // The two notes share one line, kept apart by a few spaces; when together
   // they are too wide, both are drawn smaller in the same size.
-  const std::string both = row.left_note() + "   " + row.right_note();
+  const std::string both = texts.left_note + "   " + texts.right_note;
   const Font& fitted = fitter_.FontFor(canvas, both, font, r.Width());
-  canvas.DrawText(row.left_note(), r, kTextLeft | kTextBottom, fitted, colour);
-  canvas.DrawText(row.right_note(), r, kTextRight | kTextBottom, fitted,
+  canvas.DrawText(texts.left_note, r, kTextLeft | kTextBottom, fitted, colour);
+  canvas.DrawText(texts.right_note, r, kTextRight | kTextBottom, fitted,
                   colour);
 }
 
 std::string CameraDynaList::SearchText(int index) const {
-  const CBaseItem* item = GetRow(index);
-  return item != nullptr ? item->title() : std::string();
+  return TextsOf(index).title;
 }
 
 void CameraDynaList::DescribeRow(int index, Description& row) const {
-  const CBaseItem* item = GetRow(index);
-  row.Set("title", item != nullptr ? item->title() : std::string());
-  row.Set("left", item != nullptr ? item->left_note() : std::string());
-  row.Set("right", item != nullptr ? item->right_note() : std::string());
+  ListRowTexts texts = TextsOf(index);
+  row.Set("title", std::move(texts.title));
+  row.Set("left", std::move(texts.left_note));
+  row.Set("right", std::move(texts.right_note));
   row.Set("selected", index == selected_index());
 }
 

@@ -153,9 +153,9 @@ void CEquipmentDlg::ChooseLanguage() {
   languages.SetComment(UiText("Please select your language"));
   for (int i = 0; i < GetLanguageCount(); ++i) {
     languages.list().AddTextRow(OwnLanguageName(i), "", "", -1);
-    languages.list().GetRow(i)->SetIcon({.bitmap_id = pictures::kFlagStrip,
-                                         .index = i,
-                                         .frame_count = GetLanguageCount()});
+    languages.list().SetRowIcon(i, {.bitmap_id = pictures::kFlagStrip,
+                                    .index = i,
+                                    .frame_count = GetLanguageCount()});
   }
   languages.list().SelectItem(GetLanguage());
   if (languages.RunModal() != DialogResult::kOk) return;

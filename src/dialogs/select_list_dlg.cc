@@ -35,7 +35,7 @@ void CSelectListDlg::OnInitDialog() {
   CBaseDlg::OnInitDialog();
   // A row selected beforehand (the current language) may be confirmed as
   // it is.
-  if (list_.GetSelectedRow() != nullptr) {
+  if (list_.HasRow(list_.selected_index())) {
     SetSoftKeys(UiText("Select"), UiText("Cancel"), kIdOk, kIdCancel);
   } else {
     SetSoftKeys("", UiText("Cancel"), kIdLeftSoftKey, kIdCancel);
@@ -68,7 +68,7 @@ void CSelectListDlg::OnListSelectionChanged() {
 }
 
 void CSelectListDlg::OnOK() {
-  if (list_.GetSelectedRow() == nullptr) return;
+  if (!list_.HasRow(list_.selected_index())) return;
   CBaseDlg::OnOK();
 }
 

@@ -23,13 +23,13 @@ struct SelectListLayout {
 // Picks one entry of a list its caller fills beforehand: a title, a comment
 // line and the list, with the soft keys "Select" and "Cancel". "Select"
 // appears with the first selection, so kOk always comes with a selected row
-// (list().GetSelectedRow()); kCancel means no choice.
+// (list().selected_index()); kCancel means no choice.
 //
 //   CSelectListDlg dlg;
 //   dlg.SetTitle(english_title);
 //   dlg.list().AddTextRow("Acme", "", "", -1);
 //   if (dlg.RunModal() == DialogResult::kOk) {
-//     ... dlg.list().GetSelectedRow() ...
+//     ... dlg.list().selected_index() ...
 //   }
 class CSelectListDlg : public CBaseDlg, private CDynaList::Listener {
  public:

@@ -21,40 +21,32 @@ std::unique_ptr<Font> PointFont(int points, int scale) {
 
 }  // namespace
 
-CValueDynaList::CValueItem::CValueItem(const std::string& text, double value,
-                                       double real_value,
-                                       const std::string& note)
+CValueItem::CValueItem(const std::string& text, double value,
+                       double real_value, const std::string& note)
     : text_(text), value_(value), real_value_(real_value), note_(note) {}
-
-CValueDynaList::CValueItem::~CValueItem() = default;
 
 CValueDynaList::CValueDynaList() = default;
 CValueDynaList::~CValueDynaList() = default;
 
 int CValueDynaList::AddFocalRow(double millimetres, int index) {
-  return InsertItem(std::make_unique<CValueItem>(
-                        Format(FocalValue(millimetres)), millimetres, 0.0, ""),
-                    index);
+  return InsertRow(
+      CValueItem(Format(FocalValue(millimetres)), millimetres, 0.0, ""),
+      index);
 }
 
 int CValueDynaList::AddApertureRow(double f_number, int index) {
   const ApertureValue aperture(
       static_cast<double>(static_cast<float>(f_number)));
   const double real = aperture.GetValue();
-  return InsertItem(
-      std::make_unique<CValueItem>(Format(aperture), f_number, real,
-                                   "(f/" + FormatFixed(real, 3) + ")"),
-      index);
+  return InsertRow(CValueItem(Format(aperture), f_number, real,
+                              "(f/" + FormatFixed(real, 3) + ")"),
+                   index);
 }
 
 int CValueDynaList::AddDistanceRow(double metres, UnitSystem units, int index) {
-  return InsertItem(std::make_unique<CValueItem>(
-                        Format(DistanceValue(metres), units), metres, 0.0, ""),
-                    index);
-}
-
-CValueDynaList::CValueItem* CValueDynaList::GetValueRow(int index) const {
-  return dynamic_cast<CValueItem*>(GetItem(index));
+  return InsertRow(
+      CValueItem(Format(DistanceValue(metres), units), metres, 0.0, ""),
+      index);
 }
 
 double CValueDynaList::GetStoredValue(int index) const {

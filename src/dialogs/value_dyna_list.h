@@ -5,40 +5,40 @@
 #include <memory>
 #include <string>
 
-#include "controls/dyna_list.h"
+#include "controls/row_list.h"
 #include "optics/units.h"
 #include "platform/font.h"
 #include "platform/text_fitter.h"
 
 namespace zorvanel {
 
+// One row of a value list: the number and how it is shown.
+class CValueItem {
+ public:
+  CValueItem(const std::string& text, double value, double real_value,
+             const std::string& note);
+
+  // The number as stored in the lens.
+  double value() const { return value_; }
+  // The real f-number of an aperture row; 0.0 for the other kinds.
+  double real_value() const { return real_value_; }
+  // "(f/2.828)" for an aperture row, else empty.
+  const std::string& note() const { return note_; }
+  // The value as the main screen shows it.
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+  double value_;
+  double real_value_;
+  std::string note_;
+};
+
 // The list of one lens list's values: a focal length, an aperture or a focus
 // distance per row, formatted as the main screen shows them. An aperture row
 // also shows its real f-number as a small note.
-class CValueDynaList : public CDynaList {
+class CValueDynaList : public CRowList<CValueItem> {
  public:
-  class CValueItem : public CItem {
-   public:
-    CValueItem(const std::string& text, double value, double real_value,
-               const std::string& note);
-    ~CValueItem() override;
-
-    // The number as stored in the lens.
-    double value() const { return value_; }
-    // The real f-number of an aperture row; 0.0 for the other kinds.
-    double real_value() const { return real_value_; }
-    // "(f/2.828)" for an aperture row, else empty.
-    const std::string& note() const { return note_; }
-    // The value as the main screen shows it.
-    const std::string& text() const { return text_; }
-
-   private:
-    std::string text_;
-    double value_;
-    double real_value_;
-    std::string note_;
-  };
-
   // Point sizes of the row text and the note, on the reference screen.
   static constexpr int kTextPoints = 15;
   static constexpr int kNotePoints = 6;
@@ -55,7 +55,7 @@ class CValueDynaList : public CDynaList {
   int AddDistanceRow(double metres, UnitSystem units, int index);
 
   // The row, or null.
-  CValueItem* GetValueRow(int index) const;
+  const CValueItem* GetValueRow(int index) const { return RowAt(index); }
   // The stored number, 0.0 without a row.
   double GetStoredValue(int index) const;
   // The real f-number of an aperture row, else the stored number (0.0

@@ -1,5 +1,5 @@
 // Tests of the touch list: rows, selection, typed search, reveal, buffer.
-#include "controls/dyna_list.h"
+#include "controls/row_list.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +17,9 @@ namespace {
 
 constexpr int kItemHeight = 80;
 
-// A row that holds a text.
-struct TextItem : CDynaList::CItem {
-  explicit TextItem(std::string t) : text(std::move(t)) {}
-  std::string text;
-};
-
 // A list 402 x 502 (a 400 x 500 viewport inside a one-pixel edge) of text
 // rows, that hears its own selections.
-class TestList : public CDynaList, private CDynaList::Listener {
+class TestList : public CRowList<std::string>, private CDynaList::Listener {
  public:
   using CDynaList::OnChar;
   using CDynaList::OnKeyDown;
@@ -40,7 +34,7 @@ class TestList : public CDynaList, private CDynaList::Listener {
   }
 
   int AddRow(const std::string& text, int index = -1) {
-    return InsertItem(std::make_unique<TextItem>(text), index);
+    return InsertRow(text, index);
   }
   void AddRows(int count) {
     for (int i = 0; i < count; ++i) {
@@ -48,8 +42,8 @@ class TestList : public CDynaList, private CDynaList::Listener {
     }
   }
   std::string TextOf(int index) const {
-    const auto* item = dynamic_cast<const TextItem*>(GetItem(index));
-    return item == nullptr ? "(none)" : item->text;
+    const std::string* row = RowAt(index);
+    return row == nullptr ? "(none)" : *row;
   }
 
   void Paint(Image& image) {
@@ -102,8 +96,8 @@ TEST_F(DynaListTest, InsertPlacesBeforeTheIndexOrAppends) {
   EXPECT_EQ(list.TextOf(0), "first");
   EXPECT_EQ(list.TextOf(1), "Row 0");
   EXPECT_EQ(list.content_size().height, 5 * kItemHeight);
-  EXPECT_EQ(list.GetItem(5), nullptr);
-  EXPECT_EQ(list.GetItem(-1), nullptr);
+  EXPECT_FALSE(list.HasRow(5));
+  EXPECT_FALSE(list.HasRow(-1));
 }
 
 TEST_F(DynaListTest, SwapAndDeleteLeaveTheSelectedIndexWhereItWas) {

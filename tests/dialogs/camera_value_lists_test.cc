@@ -64,22 +64,20 @@ TEST_F(CameraListTest, CameraRowShowsNameCircleAndCropFactor) {
   EXPECT_EQ(list.AddCameraRow(&crop, -1), 1);
   EXPECT_EQ(list.AddCameraRow(&tiny_multiplier, -1), 2);
 
-  const CameraDynaList::CBaseItem* row = list.GetRow(0);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->title(), "Acme Z100");
-  EXPECT_EQ(row->left_note(), "CoC -1.000 mm");  // not defined yet
-  EXPECT_EQ(row->right_note(), "\u00D71");
-  EXPECT_EQ(list.GetRow(1)->title(), "D70");
-  EXPECT_EQ(list.GetRow(1)->left_note(), "CoC 0.030 mm");
-  EXPECT_EQ(list.GetRow(1)->right_note(), "\u00D71.5");
-  EXPECT_EQ(list.GetRow(2)->title(), "Acme");
-  EXPECT_EQ(list.GetRow(2)->right_note(), "\u00D71");  // ignored
+  const ListRowTexts row = list.TextsOf(0);
+  EXPECT_EQ(row.title, "Acme Z100");
+  EXPECT_EQ(row.left_note, "CoC -1.000 mm");  // not defined yet
+  EXPECT_EQ(row.right_note, "\u00D71");
+  EXPECT_EQ(list.TextsOf(1).title, "D70");
+  EXPECT_EQ(list.TextsOf(1).left_note, "CoC 0.030 mm");
+  EXPECT_EQ(list.TextsOf(1).right_note, "\u00D71.5");
+  EXPECT_EQ(list.TextsOf(2).title, "Acme");
+  EXPECT_EQ(list.TextsOf(2).right_note, "\u00D71");  // ignored
 
   EXPECT_EQ(list.GetCamera(1), &crop);
-  EXPECT_FALSE(list.GetCameraRow(1)->owns_camera());
   crop.set_model("D80");
   list.RefreshTexts(1);
-  EXPECT_EQ(list.GetRow(1)->title(), "D80");
+  EXPECT_EQ(list.TextsOf(1).title, "D80");
 }
 
 TEST_F(CameraListTest, LensRowShowsNameAndRanges) {
@@ -98,12 +96,12 @@ TEST_F(CameraListTest, LensRowShowsNameAndRanges) {
   CameraDynaList list;
   list.AddLensRow(&zoom, -1);
   list.AddLensRow(&prime, -1);
-  EXPECT_EQ(list.GetRow(0)->title(), "Zoom");
-  EXPECT_EQ(list.GetRow(0)->left_note(), "18 mm - 55 mm");
-  EXPECT_EQ(list.GetRow(0)->right_note(), "f/2.8 - f/22");
-  EXPECT_EQ(list.GetRow(1)->title(), "Acme 50");
-  EXPECT_EQ(list.GetRow(1)->left_note(), "50 mm");
-  EXPECT_EQ(list.GetRow(1)->right_note(), "");
+  EXPECT_EQ(list.TextsOf(0).title, "Zoom");
+  EXPECT_EQ(list.TextsOf(0).left_note, "18 mm - 55 mm");
+  EXPECT_EQ(list.TextsOf(0).right_note, "f/2.8 - f/22");
+  EXPECT_EQ(list.TextsOf(1).title, "Acme 50");
+  EXPECT_EQ(list.TextsOf(1).left_note, "50 mm");
+  EXPECT_EQ(list.TextsOf(1).right_note, "");
   EXPECT_EQ(list.GetLens(1), &prime);
 }
 
@@ -115,15 +113,14 @@ TEST_F(CameraListTest, LookupsAnswerOnlyForTheirKindOfRow) {
   list.AddCameraRow(&camera, -1);
   list.AddLensRow(&lens, 0);  // before the text row
 
-  EXPECT_NE(list.GetLensRow(0), nullptr);
-  EXPECT_EQ(list.GetRow(1)->title(), "Acme");
-  EXPECT_EQ(list.GetCameraRow(1), nullptr);
+  EXPECT_EQ(list.GetLens(0), &lens);
+  EXPECT_EQ(list.TextsOf(1).title, "Acme");
+  EXPECT_EQ(list.GetCamera(1), nullptr);
   EXPECT_EQ(list.GetLens(2), nullptr);
   EXPECT_EQ(list.GetCamera(2), &camera);
-  EXPECT_EQ(list.GetRow(3), nullptr);
+  EXPECT_EQ(list.TextsOf(3).title, "");
 
   EXPECT_EQ(list.GetSelectedCamera(), nullptr);
-  EXPECT_EQ(list.GetSelectedRow(), nullptr);
   list.SelectItem(2);
   EXPECT_EQ(list.GetSelectedCamera(), &camera);
   EXPECT_EQ(list.GetSelectedLens(), nullptr);
@@ -176,7 +173,7 @@ TEST_F(ValueListTest, ApertureRowShowsTheNominalNumberAndTheRealOne) {
   CValueDynaList list;
   EXPECT_EQ(list.AddApertureRow(2.8, -1), 0);
   list.AddApertureRow(1.0, -1);
-  const CValueDynaList::CValueItem* row = list.GetValueRow(0);
+  const CValueItem* row = list.GetValueRow(0);
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->text(), "f/2.8");
   // The nearest sixth of a stop is 2^(18/12) = 2.82843.
