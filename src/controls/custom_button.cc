@@ -110,6 +110,11 @@ void CCustomButton::OnChar(char32_t ch) {
   if (ch == U' ') SendCommandToParent(id());
 }
 
+void CCustomButton::OnCovered() {
+  surface_.reset();
+  background_.Release();
+}
+
 void CCustomButton::PaintButton(Canvas& surface, ButtonLook look) {
   DefineButtonFont();
   background_.Draw(surface, width(), height());

@@ -82,6 +82,8 @@ class CCustomButton : public Window {
   void OnChar(char32_t ch) override;
   void OnFocus() override { Invalidate(); }
   void OnBlur() override { Invalidate(); }
+  // Frees the surface and the built skin.
+  void OnCovered() override;
 
  private:
   void StartPress(Point p, bool double_tap);

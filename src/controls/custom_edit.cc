@@ -147,6 +147,12 @@ void CCustomEdit::OnPaint(Canvas& canvas) {
   canvas.Blit(*surface_, ClientRect(), Point{0, 0});
 }
 
+void CCustomEdit::OnCovered() {
+  surface_.reset();
+  idle_skin_.Release();
+  focus_skin_.Release();
+}
+
 void CCustomEdit::OnPointerDown(Point p) {
   tracking_ = true;
   press_point_ = p;

@@ -63,6 +63,8 @@ class CCustomEdit : public Window {
   bool OnKeyDown(Key key) override;
   void OnFocus() override;
   void OnBlur() override;
+  // Frees the surface and the built skins.
+  void OnCovered() override;
 
  private:
   // The 11-point field font, made on first use.

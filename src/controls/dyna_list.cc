@@ -65,9 +65,9 @@ void CDynaList::Init(int item_height) {
   // The column is as wide as the inside: nothing scrolls sideways.
   content_.width = w - 2;
 
+  // The page buffer is made at the first paint that shows rows.
   page_canvas_.reset();
   page_.reset();
-  EnsurePageSize();
   ContentChanged();
 }
 
@@ -290,6 +290,10 @@ void CDynaList::SelectTypedRow() {
 void CDynaList::OnCovered() {
   scroller_.Settle();
   double_tap_ = false;
+  // The page buffer is two views tall: a covered list does not keep it.
+  page_canvas_.reset();
+  page_.reset();
+  buffer_valid_ = false;
 }
 
 void CDynaList::OnTap(Point p) {
@@ -406,7 +410,7 @@ void CDynaList::OnPaint(Canvas& canvas) {
 }
 
 void CDynaList::PaintRows(Canvas& canvas) {
-  if (!page_ || viewport_.IsEmpty()) return;
+  if (viewport_.IsEmpty()) return;
   // One frame of the fling: the position first, then the buffer that must
   // hold it, then the copy. A frame that moved asks for the next one.
   bool another_frame = scroller_.Clamp();

@@ -124,7 +124,7 @@ class CDynaList : public Window {
   // starts with them, whatever their case; Backspace shortens them.
   void OnChar(char32_t ch) override;
   // A fling stops on a rest position: nothing of it is seen until the list
-  // shows again.
+  // shows again, and the page buffer is freed until then.
   void OnCovered() override;
   // The buffers and the view follow the new size, as SetItemHeight does.
   void OnSize() override;

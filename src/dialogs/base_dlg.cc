@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/shell.h"
+#include "skins/bitmap_cache.h"
 
 namespace zorvanel {
 
@@ -55,5 +56,7 @@ void CBaseDlg::OnCommand(int command_id) {
       break;
   }
 }
+
+void CBaseDlg::OnCovered() { GetBitmapCache().DropScaled(); }
 
 }  // namespace zorvanel

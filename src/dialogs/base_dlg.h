@@ -57,6 +57,9 @@ class CBaseDlg : public Dialog {
   // kIdLeftSoftKey and kIdRightSoftKey go to their handlers; 1 and 2 to
   // OnOK and OnCancel.
   void OnCommand(int command_id) override;
+  // The stretched skin pictures are let go: the dialog on top makes the
+  // sizes it draws, and this one makes its own again when it shows.
+  void OnCovered() override;
 
  protected:
   virtual void OnLeftSoftKey() {}

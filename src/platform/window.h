@@ -132,7 +132,9 @@ class Window {
   // shell offers it to the parent.
   virtual bool OnWheel(Point /*p*/, int /*rows*/) { return false; }
   // Another dialog opened over the one this window belongs to: nothing of
-  // it is painted or hears the pointer until that dialog ends.
+  // it is painted or hears the pointer until that dialog ends. A window
+  // frees here what it only keeps to paint faster (pictures as large as
+  // itself), and makes it again at its next paint.
   virtual void OnCovered() {}
   // SetRect changed the window's size.
   virtual void OnSize() {}

@@ -23,8 +23,10 @@ class CBitmapBackground {
   // Draws the background over (0, 0, w, h) of the canvas.
   void Draw(Canvas& target, int w, int h);
   // The built background at the size last drawn (null before the first
-  // Draw).
+  // Draw, and after Release).
   const Image* built() const { return built_.get(); }
+  // Frees the built background; the next Draw builds it again.
+  void Release() { built_.reset(); }
 
  private:
   void Build(int w, int h, int k);

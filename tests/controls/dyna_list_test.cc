@@ -22,6 +22,7 @@ constexpr int kItemHeight = 80;
 class TestList : public CRowList<std::string>, private CDynaList::Listener {
  public:
   using CDynaList::OnChar;
+  using CDynaList::OnCovered;
   using CDynaList::OnKeyDown;
   using CDynaList::OnPointerDown;
   using CDynaList::OnPointerMove;
@@ -233,6 +234,26 @@ TEST_F(DynaListTest, BufferIsRedrawnOnlyWhenTheViewLeavesItOrContentChanges) {
   list.SwapItems(0, 1);
   list.Paint(image_);
   EXPECT_EQ(list.buffer_redraw_count(), 4);
+}
+
+TEST_F(DynaListTest, CoveredListFreesItsBufferAndPaintsTheSameAfterwards) {
+  TestList list;
+  list.AddRows(40);
+  list.RevealRow(20);
+  list.SelectItem(21);
+  list.Paint(image_);
+  list.OnCovered();
+  // A selection made while covered still shows.
+  list.SelectItem(20);
+  list.SelectItem(21);
+  Image again(402, 502);
+  list.Paint(again);
+  EXPECT_EQ(list.buffer_redraw_count(), 2);
+  for (int y = 0; y < 502; ++y) {
+    for (int x = 0; x < 402; ++x) {
+      ASSERT_EQ(again.PixelAt(x, y), image_.PixelAt(x, y)) << x << "," << y;
+    }
+  }
 }
 
 TEST_F(DynaListTest, BufferRedrawDrawsOnlyTheRowsInsideIt) {
