@@ -105,7 +105,11 @@ void BM_FrameCopy(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
-BENCHMARK(BM_FrameCopy)->Args({480, 640})->Args({960, 1280});
+BENCHMARK(BM_FrameCopy)
+    ->Args({480, 640})
+    ->Args({960, 1280})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160});
 
 // ---------------------------------------------------------------------------
 // The depth-of-field step of a wheel move: pick the values, compute, and
@@ -141,7 +145,11 @@ void BM_MainScreenFrame(benchmark::State& state) {
   state.counters["computes"] =
       bench::MeasureMainScreenDrag(state, ScreenOf(state));
 }
-BENCHMARK(BM_MainScreenFrame)->Args({480, 640})->Args({960, 1280});
+BENCHMARK(BM_MainScreenFrame)
+    ->Args({480, 640})
+    ->Args({960, 1280})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160});
 
 // The zone strip's share of such a frame: following the new results and
 // painting the strip, on a screen of the same size. The frame above
