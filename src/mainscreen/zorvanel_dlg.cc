@@ -194,7 +194,7 @@ void CZorvanelDlg::OnPointerDown(Point p) {
 void CZorvanelDlg::OnPointerMove(Point p) {
   if (drag_.Move(p, layout_, wheel_percents_)) {
     ComputeResults();
-    Invalidate();
+    InvalidateDrag(drag_.wheel());
   }
   CBaseDlg::OnPointerMove(p);
 }
@@ -398,15 +398,71 @@ std::string CZorvanelDlg::FourthValue() const {
       units());
 }
 
+namespace {
+
+Rect Union(const Rect& a, const Rect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return Rect{std::min(a.left, b.left), std::min(a.top, b.top),
+              std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// Whether anything drawn inside `r` (client pixels) can show through the
+// canvas's clip.
+bool Shows(const Canvas& canvas, const Rect& r) {
+  const Point o = canvas.origin();
+  return !r.Offset(o.x, o.y).Intersect(canvas.clip()).IsEmpty();
+}
+
+}  // namespace
+
+Rect CZorvanelDlg::PanelBounds() const {
+  const MainLayout& l = layout_;
+  Rect r = l.panel;
+  for (const Rect* part :
+       {&l.large_label, &l.large_value, &l.min_label, &l.max_label,
+        &l.fourth_label, &l.near_value, &l.far_value, &l.fourth_value}) {
+    r = Union(r, *part);
+  }
+  return r;
+}
+
+Rect CZorvanelDlg::WheelBand(int wheel) const {
+  const MainLayout& l = layout_;
+  return Rect{l.wheel_column.left, l.caption_rects[wheel].top,
+              l.wheel_column.right, l.WheelRect(wheel).bottom + l.wheel_gap};
+}
+
+void CZorvanelDlg::InvalidateDrag(int wheel) {
+  if (!layout_done_ || wheel < 0 || wheel >= kWheelCount) {
+    Invalidate();
+    return;
+  }
+  InvalidateRect(WheelBand(wheel));
+  // The panel's labels and camera line stay; its four values change.
+  const MainLayout& l = layout_;
+  for (const Rect* value :
+       {&l.large_value, &l.near_value, &l.far_value, &l.fourth_value}) {
+    InvalidateRect(*value);
+  }
+  InvalidateRect(layout_.zone_area);
+}
+
 void CZorvanelDlg::OnPaint(Canvas& canvas) {
   if (!layout_done_) DoLayout();
   const Fonts& fonts = CurrentFonts();
   canvas.FillRect(ClientRect(), palette::kGround);
-  PaintPanelPicture(canvas);
+  // A frame of a drag repaints only parts of the screen: what lies wholly
+  // outside them is not drawn at all.
+  if (Shows(canvas, PanelBounds())) {
+    PaintPanelPicture(canvas);
+    PaintPanelTexts(canvas, fonts);
+  }
   PaintRows(canvas, fonts);
-  PaintPanelTexts(canvas, fonts);
   PaintWheels(canvas, fonts);
-  zone_.Paint(canvas, fitter_, fonts.wheel, diffraction());
+  if (Shows(canvas, layout_.zone_area)) {
+    zone_.Paint(canvas, fitter_, fonts.wheel, diffraction());
+  }
   if (diffraction()) PaintDiffractionMark(canvas);
 }
 
@@ -437,7 +493,7 @@ void CZorvanelDlg::PaintPanelTexts(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
   auto draw = [&](const std::string& text, const Rect& r, int format,
                   const Font& font, Colour colour) {
-    fitter_.Draw(canvas, text, r, format, font, colour);
+    if (Shows(canvas, r)) fitter_.Draw(canvas, text, r, format, font, colour);
   };
   if (fonts.screen != nullptr) {
     const Font& font = *fonts.screen;
@@ -468,6 +524,7 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
   const std::string* values[kWheelCount] = {
       &results_.focal_text, &results_.aperture_text, &results_.distance_text};
   for (int i = 0; i < kWheelCount; ++i) {
+    if (!Shows(canvas, WheelBand(i))) continue;
     fitter_.Draw(canvas, captions[i]->text(), layout_.caption_rects[i],
                  kTextRight | kTextVCentre, *fonts.main, palette::kText);
     Rect value_rect = layout_.value_rects[i];
@@ -479,16 +536,22 @@ void CZorvanelDlg::PaintRows(Canvas& canvas, const Fonts& fonts) {
 
 void CZorvanelDlg::PaintWheels(Canvas& canvas, const Fonts& fonts) {
   const MainLayout& l = layout_;
-  for (int i = 0; i < kWheelCount; ++i)
-    PaintWheelPicture(canvas, l.WheelRect(i));
+  std::array<bool, kWheelCount> shown{};
   for (int i = 0; i < kWheelCount; ++i) {
+    shown[i] = Shows(canvas, WheelBand(i));
+    if (shown[i]) PaintWheelPicture(canvas, l.WheelRect(i));
+  }
+  for (int i = 0; i < kWheelCount; ++i) {
+    if (!shown[i]) continue;
     const std::array<bool, 4> amber =
         i == kApertureWheel ? diffracted_references_ : std::array<bool, 4>{};
     PaintWheelMarks(canvas, fitter_, fonts.wheel, l.wheel_marks[i],
                     reference_texts_[i], amber);
   }
   for (int i = 0; i < kWheelCount; ++i) {
-    PaintWheelMarker(canvas, l.WheelRect(i), l.scale, WheelPosition(i));
+    if (shown[i]) {
+      PaintWheelMarker(canvas, l.WheelRect(i), l.scale, WheelPosition(i));
+    }
   }
   PaintFocus(canvas);
 }

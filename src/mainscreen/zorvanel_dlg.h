@@ -151,6 +151,16 @@ class CZorvanelDlg : public CBaseDlg {
   int WheelPosition(int wheel) const;
   const Fonts& CurrentFonts();
 
+  // What a drag of `wheel` changes: that wheel with its caption row (its
+  // value, the diffraction mark), the panel's four values and the zone
+  // strip. Only these are painted again while it is dragged.
+  void InvalidateDrag(int wheel);
+  // The panel with every text drawn on it.
+  Rect PanelBounds() const;
+  // Wheel i with its caption row, its marks and the gap under it, across
+  // the wheels' column.
+  Rect WheelBand(int wheel) const;
+
   void PaintPanelPicture(Canvas& canvas);
   void PaintPanelTexts(Canvas& canvas, const Fonts& fonts);
   void PaintRows(Canvas& canvas, const Fonts& fonts);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "platform/window.h"
@@ -54,6 +55,12 @@ class Backend {
   virtual bool WaitEvent(int timeout_ms, InputEvent* event) = 0;
   // Shows a finished frame of the screen's size.
   virtual void Present(const Image& frame) = 0;
+  // The same, when only `changed` (screen pixels) differs from the frame
+  // presented last: a backend may take just those parts.
+  virtual void PresentChanged(const Image& frame,
+                              const std::vector<Rect>& /*changed*/) {
+    Present(frame);
+  }
   // The on-screen keyboard: on while a text field has the focus.
   virtual void SetTextInput(bool /*on*/) {}
   // The picture the desktop shows for the program's window.

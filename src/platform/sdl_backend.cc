@@ -467,6 +467,23 @@ void SdlBackend::Present(const Image& frame) {
   }
 }
 
+void SdlBackend::PresentChanged(const Image& frame,
+                                const std::vector<Rect>& changed) {
+  const Size size{frame.width(), frame.height()};
+  // A new texture, or a window not shown yet, takes the whole frame.
+  if (size != impl_->texture_size || !impl_->shown) {
+    Present(frame);
+    return;
+  }
+  const int stride = frame.stride_words();
+  for (const Rect& r : changed) {
+    const SDL_Rect part{r.left, r.top, r.Width(), r.Height()};
+    SDL_UpdateTexture(impl_->texture, &part,
+                      frame.data() + r.top * stride + r.left, stride * 4);
+  }
+  impl_->ShowTexture();
+}
+
 void SdlBackend::SetIcon(const Image& icon) {
   // SDL wants straight alpha; our pixels are premultiplied.
   const int width = icon.width();

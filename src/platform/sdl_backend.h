@@ -36,6 +36,9 @@ class SdlBackend : public Backend {
   uint32_t Now() override;
   bool WaitEvent(int timeout_ms, InputEvent* event) override;
   void Present(const Image& frame) override;
+  // Uploads only the changed rectangles into the window's texture.
+  void PresentChanged(const Image& frame,
+                      const std::vector<Rect>& changed) override;
   void SetTextInput(bool on) override;
   void SetIcon(const Image& icon) override;
   std::optional<Rect> WindowGeometry() const override;

@@ -197,7 +197,7 @@ void Shell::DeliverCloseRequest() {
 // The loop
 
 void Shell::PumpOnce() {
-  if (paint_pending_) PaintFrame();
+  if (paint_pending()) PaintFrame();
   InputEvent event;
   if (backend_->WaitEvent(MillisecondsToNextWork(), &event)) Dispatch(event);
   RunDueTimers();
@@ -205,7 +205,7 @@ void Shell::PumpOnce() {
 
 void Shell::RunPendingWork() {
   RunDueTimers();
-  if (paint_pending_) PaintFrame();
+  if (paint_pending()) PaintFrame();
 }
 
 int Shell::MillisecondsToNextWork() {
@@ -217,7 +217,7 @@ int Shell::MillisecondsToNextWork() {
   };
   for (const Timer& timer : timers_) consider(Elapsed(timer.due, now));
   if (const int due = tooltip_.MillisecondsToDue(now); due >= 0) consider(due);
-  if (paint_pending_) {
+  if (paint_pending()) {
     consider(kFrameIntervalMs - Elapsed(now, last_frame_time_));
   }
   return wait;
@@ -251,6 +251,13 @@ void Shell::Invalidate(Window* window) {
   if (top != nullptr && window != nullptr && RootOf(window) == top) {
     paint_pending_ = true;
   }
+}
+
+void Shell::InvalidateRect(Window* window, const Rect& screen_rect) {
+  const Dialog* top = TopDialog();
+  if (top == nullptr || window == nullptr || RootOf(window) != top) return;
+  const Rect r = screen_rect.Intersect(Rect{0, 0, screen_.width, screen_.height});
+  if (!r.IsEmpty()) dirty_.push_back(r);
 }
 
 void Shell::SetTimer(Window* window, int timer_id, int ms) {
@@ -603,9 +610,26 @@ void Shell::ResizeKeepingScale(Size screen) {
 // Painting
 
 void Shell::PaintFrame() {
+  std::vector<Rect> changed;
+  changed.swap(dirty_);
+  const bool whole = paint_pending_;
   paint_pending_ = false;
   last_frame_time_ = Now();
   Canvas canvas(*frame_);
+  if (whole) {
+    PaintScreen(canvas);
+    backend_->Present(*frame_);
+    return;
+  }
+  for (const Rect& r : changed) {
+    Canvas::ScopedState state(canvas);
+    canvas.ClipTo(r);
+    PaintScreen(canvas);
+  }
+  backend_->PresentChanged(*frame_, changed);
+}
+
+void Shell::PaintScreen(Canvas& canvas) {
   Dialog* top = TopDialog();
   const Rect area = DialogArea();
   if (top == nullptr || !top->visible() ||
@@ -619,7 +643,6 @@ void Shell::PaintFrame() {
   }
   soft_key_bar_.Paint(canvas, top != nullptr ? &top->soft_keys() : nullptr);
   tooltip_.Paint(canvas, screen_, scale_);
-  backend_->Present(*frame_);
 }
 
 void Shell::PaintWindow(Window* window, Canvas& canvas) {

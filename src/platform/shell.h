@@ -55,6 +55,7 @@ class Shell {
 
   // Services behind the Window methods of the same names.
   void Invalidate(Window* window);
+  void InvalidateRect(Window* window, const Rect& screen_rect);
   void SetTimer(Window* window, int timer_id, int ms);
   void KillTimer(Window* window, int timer_id);
   void SetCapture(Window* window);
@@ -88,7 +89,9 @@ class Shell {
   Window* FindControl(int id) const;
 
   // Painting: one frame for the top dialog and the bar, presented once.
-  bool paint_pending() const { return paint_pending_; }
+  bool paint_pending() const { return paint_pending_ || !dirty_.empty(); }
+  // Paints what is due: the whole screen, or only the rectangles asked for
+  // since the last frame (the rest of the frame stays as it was).
   void PaintFrame();
   const Image& frame() const { return *frame_; }
 
@@ -148,6 +151,8 @@ class Shell {
   // when the dialog has none.
   bool MoveTabFocus(int step);
   void TellCovered(Window* window);
+  // The top dialog, the bar and the tooltip, inside the canvas's clip.
+  void PaintScreen(Canvas& canvas);
   void PaintWindow(Window* window, Canvas& canvas);
 
   std::unique_ptr<Backend> backend_;
@@ -162,7 +167,9 @@ class Shell {
   Window* focus_ = nullptr;
   bool keyboard_shown_ = false;
   int key_modifiers_ = 0;
+  // The whole screen is due; else dirty_ says which parts are.
   bool paint_pending_ = true;
+  std::vector<Rect> dirty_;
   bool closing_ = false;
   bool close_pending_ = false;  // the bottom dialog still has to hear it
   std::vector<ModalFrame*> frames_;

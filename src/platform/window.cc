@@ -65,6 +65,13 @@ void Window::Invalidate() {
   if (Shell::Exists()) Shell::Get().Invalidate(this);
 }
 
+void Window::InvalidateRect(const Rect& r) {
+  const Rect screen = ScreenRect();
+  if (Shell::Exists()) {
+    Shell::Get().InvalidateRect(this, r.Offset(screen.left, screen.top));
+  }
+}
+
 void Window::SetTimer(int timer_id, int ms) {
   if (Shell::Exists()) Shell::Get().SetTimer(this, timer_id, ms);
 }

@@ -79,6 +79,9 @@ class Window {
 
   // Services of the shell on behalf of this window.
   void Invalidate();
+  // Repaints only `r` (client pixels) at the next frame, when nothing asks
+  // for the whole screen meanwhile.
+  void InvalidateRect(const Rect& r);
   void SetTimer(int timer_id, int ms);
   void KillTimer(int timer_id);
   void SetCapture();

@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_test.h"
+#include "fake_backend.h"
 #include "platform/palette.h"
 #include "sample_data.h"
 
@@ -397,6 +401,99 @@ TEST_F(MainScreenTest, TinyScreenPaintsAndDragsWithoutFault) {
       DialogResult::kOk);
   EXPECT_EQ(Dumps().size(), 2u);
   EXPECT_TRUE(std::isfinite(options().focal_wheel()));
+}
+
+// ---------------------------------------------------------------------------
+// Partial repaints
+
+// Runs `body` from inside the first modal loop, then closes the dialog;
+// counts the frames presented in parts.
+class InsideLoopBackend : public testing::FakeBackend {
+ public:
+  InsideLoopBackend(Size screen, std::function<void()> body)
+      : FakeBackend(screen), body_(std::move(body)) {}
+  bool WaitEvent(int /*timeout_ms*/, InputEvent* event) override {
+    if (body_) std::exchange(body_, nullptr)();
+    event->type = InputEvent::Type::kClose;
+    return true;
+  }
+  void PresentChanged(const Image& /*frame*/,
+                      const std::vector<Rect>& /*changed*/) override {
+    ++partial_frames;
+  }
+  int partial_frames = 0;
+
+ private:
+  std::function<void()> body_;
+};
+
+// The pixels of a frame, row by row.
+std::vector<uint32_t> Pixels(const Image& image) {
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) pixels.push_back(image.PixelAt(x, y));
+  }
+  return pixels;
+}
+
+// Where two frames of `width` first differ, as "x,y"; empty when equal.
+std::string FirstDifference(const std::vector<uint32_t>& a,
+                            const std::vector<uint32_t>& b, int width) {
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (a[i] != b[i]) {
+      return std::to_string(i % width) + "," + std::to_string(i / width);
+    }
+  }
+  return a.size() == b.size() ? "" : "size";
+}
+
+TEST_F(MainScreenTest, DragFramesPaintedInPartsEqualWholeRepaints) {
+  for (const Size screen : {Size{480, 640}, Size{1200, 700}}) {
+    data_ = testing::KitZoomData();
+    std::mt19937 random(7);
+    InsideLoopBackend* backend = nullptr;
+    auto body = [&] {
+      Shell& shell = Shell::Get();
+      const Rect on_screen = dialog_->ScreenRect();
+      auto send = [&](InputEvent::Type type, Point p) {
+        backend->Advance(16);
+        InputEvent event;
+        event.type = type;
+        event.point = p;
+        shell.Dispatch(event);
+      };
+      for (int drag = 0; drag < 6; ++drag) {
+        const Rect wheel = dialog_->layout().WheelRect(drag % kWheelCount);
+        const int y = on_screen.top + (wheel.top + wheel.bottom) / 2;
+        auto x = [&] {
+          return on_screen.left + wheel.left +
+                 static_cast<int>(random() % wheel.Width());
+        };
+        Point p{x(), y};
+        send(InputEvent::Type::kPointerDown, p);
+        for (int move = 0; move < 4; ++move) {
+          p.x = x();
+          send(InputEvent::Type::kPointerMove, p);
+          shell.PaintFrame();
+        }
+        send(InputEvent::Type::kPointerUp, p);
+        shell.RunPendingWork();
+        const std::vector<uint32_t> parts = Pixels(shell.frame());
+        dialog_->Invalidate();
+        shell.PaintFrame();
+        ASSERT_EQ(FirstDifference(parts, Pixels(shell.frame()), screen.width),
+                  "")
+            << screen.width << "x" << screen.height << ", drag " << drag;
+      }
+    };
+    auto owned = std::make_unique<InsideLoopBackend>(screen, body);
+    backend = owned.get();
+    StartShell(std::move(owned));
+    dialog_ = std::make_unique<CZorvanelDlg>(
+        &data_, [](Window* /*parent*/) { return DialogResult::kCancel; });
+    dialog_->RunModal();
+    EXPECT_GT(backend->partial_frames, 0);
+  }
 }
 
 }  // namespace
