@@ -188,19 +188,15 @@ void CPlanDlg::OnPointerUp(Point p) {
 }
 
 bool CPlanDlg::OnKeyDown(Key key) {
-  if (MoveWheelFocus(key, kPlanWheelCount, &focus_wheel_)) {
-    Invalidate();
-    return true;
-  }
   if (key == Key::kPageUp || key == Key::kPageDown) {
     const int page = std::max(1, visible_rows_);
     ScrollStack(key == Key::kPageDown ? page : -page);
     return true;
   }
-  const std::optional<int> steps = WheelStepsOfKey(key);
-  if (!steps) return false;
-  focus_wheel_ = std::max(0, focus_wheel_);
-  StepWheel(focus_wheel_, *steps);
+  if (!TakeWheelKey(key, kPlanWheelCount, &focus_wheel_,
+                    [this](int wheel, int steps) { StepWheel(wheel, steps); })) {
+    return false;
+  }
   Invalidate();
   return true;
 }

@@ -61,4 +61,14 @@ bool MoveWheelFocus(Key key, int count, int* focus) {
   return true;
 }
 
+bool TakeWheelKey(Key key, int count, int* focus,
+                  const std::function<void(int wheel, int steps)>& step) {
+  if (MoveWheelFocus(key, count, focus)) return true;
+  const std::optional<int> steps = WheelStepsOfKey(key);
+  if (!steps) return false;
+  *focus = std::max(0, *focus);
+  step(*focus, *steps);
+  return true;
+}
+
 }  // namespace zorvanel

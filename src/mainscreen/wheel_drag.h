@@ -2,6 +2,7 @@
 #ifndef ZORVANEL_MAINSCREEN_WHEEL_DRAG_H_
 #define ZORVANEL_MAINSCREEN_WHEEL_DRAG_H_
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -55,6 +56,12 @@ std::optional<int> WheelStepsOfKey(Key key);
 // Up and Down move the focus among `count` wheels (-1: none yet; Down then
 // takes the first, Up the last) and return true; other keys return false.
 bool MoveWheelFocus(Key key, int count, int* focus);
+
+// The wheel keys of a screen with `count` wheels: Up and Down move the
+// focus, Left, Right, Home and End step the focused wheel (the top one while
+// none has it) through `step`. False, with nothing done, for other keys.
+bool TakeWheelKey(Key key, int count, int* focus,
+                  const std::function<void(int wheel, int steps)>& step);
 
 }  // namespace zorvanel
 

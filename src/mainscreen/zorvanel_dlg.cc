@@ -227,15 +227,10 @@ void CZorvanelDlg::OnDoubleTap(Point p) {
 }
 
 bool CZorvanelDlg::OnKeyDown(Key key) {
-  if (MoveWheelFocus(key, kWheelCount, &focus_wheel_)) {
-    Invalidate();
-    return true;
+  if (!TakeWheelKey(key, kWheelCount, &focus_wheel_,
+                    [this](int wheel, int steps) { StepWheel(wheel, steps); })) {
+    return false;
   }
-  const std::optional<int> steps = WheelStepsOfKey(key);
-  if (!steps) return false;
-  // Without a focus yet, the keys take the top wheel.
-  focus_wheel_ = std::max(0, focus_wheel_);
-  StepWheel(focus_wheel_, *steps);
   Invalidate();
   return true;
 }
